@@ -1,0 +1,7 @@
+#include "MainForm.h"
+
+TVELWnd::TVELWnd(QWidget* parent)
+    : QMainWindow(parent) {
+    setWindowTitle(QStringLiteral("VEL"));
+    resize(900, 600);
+}

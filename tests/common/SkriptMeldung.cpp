@@ -1,0 +1,15 @@
+#include "SkriptMeldung.h"
+
+#include <QStringList>
+
+Antwort TSkriptMeldung::Meldung(const QString& text, const QString& titel, MeldungsArt art, Knoepfe knoepfe,
+                                Antwort vorgabe) {
+    Protokoll.append({text, titel, art, knoepfe, vorgabe});
+    return Antworten.isEmpty() ? vorgabe : Antworten.takeFirst();
+}
+
+QStringList TSkriptMeldung::Titel() const {
+    QStringList titel;
+    for (const auto& e : Protokoll) titel << e.Titel;
+    return titel;
+}

@@ -1,0 +1,16 @@
+#include "TestHaupt.h"
+
+#include <QGuiApplication>
+#include <QTest>
+
+std::vector<std::function<std::unique_ptr<QObject>()>>& TestKlassen() {
+    static std::vector<std::function<std::unique_ptr<QObject>()>> klassen;
+    return klassen;
+}
+
+int main(int argc, char* argv[]) {
+    QGuiApplication app(argc, argv);
+    int fehler = 0;
+    for (const auto& erzeugen : TestKlassen()) fehler += QTest::qExec(erzeugen().get(), argc, argv);
+    return fehler == 0 ? 0 : 1;
+}
