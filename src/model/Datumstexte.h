@@ -8,8 +8,8 @@
 QDate DatumAusWert(double wert);
 double WertAusDatum(const QDate& datum);
 
-QString DatumKurz(const QDate& datum);      // "dd.mm.yy"
-QString DatumTagMonat(const QDate& datum);  // "dd.mm."
-QString DatumLang(const QDate& datum);      // "Donnerstag, 10. Dezember 2026"
-QString Wochentag(const QDate& datum);      // "Donnerstag"
-QString UhrzeitText(int minuten);           // "hh:nn" of the minutes since midnight
+QString DatumKurz(const QDate& datum);     // "dd.mm.yy"
+QString DatumTagMonat(const QDate& datum); // "dd.mm."
+QString DatumLang(const QDate& datum);     // "Donnerstag, 10. Dezember 2026"
+QString Wochentag(const QDate& datum);     // "Donnerstag"
+QString UhrzeitText(int minuten);          // "hh:nn" of the minutes since midnight

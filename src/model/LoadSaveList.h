@@ -45,14 +45,14 @@ public:
         // Items are freed front to back after the list is empty, so their destructors see a consistent list.
         auto alt = std::move(Eintraege);
         Eintraege.clear();
-        for (auto& e : alt) e.reset();
+        for (auto& e : alt)
+            e.reset();
     }
 
     template <class Vor> void Sortieren(Vor vor) {
-        std::stable_sort(Eintraege.begin(), Eintraege.end(),
-                         [&](const std::unique_ptr<T>& a, const std::unique_ptr<T>& b) {
-                             return vor(*a, *b);
-                         });
+        std::stable_sort(
+            Eintraege.begin(), Eintraege.end(),
+            [&](const std::unique_ptr<T>& a, const std::unique_ptr<T>& b) { return vor(*a, *b); });
     }
 
     auto begin() const { return Eintraege.begin(); }

@@ -1,9 +1,9 @@
 #include "Projekt.h"
 #include "Textvergleich.h"
 
-const QStringList Klassenstufen = {QStringLiteral("VI"),   QStringLiteral("IV"),  QStringLiteral("V"),
+const QStringList Klassenstufen = {QStringLiteral("VI"),   QStringLiteral("IV"),   QStringLiteral("V"),
                                    QStringLiteral("UIII"), QStringLiteral("OIII"), QStringLiteral("UII"),
-                                   QStringLiteral("OII"),  QStringLiteral("UI"),  QStringLiteral("OI"),
+                                   QStringLiteral("OII"),  QStringLiteral("UI"),   QStringLiteral("OI"),
                                    QString::fromUtf8("¶¥")};
 
 namespace {
@@ -19,7 +19,8 @@ TKlassenStufe StufeVon(const QString& klasse, bool latKlBez) {
         return {0, klasse};
     }
     qsizetype anfang = 0;
-    while (anfang < klasse.size() && !(klasse[anfang] >= u'0' && klasse[anfang] <= u'9')) ++anfang;
+    while (anfang < klasse.size() && !(klasse[anfang] >= u'0' && klasse[anfang] <= u'9'))
+        ++anfang;
     if (anfang == klasse.size()) return {0, klasse};
     qsizetype ende = anfang;
     int wert = 0;
@@ -28,7 +29,9 @@ TKlassenStufe StufeVon(const QString& klasse, bool latKlBez) {
     return {wert, QString(klasse).remove(anfang, ende - anfang)};
 }
 
-int Vorzeichen(int n) { return (n > 0) - (n < 0); }
+int Vorzeichen(int n) {
+    return (n > 0) - (n < 0);
+}
 
 // Families compare by a child's class: level (descending with 0x10), then the rest of the text.
 int KlassenVergleich(const TKind& a, const TKind& b, uint8_t sortierung, bool latKlBez) {
@@ -76,7 +79,9 @@ int ElternVergleich(const TEltern& a, const TEltern& b, uint8_t sortierung, bool
 
 } // namespace
 
-TKlassenStufe TProjekt::KlassenStufe(const QString& klasse) const { return StufeVon(klasse, LatKlBez); }
+TKlassenStufe TProjekt::KlassenStufe(const QString& klasse) const {
+    return StufeVon(klasse, LatKlBez);
+}
 
 void TLehrerliste::LehrerSortieren() {
     Sortieren([](const TLehrer& a, const TLehrer& b) {

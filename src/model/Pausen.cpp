@@ -22,7 +22,8 @@ void TProjekt::PausenSetzen(TZeiten& zeiten, bool istFamilie) const {
                 continue;
             }
             const int a = s;
-            while (s < ende && belegt(s)) ++s;
+            while (s < ende && belegt(s))
+                ++s;
             if (s - a >= grenze) {
                 if (a > basis) pauseSetzen(a - 1);
                 if (s < ende) pauseSetzen(s);
@@ -32,14 +33,18 @@ void TProjekt::PausenSetzen(TZeiten& zeiten, bool istFamilie) const {
         for (int s = basis + 1; s <= basis + SlotsProTag - 2; ++s) {
             if (zeiten[s] != SlotFrei || !ZeitAktiv[s] || !belegt(s - 1) || !belegt(s + 1)) continue;
             int n = 1;
-            for (int l = s - 1; l >= basis && belegt(l); --l) ++n;
-            for (int r = s + 1; r < ende && belegt(r); ++r) ++n;
+            for (int l = s - 1; l >= basis && belegt(l); --l)
+                ++n;
+            for (int r = s + 1; r < ende && belegt(r); ++r)
+                ++n;
             if (n > grenze) zeiten[s] = SlotPause;
         }
     }
 }
 
 void TProjekt::PausenAlle() {
-    for (const auto& l : Lehrerliste) PausenSetzen(l->Zeiten, false);
-    for (const auto& e : Elternliste) PausenSetzen(e->Zeiten, true);
+    for (const auto& l : Lehrerliste)
+        PausenSetzen(l->Zeiten, false);
+    for (const auto& e : Elternliste)
+        PausenSetzen(e->Zeiten, true);
 }

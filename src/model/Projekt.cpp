@@ -5,7 +5,8 @@
 
 TProjekt::TProjekt() {
     // The first six note-pad steps count as done in a new project.
-    for (int i = 0; i < 6; ++i) NotizHaken[i] = true;
+    for (int i = 0; i < 6; ++i)
+        NotizHaken[i] = true;
 }
 
 TProjekt::~TProjekt() {
@@ -33,11 +34,13 @@ TGespraech* TProjekt::NeuesGespraech(TLehrer* lehrer, TKind* kind) {
 
 TLehrer* TProjekt::NeuerLehrer(const QString& anrede, const QString& kuerzel, const QString& name,
                                const QString& zusatz, const QString& akadTitel) {
-    return Lehrerliste.Add(std::make_unique<TLehrer>(Standardsperre, anrede, kuerzel, name, zusatz, akadTitel));
+    return Lehrerliste.Add(
+        std::make_unique<TLehrer>(Standardsperre, anrede, kuerzel, name, zusatz, akadTitel));
 }
 
 void TProjekt::ZaehleGespraeche() {
-    for (const auto& l : Lehrerliste) l->Zaehler = l->AnzTerminiert = 0;
+    for (const auto& l : Lehrerliste)
+        l->Zaehler = l->AnzTerminiert = 0;
     for (const auto& e : Elternliste) {
         e->Zaehler = 0;
         for (const auto& k : e->Kinder) {
@@ -52,8 +55,10 @@ void TProjekt::ZaehleGespraeche() {
 }
 
 void TProjekt::BelegungMarkieren() {
-    for (const auto& l : Lehrerliste) l->HatTermin = false;
-    for (const auto& e : Elternliste) e->HatTermin = false;
+    for (const auto& l : Lehrerliste)
+        l->HatTermin = false;
+    for (const auto& e : Elternliste)
+        e->HatTermin = false;
     for (const auto& g : Gespraechsliste) {
         if (g->Termin < 0) continue;
         if (g->Lehrer) g->Lehrer->HatTermin = true;
@@ -74,6 +79,7 @@ void TRaumListe::update(const TLehrerliste& lehrer) {
     Liste.clear();
     for (const auto& l : lehrer) {
         if (l->Raum.isEmpty()) continue;
-        for (const QString& raum : l->Raum.split(QChar(RaumTrenner))) Add(raum);
+        for (const QString& raum : l->Raum.split(QChar(RaumTrenner)))
+            Add(raum);
     }
 }

@@ -15,8 +15,10 @@ void PlanZuruecksetzen(TProjekt& p, bool erzwungen) {
     if (p.Gespraechsliste.Leer() && !erzwungen) return;
     p.TermineBerechnet = p.ReihenfolgeFest = p.UnmoeglichBestimmt = false;
     p.Handverschoben = 0;
-    for (const auto& e : p.Elternliste) TermineLoeschen(p, e->Zeiten);
-    for (const auto& l : p.Lehrerliste) TermineLoeschen(p, l->Zeiten);
+    for (const auto& e : p.Elternliste)
+        TermineLoeschen(p, e->Zeiten);
+    for (const auto& l : p.Lehrerliste)
+        TermineLoeschen(p, l->Zeiten);
     for (const auto& g : p.Gespraechsliste) {
         g->Termin = TerminOffen;
         g->SetGenagelt(false);

@@ -2,7 +2,9 @@
 #include "Projekt.h"
 #include "TypFunc.h"
 
-QString TPerson::VollName() const { return Zusatz.isEmpty() ? Name : Zusatz + u' ' + Name; }
+QString TPerson::VollName() const {
+    return Zusatz.isEmpty() ? Name : Zusatz + u' ' + Name;
+}
 
 QString TPerson::AnschriftMitTitel(bool adressat, const QString& titel) const {
     QString text;
@@ -14,11 +16,17 @@ QString TPerson::AnschriftMitTitel(bool adressat, const QString& titel) const {
     return text + VollName();
 }
 
-QString TPerson::Anschrift(bool adressat) const { return AnschriftMitTitel(adressat, {}); }
+QString TPerson::Anschrift(bool adressat) const {
+    return AnschriftMitTitel(adressat, {});
+}
 
-QString TLehrer::Anschrift(bool adressat) const { return AnschriftMitTitel(adressat, AkadTitel); }
+QString TLehrer::Anschrift(bool adressat) const {
+    return AnschriftMitTitel(adressat, AkadTitel);
+}
 
-QString TKind::KindName() const { return Nachname.isEmpty() ? Vorname : Vorname + u' ' + Nachname; }
+QString TKind::KindName() const {
+    return Nachname.isEmpty() ? Vorname : Vorname + u' ' + Nachname;
+}
 
 QString TKind::KindMitKlasse() const {
     return Klasse.isEmpty() ? Vorname : QStringLiteral("%1 (%2)").arg(Vorname, Klasse);

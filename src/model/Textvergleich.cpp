@@ -22,6 +22,10 @@ QCollator& Kollator(bool ohneGross) {
 
 } // namespace
 
-int TextVergleich(const QString& a, const QString& b) { return Kollator(false).compare(a, b); }
+int TextVergleich(const QString& a, const QString& b) {
+    return Kollator(false).compare(a, b);
+}
 
-int TextVergleichOhneGross(const QString& a, const QString& b) { return Kollator(true).compare(a, b); }
+int TextVergleichOhneGross(const QString& a, const QString& b) {
+    return Kollator(true).compare(a, b);
+}

@@ -22,7 +22,9 @@ TEltern::TEltern(TProjekt& projekt, const QString& anrede, int16_t nummer, const
     Zeiten = projekt.Standardsperre;
 }
 
-TEltern::~TEltern() { Kinder.Clear(); }
+TEltern::~TEltern() {
+    Kinder.Clear();
+}
 
 TKind::TKind(const QString& vorname, TEltern* eltern, const QString& klasse)
     : Vorname(vorname)
@@ -42,14 +44,16 @@ TKind::~TKind() {
             }
         }
     }
-    for (TGespraech* g : Gespraeche) g->Kind = nullptr;
+    for (TGespraech* g : Gespraeche)
+        g->Kind = nullptr;
     Gespraeche.clear();
     AltKuerzel.reset();
     if (projekt && !projekt->Aufloesung) projekt->ZaehleGespraeche();
 }
 
 void TKind::RangNummerieren() {
-    for (size_t i = 0; i < Gespraeche.size(); ++i) Gespraeche[i]->Rang = static_cast<int16_t>(i);
+    for (size_t i = 0; i < Gespraeche.size(); ++i)
+        Gespraeche[i]->Rang = static_cast<int16_t>(i);
 }
 
 TKind* TKindliste::FindeVorname(const QString& vorname) const {

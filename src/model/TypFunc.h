@@ -56,7 +56,8 @@ public:
 
 class TKuerzel : public TLoadSaveObject {
 public:
-    explicit TKuerzel(const QString& kuerzel) : Kuerzel(kuerzel) {}
+    explicit TKuerzel(const QString& kuerzel)
+        : Kuerzel(kuerzel) {}
     QString Kuerzel;
 };
 
@@ -70,7 +71,8 @@ public:
 class TEltern : public TPerson {
 public:
     // Callers give Nummer = LetzteElternNr + 1 and then raise LetzteElternNr.
-    TEltern(TProjekt& projekt, const QString& anrede, int16_t nummer, const QString& name, const QString& zusatz);
+    TEltern(TProjekt& projekt, const QString& anrede, int16_t nummer, const QString& name,
+            const QString& zusatz);
     ~TEltern() override;
 
     TKindliste Kinder;
@@ -132,7 +134,8 @@ public:
 
 class TGespraechsliste : public TLoadSaveList<TGespraech> {
 public:
-    explicit TGespraechsliste(TProjekt& projekt) : Projekt(projekt) {}
+    explicit TGespraechsliste(TProjekt& projekt)
+        : Projekt(projekt) {}
 
     TGespraech* FindeNummer(int nummer) const;
     // Removes and frees g, frees its slot at both persons and renumbers the child's Rang.

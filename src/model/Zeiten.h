@@ -19,4 +19,6 @@ constexpr int16_t SlotVorlaeufig = 32767;
 constexpr int16_t TerminUnmoeglich = -1;
 constexpr int16_t TerminOffen = -2;
 
-constexpr int TagVonSlot(int slot) { return slot / SlotsProTag; }
+constexpr int TagVonSlot(int slot) {
+    return slot / SlotsProTag;
+}

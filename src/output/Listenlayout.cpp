@@ -1,7 +1,8 @@
 #include "Listenlayout.h"
 
 const char* const StandardUeberschriftWunsch = "Folgende Gespräche werden gewünscht:";
-const char* const StandardUeberschriftOhneTermin = "Für folgende Gespräche konnte kein Termin gefunden werden:";
+const char* const StandardUeberschriftOhneTermin =
+    "Für folgende Gespräche konnte kein Termin gefunden werden:";
 
 void TListenlayout::LayoutStandard() {
     MitNummer = 1;

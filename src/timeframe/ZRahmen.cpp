@@ -15,7 +15,8 @@ namespace {
 
 // Reads "h", "h:m" or "h:m:s" as seconds since midnight; -1 when it is no time of day.
 int SekundenAusText(const QString& text) {
-    static const QRegularExpression muster(QStringLiteral("^\\s*(\\d+)(?:\\s*:\\s*(\\d+)(?:\\s*:\\s*(\\d+))?)?\\s*$"));
+    static const QRegularExpression muster(
+        QStringLiteral("^\\s*(\\d+)(?:\\s*:\\s*(\\d+)(?:\\s*:\\s*(\\d+))?)?\\s*$"));
     const auto treffer = muster.match(text);
     if (!treffer.hasMatch()) return -1;
     auto zahl = [&](int gruppe) {
@@ -27,7 +28,9 @@ int SekundenAusText(const QString& text) {
     return h * 3600 + m * 60 + s;
 }
 
-QString ZeitAusSekunden(int sekunden) { return UhrzeitText(sekunden / 60); }
+QString ZeitAusSekunden(int sekunden) {
+    return UhrzeitText(sekunden / 60);
+}
 
 } // namespace
 
@@ -47,7 +50,8 @@ QString ZeitNormieren(const QString& text, bool streng, bool* fehler) {
 
 void ZweiTageBestimmen(TProjekt& p) {
     bool tag2 = false;
-    for (int s = SlotsProTag; s < SlotAnzahl; ++s) tag2 = tag2 || p.ZeitAktiv[s];
+    for (int s = SlotsProTag; s < SlotAnzahl; ++s)
+        tag2 = tag2 || p.ZeitAktiv[s];
     p.ZweiTage = p.Datum[1] != 0 && tag2;
     p.LetzterSlot = p.ZweiTage ? SlotAnzahl - 1 : SlotsProTag - 1;
 }
@@ -57,7 +61,8 @@ bool ZeitenFuellen(TTagesZellen& zellen, int ab, int minuten, TMeldung& meldung)
     const qsizetype punkt = start.indexOf(u'.');
     if (punkt >= 0) start[punkt] = u':';
     if (start.isEmpty()) {
-        meldung.Meldung(QString::fromUtf8("Geben Sie zum automatischen Füllen\ran der Cursorposition eine Startzeit ein!"),
+        meldung.Meldung(QString::fromUtf8(
+                            "Geben Sie zum automatischen Füllen\ran der Cursorposition eine Startzeit ein!"),
                         QString(), MeldungsArt::Information);
         return false;
     }
@@ -81,14 +86,16 @@ bool ZeitenFuellen(TTagesZellen& zellen, int ab, int minuten, TMeldung& meldung)
 }
 
 void ZeitenLoeschen(TTagesZellen& zellen, int ab) {
-    for (int i = ab; i < SlotsProTag; ++i) zellen[i].clear();
+    for (int i = ab; i < SlotsProTag; ++i)
+        zellen[i].clear();
 }
 
 std::array<QString, 12> ZeitVorgabeTexte(const TZeitZellen& zeiten) {
     std::array<QString, 12> texte;
     for (int i = 0; i < 12; ++i) {
         QStringList acht;
-        for (int j = 0; j < 8; ++j) acht << zeiten[i * 8 + j];
+        for (int j = 0; j < 8; ++j)
+            acht << zeiten[i * 8 + j];
         texte[i] = acht.join(u',');
     }
     return texte;
@@ -98,7 +105,8 @@ TZeitZellen ZeitenAusVorgabe(const QStringList& texte) {
     TZeitZellen zeiten;
     for (int i = 0; i < 12 && i < texte.size(); ++i) {
         const QStringList teile = texte[i].split(u',');
-        for (int j = 0; j < 8 && j < teile.size(); ++j) zeiten[i * 8 + j] = teile[j];
+        for (int j = 0; j < 8 && j < teile.size(); ++j)
+            zeiten[i * 8 + j] = teile[j];
     }
     return zeiten;
 }
@@ -106,13 +114,17 @@ TZeitZellen ZeitenAusVorgabe(const QStringList& texte) {
 namespace {
 
 void AlleSlotsLeeren(TProjekt& p) {
-    for (const auto& l : p.Lehrerliste) l->Zeiten.fill(SlotFrei);
-    for (const auto& e : p.Elternliste) e->Zeiten.fill(SlotFrei);
+    for (const auto& l : p.Lehrerliste)
+        l->Zeiten.fill(SlotFrei);
+    for (const auto& e : p.Elternliste)
+        e->Zeiten.fill(SlotFrei);
 }
 
 void SlotFreigeben(TProjekt& p, int s) {
-    for (const auto& l : p.Lehrerliste) l->Zeiten[s] = SlotFrei;
-    for (const auto& e : p.Elternliste) e->Zeiten[s] = SlotFrei;
+    for (const auto& l : p.Lehrerliste)
+        l->Zeiten[s] = SlotFrei;
+    for (const auto& e : p.Elternliste)
+        e->Zeiten[s] = SlotFrei;
 }
 
 } // namespace
@@ -145,12 +157,13 @@ TRahmenErgebnis RahmenUebernehmen(TProjekt& p, const TRahmenEingabe& ein, TMeldu
     }
 
     if (aktuell && zeitenGeaendert && entfernt &&
-        meldung.Meldung(QString::fromUtf8("Wenn Sie fortfahren, wird der Zeitrahmen neu übernommen. Deshalb werden "
-                                          "alle Gespräche auf nicht-terminiert gesetzt, das gilt auch für "
-                                          "genagelte Gespräche. \rAußerdem werden alle Zeitsperrungen "
-                                          "aufgehoben.\r\rMöchten Sie dennoch fortfahren?"),
-                        QStringLiteral("Achtung: Neuer Zeitrahmen!"), MeldungsArt::Warnung, Knoepfe::JaNein,
-                        Antwort::Nein) == Antwort::Nein) {
+        meldung.Meldung(
+            QString::fromUtf8("Wenn Sie fortfahren, wird der Zeitrahmen neu übernommen. Deshalb werden "
+                              "alle Gespräche auf nicht-terminiert gesetzt, das gilt auch für "
+                              "genagelte Gespräche. \rAußerdem werden alle Zeitsperrungen "
+                              "aufgehoben.\r\rMöchten Sie dennoch fortfahren?"),
+            QStringLiteral("Achtung: Neuer Zeitrahmen!"), MeldungsArt::Warnung, Knoepfe::JaNein,
+            Antwort::Nein) == Antwort::Nein) {
         ZweiTageBestimmen(p);
         return erg;
     }
@@ -160,14 +173,16 @@ TRahmenErgebnis RahmenUebernehmen(TProjekt& p, const TRahmenEingabe& ein, TMeldu
         for (int s = 0; s < SlotAnzahl; ++s)
             if (hinzu[s]) SlotFreigeben(p, s);
         if (!entfernt)
-            meldung.Meldung(QString::fromUtf8("Sie haben den Zeitrahmen erweitert.\r\n Wenn Sie bei Eltern oder "
-                                              "Lehrern Zeitsperrungen vorgenommen haben,\r\n müssen Sie diese "
-                                              "jetzt an den erweiterten Zeirahmen anpassen."),
-                            QStringLiteral("Hinweis"), MeldungsArt::Information);
+            meldung.Meldung(
+                QString::fromUtf8("Sie haben den Zeitrahmen erweitert.\r\n Wenn Sie bei Eltern oder "
+                                  "Lehrern Zeitsperrungen vorgenommen haben,\r\n müssen Sie diese "
+                                  "jetzt an den erweiterten Zeirahmen anpassen."),
+                QStringLiteral("Hinweis"), MeldungsArt::Information);
     }
     if (zeitenGeaendert) {
         p.Zeittexte = neu;
-        for (int s = 0; s < SlotAnzahl; ++s) p.ZeitAktiv[s] = !neu[s].isEmpty();
+        for (int s = 0; s < SlotAnzahl; ++s)
+            p.ZeitAktiv[s] = !neu[s].isEmpty();
     }
 
     erg.RahmenErgebnis = RahmenBestaetigt;
@@ -183,12 +198,13 @@ TRahmenErgebnis RahmenUebernehmen(TProjekt& p, const TRahmenEingabe& ein, TMeldu
         PlanZuruecksetzen(p, true);
         AlleSlotsLeeren(p);
         erg.GlobalSperrenOeffnen =
-            meldung.Meldung(QString::fromUtf8("Sie haben den Zeitrahmen geändert, daher mussten alle Gespräche auf "
-                                              "'nichtterminiert' zurückgesetzt werden, Zeitsperrungen wurden "
-                                              "aufgehoben.\r\nMöchten Sie jetzt Zeitsperrungen bei Lehrern und "
-                                              "Eltern global überarbeiten?"),
-                            QString::fromUtf8("Zeitrahmenänderung am aktuellen Projekt"), MeldungsArt::Frage,
-                            Knoepfe::JaNein, Antwort::Ja) == Antwort::Ja;
+            meldung.Meldung(
+                QString::fromUtf8("Sie haben den Zeitrahmen geändert, daher mussten alle Gespräche auf "
+                                  "'nichtterminiert' zurückgesetzt werden, Zeitsperrungen wurden "
+                                  "aufgehoben.\r\nMöchten Sie jetzt Zeitsperrungen bei Lehrern und "
+                                  "Eltern global überarbeiten?"),
+                QString::fromUtf8("Zeitrahmenänderung am aktuellen Projekt"), MeldungsArt::Frage,
+                Knoepfe::JaNein, Antwort::Ja) == Antwort::Ja;
     }
     return erg;
 }

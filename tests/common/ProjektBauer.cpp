@@ -55,5 +55,6 @@ void TProjektBauer::Buchen(TGespraech* g, int slot, bool genagelt) {
 }
 
 void TProjektBauer::Sperren(TPerson* person, std::initializer_list<int> slots) {
-    for (int s : slots) person->Zeiten[s] = SlotGesperrt;
+    for (int s : slots)
+        person->Zeiten[s] = SlotGesperrt;
 }

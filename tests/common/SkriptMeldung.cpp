@@ -10,6 +10,7 @@ Antwort TSkriptMeldung::Meldung(const QString& text, const QString& titel, Meldu
 
 QStringList TSkriptMeldung::Titel() const {
     QStringList titel;
-    for (const auto& e : Protokoll) titel << e.Titel;
+    for (const auto& e : Protokoll)
+        titel << e.Titel;
     return titel;
 }

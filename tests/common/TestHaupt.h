@@ -9,7 +9,9 @@
 std::vector<std::function<std::unique_ptr<QObject>()>>& TestKlassen();
 
 template <class T> struct TTestRegistrierung {
-    TTestRegistrierung() { TestKlassen().push_back([] { return std::make_unique<T>(); }); }
+    TTestRegistrierung() {
+        TestKlassen().push_back([] { return std::make_unique<T>(); });
+    }
 };
 
 #define VEL_TEST(Klasse) static TTestRegistrierung<Klasse> registrierung##Klasse;

@@ -27,18 +27,18 @@ private Q_SLOTS:
         QTest::addColumn<std::vector<int>>("fehlend");
         QTest::addColumn<std::vector<int>>("pausen");
         // Slots every 10 minutes from 13:00: slots 6 and 7 are 14:00 and 14:10.
-        QTest::newRow("Block erreicht") << 1 << 2 << std::vector<int>{6, 7} << std::vector<int>{}
-                                        << std::vector<int>{5, 8};
-        QTest::newRow("Luecke würde verbinden") << 1 << 3 << std::vector<int>{4, 5, 7} << std::vector<int>{}
-                                                << std::vector<int>{6};
-        QTest::newRow("fehlender Slot trennt") << 1 << 3 << std::vector<int>{4, 5, 7} << std::vector<int>{6}
-                                               << std::vector<int>{};
-        QTest::newRow("unter der Grenze") << 1 << 3 << std::vector<int>{4, 5} << std::vector<int>{}
-                                          << std::vector<int>{};
+        QTest::newRow("Block erreicht")
+            << 1 << 2 << std::vector<int>{6, 7} << std::vector<int>{} << std::vector<int>{5, 8};
+        QTest::newRow("Luecke würde verbinden")
+            << 1 << 3 << std::vector<int>{4, 5, 7} << std::vector<int>{} << std::vector<int>{6};
+        QTest::newRow("fehlender Slot trennt")
+            << 1 << 3 << std::vector<int>{4, 5, 7} << std::vector<int>{6} << std::vector<int>{};
+        QTest::newRow("unter der Grenze")
+            << 1 << 3 << std::vector<int>{4, 5} << std::vector<int>{} << std::vector<int>{};
         QTest::newRow("Tagesende") << 2 << 2 << std::vector<int>{46, 47, 48, 49} << std::vector<int>{}
                                    << std::vector<int>{45, 50};
-        QTest::newRow("fehlender Nachbar") << 1 << 2 << std::vector<int>{6, 7} << std::vector<int>{5}
-                                           << std::vector<int>{8};
+        QTest::newRow("fehlender Nachbar")
+            << 1 << 2 << std::vector<int>{6, 7} << std::vector<int>{5} << std::vector<int>{8};
     }
     void pausenSetzen() {
         QFETCH(int, tage);
@@ -48,10 +48,12 @@ private Q_SLOTS:
         QFETCH(std::vector<int>, pausen);
         TProjektBauer b;
         b.Rahmen(tage, SlotsProTag, 13 * 60).Bloecke(grenze, grenze);
-        for (int s : fehlend) b.p.ZeitAktiv[s] = false;
+        for (int s : fehlend)
+            b.p.ZeitAktiv[s] = false;
         TZeiten z{};
         z[20] = SlotPause; // an old pause goes away
-        for (int s : belegt) z[s] = static_cast<int16_t>(s + 1);
+        for (int s : belegt)
+            z[s] = static_cast<int16_t>(s + 1);
         b.p.PausenSetzen(z, true);
         QCOMPARE(Pausen(b.p, z), pausen);
     }
@@ -255,7 +257,8 @@ private Q_SLOTS:
         }
         QCOMPARE(g1->Lehrer->Zeiten[5], SlotGesperrt);
         for (const TPerson* person : {static_cast<TPerson*>(g1->Lehrer), static_cast<TPerson*>(k->Eltern)})
-            for (int s : {0, 1, 2, 3}) QCOMPARE(person->Zeiten[s], SlotFrei);
+            for (int s : {0, 1, 2, 3})
+                QCOMPARE(person->Zeiten[s], SlotFrei);
         QVERIFY(!b.p.TermineBerechnet && !b.p.ReihenfolgeFest && !b.p.UnmoeglichBestimmt);
         QCOMPARE(b.p.Handverschoben, 0);
         QVERIFY(b.p.RueckListe.Leer());

@@ -9,13 +9,15 @@ namespace {
 
 std::vector<int> Nummern(const TElternliste& liste) {
     std::vector<int> n;
-    for (const auto& e : liste) n.push_back(e->Nummer);
+    for (const auto& e : liste)
+        n.push_back(e->Nummer);
     return n;
 }
 
 QStringList Vornamen(const TEltern& e) {
     QStringList namen;
-    for (const auto& k : e.Kinder) namen << k->Vorname;
+    for (const auto& k : e.Kinder)
+        namen << k->Vorname;
     return namen;
 }
 
@@ -66,12 +68,15 @@ private Q_SLOTS:
 
     void gleicheFamilienBehaltenReihenfolge() {
         TProjektBauer b;
-        for (int i = 0; i < 20; ++i) b.p.NeueFamilie("Familie", i % 2 ? "Schulz" : "Alt");
+        for (int i = 0; i < 20; ++i)
+            b.p.NeueFamilie("Familie", i % 2 ? "Schulz" : "Alt");
         b.p.ListenSortierung = 0x80;
         b.p.ElternSortieren();
         std::vector<int> erwartet;
-        for (int i = 1; i <= 19; i += 2) erwartet.push_back(i);
-        for (int i = 2; i <= 20; i += 2) erwartet.push_back(i);
+        for (int i = 1; i <= 19; i += 2)
+            erwartet.push_back(i);
+        for (int i = 2; i <= 20; i += 2)
+            erwartet.push_back(i);
         QCOMPARE(Nummern(b.p.Elternliste), erwartet);
     }
 
@@ -96,7 +101,8 @@ private Q_SLOTS:
         b.p.NeuerLehrer("Herr", "AB", "Abel");
         b.p.Lehrerliste.LehrerSortieren();
         QStringList kuerzel;
-        for (const auto& l : b.p.Lehrerliste) kuerzel << l->Kuerzel;
+        for (const auto& l : b.p.Lehrerliste)
+            kuerzel << l->Kuerzel;
         QCOMPARE(kuerzel, (QStringList{"AB", "VA", "MUE", "MUE2", "MUS", "ZO"}));
     }
 

@@ -14,7 +14,8 @@ class TstTexte : public QObject {
 private Q_SLOTS:
     void codepageAlleBytes() {
         QByteArray alle;
-        for (int b = 0; b < 256; ++b) alle.append(char(b));
+        for (int b = 0; b < 256; ++b)
+            alle.append(char(b));
         const QString text = AusCp1252(alle);
         QCOMPARE(text.size(), 256);
         QCOMPARE(NachCp1252(text), alle);
@@ -23,7 +24,8 @@ private Q_SLOTS:
     }
 
     void codepageUnbekannteZeichen() {
-        QCOMPARE(NachCp1252(QString::fromUtf8("Łódź €")), QByteArray("?\xf3" "d? \x80"));
+        QCOMPARE(NachCp1252(QString::fromUtf8("Łódź €")), QByteArray("?\xf3"
+                                                                     "d? \x80"));
         QCOMPARE(NachCp1252(QString::fromUtf8("a😀b")), QByteArray("a?b"));
     }
 
@@ -32,11 +34,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("getrimmt");
         QTest::addColumn<QString>("ohne");
         QTest::addColumn<QString>("datei");
-        QTest::newRow("leer") << "" << "" << "" << "";
-        QTest::newRow("blanks") << "  von   der Au " << "von der Au" << "vonderAu" << "  von   der Au ";
-        QTest::newRow("sonderzeichen") << "a\"b/c\\d*e?f:g<h>i|j" << "a\"b/c\\d*e?f:g<h>i|j"
-                                       << "a\"b/c\\d*e?f:g<h>i|j" << "a_b_c_d_e_f_g_h_i_j";
-        QTest::newRow("tab bleibt") << "a\tb" << "a\tb" << "a\tb" << "a\tb";
+        QTest::newRow("leer") << ""
+                              << ""
+                              << ""
+                              << "";
+        QTest::newRow("blanks") << "  von   der Au "
+                                << "von der Au"
+                                << "vonderAu"
+                                << "  von   der Au ";
+        QTest::newRow("sonderzeichen") << "a\"b/c\\d*e?f:g<h>i|j"
+                                       << "a\"b/c\\d*e?f:g<h>i|j"
+                                       << "a\"b/c\\d*e?f:g<h>i|j"
+                                       << "a_b_c_d_e_f_g_h_i_j";
+        QTest::newRow("tab bleibt") << "a\tb"
+                                    << "a\tb"
+                                    << "a\tb"
+                                    << "a\tb";
     }
     void textHelfer() {
         QFETCH(QString, ein);
@@ -83,12 +96,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("raum");
         QTest::addColumn<bool>("tag1");
         QTest::addColumn<QString>("neu");
-        QTest::newRow("ein Tag") << false << "A" << "B" << false << "B";
-        QTest::newRow("gleich bleibt einer") << true << "A" << "A" << false << "A";
-        QTest::newRow("zweiter Tag anders") << true << "A" << "B" << false << "A" + Trenner + "B";
-        QTest::newRow("erster Tag anders") << true << "A" << "B" << true << "B" + Trenner + "A";
-        QTest::newRow("wieder gleich") << true << "A" + Trenner + "B" << "B" << true << "B";
-        QTest::newRow("leer am zweiten") << true << "A" << "" << false << "A" + Trenner;
+        QTest::newRow("ein Tag") << false << "A"
+                                 << "B" << false << "B";
+        QTest::newRow("gleich bleibt einer") << true << "A"
+                                             << "A" << false << "A";
+        QTest::newRow("zweiter Tag anders") << true << "A"
+                                            << "B" << false << "A" + Trenner + "B";
+        QTest::newRow("erster Tag anders") << true << "A"
+                                           << "B" << true << "B" + Trenner + "A";
+        QTest::newRow("wieder gleich") << true << "A" + Trenner + "B"
+                                       << "B" << true << "B";
+        QTest::newRow("leer am zweiten") << true << "A"
+                                         << "" << false << "A" + Trenner;
     }
     void raumSetzen() {
         QFETCH(bool, zweiTage);

@@ -27,19 +27,32 @@ private Q_SLOTS:
         QTest::addColumn<QString>("ein");
         QTest::addColumn<QString>("aus");
         QTest::addColumn<bool>("fehler");
-        QTest::newRow("leer") << "" << "" << false;
-        QTest::newRow("8") << "8" << "08:00" << false;
-        QTest::newRow("8.15") << "8.15" << "08:15" << false;
-        QTest::newRow("14:5") << "14:5" << "14:05" << false;
-        QTest::newRow("9.3") << "9.3" << "09:03" << false;
-        QTest::newRow("Sekunden") << "8.15.30" << "08:15" << false;
-        QTest::newRow("0") << "0" << "00:00" << false;
-        QTest::newRow("23:59") << "23:59" << "23:59" << false;
-        QTest::newRow("930") << "930" << "" << true;
-        QTest::newRow("25") << "25" << "" << true;
-        QTest::newRow("8:60") << "8:60" << "" << true;
-        QTest::newRow("8:") << "8:" << "" << true;
-        QTest::newRow("Buchstaben") << "ab" << "" << true;
+        QTest::newRow("leer") << ""
+                              << "" << false;
+        QTest::newRow("8") << "8"
+                           << "08:00" << false;
+        QTest::newRow("8.15") << "8.15"
+                              << "08:15" << false;
+        QTest::newRow("14:5") << "14:5"
+                              << "14:05" << false;
+        QTest::newRow("9.3") << "9.3"
+                             << "09:03" << false;
+        QTest::newRow("Sekunden") << "8.15.30"
+                                  << "08:15" << false;
+        QTest::newRow("0") << "0"
+                           << "00:00" << false;
+        QTest::newRow("23:59") << "23:59"
+                               << "23:59" << false;
+        QTest::newRow("930") << "930"
+                             << "" << true;
+        QTest::newRow("25") << "25"
+                            << "" << true;
+        QTest::newRow("8:60") << "8:60"
+                              << "" << true;
+        QTest::newRow("8:") << "8:"
+                            << "" << true;
+        QTest::newRow("Buchstaben") << "ab"
+                                    << "" << true;
     }
     void zeitNormieren() {
         QFETCH(QString, ein);
@@ -77,7 +90,8 @@ private Q_SLOTS:
         QCOMPARE(zellen[0], "x");
         QCOMPARE(zellen[1], "22:00");
         QCOMPARE(zellen[2], "23:00");
-        for (int i = 3; i < SlotsProTag; ++i) QVERIFY(zellen[i].isEmpty());
+        for (int i = 3; i < SlotsProTag; ++i)
+            QVERIFY(zellen[i].isEmpty());
         QVERIFY(m.Protokoll.isEmpty());
     }
 
@@ -97,7 +111,8 @@ private Q_SLOTS:
         QVERIFY(!ZeitenFuellen(zellen, 0, 10, m));
         QCOMPARE(m.Protokoll.size(), 1);
         QCOMPARE(m.Protokoll[0].Text,
-                 QString::fromUtf8("Geben Sie zum automatischen Füllen\ran der Cursorposition eine Startzeit ein!"));
+                 QString::fromUtf8(
+                     "Geben Sie zum automatischen Füllen\ran der Cursorposition eine Startzeit ein!"));
         QCOMPARE(m.Protokoll[0].Art, MeldungsArt::Information);
         QCOMPARE(zellen[5], "10:00");
     }

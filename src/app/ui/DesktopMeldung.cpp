@@ -9,31 +9,44 @@ namespace {
 
 QMessageBox::Icon Symbol(MeldungsArt art) {
     switch (art) {
-    case MeldungsArt::Warnung: return QMessageBox::Warning;
-    case MeldungsArt::Frage: return QMessageBox::Question;
-    case MeldungsArt::Information: return QMessageBox::Information;
-    case MeldungsArt::Fehler: return QMessageBox::Critical;
-    case MeldungsArt::Ohne: break;
+    case MeldungsArt::Warnung:
+        return QMessageBox::Warning;
+    case MeldungsArt::Frage:
+        return QMessageBox::Question;
+    case MeldungsArt::Information:
+        return QMessageBox::Information;
+    case MeldungsArt::Fehler:
+        return QMessageBox::Critical;
+    case MeldungsArt::Ohne:
+        break;
     }
     return QMessageBox::NoIcon;
 }
 
 QMessageBox::StandardButtons KnopfSatz(Knoepfe knoepfe) {
     switch (knoepfe) {
-    case Knoepfe::OK: return QMessageBox::Ok;
-    case Knoepfe::OKAbbrechen: return QMessageBox::Ok | QMessageBox::Cancel;
-    case Knoepfe::JaNein: return QMessageBox::Yes | QMessageBox::No;
-    case Knoepfe::JaNeinAbbrechen: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case Knoepfe::OK:
+        return QMessageBox::Ok;
+    case Knoepfe::OKAbbrechen:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case Knoepfe::JaNein:
+        return QMessageBox::Yes | QMessageBox::No;
+    case Knoepfe::JaNeinAbbrechen:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     }
     return QMessageBox::Ok;
 }
 
 QMessageBox::StandardButton Knopf(Antwort antwort) {
     switch (antwort) {
-    case Antwort::OK: return QMessageBox::Ok;
-    case Antwort::Ja: return QMessageBox::Yes;
-    case Antwort::Nein: return QMessageBox::No;
-    case Antwort::Abbrechen: return QMessageBox::Cancel;
+    case Antwort::OK:
+        return QMessageBox::Ok;
+    case Antwort::Ja:
+        return QMessageBox::Yes;
+    case Antwort::Nein:
+        return QMessageBox::No;
+    case Antwort::Abbrechen:
+        return QMessageBox::Cancel;
     }
     return QMessageBox::Ok;
 }
@@ -47,7 +60,9 @@ Antwort TDesktopMeldung::Meldung(const QString& text, const QString& titel, Meld
     anzeige.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
     QMessageBox box(Symbol(art), titel, anzeige, KnopfSatz(knoepfe), Eltern);
     const std::pair<QMessageBox::StandardButton, const char*> beschriftungen[] = {
-        {QMessageBox::Yes, "&Ja"}, {QMessageBox::No, "&Nein"}, {QMessageBox::Cancel, "Abbrechen"},
+        {QMessageBox::Yes, "&Ja"},
+        {QMessageBox::No, "&Nein"},
+        {QMessageBox::Cancel, "Abbrechen"},
         {QMessageBox::Ok, "OK"}};
     for (const auto& [knopf, text] : beschriftungen)
         if (QAbstractButton* b = box.button(knopf)) b->setText(QString::fromUtf8(text));
@@ -56,9 +71,13 @@ Antwort TDesktopMeldung::Meldung(const QString& text, const QString& titel, Meld
     if (const QScreen* bildschirm = QGuiApplication::primaryScreen())
         box.move(bildschirm->availableGeometry().center() - box.rect().center());
     switch (box.exec()) {
-    case QMessageBox::Yes: return Antwort::Ja;
-    case QMessageBox::No: return Antwort::Nein;
-    case QMessageBox::Cancel: return Antwort::Abbrechen;
-    default: return Antwort::OK;
+    case QMessageBox::Yes:
+        return Antwort::Ja;
+    case QMessageBox::No:
+        return Antwort::Nein;
+    case QMessageBox::Cancel:
+        return Antwort::Abbrechen;
+    default:
+        return Antwort::OK;
     }
 }

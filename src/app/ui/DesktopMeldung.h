@@ -7,7 +7,8 @@ class QWidget;
 // Message dialogs of the desktop program, centred on the screen, without help button.
 class TDesktopMeldung : public TMeldung {
 public:
-    explicit TDesktopMeldung(QWidget* eltern = nullptr) : Eltern(eltern) {}
+    explicit TDesktopMeldung(QWidget* eltern = nullptr)
+        : Eltern(eltern) {}
     Antwort Meldung(const QString& text, const QString& titel, MeldungsArt art, Knoepfe knoepfe,
                     Antwort vorgabe) override;
 
