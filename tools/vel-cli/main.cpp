@@ -1,10 +1,34 @@
+#include "Befehle.h"
+
 #include <QCoreApplication>
+#include <QStringList>
 #include <QTextStream>
+
+namespace {
+
+struct TBefehl {
+    const char* Name;
+    int (*Ausfuehren)(const QStringList& argumente);
+    const char* Hilfe;
+};
+
+const TBefehl Befehle[] = {
+    {"generate", BefehlGenerate,
+     "generate -o DATEI [--families N] [--teachers M] [--days 1|2] [--slots S] [--seed X]"},
+};
+
+} // namespace
 
 // Batch and inspection commands on project files.
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
+    QStringList argumente = QCoreApplication::arguments().mid(1);
+    const QString name = argumente.isEmpty() ? QString() : argumente.takeFirst();
+    for (const TBefehl& b : Befehle)
+        if (name == QLatin1String(b.Name)) return b.Ausfuehren(argumente);
     QTextStream fehler(stderr);
     fehler << "Aufruf: vel-cli BEFEHL [ARGUMENTE]\n";
+    for (const TBefehl& b : Befehle)
+        fehler << "  vel-cli " << b.Hilfe << '\n';
     return 2;
 }
