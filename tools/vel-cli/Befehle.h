@@ -4,3 +4,7 @@
 
 // One function per command; the result is the exit status.
 int BefehlGenerate(const QStringList& argumente);
+int BefehlDump(const QStringList& argumente);
+int BefehlConvert(const QStringList& argumente);
+int BefehlPlan(const QStringList& argumente);
+int BefehlCheck(const QStringList& argumente);

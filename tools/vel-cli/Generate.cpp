@@ -2,6 +2,7 @@
 
 #include "Generator.h"
 #include "model/Projekt.h"
+#include "model/Projektdatei.h"
 
 #include <QStringList>
 #include <QTextStream>
@@ -41,7 +42,8 @@ int BefehlGenerate(const QStringList& argumente) {
     }
     TProjekt p;
     ProjektErzeugen(p, o);
-    // Writing the file follows with the project file writer.
-    fehler << "Projektdateien können noch nicht geschrieben werden.\n";
+    QString text;
+    if (ProjektSpeichern(p, ziel, text)) return 0;
+    fehler << text << '\n';
     return 2;
 }

@@ -15,6 +15,11 @@ struct TBefehl {
 const TBefehl Befehle[] = {
     {"generate", BefehlGenerate,
      "generate -o DATEI [--families N] [--teachers M] [--days 1|2] [--slots S] [--seed X]"},
+    {"dump", BefehlDump, "dump DATEI [--compact]"},
+    {"convert", BefehlConvert, "convert EIN AUS"},
+    {"plan", BefehlPlan,
+     "plan DATEI [-o AUS] [--cancel-after vorbereitung|verteilung|nachplatzieren|eltern|lehrer]"},
+    {"check", BefehlCheck, "check DATEI"},
 };
 
 } // namespace

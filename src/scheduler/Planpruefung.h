@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QStringList>
+
+class TProjekt;
+
+// Checks the plan: every scheduled conversation stands at its slot at its family and at its teacher, no
+// slot names a conversation that is not scheduled there, no blocked or missing slot is used, and no run
+// of appointments is longer than the block limit. One German line per finding; empty when all is sound.
+QStringList PlanPruefen(const TProjekt& projekt);
