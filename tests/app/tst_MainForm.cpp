@@ -1,16 +1,541 @@
-#include "app/ui/MainForm.h"
+#include "FensterTest.h"
+#include "Generator.h"
+#include "app/ui/Symbole.h"
+#include "app/ui/VelInfo.h"
 #include "common/TestHaupt.h"
+#include "model/Datumstexte.h"
+#include "settings/Einstellungen.h"
+#include "timeframe/ui/ZeitRahmenDlg.h"
 
-#include <QTest>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDesktopServices>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QTreeView>
+#include <QTreeWidget>
+#include <QUrl>
+
+namespace {
+
+QAction* Eintrag(const QList<QAction*>& aktionen, const QString& text) {
+    for (QAction* a : aktionen)
+        if (a->text() == text) return a;
+    return nullptr;
+}
+
+// The menu bar entry at a path of captions.
+QAction* Menuepunkt(QMainWindow& fenster, const QStringList& pfad) {
+    QAction* aktion = Eintrag(fenster.menuBar()->actions(), pfad.first());
+    for (qsizetype i = 1; aktion && i < pfad.size(); ++i)
+        aktion = aktion->menu() ? Eintrag(aktion->menu()->actions(), pfad[i]) : nullptr;
+    return aktion;
+}
+
+QStringList Texte(const QList<QAction*>& aktionen) {
+    QStringList texte;
+    for (const QAction* a : aktionen)
+        if (!a->isSeparator()) texte << a->text();
+    return texte;
+}
+
+QStringList Zeile(const QAbstractItemModel* modell, int zeile) {
+    QStringList texte;
+    for (int s = 0; s < modell->columnCount(); ++s)
+        texte << modell->index(zeile, s).data().toString();
+    return texte;
+}
+
+void ZeileKlicken(QTreeView* liste, int zeile) {
+    const QRect rechteck = liste->visualRect(liste->model()->index(zeile, 1));
+    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, rechteck.center());
+}
+
+// Runs the action once the modal dialog it opens is up.
+template <class F> void ImDialog(F aktion) {
+    QTimer::singleShot(0, [aktion] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog);
+        aktion(dialog);
+    });
+}
+
+} // namespace
+
+// Receives the files the program hands to the desktop.
+class TOeffner : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> Geoeffnet;
+public Q_SLOTS:
+    void oeffnen(const QUrl& url) { Geoeffnet << url; }
+};
 
 class TstMainForm : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void titel() {
-        TVELWnd fenster;
-        fenster.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&fenster));
-        QCOMPARE(fenster.windowTitle(), "VEL");
+    void befehle_data() {
+        QTest::addColumn<QStringList>("pfad");
+        QTest::addColumn<QString>("kuerzel");
+        QTest::addColumn<bool>("ohneProjekt");
+        QTest::addColumn<bool>("mitProjekt");
+        struct TZeile {
+            const char* pfad;
+            const char* kuerzel;
+            bool ohne;
+            bool mit;
+        };
+        // Commands that other parts build stay disabled until their handler is in the table.
+        const TZeile zeilen[] = {
+            {"&Datei|Projekt: &Neu", "", false, false},
+            {"&Datei|Projekt ö&ffnen...", "Ctrl+O", false, false},
+            {"&Datei|Projekt &speichern", "Ctrl+S", false, false},
+            {"&Datei|Projekt speichern &unter...", "", false, false},
+            {"&Datei|Sicherungskopie erstellen...", "", false, false},
+            {"&Datei|Sicherungskopie öffnen...", "", false, false},
+            {"&Datei|Lehrerdaten im&portieren...", "", false, false},
+            {"&Datei|Elterndaten imp&ortieren...", "", false, false},
+            {"&Datei|&Lehrerdaten exportieren...", "", false, false},
+            {"&Datei|Gesprächslisten exportieren... (PDF)", "", false, false},
+            {"&Datei|&Gesprächlisten exportieren... (RTF)|für &Lehrer...", "", false, false},
+            {"&Datei|&Gesprächlisten exportieren... (RTF)|für &Eltern...", "", false, false},
+            {"&Datei|&Drucken...", "", false, false},
+            {"&Datei|Seite e&inrichten|&Gesprächslisten... (mit Vorschau)", "", false, false},
+            {"&Datei|Seite e&inrichten|Sonstige Listen...", "", false, false},
+            {"&Datei|&Beenden", "", true, true},
+            {"&Bearbeiten|Elterntelefonnummer ...", "", false, false},
+            {"&Bearbeiten|&Sortierung der Elternliste", "", false, false},
+            {"&Bearbeiten|&Raum zuweisen", "", false, false},
+            {"&Bearbeiten|&Gesprächsliste von Hand bearbeiten", "F5", false, false},
+            {"&Bearbeiten|Gespräche: Lehrkraft für alle Kinder einer Klasse ...", "", false, false},
+            {"&Bearbeiten|Anmerkungen schreiben ...|zu den Gesprächslisten für Lehrer", "", false, false},
+            {"&Bearbeiten|Anmerkungen schreiben ...|zu den Gesprächslisten für Eltern", "", false, false},
+            {"&Bearbeiten|Anmerkungen schreiben ...|Individuelle Anmerkungen...", "", false, false},
+            {"&Bearbeiten|Anmerkungen schreiben ...|Automatische Anmerkungen...", "", false, false},
+            {"Aus&werten|&Termine berechnen", "", false, false},
+            {"Aus&werten|&Optionen für Auswertung...", "", false, false},
+            {"&Ansicht|Seitenvorschau (Gesprächslisten)", "F9", false, false},
+            {"&Ansicht|&Statistik", "", false, false},
+            {"&Ansicht|&Raumzuordnung", "", false, false},
+            {"&Ansicht|&Anzahl der Gespräche pro Lehrer", "", false, false},
+            {"&Ansicht|Nicht &terminierte Gespräche", "", false, false},
+            {"&Ansicht|Ge&nagelte Gespräche", "", false, false},
+            {"&Ansicht|Raum&belegung", "", false, false},
+            {"&Ansicht|Notiz&zettel", "F11", false, false},
+            {"&Voreinstellungen|&Zeitrahmen", "", false, true},
+            {"&Voreinstellungen|Zeitsperrungen: &Standardvorgabe", "", false, false},
+            {"&Optionen|&Programm-Einstellungen...", "", false, false},
+            {"&Optionen|Einstellungen zur Terminberechnung...", "", false, false},
+            {"&Optionen|&Gesprächslisten-Layout...", "", false, false},
+            {"&Optionen|Sonstige Listen: Rand, Ausrichtung, Schrift...", "", false, false},
+            {"&Sonstiges|&Anrede-Editor", "", false, false},
+            {"&Sonstiges|&Zeiten freigeben/sperren", "", false, false},
+            {"&Sonstiges|&Nägel ziehen...", "", false, false},
+            {"&Sonstiges|Alle gesetzten Gespräche &festnageln...", "", false, false},
+            {"&Sonstiges|Alle Gespräche auf \"nicht terminiert\" setzen...", "", false, false},
+            {"&Hilfe|&Inhalt", "", true, true},
+            {"&Hilfe|Inde&x", "", true, true},
+            {"&Hilfe|Neu in dieser Version...", "", true, true},
+            {"&Hilfe|Auf Update prüfen...", "", false, false},
+            {"&Hilfe|In&fo über VEL", "", true, true},
+        };
+        for (const TZeile& z : zeilen)
+            QTest::newRow(z.pfad) << QString::fromUtf8(z.pfad).split(u'|') << QString::fromUtf8(z.kuerzel)
+                                  << z.ohne << z.mit;
+    }
+    void befehle() {
+        QFETCH(QStringList, pfad);
+        QFETCH(QString, kuerzel);
+        QFETCH(bool, ohneProjekt);
+        QFETCH(bool, mitProjekt);
+        TFensterTest t;
+        QAction* aktion = Menuepunkt(*t.Fenster, pfad);
+        QVERIFY2(aktion, qPrintable(pfad.join(u'/')));
+        QCOMPARE(aktion->shortcut(), QKeySequence(kuerzel));
+        QCOMPARE(aktion->isEnabled(), ohneProjekt);
+        t.Fenster->ProjektErsetzen(KleinesProjekt());
+        QCOMPARE(aktion->isEnabled(), mitProjekt);
+    }
+
+    void projektmenues() {
+        TFensterTest t;
+        const QStringList menues = {"&Datei",    "&Bearbeiten", "Aus&werten", "&Ansicht", "&Voreinstellungen",
+                                    "&Optionen", "&Sonstiges",  "&Hilfe"};
+        QCOMPARE(Texte(t.Fenster->menuBar()->actions()), menues);
+        const QStringList projektmenues = {"&Bearbeiten", "Aus&werten", "&Sonstiges"};
+        for (const QString& m : menues)
+            QCOMPARE(Menuepunkt(*t.Fenster, {m})->isEnabled(), !projektmenues.contains(m));
+        t.Fenster->ProjektErsetzen(KleinesProjekt());
+        for (const QString& m : menues)
+            QVERIFY(Menuepunkt(*t.Fenster, {m})->isEnabled());
+    }
+
+    // The RTF export shows only when Shift and Ctrl are held while the file menu opens; the page set-up
+    // names the preview only while one can be shown.
+    void dateimenue() {
+        TFensterTest t;
+        Q_EMIT t.Fenster->Datei1->aboutToShow();
+        QVERIFY(!t.Fenster->RTF1->menuAction()->isVisible());
+        QCOMPARE(t.Fenster->Layout1->text(), QString::fromUtf8("&Gesprächslisten..."));
+    }
+
+    void werkzeugleiste() {
+        TFensterTest t;
+        auto* leiste = t.Fenster->findChild<QToolBar*>();
+        QVERIFY(leiste);
+        QStringList hinweise;
+        QStringList frei;
+        for (QAction* a : leiste->actions()) {
+            if (a->isSeparator()) continue;
+            hinweise << a->toolTip();
+            if (a->isEnabled()) frei << a->toolTip();
+            QCOMPARE(leiste->widgetForAction(a)->size(), QSize(38, 39));
+        }
+        QCOMPARE(
+            hinweise,
+            (QStringList{QStringLiteral("Neues Projekt"), QString::fromUtf8("Öffnen..."),
+                         QStringLiteral("Speichern"), QStringLiteral("Speichern unter..."),
+                         QString::fromUtf8("Elternliste bearbeiten, Gespräche eingeben"),
+                         QStringLiteral("Lehrerliste bearbeiten\n(Markierung Eltern/Kind aufheben)"),
+                         QStringLiteral("Raumzuweisung bearbeiten"), QStringLiteral("Termine berechnen..."),
+                         QString::fromUtf8("Gesprächslisten bearbeiten (F5)"), QStringLiteral("Statistik"),
+                         QString::fromUtf8("Seitenvorschau (Gesprächslisten): F9"),
+                         QStringLiteral("Drucken..."), QStringLiteral("Listen als PDF..."),
+                         QStringLiteral("Hilfe anzeigen"), QStringLiteral("Programm beenden")}));
+        QCOMPARE(frei, (QStringList{"Hilfe anzeigen", "Programm beenden"}));
+        QVERIFY(t.Fenster->BuElt->isChecked());
+        QVERIFY(!t.Fenster->BuLeh->isChecked());
+    }
+
+    void kontextmenues() {
+        TFensterTest t;
+        t.Fenster->ProjektErsetzen(KleinesProjekt());
+        QCOMPARE(
+            Texte(t.Fenster->PopMenuGespr->actions()),
+            (QStringList{QString::fromUtf8("Kind löschen"), QString::fromUtf8("Markiertes Gespräch löschen"),
+                         QString::fromUtf8("Gespräche über markiertes Kind löschen"),
+                         QString::fromUtf8("Alle Gespräche löschen"),
+                         QStringLiteral("kennzeichnen: \"Kind kommt mit\"")}));
+        QCOMPARE(Texte(t.Fenster->PopMenuEltern->actions()),
+                 (QStringList{QStringLiteral("Anmerkungen individuell"),
+                              QString::fromUtf8("Anmerkungen für alle Eltern"),
+                              QStringLiteral("Elterndaten bearbeiten..."),
+                              QStringLiteral("Anrede wechseln: Fam.-->Frau-->Herr-->Fam."),
+                              QStringLiteral("Zeiten-Standardvorgabe..."),
+                              QStringLiteral("Zeiten sperren/freigeben (global)")}));
+        QCOMPARE(t.Fenster->HeFrFa1->shortcut(), QKeySequence("Ctrl+F8"));
+        QCOMPARE(Texte(t.Fenster->PopMenuLehrer->actions()),
+                 (QStringList{QStringLiteral("Anmerkungen individuell"),
+                              QString::fromUtf8("Anmerkung für alle Lehrer"),
+                              QStringLiteral("Lehrerdaten bearbeiten"), QStringLiteral("Raumzuweisung"),
+                              QStringLiteral("Anrede-Editor"), QStringLiteral("Zeiten-Standardvorgabe"),
+                              QStringLiteral("Zeiten sperren/freigeben (global)"),
+                              QStringLiteral("X zu allen aus y hinzu")}));
+        for (QMenu* menue : {t.Fenster->PopMenuGespr, t.Fenster->PopMenuEltern, t.Fenster->PopMenuLehrer})
+            for (const QAction* a : menue->actions())
+                QVERIFY2(a->isSeparator() || !a->isEnabled(), qPrintable(a->text()));
+        QVERIFY(!t.Fenster->AlleGLoe->isVisible());
+        QVERIFY(!t.Fenster->KlasseHinzuL1->isVisible());
+
+        // The captions follow the selected family and teacher.
+        QVERIFY(t.Zeigen());
+        ZeileKlicken(t.Fenster->LVEltern, 1);
+        QVERIFY(t.Fenster->AlleGLoe->isVisible());
+        QCOMPARE(t.Fenster->AlleGLoe->text(),
+                 QString::fromUtf8("Alle Gespräche bei Familie Maier löschen..."));
+        QCOMPARE(t.Fenster->AnmerkE1->text(), QString::fromUtf8("Anmerkungen für Familie Maier"));
+        ZeileKlicken(t.Fenster->LVLehrer, 1);
+        QCOMPARE(t.Fenster->AnmerkL1->text(), QString::fromUtf8("Anmerkungen für Herrn Dr. Müller"));
+    }
+
+    void listenZeigenDasProjekt() {
+        TFensterTest t;
+        QVERIFY(t.Zeigen());
+        QVERIFY(!t.Fenster->LVEltern->isEnabled());
+        QVERIFY(!t.Fenster->LVLehrer->isEnabled());
+        t.Fenster->ProjektErsetzen(KleinesProjekt());
+        QVERIFY(t.Fenster->LVEltern->isEnabled());
+
+        const QAbstractItemModel* eltern = t.Fenster->LVEltern->model();
+        QCOMPARE(eltern->rowCount(), 2);
+        QCOMPARE(Zeile(eltern, 0), (QStringList{"Frau", "van Acker"}));
+        QCOMPARE(Zeile(eltern, 1), (QStringList{"Familie", "Maier"}));
+        QCOMPARE(eltern->headerData(0, Qt::Horizontal).toString(), "Anrede");
+        QCOMPARE(eltern->headerData(1, Qt::Horizontal).toString(), "Elternname");
+        const QAbstractItemModel* lehrer = t.Fenster->LVLehrer->model();
+        QCOMPARE(lehrer->headerData(0, Qt::Horizontal).toString(), QString::fromUtf8("Kürzel"));
+        QCOMPARE(Zeile(lehrer, 0), (QStringList{"BER", "Frau", "von Berg"}));
+        QCOMPARE(Zeile(lehrer, 1), (QStringList{"MUE", "Herr", QString::fromUtf8("Dr. Müller")}));
+        QCOMPARE(t.Fenster->TVKinder->topLevelItemCount(), 0);
+
+        ZeileKlicken(t.Fenster->LVEltern, 1);
+        QCOMPARE(t.Fenster->AktuelleFamilie->Name, "Maier");
+        QCOMPARE(t.Fenster->LbEltern->text(), "Familie Maier");
+        QTreeWidget* baum = t.Fenster->TVKinder;
+        QVERIFY(baum->isEnabled());
+        QCOMPARE(baum->topLevelItemCount(), 2);
+        QTreeWidgetItem* anna = baum->topLevelItem(0);
+        QCOMPARE(anna->text(0), "Anna (5a)");
+        QVERIFY(anna->isExpanded());
+        QCOMPARE(anna->childCount(), 2);
+        QCOMPARE(anna->child(0)->text(0), QString::fromUtf8("1. Herr Dr. Müller (MUE)"));
+        QCOMPARE(anna->child(1)->text(0), "2. Frau von Berg (BER)");
+        QCOMPARE(baum->topLevelItem(1)->text(0), "Ben (10b)");
+        QCOMPARE(baum->topLevelItem(1)->child(0)->text(0), "1. Frau von Berg (BER)");
+        // The first child is selected with its family.
+        QCOMPARE(baum->currentItem(), anna);
+        QCOMPARE(t.Fenster->AktuellesKind->Vorname, "Anna");
+        QCOMPARE(t.Fenster->LbKind->text(), "Anna");
+
+        // A request selects its child.
+        const QRect rechteck = baum->visualItemRect(baum->topLevelItem(1)->child(0));
+        QTest::mouseClick(baum->viewport(), Qt::LeftButton, {}, rechteck.center());
+        QCOMPARE(t.Fenster->AktuellesKind->Vorname, "Ben");
+        QCOMPARE(t.Fenster->LbKind->text(), "Ben");
+
+        // A family without requests shows its child collapsed.
+        ZeileKlicken(t.Fenster->LVEltern, 0);
+        QCOMPARE(t.Fenster->LbEltern->text(), "Frau van Acker");
+        QCOMPARE(baum->topLevelItem(0)->text(0), "Cem");
+        QVERIFY(!baum->topLevelItem(0)->isExpanded());
+    }
+
+    void listenbilder() {
+        TFensterTest t;
+        t.Fenster->ProjektErsetzen(KleinesProjekt());
+        t.Fenster->ElternlisteFuellen(t.Fenster->ElternInZeile(1));
+        const QTreeWidgetItem* anna = t.Fenster->TVKinder->topLevelItem(0);
+        if (ListenBild(1).isNull()) QSKIP("the icon theme is not installed");
+        const auto bild = [](const QTreeWidgetItem* k) {
+            return k->data(0, Qt::DecorationRole).value<QPixmap>();
+        };
+        QCOMPARE(bild(anna).toImage(), ListenBild(1).toImage());
+        QCOMPARE(bild(anna->child(0)).toImage(), ListenBild(2).toImage());
+        QCOMPARE(bild(anna->child(1)).toImage(), ListenBild(15).toImage());
+        t.Fenster->TVKinder->collapseItem(const_cast<QTreeWidgetItem*>(anna));
+        QCOMPARE(bild(anna).toImage(), ListenBild(4).toImage());
+    }
+
+    // The rows are drawn in the colours of the selection, brighter while the list has the focus, and the
+    // person of the open pop-up time window stands out.
+    void zeilenfarben() {
+        TFensterTest t;
+        QVERIFY(t.Zeigen());
+        t.Fenster->ProjektErsetzen(KleinesProjekt());
+        QTreeView* liste = t.Fenster->LVEltern;
+        ZeileKlicken(liste, 1);
+        const auto farbe = [liste](int zeile) {
+            const QRect r = liste->visualRect(liste->model()->index(zeile, 1));
+            return liste->viewport()->grab().toImage().pixelColor(r.right() - 20, r.center().y());
+        };
+        QVERIFY(liste->hasFocus());
+        QCOMPARE(farbe(1), QColor(0x33, 0x88, 0xFF));
+        QCOMPARE(farbe(0), liste->palette().base().color());
+        t.Fenster->SuchE->setFocus();
+        QCOMPARE(farbe(1), QColor(0x77, 0xCC, 0xFF));
+        t.Fenster->ZeitfensterPerson = t.Fenster->ElternInZeile(0);
+        QCOMPARE(farbe(0), QColor(0xFF, 0xA0, 0xA0));
+    }
+
+    void klassenfilterUndSuche() {
+        TFensterTest t;
+        QVERIFY(t.Zeigen());
+        auto projekt = KleinesProjekt();
+        projekt->NeueFamilie(QStringLiteral("Familie"), QString::fromUtf8("Müller"));
+        projekt->ElternSortieren();
+        t.Fenster->ProjektErsetzen(std::move(projekt));
+        QComboBox* klassen = t.Fenster->ComboKlassen;
+        QStringList eintraege;
+        for (int i = 0; i < klassen->count(); ++i)
+            eintraege << klassen->itemText(i);
+        QCOMPARE(eintraege, (QStringList{"(alle)", "unbekannt", "5a", "10b"}));
+        QVERIFY(klassen->isEnabled());
+        QCOMPARE(klassen->maxVisibleItems(), 25);
+
+        klassen->setFocus();
+        QTest::keyClick(klassen, Qt::Key_Down);
+        QCOMPARE(t.Fenster->LVEltern->model()->rowCount(), 1);
+        QCOMPARE(t.Fenster->AktuelleFamilie->Name, "Acker");
+        QTest::keyClick(klassen, Qt::Key_Down);
+        QCOMPARE(t.Fenster->LVEltern->model()->rowCount(), 1);
+        QCOMPARE(t.Fenster->AktuelleFamilie->Name, "Maier");
+        QTest::keyClick(klassen, Qt::Key_Home);
+        QCOMPARE(t.Fenster->LVEltern->model()->rowCount(), 3);
+
+        QTest::mouseClick(t.Fenster->SuchE, Qt::LeftButton);
+        QTest::keyClick(t.Fenster->SuchE, Qt::Key_M);
+        QCOMPARE(t.Fenster->LVEltern->model()->rowCount(), 2);
+        QTest::sendKeyEvent(QTest::Click, t.Fenster->SuchE, Qt::Key_Udiaeresis, QString::fromUtf8("ü"), {});
+        QCOMPARE(t.Fenster->LVEltern->model()->rowCount(), 1);
+        QCOMPARE(t.Fenster->AktuelleFamilie->Name, QString::fromUtf8("Müller"));
+        QTest::keyClick(t.Fenster->SuchE, Qt::Key_X);
+        QCOMPARE(t.Fenster->LVEltern->model()->rowCount(), 0);
+        QVERIFY(!t.Fenster->AktuelleFamilie);
+        QCOMPARE(t.Fenster->TVKinder->topLevelItemCount(), 0);
+        QCOMPARE(t.Fenster->LbEltern->text(), "");
+    }
+
+    void statusleiste() {
+        TFensterTest t;
+        const auto& panels = t.Fenster->Panels;
+        QCOMPARE(panels[0]->text(), "Elternanzahl: 0");
+        QCOMPARE(panels[3]->text(), DatumLang(QDate::currentDate()));
+        t.Fenster->ProjektErsetzen(KleinesProjekt());
+        QCOMPARE(panels[0]->text(), "Elternanzahl: 2");
+        QCOMPARE(panels[1]->text(), "Lehreranzahl: 2");
+        QCOMPARE(panels[2]->text(), QString::fromUtf8("Gesprächsanzahl: 3"));
+        QCOMPARE(panels[3]->text(), QString::fromUtf8("Elternsprechtag am Montag, 1. März 2027"));
+        t.Fenster->Projekt->Datum[1] = WertAusDatum(QDate(2027, 3, 3));
+        t.Fenster->Projekt->ZweiTage = true;
+        t.Fenster->DatumAnzeigen();
+        QCOMPARE(panels[3]->text(), "01.03.27 und 03.03.27");
+        // Wide enough for the largest counts.
+        const QFontMetrics masse(panels[2]->font());
+        QVERIFY(panels[2]->width() >= masse.horizontalAdvance(QString::fromUtf8("Gesprächsanzahl: 19999")));
+    }
+
+    void schliessen_data() {
+        QTest::addColumn<bool>("geaendert");
+        QTest::addColumn<Antwort>("antwort");
+        QTest::addColumn<bool>("offen");
+        QTest::newRow("unveraendert") << false << Antwort::OK << false;
+        QTest::newRow("nein") << true << Antwort::Nein << false;
+        QTest::newRow("abbrechen") << true << Antwort::Abbrechen << true;
+        // Without a save command nothing gets saved, so the window stays.
+        QTest::newRow("ja") << true << Antwort::Ja << true;
+    }
+    void schliessen() {
+        QFETCH(bool, geaendert);
+        QFETCH(Antwort, antwort);
+        QFETCH(bool, offen);
+        TFensterTest t;
+        QVERIFY(t.Zeigen());
+        t.Fenster->ProjektErsetzen(KleinesProjekt());
+        t.Fenster->Geaendert = geaendert;
+        t.Meldung.Antworten = {antwort};
+        t.Fenster->Ende1->trigger();
+        QCOMPARE(t.Fenster->isVisible(), offen);
+        if (!geaendert) {
+            QVERIFY(t.Meldung.Protokoll.isEmpty());
+            return;
+        }
+        QCOMPARE(t.Meldung.Protokoll.size(), 1);
+        QCOMPARE(t.Meldung.Protokoll[0].Text,
+                 QString::fromUtf8(
+                     "Änderungen am Projekt sind noch nicht auf dem Standardlaufwerk gespeichert.\r\r"
+                     "Möchten jetzt speichern?"));
+        QCOMPARE(t.Meldung.Protokoll[0].Titel, QString::fromUtf8("Rückfrage zur Sicherung Ihrer Daten:"));
+        QCOMPARE(t.Meldung.Protokoll[0].Knopfsatz, Knoepfe::JaNeinAbbrechen);
+        QCOMPARE(t.Meldung.Protokoll[0].Vorgabe, Antwort::Ja);
+    }
+
+    // At the end the window keeps the teachers' double-click option and deletes the backups.
+    void beendenRaeumtAuf() {
+        TFensterTest t;
+        QFile sicherung(t.Ordner.filePath("Schule.pd~"));
+        QVERIFY(sicherung.open(QIODevice::WriteOnly));
+        sicherung.close();
+        QVERIFY(t.Zeigen());
+        QTest::mouseClick(t.Fenster->ChBxLDBL, Qt::LeftButton);
+        QCOMPARE(t.Fenster->ChBxLDBL->text(), "Lehrerdoppelklick ist aktiviert");
+        t.Fenster.reset();
+        QVERIFY(!QFile::exists(t.Ordner.filePath("Schule.pd~")));
+        QVERIFY(ProgrammwerteLesen(t.Speicher, {}).DblClickLehrer);
+        TFensterTest wieder;
+        QVERIFY(!wieder.Fenster->ChBxLDBL->isChecked());
+    }
+
+    void hilfe() {
+        TFensterTest t;
+        t.Fenster->Inhalt1->trigger();
+        t.Fenster->NeuindieserVersion1->trigger();
+        QCOMPARE(t.Meldung.Protokoll.size(), 2);
+        QCOMPARE(t.Meldung.Protokoll[0].Text,
+                 "Die Hilfedatei " + t.Ordner.filePath("VEL_Hilfe.chm") + " ist nicht installiert.");
+        QCOMPARE(t.Meldung.Protokoll[1].Text,
+                 "Die Seite " + t.Ordner.filePath("version.htm") + " ist nicht installiert.");
+
+        QFile datei(t.Ordner.filePath("version.htm"));
+        QVERIFY(datei.open(QIODevice::WriteOnly));
+        datei.close();
+        TOeffner oeffner;
+        QDesktopServices::setUrlHandler("file", &oeffner, "oeffnen");
+        t.Fenster->NeuindieserVersion1->trigger();
+        QDesktopServices::unsetUrlHandler("file");
+        QCOMPARE(oeffner.Geoeffnet, QList<QUrl>{QUrl::fromLocalFile(t.Ordner.filePath("version.htm"))});
+        QCOMPARE(t.Meldung.Protokoll.size(), 2);
+    }
+
+    void info() {
+        TFensterTest t;
+        QString version;
+        ImDialog([&](QWidget* dialog) {
+            auto* info = qobject_cast<TVelInfo*>(dialog);
+            QVERIFY(info);
+            version = info->Version->text();
+            QTest::mouseClick(info->OkBtn, Qt::LeftButton);
+        });
+        t.Fenster->Info1->trigger();
+        QVERIFY(version.startsWith("VEL-Version "));
+        QVERIFY(version.size() > 12);
+    }
+
+    void zeitrahmenBefehl() {
+        TFensterTest t;
+        QVERIFY(t.Zeigen());
+        t.Fenster->ProjektErsetzen(KleinesProjekt());
+        // Cancelled: nothing changes.
+        ImDialog([](QWidget* dialog) {
+            QTest::mouseClick(qobject_cast<TZeitRahmenDlg*>(dialog)->CancBtn, Qt::LeftButton);
+        });
+        t.Fenster->ZeitRa1->trigger();
+        QVERIFY(!t.Fenster->Geaendert);
+        QVERIFY(!RahmenVorgabeLesen(t.Speicher));
+
+        ImDialog([](QWidget* dialog) {
+            auto* rahmen = qobject_cast<TZeitRahmenDlg*>(dialog);
+            QTest::keyClick(rahmen->DatePick1, Qt::Key_Up);
+            QTest::mouseClick(rahmen->OkBtn, Qt::LeftButton);
+        });
+        t.Fenster->ZeitRa1->trigger();
+        QVERIFY(t.Fenster->Geaendert);
+        QVERIFY(t.Fenster->SicherungFaellig);
+        QVERIFY(!t.Fenster->Beschaeftigt);
+        QCOMPARE(t.Fenster->Panels[3]->text(),
+                 QString::fromUtf8("Elternsprechtag am Dienstag, 2. März 2027"));
+        const auto vorgabe = RahmenVorgabeLesen(t.Speicher);
+        QVERIFY(vorgabe);
+        QCOMPARE(vorgabe->Abstand, 15);
+        QCOMPARE(vorgabe->Zeiten[5], "17:15");
+    }
+
+    // Filling the family list of a large project; the figures go to the test log.
+    void fuellenGrosserProjekte() {
+        TFensterTest t;
+        auto projekt = std::make_unique<TProjekt>();
+        ProjektErzeugen(*projekt, GroesseXL());
+        QElapsedTimer uhr;
+        uhr.start();
+        t.Fenster->ProjektErsetzen(std::move(projekt));
+        const qint64 ersetzen = uhr.nsecsElapsed();
+        uhr.restart();
+        t.Fenster->ElternlisteFuellen(t.Fenster->Projekt->Elternliste[1500]);
+        const qint64 fuellen = uhr.nsecsElapsed();
+        QCOMPARE(t.Fenster->LVEltern->model()->rowCount(), 3000);
+        QCOMPARE(t.Fenster->AktuelleFamilie, t.Fenster->Projekt->Elternliste[1500]);
+        qInfo("3000 Familien: Projekt einsetzen %.1f ms, Elternliste fuellen %.2f ms", ersetzen / 1e6,
+              fuellen / 1e6);
     }
 };
 

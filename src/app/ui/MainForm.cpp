@@ -1,7 +1,125 @@
 #include "MainForm.h"
 
-TVELWnd::TVELWnd(QWidget* parent)
-    : QMainWindow(parent) {
+#include "Personenmodell.h"
+#include "app/Sicherungsdateien.h"
+#include "model/Meldung.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeView>
+#include <QTreeWidget>
+
+TVELWnd::TVELWnd(TMeldung& meldung, TDateiwahl& dateiwahl, TEinstellungsSpeicher& speicher, QWidget* parent)
+    : QMainWindow(parent)
+    , Meldungen(meldung)
+    , Dateiwahl(dateiwahl)
+    , Speicher(speicher) {
     setWindowTitle(QStringLiteral("VEL"));
-    resize(900, 600);
+    setMinimumSize(856, 800);
+    Programmordner = QCoreApplication::applicationDirPath() + u'/';
+    TempOrdner = TempOrdnerBestimmen();
+    Programmwerte = ProgrammwerteLesen(Speicher, Programmordner);
+    AutoAnmerkFragen = !Programmwerte.autoAnmerk;
+    Projektpfad = Programmwerte.ProjektPfad;
+    StartDatei = Programmwerte.StartDatei;
+
+    FensterAufbauen();
+    ChBxLDBL->setChecked(Programmwerte.DblClickLehrer);
+    ProjektErsetzen(nullptr);
+}
+
+TVELWnd::~TVELWnd() {
+    if (Programmwerte.DateiLaden) ProgrammtextSchreiben(Speicher, QStringLiteral("StartDatei"), Projektdatei);
+    ProgrammwertSchreiben(Speicher, QStringLiteral("DblClickLehrer"), ChBxLDBL->isChecked());
+    // The lists point into the project, so they let go of it first.
+    ElternModell->Fuellen({});
+    LehrerModell->Fuellen({});
+    TVKinder->clear();
+    SicherungenLoeschen(TempOrdner);
+}
+
+void TVELWnd::ProjektErsetzen(std::unique_ptr<TProjekt> neu) {
+    // The views drop the old project's records before it is freed.
+    AktuelleFamilie = nullptr;
+    AktuellesKind = nullptr;
+    ElternModell->Fuellen({});
+    LehrerModell->Fuellen({});
+    TVKinder->clear();
+    Projekt = std::move(neu);
+
+    KlassenfilterFuellen();
+    LehrerlisteFuellen();
+    ElternlisteFuellen();
+    BefehleAktualisieren();
+    ListenFreigeben();
+    StatusAktualisieren();
+}
+
+void TVELWnd::showEvent(QShowEvent* ereignis) {
+    QMainWindow::showEvent(ereignis);
+    if (ErstmalsAngezeigt) return;
+    ErstmalsAngezeigt = true;
+    ErsteAnzeige();
+}
+
+void TVELWnd::ErsteAnzeige() {
+    Beschaeftigt = SicherungAnstehend = Geaendert = SicherungFaellig = false;
+    Timer1Setzen();
+    FamilienKnoepfeAktualisieren();
+    ListenFreigeben();
+    if (LVEltern->isEnabled())
+        LVEltern->setFocus();
+    else
+        BtnElternHinzu->setFocus();
+    if (ComboKlassen->count() < 2) KlassenfilterFuellen();
+}
+
+bool TVELWnd::SpeichernFragen() {
+    if (Geaendert) {
+        const Antwort antwort = Meldungen.Meldung(
+            QString::fromUtf8(
+                "Änderungen am Projekt sind noch nicht auf dem Standardlaufwerk gespeichert.\r\r"
+                "Möchten jetzt speichern?"),
+            QStringLiteral("Rückfrage zur Sicherung Ihrer Daten:"), MeldungsArt::Frage,
+            Knoepfe::JaNeinAbbrechen, Antwort::Ja);
+        if (antwort == Antwort::Abbrechen) return false;
+        // A save that did not happen (cancelled, or no save command) keeps the window open.
+        if (antwort == Antwort::Ja) {
+            PDTsave1->trigger();
+            if (Geaendert) return false;
+        }
+    }
+    if (Projekt) Projekt->RueckListe.Clear();
+    return true;
+}
+
+void TVELWnd::closeEvent(QCloseEvent* ereignis) {
+    if (!SpeichernFragen()) {
+        ereignis->ignore();
+        return;
+    }
+    Timer1->stop();
+    QMainWindow::closeEvent(ereignis);
+}
+
+void TVELWnd::changeEvent(QEvent* ereignis) {
+    QMainWindow::changeEvent(ereignis);
+    // While the pop-up time window is open, it keeps the keyboard.
+    if (ereignis->type() == QEvent::ActivationChange && isActiveWindow() && Zeitfenster &&
+        Zeitfenster->isVisible())
+        Zeitfenster->activateWindow();
+}
+
+void TVELWnd::NachVorne() {
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
 }

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+// What a file dialog is opened with. Filter in the form "VEL-Projekte (*.pdt);;Alle Dateien (*.*)".
+struct TDateiAuswahl {
+    QString Titel;
+    QString Filter;
+    QString Endung; // appended when the user types a name without one
+    QString Ordner;
+    QString Name; // preset file name
+};
+
+// How windows and commands let the user choose files and folders; tests script the answers.
+class TDateiwahl {
+public:
+    virtual ~TDateiwahl() = default;
+    // An existing file; empty when cancelled.
+    virtual QString OeffnenWaehlen(const TDateiAuswahl& auswahl) = 0;
+    // A file to write, asking before an existing one is overwritten; empty when cancelled.
+    virtual QString SpeichernWaehlen(const TDateiAuswahl& auswahl) = 0;
+    // Empty when cancelled.
+    virtual QString OrdnerWaehlen(const QString& titel, const QString& ordner) = 0;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QObject>
+
+class QLineEdit;
+
+// Result of an entry dialog when the user ends a series of additions (besides Accepted and Rejected).
+constexpr int DialogBeendet = 2;
+
+// Typing "h" or "f" in a salutation field writes "Herr" or "Frau" and selects all but the first letter,
+// so that typing on replaces it. With amZeilenanfang the shortcut works when the caret is at the start,
+// otherwise when the whole text is selected; "Familie" follows "Frau" when familieNachFrau is set.
+void AnredeKurzwahl(QLineEdit* feld, bool amZeilenanfang, bool familieNachFrau);
+
+// A letter typed into an empty or wholly selected name field is written as a capital.
+void GrossAnfang(QLineEdit* feld);
+
+// The salutation cycle Familie -> Frau -> Herr -> Familie.
+QString NaechsteAnrede(const QString& anrede);

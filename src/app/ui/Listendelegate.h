@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+
+class QAbstractItemView;
+class TPerson;
+class TPersonenModell;
+
+// Draws the rows of the family list, the teacher list and the children tree: the selection in the
+// list's own colours (brighter while the list has the focus), the row of the person whose pop-up time
+// window is open, the list images and, in the person lists, the clock hotspot.
+class TListenDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    enum class TArt { Eltern, Lehrer, Kinder };
+
+    // personen: the person list's rows (null for the tree); zeitfensterPerson: the window's record of
+    // whose pop-up time window is open.
+    TListenDelegate(QAbstractItemView* ansicht, TArt art, const TPersonenModell* personen,
+                    const TPerson* const& zeitfensterPerson);
+
+    // Clocks on every row instead of on the selected one only.
+    void UhrenBeiAllen(bool an);
+    // Where the clock hotspot of a row lies, in viewport coordinates.
+    QRect UhrFlaeche(const QStyleOptionViewItem& option, const QModelIndex& index) const;
+
+    void paint(QPainter* maler, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    void AuswahlfarbeSetzen(bool fokus);
+
+    QAbstractItemView* Ansicht;
+    TArt Art;
+    const TPersonenModell* Personen;
+    const TPerson* const& ZeitfensterPerson;
+    bool AlleUhren = false;
+};

@@ -1,0 +1,273 @@
+// The command table of the main window: menus, tool bar and context menus, and which commands are
+// available in which project state. An entry whose handler is nullptr belongs to a command that is not
+// built yet and stays disabled.
+#include "MainForm.h"
+
+#include "Symbole.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QTreeView>
+#include <QTreeWidget>
+
+namespace {
+
+// Tool-tip texts use "\r" as their line break.
+QString Hinweistext(const char* text) {
+    return QString::fromUtf8(text).replace(u'\r', u'\n');
+}
+
+} // namespace
+
+QAction* TVELWnd::Befehl(QMenu* menue, const char* text, const char* kuerzel, THandler handler) {
+    QAction* aktion = menue->addAction(QString::fromUtf8(text));
+    if (kuerzel) aktion->setShortcut(QKeySequence(QLatin1String(kuerzel)));
+    if (handler) {
+        connect(aktion, &QAction::triggered, this, handler);
+        MitHandler.insert(aktion);
+    }
+    aktion->setEnabled(handler != nullptr);
+    return aktion;
+}
+
+QAction* TVELWnd::Werkzeug(const char* hinweis, const char* symbol, THandler handler) {
+    auto* aktion = new QAction(Symbol(QLatin1String(symbol)), Hinweistext(hinweis), this);
+    aktion->setToolTip(Hinweistext(hinweis));
+    if (handler) {
+        connect(aktion, &QAction::triggered, this, handler);
+        MitHandler.insert(aktion);
+    }
+    aktion->setEnabled(handler != nullptr);
+    return aktion;
+}
+
+void TVELWnd::Freigeben(QObject* befehl, bool an) {
+    const bool frei = an && MitHandler.contains(befehl);
+    if (auto* aktion = qobject_cast<QAction*>(befehl))
+        aktion->setEnabled(frei);
+    else if (auto* element = qobject_cast<QWidget*>(befehl))
+        element->setEnabled(frei);
+}
+
+void TVELWnd::MenuesAnlegen() {
+    QMenuBar* leiste = menuBar();
+
+    Datei1 = leiste->addMenu(QStringLiteral("&Datei"));
+    PDTneu1 = Befehl(Datei1, "Projekt: &Neu", nullptr, nullptr);
+    PDTopen1 = Befehl(Datei1, "Projekt ö&ffnen...", "Ctrl+O", nullptr);
+    PDTsave1 = Befehl(Datei1, "Projekt &speichern", "Ctrl+S", nullptr);
+    PDTsaveN1 = Befehl(Datei1, "Projekt speichern &unter...", nullptr, nullptr);
+    Datei1->addSeparator();
+    SichDisk1 = Befehl(Datei1, "Sicherungskopie erstellen...", nullptr, nullptr);
+    SichOpen1 = Befehl(Datei1, "Sicherungskopie öffnen...", nullptr, nullptr);
+    Datei1->addSeparator();
+    impL1 = Befehl(Datei1, "Lehrerdaten im&portieren...", nullptr, nullptr);
+    impE1 = Befehl(Datei1, "Elterndaten imp&ortieren...", nullptr, nullptr);
+    expL1 = Befehl(Datei1, "&Lehrerdaten exportieren...", nullptr, nullptr);
+    Datei1->addSeparator();
+    PDFExport1 = Befehl(Datei1, "Gesprächslisten exportieren... (PDF)", nullptr, nullptr);
+    RTF1 = Datei1->addMenu(QString::fromUtf8("&Gesprächlisten exportieren... (RTF)"));
+    Lehrer1 = Befehl(RTF1, "für &Lehrer...", nullptr, nullptr);
+    Eltern1 = Befehl(RTF1, "für &Eltern...", nullptr, nullptr);
+    Druck1 = Befehl(Datei1, "&Drucken...", nullptr, nullptr);
+    Seiteeinrichten0 = Datei1->addMenu(QStringLiteral("Seite e&inrichten"));
+    Layout1 = Befehl(Seiteeinrichten0, "&Gesprächslisten... (mit Vorschau)", nullptr, nullptr);
+    Seiteeinrichten1 = Befehl(Seiteeinrichten0, "Sonstige Listen...", nullptr, nullptr);
+    Datei1->addSeparator();
+    Ende1 = Befehl(Datei1, "&Beenden", nullptr, &TVELWnd::Ende1Click);
+
+    Bearbeiten1 = leiste->addMenu(QStringLiteral("&Bearbeiten"));
+    Tel1 = Befehl(Bearbeiten1, "Elterntelefonnummer ...", nullptr, nullptr);
+    EListeSort1 = Befehl(Bearbeiten1, "&Sortierung der Elternliste", nullptr, nullptr);
+    LRaumZw1 = Befehl(Bearbeiten1, "&Raum zuweisen", nullptr, nullptr);
+    HandBearb1 = Befehl(Bearbeiten1, "&Gesprächsliste von Hand bearbeiten", "F5", nullptr);
+    Klassenleitung1 =
+        Befehl(Bearbeiten1, "Gespräche: Lehrkraft für alle Kinder einer Klasse ...", nullptr, nullptr);
+    Anmerkungen1 = Bearbeiten1->addMenu(QStringLiteral("Anmerkungen schreiben ..."));
+    Anmerkung1 = Befehl(Anmerkungen1, "zu den Gesprächslisten für Lehrer", nullptr, nullptr);
+    Anmerk2 = Befehl(Anmerkungen1, "zu den Gesprächslisten für Eltern", nullptr, nullptr);
+    IndividuelleAnmerkungen1 = Befehl(Anmerkungen1, "Individuelle Anmerkungen...", nullptr, nullptr);
+    AutoAnmerk1 = Befehl(Anmerkungen1, "Automatische Anmerkungen...", nullptr, nullptr);
+
+    Auswerten1 = leiste->addMenu(QStringLiteral("Aus&werten"));
+    Berech1 = Befehl(Auswerten1, "&Termine berechnen", nullptr, nullptr);
+    OptAusw1 = Befehl(Auswerten1, "&Optionen für Auswertung...", nullptr, nullptr);
+
+    Ansicht1 = leiste->addMenu(QStringLiteral("&Ansicht"));
+    AnsGspList0 = Befehl(Ansicht1, "Seitenvorschau (Gesprächslisten)", "F9", nullptr);
+    Statstk1 = Befehl(Ansicht1, "&Statistik", nullptr, nullptr);
+    Ansicht1->addSeparator();
+    AnsRaum1 = Befehl(Ansicht1, "&Raumzuordnung", nullptr, nullptr);
+    AnzlGspL1 = Befehl(Ansicht1, "&Anzahl der Gespräche pro Lehrer", nullptr, nullptr);
+    AnsNichtTerm1 = Befehl(Ansicht1, "Nicht &terminierte Gespräche", nullptr, nullptr);
+    AnsNaegel1 = Befehl(Ansicht1, "Ge&nagelte Gespräche", nullptr, nullptr);
+    AnsRaumDlg = Befehl(Ansicht1, "Raum&belegung", nullptr, nullptr);
+    Ansicht1->addSeparator();
+    Notizzettel1 = Befehl(Ansicht1, "Notiz&zettel", "F11", nullptr);
+
+    Voreinstellungen1 = leiste->addMenu(QStringLiteral("&Voreinstellungen"));
+    ZeitRa1 = Befehl(Voreinstellungen1, "&Zeitrahmen", nullptr, &TVELWnd::ZeitRa1Click);
+    ZDefault1 = Befehl(Voreinstellungen1, "Zeitsperrungen: &Standardvorgabe", nullptr, nullptr);
+
+    Optionen1 = leiste->addMenu(QStringLiteral("&Optionen"));
+    OptPrg1 = Befehl(Optionen1, "&Programm-Einstellungen...", nullptr, nullptr);
+    OptTermin1 = Befehl(Optionen1, "Einstellungen zur Terminberechnung...", nullptr, nullptr);
+    LayoutOpt1 = Befehl(Optionen1, "&Gesprächslisten-Layout...", nullptr, nullptr);
+    SeiteOpt1 = Befehl(Optionen1, "Sonstige Listen: Rand, Ausrichtung, Schrift...", nullptr, nullptr);
+
+    Sonstiges1 = leiste->addMenu(QStringLiteral("&Sonstiges"));
+    AnrEdit1 = Befehl(Sonstiges1, "&Anrede-Editor", nullptr, nullptr);
+    ZeitGlob1 = Befehl(Sonstiges1, "&Zeiten freigeben/sperren", nullptr, nullptr);
+    NagZieh1 = Befehl(Sonstiges1, "&Nägel ziehen...", nullptr, nullptr);
+    AlleNageln1 = Befehl(Sonstiges1, "Alle gesetzten Gespräche &festnageln...", nullptr, nullptr);
+    NoTime1 = Befehl(Sonstiges1, "Alle Gespräche auf \"nicht terminiert\" setzen...", nullptr, nullptr);
+
+    Hilfe1 = leiste->addMenu(QStringLiteral("&Hilfe"));
+    Inhalt1 = Befehl(Hilfe1, "&Inhalt", nullptr, &TVELWnd::Inhalt1Click);
+    Index1 = Befehl(Hilfe1, "Inde&x", nullptr, &TVELWnd::Index1Click);
+    NeuindieserVersion1 =
+        Befehl(Hilfe1, "Neu in dieser Version...", nullptr, &TVELWnd::NeuindieserVersion1Click);
+    VerTest1 = Befehl(Hilfe1, "Auf Update prüfen...", nullptr, nullptr);
+    Hilfe1->addSeparator();
+    Info1 = Befehl(Hilfe1, "In&fo über VEL", nullptr, &TVELWnd::Info1Click);
+
+    for (QMenu* menue :
+         {Datei1, Bearbeiten1, Auswerten1, Ansicht1, Voreinstellungen1, Optionen1, Sonstiges1, Hilfe1})
+        connect(menue, &QMenu::aboutToShow, this, &TVELWnd::MenueOeffnet);
+    connect(Datei1, &QMenu::aboutToShow, this, &TVELWnd::DateiMenueOeffnet);
+}
+
+void TVELWnd::WerkzeugleisteAnlegen() {
+    QToolBar* leiste = addToolBar(QStringLiteral("Werkzeuge"));
+    leiste->setObjectName(QStringLiteral("Werkzeugleiste"));
+    leiste->setMovable(false);
+    leiste->setIconSize(QSize(24, 24));
+    Neu0 = Werkzeug("Neues Projekt", "document-new", nullptr);
+    Open0 = Werkzeug("Öffnen...", "document-open", nullptr);
+    Save0 = Werkzeug("Speichern", "document-save", nullptr);
+    SaveN0 = Werkzeug("Speichern unter...", "document-save-as", nullptr);
+    BuElt = Werkzeug("Elternliste bearbeiten, Gespräche eingeben", "system-users", nullptr);
+    BuLeh = Werkzeug("Lehrerliste bearbeiten\r(Markierung Eltern/Kind aufheben)", "x-office-address-book",
+                     nullptr);
+    Raum0 = Werkzeug("Raumzuweisung bearbeiten", "go-home", nullptr);
+    Berech0 = Werkzeug("Termine berechnen...", "office-calendar", nullptr);
+    HandBearb0 = Werkzeug("Gesprächslisten bearbeiten (F5)", "accessories-text-editor", nullptr);
+    Statstk0 = Werkzeug("Statistik", "x-office-presentation", nullptr);
+    Vorschau0 = Werkzeug("Seitenvorschau (Gesprächslisten): F9", "document-print-preview", nullptr);
+    Druck0 = Werkzeug("Drucken...", "document-print", nullptr);
+    BuPDF = Werkzeug("Listen als PDF...", "gnome-mime-application-pdf", nullptr);
+    Hilfe0 = Werkzeug("Hilfe anzeigen", "help-browser", &TVELWnd::Inhalt1Click);
+    Ende0 = Werkzeug("Programm beenden", "system-log-out", &TVELWnd::Ende1Click);
+
+    // The two mode buttons: exactly one is down, the families' at start.
+    auto* modusgruppe = new QActionGroup(this);
+    for (QAction* modus : {BuElt, BuLeh}) {
+        modus->setCheckable(true);
+        modusgruppe->addAction(modus);
+    }
+    BuElt->setChecked(true);
+
+    const QList<QList<QAction*>> gruppen = {{Neu0, Open0, Save0, SaveN0},
+                                            {BuElt, BuLeh, Raum0},
+                                            {Berech0, HandBearb0},
+                                            {Statstk0, Vorschau0, Druck0, BuPDF},
+                                            {Hilfe0, Ende0}};
+    for (const auto& gruppe : gruppen) {
+        if (gruppe.constFirst() != Neu0) leiste->addSeparator();
+        leiste->addActions(gruppe);
+    }
+    for (QAction* aktion : leiste->actions())
+        if (QWidget* knopf = leiste->widgetForAction(aktion); knopf && !aktion->isSeparator())
+            knopf->setFixedSize(38, 39);
+}
+
+void TVELWnd::KontextmenuesAnlegen() {
+    PopMenuGespr = new QMenu(this);
+    KindLoeschen1 = Befehl(PopMenuGespr, "Kind löschen", nullptr, nullptr);
+    GesprLoeschen1 = Befehl(PopMenuGespr, "Markiertes Gespräch löschen", nullptr, nullptr);
+    Loe41Ki = Befehl(PopMenuGespr, "Gespräche über markiertes Kind löschen", nullptr, nullptr);
+    AlleGLoe = Befehl(PopMenuGespr, "Alle Gespräche löschen", nullptr, nullptr);
+    AlleGLoe->setVisible(false);
+    kindkommtmit1 = Befehl(PopMenuGespr, "kennzeichnen: \"Kind kommt mit\"", nullptr, nullptr);
+
+    PopMenuEltern = new QMenu(this);
+    AnmerkE1 = Befehl(PopMenuEltern, "Anmerkungen individuell", nullptr, nullptr);
+    AnmerkAlleE1 = Befehl(PopMenuEltern, "Anmerkungen für alle Eltern", nullptr, nullptr);
+    PopMenuEltern->addSeparator();
+    EditE1 = Befehl(PopMenuEltern, "Elterndaten bearbeiten...", nullptr, nullptr);
+    HeFrFa1 = Befehl(PopMenuEltern, "Anrede wechseln: Fam.-->Frau-->Herr-->Fam.", "Ctrl+F8", nullptr);
+    PopMenuEltern->addSeparator();
+    ZDefaultE1 = Befehl(PopMenuEltern, "Zeiten-Standardvorgabe...", nullptr, nullptr);
+    ZeitGlobE1 = Befehl(PopMenuEltern, "Zeiten sperren/freigeben (global)", nullptr, nullptr);
+
+    PopMenuLehrer = new QMenu(this);
+    AnmerkL1 = Befehl(PopMenuLehrer, "Individuelle Anmerkung", nullptr, nullptr);
+    AnmerkAlleL1 = Befehl(PopMenuLehrer, "Anmerkung für alle Lehrer", nullptr, nullptr);
+    PopMenuLehrer->addSeparator();
+    EditL1 = Befehl(PopMenuLehrer, "Lehrerdaten bearbeiten", nullptr, nullptr);
+    RaumL1 = Befehl(PopMenuLehrer, "Raumzuweisung", nullptr, nullptr);
+    AnrEditL1 = Befehl(PopMenuLehrer, "Anrede-Editor", nullptr, nullptr);
+    PopMenuLehrer->addSeparator();
+    ZDefaultL1 = Befehl(PopMenuLehrer, "Zeiten-Standardvorgabe", nullptr, nullptr);
+    ZeitGlobL1 = Befehl(PopMenuLehrer, "Zeiten sperren/freigeben (global)", nullptr, nullptr);
+    KlasseHinzuL1 = Befehl(PopMenuLehrer, "X zu allen aus y hinzu", nullptr, nullptr);
+    KlasseHinzuL1->setVisible(false);
+
+    // Shortcuts of the entries work while their list has the focus.
+    const std::pair<QWidget*, QMenu*> orte[] = {
+        {TVKinder, PopMenuGespr}, {LVEltern, PopMenuEltern}, {LVLehrer, PopMenuLehrer}};
+    for (const auto& [liste, menue] : orte) {
+        for (QAction* aktion : menue->actions())
+            aktion->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        liste->addActions(menue->actions());
+        connect(liste, &QWidget::customContextMenuRequested, menue,
+                [liste, menue](const QPoint& ort) { menue->popup(liste->mapToGlobal(ort)); });
+    }
+}
+
+void TVELWnd::MenueOeffnet() {
+    // The page set-up offers the preview only where one can be shown.
+    Layout1->setText(Vorschau0->isEnabled() ? QStringLiteral("&Gesprächslisten... (mit Vorschau)")
+                                            : QStringLiteral("&Gesprächslisten..."));
+}
+
+void TVELWnd::DateiMenueOeffnet() {
+    const Qt::KeyboardModifiers tasten = QGuiApplication::queryKeyboardModifiers();
+    RTF1->menuAction()->setVisible(tasten.testFlag(Qt::ShiftModifier) &&
+                                   tasten.testFlag(Qt::ControlModifier));
+}
+
+void TVELWnd::BefehleAktualisieren() {
+    const bool projekt = Projekt != nullptr;
+    const bool lehrer = projekt && !Projekt->Lehrerliste.Leer();
+    const bool familien = projekt && !Projekt->Elternliste.Leer();
+    const bool gespraeche = projekt && !Projekt->Gespraechsliste.Leer();
+
+    for (QMenu* menue : {Bearbeiten1, Auswerten1, Sonstiges1})
+        menue->menuAction()->setEnabled(projekt);
+    for (QAction* b :
+         {BuElt, ZeitRa1, ZDefault1, impL1, impE1, PDTsave1, PDTsaveN1, Save0, SaveN0, SichDisk1})
+        Freigeben(b, projekt);
+    Freigeben(ZeitGlob1, lehrer || familien);
+    for (QAction* b : {Berech1, Lehrer1, Eltern1, Berech0, HandBearb0, HandBearb1, AlleNageln1, Statstk1,
+                       Statstk0, AnsGspList0, Vorschau0, Druck1, Druck0, PDFExport1, BuPDF, NagZieh1,
+                       AnzlGspL1, AnsNichtTerm1, AnsNaegel1})
+        Freigeben(b, gespraeche);
+    for (QAction* b : {Raum0, LRaumZw1, AnsRaum1, AnsRaumDlg, AnrEdit1, expL1})
+        Freigeben(b, lehrer);
+    // Entries that need only a running program, or only an open project behind an enabled menu.
+    for (QAction* b : {PDTneu1,     PDTopen1,        SichOpen1,        Neu0,         Open0,
+                       BuLeh,       Layout1,         Seiteeinrichten1, Notizzettel1, OptPrg1,
+                       OptTermin1,  LayoutOpt1,      SeiteOpt1,        VerTest1,     Tel1,
+                       EListeSort1, Klassenleitung1, Anmerkung1,       Anmerk2,      IndividuelleAnmerkungen1,
+                       AutoAnmerk1, OptAusw1,        NoTime1})
+        Freigeben(b, true);
+}
+
+void TVELWnd::Ende1Click() {
+    close();
+}

@@ -1,0 +1,5 @@
+#include "Programmversion.h"
+
+QString Programmversion() {
+    return QStringLiteral(VEL_VERSION);
+}

@@ -1,0 +1,32 @@
+#include "FensterTest.h"
+
+#include "model/Datumstexte.h"
+#include "timeframe/ZRahmen.h"
+
+std::unique_ptr<TProjekt> KleinesProjekt() {
+    auto p = std::make_unique<TProjekt>();
+    for (int s = 0; s < 6; ++s) {
+        p->Zeittexte[s] = UhrzeitText(16 * 60 + s * 15);
+        p->ZeitAktiv[s] = true;
+    }
+    p->Datum[0] = WertAusDatum(QDate(2027, 3, 1));
+    ZweiTageBestimmen(*p);
+    TLehrer* mue = p->NeuerLehrer(QStringLiteral("Herr"), QStringLiteral("MUE"), QString::fromUtf8("Müller"),
+                                  {}, QStringLiteral("Dr."));
+    TLehrer* ber = p->NeuerLehrer(QStringLiteral("Frau"), QStringLiteral("BER"), QStringLiteral("Berg"),
+                                  QStringLiteral("von"));
+    p->Lehrerliste.LehrerSortieren();
+    TEltern* maier = p->NeueFamilie(QStringLiteral("Familie"), QStringLiteral("Maier"));
+    TKind* anna = p->NeuesKind(maier, QStringLiteral("Anna"), QStringLiteral("5a"));
+    TKind* ben = p->NeuesKind(maier, QStringLiteral("Ben"), QStringLiteral("10b"));
+    TEltern* acker = p->NeueFamilie(QStringLiteral("Frau"), QStringLiteral("Acker"), QStringLiteral("van"));
+    p->NeuesKind(acker, QStringLiteral("Cem"), {});
+    p->NeuesGespraech(mue, anna);
+    p->NeuesGespraech(ber, anna)->SetKindKommtMit(true);
+    p->NeuesGespraech(ber, ben);
+    p->ListenSortierung = 0x80;
+    for (const auto& e : p->Elternliste)
+        e->KinderSortieren(p->LatKlBez);
+    p->ElternSortieren();
+    return p;
+}
