@@ -113,8 +113,8 @@ private Q_SLOTS:
                 dlg.CkLB_ki->item(1)->setCheckState(Qt::Checked);
                 QCOMPARE(dlg.CkLB_ki->item(1)->text(), "Ben Müller-Xa");
                 dlg.activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&dlg));
-            QTest::keySequence(&dlg, QKeySequence(Qt::CTRL | Qt::Key_F8));
+                QVERIFY(QTest::qWaitForWindowActive(&dlg));
+                QTest::keySequence(&dlg, QKeySequence(Qt::CTRL | Qt::Key_F8));
                 QCOMPARE(dlg.AnrE->text(), "Frau");
                 QTest::mouseClick(dlg.OkBtn, Qt::LeftButton);
             });

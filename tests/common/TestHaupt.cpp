@@ -17,6 +17,7 @@ std::vector<std::function<std::unique_ptr<QObject>()>>& TestKlassen() {
 int main(int argc, char* argv[]) {
     TTestAnwendung app(argc, argv);
     int fehler = 0;
-    for (const auto& erzeugen : TestKlassen()) fehler += QTest::qExec(erzeugen().get(), argc, argv);
+    for (const auto& erzeugen : TestKlassen())
+        fehler += QTest::qExec(erzeugen().get(), argc, argv);
     return fehler == 0 ? 0 : 1;
 }
