@@ -1,7 +1,9 @@
 #include "Eingabehilfen.h"
 
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace {
 
@@ -71,4 +73,15 @@ QString NaechsteAnrede(const QString& anrede) {
     if (anrede == QLatin1String("Familie")) return QStringLiteral("Frau");
     if (anrede == QLatin1String("Frau")) return QStringLiteral("Herr");
     return QStringLiteral("Familie");
+}
+
+QHBoxLayout* OkAbbrechenZeile(QPushButton*& ok, QPushButton*& abbrechen) {
+    ok = new QPushButton(QStringLiteral("OK"));
+    abbrechen = new QPushButton(QStringLiteral("Abbrechen"));
+    ok->setDefault(true);
+    auto* zeile = new QHBoxLayout;
+    zeile->addStretch();
+    zeile->addWidget(ok);
+    zeile->addWidget(abbrechen);
+    return zeile;
 }

@@ -2,7 +2,9 @@
 
 #include <QObject>
 
+class QHBoxLayout;
 class QLineEdit;
+class QPushButton;
 
 // Result of an entry dialog when the user ends a series of additions (besides Accepted and Rejected).
 constexpr int DialogBeendet = 2;
@@ -17,3 +19,6 @@ void GrossAnfang(QLineEdit* feld);
 
 // The salutation cycle Familie -> Frau -> Herr -> Familie.
 QString NaechsteAnrede(const QString& anrede);
+
+// The right-aligned row of the default button "OK" and "Abbrechen".
+QHBoxLayout* OkAbbrechenZeile(QPushButton*& ok, QPushButton*& abbrechen);

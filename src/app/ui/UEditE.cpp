@@ -33,13 +33,7 @@ TFEditE::TFEditE(TMeldung& meldung, QWidget* parent)
     felder->addRow(QStringLiteral("Namens&zusatz"), ZusE);
     felder->addRow(QStringLiteral("&Name"), NacE);
 
-    OkBtn = new QPushButton(QStringLiteral("OK"));
-    CancBtn = new QPushButton(QStringLiteral("Abbrechen"));
-    OkBtn->setDefault(true);
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch();
-    knoepfe->addWidget(OkBtn);
-    knoepfe->addWidget(CancBtn);
+    QHBoxLayout* knoepfe = OkAbbrechenZeile(OkBtn, CancBtn);
 
     CkLB_ki = new QListWidget;
     CkLB_ki->setMaximumHeight(110);

@@ -23,13 +23,7 @@ TFEditK::TFEditK(TMeldung& meldung, QWidget* parent)
     felder->addRow(QStringLiteral("N&ame"), Edit1);
     felder->addRow(QStringLiteral("&Klasse"), Edit2);
     felder->addRow(QStringLiteral("&Nachname"), Edit3);
-    OkBtn = new QPushButton(QStringLiteral("OK"));
-    CancBtn = new QPushButton(QStringLiteral("Abbrechen"));
-    OkBtn->setDefault(true);
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch();
-    knoepfe->addWidget(OkBtn);
-    knoepfe->addWidget(CancBtn);
+    QHBoxLayout* knoepfe = OkAbbrechenZeile(OkBtn, CancBtn);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(gruppe);
     layout->addLayout(knoepfe);

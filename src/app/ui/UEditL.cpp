@@ -27,13 +27,7 @@ TFEditL::TFEditL(const TLehrerliste& lehrer, TMeldung& meldung, QWidget* parent)
     felder->addRow(QStringLiteral("Namenszusatz ('von')"), E_Zus);
     felder->addRow(QStringLiteral("Nachname (ohne Zusatz)"), E_Name);
     felder->addRow(QStringLiteral("Kürzel"), E_Krz);
-    OkBtn = new QPushButton(QStringLiteral("OK"));
-    CancBtn = new QPushButton(QStringLiteral("Abbrechen"));
-    OkBtn->setDefault(true);
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch();
-    knoepfe->addWidget(OkBtn);
-    knoepfe->addWidget(CancBtn);
+    QHBoxLayout* knoepfe = OkAbbrechenZeile(OkBtn, CancBtn);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(felder);
     layout->addLayout(knoepfe);
