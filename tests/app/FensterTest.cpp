@@ -28,5 +28,6 @@ std::unique_ptr<TProjekt> KleinesProjekt() {
     for (const auto& e : p->Elternliste)
         e->KinderSortieren(p->LatKlBez);
     p->ElternSortieren();
+    p->ZaehleGespraeche(); // as after reading a file
     return p;
 }

@@ -1,5 +1,6 @@
 #include "TestHaupt.h"
 
+#include <QByteArray>
 #include <QTest>
 #ifdef VEL_TEST_WIDGETS
 #include <QApplication>
@@ -16,8 +17,13 @@ std::vector<std::function<std::unique_ptr<QObject>()>>& TestKlassen() {
 
 int main(int argc, char* argv[]) {
     TTestAnwendung app(argc, argv);
+    // VEL_TESTKLASSE=TstName runs one class alone (test function names apply to every class).
+    const QByteArray nur = qgetenv("VEL_TESTKLASSE");
     int fehler = 0;
-    for (const auto& erzeugen : TestKlassen())
-        fehler += QTest::qExec(erzeugen().get(), argc, argv);
+    for (const auto& erzeugen : TestKlassen()) {
+        const std::unique_ptr<QObject> klasse = erzeugen();
+        if (nur.isEmpty() || nur == klasse->metaObject()->className())
+            fehler += QTest::qExec(klasse.get(), argc, argv);
+    }
     return fehler == 0 ? 0 : 1;
 }

@@ -3,6 +3,8 @@
 #include "Personenmodell.h"
 #include "app/Sicherungsdateien.h"
 #include "model/Meldung.h"
+#include "model/Projektdatei.h"
+#include "model/VELMemStream.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -29,6 +31,11 @@ TVELWnd::TVELWnd(TMeldung& meldung, TDateiwahl& dateiwahl, TEinstellungsSpeicher
     AutoAnmerkFragen = !Programmwerte.autoAnmerk;
     Projektpfad = Programmwerte.ProjektPfad;
     StartDatei = Programmwerte.StartDatei;
+    ProjektSchreiber = [](const TProjekt& projekt, const QString& datei) {
+        QString fehler;
+        const QByteArray daten = ProjektDaten(projekt, fehler);
+        return !daten.isEmpty() && DateiSchreiben(datei, daten, fehler);
+    };
 
     FensterAufbauen();
     ChBxLDBL->setChecked(Programmwerte.DblClickLehrer);
@@ -71,6 +78,7 @@ void TVELWnd::showEvent(QShowEvent* ereignis) {
 
 void TVELWnd::ErsteAnzeige() {
     Beschaeftigt = SicherungAnstehend = Geaendert = SicherungFaellig = false;
+    StartProjektOeffnen();
     Timer1Setzen();
     FamilienKnoepfeAktualisieren();
     ListenFreigeben();
@@ -90,9 +98,9 @@ bool TVELWnd::SpeichernFragen() {
             QStringLiteral("Rückfrage zur Sicherung Ihrer Daten:"), MeldungsArt::Frage,
             Knoepfe::JaNeinAbbrechen, Antwort::Ja);
         if (antwort == Antwort::Abbrechen) return false;
-        // A save that did not happen (cancelled, or no save command) keeps the window open.
+        // A save that did not happen (its file dialog cancelled) cancels the command that asked.
         if (antwort == Antwort::Ja) {
-            PDTsave1->trigger();
+            Speichern(TSpeicherArt::Speichern);
             if (Geaendert) return false;
         }
     }

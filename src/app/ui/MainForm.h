@@ -13,6 +13,7 @@
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -23,6 +24,7 @@ class QTreeView;
 class QTreeWidget;
 class QTreeWidgetItem;
 class TDateiwahl;
+class TFEditL;
 class TEinstellungsSpeicher;
 class TMeldung;
 class TPersonenModell;
@@ -68,8 +70,8 @@ public:
     uint16_t Zeitabstand = 15;
     TProgrammwerte Programmwerte;
 
-    // Writes a project to a file. The program plugs in the project file writer here; while none is
-    // plugged in, an automatic backup stays pending and nothing is written.
+    // Writes the automatic backup: the project file writer, unless a test plugs in another; while none
+    // is plugged in, an automatic backup stays pending and nothing is written.
     std::function<bool(const TProjekt&, const QString&)> ProjektSchreiber;
 
     // The pop-up time window while it is open, and whose times it shows.
@@ -99,6 +101,62 @@ public:
     void Index1Click();
     void NeuindieserVersion1Click();
     void Info1Click();
+
+    // Project commands (MainFormProjekt.cpp, MainFormSpeichern.cpp).
+    enum class TAltformat { Aktuell, OhneKindNachname, DatumAlsText };
+    enum class TSpeicherArt { Speichern, SpeichernUnter, Sicherungskopie };
+    QString ProjektNameVorgabe; // name of an unsaved new project, "Proj-0", "Proj-1", ...
+    void PDTneu1Click();
+    void PDTopen1Click();
+    void SichOpen1Click();
+    // Files of an older layout than their magic says; Scroll Lock cannot be read here, so the two
+    // modes have entries of their own.
+    void AltOhneNachname1Click();
+    void AltDatumText1Click();
+    void PDTsave1Click();
+    void PDTsaveN1Click();
+    void SichDisk1Click();
+    void Speichern(TSpeicherArt art);
+    void TitelAktualisieren();
+    // Opens a file without asking for it, as at start and after the file dialog.
+    void ProjektOeffnen(const QString& datei, TAltformat format = TAltformat::Aktuell);
+    // At first show: offers a backup a previous run left behind, else opens the last project.
+    void StartProjektOeffnen();
+    QAction* AltOhneNachname1 = nullptr;
+    QAction* AltDatumText1 = nullptr;
+
+    // Scheduling run and program options (MainFormTermine.cpp, MainFormOptionen.cpp).
+    void Berech1Click();
+    void OptPrg1Click();
+    void OptTermin1Click();
+
+    // Data entry of families, children, teachers and requests (MainFormFamilien.cpp,
+    // MainFormLehrer.cpp, MainFormGespraeche.cpp).
+    bool FamilienEingabe = false;
+    bool KindFolgt = false;
+    QString LetzteKlasse;
+    std::vector<TLehrer*> Auswahlfolge; // selected teachers in the order of selection
+    void BtnElternHinzuClick();
+    void BtnEditEClick();
+    void BtnLoeschEClick();
+    void HeFrFa1Click();
+    void BtnKindHinzuClick();
+    void BtnEditKClick();
+    void BtnLoeschKClick();
+    void EListeSort1Click();
+    void BuEltClick();
+    void BtnLehrerHinzuClick();
+    void BtnEditLClick();
+    void BtnLoeschLClick();
+    void BuLehClick();
+    void BtnAddGClick();
+    void SpBLoeGClick();
+    void GesprLoeschen1Click();
+    void Loe41KiClick();
+    void AlleGLoeClick();
+    void kindkommtmit1Click();
+    void Klassenleitung1Click();
+    void TipBtnClick();
 
     // Timers: automatic backup, splash, pop-up time window.
     QTimer* Timer1 = nullptr;
@@ -277,6 +335,21 @@ private:
     void SplashSchliessen();
     static QString TempOrdnerBestimmen();
     void DateiZeigen(const QString& datei, const QString& beschreibung);
+    void Oeffnen(TAltformat format, bool sicherungskopie);
+    void OptionenZeigen(bool terminberechnung);
+
+    // Keys and the request box of the data entry (MainFormTasten.cpp).
+    void EingabeAnschliessen();
+    bool LVElternTaste(QKeyEvent* taste);
+    bool KuerzETaste(QKeyEvent* taste);
+    bool TVKinderTaste(QKeyEvent* taste);
+    bool LVLehrerTaste(QKeyEvent* taste);
+    void KuerzEChange();
+    void NaechstesKind();
+    void GespraecheHinzufuegen(bool kindKommtMit);
+    void GespraechLoeschen(bool fragen);
+    TLehrer* LehrerAufnehmen(const TFEditL& dialog);
+    QString Tippsuche;
 
     void LVElternSelectItem();
     void TVKinderChange();

@@ -73,6 +73,7 @@ void TVELWnd::FensterAufbauen() {
     setCentralWidget(mitte);
 
     KontextmenuesAnlegen();
+    EingabeAnschliessen();
     StatusleisteAnlegen();
     TimerAnlegen();
 }
@@ -91,9 +92,9 @@ QWidget* TVELWnd::ElternTeil() {
     connect(LVEltern->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TVELWnd::LVElternSelectItem);
 
-    BtnElternHinzu = Knopf("hinzu ...", "list-add", nullptr);
-    BtnLoeschE = Knopf("löschen ...", "edit-delete", nullptr);
-    BtnEditE = Knopf("ändern...", "accessories-text-editor", nullptr);
+    BtnElternHinzu = Knopf("hinzu ...", "list-add", &TVELWnd::BtnElternHinzuClick);
+    BtnLoeschE = Knopf("löschen ...", "edit-delete", &TVELWnd::BtnLoeschEClick);
+    BtnEditE = Knopf("ändern...", "accessories-text-editor", &TVELWnd::BtnEditEClick);
     ChBhotZE = new QCheckBox(QString::fromUtf8(HotspotText), teil);
     connect(ChBhotZE, &QCheckBox::toggled, elternDelegate, &TListenDelegate::UhrenBeiAllen);
 
@@ -130,9 +131,9 @@ QWidget* TVELWnd::MittelTeil() {
     connect(TVKinder, &QTreeWidget::itemSelectionChanged, this, &TVELWnd::TVKinderChange);
     connect(TVKinder, &QTreeWidget::itemExpanded, this, &TVELWnd::KindBildSetzen);
     connect(TVKinder, &QTreeWidget::itemCollapsed, this, &TVELWnd::KindBildSetzen);
-    BtnKindHinzu = Knopf("hinzu ...", "list-add", nullptr);
-    BtnLoeschK = Knopf("löschen ...", "edit-delete", nullptr);
-    BtnEditK = Knopf("ändern ...", "accessories-text-editor", nullptr);
+    BtnKindHinzu = Knopf("hinzu ...", "list-add", &TVELWnd::BtnKindHinzuClick);
+    BtnLoeschK = Knopf("löschen ...", "edit-delete", &TVELWnd::BtnLoeschKClick);
+    BtnEditK = Knopf("ändern ...", "accessories-text-editor", &TVELWnd::BtnEditKClick);
     auto* kinderSpalte = new QVBoxLayout(kinder);
     kinderSpalte->addWidget(LbEltern);
     kinderSpalte->addWidget(TVKinder, 1);
@@ -148,7 +149,7 @@ QWidget* TVELWnd::MittelTeil() {
     QPalette blau = KuerzE->palette();
     blau.setColor(QPalette::Text, Qt::blue);
     KuerzE->setPalette(blau);
-    BtnAddG = Knopf("", "list-add", nullptr);
+    BtnAddG = Knopf("", "list-add", &TVELWnd::BtnAddGClick);
     BtnAddG->setToolTip(QString::fromUtf8("Gesprächswünsche hinzufügen"));
     SpBLoeG = new QToolButton(gespraeche);
     SpBLoeG->setIcon(Symbol(QStringLiteral("edit-delete")));
@@ -224,9 +225,9 @@ QWidget* TVELWnd::LehrerTeil() {
     connect(LVLehrer->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TVELWnd::LVLehrerSelectItem);
 
-    BtnLehrerHinzu = Knopf("hinzu ...", "list-add", nullptr);
-    BtnLoeschL = Knopf("löschen ...", "edit-delete", nullptr);
-    BtnEditL = Knopf("ändern ...", "accessories-text-editor", nullptr);
+    BtnLehrerHinzu = Knopf("hinzu ...", "list-add", &TVELWnd::BtnLehrerHinzuClick);
+    BtnLoeschL = Knopf("löschen ...", "edit-delete", &TVELWnd::BtnLoeschLClick);
+    BtnEditL = Knopf("ändern ...", "accessories-text-editor", &TVELWnd::BtnEditLClick);
     ChBhotZL = new QCheckBox(QString::fromUtf8(HotspotText), teil);
     connect(ChBhotZL, &QCheckBox::toggled, lehrerDelegate, &TListenDelegate::UhrenBeiAllen);
 

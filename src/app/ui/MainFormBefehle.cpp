@@ -57,13 +57,17 @@ void TVELWnd::MenuesAnlegen() {
     QMenuBar* leiste = menuBar();
 
     Datei1 = leiste->addMenu(QStringLiteral("&Datei"));
-    PDTneu1 = Befehl(Datei1, "Projekt: &Neu", nullptr, nullptr);
-    PDTopen1 = Befehl(Datei1, "Projekt ö&ffnen...", "Ctrl+O", nullptr);
-    PDTsave1 = Befehl(Datei1, "Projekt &speichern", "Ctrl+S", nullptr);
-    PDTsaveN1 = Befehl(Datei1, "Projekt speichern &unter...", nullptr, nullptr);
+    PDTneu1 = Befehl(Datei1, "Projekt: &Neu", nullptr, &TVELWnd::PDTneu1Click);
+    PDTopen1 = Befehl(Datei1, "Projekt ö&ffnen...", "Ctrl+O", &TVELWnd::PDTopen1Click);
+    PDTsave1 = Befehl(Datei1, "Projekt &speichern", "Ctrl+S", &TVELWnd::PDTsave1Click);
+    PDTsaveN1 = Befehl(Datei1, "Projekt speichern &unter...", nullptr, &TVELWnd::PDTsaveN1Click);
     Datei1->addSeparator();
-    SichDisk1 = Befehl(Datei1, "Sicherungskopie erstellen...", nullptr, nullptr);
-    SichOpen1 = Befehl(Datei1, "Sicherungskopie öffnen...", nullptr, nullptr);
+    SichDisk1 = Befehl(Datei1, "Sicherungskopie erstellen...", nullptr, &TVELWnd::SichDisk1Click);
+    SichOpen1 = Befehl(Datei1, "Sicherungskopie öffnen...", nullptr, &TVELWnd::SichOpen1Click);
+    QMenu* altformat = Datei1->addMenu(QString::fromUtf8("Veraltetes Dateiformat öffnen"));
+    AltOhneNachname1 =
+        Befehl(altformat, "Ohne Nachnamen der Kinder...", nullptr, &TVELWnd::AltOhneNachname1Click);
+    AltDatumText1 = Befehl(altformat, "Mit Datum als Text...", nullptr, &TVELWnd::AltDatumText1Click);
     Datei1->addSeparator();
     impL1 = Befehl(Datei1, "Lehrerdaten im&portieren...", nullptr, nullptr);
     impE1 = Befehl(Datei1, "Elterndaten imp&ortieren...", nullptr, nullptr);
@@ -82,11 +86,11 @@ void TVELWnd::MenuesAnlegen() {
 
     Bearbeiten1 = leiste->addMenu(QStringLiteral("&Bearbeiten"));
     Tel1 = Befehl(Bearbeiten1, "Elterntelefonnummer ...", nullptr, nullptr);
-    EListeSort1 = Befehl(Bearbeiten1, "&Sortierung der Elternliste", nullptr, nullptr);
+    EListeSort1 = Befehl(Bearbeiten1, "&Sortierung der Elternliste", nullptr, &TVELWnd::EListeSort1Click);
     LRaumZw1 = Befehl(Bearbeiten1, "&Raum zuweisen", nullptr, nullptr);
     HandBearb1 = Befehl(Bearbeiten1, "&Gesprächsliste von Hand bearbeiten", "F5", nullptr);
-    Klassenleitung1 =
-        Befehl(Bearbeiten1, "Gespräche: Lehrkraft für alle Kinder einer Klasse ...", nullptr, nullptr);
+    Klassenleitung1 = Befehl(Bearbeiten1, "Gespräche: Lehrkraft für alle Kinder einer Klasse ...", nullptr,
+                             &TVELWnd::Klassenleitung1Click);
     Anmerkungen1 = Bearbeiten1->addMenu(QStringLiteral("Anmerkungen schreiben ..."));
     Anmerkung1 = Befehl(Anmerkungen1, "zu den Gesprächslisten für Lehrer", nullptr, nullptr);
     Anmerk2 = Befehl(Anmerkungen1, "zu den Gesprächslisten für Eltern", nullptr, nullptr);
@@ -94,8 +98,8 @@ void TVELWnd::MenuesAnlegen() {
     AutoAnmerk1 = Befehl(Anmerkungen1, "Automatische Anmerkungen...", nullptr, nullptr);
 
     Auswerten1 = leiste->addMenu(QStringLiteral("Aus&werten"));
-    Berech1 = Befehl(Auswerten1, "&Termine berechnen", nullptr, nullptr);
-    OptAusw1 = Befehl(Auswerten1, "&Optionen für Auswertung...", nullptr, nullptr);
+    Berech1 = Befehl(Auswerten1, "&Termine berechnen", nullptr, &TVELWnd::Berech1Click);
+    OptAusw1 = Befehl(Auswerten1, "&Optionen für Auswertung...", nullptr, &TVELWnd::OptTermin1Click);
 
     Ansicht1 = leiste->addMenu(QStringLiteral("&Ansicht"));
     AnsGspList0 = Befehl(Ansicht1, "Seitenvorschau (Gesprächslisten)", "F9", nullptr);
@@ -114,8 +118,9 @@ void TVELWnd::MenuesAnlegen() {
     ZDefault1 = Befehl(Voreinstellungen1, "Zeitsperrungen: &Standardvorgabe", nullptr, nullptr);
 
     Optionen1 = leiste->addMenu(QStringLiteral("&Optionen"));
-    OptPrg1 = Befehl(Optionen1, "&Programm-Einstellungen...", nullptr, nullptr);
-    OptTermin1 = Befehl(Optionen1, "Einstellungen zur Terminberechnung...", nullptr, nullptr);
+    OptPrg1 = Befehl(Optionen1, "&Programm-Einstellungen...", nullptr, &TVELWnd::OptPrg1Click);
+    OptTermin1 =
+        Befehl(Optionen1, "Einstellungen zur Terminberechnung...", nullptr, &TVELWnd::OptTermin1Click);
     LayoutOpt1 = Befehl(Optionen1, "&Gesprächslisten-Layout...", nullptr, nullptr);
     SeiteOpt1 = Befehl(Optionen1, "Sonstige Listen: Rand, Ausrichtung, Schrift...", nullptr, nullptr);
 
@@ -146,15 +151,15 @@ void TVELWnd::WerkzeugleisteAnlegen() {
     leiste->setObjectName(QStringLiteral("Werkzeugleiste"));
     leiste->setMovable(false);
     leiste->setIconSize(QSize(24, 24));
-    Neu0 = Werkzeug("Neues Projekt", "document-new", nullptr);
-    Open0 = Werkzeug("Öffnen...", "document-open", nullptr);
-    Save0 = Werkzeug("Speichern", "document-save", nullptr);
-    SaveN0 = Werkzeug("Speichern unter...", "document-save-as", nullptr);
-    BuElt = Werkzeug("Elternliste bearbeiten, Gespräche eingeben", "system-users", nullptr);
+    Neu0 = Werkzeug("Neues Projekt", "document-new", &TVELWnd::PDTneu1Click);
+    Open0 = Werkzeug("Öffnen...", "document-open", &TVELWnd::PDTopen1Click);
+    Save0 = Werkzeug("Speichern", "document-save", &TVELWnd::PDTsave1Click);
+    SaveN0 = Werkzeug("Speichern unter...", "document-save-as", &TVELWnd::PDTsaveN1Click);
+    BuElt = Werkzeug("Elternliste bearbeiten, Gespräche eingeben", "system-users", &TVELWnd::BuEltClick);
     BuLeh = Werkzeug("Lehrerliste bearbeiten\r(Markierung Eltern/Kind aufheben)", "x-office-address-book",
-                     nullptr);
+                     &TVELWnd::BuLehClick);
     Raum0 = Werkzeug("Raumzuweisung bearbeiten", "go-home", nullptr);
-    Berech0 = Werkzeug("Termine berechnen...", "office-calendar", nullptr);
+    Berech0 = Werkzeug("Termine berechnen...", "office-calendar", &TVELWnd::Berech1Click);
     HandBearb0 = Werkzeug("Gesprächslisten bearbeiten (F5)", "accessories-text-editor", nullptr);
     Statstk0 = Werkzeug("Statistik", "x-office-presentation", nullptr);
     Vorschau0 = Werkzeug("Seitenvorschau (Gesprächslisten): F9", "document-print-preview", nullptr);
@@ -187,19 +192,22 @@ void TVELWnd::WerkzeugleisteAnlegen() {
 
 void TVELWnd::KontextmenuesAnlegen() {
     PopMenuGespr = new QMenu(this);
-    KindLoeschen1 = Befehl(PopMenuGespr, "Kind löschen", nullptr, nullptr);
-    GesprLoeschen1 = Befehl(PopMenuGespr, "Markiertes Gespräch löschen", nullptr, nullptr);
-    Loe41Ki = Befehl(PopMenuGespr, "Gespräche über markiertes Kind löschen", nullptr, nullptr);
-    AlleGLoe = Befehl(PopMenuGespr, "Alle Gespräche löschen", nullptr, nullptr);
+    KindLoeschen1 = Befehl(PopMenuGespr, "Kind löschen", nullptr, &TVELWnd::BtnLoeschKClick);
+    GesprLoeschen1 =
+        Befehl(PopMenuGespr, "Markiertes Gespräch löschen", nullptr, &TVELWnd::GesprLoeschen1Click);
+    Loe41Ki = Befehl(PopMenuGespr, "Gespräche über markiertes Kind löschen", nullptr, &TVELWnd::Loe41KiClick);
+    AlleGLoe = Befehl(PopMenuGespr, "Alle Gespräche löschen", nullptr, &TVELWnd::AlleGLoeClick);
     AlleGLoe->setVisible(false);
-    kindkommtmit1 = Befehl(PopMenuGespr, "kennzeichnen: \"Kind kommt mit\"", nullptr, nullptr);
+    kindkommtmit1 =
+        Befehl(PopMenuGespr, "kennzeichnen: \"Kind kommt mit\"", nullptr, &TVELWnd::kindkommtmit1Click);
 
     PopMenuEltern = new QMenu(this);
     AnmerkE1 = Befehl(PopMenuEltern, "Anmerkungen individuell", nullptr, nullptr);
     AnmerkAlleE1 = Befehl(PopMenuEltern, "Anmerkungen für alle Eltern", nullptr, nullptr);
     PopMenuEltern->addSeparator();
-    EditE1 = Befehl(PopMenuEltern, "Elterndaten bearbeiten...", nullptr, nullptr);
-    HeFrFa1 = Befehl(PopMenuEltern, "Anrede wechseln: Fam.-->Frau-->Herr-->Fam.", "Ctrl+F8", nullptr);
+    EditE1 = Befehl(PopMenuEltern, "Elterndaten bearbeiten...", nullptr, &TVELWnd::BtnEditEClick);
+    HeFrFa1 = Befehl(PopMenuEltern, "Anrede wechseln: Fam.-->Frau-->Herr-->Fam.", "Ctrl+F8",
+                     &TVELWnd::HeFrFa1Click);
     PopMenuEltern->addSeparator();
     ZDefaultE1 = Befehl(PopMenuEltern, "Zeiten-Standardvorgabe...", nullptr, nullptr);
     ZeitGlobE1 = Befehl(PopMenuEltern, "Zeiten sperren/freigeben (global)", nullptr, nullptr);
@@ -208,7 +216,7 @@ void TVELWnd::KontextmenuesAnlegen() {
     AnmerkL1 = Befehl(PopMenuLehrer, "Individuelle Anmerkung", nullptr, nullptr);
     AnmerkAlleL1 = Befehl(PopMenuLehrer, "Anmerkung für alle Lehrer", nullptr, nullptr);
     PopMenuLehrer->addSeparator();
-    EditL1 = Befehl(PopMenuLehrer, "Lehrerdaten bearbeiten", nullptr, nullptr);
+    EditL1 = Befehl(PopMenuLehrer, "Lehrerdaten bearbeiten", nullptr, &TVELWnd::BtnEditLClick);
     RaumL1 = Befehl(PopMenuLehrer, "Raumzuweisung", nullptr, nullptr);
     AnrEditL1 = Befehl(PopMenuLehrer, "Anrede-Editor", nullptr, nullptr);
     PopMenuLehrer->addSeparator();
@@ -250,7 +258,7 @@ void TVELWnd::BefehleAktualisieren() {
     for (QMenu* menue : {Bearbeiten1, Auswerten1, Sonstiges1})
         menue->menuAction()->setEnabled(projekt);
     for (QAction* b :
-         {BuElt, ZeitRa1, ZDefault1, impL1, impE1, PDTsave1, PDTsaveN1, Save0, SaveN0, SichDisk1})
+         {BuElt, BuLeh, ZeitRa1, ZDefault1, impL1, impE1, PDTsave1, PDTsaveN1, Save0, SaveN0, SichDisk1})
         Freigeben(b, projekt);
     Freigeben(ZeitGlob1, lehrer || familien);
     for (QAction* b : {Berech1, Lehrer1, Eltern1, Berech0, HandBearb0, HandBearb1, AlleNageln1, Statstk1,
@@ -260,11 +268,30 @@ void TVELWnd::BefehleAktualisieren() {
     for (QAction* b : {Raum0, LRaumZw1, AnsRaum1, AnsRaumDlg, AnrEdit1, expL1})
         Freigeben(b, lehrer);
     // Entries that need only a running program, or only an open project behind an enabled menu.
-    for (QAction* b : {PDTneu1,     PDTopen1,        SichOpen1,        Neu0,         Open0,
-                       BuLeh,       Layout1,         Seiteeinrichten1, Notizzettel1, OptPrg1,
-                       OptTermin1,  LayoutOpt1,      SeiteOpt1,        VerTest1,     Tel1,
-                       EListeSort1, Klassenleitung1, Anmerkung1,       Anmerk2,      IndividuelleAnmerkungen1,
-                       AutoAnmerk1, OptAusw1,        NoTime1})
+    for (QAction* b : {PDTneu1,
+                       PDTopen1,
+                       SichOpen1,
+                       AltOhneNachname1,
+                       AltDatumText1,
+                       Neu0,
+                       Open0,
+                       Layout1,
+                       Seiteeinrichten1,
+                       Notizzettel1,
+                       OptPrg1,
+                       OptTermin1,
+                       LayoutOpt1,
+                       SeiteOpt1,
+                       VerTest1,
+                       Tel1,
+                       EListeSort1,
+                       Klassenleitung1,
+                       Anmerkung1,
+                       Anmerk2,
+                       IndividuelleAnmerkungen1,
+                       AutoAnmerk1,
+                       OptAusw1,
+                       NoTime1})
         Freigeben(b, true);
 }
 

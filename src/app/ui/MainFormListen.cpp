@@ -2,9 +2,10 @@
 // selection in them changes.
 #include "MainForm.h"
 
+#include "Baumknoten.h"
 #include "Personenmodell.h"
 #include "Symbole.h"
-#include "model/Textvergleich.h"
+#include "app/Dateneingabe.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -12,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSet>
 #include <QToolButton>
 #include <QTreeView>
 #include <QTreeWidget>
@@ -20,18 +20,10 @@
 
 namespace {
 
-// Tree nodes carry their record and whether it is a child or a conversation.
-constexpr int RolleDaten = Qt::UserRole;
-constexpr int RolleArt = Qt::UserRole + 1;
-enum TKnotenArt { KnotenKind = 1, KnotenGespraech = 2 };
+using namespace Baumknoten;
 
 const QString Alle = QStringLiteral("(alle)");
 const QString Unbekannt = QStringLiteral("unbekannt");
-
-template <class T> T* Daten(const QTreeWidgetItem* knoten, TKnotenArt art) {
-    if (!knoten || knoten->data(0, RolleArt).toInt() != art) return nullptr;
-    return reinterpret_cast<T*>(knoten->data(0, RolleDaten).value<quintptr>());
-}
 
 QTreeWidgetItem* Knoten(QTreeWidgetItem* eltern, const QString& text, const void* daten, TKnotenArt art) {
     auto* knoten = new QTreeWidgetItem(eltern, {text});
@@ -58,30 +50,13 @@ TLehrer* TVELWnd::LehrerInZeile(int zeile) const {
 }
 
 void TVELWnd::KlassenfilterFuellen() {
-    // Pairs of the class as shown and as stored, so that "unbekannt" sorts as the empty class.
-    std::vector<std::pair<QString, QString>> klassen;
-    if (Projekt) {
-        QSet<QString> gesehen;
-        for (const auto& e : Projekt->Elternliste)
-            for (const auto& k : e->Kinder)
-                if (!gesehen.contains(k->Klasse)) {
-                    gesehen.insert(k->Klasse);
-                    klassen.emplace_back(k->Klasse.isEmpty() ? Unbekannt : k->Klasse, k->Klasse);
-                }
-        const bool absteigend = Projekt->ListenSortierung & 0x10;
-        std::stable_sort(klassen.begin(), klassen.end(), [&](const auto& a, const auto& b) {
-            const TKlassenStufe sa = Projekt->KlassenStufe(a.second);
-            const TKlassenStufe sb = Projekt->KlassenStufe(b.second);
-            if (sa.Stufe != sb.Stufe) return absteigend ? sa.Stufe > sb.Stufe : sa.Stufe < sb.Stufe;
-            return TextVergleichOhneGross(sa.Rest, sb.Rest) < 0;
-        });
-    }
+    const std::vector<QString> klassen = Projekt ? KlassenDerKinder(*Projekt, true) : std::vector<QString>();
     const QSignalBlocker sperreKlassen(ComboKlassen);
     const QSignalBlocker sperreSuche(SuchE);
     ComboKlassen->clear();
     ComboKlassen->addItem(Alle);
-    for (const auto& k : klassen)
-        ComboKlassen->addItem(k.first);
+    for (const QString& k : klassen)
+        ComboKlassen->addItem(k.isEmpty() ? Unbekannt : k);
     ComboKlassen->setCurrentIndex(0);
     ComboKlassen->setEnabled(ComboKlassen->count() > 1);
     SuchE->clear();

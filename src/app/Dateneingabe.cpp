@@ -1,0 +1,153 @@
+#include "Dateneingabe.h"
+
+#include "model/Projekt.h"
+#include "model/Textvergleich.h"
+
+#include <QSet>
+#include <algorithm>
+
+TGespraech* GespraechHinzufuegen(TProjekt& projekt, TLehrer* lehrer, TKind* kind, bool kindKommtMit) {
+    TGespraech* g = projekt.NeuesGespraech(lehrer, kind);
+    g->SetKindKommtMit(kindKommtMit);
+    projekt.UnmoeglichBestimmt = false;
+    projekt.ReihenfolgeFest = false;
+    projekt.ZaehleGespraeche();
+    return g;
+}
+
+bool GespraechVorhanden(const TKind& kind, const QString& kuerzel) {
+    return std::any_of(kind.Gespraeche.begin(), kind.Gespraeche.end(),
+                       [&](const TGespraech* g) { return g->Lehrer && g->Lehrer->Kuerzel == kuerzel; });
+}
+
+void GespraechVerschieben(TGespraech* g, TKind* ziel, int index) {
+    TKind* quelle = g->Kind;
+    auto& alt = quelle->Gespraeche;
+    alt.erase(std::find(alt.begin(), alt.end(), g));
+    quelle->RangNummerieren();
+    auto& neu = ziel->Gespraeche;
+    if (ziel != quelle)
+        g->SetKindKommtMit(!neu.empty() && std::all_of(neu.begin(), neu.end(), [](const TGespraech* x) {
+            return x->KindKommtMit();
+        }));
+    g->Kind = ziel;
+    neu.insert(neu.begin() + std::clamp<qsizetype>(index, 0, static_cast<qsizetype>(neu.size())), g);
+    ziel->RangNummerieren();
+}
+
+QString KuerzelAbtrennen(QString& text) {
+    const qsizetype komma = text.indexOf(u',');
+    if (komma < 0) {
+        const QString token = text.trimmed();
+        text.clear();
+        return token;
+    }
+    const QString token = text.left(komma).trimmed();
+    text = text.mid(komma + 1).trimmed();
+    return token;
+}
+
+int GespraecheDerFamilie(const TEltern& eltern) {
+    int anzahl = 0;
+    for (const auto& k : eltern.Kinder)
+        anzahl += static_cast<int>(k->Gespraeche.size());
+    return anzahl;
+}
+
+void FamilieLoeschen(TProjekt& projekt, TEltern* eltern) {
+    projekt.Elternliste.Delete(projekt.Elternliste.IndexOf(eltern));
+    projekt.RueckListe.Clear();
+    projekt.ZaehleGespraeche();
+}
+
+void KindLoeschen(TProjekt& projekt, TKind* kind) {
+    TKindliste& kinder = kind->Eltern->Kinder;
+    kinder.Delete(kinder.IndexOf(kind));
+    projekt.RueckListe.Clear();
+}
+
+int LehrerLoeschen(TProjekt& projekt, TLehrer* lehrer) {
+    std::vector<TGespraech*> seine;
+    for (const auto& g : projekt.Gespraechsliste)
+        if (g->Lehrer == lehrer) seine.push_back(g.get());
+    for (TGespraech* g : seine)
+        projekt.Gespraechsliste.Entfernen(g);
+    projekt.Lehrerliste.Delete(projekt.Lehrerliste.IndexOf(lehrer));
+    projekt.RueckListe.Clear();
+    projekt.UnmoeglichBestimmt = false;
+    projekt.ReihenfolgeFest = false;
+    projekt.ZaehleGespraeche();
+    return static_cast<int>(seine.size());
+}
+
+void LehrerNeuOrdnen(TProjekt& projekt) {
+    projekt.Lehrerliste.LehrerSortieren();
+    for (const auto& l : projekt.Lehrerliste)
+        l->NameDoppelt = false;
+    projekt.Lehrerliste.NamenDoppeltMarkieren();
+}
+
+TLehrer* LehrerHinzufuegen(TProjekt& projekt, const QString& anrede, const QString& kuerzel,
+                           const QString& name, const QString& zusatz, const QString& akadTitel) {
+    TLehrer* l = projekt.NeuerLehrer(anrede, kuerzel, name, zusatz, akadTitel);
+    LehrerNeuOrdnen(projekt);
+    return l;
+}
+
+void FamilieUmbenennen(TEltern& eltern, const QString& name, const QString& zusatz,
+                       const std::vector<bool>& haken) {
+    const QString alterName = eltern.VollName();
+    eltern.Name = name;
+    eltern.Zusatz = zusatz;
+    const QString neuerName = eltern.VollName();
+    for (int i = 0; i < eltern.Kinder.Count(); ++i) {
+        TKind* k = eltern.Kinder[i];
+        if (static_cast<size_t>(i) < haken.size() && haken[static_cast<size_t>(i)])
+            k->Nachname.clear();
+        else if (k->Nachname.isEmpty())
+            k->Nachname = alterName;
+        else if (k->Nachname == neuerName)
+            k->Nachname.clear();
+    }
+}
+
+bool AlleKlasseHinzu(TProjekt& projekt, TLehrer* lehrer, const QString& klasse, bool kindKommtMit) {
+    bool neu = false;
+    for (const auto& e : projekt.Elternliste)
+        for (const auto& k : e->Kinder) {
+            if (k->Klasse != klasse) continue;
+            const auto vorhanden = std::find_if(k->Gespraeche.begin(), k->Gespraeche.end(),
+                                                [&](const TGespraech* g) { return g->Lehrer == lehrer; });
+            if (vorhanden != k->Gespraeche.end()) {
+                if (kindKommtMit) (*vorhanden)->SetKindKommtMit(true);
+                continue;
+            }
+            projekt.NeuesGespraech(lehrer, k.get())->SetKindKommtMit(kindKommtMit);
+            neu = true;
+        }
+    if (neu) {
+        projekt.UnmoeglichBestimmt = false;
+        projekt.ReihenfolgeFest = false;
+        projekt.ZaehleGespraeche();
+    }
+    return neu;
+}
+
+std::vector<QString> KlassenDerKinder(const TProjekt& projekt, bool mitLeerer) {
+    std::vector<QString> klassen;
+    QSet<QString> gesehen;
+    for (const auto& e : projekt.Elternliste)
+        for (const auto& k : e->Kinder)
+            if ((mitLeerer || !k->Klasse.isEmpty()) && !gesehen.contains(k->Klasse)) {
+                gesehen.insert(k->Klasse);
+                klassen.push_back(k->Klasse);
+            }
+    const bool absteigend = projekt.ListenSortierung & 0x10;
+    std::stable_sort(klassen.begin(), klassen.end(), [&](const QString& a, const QString& b) {
+        const TKlassenStufe sa = projekt.KlassenStufe(a);
+        const TKlassenStufe sb = projekt.KlassenStufe(b);
+        if (sa.Stufe != sb.Stufe) return absteigend ? sa.Stufe > sb.Stufe : sa.Stufe < sb.Stufe;
+        return TextVergleichOhneGross(sa.Rest, sb.Rest) < 0;
+    });
+    return klassen;
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+class TEltern;
+class TGespraech;
+class TKind;
+class TLehrer;
+class TProjekt;
+
+// What the data-entry commands of the main window do to the project, apart from any window.
+
+// A new request of the child with the teacher, appended to the child's list. The plan must be prepared
+// again, so the scheduler's flags are cleared; the conversation counters are recounted.
+TGespraech* GespraechHinzufuegen(TProjekt& projekt, TLehrer* lehrer, TKind* kind, bool kindKommtMit);
+
+// The child already has a request whose teacher has exactly this Kürzel.
+bool GespraechVorhanden(const TKind& kind, const QString& kuerzel);
+
+// Moves a request to position index of the child ziel (its own child or another child of the same
+// family). Moved to another child it comes along exactly when all requests there are so marked.
+void GespraechVerschieben(TGespraech* g, TKind* ziel, int index);
+
+// Cuts the first comma-separated token off the text; the trimmed rest stays in text.
+QString KuerzelAbtrennen(QString& text);
+
+int GespraecheDerFamilie(const TEltern& eltern);
+
+// Removing persons frees their appointments (the conversations' slots at the other side too) and
+// clears the undo store, whose entries could otherwise point to freed records.
+void FamilieLoeschen(TProjekt& projekt, TEltern* eltern);
+void KindLoeschen(TProjekt& projekt, TKind* kind);
+// Returns the number of conversations deleted with the teacher.
+int LehrerLoeschen(TProjekt& projekt, TLehrer* lehrer);
+
+// Adds a teacher and keeps the teacher list in order, with namesakes marked.
+TLehrer* LehrerHinzufuegen(TProjekt& projekt, const QString& anrede, const QString& kuerzel,
+                           const QString& name, const QString& zusatz, const QString& akadTitel);
+// Sorts the teacher list again after a teacher's names or Kürzel changed.
+void LehrerNeuOrdnen(TProjekt& projekt);
+
+// A family renamed to name/zusatz: a ticked child takes the new family name, an unticked child keeps
+// the name it had (its own surname, or the old family name).
+void FamilieUmbenennen(TEltern& eltern, const QString& name, const QString& zusatz,
+                       const std::vector<bool>& haken);
+
+// Gives every child of the class (compared literally) a request with the teacher; an existing request
+// is only marked when the child comes along. True when at least one request was created.
+bool AlleKlasseHinzu(TProjekt& projekt, TLehrer* lehrer, const QString& klasse, bool kindKommtMit);
+
+// The distinct classes of all children in the class order of the family list; the empty class only
+// when asked for.
+std::vector<QString> KlassenDerKinder(const TProjekt& projekt, bool mitLeerer);

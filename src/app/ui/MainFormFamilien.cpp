@@ -1,0 +1,275 @@
+// Adding, changing and deleting families and children, the salutation cycle, the sort order and the
+// families mode.
+#include "MainForm.h"
+
+#include "Eingabehilfen.h"
+#include "Personenmodell.h"
+#include "SortF.h"
+#include "UEditE.h"
+#include "UEditK.h"
+#include "app/Dateneingabe.h"
+#include "model/Meldung.h"
+#include "settings/UReg.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeView>
+#include <QTreeWidget>
+
+namespace {
+
+void Sortieren(TProjekt& p, TEltern* e) {
+    if (e) e->KinderSortieren(p.LatKlBez);
+    p.ElternSortieren();
+}
+
+} // namespace
+
+void TVELWnd::BtnElternHinzuClick() {
+    if (!Projekt) {
+        Meldungen.Meldung(
+            QString::fromUtf8("Beginnen Sie das neue Projekt mit der Festlegung des Datums und der Zeiten!"),
+            QStringLiteral("Reihenfolge beachten!"), MeldungsArt::Information);
+        if (PDTneu1->isEnabled()) PDTneu1->trigger();
+        return;
+    }
+    FamilienEingabe = true;
+    LblEingabetaste->clear();
+    if (ComboKlassen->isEnabled() && ComboKlassen->currentIndex() != 0) {
+        ComboKlassen->setCurrentIndex(0);
+        ElternlisteFuellen(AktuelleFamilie);
+    }
+    SuchE->clear();
+    TFEditE dialog(Meldungen, this);
+    if (dialog.Hinzufuegen() != QDialog::Accepted) {
+        FamilienEingabe = false;
+        return;
+    }
+    Beschaeftigt = true;
+    TEltern* e = Projekt->NeueFamilie(dialog.Anrede(), dialog.Name(), dialog.Zusatz());
+    if (!dialog.Telefon().isEmpty()) e->Telefon = dialog.Telefon();
+    Projekt->ElternSortieren();
+    LVEltern->setEnabled(true);
+    StatusAktualisieren();
+    Geaendert = SicherungFaellig = true;
+    KlassenfilterFuellen();
+    ElternlisteFuellen(e);
+    BefehleAktualisieren();
+    BuElt->setChecked(true);
+    Beschaeftigt = false;
+    AutoSicherung();
+    BtnKindHinzuClick();
+}
+
+void TVELWnd::BtnEditEClick() {
+    TEltern* e = AktuelleFamilie;
+    if (!e) return;
+    TFEditE dialog(Meldungen, this);
+    const bool ok = dialog.Aendern(*e) == QDialog::Accepted;
+    const bool nameNeu = ok && (dialog.Name() != e->Name || dialog.Zusatz() != e->Zusatz);
+    if (ok && (nameNeu || dialog.Anrede() != e->Anrede || dialog.HakenGeaendert || dialog.TelefonGeaendert)) {
+        Beschaeftigt = true;
+        if (nameNeu || dialog.HakenGeaendert)
+            FamilieUmbenennen(*e, dialog.Name(), dialog.Zusatz(), dialog.KinderHaken());
+        if (dialog.TelefonGeaendert) e->Telefon = dialog.Telefon();
+        e->Anrede = dialog.Anrede();
+        Geaendert = SicherungFaellig = true;
+        if (nameNeu) Projekt->ElternSortieren();
+        // Clearing the search refills the list as well.
+        if (!SuchE->text().isEmpty()) {
+            const QSignalBlocker sperre(SuchE);
+            SuchE->clear();
+        }
+        ElternlisteFuellen(e);
+        Beschaeftigt = false;
+        AutoSicherung();
+    }
+    LVEltern->setFocus();
+}
+
+void TVELWnd::HeFrFa1Click() {
+    if (!AktuelleFamilie) return;
+    AktuelleFamilie->Anrede = NaechsteAnrede(AktuelleFamilie->Anrede);
+    LVEltern->viewport()->update();
+    Geaendert = SicherungFaellig = true;
+    AutoSicherung();
+}
+
+void TVELWnd::BtnLoeschEClick() {
+    TEltern* e = AktuelleFamilie;
+    if (!e) return;
+    const int gespraeche = GespraecheDerFamilie(*e);
+    QString frage = QStringLiteral("Soll ") + e->Anschrift(false) + QString::fromUtf8("\rgelöscht werden?");
+    if (gespraeche > 0)
+        frage += QString::fromUtf8("\rAnzahl der bereits gewünschten Gespräche: %1").arg(gespraeche);
+    if (Meldungen.Meldung(frage, QString::fromUtf8("Eltern löschen"), MeldungsArt::Frage, Knoepfe::JaNein,
+                          Antwort::Nein) != Antwort::Ja) {
+        LVEltern->setFocus();
+        return;
+    }
+    Beschaeftigt = true;
+    Geaendert = SicherungFaellig = true;
+    const int zeile = ElternModell->Zeile(e);
+    AktuelleFamilie = nullptr;
+    {
+        // The views let go of the family before it is freed.
+        const QSignalBlocker sperre(LVEltern->selectionModel());
+        ElternModell->Fuellen({});
+        TVKinder->clear();
+    }
+    FamilieLoeschen(*Projekt, e);
+    KlassenfilterFuellen();
+    ElternlisteFuellen();
+    const int zeilen = ElternModell->rowCount();
+    if (zeilen > 0) ElternlisteFuellen(ElternInZeile(std::min(zeile, zeilen - 1)));
+    LVEltern->setEnabled(zeilen > 0);
+    BefehleAktualisieren();
+    StatusAktualisieren();
+    Beschaeftigt = false;
+    AutoSicherung();
+    LVEltern->setFocus();
+}
+
+void TVELWnd::BtnKindHinzuClick() {
+    TEltern* e = AktuelleFamilie;
+    if (!e) return;
+    if (!KuerzE->text().isEmpty()) {
+        KuerzE->clear();
+        LVLehrer->clearSelection();
+    }
+    if (FamilienEingabe) KindFolgt = true;
+    LblEingabetaste->clear();
+    TFEditK dialog(Meldungen, this);
+    const int ergebnis = dialog.Hinzufuegen(*e, LetzteKlasse);
+    if (ergebnis != QDialog::Accepted) {
+        KindFolgt = false;
+        if (ergebnis == DialogBeendet && FamilienEingabe)
+            BtnElternHinzuClick();
+        else
+            FamilienEingabe = false;
+        KuerzEChange();
+        return;
+    }
+    Beschaeftigt = true;
+    const bool erstes = e->Kinder.Leer();
+    TKind* k = Projekt->NeuesKind(e, dialog.Vorname(), dialog.Klasse());
+    if (dialog.Nachname() != e->VollName()) k->Nachname = dialog.Nachname();
+    if (erstes) LetzteKlasse = k->Klasse;
+    Sortieren(*Projekt, e);
+    KlassenfilterFuellen();
+    Geaendert = SicherungFaellig = true;
+    ElternlisteFuellen(e);
+    for (int i = 0; i < TVKinder->topLevelItemCount(); ++i)
+        if (TVKinder->topLevelItem(i)->text(0) == k->KindNameMitKlasse()) {
+            TVKinder->setCurrentItem(TVKinder->topLevelItem(i));
+            TVKinder->scrollToItem(TVKinder->currentItem());
+        }
+    StatusAktualisieren();
+    BefehleAktualisieren();
+    Beschaeftigt = false;
+    AutoSicherung();
+    TVKinder->setEnabled(true);
+    KuerzE->setFocus();
+    KuerzEChange();
+}
+
+void TVELWnd::BtnEditKClick() {
+    TKind* k = AktuellesKind;
+    if (!k) return;
+    TFEditK dialog(Meldungen, this);
+    if (dialog.Aendern(*k) != QDialog::Accepted ||
+        (dialog.Vorname() == k->Vorname && dialog.Klasse() == k->Klasse && !dialog.NachnameGeaendert)) {
+        TVKinder->setFocus();
+        return;
+    }
+    Beschaeftigt = true;
+    TEltern* e = k->Eltern;
+    k->Vorname = dialog.Vorname();
+    const bool klasseNeu = dialog.Klasse() != k->Klasse;
+    k->Klasse = dialog.Klasse();
+    if (dialog.NachnameGeaendert)
+        k->Nachname = dialog.Nachname() == e->VollName() ? QString() : dialog.Nachname();
+    Geaendert = SicherungFaellig = true;
+    Sortieren(*Projekt, e);
+    if (klasseNeu) KlassenfilterFuellen();
+    ElternlisteFuellen(e);
+    for (int i = 0; i < TVKinder->topLevelItemCount(); ++i)
+        if (TVKinder->topLevelItem(i)->text(0) == k->KindNameMitKlasse())
+            TVKinder->setCurrentItem(TVKinder->topLevelItem(i));
+    Beschaeftigt = false;
+    AutoSicherung();
+    TVKinder->setFocus();
+}
+
+void TVELWnd::BtnLoeschKClick() {
+    TKind* k = AktuellesKind;
+    if (!k) return;
+    TEltern* e = k->Eltern;
+    QString frage = QStringLiteral("Soll bei ") + e->Anschrift(true) + QStringLiteral(" das Kind\r") +
+                    k->KindNameMitKlasse() + QString::fromUtf8("\rgelöscht werden?");
+    if (!k->Gespraeche.empty())
+        frage += QString::fromUtf8("\rAnzahl bereits gewünschter Gespräche: %1").arg(k->Gespraeche.size());
+    if (Meldungen.Meldung(frage, QString::fromUtf8("Kind löschen"), MeldungsArt::Frage, Knoepfe::JaNein,
+                          Antwort::Nein) != Antwort::Ja)
+        return;
+    Beschaeftigt = true;
+    Geaendert = SicherungFaellig = true;
+    AktuellesKind = nullptr;
+    TVKinder->clear();
+    KindLoeschen(*Projekt, k);
+    Sortieren(*Projekt, nullptr);
+    KlassenfilterFuellen();
+    ElternlisteFuellen(e);
+    BefehleAktualisieren();
+    StatusAktualisieren();
+    Beschaeftigt = false;
+    AutoSicherung();
+    if (TVKinder->topLevelItemCount() == 0) {
+        BtnKindHinzu->setFocus();
+    } else {
+        TVKinder->setCurrentItem(TVKinder->topLevelItem(0));
+        TVKinder->setFocus();
+    }
+}
+
+void TVELWnd::EListeSort1Click() {
+    if (!Projekt) return;
+    TSortF dialog(Projekt->ListenSortierung, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    if (dialog.Sortierung() != Projekt->ListenSortierung) {
+        Beschaeftigt = true;
+        Projekt->ListenSortierung = dialog.Sortierung();
+        Geaendert = SicherungFaellig = true;
+        Speicher.SchluesselSchreiben(QStringLiteral("Optionen"))
+            .ZahlSchreiben(QStringLiteral("SortierKrit"), Projekt->ListenSortierung);
+        for (const auto& e : Projekt->Elternliste)
+            e->KinderSortieren(Projekt->LatKlBez);
+        Projekt->ElternSortieren();
+        Beschaeftigt = false;
+        AutoSicherung();
+    }
+    KlassenfilterFuellen();
+    ElternlisteFuellen(AktuelleFamilie);
+}
+
+void TVELWnd::BuEltClick() {
+    LVLehrer->clearSelection();
+    KuerzE->clear();
+    AktiveListe = TAktiveListe::Eltern;
+    TEltern* e = AktuelleFamilie;
+    if (!SuchE->text().isEmpty() || ComboKlassen->currentIndex() > 0) {
+        const QSignalBlocker sperre(SuchE);
+        SuchE->clear();
+        ComboKlassen->setCurrentIndex(0);
+        ElternlisteFuellen(e);
+    }
+    if (Projekt && !Projekt->Elternliste.Leer())
+        LVEltern->setFocus();
+    else
+        BtnElternHinzu->setFocus();
+}

@@ -1,0 +1,149 @@
+// Adding, changing and deleting teachers, and the teachers mode.
+#include "MainForm.h"
+
+#include "Eingabehilfen.h"
+#include "Personenmodell.h"
+#include "UEditL.h"
+#include "app/Dateneingabe.h"
+#include "model/Meldung.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeView>
+#include <QTreeWidget>
+
+namespace {
+
+void LehrerZeigen(QTreeView* liste, int zeile) {
+    const QModelIndex index = liste->model()->index(zeile, 0);
+    liste->selectionModel()->setCurrentIndex(index,
+                                             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    liste->scrollTo(index);
+}
+
+} // namespace
+
+TLehrer* TVELWnd::LehrerAufnehmen(const TFEditL& dialog) {
+    TLehrer* l = LehrerHinzufuegen(*Projekt, dialog.Anrede(), dialog.Kuerzel(), dialog.Name(),
+                                   dialog.Zusatz(), dialog.AkadTitel());
+    Geaendert = SicherungFaellig = true;
+    LehrerlisteFuellen();
+    LVLehrer->setEnabled(true);
+    StatusAktualisieren();
+    BefehleAktualisieren();
+    AutoSicherung();
+    return l;
+}
+
+void TVELWnd::BtnLehrerHinzuClick() {
+    if (!Projekt) {
+        BtnElternHinzuClick();
+        return;
+    }
+    for (;;) {
+        TFEditL dialog(Projekt->Lehrerliste, Meldungen, this);
+        const int ergebnis = dialog.Hinzufuegen();
+        if (ergebnis == QDialog::Accepted) {
+            Beschaeftigt = true;
+            LVLehrer->clearSelection();
+            TLehrer* l = LehrerAufnehmen(dialog);
+            LehrerZeigen(LVLehrer, LehrerModell->Zeile(l));
+            Beschaeftigt = false;
+            continue;
+        }
+        if (ergebnis == DialogBeendet)
+            LVLehrer->setFocus();
+        else
+            BtnLehrerHinzu->setFocus();
+        break;
+    }
+    if (Projekt->Lehrerliste.Leer())
+        Meldungen.Meldung(QString::fromUtf8("Beachten Sie, dass für die Lehrerliste auch verschiedene "
+                                            "Import-Möglichkeiten aus einer Datei vorgesehen sind!\r"
+                                            "(Siehe Menü Datei)"),
+                          QStringLiteral("Hinweis"), MeldungsArt::Information);
+}
+
+void TVELWnd::BtnEditLClick() {
+    const QModelIndexList zeilen = LVLehrer->selectionModel()->selectedRows();
+    if (zeilen.size() != 1) return;
+    TLehrer* l = LehrerInZeile(zeilen.constFirst().row());
+    TFEditL dialog(Projekt->Lehrerliste, Meldungen, this);
+    if (dialog.Aendern(*l) == QDialog::Accepted &&
+        (dialog.Kuerzel() != l->Kuerzel || dialog.Anrede() != l->Anrede || dialog.Zusatz() != l->Zusatz ||
+         dialog.Name() != l->Name || dialog.AkadTitel() != l->AkadTitel)) {
+        l->Kuerzel = dialog.Kuerzel();
+        l->Anrede = dialog.Anrede();
+        l->Zusatz = dialog.Zusatz();
+        l->Name = dialog.Name();
+        l->AkadTitel = dialog.AkadTitel();
+        LehrerNeuOrdnen(*Projekt);
+        LehrerlisteFuellen();
+        LehrerZeigen(LVLehrer, LehrerModell->Zeile(l));
+        // The tree's request texts name the teacher; the selection of the tree survives the refill.
+        KinderbaumFuellen();
+        Geaendert = SicherungFaellig = true;
+        BefehleAktualisieren();
+        AutoSicherung();
+    }
+    LVLehrer->setFocus();
+}
+
+void TVELWnd::BtnLoeschLClick() {
+    std::vector<TLehrer*> lehrer;
+    for (const QModelIndex& zeile : LVLehrer->selectionModel()->selectedRows())
+        lehrer.push_back(LehrerInZeile(zeile.row()));
+    if (lehrer.empty()) return;
+    int gespraeche = 0;
+    for (const TLehrer* l : lehrer)
+        gespraeche += l->Zaehler;
+    QString frage =
+        lehrer.size() == 1
+            ? QStringLiteral("Soll ") + lehrer.front()->Anschrift(false) +
+                  QString::fromUtf8(" (%1)\rwirklich gelöscht werden?").arg(lehrer.front()->Kuerzel)
+            : QString::fromUtf8("Möchten Sie die %1 ausgewählten Lehrkräfte wirklich alle löschen?")
+                  .arg(lehrer.size());
+    if (gespraeche > 0)
+        frage += QString::fromUtf8("\r\rAnzahl bereits gewünschter Gespräche: %1").arg(gespraeche);
+    if (Meldungen.Meldung(frage, QString::fromUtf8("Lehrer löschen"), MeldungsArt::Frage, Knoepfe::JaNein,
+                          Antwort::Nein) == Antwort::Ja) {
+        Beschaeftigt = true;
+        SicherungFaellig = Geaendert = true;
+        // The views let go of the teachers and their requests before these are freed.
+        LehrerModell->Fuellen({});
+        TVKinder->clear();
+        for (TLehrer* l : lehrer)
+            LehrerLoeschen(*Projekt, l);
+        LehrerlisteFuellen();
+        LVLehrer->setEnabled(!Projekt->Lehrerliste.Leer());
+        StatusAktualisieren();
+        BefehleAktualisieren();
+        Beschaeftigt = false;
+        AutoSicherung();
+        BtnLehrerHinzu->setFocus();
+    }
+    KinderbaumFuellen();
+}
+
+void TVELWnd::BuLehClick() {
+    if (!BuLeh->isChecked()) return;
+    AktiveListe = TAktiveListe::Lehrer;
+    if (!Projekt || Projekt->Lehrerliste.Leer()) {
+        BtnLehrerHinzu->setFocus();
+        LVEltern->clearSelection();
+        return;
+    }
+    SuchE->clear();
+    const QModelIndexList zeilen = LVLehrer->selectionModel()->selectedRows();
+    const int zeile = zeilen.size() >= 2   ? LVLehrer->currentIndex().row()
+                      : zeilen.size() == 1 ? zeilen.constFirst().row()
+                                           : 0;
+    LVEltern->clearSelection();
+    LehrerZeigen(LVLehrer, zeile);
+    LVLehrer->setFocus();
+    ChBhotZL->setChecked(true);
+    AktiveListe = TAktiveListe::Lehrer;
+}

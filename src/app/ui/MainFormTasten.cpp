@@ -1,0 +1,225 @@
+// The keyboard paths of the data entry: type-ahead and Enter in the family list, the request box and
+// its Enter-key flow, Del in the tree and the teacher list, and the teacher selection as Kürzel.
+#include "MainForm.h"
+
+#include "Baumknoten.h"
+#include "Personenmodell.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QToolButton>
+#include <QTreeView>
+#include <QTreeWidget>
+#include <functional>
+
+using namespace Baumknoten;
+
+namespace {
+
+class TTastenFilter : public QObject {
+public:
+    TTastenFilter(QWidget* ziel, std::function<bool(QKeyEvent*)> taste)
+        : QObject(ziel)
+        , Taste(std::move(taste)) {
+        ziel->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* ereignis) override {
+        return ereignis->type() == QEvent::KeyPress && Taste(static_cast<QKeyEvent*>(ereignis));
+    }
+
+private:
+    std::function<bool(QKeyEvent*)> Taste;
+};
+
+bool IstEnter(const QKeyEvent* taste) {
+    return taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter;
+}
+
+void ZeileWaehlen(QTreeView* liste, int zeile) {
+    const QModelIndex index = liste->model()->index(zeile, 0);
+    liste->selectionModel()->setCurrentIndex(index,
+                                             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    liste->scrollTo(index);
+}
+
+} // namespace
+
+void TVELWnd::EingabeAnschliessen() {
+    new TTastenFilter(LVEltern, [this](QKeyEvent* t) { return LVElternTaste(t); });
+    new TTastenFilter(KuerzE, [this](QKeyEvent* t) { return KuerzETaste(t); });
+    new TTastenFilter(TVKinder, [this](QKeyEvent* t) { return TVKinderTaste(t); });
+    new TTastenFilter(LVLehrer, [this](QKeyEvent* t) { return LVLehrerTaste(t); });
+    connect(KuerzE, &QLineEdit::textChanged, this, &TVELWnd::KuerzEChange);
+    for (QToolButton* knopf : {SpBLoeG, TipBtn})
+        MitHandler.insert(knopf);
+    connect(SpBLoeG, &QToolButton::clicked, this, &TVELWnd::SpBLoeGClick);
+    connect(TipBtn, &QToolButton::clicked, this, &TVELWnd::TipBtnClick);
+    TipBtn->setEnabled(true);
+    // Enter on a focused "hinzu ..." button adds, as the hint label promises.
+    for (QPushButton* knopf : {BtnElternHinzu, BtnKindHinzu, BtnLehrerHinzu})
+        knopf->setAutoDefault(true);
+
+    // Teachers selected while a node of the tree is selected become the Kürzel of the request box.
+    connect(LVLehrer->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this](const QItemSelection& neu, const QItemSelection& alt) {
+                if (!TVKinder->currentItem()) return;
+                for (const QModelIndex& i : alt.indexes())
+                    if (i.column() == 0) std::erase(Auswahlfolge, LehrerInZeile(i.row()));
+                for (const QModelIndex& i : neu.indexes())
+                    if (i.column() == 0) Auswahlfolge.push_back(LehrerInZeile(i.row()));
+                if (QTreeWidgetItem* knoten = TVKinder->currentItem();
+                    Daten<TGespraech>(knoten, KnotenGespraech)) {
+                    const QSignalBlocker sperre(LVLehrer->selectionModel());
+                    TVKinder->setCurrentItem(knoten->parent());
+                }
+                QStringList kuerzel;
+                for (const TLehrer* l : Auswahlfolge)
+                    kuerzel.append(l->Kuerzel);
+                KuerzE->setText(kuerzel.join(QStringLiteral(", ")));
+            });
+    connect(LVLehrer, &QTreeView::doubleClicked, this, [this] {
+        if (!BuLeh->isChecked() && LVLehrer->selectionModel()->selectedRows().size() == 1 &&
+            BtnAddG->isEnabled() && ChBxLDBL->isChecked())
+            GespraecheHinzufuegen(false);
+    });
+
+    connect(PopMenuGespr, &QMenu::aboutToShow, this, [this] {
+        QTreeWidgetItem* knoten = TVKinder->currentItem();
+        const TGespraech* g = Daten<TGespraech>(knoten, KnotenGespraech);
+        const TKind* k = AktuellesKind;
+        Freigeben(GesprLoeschen1, g != nullptr);
+        Freigeben(KindLoeschen1, Daten<TKind>(knoten, KnotenKind) != nullptr);
+        const bool markierbar = g || (k && !k->Gespraeche.empty());
+        kindkommtmit1->setVisible(markierbar);
+        Freigeben(kindkommtmit1, markierbar);
+        Loe41Ki->setText(k ? QString::fromUtf8("Alle Gespräche über ") + k->Vorname +
+                                 QString::fromUtf8(" löschen")
+                           : QString::fromUtf8("Gespräche über markiertes Kind löschen"));
+        Freigeben(Loe41Ki, k && !k->Gespraeche.empty());
+        Freigeben(AlleGLoe, AktuelleFamilie != nullptr);
+        if (!markierbar) return;
+        const bool alleMit = g ? g->KindKommtMit()
+                               : std::all_of(k->Gespraeche.begin(), k->Gespraeche.end(),
+                                             [](auto* x) { return x->KindKommtMit(); });
+        const QString phrase = !alleMit ? QStringLiteral("Das Kind kommt mit")
+                               : g ? QString::fromUtf8("Gespräch nur mit Eltern, ohne %1").arg(k->Vorname)
+                                   : QString::fromUtf8("Gespräche nur mit Eltern, ohne %1").arg(k->Vorname);
+        kindkommtmit1->setText(QStringLiteral("kenzeichnen: \"") + phrase + u'"');
+    });
+}
+
+bool TVELWnd::LVElternTaste(QKeyEvent* taste) {
+    if (IstEnter(taste)) {
+        Tippsuche.clear();
+        if (AktuelleFamilie && !AktuelleFamilie->Kinder.Leer() && KuerzE->isEnabled())
+            KuerzE->setFocus();
+        else
+            BtnKindHinzu->setFocus();
+        KuerzEChange();
+        return true;
+    }
+    if (taste->key() == Qt::Key_Escape) {
+        Tippsuche.clear();
+        return true;
+    }
+    if (taste->key() == Qt::Key_Delete) {
+        Tippsuche.clear();
+        BtnLoeschEClick();
+        return true;
+    }
+    const QString text = taste->text();
+    if (text.size() != 1 || !text[0].isPrint() || (taste->modifiers() & Qt::ControlModifier)) {
+        if (taste->key() != Qt::Key_Shift) Tippsuche.clear();
+        return false;
+    }
+    // The search goes on from the selected row, so that typing on narrows it down.
+    const int start = Tippsuche.isEmpty() ? 0 : std::max(0, LVEltern->currentIndex().row());
+    Tippsuche += text.toLower();
+    for (int zeile = start; zeile < ElternModell->rowCount(); ++zeile)
+        if (ElternInZeile(zeile)->VollName().toLower().startsWith(Tippsuche)) {
+            ZeileWaehlen(LVEltern, zeile);
+            return true;
+        }
+    Tippsuche.clear();
+    return true;
+}
+
+bool TVELWnd::KuerzETaste(QKeyEvent* taste) {
+    if (!IstEnter(taste)) return false;
+    if (taste->modifiers() & Qt::ShiftModifier)
+        GespraecheHinzufuegen(true);
+    else if (!KuerzE->text().trimmed().isEmpty())
+        GespraecheHinzufuegen(false);
+    else if (KindFolgt)
+        BtnKindHinzuClick();
+    else
+        NaechstesKind();
+    return true;
+}
+
+bool TVELWnd::TVKinderTaste(QKeyEvent* taste) {
+    if (taste->key() != Qt::Key_Delete) return false;
+    const QTreeWidgetItem* knoten = TVKinder->currentItem();
+    if (Daten<TGespraech>(knoten, KnotenGespraech))
+        GesprLoeschen1Click();
+    else if (Daten<TKind>(knoten, KnotenKind))
+        BtnLoeschKClick();
+    return true;
+}
+
+bool TVELWnd::LVLehrerTaste(QKeyEvent* taste) {
+    if (IstEnter(taste) && (taste->modifiers() & Qt::ShiftModifier)) {
+        if (BtnAddG->isEnabled()) GespraecheHinzufuegen(true);
+        return true;
+    }
+    if (taste->key() == Qt::Key_Delete) {
+        BtnLoeschLClick();
+        return true;
+    }
+    return taste->key() == Qt::Key_Escape;
+}
+
+void TVELWnd::KuerzEChange() {
+    const bool text = !KuerzE->text().isEmpty();
+    Freigeben(BtnAddG, text && KuerzE->isEnabled());
+    const bool kindFolgt = KindFolgt && !BtnAddG->isEnabled();
+    QString hinweis;
+    if (text)
+        hinweis = LVLehrer->selectionModel()->selectedRows().size() == 1
+                      ? QString::fromUtf8("Eingabetaste: Gesprächswunsch hinzufügen")
+                      : QString::fromUtf8("Eingabetaste: Gesprächswünsche hinzufügen");
+    else if (kindFolgt)
+        hinweis = QString::fromUtf8("Eingabetaste: Kind hinzufügen");
+    else if (KuerzE->hasFocus() && AktuellesKind) {
+        const TKindliste& kinder = AktuellesKind->Eltern->Kinder;
+        const int zeile = ElternModell->Zeile(AktuellesKind->Eltern);
+        if (kinder.IndexOf(AktuellesKind) + 1 < kinder.Count())
+            hinweis = QString::fromUtf8("Eingabetaste: Zum nächsten Kind");
+        else if (zeile >= 0 && zeile + 1 < ElternModell->rowCount())
+            hinweis = QString::fromUtf8("Eingabetaste: Auswahl der nächsten Eltern");
+    }
+    LblEingabetaste->setText(hinweis);
+}
+
+void TVELWnd::NaechstesKind() {
+    QTreeWidgetItem* knoten = TVKinder->currentItem();
+    if (knoten && knoten->parent()) knoten = knoten->parent();
+    const int index = knoten ? TVKinder->indexOfTopLevelItem(knoten) : -1;
+    if (index >= 0 && index + 1 < TVKinder->topLevelItemCount()) {
+        TVKinder->setCurrentItem(TVKinder->topLevelItem(index + 1));
+    } else {
+        const int zeile = LVEltern->currentIndex().row();
+        if (zeile + 1 < ElternModell->rowCount()) ZeileWaehlen(LVEltern, zeile + 1);
+    }
+    if (KuerzE->isEnabled())
+        KuerzE->setFocus();
+    else
+        LVEltern->setFocus();
+    KuerzEChange();
+}

@@ -1,0 +1,61 @@
+// "&Termine berechnen": the scheduling run in its progress window.
+#include "MainForm.h"
+
+#include "Dateiwahl.h"
+#include "model/Meldung.h"
+#include "scheduler/Lauf.h"
+#include "scheduler/ui/Status.h"
+#include "settings/ui/Options.h"
+
+#include <QLabel>
+
+namespace {
+// Index of "Termine berechnet" among the note pad's marks.
+constexpr int NotizTermineBerechnet = 6;
+} // namespace
+
+void TVELWnd::Berech1Click() {
+    if (!Projekt) return;
+    if (Projekt->Handverschoben != 0 &&
+        Meldungen.Meldung(
+            QString::fromUtf8("Sie haben Termine von Hand verschoben.\rWenn diese nicht genagelt "
+                              "sind, wird Ihre Handarbeit verworfen.\r\rMöchten Sie trotzdem "
+                              "fortfahren?"),
+            QStringLiteral("Achtung"), MeldungsArt::Warnung, Knoepfe::JaNein, Antwort::Nein) != Antwort::Ja)
+        return;
+
+    TOptDlg optionen(
+        Speicher, Programmwerte, Projekt.get(), TOptDlg::Modus::Start, Meldungen,
+        [this](const QString&, const QString& prompt, const QString& ordner) {
+            return Dateiwahl.OrdnerWaehlen(prompt, ordner);
+        },
+        this);
+    connect(&optionen, &TOptDlg::HilfeAngefordert, this, &TVELWnd::Inhalt1Click);
+    const bool gestartet = optionen.exec() == QDialog::Accepted;
+    if (optionen.SchedulingGeaendert) Projekt->TermineBerechnet = false;
+    if (optionen.ProjektGeaendert) Geaendert = SicherungFaellig = true;
+    if (!gestartet) return;
+
+    if (BerechnungErledigt(*Projekt)) {
+        Meldungen.Meldung(
+            QString::fromUtf8("Die Termine stehen bereits fest,\rdie Kriterien zur Terminvergabe "
+                              "sind unverändert.\r\rEine neue Berechnung erübrigt sich."),
+            QStringLiteral("Hinweis"), MeldungsArt::Information);
+        return;
+    }
+
+    // The window is modal and Beschaeftigt holds back the backup timer: nothing else runs meanwhile.
+    Beschaeftigt = true;
+    {
+        TStatusF status(
+            *Projekt, Meldungen, [this](const QString& text) { Panels[3]->setText(text); }, this);
+        status.exec();
+    }
+    Beschaeftigt = false;
+    Geaendert = SicherungFaellig = true;
+    Projekt->NotizHaken[NotizTermineBerechnet] = true;
+    Projekt->RueckListe.Clear();
+    KinderbaumFuellen();
+    StatusAktualisieren();
+    AutoSicherung();
+}

@@ -1,0 +1,135 @@
+#include "Status.h"
+
+#include "ProzBar.h"
+#include "app/ui/Symbole.h"
+#include "model/Meldung.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+QLabel* Beschriftung(QWidget* eltern, const QRect& ort, Qt::Alignment ausrichtung = Qt::AlignLeft) {
+    auto* label = new QLabel(eltern);
+    label->setGeometry(ort);
+    label->setWordWrap(true);
+    label->setAlignment(ausrichtung | Qt::AlignTop);
+    return label;
+}
+
+} // namespace
+
+TStatusF::TStatusF(TProjekt& projekt, TMeldung& meldung, std::function<void(const QString&)> statuszeile,
+                   QWidget* parent)
+    : QDialog(parent)
+    , Projekt(projekt)
+    , Meldungen(meldung)
+    , StatuszeileSchreiben(std::move(statuszeile)) {
+    setWindowTitle(QStringLiteral("Terminauswertung"));
+    setFixedSize(500, 224);
+
+    TProzBar** balken[] = {&ProzBar1, &ProzBar2, &ProzBar3};
+    for (int i = 0; i < 3; ++i) {
+        auto* bar = new TProzBar(this);
+        bar->setGeometry(16, 16 + 64 * i, 305, 25);
+        QFont schrift = font();
+        schrift.setBold(true);
+        bar->setFont(schrift);
+        QPalette farben = bar->palette();
+        farben.setColor(QPalette::WindowText, Qt::yellow);
+        bar->setPalette(farben);
+        bar->setForeColor(QColor(128, 0, 0));
+        bar->setBackColor(QColor(128, 128, 128));
+        *balken[i] = bar;
+    }
+    Label1 = Beschriftung(this, {16, 44, 305, 34});
+    Label3 = Beschriftung(this, {16, 108, 305, 34});
+    Label4 = Beschriftung(this, {16, 172, 305, 20});
+    Label5 = Beschriftung(this, {16, 194, 305, 20});
+    Bild = new QLabel(this);
+    Bild->setGeometry(388, 16, 48, 48);
+    Bild->setPixmap(Symbol(QStringLiteral("office-calendar")).pixmap(48, 48));
+    Label2 = Beschriftung(this, {336, 72, 152, 60}, Qt::AlignHCenter);
+
+    Ok1 = new QPushButton(QStringLiteral("OK"), this);
+    Canc1 = new QPushButton(QStringLiteral("Abbrechen"), this);
+    for (QPushButton* knopf : {Ok1, Canc1})
+        knopf->setGeometry(364, 176, 100, 30);
+    Ok1->setVisible(false);
+    Ok1->setEnabled(false);
+    Canc1->setDefault(true);
+    connect(Ok1, &QPushButton::clicked, this, &QDialog::accept);
+    connect(Canc1, &QPushButton::clicked, this, &TStatusF::Canc1Click);
+}
+
+void TStatusF::showEvent(QShowEvent* ereignis) {
+    QDialog::showEvent(ereignis);
+    if (Gestartet) return;
+    Gestartet = true;
+    // The run starts once the window is on the screen and its event loop runs.
+    QTimer::singleShot(0, this, &TStatusF::Starten);
+}
+
+void TStatusF::Starten() {
+    Laeuft = true;
+    LaufErgebnis = Lauf(Projekt, *this);
+    Laeuft = false;
+    if (WartecursorAn) Wartecursor(false);
+    done(LaufErgebnis.Abgebrochen ? QDialog::Rejected : QDialog::Accepted);
+}
+
+void TStatusF::Canc1Click() {
+    AbbruchGewuenscht = true;
+}
+
+void TStatusF::reject() {
+    if (Laeuft)
+        AbbruchGewuenscht = true;
+    else
+        QDialog::reject();
+}
+
+void TStatusF::Balken(int balken, int prozent) {
+    TProzBar* bars[] = {ProzBar1, ProzBar2, ProzBar3};
+    if (balken >= 0 && balken < 3) bars[balken]->setProgress(prozent);
+}
+
+void TStatusF::Text(TLaufText label, const QString& text) {
+    QLabel* labels[] = {Label1, Label2, Label3, Label4, Label5};
+    // The run's texts break lines with "\r\n"; a label breaks at "\n" alone.
+    QString zeilen = text;
+    zeilen.remove(u'\r');
+    labels[static_cast<int>(label)]->setText(zeilen);
+}
+
+void TStatusF::Statuszeile(const QString& text) {
+    if (StatuszeileSchreiben) StatuszeileSchreiben(text);
+}
+
+void TStatusF::Wartecursor(bool an) {
+    if (an == WartecursorAn) return;
+    WartecursorAn = an;
+    if (an)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+bool TStatusF::Abbruch() {
+    QCoreApplication::processEvents();
+    return AbbruchGewuenscht;
+}
+
+void TStatusF::Fertig() {
+    Ok1->setEnabled(true);
+    Ok1->setDefault(true);
+    Ok1->setVisible(true);
+    Canc1->setVisible(false);
+    Canc1->setEnabled(false);
+}
+
+void TStatusF::Abgebrochen(const QString& meldung) {
+    Meldungen.Meldung(meldung, QStringLiteral("Hinweis"), MeldungsArt::Information);
+}

@@ -1,0 +1,398 @@
+#include "FensterTest.h"
+#include "app/ui/BackUpF.h"
+#include "common/TestHaupt.h"
+#include "model/Projektdatei.h"
+#include "settings/Einstellungen.h"
+#include "settings/ui/Options.h"
+#include "timeframe/ui/ZeitRahmenDlg.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace {
+
+const char* const Rueckfrage =
+    "Änderungen am Projekt sind noch nicht auf dem Standardlaufwerk gespeichert.\r\r"
+    "Möchten jetzt speichern?";
+
+// Runs the action once the modal dialog it opens is up.
+template <class F> void ImDialog(F aktion) {
+    QTimer::singleShot(0, [aktion] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog);
+        aktion(dialog);
+    });
+}
+
+bool Schreiben(const QString& datei, const QByteArray& inhalt) {
+    QFile f(datei);
+    return f.open(QIODevice::WriteOnly) && f.write(inhalt) == inhalt.size();
+}
+
+// A project file of the small test project.
+QString ProjektdateiAnlegen(const QString& pfad) {
+    auto p = KleinesProjekt();
+    QString fehler;
+    return ProjektSpeichern(*p, pfad, fehler) ? pfad : QString();
+}
+
+// A window with the small project, unsaved under the name of a new project.
+struct TProjektTest : TFensterTest {
+    TProjektTest() {
+        Fenster->ProjektErsetzen(KleinesProjekt());
+        Fenster->ProjektNameVorgabe = Fenster->Projektname = QStringLiteral("Proj-0");
+        Fenster->Projektdatei = Pfad("Proj-0");
+        Fenster->Projektpfad = Ordner.path();
+        Fenster->Geaendert = Fenster->SicherungFaellig = true;
+    }
+    QString Pfad(const char* name) const { return Ordner.filePath(QString::fromUtf8(name)); }
+};
+
+} // namespace
+
+class TstProjektbefehle : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // An unsaved new project asks for its file also through "Projekt &speichern"; afterwards Save
+    // writes without asking, and the file opens again in another window.
+    void speichernUndOeffnen() {
+        TProjektTest t;
+        QVERIFY(Schreiben(t.Pfad("Proj-0.pd~"), "alt"));
+        t.Dateiwahl.Antworten = {t.Pfad("Schule.pdt")};
+        t.Fenster->PDTsave1->trigger();
+        QCOMPARE(t.Dateiwahl.Anfragen.size(), 1);
+        const TDateiAuswahl& frage = t.Dateiwahl.Anfragen[0];
+        QCOMPARE(frage.Titel, "Projekt speichern");
+        QCOMPARE(frage.Filter, "VEL-Projekte (*.pdt);;Alle Dateien (*.*)");
+        QCOMPARE(frage.Endung, "pdt");
+        QCOMPARE(frage.Ordner, t.Ordner.path());
+        QCOMPARE(frage.Name, "Proj-0");
+        QVERIFY(QFile::exists(t.Pfad("Schule.pdt")));
+        QVERIFY(!QFile::exists(t.Pfad("Proj-0.pd~")));
+        QVERIFY(!t.Fenster->Geaendert);
+        QVERIFY(!t.Fenster->SicherungFaellig);
+        QCOMPARE(t.Fenster->Projektdatei, t.Pfad("Schule.pdt"));
+        QCOMPARE(t.Fenster->windowTitle(), "VEL - [Schule.pdt]");
+
+        t.Fenster->Geaendert = true;
+        t.Fenster->PDTsave1->trigger();
+        QCOMPARE(t.Dateiwahl.Anfragen.size(), 1);
+        QVERIFY(!t.Fenster->Geaendert);
+
+        TFensterTest anders;
+        anders.Fenster->Projektpfad = t.Ordner.path();
+        anders.Dateiwahl.Antworten = {t.Pfad("Schule.pdt")};
+        anders.Fenster->PDTopen1->trigger();
+        const TDateiAuswahl& oeffnen = anders.Dateiwahl.Anfragen.value(0);
+        QCOMPARE(oeffnen.Titel, QString::fromUtf8("Projekt öffnen"));
+        QCOMPARE(oeffnen.Filter, "VEL-Projekte (*.pdt);;Alle Dateien (*.*)");
+        QCOMPARE(oeffnen.Ordner, t.Ordner.path());
+        QVERIFY(anders.Fenster->Projekt);
+        QCOMPARE(anders.Fenster->Projekt->Gespraechsliste.Count(), 3);
+        QCOMPARE(anders.Fenster->windowTitle(), "VEL - [Schule.pdt]");
+        QVERIFY(!anders.Fenster->Geaendert);
+        QVERIFY(anders.Fenster->PDTsave1->isEnabled());
+        QVERIFY(anders.Meldung.Protokoll.isEmpty());
+    }
+
+    // Save as asks also for a saved project; a cancelled dialog leaves everything as it was.
+    void speichernUnterAbgebrochen() {
+        TProjektTest t;
+        t.Fenster->Projektname = QStringLiteral("Schule.pdt");
+        t.Fenster->Projektdatei = t.Pfad("Schule.pdt");
+        t.Fenster->SaveN0->trigger();
+        QCOMPARE(t.Dateiwahl.Anfragen.size(), 1);
+        QCOMPARE(t.Dateiwahl.Anfragen[0].Name, "Schule.pdt");
+        QVERIFY(!QFile::exists(t.Pfad("Schule.pdt")));
+        QVERIFY(t.Fenster->Geaendert);
+        QVERIFY(!t.Fenster->Beschaeftigt);
+        QCOMPARE(t.Fenster->Projektdatei, t.Pfad("Schule.pdt"));
+    }
+
+    // An opened backup x.pd~ is saved as x.pdt in the same folder without a file dialog.
+    void wiederhergestelltSpeichern() {
+        TFensterTest t;
+        QVERIFY(!ProjektdateiAnlegen(t.Ordner.filePath("Schule.pdt")).isEmpty());
+        QVERIFY(QFile::rename(t.Ordner.filePath("Schule.pdt"), t.Ordner.filePath("Schule.pd~")));
+        t.Fenster->ProjektOeffnen(t.Ordner.filePath("Schule.pd~"));
+        QCOMPARE(t.Fenster->windowTitle(), "VEL - [Schule.pdt - wiederhergestellt]");
+        QVERIFY(t.Fenster->Geaendert);
+        t.Fenster->PDTsave1->trigger();
+        QVERIFY(t.Dateiwahl.Anfragen.isEmpty());
+        QVERIFY(QFile::exists(t.Ordner.filePath("Schule.pdt")));
+        QVERIFY(!QFile::exists(t.Ordner.filePath("Schule.pd~")));
+        QCOMPARE(t.Fenster->windowTitle(), "VEL - [Schule.pdt]");
+    }
+
+    void sicherungskopie_data() {
+        QTest::addColumn<bool>("geaendert");
+        QTest::addColumn<Antwort>("antwort");
+        QTest::newRow("unveraendert") << false << Antwort::OK;
+        QTest::newRow("geaendert, nein") << true << Antwort::Nein;
+        QTest::newRow("geaendert, ja") << true << Antwort::Ja;
+    }
+    // A backup copy leaves the project's own file alone and then offers to save that too.
+    void sicherungskopie() {
+        QFETCH(bool, geaendert);
+        QFETCH(Antwort, antwort);
+        TProjektTest t;
+        t.Fenster->Projektname = QStringLiteral("Schule.pdt");
+        t.Fenster->Projektdatei = t.Pfad("Schule.pdt");
+        t.Fenster->Geaendert = geaendert;
+        t.Meldung.Antworten = {antwort};
+        t.Dateiwahl.Antworten = {t.Pfad("Kopie.pdt")};
+        t.Fenster->SichDisk1->trigger();
+        QCOMPARE(t.Dateiwahl.Anfragen.size(), 1);
+        QCOMPARE(t.Dateiwahl.Anfragen[0].Titel, "Sicherungskopie des Projekts speichern");
+        QVERIFY(t.Dateiwahl.Anfragen[0].Name.isEmpty());
+        QVERIFY(QFile::exists(t.Pfad("Kopie.pdt")));
+        QCOMPARE(t.Fenster->Projektdatei, t.Pfad("Schule.pdt"));
+        if (!geaendert) {
+            QVERIFY(t.Meldung.Protokoll.isEmpty());
+            QVERIFY(!QFile::exists(t.Pfad("Schule.pdt")));
+            return;
+        }
+        QCOMPARE(t.Meldung.Protokoll.size(), 1);
+        QCOMPARE(t.Meldung.Protokoll[0].Text,
+                 QString::fromUtf8("Möchten Sie den aktuellen Zustand Ihres "
+                                   "Projekts\rauch auf dem Standardlaufwerk sichern?"));
+        QCOMPARE(t.Meldung.Protokoll[0].Titel,
+                 QString::fromUtf8("Änderungen sind noch nicht auf Festplatte gespeichert"));
+        QCOMPARE(t.Meldung.Protokoll[0].Knopfsatz, Knoepfe::JaNein);
+        const bool gespeichert = antwort == Antwort::Ja;
+        QCOMPARE(QFile::exists(t.Pfad("Schule.pdt")), gespeichert);
+        QCOMPARE(t.Fenster->Geaendert, !gespeichert);
+    }
+
+    // The question before Open: Cancel stops, No goes on, Yes saves first and goes on only when the
+    // project was saved.
+    void speichernFragen_data() {
+        QTest::addColumn<Antwort>("antwort");
+        QTest::addColumn<QString>("speicherziel");
+        QTest::addColumn<bool>("oeffnenGefragt");
+        QTest::addColumn<bool>("gespeichert");
+        QTest::newRow("abbrechen") << Antwort::Abbrechen << QString() << false << false;
+        QTest::newRow("nein") << Antwort::Nein << QString() << true << false;
+        QTest::newRow("ja") << Antwort::Ja << QStringLiteral("Neu.pdt") << true << true;
+        QTest::newRow("ja, Dateiwahl abgebrochen") << Antwort::Ja << QString() << false << false;
+    }
+    void speichernFragen() {
+        QFETCH(Antwort, antwort);
+        QFETCH(QString, speicherziel);
+        QFETCH(bool, oeffnenGefragt);
+        QFETCH(bool, gespeichert);
+        TProjektTest t;
+        t.Fenster->Projekt->RueckListe.Add(std::make_unique<TRueckgEintrag>());
+        t.Meldung.Antworten = {antwort};
+        const bool speichern = antwort == Antwort::Ja;
+        // Save asks for the file first; the open dialog then comes up cancelled.
+        if (speichern)
+            t.Dateiwahl.Antworten = {speicherziel.isEmpty() ? QString() : t.Ordner.filePath(speicherziel)};
+        t.Fenster->Open0->trigger();
+        QCOMPARE(t.Meldung.Protokoll.size(), 1);
+        QCOMPARE(t.Meldung.Protokoll[0].Text, QString::fromUtf8(Rueckfrage));
+        QCOMPARE(t.Meldung.Protokoll[0].Titel, QString::fromUtf8("Rückfrage zur Sicherung Ihrer Daten:"));
+        QCOMPARE(t.Meldung.Protokoll[0].Knopfsatz, Knoepfe::JaNeinAbbrechen);
+        QCOMPARE(t.Meldung.Protokoll[0].Vorgabe, Antwort::Ja);
+        QStringList titel;
+        for (const TDateiAuswahl& a : t.Dateiwahl.Anfragen)
+            titel << a.Titel;
+        QCOMPARE(titel.contains(QString::fromUtf8("Projekt öffnen")), oeffnenGefragt);
+        QCOMPARE(titel.contains(QStringLiteral("Projekt speichern")), speichern);
+        QCOMPARE(QFile::exists(t.Ordner.filePath("Neu.pdt")), gespeichert);
+        // Whatever was answered, the undo store is emptied only when the command went on.
+        QCOMPARE(t.Fenster->Projekt->RueckListe.Count() == 0, oeffnenGefragt);
+    }
+
+    // A damaged file leaves the open project as it was, and the program goes on.
+    void lesefehler() {
+        TProjektTest t;
+        const QString datei = ProjektdateiAnlegen(t.Pfad("Kaputt.pdt"));
+        QFile f(datei);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.resize(f.size() / 2));
+        f.close();
+        const TProjekt* vorher = t.Fenster->Projekt.get();
+        t.Meldung.Antworten = {Antwort::Nein};
+        t.Dateiwahl.Antworten = {datei};
+        t.Fenster->PDTopen1->trigger();
+        QCOMPARE(t.Fenster->Projekt.get(), vorher);
+        QCOMPARE(t.Meldung.Protokoll.size(), 2);
+        QVERIFY(t.Meldung.Protokoll[1].Text.startsWith(
+            QStringLiteral("Lesefehler: Vielleicht ein veraltetes Dateiformat?\rDas geöffnete Projekt bleibt "
+                           "unverändert.")));
+        QCOMPARE(t.Fenster->Projektname, "Proj-0");
+    }
+
+    // The two older layouts are reached through their own entries, after a warning.
+    void altesFormat() {
+        TFensterTest t;
+        t.Fenster->AltDatumText1->trigger();
+        QCOMPARE(t.Meldung.Protokoll.size(), 1);
+        QVERIFY(t.Meldung.Protokoll[0].Text.contains(QStringLiteral("veralteten Dateiformats")));
+        QCOMPARE(t.Dateiwahl.Anfragen.size(), 1);
+    }
+
+    // "Sicherungskopie öffnen..." starts on the desktop.
+    void sicherungskopieOeffnen() {
+        TFensterTest t;
+        t.Fenster->SichOpen1->trigger();
+        QCOMPARE(t.Dateiwahl.Anfragen.size(), 1);
+        QCOMPARE(t.Dateiwahl.Anfragen[0].Ordner,
+                 QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
+    }
+
+    void neuesProjekt_data() {
+        QTest::addColumn<bool>("bestaetigt");
+        QTest::newRow("abgebrochen") << false;
+        QTest::newRow("bestaetigt") << true;
+    }
+    // New takes the defaults of the settings store; a cancelled time frame leaves the old project.
+    void neuesProjekt() {
+        QFETCH(bool, bestaetigt);
+        TFensterTest t;
+        TerminwerteSchreiben(t.Speicher, 7, 3, false);
+        t.Fenster->Projektpfad = t.Ordner.path();
+        ImDialog([bestaetigt](QWidget* w) {
+            auto* dialog = qobject_cast<TZeitRahmenDlg*>(w);
+            QVERIFY(dialog);
+            (bestaetigt ? dialog->OkBtn : dialog->CancBtn)->click();
+        });
+        t.Fenster->PDTneu1->trigger();
+        if (!bestaetigt) {
+            QVERIFY(!t.Fenster->Projekt);
+            QCOMPARE(t.Fenster->windowTitle(), "VEL");
+            return;
+        }
+        QVERIFY(t.Fenster->Projekt);
+        QCOMPARE(t.Fenster->Projekt->MaximalBlock, 7);
+        QCOMPARE(t.Fenster->Projekt->MaximalBlock_El, 3);
+        QVERIFY(!t.Fenster->Projekt->BitteTag1);
+        QCOMPARE(t.Fenster->Projektname, "Proj-0");
+        QCOMPARE(t.Fenster->windowTitle(), "VEL - [Proj-0]");
+        QVERIFY(t.Fenster->Geaendert);
+        QVERIFY(t.Fenster->PDTsave1->isEnabled());
+    }
+
+    // At start "~tmpproj.pd~" is offered before any other backup; "Öffnen" opens it, "Löschen" deletes
+    // all backups.
+    void wiederherstellungBeimStart_data() {
+        QTest::addColumn<bool>("oeffnen");
+        QTest::newRow("oeffnen") << true;
+        QTest::newRow("loeschen") << false;
+    }
+    void wiederherstellungBeimStart() {
+        QFETCH(bool, oeffnen);
+        TFensterTest t;
+        QVERIFY(!ProjektdateiAnlegen(t.Ordner.filePath("~tmpproj.pd~")).isEmpty());
+        QVERIFY(Schreiben(t.Ordner.filePath("Alt.pd~"), "alt"));
+        QString angeboten;
+        ImDialog([oeffnen, &angeboten](QWidget* w) {
+            auto* dialog = qobject_cast<TBackUpF*>(w);
+            QVERIFY(dialog);
+            angeboten = dialog->LblName->text();
+            (oeffnen ? dialog->BtnOeffnen : dialog->BtnLoeschen)->click();
+        });
+        QVERIFY(t.Zeigen());
+        QCOMPARE(angeboten, "~tmpproj.pd~");
+        QCOMPARE(t.Fenster->Projekt != nullptr, oeffnen);
+        QCOMPARE(QFile::exists(t.Ordner.filePath("Alt.pd~")), oeffnen);
+        if (oeffnen) {
+            QCOMPARE(t.Fenster->windowTitle(), "VEL - [~tmpproj.pdt - wiederhergestellt]");
+            QVERIFY(t.Fenster->Geaendert);
+        }
+    }
+
+    // Without a backup the last project opens when the option says so.
+    void startdatei() {
+        TFensterTest t;
+        const QString datei = ProjektdateiAnlegen(t.Ordner.filePath("Letztes.pdt"));
+        ProgrammwertSchreiben(t.Speicher, QStringLiteral("DateiLaden"), true);
+        ProgrammtextSchreiben(t.Speicher, QStringLiteral("StartDatei"), datei);
+        TVELWnd fenster(t.Meldung, t.Dateiwahl, t.Speicher);
+        fenster.TempOrdner = t.Ordner.path() + u'/';
+        fenster.show();
+        QVERIFY(fenster.Projekt);
+        QCOMPARE(fenster.windowTitle(), "VEL - [Letztes.pdt]");
+    }
+
+    // The automatic backup writes a real project file "<name>.pd~"; while it is written the previous
+    // one is kept as "~tmpproj.pd~".
+    void automatischeSicherung() {
+        TProjektTest t;
+        t.Fenster->Projektname = QStringLiteral("Schule.pdt");
+        QVERIFY(Schreiben(t.Pfad("Schule.pd~"), "alt"));
+        auto schreiber = t.Fenster->ProjektSchreiber;
+        QVERIFY(schreiber);
+        QByteArray vorige;
+        t.Fenster->ProjektSchreiber = [&](const TProjekt& p, const QString& datei) {
+            QFile f(t.Pfad("~tmpproj.pd~"));
+            if (f.open(QIODevice::ReadOnly)) vorige = f.readAll();
+            return schreiber(p, datei);
+        };
+        t.Fenster->SicherungAnstehend = true;
+        t.Fenster->AutoSicherung();
+        QCOMPARE(vorige, "alt");
+        QVERIFY(!QFile::exists(t.Pfad("~tmpproj.pd~")));
+        QVERIFY(!t.Fenster->SicherungAnstehend);
+        TProjekt gelesen;
+        QCOMPARE(ProjektLaden(t.Pfad("Schule.pd~"), gelesen, t.Meldung, {}), TLeseErgebnis::Gelesen);
+        QCOMPARE(gelesen.Gespraechsliste.Count(), 3);
+    }
+
+    // The options dialog from the menus: its page, and what closing it changes in the window.
+    void optionenAusDemMenue() {
+        TProjektTest t;
+        QVERIFY(t.Zeigen());
+        QVERIFY(Schreiben(t.Pfad("Schule.pd~"), "alt"));
+        ImDialog([](QWidget* w) {
+            auto* dialog = qobject_cast<TOptDlg*>(w);
+            QVERIFY(dialog);
+            QCOMPARE(dialog->windowTitle(), "Programm-Optionen");
+            QCOMPARE(dialog->Seiten->currentWidget(), dialog->ProgOpt);
+            dialog->AutoSich->click();
+            dialog->OkBtn->click();
+        });
+        t.Fenster->OptPrg1->trigger();
+        QVERIFY(!t.Fenster->Timer1->isActive());
+        QVERIFY(!QFile::exists(t.Pfad("Schule.pd~")));
+        QVERIFY(!ProgrammwerteLesen(t.Speicher, {}).AutoSpeichern);
+
+        ImDialog([](QWidget* w) {
+            auto* dialog = qobject_cast<TOptDlg*>(w);
+            QVERIFY(dialog);
+            QCOMPARE(dialog->Seiten->currentWidget(), dialog->ProgOpt);
+            dialog->AutoSich->click();
+            dialog->MinEd->setText(QStringLiteral("12"));
+            dialog->OkBtn->click();
+        });
+        t.Fenster->OptPrg1->trigger();
+        QVERIFY(t.Fenster->Timer1->isActive());
+        QCOMPARE(t.Fenster->Timer1->interval(), 12 * 60000);
+
+        t.Fenster->Geaendert = false;
+        t.Fenster->Projekt->TermineBerechnet = true;
+        ImDialog([](QWidget* w) {
+            auto* dialog = qobject_cast<TOptDlg*>(w);
+            QVERIFY(dialog);
+            QCOMPARE(dialog->Seiten->currentWidget(), dialog->AuswOpt);
+            dialog->MblE->selectAll();
+            QTest::keyClicks(dialog->MblE, "3");
+            dialog->OkBtn->click();
+        });
+        t.Fenster->OptAusw1->trigger();
+        QCOMPARE(t.Fenster->Projekt->MaximalBlock_El, 3);
+        QVERIFY(t.Fenster->Geaendert);
+        QVERIFY(!t.Fenster->Projekt->TermineBerechnet);
+    }
+};
+
+VEL_TEST(TstProjektbefehle)
+#include "tst_Projektbefehle.moc"
