@@ -16,12 +16,14 @@ class TSkriptDateiwahl : public TDateiwahl {
 public:
     QList<TDateiAuswahl> Anfragen;
     QStringList Antworten;
+    QString Laufwerk; // the kind of drive every file lies on
 
     QString OeffnenWaehlen(const TDateiAuswahl& auswahl) override { return Antwort(auswahl); }
     QString SpeichernWaehlen(const TDateiAuswahl& auswahl) override { return Antwort(auswahl); }
     QString OrdnerWaehlen(const QString& titel, const QString& ordner) override {
         return Antwort({titel, {}, {}, ordner, {}});
     }
+    QString Laufwerksart(const QString&) override { return Laufwerk; }
 
 private:
     QString Antwort(const TDateiAuswahl& auswahl) {

@@ -231,6 +231,38 @@ private Q_SLOTS:
         QCOMPARE(t.Fenster->Projektname, "Proj-0");
     }
 
+    void wechsellaufwerk_data() {
+        QTest::addColumn<QString>("laufwerk");
+        QTest::addColumn<Antwort>("antwort");
+        QTest::newRow("Festplatte") << QString() << Antwort::Nein;
+        QTest::newRow("USB nein") << "USB" << Antwort::Nein;
+        QTest::newRow("CD ja") << "CD" << Antwort::Ja;
+    }
+    // A project read from a removable drive is offered for saving elsewhere; Yes runs Save as.
+    void wechsellaufwerk() {
+        QFETCH(QString, laufwerk);
+        QFETCH(Antwort, antwort);
+        TFensterTest t;
+        const QString datei = ProjektdateiAnlegen(t.Ordner.filePath(QStringLiteral("Stick.pdt")));
+        t.Dateiwahl.Laufwerk = laufwerk;
+        t.Dateiwahl.Antworten = {datei, t.Ordner.filePath(QStringLiteral("Platte.pdt"))};
+        t.Meldung.Antworten = {antwort};
+        t.Fenster->PDTopen1->trigger();
+        QVERIFY(t.Fenster->Projekt);
+        if (laufwerk.isEmpty()) {
+            QVERIFY(t.Meldung.Protokoll.isEmpty());
+            return;
+        }
+        QCOMPARE(t.Meldung.Titel(), QStringList({"Achtung"}));
+        QCOMPARE(
+            t.Meldung.Protokoll[0].Text,
+            QStringLiteral("Sie haben diese Datei von einem %1-Laufwerk eingelesen.\rEs wird empfohlen, sie "
+                           "zum Bearbeiten auf Ihrer Festplatte zu speichern.\rMöchten Sie es jetzt tun?")
+                .arg(laufwerk));
+        QCOMPARE(t.Dateiwahl.Anfragen.size(), antwort == Antwort::Ja ? 2 : 1);
+        QCOMPARE(QFile::exists(t.Ordner.filePath(QStringLiteral("Platte.pdt"))), antwort == Antwort::Ja);
+    }
+
     // The two older layouts are reached through their own entries, after a warning.
     void altesFormat() {
         TFensterTest t;

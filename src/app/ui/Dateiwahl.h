@@ -21,4 +21,7 @@ public:
     virtual QString SpeichernWaehlen(const TDateiAuswahl& auswahl) = 0;
     // Empty when cancelled.
     virtual QString OrdnerWaehlen(const QString& titel, const QString& ordner) = 0;
+    // "USB", "CD" or "RAM-Disk" when the file lies on a removable, optical or memory drive, from which a
+    // project should not be edited; empty otherwise.
+    virtual QString Laufwerksart(const QString& datei) = 0;
 };

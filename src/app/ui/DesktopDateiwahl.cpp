@@ -1,7 +1,10 @@
 #include "DesktopDateiwahl.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QStorageInfo>
 
 QString TDesktopDateiwahl::Waehlen(const TDateiAuswahl& auswahl, bool speichern) {
     QFileDialog dialog(Eltern, auswahl.Titel, auswahl.Ordner, auswahl.Filter);
@@ -23,4 +26,22 @@ QString TDesktopDateiwahl::SpeichernWaehlen(const TDateiAuswahl& auswahl) {
 
 QString TDesktopDateiwahl::OrdnerWaehlen(const QString& titel, const QString& ordner) {
     return QFileDialog::getExistingDirectory(Eltern, titel, ordner);
+}
+
+QString TDesktopDateiwahl::Laufwerksart(const QString& datei) {
+    const QStorageInfo ort(QFileInfo(datei).absolutePath());
+    const QByteArray typ = ort.fileSystemType();
+    if (typ == "iso9660" || typ == "udf") return QStringLiteral("CD");
+    if (typ == "tmpfs" || typ == "ramfs") return QStringLiteral("RAM-Disk");
+    // The kernel marks removable disks; a partition inherits the mark of the disk it lies on.
+    const QString geraet =
+        QFileInfo(QFileInfo(QString::fromLocal8Bit(ort.device())).canonicalFilePath()).fileName();
+    if (geraet.isEmpty()) return {};
+    const QString block = QFileInfo(QStringLiteral("/sys/class/block/") + geraet).canonicalFilePath();
+    for (const QString& kennung :
+         {block + QStringLiteral("/removable"), block + QStringLiteral("/../removable")}) {
+        QFile f(kennung);
+        if (f.open(QIODevice::ReadOnly)) return f.read(1) == "1" ? QStringLiteral("USB") : QString();
+    }
+    return {};
 }

@@ -12,6 +12,7 @@ public:
     QString OeffnenWaehlen(const TDateiAuswahl& auswahl) override;
     QString SpeichernWaehlen(const TDateiAuswahl& auswahl) override;
     QString OrdnerWaehlen(const QString& titel, const QString& ordner) override;
+    QString Laufwerksart(const QString& datei) override;
 
 private:
     QString Waehlen(const TDateiAuswahl& auswahl, bool speichern);

@@ -336,6 +336,8 @@ private:
     static QString TempOrdnerBestimmen();
     void DateiZeigen(const QString& datei, const QString& beschreibung);
     void Oeffnen(TAltformat format, bool sicherungskopie);
+    // Open and New end the family-child-request sequence of the keyboard entry.
+    void GefuehrteEingabeBeenden();
     void OptionenZeigen(bool terminberechnung);
 
     // Keys and the request box of the data entry (MainFormTasten.cpp).

@@ -69,6 +69,7 @@ void TVELWnd::PDTneu1Click() {
     Geaendert = SicherungFaellig = true;
     TitelAktualisieren();
     AutoSicherung();
+    GefuehrteEingabeBeenden();
     StartFokus();
 }
 
@@ -113,7 +114,9 @@ void TVELWnd::ProjektOeffnen(const QString& datei, TAltformat format) {
     LayoutAusRegistry(Speicher, optionen.Layout);
 
     const TLeseErgebnis gelesen = ProjektLaden(datei, *neu, Meldungen, optionen);
+    QString laufwerk;
     if (gelesen == TLeseErgebnis::Gelesen) {
+        laufwerk = Dateiwahl.Laufwerksart(datei);
         Geaendert = SicherungFaellig = false;
         Projektdatei = datei;
         Projektname = QFileInfo(datei).fileName();
@@ -126,7 +129,21 @@ void TVELWnd::ProjektOeffnen(const QString& datei, TAltformat format) {
     }
     if (Projekt) Projekt->RueckListe.Clear();
     AutoSicherung();
+    GefuehrteEingabeBeenden();
     StartFokus();
+    if (!laufwerk.isEmpty() &&
+        Meldungen.Meldung(
+            QString::fromUtf8("Sie haben diese Datei von einem %1-Laufwerk eingelesen.\rEs wird "
+                              "empfohlen, sie zum Bearbeiten auf Ihrer Festplatte zu speichern.\r"
+                              "Möchten Sie es jetzt tun?")
+                .arg(laufwerk),
+            QStringLiteral("Achtung"), MeldungsArt::Frage, Knoepfe::JaNein, Antwort::Ja) == Antwort::Ja)
+        PDTsaveN1Click();
+}
+
+void TVELWnd::GefuehrteEingabeBeenden() {
+    FamilienEingabe = KindFolgt = false;
+    LetzteKlasse.clear();
 }
 
 void TVELWnd::TitelAktualisieren() {
