@@ -20,7 +20,7 @@ bool GespraechVorhanden(const TKind& kind, const QString& kuerzel) {
                        [&](const TGespraech* g) { return g->Lehrer && g->Lehrer->Kuerzel == kuerzel; });
 }
 
-void GespraechVerschieben(TGespraech* g, TKind* ziel, int index) {
+void GespraechVerschieben(TProjekt& projekt, TGespraech* g, TKind* ziel, int index) {
     TKind* quelle = g->Kind;
     auto& alt = quelle->Gespraeche;
     alt.erase(std::find(alt.begin(), alt.end(), g));
@@ -33,6 +33,7 @@ void GespraechVerschieben(TGespraech* g, TKind* ziel, int index) {
     g->Kind = ziel;
     neu.insert(neu.begin() + std::clamp<qsizetype>(index, 0, static_cast<qsizetype>(neu.size())), g);
     ziel->RangNummerieren();
+    projekt.ReihenfolgeFest = false;
 }
 
 QString KuerzelAbtrennen(QString& text) {
@@ -54,26 +55,60 @@ int GespraecheDerFamilie(const TEltern& eltern) {
     return anzahl;
 }
 
+int GespraecheDesLehrers(const TProjekt& projekt, const TLehrer& lehrer) {
+    return static_cast<int>(std::count_if(projekt.Gespraechsliste.begin(), projekt.Gespraechsliste.end(),
+                                          [&](const auto& g) { return g->Lehrer == &lehrer; }));
+}
+
+namespace {
+
+void RueckListeSchuetzen(TProjekt& projekt, const std::vector<const TLoadSaveObject*>& frei) {
+    const bool verweist =
+        std::any_of(projekt.RueckListe.begin(), projekt.RueckListe.end(), [&](const auto& e) {
+            return std::find(frei.begin(), frei.end(), e->Ziel) != frei.end();
+        });
+    if (verweist) projekt.RueckListe.Clear();
+}
+
+std::vector<const TLoadSaveObject*> GespraecheDerKinder(const TEltern& eltern) {
+    std::vector<const TLoadSaveObject*> gespraeche;
+    for (const auto& k : eltern.Kinder)
+        gespraeche.insert(gespraeche.end(), k->Gespraeche.begin(), k->Gespraeche.end());
+    return gespraeche;
+}
+
+} // namespace
+
+void GespraecheLoeschen(TProjekt& projekt, std::vector<TGespraech*> gespraeche) {
+    RueckListeSchuetzen(projekt, {gespraeche.begin(), gespraeche.end()});
+    for (TGespraech* g : gespraeche)
+        projekt.Gespraechsliste.Entfernen(g);
+    projekt.ZaehleGespraeche();
+}
+
 void FamilieLoeschen(TProjekt& projekt, TEltern* eltern) {
+    std::vector<const TLoadSaveObject*> frei = GespraecheDerKinder(*eltern);
+    frei.push_back(eltern);
+    RueckListeSchuetzen(projekt, frei);
     projekt.Elternliste.Delete(projekt.Elternliste.IndexOf(eltern));
-    projekt.RueckListe.Clear();
     projekt.ZaehleGespraeche();
 }
 
 void KindLoeschen(TProjekt& projekt, TKind* kind) {
+    RueckListeSchuetzen(projekt, {kind->Gespraeche.begin(), kind->Gespraeche.end()});
     TKindliste& kinder = kind->Eltern->Kinder;
     kinder.Delete(kinder.IndexOf(kind));
-    projekt.RueckListe.Clear();
+    projekt.ZaehleGespraeche();
 }
 
 int LehrerLoeschen(TProjekt& projekt, TLehrer* lehrer) {
     std::vector<TGespraech*> seine;
     for (const auto& g : projekt.Gespraechsliste)
         if (g->Lehrer == lehrer) seine.push_back(g.get());
+    projekt.RueckListe.Clear();
     for (TGespraech* g : seine)
         projekt.Gespraechsliste.Entfernen(g);
     projekt.Lehrerliste.Delete(projekt.Lehrerliste.IndexOf(lehrer));
-    projekt.RueckListe.Clear();
     projekt.UnmoeglichBestimmt = false;
     projekt.ReihenfolgeFest = false;
     projekt.ZaehleGespraeche();
@@ -111,26 +146,28 @@ void FamilieUmbenennen(TEltern& eltern, const QString& name, const QString& zusa
     }
 }
 
-bool AlleKlasseHinzu(TProjekt& projekt, TLehrer* lehrer, const QString& klasse, bool kindKommtMit) {
-    bool neu = false;
+TKlassenZuwachs AlleKlasseHinzu(TProjekt& projekt, TLehrer* lehrer, const QString& klasse,
+                                bool kindKommtMit) {
+    TKlassenZuwachs zuwachs;
     for (const auto& e : projekt.Elternliste)
         for (const auto& k : e->Kinder) {
             if (k->Klasse != klasse) continue;
             const auto vorhanden = std::find_if(k->Gespraeche.begin(), k->Gespraeche.end(),
                                                 [&](const TGespraech* g) { return g->Lehrer == lehrer; });
-            if (vorhanden != k->Gespraeche.end()) {
-                if (kindKommtMit) (*vorhanden)->SetKindKommtMit(true);
-                continue;
+            if (vorhanden == k->Gespraeche.end()) {
+                projekt.NeuesGespraech(lehrer, k.get())->SetKindKommtMit(kindKommtMit);
+                ++zuwachs.Neu;
+            } else if (kindKommtMit && !(*vorhanden)->KindKommtMit()) {
+                (*vorhanden)->SetKindKommtMit(true);
+                ++zuwachs.Markiert;
             }
-            projekt.NeuesGespraech(lehrer, k.get())->SetKindKommtMit(kindKommtMit);
-            neu = true;
         }
-    if (neu) {
+    if (zuwachs.Neu > 0) {
         projekt.UnmoeglichBestimmt = false;
         projekt.ReihenfolgeFest = false;
         projekt.ZaehleGespraeche();
     }
-    return neu;
+    return zuwachs;
 }
 
 std::vector<QString> KlassenDerKinder(const TProjekt& projekt, bool mitLeerer) {

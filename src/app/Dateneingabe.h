@@ -19,19 +19,27 @@ TGespraech* GespraechHinzufuegen(TProjekt& projekt, TLehrer* lehrer, TKind* kind
 bool GespraechVorhanden(const TKind& kind, const QString& kuerzel);
 
 // Moves a request to position index of the child ziel (its own child or another child of the same
-// family). Moved to another child it comes along exactly when all requests there are so marked.
-void GespraechVerschieben(TGespraech* g, TKind* ziel, int index);
+// family). Moved to another child it comes along exactly when all requests there are so marked. The
+// new ranks change the scheduler's search order, which must be determined again.
+void GespraechVerschieben(TProjekt& projekt, TGespraech* g, TKind* ziel, int index);
 
 // Cuts the first comma-separated token off the text; the trimmed rest stays in text.
 QString KuerzelAbtrennen(QString& text);
 
 int GespraecheDerFamilie(const TEltern& eltern);
+// Counted from the requests themselves: after a scheduling run the teacher's Zaehler holds the run's
+// working values until the next recount.
+int GespraecheDesLehrers(const TProjekt& projekt, const TLehrer& lehrer);
 
-// Removing persons frees their appointments (the conversations' slots at the other side too) and
-// clears the undo store, whose entries could otherwise point to freed records.
+// Removing records frees their appointments (the conversations' slots at the other side too) and
+// recounts. The undo store is emptied when one of its entries refers to a removed record, since undo
+// would otherwise reach a freed one.
+// Takes its own copy of the list, so a child's own request list may be passed.
+void GespraecheLoeschen(TProjekt& projekt, std::vector<TGespraech*> gespraeche);
 void FamilieLoeschen(TProjekt& projekt, TEltern* eltern);
 void KindLoeschen(TProjekt& projekt, TKind* kind);
-// Returns the number of conversations deleted with the teacher.
+// Deleting a teacher always empties the undo store and makes the plan be prepared again. Returns the
+// number of conversations deleted with the teacher.
 int LehrerLoeschen(TProjekt& projekt, TLehrer* lehrer);
 
 // Adds a teacher and keeps the teacher list in order, with namesakes marked.
@@ -45,9 +53,15 @@ void LehrerNeuOrdnen(TProjekt& projekt);
 void FamilieUmbenennen(TEltern& eltern, const QString& name, const QString& zusatz,
                        const std::vector<bool>& haken);
 
+// What a class bulk add did: requests created, existing requests newly marked "child comes along".
+struct TKlassenZuwachs {
+    int Neu = 0;
+    int Markiert = 0;
+};
+
 // Gives every child of the class (compared literally) a request with the teacher; an existing request
-// is only marked when the child comes along. True when at least one request was created.
-bool AlleKlasseHinzu(TProjekt& projekt, TLehrer* lehrer, const QString& klasse, bool kindKommtMit);
+// is only marked when the child comes along.
+TKlassenZuwachs AlleKlasseHinzu(TProjekt& projekt, TLehrer* lehrer, const QString& klasse, bool kindKommtMit);
 
 // The distinct classes of all children in the class order of the family list; the empty class only
 // when asked for.

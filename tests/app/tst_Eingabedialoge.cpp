@@ -1,4 +1,5 @@
 #include "app/ui/Eingabehilfen.h"
+#include "app/ui/ErgRckfrg.h"
 #include "app/ui/IdentifyKrz.h"
 #include "app/ui/SortF.h"
 #include "app/ui/UEditE.h"
@@ -8,11 +9,14 @@
 #include "common/SkriptMeldung.h"
 #include "common/TestHaupt.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -317,24 +321,50 @@ private Q_SLOTS:
         if (meldung.isEmpty()) QCOMPARE(dlg.Name(), name);
     }
 
+    // A missing surname asks in the small question dialog: "&Nein" stays, "&Ja" ends the additions.
+    void lehrerNameFehlt_data() {
+        QTest::addColumn<bool>("mitKuerzel");
+        QTest::addColumn<QString>("frage");
+        QTest::newRow("Kürzel aus der Eingabe") << true << "Der Nachname fehlt.\nMöchten Sie abbrechen?";
+        QTest::newRow("Reihe von Lehrern")
+            << false << "Der Nachname fehlt.\nMöchten Sie das Hinzufügen von Lehrern beenden?";
+    }
     void lehrerNameFehlt() {
+        QFETCH(bool, mitKuerzel);
+        QFETCH(QString, frage);
         TProjektBauer b;
         TSkriptMeldung m;
-        m.Antworten = {Antwort::Nein, Antwort::Ja};
         TFEditL dlg(b.p.Lehrerliste, m);
+        QStringList gefragt;
+        // Answers the question dialog that the next click opens; what it showed is checked afterwards,
+        // so that a wrong dialog cannot stay open.
+        auto antworten = [&](bool ja) {
+            QTimer::singleShot(0, &dlg, [&, ja] {
+                auto* rueckfrage = qobject_cast<TFErgRckfrg*>(QApplication::activeModalWidget());
+                if (!rueckfrage) return;
+                gefragt << rueckfrage->windowTitle() + u'|' + rueckfrage->Text->text() + u'|' +
+                               QString::number(rueckfrage->focusWidget() == rueckfrage->JaBtn &&
+                                               rueckfrage->JaBtn->isDefault());
+                QTest::mouseClick(ja ? rueckfrage->JaBtn : rueckfrage->NeinBtn, Qt::LeftButton);
+            });
+        };
         const int ergebnis = Bedienen(
-            dlg, [&] { return dlg.HinzufuegenMitKuerzel("XY"); },
+            dlg, [&] { return mitKuerzel ? dlg.HinzufuegenMitKuerzel("XY") : dlg.Hinzufuegen(); },
             [&] {
-                QVERIFY(dlg.E_Krz->isReadOnly());
-                QCOMPARE(dlg.E_Krz->text(), "XY");
+                QCOMPARE(dlg.E_Krz->isReadOnly(), mitKuerzel);
+                if (mitKuerzel) QCOMPARE(dlg.E_Krz->text(), "XY");
+                dlg.E_Krz->setText(QStringLiteral("XY"));
+                antworten(false);
                 QTest::mouseClick(dlg.OkBtn, Qt::LeftButton);
                 QVERIFY(dlg.isVisible());
+                antworten(true);
                 QTest::mouseClick(dlg.OkBtn, Qt::LeftButton);
             });
         QCOMPARE(ergebnis, DialogBeendet);
-        QCOMPARE(dlg.windowTitle(), "Möchten Sie einen Lehrer mit diesem Kürzel ergänzen?");
-        QCOMPARE(m.Protokoll[0].Titel, "Lehrer: Name fehlt");
-        QCOMPARE(m.Protokoll[0].Text, "Der Nachname fehlt.\rMöchten Sie abbrechen?");
+        QCOMPARE(dlg.windowTitle(), mitKuerzel ? "Möchten Sie einen Lehrer mit diesem Kürzel ergänzen?"
+                                               : "Lehrer(in) hinzufügen");
+        QCOMPARE(gefragt, QStringList(2, "Lehrer: Name fehlt|" + frage + "|1"));
+        QVERIFY(m.Protokoll.isEmpty());
     }
 
     void sortierung_data() {
@@ -371,6 +401,32 @@ private Q_SLOTS:
         QCOMPARE(dlg.windowTitle(), "Lehrer identifizieren, Kürzel: Ab");
         QCOMPARE(dlg.Liste->item(1)->text(), "AB\tHerr Abt");
         QCOMPARE(dlg.Auswahl(), 0);
+    }
+
+    // A long name is shown whole, without scrolling sideways.
+    void identifizierenLangerName() {
+        TProjektBauer b;
+        TLehrer* lang = b.Lehrer("ab", "Abendroth-Wiesenfeld");
+        lang->Zusatz = "von der";
+        lang->AkadTitel = "Prof. Dr.";
+        std::vector<TLehrer*> kandidaten{lang, b.Lehrer("AB", "Abt")};
+        TIdentifyKrzDlg dlg("Ab", kandidaten);
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        QVERIFY(!dlg.Liste->horizontalScrollBar()->isVisible());
+        QVERIFY(!dlg.Liste->verticalScrollBar()->isVisible());
+    }
+
+    // Every label with an accelerator has a field to go to; without one the "&" would be shown.
+    void beschriftungenMitKuerzel() {
+        TProjektBauer b;
+        TSkriptMeldung m;
+        TFEditE familie(m);
+        TFEditK kind(m);
+        TFEditL lehrer(b.p.Lehrerliste, m);
+        for (QDialog* d : std::initializer_list<QDialog*>{&familie, &kind, &lehrer})
+            for (const QLabel* text : d->findChildren<QLabel*>())
+                if (text->text().contains(u'&')) QVERIFY2(text->buddy(), qPrintable(text->text()));
     }
 };
 

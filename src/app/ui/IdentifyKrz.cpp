@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 TIdentifyKrzDlg::TIdentifyKrzDlg(const QString& kuerzel, const std::vector<TLehrer*>& kandidaten,
                                  QWidget* parent)
@@ -25,11 +26,19 @@ TIdentifyKrzDlg::TIdentifyKrzDlg(const QString& kuerzel, const std::vector<TLehr
     knoepfe->addWidget(OkBtn);
     knoepfe->addWidget(IgnorierenBtn);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Dieses Kürzel passt zu mehreren Lehrkräften. Wählen Sie die "
-                                                "gemeinte Lehrkraft aus:")));
+    auto* text = new QLabel(QString::fromUtf8("Das Kürzel ") + kuerzel +
+                            QString::fromUtf8(" ist nicht eindeutig. Bitte wählen Sie hier den gewünschten "
+                                              "Lehrer aus:"));
+    text->setWordWrap(true);
+    layout->addWidget(text);
     layout->addWidget(Liste);
     layout->addLayout(knoepfe);
 
+    // Wide enough for the longest name and high enough for every candidate, up to ten of them.
+    const int rand = 2 * Liste->frameWidth() + 8;
+    Liste->setMinimumWidth(std::max(320, Liste->sizeHintForColumn(0) + rand));
+    const int zeilen = std::clamp(Liste->count(), 3, 10);
+    Liste->setFixedHeight(zeilen * std::max(1, Liste->sizeHintForRow(0)) + rand);
     if (Liste->count() > 0) Liste->setCurrentRow(0);
     Liste->setFocus();
     connect(OkBtn, &QPushButton::clicked, this, &TIdentifyKrzDlg::OkBtnClick);

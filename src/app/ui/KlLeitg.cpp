@@ -4,9 +4,11 @@
 #include "model/Meldung.h"
 #include "model/Projekt.h"
 
+#include <QAbstractItemDelegate>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -46,7 +48,9 @@ TFKlLeitg::TFKlLeitg(TProjekt& projekt, TMeldung& meldung, QWidget* parent)
         Gitter->setItem(i, 1, new QTableWidgetItem);
     }
     Gitter->setEditTriggers(QAbstractItemView::AllEditTriggers);
-    connect(Gitter, &QTableWidget::itemChanged, this, &TFKlLeitg::KuerzelGeaendert);
+    // Connected after the view's own handler, so the cell already holds the typed text.
+    connect(Gitter->itemDelegate(), &QAbstractItemDelegate::commitData, this,
+            [this](QWidget* editor) { KuerzelPruefen(Gitter->itemAt(editor->geometry().center())); });
 
     HinzuBtn = new QPushButton(QString::fromUtf8("Gespräche hinzufügen"));
     AbbrechenBtn = new QPushButton(QStringLiteral("Abbrechen"));
@@ -66,28 +70,40 @@ TFKlLeitg::TFKlLeitg(TProjekt& projekt, TMeldung& meldung, QWidget* parent)
     if (Gitter->rowCount() > 0) Gitter->setCurrentCell(0, 1);
 }
 
-void TFKlLeitg::KuerzelGeaendert(QTableWidgetItem* zelle) {
-    if (zelle->column() != 1) return;
-    const QSignalBlocker sperre(Gitter);
+void TFKlLeitg::KuerzelPruefen(QTableWidgetItem* zelle) {
+    if (!zelle || zelle->column() != 1) return;
     QString kuerzel = zelle->text().trimmed();
     if (!kuerzel.isEmpty() && !Projekt.Lehrerliste.FindeKuerzel(kuerzel)) {
         const QString gross = kuerzel.left(1).toUpper() + kuerzel.mid(1);
         if (Projekt.Lehrerliste.FindeKuerzel(gross)) kuerzel = gross;
     }
     zelle->setText(kuerzel);
+    // The editor that reported the text closes after this, so the next one opens afterwards.
     if (kuerzel.isEmpty() || Projekt.Lehrerliste.FindeKuerzel(kuerzel)) {
-        if (zelle->row() + 1 < Gitter->rowCount()) Gitter->setCurrentCell(zelle->row() + 1, 1);
+        if (zelle->row() + 1 < Gitter->rowCount())
+            QTimer::singleShot(0, this,
+                               [this, zeile = zelle->row() + 1] { Gitter->setCurrentCell(zeile, 1); });
         return;
     }
     Meldung.Meldung(QString::fromUtf8("Das Kürzel ist ungültig."),
                     QString::fromUtf8("Korrigieren oder Löschen?"), MeldungsArt::Warnung);
-    // The cell stays in edit mode once the editor that reported the change has closed.
     QTimer::singleShot(0, this, [this, zelle] { Gitter->editItem(zelle); });
+}
+
+void TFKlLeitg::keyPressEvent(QKeyEvent* taste) {
+    // Enter belongs to the grid: it checks the cell instead of pressing the default button.
+    const bool enter = taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter;
+    if (enter && (focusWidget() == Gitter || Gitter->isAncestorOf(focusWidget()))) {
+        if (focusWidget() == Gitter) KuerzelPruefen(Gitter->currentItem());
+        taste->accept();
+        return;
+    }
+    QDialog::keyPressEvent(taste);
 }
 
 void TFKlLeitg::HinzuBtnClick() {
     const bool kindKommtMit = QGuiApplication::keyboardModifiers().testFlag(Qt::ShiftModifier);
-    bool neu = false;
+    bool geaendert = false;
     for (int i = 0; i < Gitter->rowCount(); ++i) {
         const QString kuerzel = Gitter->item(i, 1)->text().trimmed();
         if (kuerzel.isEmpty()) continue;
@@ -101,7 +117,9 @@ void TFKlLeitg::HinzuBtnClick() {
                 QStringLiteral("Klassenweise Gespräche"), MeldungsArt::Warnung);
             continue;
         }
-        neu = AlleKlasseHinzu(Projekt, lehrer, klasse, kindKommtMit) || neu;
+        const TKlassenZuwachs zuwachs = AlleKlasseHinzu(Projekt, lehrer, klasse, kindKommtMit);
+        geaendert = geaendert || zuwachs.Neu + zuwachs.Markiert > 0;
     }
-    done(neu ? QDialog::Accepted : QDialog::Rejected);
+    // Marks set on existing requests are changes too, which the window must record.
+    done(geaendert ? QDialog::Accepted : QDialog::Rejected);
 }

@@ -2,14 +2,15 @@
 
 #include <QDialog>
 
+class QKeyEvent;
 class QTableWidget;
 class QTableWidgetItem;
 class QPushButton;
 class TMeldung;
 class TProjekt;
 
-// Gives the children of whole classes a request with one teacher each; the result is OK when at least
-// one request was created.
+// Gives the children of whole classes a request with one teacher each; the result is OK when requests
+// were created or marked "child comes along".
 class TFKlLeitg : public QDialog {
     Q_OBJECT
 public:
@@ -19,8 +20,12 @@ public:
     QPushButton* HinzuBtn = nullptr;
     QPushButton* AbbrechenBtn = nullptr;
 
+protected:
+    void keyPressEvent(QKeyEvent* taste) override;
+
 private:
-    void KuerzelGeaendert(QTableWidgetItem* zelle);
+    // Enter in a Kürzel cell: a Kürzel of no teacher is refused and the cell stays open.
+    void KuerzelPruefen(QTableWidgetItem* zelle);
     void HinzuBtnClick();
 
     TProjekt& Projekt;

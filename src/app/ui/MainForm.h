@@ -28,6 +28,7 @@ class TFEditL;
 class TEinstellungsSpeicher;
 class TMeldung;
 class TPersonenModell;
+class TZiehen;
 
 // Which person list was used last.
 enum class TAktiveListe { Eltern, Lehrer };
@@ -282,6 +283,9 @@ public:
     QLabel* LbEltern = nullptr;
     QLabel* LbKind = nullptr;
     QLabel* LblEingabetaste = nullptr;
+    // "Hinzufügen:" and "(Kürzel)" above the request box; a dragged request borrows them.
+    QLabel* LblHinzufuegen = nullptr;
+    QLabel* LblKuerzel = nullptr;
     QPushButton* BtnElternHinzu = nullptr;
     QPushButton* BtnLoeschE = nullptr;
     QPushButton* BtnEditE = nullptr;
@@ -300,6 +304,8 @@ public:
     // Status bar panels: families, teachers, conversations, date or progress.
     std::array<QLabel*, 4> Panels{};
 
+    // Selects, makes current and shows one row of a person list.
+    static void ZeileWaehlen(QTreeView* liste, int zeile);
     // The rows' person, or null.
     TEltern* ElternInZeile(int zeile) const;
     TLehrer* LehrerInZeile(int zeile) const;
@@ -347,11 +353,22 @@ private:
     bool TVKinderTaste(QKeyEvent* taste);
     bool LVLehrerTaste(QKeyEvent* taste);
     void KuerzEChange();
+    // Clears the teacher selection without touching the Kürzel it wrote into the request box.
+    void LehrerauswahlAufheben();
     void NaechstesKind();
     void GespraecheHinzufuegen(bool kindKommtMit);
     void GespraechLoeschen(bool fragen);
     TLehrer* LehrerAufnehmen(const TFEditL& dialog);
+    void AlleGespraecheLoeschen(std::vector<TGespraech*> gespraeche, TKind* auswahl);
+    // The teacher of the context entry that adds requests for the filtered class, or null.
+    TLehrer* KlassenLehrer() const;
+    void KlasseHinzuAnbieten();
     QString Tippsuche;
+
+    // Dragging teachers onto a child and requests within the tree (MainFormZiehen.cpp).
+    friend class TZiehen;
+    void ZiehenAnschliessen();
+    TZiehen* Ziehen = nullptr;
 
     void LVElternSelectItem();
     void TVKinderChange();

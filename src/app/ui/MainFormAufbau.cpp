@@ -74,6 +74,7 @@ void TVELWnd::FensterAufbauen() {
 
     KontextmenuesAnlegen();
     EingabeAnschliessen();
+    ZiehenAnschliessen();
     StatusleisteAnlegen();
     TimerAnlegen();
 }
@@ -171,14 +172,16 @@ QWidget* TVELWnd::MittelTeil() {
     ueber->addWidget(LbKind, 1);
     auto* mit = new QHBoxLayout;
     mit->addWidget(new QLabel(QStringLiteral("mit"), gespraeche));
-    mit->addWidget(new QLabel(QString::fromUtf8("(Kürzel)"), gespraeche), 1);
+    LblKuerzel = new QLabel(QString::fromUtf8("(Kürzel)"), gespraeche);
+    mit->addWidget(LblKuerzel, 1);
     auto* eingabe = new QHBoxLayout;
     eingabe->addWidget(KuerzE, 1);
     eingabe->addWidget(BtnAddG);
     eingabe->addWidget(SpBLoeG);
     eingabe->addWidget(TipBtn);
     auto* gespraechSpalte = new QVBoxLayout(gespraeche);
-    gespraechSpalte->addWidget(new QLabel(QString::fromUtf8("Hinzufügen:"), gespraeche));
+    LblHinzufuegen = new QLabel(QString::fromUtf8("Hinzufügen:"), gespraeche);
+    gespraechSpalte->addWidget(LblHinzufuegen);
     gespraechSpalte->addLayout(ueber);
     gespraechSpalte->addLayout(mit);
     gespraechSpalte->addLayout(eingabe);

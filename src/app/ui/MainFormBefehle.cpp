@@ -222,8 +222,9 @@ void TVELWnd::KontextmenuesAnlegen() {
     PopMenuLehrer->addSeparator();
     ZDefaultL1 = Befehl(PopMenuLehrer, "Zeiten-Standardvorgabe", nullptr, nullptr);
     ZeitGlobL1 = Befehl(PopMenuLehrer, "Zeiten sperren/freigeben (global)", nullptr, nullptr);
-    KlasseHinzuL1 = Befehl(PopMenuLehrer, "X zu allen aus y hinzu", nullptr, nullptr);
+    KlasseHinzuL1 = Befehl(PopMenuLehrer, "X zu allen aus y hinzu", nullptr, &TVELWnd::Klassenleitung1Click);
     KlasseHinzuL1->setVisible(false);
+    connect(PopMenuLehrer, &QMenu::aboutToShow, this, &TVELWnd::KlasseHinzuAnbieten);
 
     // Shortcuts of the entries work while their list has the focus.
     const std::pair<QWidget*, QMenu*> orte[] = {

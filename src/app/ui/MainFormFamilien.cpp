@@ -2,6 +2,7 @@
 // families mode.
 #include "MainForm.h"
 
+#include "Baumknoten.h"
 #include "Eingabehilfen.h"
 #include "Personenmodell.h"
 #include "SortF.h"
@@ -12,6 +13,7 @@
 #include "settings/UReg.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
@@ -20,6 +22,8 @@
 #include <QPushButton>
 #include <QTreeView>
 #include <QTreeWidget>
+
+using Baumknoten::KindKnoten;
 
 namespace {
 
@@ -164,11 +168,10 @@ void TVELWnd::BtnKindHinzuClick() {
     KlassenfilterFuellen();
     Geaendert = SicherungFaellig = true;
     ElternlisteFuellen(e);
-    for (int i = 0; i < TVKinder->topLevelItemCount(); ++i)
-        if (TVKinder->topLevelItem(i)->text(0) == k->KindNameMitKlasse()) {
-            TVKinder->setCurrentItem(TVKinder->topLevelItem(i));
-            TVKinder->scrollToItem(TVKinder->currentItem());
-        }
+    if (QTreeWidgetItem* knoten = KindKnoten(TVKinder, k)) {
+        TVKinder->setCurrentItem(knoten);
+        TVKinder->scrollToItem(knoten);
+    }
     StatusAktualisieren();
     BefehleAktualisieren();
     Beschaeftigt = false;
@@ -198,9 +201,7 @@ void TVELWnd::BtnEditKClick() {
     Sortieren(*Projekt, e);
     if (klasseNeu) KlassenfilterFuellen();
     ElternlisteFuellen(e);
-    for (int i = 0; i < TVKinder->topLevelItemCount(); ++i)
-        if (TVKinder->topLevelItem(i)->text(0) == k->KindNameMitKlasse())
-            TVKinder->setCurrentItem(TVKinder->topLevelItem(i));
+    if (QTreeWidgetItem* knoten = KindKnoten(TVKinder, k)) TVKinder->setCurrentItem(knoten);
     Beschaeftigt = false;
     AutoSicherung();
     TVKinder->setFocus();
@@ -217,6 +218,7 @@ void TVELWnd::BtnLoeschKClick() {
     if (Meldungen.Meldung(frage, QString::fromUtf8("Kind löschen"), MeldungsArt::Frage, Knoepfe::JaNein,
                           Antwort::Nein) != Antwort::Ja)
         return;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     Beschaeftigt = true;
     Geaendert = SicherungFaellig = true;
     AktuellesKind = nullptr;
@@ -229,6 +231,7 @@ void TVELWnd::BtnLoeschKClick() {
     StatusAktualisieren();
     Beschaeftigt = false;
     AutoSicherung();
+    QGuiApplication::restoreOverrideCursor();
     if (TVKinder->topLevelItemCount() == 0) {
         BtnKindHinzu->setFocus();
     } else {
@@ -253,13 +256,16 @@ void TVELWnd::EListeSort1Click() {
         Beschaeftigt = false;
         AutoSicherung();
     }
+    // The list starts again at its top in the new order, unfiltered.
     KlassenfilterFuellen();
-    ElternlisteFuellen(AktuelleFamilie);
+    ComboKlassenClick();
 }
 
 void TVELWnd::BuEltClick() {
     LVLehrer->clearSelection();
     KuerzE->clear();
+    // In hover mode the teachers' clocks would open time windows on the way to the families.
+    if (!Programmwerte.ZeitSplash) ChBhotZL->setChecked(false);
     AktiveListe = TAktiveListe::Eltern;
     TEltern* e = AktuelleFamilie;
     if (!SuchE->text().isEmpty() || ComboKlassen->currentIndex() > 0) {
@@ -268,6 +274,7 @@ void TVELWnd::BuEltClick() {
         ComboKlassen->setCurrentIndex(0);
         ElternlisteFuellen(e);
     }
+    LVEltern->scrollTo(LVEltern->currentIndex());
     if (Projekt && !Projekt->Elternliste.Leer())
         LVEltern->setFocus();
     else

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -28,11 +29,7 @@ void TVELWnd::BtnAddGClick() {
 void TVELWnd::GespraecheHinzufuegen(bool kindKommtMit) {
     if (!Projekt) return;
     QString text = Trimmen(KuerzE->text());
-    {
-        const QSignalBlocker sperre(LVLehrer->selectionModel());
-        LVLehrer->clearSelection();
-        Auswahlfolge.clear();
-    }
+    LehrerauswahlAufheben();
     KuerzE->setText(text);
     TKind* kind = AktuellesKind;
     if (text.isEmpty() || !kind) {
@@ -92,9 +89,7 @@ void TVELWnd::GespraecheHinzufuegen(bool kindKommtMit) {
     }
     // The tree shows the new requests under the child, which stays selected.
     KinderbaumFuellen();
-    for (int i = 0; i < TVKinder->topLevelItemCount(); ++i)
-        if (Daten<TKind>(TVKinder->topLevelItem(i), KnotenKind) == kind)
-            TVKinder->setCurrentItem(TVKinder->topLevelItem(i));
+    if (QTreeWidgetItem* knoten = KindKnoten(TVKinder, kind)) TVKinder->setCurrentItem(knoten);
     BefehleAktualisieren();
     StatusAktualisieren();
     Beschaeftigt = false;
@@ -109,7 +104,7 @@ void TVELWnd::GespraechLoeschen(bool fragen) {
     if (!g) return;
     if (fragen && Meldungen.Meldung(QString::fromUtf8("Möchten Sie das Gespräch von ") +
                                         g->Eltern()->Anschrift(true) + QString::fromUtf8(" über ") +
-                                        g->Kind->KindMitKlasse() + QStringLiteral(" mit ") +
+                                        g->Kind->KindNameMitKlasse() + QStringLiteral(" mit ") +
                                         g->Lehrer->Anschrift(true) + QString::fromUtf8(" wirklich löschen?"),
                                     QString::fromUtf8("Gesprächswunsch löschen"), MeldungsArt::Frage,
                                     Knoepfe::JaNein, Antwort::Nein) != Antwort::Ja)
@@ -117,19 +112,14 @@ void TVELWnd::GespraechLoeschen(bool fragen) {
     Beschaeftigt = true;
     Geaendert = SicherungFaellig = true;
     // Afterwards the next request of the child is selected, else the previous one, else the child.
-    QTreeWidgetItem* kindKnoten = knoten->parent();
-    const int index = kindKnoten->indexOfChild(knoten);
+    const int index = knoten->parent()->indexOfChild(knoten);
     TKind* kind = g->Kind;
-    const int danach = index + 1 < kindKnoten->childCount() ? index : index - 1;
+    const int danach = index + 1 < knoten->parent()->childCount() ? index : index - 1;
     TVKinder->clear();
-    Projekt->Gespraechsliste.Entfernen(g);
-    Projekt->RueckListe.Clear();
-    Projekt->ZaehleGespraeche();
+    GespraecheLoeschen(*Projekt, {g});
     KinderbaumFuellen();
-    for (int i = 0; i < TVKinder->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* k = TVKinder->topLevelItem(i);
-        if (Daten<TKind>(k, KnotenKind) == kind) TVKinder->setCurrentItem(danach >= 0 ? k->child(danach) : k);
-    }
+    if (QTreeWidgetItem* k = KindKnoten(TVKinder, kind))
+        TVKinder->setCurrentItem(danach >= 0 ? k->child(danach) : k);
     BefehleAktualisieren();
     StatusAktualisieren();
     Beschaeftigt = false;
@@ -144,6 +134,21 @@ void TVELWnd::GesprLoeschen1Click() {
     GespraechLoeschen(true);
 }
 
+void TVELWnd::AlleGespraecheLoeschen(std::vector<TGespraech*> gespraeche, TKind* auswahl) {
+    Beschaeftigt = true;
+    TVKinder->clear();
+    GespraecheLoeschen(*Projekt, gespraeche);
+    KinderbaumFuellen();
+    QTreeWidgetItem* knoten = auswahl ? KindKnoten(TVKinder, auswahl) : TVKinder->topLevelItem(0);
+    if (knoten) TVKinder->setCurrentItem(knoten);
+    Loe41Ki->setEnabled(false);
+    Geaendert = SicherungFaellig = true;
+    BefehleAktualisieren();
+    StatusAktualisieren();
+    Beschaeftigt = false;
+    AutoSicherung();
+}
+
 void TVELWnd::Loe41KiClick() {
     TKind* kind = AktuellesKind;
     if (!kind || kind->Gespraeche.empty()) return;
@@ -153,18 +158,7 @@ void TVELWnd::Loe41KiClick() {
             QString::fromUtf8("Alle Gespräche über ein Kind löschen"), MeldungsArt::Frage, Knoepfe::JaNein,
             Antwort::Nein) != Antwort::Ja)
         return;
-    TVKinder->clear();
-    while (!kind->Gespraeche.empty())
-        Projekt->Gespraechsliste.Entfernen(kind->Gespraeche.front());
-    Projekt->RueckListe.Clear();
-    KinderbaumFuellen();
-    for (int i = 0; i < TVKinder->topLevelItemCount(); ++i)
-        if (Daten<TKind>(TVKinder->topLevelItem(i), KnotenKind) == kind)
-            TVKinder->setCurrentItem(TVKinder->topLevelItem(i));
-    Loe41Ki->setEnabled(false);
-    Geaendert = SicherungFaellig = true;
-    StatusAktualisieren();
-    AutoSicherung();
+    AlleGespraecheLoeschen(kind->Gespraeche, kind);
 }
 
 void TVELWnd::AlleGLoeClick() {
@@ -175,17 +169,10 @@ void TVELWnd::AlleGLoeClick() {
                           QString::fromUtf8("Alle Gespräche einer Familie löschen"), MeldungsArt::Frage,
                           Knoepfe::JaNein, Antwort::Nein) != Antwort::Ja)
         return;
-    TVKinder->clear();
+    std::vector<TGespraech*> gespraeche;
     for (const auto& k : e->Kinder)
-        while (!k->Gespraeche.empty())
-            Projekt->Gespraechsliste.Entfernen(k->Gespraeche.front());
-    Projekt->RueckListe.Clear();
-    KinderbaumFuellen();
-    if (TVKinder->topLevelItemCount() > 0) TVKinder->setCurrentItem(TVKinder->topLevelItem(0));
-    Loe41Ki->setEnabled(false);
-    Geaendert = SicherungFaellig = true;
-    StatusAktualisieren();
-    AutoSicherung();
+        gespraeche.insert(gespraeche.end(), k->Gespraeche.begin(), k->Gespraeche.end());
+    AlleGespraecheLoeschen(gespraeche, nullptr);
 }
 
 void TVELWnd::kindkommtmit1Click() {
@@ -201,12 +188,56 @@ void TVELWnd::kindkommtmit1Click() {
     }
     KinderbaumFuellen();
     Geaendert = SicherungFaellig = true;
+    AutoSicherung();
+}
+
+namespace {
+
+// The teacher context entry names teacher and class; "&" in a name is no accelerator.
+QString KlasseHinzuText(const TLehrer& lehrer, const QString& klasse) {
+    return QString::fromUtf8("%1 bei allen Kindern aus Klasse %2 hinzufügen")
+        .arg(lehrer.Anschrift(true), klasse);
+}
+
+} // namespace
+
+TLehrer* TVELWnd::KlassenLehrer() const {
+    const QModelIndexList zeilen = LVLehrer->selectionModel()->selectedRows();
+    // The empty class is listed as "unbekannt", a name no child's class has.
+    const bool klasse =
+        ComboKlassen->currentIndex() > 0 && ComboKlassen->currentText() != QStringLiteral("unbekannt");
+    return zeilen.size() == 1 && klasse ? LehrerInZeile(zeilen.constFirst().row()) : nullptr;
+}
+
+void TVELWnd::KlasseHinzuAnbieten() {
+    const TLehrer* lehrer = KlassenLehrer();
+    KlasseHinzuL1->setVisible(lehrer != nullptr);
+    Freigeben(KlasseHinzuL1, lehrer != nullptr);
+    if (lehrer)
+        KlasseHinzuL1->setText(
+            KlasseHinzuText(*lehrer, ComboKlassen->currentText()).replace(u'&', QStringLiteral("&&")));
 }
 
 void TVELWnd::Klassenleitung1Click() {
     if (!Projekt) return;
-    TFKlLeitg dialog(*Projekt, Meldungen, this);
-    if (dialog.exec() != QDialog::Accepted) return;
+    bool geaendert = false;
+    if (sender() == KlasseHinzuL1) {
+        TLehrer* lehrer = KlassenLehrer();
+        if (!lehrer) return;
+        const QString klasse = ComboKlassen->currentText();
+        if (Meldungen.Meldung(QString::fromUtf8("Möchten Sie jetzt ") + KlasseHinzuText(*lehrer, klasse) +
+                                  u'?',
+                              QString::fromUtf8("Rückfrage zur Sicherheit"), MeldungsArt::Frage,
+                              Knoepfe::JaNein, Antwort::Nein) != Antwort::Ja)
+            return;
+        const bool kindKommtMit = QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ShiftModifier);
+        const TKlassenZuwachs zuwachs = AlleKlasseHinzu(*Projekt, lehrer, klasse, kindKommtMit);
+        geaendert = zuwachs.Neu + zuwachs.Markiert > 0;
+    } else {
+        TFKlLeitg dialog(*Projekt, Meldungen, this);
+        geaendert = dialog.exec() == QDialog::Accepted;
+    }
+    if (!geaendert) return;
     BefehleAktualisieren();
     Geaendert = SicherungFaellig = true;
     KinderbaumFuellen();
@@ -216,19 +247,18 @@ void TVELWnd::Klassenleitung1Click() {
 
 void TVELWnd::TipBtnClick() {
     Meldungen.Meldung(
-        QString::fromUtf8(
-            "Sie können Gesprächswünsche auf 3 Weisen hinzufügen:\r\r1. Lehrer mit Maus markieren (mehrere: "
-            "Strg "
-            "gedrückt halten), dann\r1a. Hinzufügenschalter klicken oder Eingabetaste tippen.\r1b. Ziehen "
-            "mit "
-            "gedrückter linker Maustaste zum Kind (Drag & Drop).\r\r2. Kürzel eintippen (Kleinbuchstaben "
-            "genügen, Komma als Trennzeichen),\r   Hinzufügen mit Schalter oder Eingabetaste.\r\r3. "
-            "Doppelklick "
-            "auf den Lehrer (falls aktiviert).\r\rWenn Sie markieren möchten, dass Eltern UND KIND am "
-            "Gespräch\rteilnehmen, können Sie dies mit der rechten Maustaste für das Kind oder\rfür einzelne "
-            "Gespräche kennzeichnen. Oder Sie halten beim Ergänzen der\rGesprächswünsche die Umschalttaste "
-            "gedrückt.\r(Beachten Sie, das solche Kennzeichnung das Gespräch betrifft und nicht\rgenerell "
-            "das "
-            "Kind.)"),
+        QString::fromUtf8("Sie können Gesprächswünsche auf 3 Weisen hinzufügen:\r\r"
+                          "1. Lehrer mit Maus markieren (mehrere: Strg gedrückt halten), dann\r"
+                          "1a. Hinzufügenschalter klicken oder Eingabetaste tippen.\r"
+                          "1b. Ziehen mit gedrückter linker Maustaste zum Kind (Drag & Drop).\r\r"
+                          "2. Kürzel eintippen (Kleinbuchstaben genügen, Komma als Trennzeichen),\r"
+                          "   Hinzufügen mit Schalter oder Eingabetaste.\r\r"
+                          "3. Doppelklick auf den Lehrer (falls aktiviert).\r\r"
+                          "Wenn Sie markieren möchten, dass Eltern UND KIND am Gespräch\r"
+                          "teilnehmen, können Sie dies mit der rechten Maustaste für das Kind oder\r"
+                          "für einzelne Gespräche kennzeichnen. Oder Sie halten beim Ergänzen der\r"
+                          "Gesprächswünsche die Umschalttaste gedrückt.\r"
+                          "(Beachten Sie, das solche Kennzeichnung das Gespräch betrifft und nicht\r"
+                          "generell das Kind.)"),
         QStringLiteral("Bedienungshinweis"), MeldungsArt::Information);
 }

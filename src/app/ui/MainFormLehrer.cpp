@@ -1,6 +1,7 @@
 // Adding, changing and deleting teachers, and the teachers mode.
 #include "MainForm.h"
 
+#include "Baumknoten.h"
 #include "Eingabehilfen.h"
 #include "Personenmodell.h"
 #include "UEditL.h"
@@ -15,16 +16,7 @@
 #include <QTreeView>
 #include <QTreeWidget>
 
-namespace {
-
-void LehrerZeigen(QTreeView* liste, int zeile) {
-    const QModelIndex index = liste->model()->index(zeile, 0);
-    liste->selectionModel()->setCurrentIndex(index,
-                                             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    liste->scrollTo(index);
-}
-
-} // namespace
+using namespace Baumknoten;
 
 TLehrer* TVELWnd::LehrerAufnehmen(const TFEditL& dialog) {
     TLehrer* l = LehrerHinzufuegen(*Projekt, dialog.Anrede(), dialog.Kuerzel(), dialog.Name(),
@@ -50,7 +42,7 @@ void TVELWnd::BtnLehrerHinzuClick() {
             Beschaeftigt = true;
             LVLehrer->clearSelection();
             TLehrer* l = LehrerAufnehmen(dialog);
-            LehrerZeigen(LVLehrer, LehrerModell->Zeile(l));
+            ZeileWaehlen(LVLehrer, LehrerModell->Zeile(l));
             Beschaeftigt = false;
             continue;
         }
@@ -81,10 +73,18 @@ void TVELWnd::BtnEditLClick() {
         l->Name = dialog.Name();
         l->AkadTitel = dialog.AkadTitel();
         LehrerNeuOrdnen(*Projekt);
+        // Hand edits are not undone across a change of the teacher's data.
+        Projekt->RueckListe.Clear();
         LehrerlisteFuellen();
-        LehrerZeigen(LVLehrer, LehrerModell->Zeile(l));
-        // The tree's request texts name the teacher; the selection of the tree survives the refill.
-        KinderbaumFuellen();
+        // Reselected, the teacher's new Kürzel goes into the request box when a child is selected.
+        ZeileWaehlen(LVLehrer, LehrerModell->Zeile(l));
+        for (int i = 0; i < TVKinder->topLevelItemCount(); ++i) {
+            QTreeWidgetItem* kind = TVKinder->topLevelItem(i);
+            for (int j = 0; j < kind->childCount(); ++j)
+                if (const TGespraech* g = Daten<TGespraech>(kind->child(j), KnotenGespraech);
+                    g && g->Lehrer == l)
+                    kind->child(j)->setText(0, GespraechText(j + 1, *g));
+        }
         Geaendert = SicherungFaellig = true;
         BefehleAktualisieren();
         AutoSicherung();
@@ -99,7 +99,7 @@ void TVELWnd::BtnLoeschLClick() {
     if (lehrer.empty()) return;
     int gespraeche = 0;
     for (const TLehrer* l : lehrer)
-        gespraeche += l->Zaehler;
+        gespraeche += GespraecheDesLehrers(*Projekt, *l);
     QString frage =
         lehrer.size() == 1
             ? QStringLiteral("Soll ") + lehrer.front()->Anschrift(false) +
@@ -108,10 +108,12 @@ void TVELWnd::BtnLoeschLClick() {
                   .arg(lehrer.size());
     if (gespraeche > 0)
         frage += QString::fromUtf8("\r\rAnzahl bereits gewünschter Gespräche: %1").arg(gespraeche);
+    TKind* kind = nullptr;
     if (Meldungen.Meldung(frage, QString::fromUtf8("Lehrer löschen"), MeldungsArt::Frage, Knoepfe::JaNein,
                           Antwort::Nein) == Antwort::Ja) {
         Beschaeftigt = true;
         SicherungFaellig = Geaendert = true;
+        kind = AktuellesKind;
         // The views let go of the teachers and their requests before these are freed.
         LehrerModell->Fuellen({});
         TVKinder->clear();
@@ -126,6 +128,9 @@ void TVELWnd::BtnLoeschLClick() {
         BtnLehrerHinzu->setFocus();
     }
     KinderbaumFuellen();
+    // The child stays selected, so that requests can be typed on.
+    if (QTreeWidgetItem* knoten = kind ? KindKnoten(TVKinder, kind) : nullptr)
+        TVKinder->setCurrentItem(knoten);
 }
 
 void TVELWnd::BuLehClick() {
@@ -142,7 +147,7 @@ void TVELWnd::BuLehClick() {
                       : zeilen.size() == 1 ? zeilen.constFirst().row()
                                            : 0;
     LVEltern->clearSelection();
-    LehrerZeigen(LVLehrer, zeile);
+    ZeileWaehlen(LVLehrer, zeile);
     LVLehrer->setFocus();
     ChBhotZL->setChecked(true);
     AktiveListe = TAktiveListe::Lehrer;

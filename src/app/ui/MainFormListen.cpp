@@ -32,14 +32,14 @@ QTreeWidgetItem* Knoten(QTreeWidgetItem* eltern, const QString& text, const void
     return knoten;
 }
 
-void ZeileWaehlen(QTreeView* liste, int zeile) {
+} // namespace
+
+void TVELWnd::ZeileWaehlen(QTreeView* liste, int zeile) {
     const QModelIndex index = liste->model()->index(zeile, 0);
     liste->selectionModel()->setCurrentIndex(index,
                                              QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     liste->scrollTo(index);
 }
-
-} // namespace
 
 TEltern* TVELWnd::ElternInZeile(int zeile) const {
     return static_cast<TEltern*>(ElternModell->Person(zeile));
@@ -60,6 +60,7 @@ void TVELWnd::KlassenfilterFuellen() {
     ComboKlassen->setCurrentIndex(0);
     ComboKlassen->setEnabled(ComboKlassen->count() > 1);
     SuchE->clear();
+    Tippsuche.clear();
 }
 
 void TVELWnd::ElternlisteFuellen(TEltern* auswahl) {
@@ -100,6 +101,8 @@ void TVELWnd::LehrerlisteFuellen() {
         for (const auto& l : Projekt->Lehrerliste)
             zeilen.push_back(l.get());
     LehrerModell->Fuellen(std::move(zeilen));
+    // The refill drops the selection without a word, and with it the order of selection.
+    Auswahlfolge.clear();
     LVLehrerSelectItem();
 }
 
@@ -115,11 +118,7 @@ void TVELWnd::KinderbaumFuellen() {
                 Knoten(TVKinder->invisibleRootItem(), kind->KindNameMitKlasse(), kind.get(), KnotenKind);
             int position = 0;
             for (const TGespraech* g : kind->Gespraeche) {
-                const QString lehrer = g->Lehrer ? g->Lehrer->Anschrift(false) : QString();
-                const QString kuerzel = g->Lehrer ? g->Lehrer->Kuerzel : QString();
-                QTreeWidgetItem* gespraech =
-                    Knoten(k, QStringLiteral("%1. %2 (%3)").arg(++position).arg(lehrer, kuerzel), g,
-                           KnotenGespraech);
+                QTreeWidgetItem* gespraech = Knoten(k, GespraechText(++position, *g), g, KnotenGespraech);
                 gespraech->setData(0, Qt::DecorationRole, ListenBild(g->KindKommtMit() ? 15 : 2));
                 if (gespraech->data(0, RolleDaten) == gemerkt) wieder = gespraech;
             }
@@ -129,6 +128,7 @@ void TVELWnd::KinderbaumFuellen() {
         }
     if (wieder) TVKinder->setCurrentItem(wieder);
     LVLehrer->clearSelection();
+    Auswahlfolge.clear();
     KuerzE->clear();
     KinderKnoepfeAktualisieren();
 }

@@ -7,6 +7,8 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
@@ -37,15 +39,32 @@ private:
     std::function<bool(QKeyEvent*)> Taste;
 };
 
-bool IstEnter(const QKeyEvent* taste) {
-    return taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter;
+// Watches the focus and the mouse of a widget without taking the events from it.
+class TBeobachter : public QObject {
+public:
+    TBeobachter(QWidget* ziel, std::function<void(QEvent*)> ereignis)
+        : QObject(ziel)
+        , Ereignis(std::move(ereignis)) {
+        ziel->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* ereignis) override {
+        Ereignis(ereignis);
+        return false;
+    }
+
+private:
+    std::function<void(QEvent*)> Ereignis;
+};
+
+// A focus change of this kind made by the user; one that comes with a pop-up menu or another window is none.
+bool NutzerFokus(const QEvent* ereignis, QEvent::Type art) {
+    if (ereignis->type() != art) return false;
+    const Qt::FocusReason grund = static_cast<const QFocusEvent*>(ereignis)->reason();
+    return grund != Qt::PopupFocusReason && grund != Qt::ActiveWindowFocusReason;
 }
 
-void ZeileWaehlen(QTreeView* liste, int zeile) {
-    const QModelIndex index = liste->model()->index(zeile, 0);
-    liste->selectionModel()->setCurrentIndex(index,
-                                             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    liste->scrollTo(index);
+bool IstEnter(const QKeyEvent* taste) {
+    return taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter;
 }
 
 } // namespace
@@ -56,6 +75,31 @@ void TVELWnd::EingabeAnschliessen() {
     new TTastenFilter(TVKinder, [this](QKeyEvent* t) { return TVKinderTaste(t); });
     new TTastenFilter(LVLehrer, [this](QKeyEvent* t) { return LVLehrerTaste(t); });
     connect(KuerzE, &QLineEdit::textChanged, this, &TVELWnd::KuerzEChange);
+    // Entering the request box ends the teacher selection but keeps the Kürzel it wrote there.
+    new TBeobachter(KuerzE, [this](QEvent* e) {
+        if (NutzerFokus(e, QEvent::FocusIn)) LehrerauswahlAufheben();
+        if (NutzerFokus(e, QEvent::FocusOut) && !BtnAddG->isEnabled() && !KindFolgt) LblEingabetaste->clear();
+    });
+    // Work in the search box, the class filter or the family list is work on the families.
+    for (QWidget* feld : std::initializer_list<QWidget*>{SuchE, ComboKlassen}) {
+        new TTastenFilter(feld, [this](QKeyEvent* t) {
+            if (!IstEnter(t)) return false;
+            LVEltern->setFocus();
+            return true;
+        });
+        new TBeobachter(feld, [this](QEvent* e) {
+            if (e->type() == QEvent::FocusIn) BuElt->setChecked(true);
+        });
+    }
+    new TBeobachter(LVEltern->viewport(), [this](QEvent* e) {
+        if (e->type() != QEvent::MouseButtonPress) return;
+        Tippsuche.clear();
+        BuElt->setChecked(true);
+        if (!Programmwerte.ZeitSplash) ChBhotZL->setChecked(false);
+    });
+    new TBeobachter(LVEltern, [this](QEvent* e) {
+        if (e->type() == QEvent::FocusOut) Tippsuche.clear();
+    });
     for (QToolButton* knopf : {SpBLoeG, TipBtn})
         MitHandler.insert(knopf);
     connect(SpBLoeG, &QToolButton::clicked, this, &TVELWnd::SpBLoeGClick);
@@ -183,6 +227,16 @@ bool TVELWnd::LVLehrerTaste(QKeyEvent* taste) {
         return true;
     }
     return taste->key() == Qt::Key_Escape;
+}
+
+void TVELWnd::LehrerauswahlAufheben() {
+    {
+        const QSignalBlocker sperre(LVLehrer->selectionModel());
+        LVLehrer->clearSelection();
+        Auswahlfolge.clear();
+    }
+    LVLehrer->viewport()->update();
+    LVLehrerSelectItem();
 }
 
 void TVELWnd::KuerzEChange() {

@@ -28,7 +28,10 @@ TFEditE::TFEditE(TMeldung& meldung, QWidget* parent)
     telefon->addWidget(TelE, 1);
     telefon->addWidget(CB);
     auto* felder = new QFormLayout;
-    felder->addRow(QStringLiteral("&Telefon"), telefon);
+    // A row of a layout gets no buddy of its own, which the accelerator needs.
+    auto* telefonText = new QLabel(QStringLiteral("&Telefon"));
+    telefonText->setBuddy(TelE);
+    felder->addRow(telefonText, telefon);
     felder->addRow(QStringLiteral("&Anrede"), AnrE);
     felder->addRow(QStringLiteral("Namens&zusatz"), ZusE);
     felder->addRow(QStringLiteral("&Name"), NacE);

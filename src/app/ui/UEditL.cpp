@@ -1,6 +1,7 @@
 #include "UEditL.h"
 
 #include "Eingabehilfen.h"
+#include "ErgRckfrg.h"
 #include "model/Meldung.h"
 #include "model/TypFunc.h"
 
@@ -143,7 +144,6 @@ void TFEditL::OkBtnClick() {
                               ? QStringLiteral("Der Nachname fehlt.\rMöchten Sie abbrechen?")
                               : QStringLiteral("Der Nachname fehlt.\rMöchten Sie das Hinzufügen von Lehrern "
                                                "beenden?");
-    if (Meldung.Meldung(frage, QStringLiteral("Lehrer: Name fehlt"), MeldungsArt::Ohne, Knoepfe::JaNein,
-                        Antwort::Ja) == Antwort::Ja)
-        done(DialogBeendet);
+    TFErgRckfrg rueckfrage(this);
+    if (rueckfrage.Fragen(QStringLiteral("Lehrer: Name fehlt"), frage)) done(DialogBeendet);
 }

@@ -1,0 +1,511 @@
+// Dragging with the mouse: teachers from the teacher list onto a child of the tree add requests; a
+// request dragged within the tree moves to another place or child, and dropped on the teacher list or
+// on the delete button it is deleted.
+#include "MainForm.h"
+
+#include "Baumknoten.h"
+#include "Ziehzeiger.h"
+#include "app/Dateneingabe.h"
+
+#include <QGuiApplication>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QToolButton>
+#include <QTreeView>
+#include <QTreeWidget>
+#include <array>
+#include <functional>
+#include <optional>
+
+using namespace Baumknoten;
+
+namespace {
+
+// The mouse must move farther than this (squared distance in pixels) with the button down to drag.
+constexpr int Ziehschwelle = 100;
+
+const char* const KuerzelText = "(Kürzel)";
+
+class TFilter : public QObject {
+public:
+    TFilter(QObject* eltern, std::function<bool(QObject*, QEvent*)> filter)
+        : QObject(eltern)
+        , Filter(std::move(filter)) {}
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override { return Filter(objekt, ereignis); }
+
+private:
+    std::function<bool(QObject*, QEvent*)> Filter;
+};
+
+bool Ueber(const QWidget* w, const QPoint& global) {
+    return w->isVisible() && w->rect().contains(w->mapFromGlobal(global));
+}
+
+} // namespace
+
+// The drag state of the main window and the mouse handling of the teacher list and the tree. A drag
+// lasts while the left button is down, so the list where it was pressed keeps the mouse (Qt's implicit
+// grab); the keyboard is held back meanwhile, so that no command can change the tree underneath it.
+class TZiehen : public QObject {
+public:
+    explicit TZiehen(TVELWnd& fenster);
+    ~TZiehen() override;
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    enum class TArt { Keine, Lehrer, Gespraech };
+    enum class TAblage { Nicht, Verschieben, Loeschen };
+
+    bool LehrerMaus(const QMouseEvent& maus);
+    bool BaumMaus(const QMouseEvent& maus);
+    bool Taste(QEvent* ereignis);
+    bool Weit(const QPoint& global) const;
+    QModelIndex Druckzeile() const;
+
+    void LehrerZiehenBeginnen();
+    void LehrerZiehen(const QPoint& global);
+    void LehrerAblegen(const QPoint& global);
+    void GespraechZiehenBeginnen();
+    void GespraechZiehen(const QPoint& global);
+    void GespraechAblegen(const QPoint& global);
+    void GespraechVersetzen();
+    void Beginnen(TArt art);
+    void Beenden();
+    void Abbrechen();
+
+    void ZeigerSetzen(TZiehzeiger nummer);
+    QTreeWidgetItem* Knoten(const QVariant& daten) const;
+    QTreeWidgetItem* Knoten(const TGespraech* g) const;
+    QTreeWidgetItem* KnotenUnter(const QPoint& global) const;
+    void Waehlen(QTreeWidgetItem* knoten);
+    QString Lehrername() const;
+
+    TVELWnd& F;
+    // Compared only: while the window is destroyed, the filter may still see events of the lists.
+    const QObject* LehrerFlaeche;
+    TFilter* Tastensperre;
+    std::array<QCursor, 9> Zeigerbilder;
+
+    TArt Art = TArt::Keine;
+    // Where the left button went down on a teacher row or a request node, on the screen.
+    std::optional<QPoint> Druckpunkt;
+    // Pressed on one of several selected teachers: they stay selected for dragging them all, and a
+    // click without dragging selects the one row at release.
+    bool Verzoegert = false;
+    // A drag was cancelled while the button is still down: the list must not select by dragging.
+    bool Nachlauf = false;
+
+    // Dragging teachers.
+    bool Mehrere = false;
+    bool UeberKnoten = false;
+    QVariant Vorher; // the record of the tree node selected before the drag
+
+    // Dragging a request.
+    TGespraech* Gespraech = nullptr;
+    TAblage Ablage = TAblage::Nicht;
+    QTreeWidgetItem* Ziel = nullptr;
+    bool NachOben = false;
+};
+
+void TVELWnd::ZiehenAnschliessen() {
+    Ziehen = new TZiehen(*this);
+}
+
+TZiehen::TZiehen(TVELWnd& fenster)
+    : QObject(&fenster)
+    , F(fenster)
+    , LehrerFlaeche(fenster.LVLehrer->viewport())
+    , Tastensperre(new TFilter(this, [this](QObject*, QEvent* e) { return Taste(e); })) {
+    for (int n = 0; n < static_cast<int>(Zeigerbilder.size()); ++n)
+        Zeigerbilder[static_cast<size_t>(n)] =
+            ZiehzeigerLaden(static_cast<TZiehzeiger>(n + static_cast<int>(TZiehzeiger::Lehrer)));
+    F.LVLehrer->viewport()->installEventFilter(this);
+    F.TVKinder->viewport()->installEventFilter(this);
+    // The labels a dragged request borrows must not move the tree under the mouse.
+    QSizePolicy fest = F.LblHinzufuegen->sizePolicy();
+    fest.setRetainSizeWhenHidden(true);
+    F.LblHinzufuegen->setSizePolicy(fest);
+    F.LblKuerzel->setSizePolicy(QSizePolicy::Ignored, F.LblKuerzel->sizePolicy().verticalPolicy());
+}
+
+TZiehen::~TZiehen() {
+    if (Art != TArt::Keine) QGuiApplication::restoreOverrideCursor();
+}
+
+bool TZiehen::eventFilter(QObject* objekt, QEvent* ereignis) {
+    bool erledigt = false;
+    switch (ereignis->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonRelease: {
+        const auto& maus = *static_cast<QMouseEvent*>(ereignis);
+        erledigt = objekt == LehrerFlaeche ? LehrerMaus(maus) : BaumMaus(maus);
+        break;
+    }
+    case QEvent::ContextMenu:
+        erledigt = Art != TArt::Keine || Nachlauf;
+        break;
+    default:
+        break;
+    }
+    if (erledigt) ereignis->accept();
+    return erledigt;
+}
+
+bool TZiehen::Weit(const QPoint& global) const {
+    const QPoint d = global - *Druckpunkt;
+    return d.x() * d.x() + d.y() * d.y() > Ziehschwelle;
+}
+
+// The teacher row where the button went down.
+QModelIndex TZiehen::Druckzeile() const {
+    return Druckpunkt ? F.LVLehrer->indexAt(F.LVLehrer->viewport()->mapFromGlobal(*Druckpunkt))
+                      : QModelIndex();
+}
+
+bool TZiehen::LehrerMaus(const QMouseEvent& maus) {
+    const QPoint global = maus.globalPosition().toPoint();
+    switch (maus.type()) {
+    case QEvent::MouseButtonPress: {
+        if (Art != TArt::Keine) {
+            if (maus.button() == Qt::RightButton) Abbrechen();
+            return true;
+        }
+        Nachlauf = Verzoegert = false;
+        Druckpunkt.reset();
+        const QModelIndex index = F.LVLehrer->indexAt(maus.position().toPoint());
+        if (maus.button() != Qt::LeftButton || !index.isValid() || !F.TVKinder->isEnabled()) return false;
+        Druckpunkt = global;
+        const QItemSelectionModel* auswahl = F.LVLehrer->selectionModel();
+        if (maus.modifiers() != Qt::NoModifier || !auswahl->isRowSelected(index.row()) ||
+            auswahl->selectedRows().size() < 2)
+            return false;
+        Verzoegert = true;
+        F.LVLehrer->setFocus(Qt::MouseFocusReason);
+        return true;
+    }
+    case QEvent::MouseButtonDblClick:
+        Druckpunkt.reset();
+        Verzoegert = false;
+        return false;
+    case QEvent::MouseMove:
+        if (Art == TArt::Lehrer) {
+            LehrerZiehen(global);
+            return true;
+        }
+        if (Nachlauf) return true;
+        if (!Druckpunkt || !(maus.buttons() & Qt::LeftButton)) return false;
+        if (Weit(global) && F.KuerzE->isEnabled()) {
+            LehrerZiehenBeginnen();
+            LehrerZiehen(global);
+        }
+        return true;
+    case QEvent::MouseButtonRelease: {
+        if (maus.button() != Qt::LeftButton) return Art != TArt::Keine || Nachlauf;
+        const bool verzoegert = Verzoegert;
+        bool erledigt = Nachlauf || verzoegert;
+        if (Art == TArt::Lehrer) {
+            LehrerAblegen(global);
+            erledigt = true;
+        } else if (verzoegert) {
+            F.LVLehrer->selectionModel()->setCurrentIndex(Druckzeile(), QItemSelectionModel::ClearAndSelect |
+                                                                            QItemSelectionModel::Rows);
+        }
+        Nachlauf = Verzoegert = false;
+        Druckpunkt.reset();
+        return erledigt;
+    }
+    default:
+        return false;
+    }
+}
+
+bool TZiehen::BaumMaus(const QMouseEvent& maus) {
+    const QPoint global = maus.globalPosition().toPoint();
+    switch (maus.type()) {
+    case QEvent::MouseButtonPress:
+        if (Art != TArt::Keine) {
+            if (maus.button() == Qt::RightButton) Abbrechen();
+            return true;
+        }
+        Nachlauf = false;
+        Druckpunkt.reset();
+        Gespraech = maus.button() == Qt::LeftButton
+                        ? Daten<TGespraech>(F.TVKinder->itemAt(maus.position().toPoint()), KnotenGespraech)
+                        : nullptr;
+        if (Gespraech) Druckpunkt = global;
+        return false;
+    case QEvent::MouseButtonDblClick:
+        Druckpunkt.reset();
+        return false;
+    case QEvent::MouseMove:
+        if (Art == TArt::Gespraech) {
+            GespraechZiehen(global);
+            return true;
+        }
+        if (Nachlauf) return true;
+        if (!Druckpunkt || !(maus.buttons() & Qt::LeftButton)) return false;
+        if (Weit(global)) {
+            GespraechZiehenBeginnen();
+            GespraechZiehen(global);
+        }
+        return true;
+    case QEvent::MouseButtonRelease: {
+        if (maus.button() != Qt::LeftButton) return Art != TArt::Keine || Nachlauf;
+        bool erledigt = Nachlauf;
+        if (Art == TArt::Gespraech) {
+            GespraechAblegen(global);
+            erledigt = true;
+        }
+        Nachlauf = false;
+        Druckpunkt.reset();
+        return erledigt;
+    }
+    default:
+        return false;
+    }
+}
+
+// Installed on the application while a drag runs.
+bool TZiehen::Taste(QEvent* ereignis) {
+    if (ereignis->type() == QEvent::WindowDeactivate) {
+        Abbrechen();
+        return false;
+    }
+    if (ereignis->type() != QEvent::KeyPress && ereignis->type() != QEvent::ShortcutOverride) return false;
+    auto* taste = static_cast<QKeyEvent*>(ereignis);
+    switch (taste->key()) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_Meta:
+        return false;
+    default:
+        break;
+    }
+    // Accepting the override keeps menu shortcuts from running in the middle of a drag.
+    taste->accept();
+    if (ereignis->type() == QEvent::ShortcutOverride) return true;
+    // Enter would run the default add command, which cancels a request drag instead.
+    const bool enter = taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter;
+    if (taste->key() == Qt::Key_Escape || (enter && Art == TArt::Gespraech)) Abbrechen();
+    return true;
+}
+
+void TZiehen::Beginnen(TArt art) {
+    Art = art;
+    Verzoegert = false;
+    QGuiApplication::setOverrideCursor(Zeigerbilder[0]);
+    QCoreApplication::instance()->installEventFilter(Tastensperre);
+}
+
+void TZiehen::Beenden() {
+    if (Art == TArt::Keine) return;
+    Art = TArt::Keine;
+    QCoreApplication::instance()->removeEventFilter(Tastensperre);
+    QGuiApplication::restoreOverrideCursor();
+    F.LblHinzufuegen->show();
+    F.LblKuerzel->setText(QString::fromUtf8(KuerzelText));
+}
+
+// Esc, the right button, the mouse leaving the window or the window losing the activation.
+void TZiehen::Abbrechen() {
+    const TArt art = Art;
+    if (art == TArt::Keine) return;
+    Beenden();
+    Nachlauf = QGuiApplication::mouseButtons().testFlag(Qt::LeftButton);
+    if (art == TArt::Lehrer) {
+        if (F.LVLehrer->hasFocus()) {
+            const QModelIndex index = Druckzeile();
+            F.LVLehrer->selectionModel()->select(index,
+                                                 QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            F.LVLehrer->selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+        }
+        Waehlen(Knoten(Vorher));
+        F.KuerzEChange();
+    } else if (art == TArt::Gespraech) {
+        Waehlen(Knoten(Gespraech));
+    }
+    Druckpunkt.reset();
+}
+
+void TZiehen::ZeigerSetzen(TZiehzeiger nummer) {
+    QGuiApplication::changeOverrideCursor(
+        Zeigerbilder[static_cast<size_t>(static_cast<int>(nummer) - static_cast<int>(TZiehzeiger::Lehrer))]);
+}
+
+QTreeWidgetItem* TZiehen::Knoten(const QVariant& daten) const {
+    if (!daten.isValid()) return nullptr;
+    for (int i = 0; i < F.TVKinder->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* kind = F.TVKinder->topLevelItem(i);
+        if (kind->data(0, RolleDaten) == daten) return kind;
+        for (int j = 0; j < kind->childCount(); ++j)
+            if (kind->child(j)->data(0, RolleDaten) == daten) return kind->child(j);
+    }
+    return nullptr;
+}
+
+QTreeWidgetItem* TZiehen::Knoten(const TGespraech* g) const {
+    return g ? Knoten(QVariant::fromValue(reinterpret_cast<quintptr>(g))) : nullptr;
+}
+
+QTreeWidgetItem* TZiehen::KnotenUnter(const QPoint& global) const {
+    const QWidget* flaeche = F.TVKinder->viewport();
+    const QPoint p = flaeche->mapFromGlobal(global);
+    return flaeche->rect().contains(p) ? F.TVKinder->itemAt(p) : nullptr;
+}
+
+void TZiehen::Waehlen(QTreeWidgetItem* knoten) {
+    if (knoten) {
+        F.TVKinder->setCurrentItem(knoten);
+        return;
+    }
+    F.TVKinder->setCurrentItem(nullptr);
+    F.TVKinder->clearSelection();
+}
+
+QString TZiehen::Lehrername() const {
+    return Gespraech && Gespraech->Lehrer ? Gespraech->Lehrer->Anschrift(true) : QString();
+}
+
+void TZiehen::LehrerZiehenBeginnen() {
+    Mehrere = F.LVLehrer->selectionModel()->selectedRows().size() > 1;
+    Beginnen(TArt::Lehrer);
+    ZeigerSetzen(Mehrere ? TZiehzeiger::LehrerMehrere : TZiehzeiger::Lehrer);
+    F.LblEingabetaste->clear();
+    const QTreeWidgetItem* knoten = F.TVKinder->currentItem();
+    Vorher = knoten ? knoten->data(0, RolleDaten) : QVariant();
+    Waehlen(nullptr);
+    F.LbKind->setText(QStringLiteral("WEN?"));
+    F.Freigeben(F.BtnAddG, false);
+}
+
+void TZiehen::LehrerZiehen(const QPoint& global) {
+    if (!Ueber(&F, global)) {
+        Abbrechen();
+        return;
+    }
+    const bool imBaum = Ueber(F.TVKinder, global);
+    QTreeWidgetItem* knoten = imBaum ? KnotenUnter(global) : nullptr;
+    UeberKnoten = knoten != nullptr;
+    if (knoten) {
+        // The requests go to the child, whichever of its nodes is under the mouse.
+        QTreeWidgetItem* kind = knoten->parent() ? knoten->parent() : knoten;
+        if (F.TVKinder->currentItem() != kind) Waehlen(kind);
+        F.KuerzE->setEnabled(true);
+        F.Freigeben(F.BtnAddG, true);
+        ZeigerSetzen(Mehrere ? TZiehzeiger::AblegenMehrere : TZiehzeiger::Ablegen);
+        return;
+    }
+    if (imBaum) {
+        if (!F.TVKinder->selectedItems().isEmpty()) Waehlen(nullptr);
+        F.LbKind->setText(QStringLiteral("WEN?"));
+        ZeigerSetzen(Mehrere ? TZiehzeiger::NichtAblegenMehrere : TZiehzeiger::NichtAblegen);
+    } else {
+        ZeigerSetzen(Mehrere ? TZiehzeiger::LehrerMehrere : TZiehzeiger::Lehrer);
+    }
+    F.KuerzE->setEnabled(false);
+    F.Freigeben(F.BtnAddG, false);
+}
+
+void TZiehen::LehrerAblegen(const QPoint& global) {
+    LehrerZiehen(global);
+    if (Art == TArt::Keine) return;
+    Beenden();
+    if (UeberKnoten) {
+        F.BtnAddGClick();
+    } else {
+        Waehlen(Knoten(Vorher));
+        F.KuerzEChange();
+    }
+}
+
+void TZiehen::GespraechZiehenBeginnen() {
+    Beginnen(TArt::Gespraech);
+    ZeigerSetzen(TZiehzeiger::NichtAblegen);
+    F.LblHinzufuegen->hide();
+    F.KuerzE->clear();
+    Ablage = TAblage::Nicht;
+    Ziel = nullptr;
+}
+
+void TZiehen::GespraechZiehen(const QPoint& global) {
+    if (!Ueber(&F, global)) {
+        Abbrechen();
+        return;
+    }
+    Ablage = TAblage::Nicht;
+    Ziel = nullptr;
+    TZiehzeiger zeiger = TZiehzeiger::NichtAblegen;
+    QString text = Lehrername() + QStringLiteral(" verschieben ...");
+    // Where the request cannot go, or would be deleted, its own node is the selected one.
+    QTreeWidgetItem* gezogen = Knoten(Gespraech);
+    QTreeWidgetItem* auswahl = gezogen;
+    if (Ueber(F.TVKinder, global)) {
+        QTreeWidgetItem* knoten = KnotenUnter(global);
+        // Nothing can go before the first child.
+        if (knoten && knoten != gezogen && knoten != F.TVKinder->topLevelItem(0)) {
+            Ziel = auswahl = knoten;
+            Ablage = TAblage::Verschieben;
+            NachOben = global.y() < Druckpunkt->y();
+            zeiger = NachOben ? TZiehzeiger::NachOben : TZiehzeiger::NachUnten;
+        }
+    } else if (Ueber(F.LVLehrer, global) || Ueber(F.SpBLoeG, global)) {
+        Ablage = TAblage::Loeschen;
+        zeiger = TZiehzeiger::Loeschen;
+        text = Lehrername() + QString::fromUtf8(" löschen ...");
+    }
+    if (F.TVKinder->currentItem() != auswahl) Waehlen(auswahl);
+    ZeigerSetzen(zeiger);
+    F.LblKuerzel->setText(text);
+}
+
+void TZiehen::GespraechAblegen(const QPoint& global) {
+    GespraechZiehen(global);
+    if (Art == TArt::Keine) return;
+    Beenden();
+    switch (Ablage) {
+    case TAblage::Verschieben:
+        GespraechVersetzen();
+        break;
+    case TAblage::Loeschen:
+        Waehlen(Knoten(Gespraech));
+        F.SpBLoeGClick();
+        break;
+    case TAblage::Nicht:
+        Waehlen(Knoten(Gespraech));
+        break;
+    }
+    Gespraech = nullptr;
+}
+
+// Onto a request: to its place. Onto a child node: to the end of the child above it when the mouse
+// moved up, to the start of that child when it moved down.
+void TZiehen::GespraechVersetzen() {
+    TKind* kind = nullptr;
+    int index = 0;
+    if (TGespraech* g = Daten<TGespraech>(Ziel, KnotenGespraech)) {
+        kind = g->Kind;
+        index = Ziel->parent()->indexOfChild(Ziel);
+    } else if (NachOben) {
+        kind = Daten<TKind>(F.TVKinder->topLevelItem(F.TVKinder->indexOfTopLevelItem(Ziel) - 1), KnotenKind);
+        index = kind ? static_cast<int>(kind->Gespraeche.size()) : 0;
+    } else {
+        kind = Daten<TKind>(Ziel, KnotenKind);
+    }
+    if (!kind) return;
+    F.Beschaeftigt = true;
+    GespraechVerschieben(*F.Projekt, Gespraech, kind, index);
+    F.Geaendert = F.SicherungFaellig = true;
+    F.KinderbaumFuellen();
+    Waehlen(Knoten(Gespraech));
+    F.Beschaeftigt = false;
+    F.AutoSicherung();
+}
