@@ -46,7 +46,9 @@ TOptDlg::TOptDlg(TEinstellungsSpeicher& speicher, TProgrammwerte& programm, TPro
     , ZweiTage(projekt && projekt->ZweiTage) {
     Seiten = new QTabWidget(this);
 
-    ProgOpt = new QWidget;
+    // A child from the start, so that it is freed also in the start mode, which does not show it.
+    ProgOpt = new QWidget(this);
+    ProgOpt->hide();
     auto* prog = new QVBoxLayout(ProgOpt);
     auto ordnerZeile = [&](const QString& text, QLineEdit*& feld, QPushButton*& knopf) {
         prog->addWidget(new QLabel(text));
