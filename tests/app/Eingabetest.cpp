@@ -1,0 +1,146 @@
+#include "Eingabetest.h"
+
+#include "app/Dateneingabe.h"
+#include "model/Datumstexte.h"
+#include "timeframe/ZRahmen.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QItemSelectionModel>
+#include <QMenu>
+#include <QTest>
+#include <QTreeView>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+#include <algorithm>
+
+TDialogFolge::TDialogFolge(QList<TSchritt> schritte)
+    : Schritte(std::move(schritte)) {
+    connect(&Takt, &QTimer::timeout, this, &TDialogFolge::Pruefen);
+    Takt.start(5);
+}
+
+void TDialogFolge::Pruefen() {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (!dialog || !dialog->isVisible()) return;
+    if (dialog == Bearbeitet) {
+        if (Seit.elapsed() > 3000) {
+            ++Unerwartet;
+            dialog->reject();
+        }
+        return;
+    }
+    Bearbeitet = dialog;
+    Seit.start();
+    connect(dialog, &QDialog::finished, this, [this] { Bearbeitet = nullptr; });
+    if (Schritte.isEmpty()) {
+        ++Unerwartet;
+        dialog->reject();
+        return;
+    }
+    Schritte.takeFirst()(*dialog);
+}
+QWidget* Fokus(QDialog& d) {
+    return d.focusWidget() ? d.focusWidget() : &d;
+}
+
+TSchritt Eingaben(const QStringList& teile) {
+    return [teile](QDialog& d) {
+        for (const QString& t : teile) {
+            QTest::keyClicks(Fokus(d), t);
+            QTest::keyClick(Fokus(d), Qt::Key_Return);
+        }
+    };
+}
+
+TSchritt Abbrechen() {
+    return [](QDialog& d) { QTest::keyClick(Fokus(d), Qt::Key_Escape); };
+}
+
+QWidget* Fokusfeld() {
+    if (QWidget* w = QApplication::focusWidget()) return w;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* f = qobject_cast<TVELWnd*>(w); f && f->isVisible()) return f->focusWidget();
+    return nullptr;
+}
+
+void Taste(Qt::Key taste, Qt::KeyboardModifiers mit) {
+    QTest::keyClick(Fokusfeld(), taste, mit);
+}
+
+std::unique_ptr<TProjekt> LeeresProjekt() {
+    auto p = std::make_unique<TProjekt>();
+    for (int s = 0; s < 6; ++s) {
+        p->Zeittexte[s] = UhrzeitText(16 * 60 + s * 15);
+        p->ZeitAktiv[s] = true;
+    }
+    p->Datum[0] = WertAusDatum(QDate(2027, 3, 1));
+    ZweiTageBestimmen(*p);
+    p->ListenSortierung = 192;
+    LehrerHinzufuegen(*p, QStringLiteral("Herr"), QStringLiteral("AB"), QStringLiteral("Abel"), {}, {});
+    LehrerHinzufuegen(*p, QStringLiteral("Frau"), QStringLiteral("cd"), QStringLiteral("Cordes"), {}, {});
+    LehrerHinzufuegen(*p, QStringLiteral("Frau"), QStringLiteral("EF"), QStringLiteral("Efe"), {}, {});
+    return p;
+}
+
+QStringList Kuerzelfolge(const TKind& k) {
+    QStringList kuerzel;
+    for (const TGespraech* g : k.Gespraeche)
+        kuerzel << g->Lehrer->Kuerzel + QString::number(g->Rang);
+    return kuerzel;
+}
+
+void FamilieWaehlen(TVELWnd& f, int nummer) {
+    const TEltern* e = f.Projekt->Elternliste.FindeNummer(nummer);
+    for (int z = 0; z < f.LVEltern->model()->rowCount(); ++z)
+        if (f.ElternInZeile(z) == e) f.LVEltern->setCurrentIndex(f.LVEltern->model()->index(z, 0));
+}
+
+void LehrerWaehlen(TVELWnd& f, const QStringList& kuerzel) {
+    f.LVLehrer->clearSelection();
+    for (const QString& k : kuerzel)
+        for (int z = 0; z < f.LVLehrer->model()->rowCount(); ++z)
+            if (f.LehrerInZeile(z)->Kuerzel == k)
+                f.LVLehrer->selectionModel()->select(f.LVLehrer->model()->index(z, 0),
+                                                     QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+QTreeWidgetItem* Knoten(TVELWnd& f, const QString& anfang) {
+    for (QTreeWidgetItemIterator i(f.TVKinder); *i; ++i)
+        if ((*i)->text(0).startsWith(anfang)) return *i;
+    return nullptr;
+}
+
+QStringList Zeilen(const TVELWnd& f) {
+    QStringList namen;
+    for (int z = 0; z < f.LVEltern->model()->rowCount(); ++z)
+        namen << f.ElternInZeile(z)->Name;
+    return namen;
+}
+
+QStringList Eintraege(const QComboBox* box) {
+    QStringList texte;
+    for (int i = 0; i < box->count(); ++i)
+        texte << box->itemText(i);
+    return texte;
+}
+
+void MenueZeigen(QMenu* menue) {
+    Q_EMIT menue->aboutToShow();
+}
+
+std::unique_ptr<TProjekt> GebuchtesProjekt() {
+    auto p = KleinesProjekt();
+    int slot = 0;
+    for (const auto& g : p->Gespraechsliste) {
+        g->Termin = static_cast<int16_t>(slot);
+        g->Lehrer->Zeiten[static_cast<size_t>(slot)] = g->Nummer;
+        g->Eltern()->Zeiten[static_cast<size_t>(slot)] = g->Nummer;
+        ++slot;
+    }
+    return p;
+}
+
+bool SlotsFrei(const TPerson& person) {
+    return std::none_of(person.Zeiten.begin(), person.Zeiten.end(), [](int16_t z) { return z > 0; });
+}
