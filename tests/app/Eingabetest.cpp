@@ -1,8 +1,6 @@
 #include "Eingabetest.h"
 
 #include "app/Dateneingabe.h"
-#include "model/Datumstexte.h"
-#include "timeframe/ZRahmen.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -69,13 +67,7 @@ void Taste(Qt::Key taste, Qt::KeyboardModifiers mit) {
 }
 
 std::unique_ptr<TProjekt> LeeresProjekt() {
-    auto p = std::make_unique<TProjekt>();
-    for (int s = 0; s < 6; ++s) {
-        p->Zeittexte[s] = UhrzeitText(16 * 60 + s * 15);
-        p->ZeitAktiv[s] = true;
-    }
-    p->Datum[0] = WertAusDatum(QDate(2027, 3, 1));
-    ZweiTageBestimmen(*p);
+    auto p = ProjektMitRahmen();
     p->ListenSortierung = 192;
     LehrerHinzufuegen(*p, QStringLiteral("Herr"), QStringLiteral("AB"), QStringLiteral("Abel"), {}, {});
     LehrerHinzufuegen(*p, QStringLiteral("Frau"), QStringLiteral("cd"), QStringLiteral("Cordes"), {}, {});

@@ -3,14 +3,19 @@
 #include "model/Datumstexte.h"
 #include "timeframe/ZRahmen.h"
 
-std::unique_ptr<TProjekt> KleinesProjekt() {
+std::unique_ptr<TProjekt> ProjektMitRahmen(int slots, int abstand) {
     auto p = std::make_unique<TProjekt>();
-    for (int s = 0; s < 6; ++s) {
-        p->Zeittexte[s] = UhrzeitText(16 * 60 + s * 15);
-        p->ZeitAktiv[s] = true;
+    for (int s = 0; s < slots; ++s) {
+        p->Zeittexte[static_cast<size_t>(s)] = UhrzeitText(16 * 60 + s * abstand);
+        p->ZeitAktiv[static_cast<size_t>(s)] = true;
     }
     p->Datum[0] = WertAusDatum(QDate(2027, 3, 1));
     ZweiTageBestimmen(*p);
+    return p;
+}
+
+std::unique_ptr<TProjekt> KleinesProjekt() {
+    auto p = ProjektMitRahmen();
     TLehrer* mue = p->NeuerLehrer(QStringLiteral("Herr"), QStringLiteral("MUE"), QString::fromUtf8("Müller"),
                                   {}, QStringLiteral("Dr."));
     TLehrer* ber = p->NeuerLehrer(QStringLiteral("Frau"), QStringLiteral("BER"), QStringLiteral("Berg"),

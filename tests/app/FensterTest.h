@@ -59,3 +59,7 @@ struct TFensterTest {
 // Two teachers, two families with three children, three requests of which one with the child, a
 // one-day frame on Monday, 01.03.2027.
 std::unique_ptr<TProjekt> KleinesProjekt();
+
+// An empty project with a one-day frame on Monday, 01.03.2027: slots slots from 16:00, abstand minutes
+// apart.
+std::unique_ptr<TProjekt> ProjektMitRahmen(int slots = 6, int abstand = 15);

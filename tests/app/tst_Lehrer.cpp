@@ -3,8 +3,6 @@
 #include "app/Dateneingabe.h"
 #include "app/ui/UEditL.h"
 #include "common/TestHaupt.h"
-#include "model/Datumstexte.h"
-#include "timeframe/ZRahmen.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -125,13 +123,7 @@ private Q_SLOTS:
 
     void mehrereLehrerLoeschen() {
         QFETCH(Antwort, antwort);
-        auto p = std::make_unique<TProjekt>();
-        for (int s = 0; s < 12; ++s) {
-            p->Zeittexte[static_cast<size_t>(s)] = UhrzeitText(16 * 60 + s * 10);
-            p->ZeitAktiv[static_cast<size_t>(s)] = true;
-        }
-        p->Datum[0] = WertAusDatum(QDate(2027, 3, 1));
-        ZweiTageBestimmen(*p);
+        auto p = ProjektMitRahmen(12, 10);
         TLehrer* a = LehrerHinzufuegen(*p, "Herr", "A", "Adam", {}, {});
         TLehrer* b = LehrerHinzufuegen(*p, "Frau", "B", "Bode", {}, {});
         LehrerHinzufuegen(*p, "Frau", "C", "Cohn", {}, {});

@@ -2,8 +2,6 @@
 #include "app/Dateneingabe.h"
 #include "app/ui/Ziehzeiger.h"
 #include "common/TestHaupt.h"
-#include "model/Datumstexte.h"
-#include "timeframe/ZRahmen.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -22,13 +20,7 @@ namespace {
 // without requests ("+": the child comes along). A second family keeps the tree from being the only
 // thing the list shows.
 std::unique_ptr<TProjekt> Familie() {
-    auto p = std::make_unique<TProjekt>();
-    for (int s = 0; s < 6; ++s) {
-        p->Zeittexte[static_cast<size_t>(s)] = UhrzeitText(16 * 60 + s * 15);
-        p->ZeitAktiv[static_cast<size_t>(s)] = true;
-    }
-    p->Datum[0] = WertAusDatum(QDate(2027, 3, 1));
-    ZweiTageBestimmen(*p);
+    auto p = ProjektMitRahmen();
     p->ListenSortierung = 192;
     const char* const lehrer[][3] = {{"Herr", "AB", "Abel"},
                                      {"Frau", "CD", "Cordes"},

@@ -183,7 +183,7 @@ bool TOptDlg::ZahlPruefen(QLineEdit* feld, QWidget* seite, int von, int bis, con
     feld->setFocus();
     feld->selectAll();
     Meldung.Meldung(
-        QString::asprintf("%s ist keine Ganzzahl zwischen %d und %d!", qPrintable(feld->text()), von, bis),
+        QStringLiteral("%1 ist keine Ganzzahl zwischen %2 und %3!").arg(feld->text()).arg(von).arg(bis),
         titel, MeldungsArt::Fehler);
     return false;
 }
