@@ -14,13 +14,22 @@ namespace {
 constexpr int ZeitZelle = 6;
 constexpr int DatumText = 11;
 
-void KinderLesen(TVELMemStream& s, const TDateiformat& f, TEltern& e) {
-    const bool v00 = f.Version == 0;
-    if (v00) s.Ueberspringen(2);
+// Version 00 frames the count of the family and child lists and each of their entries with filler bytes.
+int Listenlaenge(TVELMemStream& s, const TDateiformat& f) {
+    if (f.Version == 0) s.Ueberspringen(2);
     const int anzahl = s.Int16();
-    if (v00) s.Ueberspringen(4);
+    if (f.Version == 0) s.Ueberspringen(4);
+    return anzahl;
+}
+
+void Eintragsanfang(TVELMemStream& s, const TDateiformat& f) {
+    if (f.Version == 0) s.Ueberspringen(2);
+}
+
+void KinderLesen(TVELMemStream& s, const TDateiformat& f, TEltern& e) {
+    const int anzahl = Listenlaenge(s, f);
     for (int i = 0; i < anzahl && s.LeseOK; ++i) {
-        if (v00) s.Ueberspringen(2);
+        Eintragsanfang(s, f);
         const QString vorname = s.Text();
         const QString klasse = s.Text();
         TKind* k = e.Kinder.Add(std::make_unique<TKind>(vorname, &e, klasse));
@@ -28,7 +37,7 @@ void KinderLesen(TVELMemStream& s, const TDateiformat& f, TEltern& e) {
             // Old files keep the order of the requests as the teachers' abbreviations at the child.
             k->AltKuerzel = std::make_unique<TKuerzelliste>();
             const int kuerzel = s.Int16();
-            if (v00) s.Ueberspringen(4);
+            if (f.Version == 0) s.Ueberspringen(4);
             for (int j = 0; j < kuerzel && s.LeseOK; ++j)
                 k->AltKuerzel->Add(std::make_unique<TKuerzel>(s.Text()));
         } else if (!f.OhneKindNachname)
@@ -114,12 +123,9 @@ int ProjektVersion(const QByteArray& magic) {
 }
 
 void ElternlisteLesen(TVELMemStream& s, const TDateiformat& f, TProjekt& projekt, TElternliste& ziel) {
-    const bool v00 = f.Version == 0;
-    if (v00) s.Ueberspringen(2);
-    const int anzahl = s.Int16();
-    if (v00) s.Ueberspringen(4);
+    const int anzahl = Listenlaenge(s, f);
     for (int i = 0; i < anzahl && s.LeseOK; ++i) {
-        if (v00) s.Ueberspringen(2);
+        Eintragsanfang(s, f);
         const int16_t nummer = s.Int16();
         const QString anrede = s.Text();
         const QString name = s.Text();
