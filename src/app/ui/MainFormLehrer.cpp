@@ -135,10 +135,11 @@ void TVELWnd::BtnLoeschLClick() {
 
 void TVELWnd::BuLehClick() {
     if (!BuLeh->isChecked()) return;
-    AktiveListe = TAktiveListe::Lehrer;
     if (!Projekt || Projekt->Lehrerliste.Leer()) {
         BtnLehrerHinzu->setFocus();
+        // Clearing the family selection makes the families the active list; the teachers follow.
         LVEltern->clearSelection();
+        AktiveListe = TAktiveListe::Lehrer;
         return;
     }
     SuchE->clear();
