@@ -1,7 +1,6 @@
 #include "Dateneingabe.h"
 
 #include "model/Projekt.h"
-#include "model/Textvergleich.h"
 
 #include <QSet>
 #include <algorithm>
@@ -179,12 +178,8 @@ std::vector<QString> KlassenDerKinder(const TProjekt& projekt, bool mitLeerer) {
                 gesehen.insert(k->Klasse);
                 klassen.push_back(k->Klasse);
             }
-    const bool absteigend = projekt.ListenSortierung & 0x10;
     std::stable_sort(klassen.begin(), klassen.end(), [&](const QString& a, const QString& b) {
-        const TKlassenStufe sa = projekt.KlassenStufe(a);
-        const TKlassenStufe sb = projekt.KlassenStufe(b);
-        if (sa.Stufe != sb.Stufe) return absteigend ? sa.Stufe > sb.Stufe : sa.Stufe < sb.Stufe;
-        return TextVergleichOhneGross(sa.Rest, sb.Rest) < 0;
+        return KlassenVergleich(a, b, projekt.ListenSortierung, projekt.LatKlBez) < 0;
     });
     return klassen;
 }

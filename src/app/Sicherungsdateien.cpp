@@ -3,9 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
 const QString VorigeSicherung = QStringLiteral("~tmpproj.pd~");
-}
 
 QString SicherungsName(const QString& projektdatei) {
     return QFileInfo(projektdatei).completeBaseName() + QStringLiteral(".pd~");

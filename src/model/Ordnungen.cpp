@@ -33,15 +33,6 @@ int Vorzeichen(int n) {
     return (n > 0) - (n < 0);
 }
 
-// Families compare by a child's class: level (descending with 0x10), then the rest of the text.
-int KlassenVergleich(const TKind& a, const TKind& b, uint8_t sortierung, bool latKlBez) {
-    const TKlassenStufe sa = StufeVon(a.Klasse, latKlBez);
-    const TKlassenStufe sb = StufeVon(b.Klasse, latKlBez);
-    int r = Vorzeichen(sa.Stufe - sb.Stufe);
-    if (sortierung & 0x10) r = -r;
-    return r ? r : TextVergleichOhneGross(sa.Rest, sb.Rest);
-}
-
 int NamenVergleich(const TEltern& a, const TEltern& b, uint8_t sortierung) {
     int r = TextVergleichOhneGross(a.Name, b.Name);
     if (!r) r = TextVergleichOhneGross(a.Zusatz, b.Zusatz);
@@ -68,16 +59,24 @@ int ElternVergleich(const TEltern& a, const TEltern& b, uint8_t sortierung, bool
     const TKind& kb = VergleichsKind(b, sortierung);
     int r;
     if (sortierung & 0x40) {
-        r = KlassenVergleich(ka, kb, sortierung, latKlBez);
+        r = KlassenVergleich(ka.Klasse, kb.Klasse, sortierung, latKlBez);
         if (!r) r = NamenVergleich(a, b, sortierung);
     } else {
         r = NamenVergleich(a, b, sortierung);
-        if (!r) r = KlassenVergleich(ka, kb, sortierung, latKlBez);
+        if (!r) r = KlassenVergleich(ka.Klasse, kb.Klasse, sortierung, latKlBez);
     }
     return r ? r : TextVergleichOhneGross(ka.Vorname, kb.Vorname);
 }
 
 } // namespace
+
+int KlassenVergleich(const QString& a, const QString& b, uint8_t sortierung, bool latKlBez) {
+    const TKlassenStufe sa = StufeVon(a, latKlBez);
+    const TKlassenStufe sb = StufeVon(b, latKlBez);
+    int r = Vorzeichen(sa.Stufe - sb.Stufe);
+    if (sortierung & 0x10) r = -r;
+    return r ? r : TextVergleichOhneGross(sa.Rest, sb.Rest);
+}
 
 TKlassenStufe TProjekt::KlassenStufe(const QString& klasse) const {
     return StufeVon(klasse, LatKlBez);
@@ -94,10 +93,7 @@ void TLehrerliste::LehrerSortieren() {
 
 void TEltern::KinderSortieren(bool latKlBez) {
     Kinder.Sortieren([latKlBez](const TKind& a, const TKind& b) {
-        const TKlassenStufe sa = StufeVon(a.Klasse, latKlBez);
-        const TKlassenStufe sb = StufeVon(b.Klasse, latKlBez);
-        if (sa.Stufe != sb.Stufe) return sa.Stufe < sb.Stufe;
-        int r = TextVergleichOhneGross(sa.Rest, sb.Rest);
+        int r = KlassenVergleich(a.Klasse, b.Klasse, 0, latKlBez);
         if (!r) r = TextVergleichOhneGross(a.Vorname, b.Vorname);
         return r < 0;
     });

@@ -87,6 +87,10 @@ public:
     void ElternSortieren() { Elternliste.ElternSortieren(ListenSortierung, LatKlBez); }
 };
 
+// Class order of the family list: level (descending with the class bit 0x10 of sortierung), then the
+// rest of the text ignoring case.
+int KlassenVergleich(const QString& a, const QString& b, uint8_t sortierung, bool latKlBez);
+
 // Latin class-level names in search order (a name before the shorter names it contains) and the
 // end marker of pupils who have left school.
 extern const QStringList Klassenstufen;

@@ -34,15 +34,14 @@ struct TDateiformat {
 
 extern const char* const ProjektMagic;
 extern const char* const KeineProjektdateiText;
-extern const char* const LesefehlerText;
 extern const char* const NotizHinweisText;
 
 // The version a project magic stands for, or -1 when the file is no project file.
 int ProjektVersion(const QByteArray& magic);
 
 // Reads a project file into neu, which the caller passes fresh and swaps in only when the result is
-// Gelesen. Not a project: the message has been shown. Lesefehler: the file is damaged; the caller tells
-// the user with LesefehlerText.
+// Gelesen. Not a project: the message has been shown. Lesefehler: the file is damaged, and the caller
+// tells the user.
 TLeseErgebnis ProjektLaden(const QString& pfad, TProjekt& neu, TMeldung& meldung,
                            const TLeseOptionen& optionen);
 TLeseErgebnis ProjektLesen(const QByteArray& daten, TProjekt& neu, TMeldung& meldung,

@@ -13,10 +13,6 @@
 
 const char* const ProjektMagic = "VELProjekt04";
 const char* const KeineProjektdateiText = "Die Datei ist keine gültige Projektdatei.";
-const char* const LesefehlerText =
-    "Lesefehler: Vielleicht ein veraltetes Dateiformat?\rVor erneutem Lese-Versuch muss VEL leider beendet "
-    "werden!\r\rMöglicherweise haben Sie eine Chance, wenn Sie 'ROLLEN' aktivieren und dann beim Öffnen der "
-    "Datei entweder die Strg-Taste oder die Umschalt-Taste drücken!";
 const char* const NotizHinweisText = "Hinweis:\r\nDiese Notizen waren bisher nicht im Projekt gespeichert.";
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include "model/Projekt.h"
 #include "settings/Einstellungen.h"
+#include "settings/ui/Options.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -338,13 +339,15 @@ private:
 
     void ErsteAnzeige();
     void Timer1Setzen();
-    void SplashSchliessen();
     static QString TempOrdnerBestimmen();
     void DateiZeigen(const QString& datei, const QString& beschreibung);
     void Oeffnen(TAltformat format, bool sicherungskopie);
     // Open and New end the family-child-request sequence of the keyboard entry.
     void GefuehrteEingabeBeenden();
     void OptionenZeigen(bool terminberechnung);
+    // Runs the options dialog; a change of the open project's scheduling values marks the project
+    // changed and its plan as to be calculated again. Returns whether it was accepted.
+    bool OptionenAusfuehren(TOptDlg::Modus modus, bool* sicherungGeaendert = nullptr);
 
     // Keys and the request box of the data entry (MainFormTasten.cpp).
     void EingabeAnschliessen();
@@ -368,7 +371,6 @@ private:
     // Dragging teachers onto a child and requests within the tree (MainFormZiehen.cpp).
     friend class TZiehen;
     void ZiehenAnschliessen();
-    TZiehen* Ziehen = nullptr;
 
     void LVElternSelectItem();
     void TVKinderChange();

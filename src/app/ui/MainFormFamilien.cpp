@@ -130,7 +130,7 @@ void TVELWnd::BtnLoeschEClick() {
     KlassenfilterFuellen();
     ElternlisteFuellen();
     const int zeilen = ElternModell->rowCount();
-    if (zeilen > 0) ElternlisteFuellen(ElternInZeile(std::min(zeile, zeilen - 1)));
+    if (zeilen > 0) ZeileWaehlen(LVEltern, std::min(zeile, zeilen - 1));
     LVEltern->setEnabled(zeilen > 0);
     BefehleAktualisieren();
     StatusAktualisieren();

@@ -15,26 +15,35 @@ void TVELWnd::OptTermin1Click() {
     OptionenZeigen(true);
 }
 
-void TVELWnd::OptionenZeigen(bool terminberechnung) {
-    const TProgrammwerte vorher = Programmwerte;
+bool TVELWnd::OptionenAusfuehren(TOptDlg::Modus modus, bool* sicherungGeaendert) {
     TOptDlg dialog(
-        Speicher, Programmwerte, Projekt.get(),
-        terminberechnung ? TOptDlg::Modus::Terminberechnung : TOptDlg::Modus::Programm, Meldungen,
+        Speicher, Programmwerte, Projekt.get(), modus, Meldungen,
         [this](const QString&, const QString& prompt, const QString& ordner) {
             return Dateiwahl.OrdnerWaehlen(prompt, ordner);
         },
         this);
     connect(&dialog, &TOptDlg::HilfeAngefordert, this, &TVELWnd::Inhalt1Click);
-    dialog.exec();
+    const bool angenommen = dialog.exec() == QDialog::Accepted;
+    if (dialog.ProjektGeaendert) {
+        if (Projekt) Projekt->TermineBerechnet = false;
+        Geaendert = SicherungFaellig = true;
+    }
+    if (sicherungGeaendert) *sicherungGeaendert = dialog.SicherungGeaendert;
+    return angenommen;
+}
+
+void TVELWnd::OptionenZeigen(bool terminberechnung) {
+    const TProgrammwerte vorher = Programmwerte;
+    bool sicherungGeaendert = false;
+    OptionenAusfuehren(terminberechnung ? TOptDlg::Modus::Terminberechnung : TOptDlg::Modus::Programm,
+                       &sicherungGeaendert);
 
     Projektpfad = Programmwerte.ProjektPfad;
-    if (Projekt && dialog.SchedulingGeaendert) Projekt->TermineBerechnet = false;
-    if (dialog.ProjektGeaendert) Geaendert = SicherungFaellig = true;
     if (Programmwerte.LatKlBez != vorher.LatKlBez) {
         ElternlisteFuellen(AktuelleFamilie);
         LehrerlisteFuellen();
     }
-    if (!dialog.SicherungGeaendert) {
+    if (!sicherungGeaendert) {
         AutoSicherung();
         return;
     }

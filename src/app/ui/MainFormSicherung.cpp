@@ -11,12 +11,6 @@
 #include <QTemporaryFile>
 #include <QTimer>
 
-namespace {
-
-const QString VorigeSicherung = QStringLiteral("~tmpproj.pd~");
-
-} // namespace
-
 QString TVELWnd::TempOrdnerBestimmen() {
     // A per-user folder that survives a restart, so that a backup is still there after a crash.
     const QString ordner = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);

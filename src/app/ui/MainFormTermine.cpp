@@ -1,11 +1,9 @@
 // "&Termine berechnen": the scheduling run in its progress window.
 #include "MainForm.h"
 
-#include "Dateiwahl.h"
 #include "model/Meldung.h"
 #include "scheduler/Lauf.h"
 #include "scheduler/ui/Status.h"
-#include "settings/ui/Options.h"
 
 #include <QLabel>
 
@@ -24,17 +22,7 @@ void TVELWnd::Berech1Click() {
             QStringLiteral("Achtung"), MeldungsArt::Warnung, Knoepfe::JaNein, Antwort::Nein) != Antwort::Ja)
         return;
 
-    TOptDlg optionen(
-        Speicher, Programmwerte, Projekt.get(), TOptDlg::Modus::Start, Meldungen,
-        [this](const QString&, const QString& prompt, const QString& ordner) {
-            return Dateiwahl.OrdnerWaehlen(prompt, ordner);
-        },
-        this);
-    connect(&optionen, &TOptDlg::HilfeAngefordert, this, &TVELWnd::Inhalt1Click);
-    const bool gestartet = optionen.exec() == QDialog::Accepted;
-    if (optionen.SchedulingGeaendert) Projekt->TermineBerechnet = false;
-    if (optionen.ProjektGeaendert) Geaendert = SicherungFaellig = true;
-    if (!gestartet) return;
+    if (!OptionenAusfuehren(TOptDlg::Modus::Start)) return;
 
     if (BerechnungErledigt(*Projekt)) {
         Meldungen.Meldung(

@@ -114,7 +114,7 @@ private:
 };
 
 void TVELWnd::ZiehenAnschliessen() {
-    Ziehen = new TZiehen(*this);
+    new TZiehen(*this); // owned by the window
 }
 
 TZiehen::TZiehen(TVELWnd& fenster)

@@ -74,10 +74,10 @@ void TStatusF::showEvent(QShowEvent* ereignis) {
 
 void TStatusF::Starten() {
     Laeuft = true;
-    LaufErgebnis = Lauf(Projekt, *this);
+    const TLaufErgebnis ergebnis = Lauf(Projekt, *this);
     Laeuft = false;
     if (WartecursorAn) Wartecursor(false);
-    done(LaufErgebnis.Abgebrochen ? QDialog::Rejected : QDialog::Accepted);
+    done(ergebnis.Abgebrochen ? QDialog::Rejected : QDialog::Accepted);
 }
 
 void TStatusF::Canc1Click() {

@@ -21,7 +21,6 @@ public:
     TStatusF(TProjekt& projekt, TMeldung& meldung, std::function<void(const QString&)> statuszeile,
              QWidget* parent = nullptr);
 
-    const TLaufErgebnis& Ergebnis() const { return LaufErgebnis; }
     bool LaeuftGerade() const { return Laeuft; }
 
     QLabel* Label1 = nullptr; // order step
@@ -58,7 +57,6 @@ private:
     TProjekt& Projekt;
     TMeldung& Meldungen;
     std::function<void(const QString&)> StatuszeileSchreiben;
-    TLaufErgebnis LaufErgebnis;
     bool Gestartet = false;
     bool Laeuft = false;
     bool AbbruchGewuenscht = false;

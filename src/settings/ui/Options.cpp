@@ -224,7 +224,7 @@ bool TOptDlg::Uebernehmen() {
         Projekt->MaximalBlock = static_cast<uint16_t>(blockL);
         Projekt->BitteTag1 = bitteTag1;
         TerminwerteSchreiben(Speicher, Projekt->MaximalBlock, Projekt->MaximalBlock_El, Projekt->BitteTag1);
-        ProjektGeaendert = SchedulingGeaendert = true;
+        ProjektGeaendert = true;
     }
     UebBtn->setEnabled(false);
     return true;

@@ -29,9 +29,9 @@ public:
             TMeldung& meldung, TOrdnerWahl ordnerWahl, QWidget* parent = nullptr);
 
     // What applying changed, for the caller after the dialog closed.
-    bool ProjektGeaendert = false;    // block lengths or preferred day of the open project
-    bool SicherungGeaendert = false;  // automatic backup switched or its interval changed
-    bool SchedulingGeaendert = false; // the values the next scheduling run uses
+    // Block lengths or preferred day of the open project: the next scheduling run must start afresh.
+    bool ProjektGeaendert = false;
+    bool SicherungGeaendert = false; // automatic backup switched or its interval changed
 
     QTabWidget* Seiten = nullptr;
     QWidget* ProgOpt = nullptr;
