@@ -85,3 +85,19 @@ QHBoxLayout* OkAbbrechenZeile(QPushButton*& ok, QPushButton*& abbrechen) {
     zeile->addWidget(abbrechen);
     return zeile;
 }
+
+TEreignisFilter::TEreignisFilter(QObject* eltern, std::function<bool(QEvent*)> filter)
+    : QObject(eltern)
+    , Filter(std::move(filter)) {}
+
+bool TEreignisFilter::eventFilter(QObject*, QEvent* ereignis) {
+    return Filter(ereignis);
+}
+
+void FilterAnbringen(QObject* ziel, std::function<bool(QEvent*)> filter) {
+    ziel->installEventFilter(new TEreignisFilter(ziel, std::move(filter)));
+}
+
+bool IstEnter(const QKeyEvent* taste) {
+    return taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter;
+}

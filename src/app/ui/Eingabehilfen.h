@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 
+class QEvent;
 class QHBoxLayout;
+class QKeyEvent;
 class QLineEdit;
 class QPushButton;
 
@@ -22,3 +25,18 @@ QString NaechsteAnrede(const QString& anrede);
 
 // The right-aligned row of the default button "OK" and "Abbrechen".
 QHBoxLayout* OkAbbrechenZeile(QPushButton*& ok, QPushButton*& abbrechen);
+
+// Hands events to a function, which returns true to swallow one. The caller installs it where needed.
+class TEreignisFilter : public QObject {
+public:
+    TEreignisFilter(QObject* eltern, std::function<bool(QEvent*)> filter);
+    bool eventFilter(QObject*, QEvent* ereignis) override;
+
+private:
+    std::function<bool(QEvent*)> Filter;
+};
+
+// A filter installed on ziel and owned by it.
+void FilterAnbringen(QObject* ziel, std::function<bool(QEvent*)> filter);
+
+bool IstEnter(const QKeyEvent* taste);

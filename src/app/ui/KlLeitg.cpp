@@ -1,5 +1,7 @@
 #include "KlLeitg.h"
 
+#include "Eingabehilfen.h"
+
 #include "app/Dateneingabe.h"
 #include "model/Meldung.h"
 #include "model/Projekt.h"
@@ -92,8 +94,7 @@ void TFKlLeitg::KuerzelPruefen(QTableWidgetItem* zelle) {
 
 void TFKlLeitg::keyPressEvent(QKeyEvent* taste) {
     // Enter belongs to the grid: it checks the cell instead of pressing the default button.
-    const bool enter = taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter;
-    if (enter && (focusWidget() == Gitter || Gitter->isAncestorOf(focusWidget()))) {
+    if (IstEnter(taste) && (focusWidget() == Gitter || Gitter->isAncestorOf(focusWidget()))) {
         if (focusWidget() == Gitter) KuerzelPruefen(Gitter->currentItem());
         taste->accept();
         return;

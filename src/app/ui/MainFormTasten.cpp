@@ -3,6 +3,7 @@
 #include "MainForm.h"
 
 #include "Baumknoten.h"
+#include "Eingabehilfen.h"
 #include "Personenmodell.h"
 
 #include <QAction>
@@ -24,37 +25,19 @@ using namespace Baumknoten;
 
 namespace {
 
-class TTastenFilter : public QObject {
-public:
-    TTastenFilter(QWidget* ziel, std::function<bool(QKeyEvent*)> taste)
-        : QObject(ziel)
-        , Taste(std::move(taste)) {
-        ziel->installEventFilter(this);
-    }
-    bool eventFilter(QObject*, QEvent* ereignis) override {
-        return ereignis->type() == QEvent::KeyPress && Taste(static_cast<QKeyEvent*>(ereignis));
-    }
-
-private:
-    std::function<bool(QKeyEvent*)> Taste;
-};
+void Tastenfilter(QWidget* ziel, std::function<bool(QKeyEvent*)> taste) {
+    FilterAnbringen(ziel, [taste = std::move(taste)](QEvent* e) {
+        return e->type() == QEvent::KeyPress && taste(static_cast<QKeyEvent*>(e));
+    });
+}
 
 // Watches the focus and the mouse of a widget without taking the events from it.
-class TBeobachter : public QObject {
-public:
-    TBeobachter(QWidget* ziel, std::function<void(QEvent*)> ereignis)
-        : QObject(ziel)
-        , Ereignis(std::move(ereignis)) {
-        ziel->installEventFilter(this);
-    }
-    bool eventFilter(QObject*, QEvent* ereignis) override {
-        Ereignis(ereignis);
+void Beobachten(QWidget* ziel, std::function<void(QEvent*)> ereignis) {
+    FilterAnbringen(ziel, [ereignis = std::move(ereignis)](QEvent* e) {
+        ereignis(e);
         return false;
-    }
-
-private:
-    std::function<void(QEvent*)> Ereignis;
-};
+    });
+}
 
 // A focus change of this kind made by the user; one that comes with a pop-up menu or another window is none.
 bool NutzerFokus(const QEvent* ereignis, QEvent::Type art) {
@@ -63,41 +46,37 @@ bool NutzerFokus(const QEvent* ereignis, QEvent::Type art) {
     return grund != Qt::PopupFocusReason && grund != Qt::ActiveWindowFocusReason;
 }
 
-bool IstEnter(const QKeyEvent* taste) {
-    return taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter;
-}
-
 } // namespace
 
 void TVELWnd::EingabeAnschliessen() {
-    new TTastenFilter(LVEltern, [this](QKeyEvent* t) { return LVElternTaste(t); });
-    new TTastenFilter(KuerzE, [this](QKeyEvent* t) { return KuerzETaste(t); });
-    new TTastenFilter(TVKinder, [this](QKeyEvent* t) { return TVKinderTaste(t); });
-    new TTastenFilter(LVLehrer, [this](QKeyEvent* t) { return LVLehrerTaste(t); });
+    Tastenfilter(LVEltern, [this](QKeyEvent* t) { return LVElternTaste(t); });
+    Tastenfilter(KuerzE, [this](QKeyEvent* t) { return KuerzETaste(t); });
+    Tastenfilter(TVKinder, [this](QKeyEvent* t) { return TVKinderTaste(t); });
+    Tastenfilter(LVLehrer, [this](QKeyEvent* t) { return LVLehrerTaste(t); });
     connect(KuerzE, &QLineEdit::textChanged, this, &TVELWnd::KuerzEChange);
     // Entering the request box ends the teacher selection but keeps the Kürzel it wrote there.
-    new TBeobachter(KuerzE, [this](QEvent* e) {
+    Beobachten(KuerzE, [this](QEvent* e) {
         if (NutzerFokus(e, QEvent::FocusIn)) LehrerauswahlAufheben();
         if (NutzerFokus(e, QEvent::FocusOut) && !BtnAddG->isEnabled() && !KindFolgt) LblEingabetaste->clear();
     });
     // Work in the search box, the class filter or the family list is work on the families.
     for (QWidget* feld : std::initializer_list<QWidget*>{SuchE, ComboKlassen}) {
-        new TTastenFilter(feld, [this](QKeyEvent* t) {
+        Tastenfilter(feld, [this](QKeyEvent* t) {
             if (!IstEnter(t)) return false;
             LVEltern->setFocus();
             return true;
         });
-        new TBeobachter(feld, [this](QEvent* e) {
+        Beobachten(feld, [this](QEvent* e) {
             if (e->type() == QEvent::FocusIn) BuElt->setChecked(true);
         });
     }
-    new TBeobachter(LVEltern->viewport(), [this](QEvent* e) {
+    Beobachten(LVEltern->viewport(), [this](QEvent* e) {
         if (e->type() != QEvent::MouseButtonPress) return;
         Tippsuche.clear();
         BuElt->setChecked(true);
         if (!Programmwerte.ZeitSplash) ChBhotZL->setChecked(false);
     });
-    new TBeobachter(LVEltern, [this](QEvent* e) {
+    Beobachten(LVEltern, [this](QEvent* e) {
         if (e->type() == QEvent::FocusOut) Tippsuche.clear();
     });
     for (QToolButton* knopf : {SpBLoeG, TipBtn})

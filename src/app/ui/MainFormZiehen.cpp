@@ -4,6 +4,7 @@
 #include "MainForm.h"
 
 #include "Baumknoten.h"
+#include "Eingabehilfen.h"
 #include "Ziehzeiger.h"
 #include "app/Dateneingabe.h"
 
@@ -29,17 +30,6 @@ namespace {
 constexpr int Ziehschwelle = 100;
 
 const char* const KuerzelText = "(Kürzel)";
-
-class TFilter : public QObject {
-public:
-    TFilter(QObject* eltern, std::function<bool(QObject*, QEvent*)> filter)
-        : QObject(eltern)
-        , Filter(std::move(filter)) {}
-    bool eventFilter(QObject* objekt, QEvent* ereignis) override { return Filter(objekt, ereignis); }
-
-private:
-    std::function<bool(QObject*, QEvent*)> Filter;
-};
 
 bool Ueber(const QWidget* w, const QPoint& global) {
     return w->isVisible() && w->rect().contains(w->mapFromGlobal(global));
@@ -89,7 +79,7 @@ private:
     TVELWnd& F;
     // Compared only: while the window is destroyed, the filter may still see events of the lists.
     const QObject* LehrerFlaeche;
-    TFilter* Tastensperre;
+    TEreignisFilter* Tastensperre;
     std::array<QCursor, 9> Zeigerbilder;
 
     TArt Art = TArt::Keine;
@@ -121,7 +111,7 @@ TZiehen::TZiehen(TVELWnd& fenster)
     : QObject(&fenster)
     , F(fenster)
     , LehrerFlaeche(fenster.LVLehrer->viewport())
-    , Tastensperre(new TFilter(this, [this](QObject*, QEvent* e) { return Taste(e); })) {
+    , Tastensperre(new TEreignisFilter(this, [this](QEvent* e) { return Taste(e); })) {
     for (int n = 0; n < static_cast<int>(Zeigerbilder.size()); ++n)
         Zeigerbilder[static_cast<size_t>(n)] =
             ZiehzeigerLaden(static_cast<TZiehzeiger>(n + static_cast<int>(TZiehzeiger::Lehrer)));
@@ -294,8 +284,7 @@ bool TZiehen::Taste(QEvent* ereignis) {
     taste->accept();
     if (ereignis->type() == QEvent::ShortcutOverride) return true;
     // Enter would run the default add command, which cancels a request drag instead.
-    const bool enter = taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter;
-    if (taste->key() == Qt::Key_Escape || (enter && Art == TArt::Gespraech)) Abbrechen();
+    if (taste->key() == Qt::Key_Escape || (IstEnter(taste) && Art == TArt::Gespraech)) Abbrechen();
     return true;
 }
 
