@@ -1,6 +1,7 @@
 #include "Cp1252.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -42,4 +43,59 @@ QByteArray NachCp1252(const QString& text) {
     }
     daten.truncate(n);
     return daten;
+}
+
+namespace {
+
+// Letters that keep no base letter when their accent is dropped.
+constexpr std::pair<char16_t, char16_t> Grundbuchstaben[] = {
+    {u'ı', u'i'},      {u'ł', u'l'},      {u'Ł', u'L'},      {u'đ', u'd'}, {u'Đ', u'D'}, {u'ħ', u'h'},
+    {u'Ħ', u'H'},      {u'ŧ', u't'},      {u'Ŧ', u'T'},      {u'ŀ', u'l'}, {u'Ŀ', u'L'}, {u'ĸ', u'k'},
+    {u'ſ', u's'},      {u'ə', u'e'},      {u'Ə', u'E'},      {u'ŋ', u'n'}, {u'Ŋ', u'N'}, {u'ɨ', u'i'},
+    {u'\u2010', u'-'}, {u'\u2011', u'-'}, {u'\u2212', u'-'},
+};
+
+bool Darstellbar(char16_t c) {
+    return c != u'?' && NachByte(c) != '?';
+}
+
+// The stored form of one character outside the code page: its letters without accents, else "?".
+QString Ersatz(char32_t zeichen) {
+    for (const auto& [von, nach] : Grundbuchstaben)
+        if (von == zeichen) return QString(QChar(nach));
+    // An accent typed on its own after its letter is dropped with it.
+    const auto art = QChar::category(zeichen);
+    if (art == QChar::Mark_NonSpacing || art == QChar::Mark_Enclosing) return {};
+    const QString zerlegt = QString::fromUcs4(&zeichen, 1).normalized(QString::NormalizationForm_KD);
+    QString ersatz;
+    for (const QChar c : zerlegt) {
+        if (c.category() == QChar::Mark_NonSpacing || c.category() == QChar::Mark_Enclosing) continue;
+        if (!Darstellbar(c.unicode())) return QStringLiteral("?");
+        ersatz += c;
+    }
+    return ersatz.isEmpty() ? QStringLiteral("?") : ersatz;
+}
+
+} // namespace
+
+QString Speicherform(const QString& eingabe) {
+    if (std::all_of(eingabe.begin(), eingabe.end(),
+                    [](QChar c) { return c == u'?' || Darstellbar(c.unicode()); }))
+        return eingabe;
+    // Composed first, so that a letter typed with a separate accent finds its code-page form ("e" + "´" →
+    // "é").
+    const QString text = eingabe.normalized(QString::NormalizationForm_C);
+    QString form;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (c == u'?' || Darstellbar(c)) {
+            form += QChar(c);
+            continue;
+        }
+        char32_t zeichen = c;
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            zeichen = QChar::surrogateToUcs4(c, text.at(++i).unicode());
+        form += Ersatz(zeichen);
+    }
+    return form;
 }

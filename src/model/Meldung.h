@@ -13,3 +13,13 @@ public:
     virtual Antwort Meldung(const QString& text, const QString& titel, MeldungsArt art,
                             Knoepfe knoepfe = Knoepfe::OK, Antwort vorgabe = Antwort::OK) = 0;
 };
+
+// Answers every message with its default and counts them: for trial reads whose messages nobody sees.
+class TStilleMeldung : public TMeldung {
+public:
+    int Anzahl = 0;
+    Antwort Meldung(const QString&, const QString&, MeldungsArt, Knoepfe, Antwort vorgabe) override {
+        ++Anzahl;
+        return vorgabe;
+    }
+};

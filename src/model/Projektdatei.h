@@ -12,7 +12,9 @@ class TMeldung;
 class TProjekt;
 class TVELMemStream;
 
-enum class TLeseErgebnis { Gelesen, KeinProjekt, Lesefehler };
+// AktuellesFormat: a legacy mode was asked for a file that reads cleanly in the current layout; it would
+// read garbage, so nothing was read.
+enum class TLeseErgebnis { Gelesen, KeinProjekt, Lesefehler, AktuellesFormat };
 
 // What opening a project takes from outside the file.
 struct TLeseOptionen {
@@ -46,6 +48,11 @@ TLeseErgebnis ProjektLaden(const QString& pfad, TProjekt& neu, TMeldung& meldung
                            const TLeseOptionen& optionen);
 TLeseErgebnis ProjektLesen(const QByteArray& daten, TProjekt& neu, TMeldung& meldung,
                            const TLeseOptionen& optionen);
+
+// The legacy mode in which a file that failed to read in the current layout reads cleanly, if any.
+enum class TAltformat { Aktuell, OhneKindNachname, DatumAlsText };
+TAltformat PassendesAltformat(const QString& pfad);
+TLeseOptionen AltformatOptionen(TAltformat format);
 
 // Frees slot entries that name no conversation; true (after telling the user) when any was found, so
 // that the caller marks the project changed.

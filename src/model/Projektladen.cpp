@@ -201,8 +201,36 @@ TLeseErgebnis ProjektLaden(const QString& pfad, TProjekt& neu, TMeldung& meldung
     return ProjektLesen(daten, neu, meldung, optionen);
 }
 
+namespace {
+
+bool LiestSauber(const QByteArray& daten, const TLeseOptionen& optionen) {
+    TProjekt probe;
+    TStilleMeldung still;
+    return ProjektLesen(daten, probe, still, optionen) == TLeseErgebnis::Gelesen && still.Anzahl == 0;
+}
+
+} // namespace
+
+TLeseOptionen AltformatOptionen(TAltformat format) {
+    TLeseOptionen optionen;
+    optionen.OhneKindNachname = format != TAltformat::Aktuell;
+    optionen.DatumAlsText = format == TAltformat::DatumAlsText;
+    return optionen;
+}
+
+TAltformat PassendesAltformat(const QString& pfad) {
+    QByteArray daten;
+    QString fehler;
+    if (!DateiLesen(pfad, daten, fehler)) return TAltformat::Aktuell;
+    for (const TAltformat format : {TAltformat::OhneKindNachname, TAltformat::DatumAlsText})
+        if (LiestSauber(daten, AltformatOptionen(format))) return format;
+    return TAltformat::Aktuell;
+}
+
 TLeseErgebnis ProjektLesen(const QByteArray& daten, TProjekt& p, TMeldung& meldung,
                            const TLeseOptionen& optionen) {
+    if ((optionen.OhneKindNachname || optionen.DatumAlsText) && LiestSauber(daten, TLeseOptionen()))
+        return TLeseErgebnis::AktuellesFormat;
     TVELMemStream s(daten);
     const QByteArray magic = s.KurzText();
     const int version = s.LeseOK ? ProjektVersion(magic) : -1;

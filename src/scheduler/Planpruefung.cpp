@@ -2,6 +2,7 @@
 
 #include "model/Projekt.h"
 
+#include <QSet>
 #include <unordered_map>
 
 namespace {
@@ -21,6 +22,22 @@ public:
         for (const auto& g : P.Gespraechsliste) {
             if (!NachNummer.emplace(g->Nummer, g.get()).second)
                 Befunde << QStringLiteral("Die Gesprächsnummer %1 kommt mehrfach vor.").arg(g->Nummer);
+        }
+    }
+
+    // A file names a conversation's teacher by Kürzel and its child by first name: a name given twice
+    // sends the conversations of both to the first.
+    void Namen() {
+        QSet<QString> kuerzel;
+        for (const auto& l : P.Lehrerliste)
+            if (!Zaehlen(kuerzel, l->Kuerzel))
+                Befunde << QStringLiteral("Das Kürzel „%1“ ist mehrfach vergeben.").arg(l->Kuerzel);
+        for (const auto& e : P.Elternliste) {
+            QSet<QString> vornamen;
+            for (const auto& k : e->Kinder)
+                if (!Zaehlen(vornamen, k->Vorname))
+                    Befunde << QStringLiteral("%1: Der Vorname „%2“ kommt mehrfach vor.")
+                                   .arg(PersonText(*e), k->Vorname);
         }
     }
 
@@ -99,6 +116,12 @@ public:
     }
 
 private:
+    static bool Zaehlen(QSet<QString>& schon, const QString& name) {
+        const auto vorher = schon.size();
+        schon.insert(name);
+        return schon.size() > vorher;
+    }
+
     const TProjekt& P;
     std::unordered_map<int, const TGespraech*> NachNummer;
 };
@@ -107,6 +130,7 @@ private:
 
 QStringList PlanPruefen(const TProjekt& projekt) {
     TPruefung pruefung(projekt);
+    pruefung.Namen();
     pruefung.Gespraeche();
     for (const auto& e : projekt.Elternliste) {
         pruefung.Eintraege(*e, true);

@@ -42,10 +42,19 @@ QWidget* Fokus(QDialog& d) {
     return d.focusWidget() ? d.focusWidget() : &d;
 }
 
+void Tippen(QWidget* ziel, const QString& text) {
+    // Letter by letter as the keyboard sends them; a character beyond 16 bits comes as one event.
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype n = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        QTest::sendKeyEvent(QTest::Click, ziel, Qt::Key_unknown, text.mid(i, n), Qt::NoModifier);
+        i += n - 1;
+    }
+}
+
 TSchritt Eingaben(const QStringList& teile) {
     return [teile](QDialog& d) {
         for (const QString& t : teile) {
-            QTest::keyClicks(Fokus(d), t);
+            Tippen(Fokus(d), t);
             QTest::keyClick(Fokus(d), Qt::Key_Return);
         }
     };

@@ -38,6 +38,8 @@ private:
 
 // The dialog's focus widget, or the dialog.
 QWidget* Fokus(QDialog& d);
+// Types any text, umlauts and letters of other alphabets too.
+void Tippen(QWidget* ziel, const QString& text);
 // Types into the dialog's focus and ends each part with Enter.
 TSchritt Eingaben(const QStringList& teile);
 TSchritt Abbrechen();

@@ -211,24 +211,53 @@ private Q_SLOTS:
         QCOMPARE(t.Fenster->Projekt->RueckListe.Count() == 0, oeffnenGefragt);
     }
 
-    // A damaged file leaves the open project as it was, and the program goes on.
+    // A file that cannot be read leaves the open project, its name and its state as they were, and the
+    // program goes on; a current file is never read in a legacy mode, where it would load garbage.
+    void lesefehler_data() {
+        QTest::addColumn<bool>("gekuerzt");
+        QTest::addColumn<bool>("altformat");
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("beschädigt") << true << false
+                                    << "Lesefehler: Die Datei „Kaputt.pdt“ ist beschädigt oder unvollständig "
+                                       "und konnte nicht gelesen werden.\rDas geöffnete Projekt bleibt "
+                                       "unverändert.";
+        QTest::newRow("aktuelle Datei als Altformat")
+            << false << true
+            << "Lesefehler: Die Datei „Kaputt.pdt“ hat das aktuelle Dateiformat und kann nicht als veraltetes "
+               "Dateiformat gelesen werden.\rÖffnen Sie sie über \"Projekt öffnen...\".\rDas geöffnete "
+               "Projekt bleibt unverändert.";
+        QTest::newRow("beschädigt als Altformat")
+            << true << true
+            << "Lesefehler: Die Datei „Kaputt.pdt“ lässt sich auch als veraltetes Dateiformat nicht lesen; sie "
+               "ist beschädigt oder unvollständig.\rDas geöffnete Projekt bleibt unverändert.";
+    }
     void lesefehler() {
+        QFETCH(bool, gekuerzt);
+        QFETCH(bool, altformat);
+        QFETCH(QString, meldung);
         TProjektTest t;
         const QString datei = ProjektdateiAnlegen(t.Pfad("Kaputt.pdt"));
         QFile f(datei);
-        QVERIFY(f.open(QIODevice::ReadWrite));
-        QVERIFY(f.resize(f.size() / 2));
-        f.close();
+        if (gekuerzt) {
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.resize(f.size() / 2));
+            f.close();
+        }
         const TProjekt* vorher = t.Fenster->Projekt.get();
+        const int familien = vorher->Elternliste.Count();
         t.Meldung.Antworten = {Antwort::Nein};
         t.Dateiwahl.Antworten = {datei};
-        t.Fenster->PDTopen1->trigger();
+        (altformat ? t.Fenster->AltOhneNachname1 : t.Fenster->PDTopen1)->trigger();
         QCOMPARE(t.Fenster->Projekt.get(), vorher);
-        QCOMPARE(t.Meldung.Protokoll.size(), 2);
-        QVERIFY(t.Meldung.Protokoll[1].Text.startsWith(
-            QStringLiteral("Lesefehler: Vielleicht ein veraltetes Dateiformat?\rDas geöffnete Projekt bleibt "
-                           "unverändert.")));
+        QCOMPARE(t.Fenster->Projekt->Elternliste.Count(), familien);
+        QCOMPARE(t.Meldung.Protokoll.constLast().Text, meldung);
+        QCOMPARE(t.Meldung.Protokoll.constLast().Titel, "Fehler");
+        if (altformat)
+            QVERIFY(t.Meldung.Protokoll[1].Text.contains(
+                QStringLiteral("wiederholen dann den Vorgang über \"Projekt öffnen...\"!")));
         QCOMPARE(t.Fenster->Projektname, "Proj-0");
+        QCOMPARE(t.Fenster->Projektdatei, t.Pfad("Proj-0"));
+        QVERIFY(t.Fenster->Geaendert);
     }
 
     void wechsellaufwerk_data() {

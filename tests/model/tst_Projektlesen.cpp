@@ -178,6 +178,50 @@ private Q_SLOTS:
         QCOMPARE(p.NotizText, QStringLiteral("Räume prüfen\r\nAula frei"));
     }
 
+    // A legacy mode would read a current file as garbage: it is refused, and nothing is read.
+    void aktuelleDateiNichtAlsAltformat_data() {
+        QTest::addColumn<int>("format");
+        QTest::newRow("OhneKindNachname") << int(TAltformat::OhneKindNachname);
+        QTest::newRow("DatumAlsText") << int(TAltformat::DatumAlsText);
+    }
+    void aktuelleDateiNichtAlsAltformat() {
+        QFETCH(int, format);
+        TProjekt p;
+        TSkriptMeldung m;
+        QCOMPARE(Lesen(Beispielprojekt(), p, m, AltformatOptionen(TAltformat(format))),
+                 TLeseErgebnis::AktuellesFormat);
+        QVERIFY(m.Protokoll.isEmpty());
+        QVERIFY(p.Elternliste.Leer() && p.Lehrerliste.Leer());
+    }
+
+    // After a failed read in the current layout, the mode in which the file reads cleanly is named.
+    void passendesAltformat_data() {
+        QTest::addColumn<bool>("ohneNachname");
+        QTest::addColumn<bool>("datumAlsText");
+        QTest::addColumn<bool>("gekuerzt");
+        QTest::addColumn<int>("format");
+        QTest::newRow("aktuell") << false << false << false << int(TAltformat::Aktuell);
+        QTest::newRow("beschädigt") << false << false << true << int(TAltformat::Aktuell);
+        QTest::newRow("ohne Nachnamen") << true << false << false << int(TAltformat::OhneKindNachname);
+        QTest::newRow("Datum als Text") << true << true << false << int(TAltformat::DatumAlsText);
+    }
+    void passendesAltformat() {
+        QFETCH(bool, ohneNachname);
+        QFETCH(bool, datumAlsText);
+        QFETCH(bool, gekuerzt);
+        QFETCH(int, format);
+        TProjektF f = Beispielprojekt(3);
+        f.OhneKindNachname = ohneNachname;
+        f.DatumAlsText = datumAlsText;
+        QByteArray daten = Projektdatei(f);
+        if (gekuerzt) daten.chop(daten.size() / 2);
+        QTemporaryDir ordner;
+        QFile datei(ordner.filePath(QStringLiteral("alt.pdt")));
+        QVERIFY(datei.open(QIODevice::WriteOnly) && datei.write(daten) == daten.size());
+        datei.close();
+        QCOMPARE(int(PassendesAltformat(datei.fileName())), format);
+    }
+
     void textdatum_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QDate>("datum");

@@ -29,6 +29,29 @@ private Q_SLOTS:
         QCOMPARE(NachCp1252(QString::fromUtf8("a😀b")), QByteArray("a?b"));
     }
 
+    void speicherform_data() {
+        QTest::addColumn<QString>("ein");
+        QTest::addColumn<QString>("form");
+        const auto zeile = [](const char* name, const char* ein, const char* form) {
+            QTest::newRow(name) << QString::fromUtf8(ein) << QString::fromUtf8(form);
+        };
+        zeile("code page bleibt", "Weiß-Müller Œuvre € „x“ ?", "Weiß-Müller Œuvre € „x“ ?");
+        zeile("polnisch", "Łukasz Śliwiński Źdźbło żółć", "Lukasz Sliwinski Zdzblo zólc");
+        zeile("türkisch", "Yılmaz Ayşe Ğürsel İnce", "Yilmaz Ayse Gürsel Ince");
+        zeile("weitere Grundbuchstaben", "Đorđe Dvořák Ħal", "Dorde Dvorák Hal");
+        zeile("getrennter Akzent", "Rene\xcc\x81 s\xcc\xa8", "René s");
+        zeile("Ligatur", "\xef\xac\x81", "fi");
+        zeile("kein Buchstabe", "Weiß-Müller 😀", "Weiß-Müller ?");
+        zeile("Schrift ohne Grundbuchstaben", "Иван 李", "???? ?");
+    }
+    void speicherform() {
+        QFETCH(QString, ein);
+        QFETCH(QString, form);
+        QCOMPARE(Speicherform(ein), form);
+        // The stored form is what a save and a reload give back.
+        QCOMPARE(AusCp1252(NachCp1252(form)), form);
+    }
+
     void textHelfer_data() {
         QTest::addColumn<QString>("ein");
         QTest::addColumn<QString>("getrimmt");

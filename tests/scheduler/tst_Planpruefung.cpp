@@ -34,6 +34,12 @@ private Q_SLOTS:
         QTest::newRow("zu langer Block")
             << TStoerung([](TProjektBauer& b) { b.Wunsch(b.Kind("Maier", "Anna"), "C", 2); })
             << QStringList{"Familie 1 (Maier): 3 Termine in Folge ab 01.03.27, 14:00, erlaubt sind 2."};
+        QTest::newRow("Kürzel doppelt")
+            << TStoerung([](TProjektBauer& b) { b.Lehrer("B")->Kuerzel = QStringLiteral("A"); })
+            << QStringList{"Das Kürzel „A“ ist mehrfach vergeben."};
+        QTest::newRow("Vorname doppelt")
+            << TStoerung([](TProjektBauer& b) { b.Kind("Maier", "Ben")->Vorname = QStringLiteral("Anna"); })
+            << QStringList{"Familie 1 (Maier): Der Vorname „Anna“ kommt mehrfach vor."};
         QTest::newRow("ohne Grenze") << TStoerung([](TProjektBauer& b) {
             b.Wunsch(b.Kind("Maier", "Anna"), "C", 2);
             b.p.MaximalBlock_El = 0;

@@ -1,5 +1,6 @@
 #include "Generator.h"
 
+#include "model/Cp1252.h"
 #include "model/Datumstexte.h"
 #include "model/Projekt.h"
 #include "timeframe/ZRahmen.h"
@@ -45,7 +46,10 @@ public:
     // Independent of the standard library's distributions, so every machine makes the same project.
     int Zahl(int n) { return static_cast<int>(Gen() % static_cast<uint32_t>(n)); }
     bool Prozent(int p) { return Zahl(100) < p; }
-    template <class T, size_t N> QString Aus(const T (&feld)[N]) { return QString::fromUtf8(feld[Zahl(N)]); }
+    // In the form a project file stores, as if typed in by the office ("Yılmaz" becomes "Yilmaz").
+    template <class T, size_t N> QString Aus(const T (&feld)[N]) {
+        return Speicherform(QString::fromUtf8(feld[Zahl(N)]));
+    }
 
 private:
     std::mt19937 Gen;
@@ -54,7 +58,6 @@ private:
 QString KuerzelAus(const QString& name) {
     QString basis = name;
     basis.replace(u'ä', "ae").replace(u'ö', "oe").replace(u'ü', "ue").replace(u'ß', "ss").replace(u'Ö', "Oe");
-    basis.remove(QChar(u'ı'));
     return basis.left(3).toUpper();
 }
 

@@ -20,6 +20,7 @@ int ProjektFuerBefehl(const QString& pfad, TProjekt& projekt) {
     case TLeseErgebnis::KeinProjekt:
         return 1;
     case TLeseErgebnis::Lesefehler:
+    case TLeseErgebnis::AktuellesFormat: // only for the legacy modes, which no command uses
         break;
     }
     QTextStream(stderr) << "Lesefehler: Die Datei " << pfad << " ist beschädigt oder unvollständig.\n";

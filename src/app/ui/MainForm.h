@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Projekt.h"
+#include "model/Projektdatei.h"
 #include "settings/Einstellungen.h"
 #include "settings/ui/Options.h"
 
@@ -105,7 +106,6 @@ public:
     void Info1Click();
 
     // Project commands (MainFormProjekt.cpp, MainFormSpeichern.cpp).
-    enum class TAltformat { Aktuell, OhneKindNachname, DatumAlsText };
     enum class TSpeicherArt { Speichern, SpeichernUnter, Sicherungskopie };
     QString ProjektNameVorgabe; // name of an unsaved new project, "Proj-0", "Proj-1", ...
     void PDTneu1Click();

@@ -4,6 +4,7 @@
 
 #include "Listendelegate.h"
 #include "Personenmodell.h"
+#include "Speicherbar.h"
 #include "Symbole.h"
 
 #include <QCheckBox>
@@ -116,6 +117,7 @@ QWidget* TVELWnd::MittelTeil() {
     SuchE = new QLineEdit(teil);
     auto* suchText = new QLabel(QStringLiteral("Eltern &suchen ..."), teil);
     suchText->setBuddy(SuchE);
+    NurSpeicherbar(this, nullptr, {SuchE});
     connect(SuchE, &QLineEdit::textChanged, this, &TVELWnd::SuchEChange);
 
     auto* kinder = new QGroupBox(QStringLiteral("Kinder"), teil);
@@ -147,6 +149,7 @@ QWidget* TVELWnd::MittelTeil() {
     LbKind->setFont(fett);
     KuerzE = new QLineEdit(gespraeche);
     KuerzE->setEnabled(false);
+    NurSpeicherbar(this, &Meldungen, {KuerzE});
     QPalette blau = KuerzE->palette();
     blau.setColor(QPalette::Text, Qt::blue);
     KuerzE->setPalette(blau);

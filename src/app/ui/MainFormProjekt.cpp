@@ -16,18 +16,38 @@
 
 namespace {
 
-// The reader leaves the open project untouched on a damaged file, so the program goes on; the hint
-// names the entries through which the older layouts are read.
-const char* const LesefehlerMeldung =
-    "Lesefehler: Vielleicht ein veraltetes Dateiformat?\rDas geöffnete Projekt bleibt unverändert.\r\r"
-    "Möglicherweise haben Sie eine Chance, wenn Sie die Datei über \"Veraltetes Dateiformat öffnen\" im "
-    "Menü \"Datei\" einlesen!";
-
 const char* const AltformatMeldung =
     "Sie haben den Modus zum Öffnen eines veralteten Dateiformats eingeschaltet. Wählen Sie im Dialog zum "
     "Öffnen der Datei 'Abbrechen', wenn dies ein Versehen war und wiederholen dann den Vorgang über "
-    "\"Projekt ö&ffnen...\"!\r(Eine Datei im aktuell gültigen Format wird sonst beim Einlesen einen Fehler "
+    "\"Projekt öffnen...\"!\r(Eine Datei im aktuell gültigen Format wird sonst beim Einlesen einen Fehler "
     "verursachen!)";
+
+// The reader leaves the open project untouched on a file it cannot read, so the program goes on.
+QString LesefehlerText(const QString& datei, TLeseErgebnis ergebnis, TAltformat format) {
+    const QString name = QFileInfo(datei).fileName();
+    const QString bleibt = QStringLiteral("\rDas geöffnete Projekt bleibt unverändert.");
+    if (ergebnis == TLeseErgebnis::AktuellesFormat)
+        return QStringLiteral("Lesefehler: Die Datei „%1“ hat das aktuelle Dateiformat und kann nicht als "
+                              "veraltetes Dateiformat gelesen werden.\rÖffnen Sie sie über \"Projekt "
+                              "öffnen...\".")
+                   .arg(name) +
+               bleibt;
+    if (format != TAltformat::Aktuell)
+        return QStringLiteral("Lesefehler: Die Datei „%1“ lässt sich auch als veraltetes Dateiformat nicht "
+                              "lesen; sie ist beschädigt oder unvollständig.")
+                   .arg(name) +
+               bleibt;
+    QString text = QStringLiteral("Lesefehler: Die Datei „%1“ ist beschädigt oder unvollständig und konnte "
+                                  "nicht gelesen werden.")
+                       .arg(name) +
+                   bleibt;
+    if (const TAltformat alt = PassendesAltformat(datei); alt != TAltformat::Aktuell)
+        text += QStringLiteral("\r\rSie lässt sich aber in einem veralteten Dateiformat lesen: Öffnen Sie sie "
+                               "im Menü \"Datei\" über \"Veraltetes Dateiformat öffnen\" - \"%1\".")
+                    .arg(alt == TAltformat::DatumAlsText ? QStringLiteral("Mit Datum als Text...")
+                                                         : QStringLiteral("Ohne Nachnamen der Kinder..."));
+    return text;
+}
 
 } // namespace
 
@@ -107,9 +127,7 @@ void TVELWnd::Oeffnen(TAltformat format, bool sicherungskopie) {
 
 void TVELWnd::ProjektOeffnen(const QString& datei, TAltformat format) {
     auto neu = std::make_unique<TProjekt>();
-    TLeseOptionen optionen;
-    optionen.OhneKindNachname = format != TAltformat::Aktuell;
-    optionen.DatumAlsText = format == TAltformat::DatumAlsText;
+    TLeseOptionen optionen = AltformatOptionen(format);
     optionen.LatKlBez = Programmwerte.LatKlBez;
     LayoutAusRegistry(Speicher, optionen.Layout);
 
@@ -123,9 +141,8 @@ void TVELWnd::ProjektOeffnen(const QString& datei, TAltformat format) {
         ProjektErsetzen(std::move(neu));
         TitelAktualisieren();
         if (ProjektPruefen(*Projekt, Meldungen)) Geaendert = SicherungFaellig = true;
-    } else if (gelesen == TLeseErgebnis::Lesefehler) {
-        Meldungen.Meldung(QString::fromUtf8(LesefehlerMeldung), QStringLiteral("Fehler"),
-                          MeldungsArt::Fehler);
+    } else if (gelesen != TLeseErgebnis::KeinProjekt) {
+        Meldungen.Meldung(LesefehlerText(datei, gelesen, format), QStringLiteral("Fehler"), MeldungsArt::Fehler);
     }
     if (Projekt) Projekt->RueckListe.Clear();
     AutoSicherung();

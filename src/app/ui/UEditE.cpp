@@ -1,6 +1,7 @@
 #include "UEditE.h"
 
 #include "Eingabehilfen.h"
+#include "Speicherbar.h"
 #include "model/Meldung.h"
 #include "model/TypFunc.h"
 
@@ -50,6 +51,7 @@ TFEditE::TFEditE(TMeldung& meldung, QWidget* parent)
     layout->addWidget(HakenHinweis);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
+    NurSpeicherbar(this, &Meldung, {TelE, AnrE, ZusE, NacE});
     AnredeKurzwahl(AnrE, true, true);
     GrossAnfang(NacE);
     auto* anredeWechsel = new QAction(this);

@@ -1,6 +1,7 @@
 #include "UEditK.h"
 
 #include "Eingabehilfen.h"
+#include "Speicherbar.h"
 #include "model/Meldung.h"
 #include "model/TypFunc.h"
 
@@ -29,6 +30,7 @@ TFEditK::TFEditK(TMeldung& meldung, QWidget* parent)
     layout->addLayout(knoepfe);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
+    NurSpeicherbar(this, &Meldung, {Edit1, Edit2, Edit3});
     GrossAnfang(Edit1);
     connect(OkBtn, &QPushButton::clicked, this, &TFEditK::OkBtnClick);
     connect(CancBtn, &QPushButton::clicked, this, &QDialog::reject);
