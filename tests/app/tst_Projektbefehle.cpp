@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -116,19 +117,77 @@ private Q_SLOTS:
         QCOMPARE(t.Fenster->Projektdatei, t.Pfad("Schule.pdt"));
     }
 
-    // An opened backup x.pd~ is saved as x.pdt in the same folder without a file dialog.
+    // An opened backup x.pd~ is saved as x.pdt in its folder without a file dialog; a backup restored
+    // from the hidden temporary folder asks where to save it, with its name in the project folder.
+    void wiederhergestelltSpeichern_data() {
+        QTest::addColumn<bool>("imTempOrdner");
+        QTest::newRow("eigener Ordner") << false;
+        QTest::newRow("temporärer Ordner") << true;
+    }
     void wiederhergestelltSpeichern() {
+        QFETCH(bool, imTempOrdner);
         TFensterTest t;
-        QVERIFY(!ProjektdateiAnlegen(t.Ordner.filePath("Schule.pdt")).isEmpty());
-        QVERIFY(QFile::rename(t.Ordner.filePath("Schule.pdt"), t.Ordner.filePath("Schule.pd~")));
-        t.Fenster->ProjektOeffnen(t.Ordner.filePath("Schule.pd~"));
+        QDir ordner(t.Ordner.path());
+        QVERIFY(ordner.mkdir(QStringLiteral("Projekte")));
+        const QString projekte = ordner.filePath(QStringLiteral("Projekte"));
+        t.Fenster->Projektpfad = projekte;
+        const QString sicherung = imTempOrdner ? ordner.filePath("Schule.pd~") : projekte + "/Schule.pd~";
+        QVERIFY(!ProjektdateiAnlegen(sicherung).isEmpty());
+        t.Fenster->ProjektOeffnen(sicherung);
         QCOMPARE(t.Fenster->windowTitle(), "VEL - [Schule.pdt - wiederhergestellt]");
         QVERIFY(t.Fenster->Geaendert);
+        const QString ziel = projekte + "/Schule.pdt";
+        t.Dateiwahl.Antworten = {ziel};
         t.Fenster->PDTsave1->trigger();
-        QVERIFY(t.Dateiwahl.Anfragen.isEmpty());
-        QVERIFY(QFile::exists(t.Ordner.filePath("Schule.pdt")));
-        QVERIFY(!QFile::exists(t.Ordner.filePath("Schule.pd~")));
+        QCOMPARE(t.Dateiwahl.Anfragen.size(), imTempOrdner ? 1 : 0);
+        if (imTempOrdner) {
+            QCOMPARE(t.Dateiwahl.Anfragen[0].Titel, "Projekt speichern");
+            QCOMPARE(t.Dateiwahl.Anfragen[0].Ordner, projekte);
+            QCOMPARE(t.Dateiwahl.Anfragen[0].Name, "Schule.pdt");
+            QVERIFY(!QFile::exists(ordner.filePath("Schule.pdt")));
+        }
+        QVERIFY(QFile::exists(ziel));
+        QCOMPARE(t.Fenster->Projektdatei, ziel);
+        QVERIFY(!QFile::exists(sicherung) || !imTempOrdner);
         QCOMPARE(t.Fenster->windowTitle(), "VEL - [Schule.pdt]");
+        QVERIFY(!t.Fenster->Geaendert);
+    }
+
+    // A new project restored after a crash has never been saved: Save asks for its file.
+    void neuesProjektWiederhergestellt() {
+        TFensterTest t;
+        t.Fenster->Projektpfad = t.Ordner.path();
+        QVERIFY(!ProjektdateiAnlegen(t.Ordner.filePath("Proj-0.pd~")).isEmpty());
+        t.Fenster->ProjektOeffnen(t.Ordner.filePath("Proj-0.pd~"));
+        t.Fenster->Save0->trigger();
+        QCOMPARE(t.Dateiwahl.Anfragen.size(), 1);
+        QCOMPARE(t.Dateiwahl.Anfragen[0].Name, "Proj-0.pdt");
+        QVERIFY(!QFile::exists(t.Ordner.filePath("Proj-0.pdt")));
+        QCOMPARE(t.Fenster->windowTitle(), "VEL - [Proj-0.pdt - wiederhergestellt]");
+        QVERIFY(t.Fenster->Geaendert);
+    }
+
+    // A save that fails leaves the file name, the caption and the change state as they were, also when
+    // it fails twice.
+    void speichernFehlgeschlagen() {
+        TProjektTest t;
+        t.Fenster->Projektname = QStringLiteral("Schule.pdt");
+        t.Fenster->Projektdatei = t.Pfad("Schule.pdt");
+        t.Fenster->TitelAktualisieren();
+        for (int versuch = 0; versuch < 2; ++versuch) {
+            t.Dateiwahl.Antworten = {t.Pfad("fehlt/Neu.pdt")};
+            t.Fenster->SaveN0->trigger();
+            QCOMPARE(t.Meldung.Titel().size(), versuch + 1);
+            QCOMPARE(t.Meldung.Titel().constLast(), "Fehler");
+            QCOMPARE(t.Fenster->Projektdatei, t.Pfad("Schule.pdt"));
+            QCOMPARE(t.Fenster->Projektname, "Schule.pdt");
+            QCOMPARE(t.Fenster->windowTitle(), "VEL - [Schule.pdt]");
+            QVERIFY(t.Fenster->Geaendert);
+            QVERIFY(!t.Fenster->Beschaeftigt);
+        }
+        t.Fenster->Save0->trigger();
+        QVERIFY(QFile::exists(t.Pfad("Schule.pdt")));
+        QVERIFY(!t.Fenster->Geaendert);
     }
 
     void sicherungskopie_data() {
@@ -151,7 +210,8 @@ private Q_SLOTS:
         t.Fenster->SichDisk1->trigger();
         QCOMPARE(t.Dateiwahl.Anfragen.size(), 1);
         QCOMPARE(t.Dateiwahl.Anfragen[0].Titel, "Sicherungskopie des Projekts speichern");
-        QVERIFY(t.Dateiwahl.Anfragen[0].Name.isEmpty());
+        QCOMPARE(t.Dateiwahl.Anfragen[0].Name, "Schule.pdt");
+        QCOMPARE(t.Dateiwahl.Anfragen[0].Ordner, DesktopOrdner());
         QVERIFY(QFile::exists(t.Pfad("Kopie.pdt")));
         QCOMPARE(t.Fenster->Projektdatei, t.Pfad("Schule.pdt"));
         if (!geaendert) {
@@ -223,12 +283,14 @@ private Q_SLOTS:
                                        "unverändert.";
         QTest::newRow("aktuelle Datei als Altformat")
             << false << true
-            << "Lesefehler: Die Datei „Kaputt.pdt“ hat das aktuelle Dateiformat und kann nicht als veraltetes "
+            << "Lesefehler: Die Datei „Kaputt.pdt“ hat das aktuelle Dateiformat und kann nicht als "
+               "veraltetes "
                "Dateiformat gelesen werden.\rÖffnen Sie sie über \"Projekt öffnen...\".\rDas geöffnete "
                "Projekt bleibt unverändert.";
         QTest::newRow("beschädigt als Altformat")
             << true << true
-            << "Lesefehler: Die Datei „Kaputt.pdt“ lässt sich auch als veraltetes Dateiformat nicht lesen; sie "
+            << "Lesefehler: Die Datei „Kaputt.pdt“ lässt sich auch als veraltetes Dateiformat nicht lesen; "
+               "sie "
                "ist beschädigt oder unvollständig.\rDas geöffnete Projekt bleibt unverändert.";
     }
     void lesefehler() {
@@ -301,13 +363,14 @@ private Q_SLOTS:
         QCOMPARE(t.Dateiwahl.Anfragen.size(), 1);
     }
 
-    // "Sicherungskopie öffnen..." starts on the desktop.
-    void sicherungskopieOeffnen() {
+    // The backup commands start on the desktop, or in the home folder when there is no desktop folder.
+    void desktopOrdner() {
+        const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+        QCOMPARE(DesktopOrdner(), QDir(desktop).exists() ? desktop : QDir::homePath());
         TFensterTest t;
         t.Fenster->SichOpen1->trigger();
         QCOMPARE(t.Dateiwahl.Anfragen.size(), 1);
-        QCOMPARE(t.Dateiwahl.Anfragen[0].Ordner,
-                 QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
+        QCOMPARE(t.Dateiwahl.Anfragen[0].Ordner, DesktopOrdner());
     }
 
     void neuesProjekt_data() {

@@ -25,3 +25,6 @@ public:
     // project should not be edited; empty otherwise.
     virtual QString Laufwerksart(const QString& datei) = 0;
 };
+
+// The user's desktop folder when it exists, else the home folder.
+QString DesktopOrdner();

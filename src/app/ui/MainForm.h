@@ -119,6 +119,8 @@ public:
     void PDTsaveN1Click();
     void SichDisk1Click();
     void Speichern(TSpeicherArt art);
+    // A new project and a restored backup have no file the user chose; Save asks for one.
+    bool OhneEigeneDatei() const;
     void TitelAktualisieren();
     // Opens a file without asking for it, as at start and after the file dialog.
     void ProjektOeffnen(const QString& datei, TAltformat format = TAltformat::Aktuell);

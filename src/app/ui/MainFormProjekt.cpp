@@ -12,7 +12,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace {
 
@@ -42,10 +41,11 @@ QString LesefehlerText(const QString& datei, TLeseErgebnis ergebnis, TAltformat 
                        .arg(name) +
                    bleibt;
     if (const TAltformat alt = PassendesAltformat(datei); alt != TAltformat::Aktuell)
-        text += QStringLiteral("\r\rSie lässt sich aber in einem veralteten Dateiformat lesen: Öffnen Sie sie "
-                               "im Menü \"Datei\" über \"Veraltetes Dateiformat öffnen\" - \"%1\".")
-                    .arg(alt == TAltformat::DatumAlsText ? QStringLiteral("Mit Datum als Text...")
-                                                         : QStringLiteral("Ohne Nachnamen der Kinder..."));
+        text +=
+            QStringLiteral("\r\rSie lässt sich aber in einem veralteten Dateiformat lesen: Öffnen Sie sie "
+                           "im Menü \"Datei\" über \"Veraltetes Dateiformat öffnen\" - \"%1\".")
+                .arg(alt == TAltformat::DatumAlsText ? QStringLiteral("Mit Datum als Text...")
+                                                     : QStringLiteral("Ohne Nachnamen der Kinder..."));
     return text;
 }
 
@@ -114,8 +114,7 @@ void TVELWnd::Oeffnen(TAltformat format, bool sicherungskopie) {
     if (format != TAltformat::Aktuell)
         Meldungen.Meldung(QString::fromUtf8(AltformatMeldung), QStringLiteral("Hinweis"),
                           MeldungsArt::Warnung);
-    const QString ordner =
-        sicherungskopie ? QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) : Projektpfad;
+    const QString ordner = sicherungskopie ? DesktopOrdner() : Projektpfad;
     const QString datei =
         Dateiwahl.OeffnenWaehlen({QString::fromUtf8("Projekt öffnen"),
                                   QStringLiteral("VEL-Projekte (*.pdt);;Alle Dateien (*.*)"),
@@ -142,7 +141,8 @@ void TVELWnd::ProjektOeffnen(const QString& datei, TAltformat format) {
         TitelAktualisieren();
         if (ProjektPruefen(*Projekt, Meldungen)) Geaendert = SicherungFaellig = true;
     } else if (gelesen != TLeseErgebnis::KeinProjekt) {
-        Meldungen.Meldung(LesefehlerText(datei, gelesen, format), QStringLiteral("Fehler"), MeldungsArt::Fehler);
+        Meldungen.Meldung(LesefehlerText(datei, gelesen, format), QStringLiteral("Fehler"),
+                          MeldungsArt::Fehler);
     }
     if (Projekt) Projekt->RueckListe.Clear();
     AutoSicherung();

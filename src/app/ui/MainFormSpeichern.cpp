@@ -7,7 +7,6 @@
 #include "model/Projektdatei.h"
 
 #include <QFileInfo>
-#include <QStandardPaths>
 
 void TVELWnd::PDTsave1Click() {
     Speichern(TSpeicherArt::Speichern);
@@ -21,24 +20,27 @@ void TVELWnd::SichDisk1Click() {
     Speichern(TSpeicherArt::Sicherungskopie);
 }
 
+bool TVELWnd::OhneEigeneDatei() const {
+    // A restored backup lies in the hidden temporary folder: saving it there would lose it for the user.
+    return Projektdatei.isEmpty() || Projektname == ProjektNameVorgabe ||
+           (Projektdatei.endsWith(u'~') && !TempOrdner.isEmpty() &&
+            QFileInfo(Projektdatei).absolutePath() + u'/' == TempOrdner);
+}
+
 void TVELWnd::Speichern(TSpeicherArt art) {
     if (!Projekt) return;
     Beschaeftigt = true;
     // An opened backup "x.pd~" is saved as the project file "x.pdt".
-    if (Projektdatei.endsWith(u'~')) {
-        Projektdatei.back() = u't';
-        Projektname = QFileInfo(Projektdatei).fileName();
-    }
-    const bool kopie = art == TSpeicherArt::Sicherungskopie;
     QString ziel = Projektdatei;
-    if (art != TSpeicherArt::Speichern || Projektname == ProjektNameVorgabe || Projektdatei.isEmpty()) {
+    if (ziel.endsWith(u'~')) ziel.back() = u't';
+    const bool kopie = art == TSpeicherArt::Sicherungskopie;
+    if (art != TSpeicherArt::Speichern || OhneEigeneDatei()) {
         TDateiAuswahl auswahl{QStringLiteral("Projekt speichern"),
                               QStringLiteral("VEL-Projekte (*.pdt);;Alle Dateien (*.*)"),
-                              QStringLiteral("pdt"), Projektpfad, Projektname};
+                              QStringLiteral("pdt"), Projektpfad, QFileInfo(ziel).fileName()};
         if (kopie) {
             auswahl.Titel = QStringLiteral("Sicherungskopie des Projekts speichern");
-            auswahl.Ordner = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-            auswahl.Name.clear();
+            auswahl.Ordner = DesktopOrdner();
         }
         ziel = Dateiwahl.SpeichernWaehlen(auswahl);
         if (ziel.isEmpty()) {
@@ -46,27 +48,22 @@ void TVELWnd::Speichern(TSpeicherArt art) {
             AutoSicherung();
             return;
         }
-        if (!kopie) {
-            Projektdatei = ziel;
-            Projektname = QFileInfo(ziel).fileName();
-        }
     }
 
     QString fehler;
     if (!ProjektSpeichern(*Projekt, ziel, fehler)) {
-        // The file that was there is untouched; the changes stay unsaved.
+        // The file that was there is untouched; the project keeps its file, name and changes.
         Beschaeftigt = false;
         Meldungen.Meldung(fehler, QStringLiteral("Fehler"), MeldungsArt::Fehler);
-        TitelAktualisieren();
         return;
-    }
-    if (!kopie) {
-        Geaendert = false;
-        SicherungenLoeschen(TempOrdner);
     }
     Beschaeftigt = false;
     SicherungAnstehend = false;
     if (!kopie) {
+        Projektdatei = ziel;
+        Projektname = QFileInfo(ziel).fileName();
+        Geaendert = false;
+        SicherungenLoeschen(TempOrdner);
         SicherungFaellig = false;
         TitelAktualisieren();
         return;
