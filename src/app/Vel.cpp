@@ -1,3 +1,4 @@
+#include "app/Uebersetzung.h"
 #include "app/ui/DesktopDateiwahl.h"
 #include "app/ui/DesktopMeldung.h"
 #include "app/ui/MainForm.h"
@@ -9,6 +10,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    QtDeutschLaden(&app);
     QApplication::setOrganizationName(QStringLiteral("Tarnwiek"));
 
     TEinzelInstanz instanz;

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QtEndian>
 #include <algorithm>
@@ -172,6 +173,33 @@ void TVELMemStream::SchreibeAnzahl(qsizetype anzahl, const char* liste) {
     SchreibeInt16(static_cast<int16_t>(anzahl));
 }
 
+namespace {
+
+// The system's error texts are English on most machines; the reason is told in German from what the
+// file system shows.
+QString LeseGrund(const QString& pfad) {
+    const QFileInfo datei(pfad);
+    if (!datei.exists()) return QStringLiteral("Die Datei existiert nicht.");
+    if (datei.isDir()) return QStringLiteral("Das ist ein Ordner, keine Datei.");
+    if (!datei.isReadable()) return QStringLiteral("Sie haben keine Berechtigung, die Datei zu lesen.");
+    return QStringLiteral("Der Datenträger meldet einen Fehler.");
+}
+
+QString SchreibGrund(const QString& pfad, QFileDevice::FileError fehler) {
+    const QFileInfo datei(pfad);
+    const QFileInfo ordner(datei.absolutePath());
+    if (!ordner.isDir()) return QStringLiteral("Der Ordner existiert nicht.");
+    if (datei.isDir()) return QStringLiteral("Unter diesem Namen gibt es bereits einen Ordner.");
+    if (!ordner.isWritable())
+        return QStringLiteral("Sie haben keine Berechtigung, in diesem Ordner zu schreiben.");
+    if (datei.exists() && !datei.isWritable()) return QStringLiteral("Die Datei ist schreibgeschützt.");
+    if (fehler == QFileDevice::WriteError || fehler == QFileDevice::ResourceError)
+        return QStringLiteral("Der Datenträger ist voll oder nicht beschreibbar.");
+    return QStringLiteral("Der Datenträger meldet einen Fehler.");
+}
+
+} // namespace
+
 bool DateiLesen(const QString& pfad, QByteArray& daten, QString& fehler) {
     QFile f(pfad);
     if (f.open(QIODevice::ReadOnly)) {
@@ -179,7 +207,7 @@ bool DateiLesen(const QString& pfad, QByteArray& daten, QString& fehler) {
         if (f.error() == QFileDevice::NoError) return true;
     }
     fehler = QStringLiteral("Die Datei „%1“ konnte nicht gelesen werden:\r\n%2")
-                 .arg(QDir::toNativeSeparators(pfad), f.errorString());
+                 .arg(QDir::toNativeSeparators(pfad), LeseGrund(pfad));
     return false;
 }
 
@@ -187,7 +215,7 @@ bool DateiSchreiben(const QString& pfad, const QByteArray& daten, QString& fehle
     QSaveFile f(pfad);
     if (f.open(QIODevice::WriteOnly) && f.write(daten) == daten.size() && f.commit()) return true;
     fehler = QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden:\r\n%2")
-                 .arg(QDir::toNativeSeparators(pfad), f.errorString());
+                 .arg(QDir::toNativeSeparators(pfad), SchreibGrund(pfad, f.error()));
     return false;
 }
 

@@ -1,5 +1,6 @@
 #include "FensterTest.h"
 #include "Generator.h"
+#include "app/Uebersetzung.h"
 #include "app/ui/Symbole.h"
 #include "app/ui/VelInfo.h"
 #include "common/TestHaupt.h"
@@ -199,6 +200,14 @@ private Q_SLOTS:
         QCOMPARE(t.Fenster->Layout1->text(), QString::fromUtf8("&Gesprächslisten..."));
     }
 
+    // The standard dialogs of the system speak German.
+    void standarddialogeDeutsch() {
+        QObject besitzer;
+        QVERIFY(QtDeutschLaden(&besitzer));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), "Suchen in:");
+    }
+
     void werkzeugleiste() {
         TFensterTest t;
         auto* leiste = t.Fenster->findChild<QToolBar*>();
@@ -226,6 +235,31 @@ private Q_SLOTS:
                                     "Programm beenden"}));
         QVERIFY(t.Fenster->BuElt->isChecked());
         QVERIFY(!t.Fenster->BuLeh->isChecked());
+
+        // With teachers and requests, a button whose command is not there yet stays disabled, and looks
+        // so: its icon is grey and faint.
+        t.Fenster->ProjektErsetzen(KleinesProjekt());
+        frei.clear();
+        for (QAction* a : leiste->actions())
+            if (!a->isSeparator() && leiste->widgetForAction(a)->isEnabled()) frei << a->toolTip();
+        QCOMPARE(frei, (QStringList{"Neues Projekt", QString::fromUtf8("Öffnen..."), "Speichern",
+                                    "Speichern unter...",
+                                    QString::fromUtf8("Elternliste bearbeiten, Gespräche eingeben"),
+                                    "Lehrerliste bearbeiten\n(Markierung Eltern/Kind aufheben)",
+                                    "Termine berechnen...", "Hilfe anzeigen", "Programm beenden"}));
+        const auto deckung = [](const QImage& bild) {
+            qint64 summe = 0;
+            for (int y = 0; y < bild.height(); ++y)
+                for (int x = 0; x < bild.width(); ++x)
+                    summe += qAlpha(bild.pixel(x, y));
+            return summe;
+        };
+        for (const QAction* a : {t.Fenster->Raum0, t.Fenster->HandBearb0}) {
+            const QImage an = a->icon().pixmap(24, QIcon::Normal).toImage();
+            const QImage aus = a->icon().pixmap(24, QIcon::Disabled).toImage();
+            QVERIFY(deckung(an) > 0);
+            QVERIFY(deckung(aus) * 2 < deckung(an));
+        }
     }
 
     void kontextmenues() {

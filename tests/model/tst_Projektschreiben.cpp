@@ -3,7 +3,9 @@
 #include "common/TestHaupt.h"
 #include "model/Cp1252.h"
 #include "model/Logo.h"
+#include "model/VELMemStream.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -195,6 +197,33 @@ private Q_SLOTS:
         QCOMPARE(q.LetzteElternNr, p.LetzteElternNr);
         QCOMPARE(q.LetzteGespraechNr, p.LetzteGespraechNr);
         QVERIFY(q.ZweiTage && !q.BitteTag1 && q.LatKlBez);
+    }
+
+    // The reason of a failed read or write is told in German, whatever language the system speaks.
+    void dateifehler_data() {
+        QTest::addColumn<bool>("schreiben");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("grund");
+        QTest::newRow("lesen, fehlt") << false << "fehlt.pdt"
+                                      << "Die Datei existiert nicht.";
+        QTest::newRow("lesen, Ordner") << false << "ordner"
+                                       << "Das ist ein Ordner, keine Datei.";
+        QTest::newRow("schreiben, Ordner fehlt") << true << "fehlt/p.pdt"
+                                                 << "Der Ordner existiert nicht.";
+        QTest::newRow("schreiben, Ordner") << true << "ordner"
+                                           << "Unter diesem Namen gibt es bereits einen Ordner.";
+    }
+    void dateifehler() {
+        QFETCH(bool, schreiben);
+        QFETCH(QString, name);
+        QFETCH(QString, grund);
+        QTemporaryDir ordner;
+        QVERIFY(QDir(ordner.path()).mkdir(QStringLiteral("ordner")));
+        const QString pfad = ordner.filePath(name);
+        QString fehler;
+        QByteArray daten("x");
+        QVERIFY(schreiben ? !DateiSchreiben(pfad, daten, fehler) : !DateiLesen(pfad, daten, fehler));
+        QCOMPARE(fehler.section(QStringLiteral("\r\n"), 1), grund);
     }
 
     void speichernErsetztNurBeiErfolg() {

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QImage>
+#include <QPixmap>
 #include <QStandardPaths>
 #include <utility>
 
@@ -18,6 +20,20 @@ QStringList ThemaOrdner() {
     return ordner;
 }
 
+// Grey and faint: the style's own disabled form of the grey Tango icons (go-home, the editor) is hard to
+// tell from the enabled one.
+QPixmap Gesperrt(const QPixmap& bild) {
+    QImage grau = bild.toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < grau.height(); ++y) {
+        auto* zeile = reinterpret_cast<QRgb*>(grau.scanLine(y));
+        for (int x = 0; x < grau.width(); ++x) {
+            const int g = qGray(zeile[x]);
+            zeile[x] = qRgba(g, g, g, qAlpha(zeile[x]) * 35 / 100);
+        }
+    }
+    return QPixmap::fromImage(grau);
+}
+
 } // namespace
 
 QIcon Symbol(const QString& name) {
@@ -31,6 +47,8 @@ QIcon Symbol(const QString& name) {
                                           .arg(thema, QLatin1String(groesse), QLatin1String(bereich), name);
                 if (QFileInfo::exists(datei)) symbol.addFile(datei);
             }
+    for (const QSize& groesse : symbol.availableSizes())
+        symbol.addPixmap(Gesperrt(symbol.pixmap(groesse)), QIcon::Disabled);
     geladen.insert(name, symbol);
     return symbol;
 }

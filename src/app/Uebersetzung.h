@@ -1,0 +1,7 @@
+#pragma once
+
+class QObject;
+
+// Installs Qt's German translation, so that the standard dialogs (files, messages) speak German like the
+// rest of the program whatever the system's language. False when the translation is not installed.
+bool QtDeutschLaden(QObject* eltern);
