@@ -149,7 +149,19 @@ private Q_SLOTS:
         QCOMPARE(m.Protokoll[0].Text, "Der Nachname darf nicht leer sein. Möchten Sie abbrechen?");
     }
 
+    // The class of the previous family's first child is offered selected: Enter takes it, typing
+    // replaces it.
+    void kindErstesMitLetzterKlasse_data() {
+        QTest::addColumn<QString>("getippt");
+        QTest::addColumn<QString>("klasse");
+        QTest::newRow("übernommen") << ""
+                                    << "7b";
+        QTest::newRow("überschrieben") << "6c"
+                                       << "6c";
+    }
     void kindErstesMitLetzterKlasse() {
+        QFETCH(QString, getippt);
+        QFETCH(QString, klasse);
         TProjektBauer b;
         TEltern* e = b.Familie("Maier");
         TSkriptMeldung m;
@@ -161,12 +173,13 @@ private Q_SLOTS:
                 Enter(dlg);
                 QCOMPARE(dlg.focusWidget(), dlg.Edit2);
                 QCOMPARE(dlg.Edit2->text(), "7b");
+                Tippen(dlg, getippt);
                 Enter(dlg);
             });
         QCOMPARE(ergebnis, int(QDialog::Accepted));
         QCOMPARE(dlg.windowTitle(), "Kind hinzufügen bei Familie Maier");
         QCOMPARE(dlg.Vorname(), "Anna");
-        QCOMPARE(dlg.Klasse(), "7b");
+        QCOMPARE(dlg.Klasse(), klasse);
         QVERIFY(!dlg.NachnameGeaendert);
     }
 

@@ -25,15 +25,19 @@ private Q_SLOTS:
         QTest::addColumn<QList<Antwort>>("antworten");
         QTest::addColumn<QStringList>("titel");
         QTest::addColumn<QStringList>("ergebnis");
+        // The requests the tree shows under the child while the question is asked.
+        QTest::addColumn<int>("imBaum");
         QTest::newRow("klein") << "mue, ber" << QList<Antwort>{} << QStringList{}
-                               << QStringList({"MUE", "BER"});
-        QTest::newRow("doppelt nein") << "MUE, mue" << QList<Antwort>{Antwort::Nein}
-                                      << QStringList({"Vielleicht ein Irrtum ..."}) << QStringList({"MUE"});
+                               << QStringList({"MUE", "BER"}) << -1;
+        QTest::newRow("doppelt nein")
+            << "MUE, mue" << QList<Antwort>{Antwort::Nein} << QStringList({"Vielleicht ein Irrtum ..."})
+            << QStringList({"MUE"}) << 1;
         QTest::newRow("doppelt ja") << "MUE, mue" << QList<Antwort>{Antwort::Ja}
                                     << QStringList({"Vielleicht ein Irrtum ..."})
-                                    << QStringList({"MUE", "MUE"});
-        QTest::newRow("unbekannt nein") << "XY, ber" << QList<Antwort>{Antwort::Nein}
-                                        << QStringList({"Lehrerliste bearbeiten?"}) << QStringList({"BER"});
+                                    << QStringList({"MUE", "MUE"}) << 1;
+        QTest::newRow("unbekannt nein")
+            << "XY, ber" << QList<Antwort>{Antwort::Nein} << QStringList({"Lehrerliste bearbeiten?"})
+            << QStringList({"BER"}) << 0;
     }
 
     void kuerzelEingabe() {
@@ -41,6 +45,7 @@ private Q_SLOTS:
         QFETCH(QList<Antwort>, antworten);
         QFETCH(QStringList, titel);
         QFETCH(QStringList, ergebnis);
+        QFETCH(int, imBaum);
         TFensterTest t;
         t.Fenster->ProjektErsetzen(KleinesProjekt());
         QVERIFY(t.Zeigen());
@@ -49,10 +54,15 @@ private Q_SLOTS:
             f.Projekt->Elternliste.IndexOf(f.Projekt->Elternliste.FindeNummer(2)), 0));
         QCOMPARE(f.AktuellesKind->Vorname, "Cem");
         t.Meldung.Antworten = antworten;
+        int gezeigt = -1;
+        t.Meldung.BeiMeldung = [&] {
+            if (gezeigt < 0) gezeigt = Knoten(f, QStringLiteral("Cem"))->childCount();
+        };
         f.KuerzE->setFocus();
         QTest::keyClicks(f.KuerzE, eingabe);
         QTest::keyClick(f.KuerzE, Qt::Key_Return);
         QCOMPARE(t.Meldung.Titel(), titel);
+        QCOMPARE(gezeigt, imBaum);
         QStringList kuerzel;
         for (const TGespraech* g : f.AktuellesKind->Gespraeche)
             kuerzel << g->Lehrer->Kuerzel;

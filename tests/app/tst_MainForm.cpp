@@ -1,11 +1,14 @@
+#include "Eingabetest.h"
 #include "FensterTest.h"
 #include "Generator.h"
 #include "app/Uebersetzung.h"
+#include "app/ui/DesktopMeldung.h"
 #include "app/ui/Symbole.h"
 #include "app/ui/VelInfo.h"
 #include "common/TestHaupt.h"
 #include "model/Datumstexte.h"
 #include "settings/Einstellungen.h"
+#include "timeframe/ui/Datumsfeld.h"
 #include "timeframe/ui/ZeitRahmenDlg.h"
 
 #include <QAction>
@@ -20,6 +23,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
@@ -208,6 +212,30 @@ private Q_SLOTS:
         QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), "Suchen in:");
     }
 
+    // A message laid out by its own line breaks is wide enough for its longest line, so that no line is
+    // wrapped again.
+    void meldungBehaeltZeilen() {
+        const QString lang =
+            QString::fromUtf8("teilnehmen, können Sie dies mit der rechten Maustaste für das Kind oder für");
+        TDesktopMeldung meldung;
+        int breite = 0;
+        int noetig = 0;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            const auto* zeilen = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            QVERIFY(zeilen);
+            breite = zeilen->contentsRect().width();
+            noetig = zeilen->fontMetrics().horizontalAdvance(lang);
+            box->accept();
+        });
+        meldung.Meldung(QStringLiteral("Kurz:\r\r") + lang + QStringLiteral("\r(Ende)"),
+                        QStringLiteral("Bedienungshinweis"), MeldungsArt::Information, Knoepfe::OK,
+                        Antwort::OK);
+        QVERIFY(noetig > 0);
+        QVERIFY2(breite >= noetig, qPrintable(QStringLiteral("%1 < %2").arg(breite).arg(noetig)));
+    }
+
     void werkzeugleiste() {
         TFensterTest t;
         auto* leiste = t.Fenster->findChild<QToolBar*>();
@@ -303,6 +331,23 @@ private Q_SLOTS:
         QCOMPARE(t.Fenster->AnmerkE1->text(), QString::fromUtf8("Anmerkungen für Familie Maier"));
         ZeileKlicken(t.Fenster->LVLehrer, 1);
         QCOMPARE(t.Fenster->AnmerkL1->text(), QString::fromUtf8("Anmerkungen für Herrn Dr. Müller"));
+    }
+
+    // A family name too long for the column above the children is cut off with "…", not mid-letter.
+    void langerFamiliennameGekuerzt() {
+        TFensterTest t;
+        auto p = KleinesProjekt();
+        const QString lang =
+            QStringLiteral("Schmidt-Hohenzollern-Wittelsbach von und zu Mecklenburg-Vorpommern");
+        p->Elternliste.FindeNummer(1)->Name = lang;
+        t.Fenster->ProjektErsetzen(std::move(p));
+        QVERIFY(t.Zeigen());
+        FamilieWaehlen(*t.Fenster, 1);
+        const TKurzLabel* kopf = t.Fenster->LbEltern;
+        QVERIFY(kopf->text().endsWith(lang));
+        QVERIFY(kopf->fontMetrics().horizontalAdvance(kopf->text()) > kopf->contentsRect().width());
+        QVERIFY(kopf->Gezeigt().endsWith(QStringLiteral("…")));
+        QVERIFY(kopf->width() <= t.Fenster->TVKinder->parentWidget()->width());
     }
 
     void listenZeigenDasProjekt() {

@@ -5,6 +5,7 @@
 Antwort TSkriptMeldung::Meldung(const QString& text, const QString& titel, MeldungsArt art, Knoepfe knoepfe,
                                 Antwort vorgabe) {
     Protokoll.append({text, titel, art, knoepfe, vorgabe});
+    if (BeiMeldung) BeiMeldung();
     return Antworten.isEmpty() ? vorgabe : Antworten.takeFirst();
 }
 

@@ -2,6 +2,7 @@
 #include "common/SkriptMeldung.h"
 #include "common/TestHaupt.h"
 #include "model/Datumstexte.h"
+#include "timeframe/ui/Datumsfeld.h"
 #include "timeframe/ui/ZeitRahmenDlg.h"
 #include "timeframe/ui/ZeitTabelle.h"
 
@@ -223,6 +224,37 @@ private Q_SLOTS:
         QCOMPARE(f.meldung.Titel(), QStringList{"Tipp"});
         QVERIFY(f.meldung.Protokoll[0].Text.startsWith(
             QString::fromUtf8("Sie können im Zeitrahmen an Anfang und Ende einige Reserve-Zeiten vorsehen")));
+    }
+
+    // A typed date replaces the shown one, whether the field was entered by Tab or by a click; Tab then
+    // goes on to the times.
+    void datumTippen_data() {
+        QTest::addColumn<bool>("klick");
+        QTest::addColumn<QString>("eingabe");
+        QTest::addColumn<QDate>("datum");
+        QTest::newRow("Tab") << false << "15.04.2027" << QDate(2027, 4, 15);
+        QTest::newRow("Klick") << true << "15.04.2027" << QDate(2027, 4, 15);
+        QTest::newRow("einstellig") << true << "1.4.2028" << QDate(2028, 4, 1);
+    }
+    void datumTippen() {
+        QFETCH(bool, klick);
+        QFETCH(QString, eingabe);
+        QFETCH(QDate, datum);
+        TRahmenFall f;
+        TDatumsfeld* feld = f.dlg->DatePick1;
+        f.dlg->cbFolgetag->setFocus();
+        if (klick) {
+            QTest::mouseClick(feld, Qt::LeftButton, {}, QPoint(feld->width() / 4, feld->height() / 2));
+        } else {
+            f.dlg->OkBtn->setFocus();
+            for (int i = 0; i < 20 && QApplication::focusWidget() != feld; ++i)
+                f.Taste(Qt::Key_Tab);
+        }
+        QCOMPARE(QApplication::focusWidget(), feld);
+        QTest::keyClicks(feld, eingabe);
+        QCOMPARE(feld->date(), datum);
+        f.Taste(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), f.dlg->StringGrid1);
     }
 
     void datumFolgetag() {

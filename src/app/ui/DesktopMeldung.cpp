@@ -2,8 +2,10 @@
 
 #include <QAbstractButton>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
+#include <algorithm>
 
 namespace {
 
@@ -51,6 +53,9 @@ QMessageBox::StandardButton Knopf(Antwort antwort) {
     return QMessageBox::Ok;
 }
 
+// Wider lines are paragraphs that may wrap.
+constexpr int MaxZeilenbreite = 720;
+
 } // namespace
 
 Antwort TDesktopMeldung::Meldung(const QString& text, const QString& titel, MeldungsArt art, Knoepfe knoepfe,
@@ -67,6 +72,15 @@ Antwort TDesktopMeldung::Meldung(const QString& text, const QString& titel, Meld
     for (const auto& [knopf, text] : beschriftungen)
         if (QAbstractButton* b = box.button(knopf)) b->setText(QString::fromUtf8(text));
     box.setDefaultButton(Knopf(vorgabe));
+    // A text laid out by its own line breaks keeps them: narrower than its longest line, the box would
+    // wrap that again and leave single words on lines of their own.
+    if (auto* zeilen = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        zeilen && anzeige.contains(u'\n')) {
+        int breite = 0;
+        for (const QString& zeile : anzeige.split(u'\n'))
+            breite = std::max(breite, zeilen->fontMetrics().horizontalAdvance(zeile));
+        zeilen->setMinimumWidth(std::min(breite + 2, MaxZeilenbreite));
+    }
     box.adjustSize();
     if (const QScreen* bildschirm = QGuiApplication::primaryScreen())
         box.move(bildschirm->availableGeometry().center() - box.rect().center());

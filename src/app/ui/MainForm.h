@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Kurzlabel.h"
 #include "model/Projekt.h"
 #include "model/Projektdatei.h"
 #include "settings/Einstellungen.h"
@@ -283,7 +284,7 @@ public:
     QComboBox* ComboKlassen = nullptr;
     QLineEdit* SuchE = nullptr;
     QLineEdit* KuerzE = nullptr;
-    QLabel* LbEltern = nullptr;
+    TKurzLabel* LbEltern = nullptr;
     QLabel* LbKind = nullptr;
     QLabel* LblEingabetaste = nullptr;
     // "Hinzufügen:" and "(Kürzel)" above the request box; a dragged request borrows them.

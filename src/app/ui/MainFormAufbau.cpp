@@ -2,6 +2,7 @@
 // the right.
 #include "MainForm.h"
 
+#include "Kurzlabel.h"
 #include "Listendelegate.h"
 #include "Personenmodell.h"
 #include "Speicherbar.h"
@@ -121,7 +122,7 @@ QWidget* TVELWnd::MittelTeil() {
     connect(SuchE, &QLineEdit::textChanged, this, &TVELWnd::SuchEChange);
 
     auto* kinder = new QGroupBox(QStringLiteral("Kinder"), teil);
-    LbEltern = new QLabel(QStringLiteral("aus welcher Familie?"), kinder);
+    LbEltern = new TKurzLabel(QStringLiteral("aus welcher Familie?"), kinder);
     TVKinder = new QTreeWidget(kinder);
     TVKinder->setObjectName(QStringLiteral("TVKinder"));
     TVKinder->setHeaderHidden(true);

@@ -84,12 +84,13 @@ void TVELWnd::GespraecheHinzufuegen(bool kindKommtMit) {
         if (lehrer) {
             GespraechHinzufuegen(*Projekt, lehrer, kind, kindKommtMit);
             Geaendert = SicherungFaellig = true;
+            // The tree shows each new request under the child, which stays selected, before a question
+            // about the next Kürzel may refer to it.
+            KinderbaumFuellen();
+            if (QTreeWidgetItem* knoten = KindKnoten(TVKinder, kind)) TVKinder->setCurrentItem(knoten);
         }
         KuerzE->setText(text);
     }
-    // The tree shows the new requests under the child, which stays selected.
-    KinderbaumFuellen();
-    if (QTreeWidgetItem* knoten = KindKnoten(TVKinder, kind)) TVKinder->setCurrentItem(knoten);
     BefehleAktualisieren();
     StatusAktualisieren();
     Beschaeftigt = false;

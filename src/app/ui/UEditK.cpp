@@ -82,7 +82,9 @@ void TFEditK::OkBtnClick() {
     if (Edit2->text().isEmpty() && !name.isEmpty()) {
         if (ausNamensfeld) {
             if (Eltern->Kinder.Leer()) Edit2->setText(LetzteKlasse);
+            // Selected, so that typing another class replaces the offered one.
             Edit2->setFocus();
+            Edit2->selectAll();
             return;
         }
         if (Meldung.Meldung(QStringLiteral("Möchten Sie noch die Klasse eingeben?"),

@@ -1,5 +1,6 @@
 #include "ZeitRahmenDlg.h"
 
+#include "Datumsfeld.h"
 #include "ZeitTabelle.h"
 #include "model/Datumstexte.h"
 #include "model/Meldung.h"
@@ -8,7 +9,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -107,14 +107,8 @@ void TZeitRahmenDlg::Aufbauen() {
     fett.setBold(true);
     LblModus->setFont(fett);
 
-    auto datum = [this] {
-        auto* feld = new QDateEdit(this);
-        feld->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-        feld->setCalendarPopup(true);
-        return feld;
-    };
-    DatePick1 = datum();
-    DatePick2 = datum();
+    DatePick1 = new TDatumsfeld(this);
+    DatePick2 = new TDatumsfeld(this);
     Label4 = new QLabel(this);
     cbFolgetag = new QCheckBox(QStringLiteral("2.Tag folgt auf den 1.Tag"), this);
     cbFolgetag->setChecked(true);

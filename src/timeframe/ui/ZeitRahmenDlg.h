@@ -5,10 +5,10 @@
 #include <QDialog>
 
 class QCheckBox;
-class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class TDatumsfeld;
 class TMeldung;
 class TProjekt;
 class TZeitTabelle;
@@ -33,8 +33,8 @@ public:
     const TRahmenErgebnis& Ergebnis() const { return Rahmen; }
 
     QLabel* LblModus = nullptr;
-    QDateEdit* DatePick1 = nullptr;
-    QDateEdit* DatePick2 = nullptr;
+    TDatumsfeld* DatePick1 = nullptr;
+    TDatumsfeld* DatePick2 = nullptr;
     QLabel* Label4 = nullptr;
     QCheckBox* cbFolgetag = nullptr;
     TZeitTabelle* StringGrid1 = nullptr;
