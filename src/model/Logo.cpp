@@ -1,7 +1,7 @@
 #include "Logo.h"
 
+#include "Listenlayout.h"
 #include "VELMemStream.h"
-#include "output/Listenlayout.h"
 
 #include <QBuffer>
 #include <QFile>

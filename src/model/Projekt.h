@@ -1,7 +1,7 @@
 #pragma once
 
+#include "Listenlayout.h"
 #include "TypFunc.h"
-#include "output/Listenlayout.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "Listenlayout.h"
 #include "Zeiten.h"
-#include "output/Listenlayout.h"
 
 #include <QByteArray>
 #include <QString>

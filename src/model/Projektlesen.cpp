@@ -3,8 +3,9 @@
 #include "Meldung.h"
 #include "Projekt.h"
 #include "Projektdatei.h"
+#include "Projektoperationen.h"
 #include "VELMemStream.h"
-#include "timeframe/ZRahmen.h"
+#include "Zeitzellen.h"
 
 #include <QStringList>
 #include <cmath>

@@ -184,3 +184,11 @@ QString NeuerProjektName(const QString& vorgabe) {
     const qulonglong nummer = vorgabe.mid(5).toULongLong(&ok);
     return QStringLiteral("Proj-%1").arg(ok ? nummer + 1 : 0);
 }
+
+void ZweiTageBestimmen(TProjekt& p) {
+    bool tag2 = false;
+    for (int s = SlotsProTag; s < SlotAnzahl; ++s)
+        tag2 = tag2 || p.ZeitAktiv[s];
+    p.ZweiTage = p.Datum[1] != 0 && tag2;
+    p.LetzterSlot = p.ZweiTage ? SlotAnzahl - 1 : SlotsProTag - 1;
+}

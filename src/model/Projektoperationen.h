@@ -27,3 +27,6 @@ bool LehrerAusProjekt(TProjekt& projekt, const QString& pfad, TMeldung& meldung)
 
 // The default name of the next new project: "Proj-0", "Proj-1", ...
 QString NeuerProjektName(const QString& projektNameVorgabe);
+
+// Recomputes ZweiTage and LetzterSlot from the dates and the existing slots.
+void ZweiTageBestimmen(TProjekt& projekt);

@@ -1,7 +1,7 @@
 #include "Einstellungen.h"
 
 #include "UReg.h"
-#include "output/Listenlayout.h"
+#include "model/Listenlayout.h"
 
 #include <QFileInfo>
 #include <algorithm>

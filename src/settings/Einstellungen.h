@@ -1,6 +1,6 @@
 #pragma once
 
-#include "timeframe/ZRahmen.h"
+#include "model/Zeitzellen.h"
 
 #include <QString>
 #include <array>

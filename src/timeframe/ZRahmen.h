@@ -1,6 +1,7 @@
 #pragma once
 
-#include "model/Zeiten.h"
+#include "model/Projektoperationen.h"
+#include "model/Zeitzellen.h"
 
 #include <QDate>
 #include <QString>
@@ -10,25 +11,11 @@
 class TProjekt;
 class TMeldung;
 
-using TZeitZellen = std::array<QString, SlotAnzahl>;
-using TTagesZellen = std::array<QString, SlotsProTag>;
-
-// Normalises a typed time to "hh:nn": "8" gives "08:00", "8.15" gives "08:15". An invalid time gives
-// an empty text; in strict mode *fehler is set as well.
-QString ZeitNormieren(const QString& text, bool streng, bool* fehler = nullptr);
-
-// Recomputes ZweiTage and LetzterSlot from the dates and the existing slots.
-void ZweiTageBestimmen(TProjekt& projekt);
-
 // "füllen": from cell ab on, writes times spaced by the given minutes until midnight, then empties the
 // rest. False (after telling the user) when the start cell holds no valid time.
 bool ZeitenFuellen(TTagesZellen& zellen, int ab, int minuten, TMeldung& meldung);
 // "löschen": empties the cells from ab on.
 void ZeitenLoeschen(TTagesZellen& zellen, int ab);
-
-// The default frame of new projects is kept as twelve texts of eight times joined by ",".
-std::array<QString, 12> ZeitVorgabeTexte(const TZeitZellen& zeiten);
-TZeitZellen ZeitenAusVorgabe(const QStringList& texte);
 
 constexpr int RahmenBestaetigt = 1;
 constexpr int RahmenGeaendert = 2;

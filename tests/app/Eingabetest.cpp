@@ -1,6 +1,6 @@
 #include "Eingabetest.h"
 
-#include "app/Dateneingabe.h"
+#include "model/Dateneingabe.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,6 +1,6 @@
-#include "app/Dateneingabe.h"
 #include "common/ProjektBauer.h"
 #include "common/TestHaupt.h"
+#include "model/Dateneingabe.h"
 
 #include <QTest>
 

@@ -1,4 +1,3 @@
-#include "app/ui/Eingabehilfen.h"
 #include "app/ui/ErgRckfrg.h"
 #include "app/ui/IdentifyKrz.h"
 #include "app/ui/SortF.h"
@@ -8,6 +7,7 @@
 #include "common/ProjektBauer.h"
 #include "common/SkriptMeldung.h"
 #include "common/TestHaupt.h"
+#include "ui/Eingabehilfen.h"
 
 #include <QApplication>
 #include <QCheckBox>

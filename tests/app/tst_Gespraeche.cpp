@@ -1,10 +1,10 @@
 // Conversation requests typed, marked, deleted and added for a class, through the main window.
 #include "Eingabetest.h"
-#include "app/Dateneingabe.h"
 #include "app/ui/IdentifyKrz.h"
 #include "app/ui/KlLeitg.h"
 #include "app/ui/UEditL.h"
 #include "common/TestHaupt.h"
+#include "model/Dateneingabe.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,8 +1,8 @@
 // The teacher list and its commands, driven through the main window.
 #include "Eingabetest.h"
-#include "app/Dateneingabe.h"
 #include "app/ui/UEditL.h"
 #include "common/TestHaupt.h"
+#include "model/Dateneingabe.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -3,13 +3,13 @@
 #include "Generator.h"
 #include "app/Uebersetzung.h"
 #include "app/ui/DesktopMeldung.h"
-#include "app/ui/Symbole.h"
 #include "app/ui/VelInfo.h"
 #include "common/TestHaupt.h"
 #include "model/Datumstexte.h"
 #include "settings/Einstellungen.h"
 #include "timeframe/ui/Datumsfeld.h"
 #include "timeframe/ui/ZeitRahmenDlg.h"
+#include "ui/Symbole.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "FensterTest.h"
-#include "app/Dateneingabe.h"
-#include "app/ui/Ziehzeiger.h"
 #include "common/TestHaupt.h"
+#include "model/Dateneingabe.h"
+#include "ui/Ziehzeiger.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "KlLeitg.h"
 
-#include "Eingabehilfen.h"
+#include "ui/Eingabehilfen.h"
 
-#include "app/Dateneingabe.h"
+#include "model/Dateneingabe.h"
 #include "model/Meldung.h"
 #include "model/Projekt.h"
 

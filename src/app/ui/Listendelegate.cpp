@@ -1,7 +1,7 @@
 #include "Listendelegate.h"
 
 #include "Personenmodell.h"
-#include "Symbole.h"
+#include "ui/Symbole.h"
 
 #include <QAbstractItemView>
 #include <QEvent>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "Kurzlabel.h"
 #include "model/Projekt.h"
 #include "model/Projektdatei.h"
 #include "settings/Einstellungen.h"
 #include "settings/ui/Options.h"
+#include "ui/Kurzlabel.h"
 
 #include <QMainWindow>
 #include <QPointer>

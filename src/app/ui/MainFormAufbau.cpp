@@ -2,11 +2,11 @@
 // the right.
 #include "MainForm.h"
 
-#include "Kurzlabel.h"
 #include "Listendelegate.h"
 #include "Personenmodell.h"
-#include "Speicherbar.h"
-#include "Symbole.h"
+#include "ui/Kurzlabel.h"
+#include "ui/Speicherbar.h"
+#include "ui/Symbole.h"
 
 #include <QCheckBox>
 #include <QComboBox>

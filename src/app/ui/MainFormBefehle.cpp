@@ -3,7 +3,7 @@
 // built yet and stays disabled.
 #include "MainForm.h"
 
-#include "Symbole.h"
+#include "ui/Symbole.h"
 
 #include <QAction>
 #include <QActionGroup>

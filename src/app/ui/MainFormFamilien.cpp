@@ -3,14 +3,14 @@
 #include "MainForm.h"
 
 #include "Baumknoten.h"
-#include "Eingabehilfen.h"
 #include "Personenmodell.h"
 #include "SortF.h"
 #include "UEditE.h"
 #include "UEditK.h"
-#include "app/Dateneingabe.h"
+#include "model/Dateneingabe.h"
 #include "model/Meldung.h"
 #include "settings/UReg.h"
+#include "ui/Eingabehilfen.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -6,7 +6,7 @@
 #include "IdentifyKrz.h"
 #include "KlLeitg.h"
 #include "UEditL.h"
-#include "app/Dateneingabe.h"
+#include "model/Dateneingabe.h"
 #include "model/Meldung.h"
 
 #include <QAction>

@@ -2,11 +2,11 @@
 #include "MainForm.h"
 
 #include "Baumknoten.h"
-#include "Eingabehilfen.h"
 #include "Personenmodell.h"
 #include "UEditL.h"
-#include "app/Dateneingabe.h"
+#include "model/Dateneingabe.h"
 #include "model/Meldung.h"
+#include "ui/Eingabehilfen.h"
 
 #include <QAction>
 #include <QCheckBox>

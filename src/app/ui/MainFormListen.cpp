@@ -4,8 +4,8 @@
 
 #include "Baumknoten.h"
 #include "Personenmodell.h"
-#include "Symbole.h"
-#include "app/Dateneingabe.h"
+#include "model/Dateneingabe.h"
+#include "ui/Symbole.h"
 
 #include <QAction>
 #include <QComboBox>

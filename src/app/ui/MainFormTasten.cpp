@@ -3,8 +3,8 @@
 #include "MainForm.h"
 
 #include "Baumknoten.h"
-#include "Eingabehilfen.h"
 #include "Personenmodell.h"
+#include "ui/Eingabehilfen.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -4,9 +4,9 @@
 #include "MainForm.h"
 
 #include "Baumknoten.h"
-#include "Eingabehilfen.h"
-#include "Ziehzeiger.h"
-#include "app/Dateneingabe.h"
+#include "model/Dateneingabe.h"
+#include "ui/Eingabehilfen.h"
+#include "ui/Ziehzeiger.h"
 
 #include <QGuiApplication>
 #include <QItemSelectionModel>

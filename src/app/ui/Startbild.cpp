@@ -1,6 +1,6 @@
 #include "Startbild.h"
 
-#include "Symbole.h"
+#include "ui/Symbole.h"
 
 #include <QFont>
 #include <QLinearGradient>

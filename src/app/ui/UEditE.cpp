@@ -1,9 +1,9 @@
 #include "UEditE.h"
 
-#include "Eingabehilfen.h"
-#include "Speicherbar.h"
 #include "model/Meldung.h"
 #include "model/TypFunc.h"
+#include "ui/Eingabehilfen.h"
+#include "ui/Speicherbar.h"
 
 #include <QAction>
 #include <QCheckBox>

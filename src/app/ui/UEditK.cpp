@@ -1,9 +1,9 @@
 #include "UEditK.h"
 
-#include "Eingabehilfen.h"
-#include "Speicherbar.h"
 #include "model/Meldung.h"
 #include "model/TypFunc.h"
+#include "ui/Eingabehilfen.h"
+#include "ui/Speicherbar.h"
 
 #include <QFormLayout>
 #include <QGroupBox>

@@ -1,10 +1,10 @@
 #include "UEditL.h"
 
-#include "Eingabehilfen.h"
 #include "ErgRckfrg.h"
-#include "Speicherbar.h"
 #include "model/Meldung.h"
 #include "model/TypFunc.h"
+#include "ui/Eingabehilfen.h"
+#include "ui/Speicherbar.h"
 
 #include <QApplication>
 #include <QFormLayout>

@@ -1,8 +1,8 @@
 #include "Status.h"
 
 #include "ProzBar.h"
-#include "app/ui/Symbole.h"
 #include "model/Meldung.h"
+#include "ui/Symbole.h"
 
 #include <QApplication>
 #include <QLabel>

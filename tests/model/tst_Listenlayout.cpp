@@ -1,5 +1,5 @@
 #include "common/TestHaupt.h"
-#include "output/Listenlayout.h"
+#include "model/Listenlayout.h"
 
 #include <QTest>
 

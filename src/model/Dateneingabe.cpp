@@ -1,6 +1,6 @@
 #include "Dateneingabe.h"
 
-#include "model/Projekt.h"
+#include "Projekt.h"
 
 #include <QSet>
 #include <algorithm>
