@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+#include <array>
 
 namespace {
 
@@ -40,6 +41,29 @@ int Terminiert(const TProjekt& p) {
 }
 
 enum class TPhase { Vorbereitung, ErsteVerteilung, Optimierung };
+
+class TMalZaehler : public QObject {
+public:
+    int Anzahl = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* ereignis) override {
+        Anzahl += ereignis->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+// Keeps the last bar values and texts a run reports, as a window that showed every one would end.
+class TLetzterStand : public TLaufBeobachter {
+public:
+    std::array<int, 3> Stand{};
+    std::array<QString, 5> Texte;
+
+    void Balken(int balken, int prozent) override { Stand[static_cast<size_t>(balken)] = prozent; }
+    void Text(TLaufText label, const QString& text) override {
+        Texte[static_cast<size_t>(label)] = QString(text).remove(u'\r');
+    }
+};
 
 } // namespace
 
@@ -183,6 +207,55 @@ private Q_SLOTS:
         QVERIFY(
             status.contains(QStringLiteral("Es wird die Reihenfolge für die Terminvergabe festgelegt...")));
         QVERIFY(meldung.Protokoll.isEmpty());
+    }
+
+    // The run polls after nearly every conversation; the window repaints and handles events only about
+    // 30 times a second and where a phase starts or ends, and ends on the last values the run reported.
+    void seltenNeuGezeichnet() {
+        TLetzterStand erwartet;
+        Lauf(*Erzeugt(GroesseM()), erwartet);
+        const auto p = Erzeugt(GroesseM());
+        TSkriptMeldung meldung;
+        TStatusF fenster(*p, meldung, {});
+        TProzBar* const bars[] = {fenster.ProzBar1, fenster.ProzBar2, fenster.ProzBar3};
+        TMalZaehler gemalt[3];
+        for (size_t i = 0; i < 3; ++i)
+            bars[i]->installEventFilter(&gemalt[i]);
+        // A zero timer fires once each time events are processed.
+        int runden = 0;
+        QElapsedTimer uhr;
+        QTimer waechter;
+        connect(&waechter, &QTimer::timeout, this, [&] {
+            if (!fenster.LaeuftGerade()) return;
+            if (!uhr.isValid()) uhr.start();
+            ++runden;
+        });
+        waechter.start(0);
+        QCOMPARE(fenster.exec(), QDialog::Accepted);
+        waechter.stop();
+
+        // Counted against the run's own duration, so a slow machine only allows more rounds.
+        const qint64 dauer = uhr.isValid() ? uhr.elapsed() : 0;
+        const QByteArray zahlen = QStringLiteral("%1 Runden in %2 ms, gemalt %3/%4/%5")
+                                      .arg(runden)
+                                      .arg(dauer)
+                                      .arg(gemalt[0].Anzahl)
+                                      .arg(gemalt[1].Anzahl)
+                                      .arg(gemalt[2].Anzahl)
+                                      .toUtf8();
+        QVERIFY2(runden >= 1, zahlen.constData());
+        // The start of each of the three bars and the end of the first two, besides one round per 33 ms.
+        QVERIFY2(runden <= 6 + dauer / 25, zahlen.constData());
+        for (const TMalZaehler& z : gemalt)
+            QVERIFY2(z.Anzahl <= runden + 4, zahlen.constData());
+
+        for (size_t i = 0; i < 3; ++i)
+            QCOMPARE(bars[i]->Progress(), erwartet.Stand[i]);
+        QCOMPARE(fenster.ProzBar3->Progress(), 100);
+        const QLabel* const labels[] = {fenster.Label1, fenster.Label2, fenster.Label3, fenster.Label4,
+                                        fenster.Label5};
+        for (size_t i = 0; i < 5; ++i)
+            QCOMPARE(labels[i]->text(), erwartet.Texte[i]);
     }
 
     // On the large generated project the bars move and cancel is looked at often: the longest time

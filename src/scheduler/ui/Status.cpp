@@ -11,6 +11,10 @@
 
 namespace {
 
+// About 30 repaints a second look smooth; the cancel button is also only seen this often, which is
+// still quicker than anyone notices.
+constexpr qint64 Anzeigeabstand = 33;
+
 QLabel* Beschriftung(QWidget* eltern, const QRect& ort, Qt::Alignment ausrichtung = Qt::AlignLeft) {
     auto* label = new QLabel(eltern);
     label->setGeometry(ort);
@@ -92,16 +96,34 @@ void TStatusF::reject() {
 }
 
 void TStatusF::Balken(int balken, int prozent) {
-    TProzBar* bars[] = {ProzBar1, ProzBar2, ProzBar3};
-    if (balken >= 0 && balken < 3) bars[balken]->setProgress(prozent);
+    if (balken < 0 || balken >= 3) return;
+    int& stand = Balkenstand[static_cast<size_t>(balken)];
+    // At the start and the end of a phase the next poll repaints without waiting: every phase shows how
+    // it ended, and even a phase shorter than the interval sees the cancel button. Preparation and first
+    // placement end when their bar fills up; the improvement bar fills once per sweep and ends with the run.
+    if (balken != AktiverBalken || (balken < 2 && prozent >= 100 && stand < 100)) Phasengrenze = true;
+    AktiverBalken = balken;
+    stand = prozent;
 }
 
 void TStatusF::Text(TLaufText label, const QString& text) {
-    QLabel* labels[] = {Label1, Label2, Label3, Label4, Label5};
+    const auto i = static_cast<size_t>(label);
     // The run's texts break lines with "\r\n"; a label breaks at "\n" alone.
-    QString zeilen = text;
-    zeilen.remove(u'\r');
-    labels[static_cast<int>(label)]->setText(zeilen);
+    Texte[i] = text;
+    Texte[i].remove(u'\r');
+    TextNeu[i] = true;
+}
+
+void TStatusF::Anzeigen() {
+    TProzBar* bars[] = {ProzBar1, ProzBar2, ProzBar3};
+    for (size_t i = 0; i < 3; ++i)
+        bars[i]->setProgress(Balkenstand[i]);
+    QLabel* labels[] = {Label1, Label2, Label3, Label4, Label5};
+    for (size_t i = 0; i < 5; ++i)
+        if (TextNeu[i]) {
+            labels[i]->setText(Texte[i]);
+            TextNeu[i] = false;
+        }
 }
 
 void TStatusF::Statuszeile(const QString& text) {
@@ -118,11 +140,20 @@ void TStatusF::Wartecursor(bool an) {
 }
 
 bool TStatusF::Abbruch() {
+    // Repainting and handling events at every poll cost several times the run itself.
+    if (!Phasengrenze && SeitAnzeige.isValid() && SeitAnzeige.elapsed() < Anzeigeabstand)
+        return AbbruchGewuenscht;
+    Phasengrenze = false;
+    Anzeigen();
     QCoreApplication::processEvents();
+    // Counted from here, the run gets the whole interval however long the repaint took.
+    SeitAnzeige.start();
     return AbbruchGewuenscht;
 }
 
 void TStatusF::Fertig() {
+    // The last values may have come after the last poll.
+    Anzeigen();
     Ok1->setEnabled(true);
     Ok1->setDefault(true);
     Ok1->setVisible(true);
@@ -131,5 +162,6 @@ void TStatusF::Fertig() {
 }
 
 void TStatusF::Abgebrochen(const QString& meldung) {
+    Anzeigen();
     Meldungen.Meldung(meldung, QStringLiteral("Hinweis"), MeldungsArt::Information);
 }

@@ -3,6 +3,8 @@
 #include "scheduler/Lauf.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
+#include <array>
 #include <functional>
 
 class QLabel;
@@ -53,6 +55,8 @@ protected:
 private:
     void Starten();
     void Canc1Click();
+    // Writes the latest reported bar values and texts into the widgets.
+    void Anzeigen();
 
     TProjekt& Projekt;
     TMeldung& Meldungen;
@@ -61,4 +65,12 @@ private:
     bool Laeuft = false;
     bool AbbruchGewuenscht = false;
     bool WartecursorAn = false;
+    // The run reports after nearly every conversation, far more often than anyone can see; the values
+    // wait here until the next repaint.
+    std::array<int, 3> Balkenstand{};
+    std::array<QString, 5> Texte;
+    std::array<bool, 5> TextNeu{};
+    QElapsedTimer SeitAnzeige;
+    int AktiverBalken = -1;
+    bool Phasengrenze = false;
 };
