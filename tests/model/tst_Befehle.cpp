@@ -160,6 +160,60 @@ private Q_SLOTS:
         QCOMPARE(ProjektLaden(erzeugt, g, m, {}), TLeseErgebnis::Gelesen);
         QCOMPARE(g.Elternliste.Count(), 30);
     }
+
+    // Sizes by name, German and English option names, and every wrong call named on standard error.
+    void generate_data() {
+        QTest::addColumn<QStringList>("argumente");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<int>("familien");
+        QTest::addColumn<int>("lehrer");
+        QTest::addColumn<bool>("zweiTage");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("--size XL") << QStringList{"--size", "XL"} << 0 << 3000 << 200 << true << QString();
+        QTest::newRow("Größe mit eigener Familienzahl")
+            << QStringList{"--familien", "40", "--groesse", "l"} << 0 << 40 << 120 << true << QString();
+        QTest::newRow("ohne Größe M")
+            << QStringList{"--teachers", "9", "--saat", "3"} << 0 << 700 << 9 << false << QString();
+        QTest::newRow("unbekannte Option")
+            << QStringList{"--farben", "3"} << 2 << -1 << -1 << false << QStringLiteral("--farben");
+        QTest::newRow("falsche Größe")
+            << QStringList{"--size", "XXL"} << 2 << -1 << -1 << false << QStringLiteral("--size: XXL");
+        QTest::newRow("drei Tage") << QStringList{"--tage", "3"} << 2 << -1 << -1 << false
+                                   << QStringLiteral("--tage: 3");
+        QTest::newRow("Familien keine Zahl") << QStringList{"--families", "viele"} << 2 << -1 << -1 << false
+                                             << QStringLiteral("--families: viele");
+        QTest::newRow("Wert fehlt") << QStringList{"--lehrer"} << 2 << -1 << -1 << false
+                                    << QStringLiteral("--lehrer");
+        QTest::newRow("--help") << QStringList{"--help"} << 0 << -1 << -1 << false
+                                << QStringLiteral("--groesse, --size M|L|XL");
+    }
+    void generate() {
+        QFETCH(QStringList, argumente);
+        QFETCH(int, status);
+        QFETCH(int, familien);
+        QFETCH(int, lehrer);
+        QFETCH(bool, zweiTage);
+        QFETCH(QString, text);
+        QTemporaryDir ordner;
+        const QString ziel = ordner.filePath(QStringLiteral("gen.pdt"));
+        const TAufruf a =
+            Aufruf(QStringList{QStringLiteral("generate"), QStringLiteral("-o"), ziel} + argumente);
+        QCOMPARE(a.Status, status);
+        if (status != 0) QVERIFY2(a.Fehler.contains(text), qPrintable(a.Fehler));
+        if (familien < 0) {
+            // Neither a wrong call nor the help writes a project.
+            QVERIFY(!QFile::exists(ziel));
+            if (status == 0) QVERIFY2(QString::fromUtf8(a.Ausgabe).contains(text), a.Ausgabe.constData());
+            return;
+        }
+        QVERIFY2(a.Fehler.isEmpty(), qPrintable(a.Fehler));
+        TProjekt p;
+        TSkriptMeldung m;
+        QCOMPARE(ProjektLaden(ziel, p, m, {}), TLeseErgebnis::Gelesen);
+        QCOMPARE(p.Elternliste.Count(), familien);
+        QCOMPARE(p.Lehrerliste.Count(), lehrer);
+        QCOMPARE(p.ZweiTage, zweiTage);
+    }
 };
 
 VEL_TEST(TstBefehle)

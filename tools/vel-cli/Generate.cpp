@@ -4,42 +4,190 @@
 #include "model/Projekt.h"
 #include "model/Projektdatei.h"
 
+#include <QCommandLineParser>
 #include <QStringList>
 #include <QTextStream>
+#include <climits>
+#include <vector>
+
+namespace {
+
+const char* const Aufruf = "Aufruf: vel-cli generate -o DATEI [--groesse M|L|XL] [--familien N] [--lehrer M] "
+                           "[--tage 1|2] [--slots S] [--saat X]";
+
+struct TGroesse {
+    const char* Name;
+    TGeneratorOptionen Optionen;
+};
+
+const TGroesse Groessen[] = {{"M", GroesseM()}, {"L", GroesseL()}, {"XL", GroesseXL()}};
+
+// A numeric option sets one field of the chosen size, within what the generator and the project file
+// can take.
+struct TZahlOption {
+    QCommandLineOption Option;
+    int TGeneratorOptionen::*Feld;
+    int Kleinste;
+    int Groesste;
+};
+
+// The English names were the only ones before and stay valid, so existing scripts keep working.
+std::vector<TZahlOption> Zahlenoptionen() {
+    return {
+        {{{"familien", "families"}, "Zahl der Familien, 0 bis 32000", "N"},
+         &TGeneratorOptionen::Familien,
+         0,
+         32000},
+        {{{"lehrer", "teachers"}, "Zahl der Lehrer, mindestens 1", "M"},
+         &TGeneratorOptionen::Lehrer,
+         1,
+         INT_MAX},
+        {{{"tage", "days"}, "Sprechtage, 1 oder 2", "1|2"}, &TGeneratorOptionen::Tage, 1, 2},
+        {{QStringList{"slots"}, "Zeitabschnitte je Tag, 1 bis 48", "S"}, &TGeneratorOptionen::Slots, 1, 48},
+    };
+}
+
+QString Schalter(const QString& name) {
+    return (name.size() == 1 ? "-" : "--") + name;
+}
+
+// The option name in an argument such as "--tage=2" or "-o".
+QString Name(const QString& argument) {
+    qsizetype anfang = 0;
+    while (anfang < argument.size() && argument[anfang] == u'-')
+        ++anfang;
+    return argument.mid(anfang).section(u'=', 0, 0);
+}
+
+// What the user typed for an option, so that a message names what is on the command line.
+QString Geschrieben(const QCommandLineOption& option, const QStringList& argumente) {
+    QString gefunden = Schalter(option.names().first());
+    for (const QString& a : argumente)
+        if (a.startsWith(u'-') && option.names().contains(Name(a))) gefunden = a.section(u'=', 0, 0);
+    return gefunden;
+}
+
+// QCommandLineParser's own texts are English; the help is composed here from the same option list.
+QString Hilfetext(const QList<QCommandLineOption>& optionen) {
+    QString text = QString::fromUtf8(Aufruf) +
+                   QString::fromUtf8("\n\nErzeugt ein Projekt mit Familien, Lehrern, Gesprächswünschen und "
+                                     "Sperrzeiten, ohne Termine.\n\nOptionen:\n");
+    for (const QCommandLineOption& o : optionen) {
+        QStringList namen;
+        for (const QString& n : o.names())
+            namen << Schalter(n);
+        QString links = namen.join(QStringLiteral(", "));
+        if (!o.valueName().isEmpty()) links += ' ' + o.valueName();
+        text += QStringLiteral("  %1  %2\n").arg(links, -32).arg(o.description());
+    }
+    text += QString::fromUtf8("\nGrößen:\n");
+    for (const TGroesse& g : Groessen)
+        text += QStringLiteral("  %1 %2 Familien, %3 Lehrer, %4 Slots je Tag, %5\n")
+                    .arg(QLatin1String(g.Name), -2)
+                    .arg(g.Optionen.Familien, 5)
+                    .arg(g.Optionen.Lehrer, 3)
+                    .arg(g.Optionen.Slots)
+                    .arg(g.Optionen.Tage == 1 ? QStringLiteral("1 Tag") : QStringLiteral("2 Tage"));
+    return text;
+}
+
+// Names the argument the parser stumbled over: an unknown option, an option without its value at the
+// end, or a switch given a value.
+QString Fehlermeldung(const QCommandLineParser& parser, const QStringList& argumente,
+                      const QList<QCommandLineOption>& optionen) {
+    for (const QString& a : argumente)
+        if (a.startsWith(u'-') && parser.unknownOptionNames().contains(Name(a)))
+            return "Unbekannte Option: " + a.section(u'=', 0, 0);
+    if (!parser.unknownOptionNames().isEmpty())
+        return "Unbekannte Option: " + Schalter(parser.unknownOptionNames().first());
+    for (const QCommandLineOption& o : optionen) {
+        if (!o.valueName().isEmpty() && !argumente.isEmpty() && argumente.last().startsWith(u'-') &&
+            o.names().contains(Name(argumente.last())))
+            return "Wert fehlt nach " + argumente.last();
+        for (const QString& a : argumente)
+            if (o.valueName().isEmpty() && a.startsWith(u'-') && a.contains(u'=') &&
+                o.names().contains(Name(a)))
+                return QStringLiteral("Die Option %1 nimmt keinen Wert: %2").arg(a.section(u'=', 0, 0), a);
+    }
+    return QString::fromUtf8("Ungültiger Aufruf: ") + argumente.join(u' ');
+}
+
+} // namespace
 
 int BefehlGenerate(const QStringList& argumente) {
-    TGeneratorOptionen o;
-    QString ziel;
     QTextStream fehler(stderr);
-    for (int i = 0; i + 1 < argumente.size(); i += 2) {
-        const QString& schalter = argumente[i];
-        const QString& wert = argumente[i + 1];
-        bool ok = true;
-        if (schalter == "-o")
-            ziel = wert;
-        else if (schalter == "--families")
-            o.Familien = wert.toInt(&ok);
-        else if (schalter == "--teachers")
-            o.Lehrer = wert.toInt(&ok);
-        else if (schalter == "--days")
-            o.Tage = wert.toInt(&ok);
-        else if (schalter == "--slots")
-            o.Slots = wert.toInt(&ok);
-        else if (schalter == "--seed")
-            o.Saat = wert.toUInt(&ok);
-        else
-            ok = false;
+    const QCommandLineOption hilfe({"h", "hilfe", "help"}, "Zeigt diese Hilfe");
+    const QCommandLineOption ausgabe({"o", "ausgabe"}, "Die Projektdatei, die geschrieben wird", "DATEI");
+    const QCommandLineOption groesse(
+        {"groesse", "size"},
+        QString::fromUtf8("Größe des Projekts, ohne Angabe M; die Zahlen ändern einzelne Werte davon"),
+        "M|L|XL");
+    const QCommandLineOption saat({"saat", "seed"},
+                                  "Startwert des Zufalls; gleiche Angaben, gleiches Projekt", "X");
+    const std::vector<TZahlOption> zahlen = Zahlenoptionen();
+
+    QList<QCommandLineOption> optionen{hilfe, ausgabe, groesse};
+    for (const TZahlOption& z : zahlen)
+        optionen << z.Option;
+    optionen << saat;
+
+    QCommandLineParser parser;
+    // "-familien" is taken as the option of that name, not as the letters f, a, m, ...
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions(optionen);
+    if (!parser.parse(QStringList{QStringLiteral("vel-cli generate")} + argumente)) {
+        fehler << Fehlermeldung(parser, argumente, optionen) << '\n' << Aufruf << '\n';
+        return 2;
+    }
+    if (parser.isSet(hilfe)) {
+        QTextStream(stdout) << Hilfetext(optionen);
+        return 0;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        fehler << "Unerwartetes Argument: " << parser.positionalArguments().first() << '\n' << Aufruf << '\n';
+        return 2;
+    }
+
+    TGeneratorOptionen o = GroesseM();
+    if (parser.isSet(groesse)) {
+        const QString wert = parser.value(groesse);
+        const TGroesse* gefunden = nullptr;
+        for (const TGroesse& g : Groessen)
+            if (wert.compare(QLatin1String(g.Name), Qt::CaseInsensitive) == 0) gefunden = &g;
+        if (!gefunden) {
+            fehler << QString::fromUtf8("Unbekannte Größe für %1: %2 (M, L oder XL)\n")
+                          .arg(Geschrieben(groesse, argumente), wert);
+            return 2;
+        }
+        o = gefunden->Optionen;
+    }
+    for (const TZahlOption& z : zahlen) {
+        if (!parser.isSet(z.Option)) continue;
+        const QString wert = parser.value(z.Option);
+        bool ok = false;
+        const int zahl = wert.toInt(&ok);
+        if (!ok || zahl < z.Kleinste || zahl > z.Groesste) {
+            fehler << QString::fromUtf8("Ungültiger Wert für %1: %2 (%3)\n")
+                          .arg(Geschrieben(z.Option, argumente), wert, z.Option.description());
+            return 2;
+        }
+        o.*z.Feld = zahl;
+    }
+    if (parser.isSet(saat)) {
+        bool ok = false;
+        o.Saat = parser.value(saat).toUInt(&ok);
         if (!ok) {
-            fehler << "Unbekannte oder ungültige Angabe: " << schalter << ' ' << wert << '\n';
+            fehler << QString::fromUtf8("Ungültiger Wert für %1: %2\n")
+                          .arg(Geschrieben(saat, argumente), parser.value(saat));
             return 2;
         }
     }
-    if (ziel.isEmpty() || argumente.size() % 2 || o.Tage < 1 || o.Tage > 2 || o.Slots < 1 || o.Slots > 48 ||
-        o.Lehrer < 1 || o.Familien < 0 || o.Familien > 32000) {
-        fehler << "Aufruf: vel-cli generate -o DATEI [--families N] [--teachers M] [--days 1|2] [--slots S] "
-                  "[--seed X]\n";
+    const QString ziel = parser.value(ausgabe);
+    if (ziel.isEmpty()) {
+        fehler << "Keine Ausgabedatei: -o DATEI fehlt.\n" << Aufruf << '\n';
         return 2;
     }
+
     TProjekt p;
     ProjektErzeugen(p, o);
     QString text;

@@ -14,7 +14,8 @@ struct TBefehl {
 
 const TBefehl Befehle[] = {
     {"generate", BefehlGenerate,
-     "generate -o DATEI [--families N] [--teachers M] [--days 1|2] [--slots S] [--seed X]"},
+     "generate -o DATEI [--groesse M|L|XL] [--familien N] [--lehrer M] [--tage 1|2] [--slots S] [--saat X] "
+     "[--hilfe]"},
     {"dump", BefehlDump, "dump DATEI [--compact]"},
     {"convert", BefehlConvert, "convert EIN AUS"},
     {"plan", BefehlPlan,
