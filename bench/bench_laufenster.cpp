@@ -21,14 +21,6 @@ double CpuMs() {
     return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
 }
 
-// A cancelled run would show a message box; this benchmark never cancels, so nothing blocks.
-class TStilleMeldung : public TMeldung {
-public:
-    Antwort Meldung(const QString&, const QString&, MeldungsArt, Knoepfe, Antwort vorgabe) override {
-        return vorgabe;
-    }
-};
-
 int Terminiert(const TProjekt& p) {
     return static_cast<int>(std::count_if(p.Gespraechsliste.begin(), p.Gespraechsliste.end(),
                                           [](const auto& g) { return g->Termin >= 0; }));
@@ -75,6 +67,7 @@ int main(int argc, char** argv) {
                 Lauf(p, beobachter);
             }));
             fenster.push_back(Messen(g.Optionen, [](TProjekt& p) {
+                // A cancelled run would show a message box; this benchmark never cancels.
                 TStilleMeldung meldung;
                 QString statuszeile;
                 TStatusF status(p, meldung, [&statuszeile](const QString& text) { statuszeile = text; });
