@@ -197,7 +197,19 @@ private Q_SLOTS:
         TStatusF fenster(p, meldung, [&status](const QString& text) { status << text; });
         QCOMPARE(fenster.windowTitle(), "Terminauswertung");
         QCOMPARE(fenster.ProzBar1->geometry(), QRect(16, 16, 305, 25));
-        QCOMPARE(fenster.ProzBar3->geometry(), QRect(16, 144, 305, 25));
+        QCOMPARE(fenster.ProzBar3->geometry(), QRect(16, 156, 305, 25));
+        // The longest texts fit their labels and keep clear of the next bar.
+        const std::pair<QLabel*, const char*> texte[] = {
+            {fenster.Label1, "Die Reihenfolge für die Terminsuche steht bereits fest."},
+            {fenster.Label1, "Für die Terminsuche wird die Reihenfolge ermittelt ..."}};
+        for (const auto& [label, text] : texte) {
+            const QRect noetig = label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 1000),
+                                                                   Qt::TextWordWrap, QString::fromUtf8(text));
+            QVERIFY(noetig.height() <= label->height());
+            QVERIFY(label->y() + noetig.height() + 4 <= fenster.ProzBar2->y());
+            QVERIFY(label->geometry().bottom() < fenster.ProzBar2->y());
+        }
+        QVERIFY(fenster.Label3->geometry().bottom() < fenster.ProzBar3->y());
         QVERIFY(!fenster.Ok1->isVisible() && fenster.Canc1->isDefault());
         QCOMPARE(fenster.exec(), QDialog::Accepted);
         QCOMPARE(fenster.Label2->text(), "\nFertig!");

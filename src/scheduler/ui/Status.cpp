@@ -32,12 +32,14 @@ TStatusF::TStatusF(TProjekt& projekt, TMeldung& meldung, std::function<void(cons
     , Meldungen(meldung)
     , StatuszeileSchreiben(std::move(statuszeile)) {
     setWindowTitle(QStringLiteral("Terminauswertung"));
-    setFixedSize(500, 224);
+    // Each bar has two lines of text below it before the next bar begins.
+    constexpr int Zeilenabstand = 70;
+    setFixedSize(500, 238);
 
     TProzBar** balken[] = {&ProzBar1, &ProzBar2, &ProzBar3};
     for (int i = 0; i < 3; ++i) {
         auto* bar = new TProzBar(this);
-        bar->setGeometry(16, 16 + 64 * i, 305, 25);
+        bar->setGeometry(16, 16 + Zeilenabstand * i, 305, 25);
         QFont schrift = font();
         schrift.setBold(true);
         bar->setFont(schrift);
@@ -48,10 +50,10 @@ TStatusF::TStatusF(TProjekt& projekt, TMeldung& meldung, std::function<void(cons
         bar->setBackColor(QColor(128, 128, 128));
         *balken[i] = bar;
     }
-    Label1 = Beschriftung(this, {16, 44, 305, 34});
-    Label3 = Beschriftung(this, {16, 108, 305, 34});
-    Label4 = Beschriftung(this, {16, 172, 305, 20});
-    Label5 = Beschriftung(this, {16, 194, 305, 20});
+    Label1 = Beschriftung(this, {16, 44, 305, 38});
+    Label3 = Beschriftung(this, {16, 44 + Zeilenabstand, 305, 38});
+    Label4 = Beschriftung(this, {16, 186, 305, 20});
+    Label5 = Beschriftung(this, {16, 208, 305, 20});
     Bild = new QLabel(this);
     Bild->setGeometry(388, 16, 48, 48);
     Bild->setPixmap(Symbol(QStringLiteral("office-calendar")).pixmap(48, 48));
@@ -60,7 +62,7 @@ TStatusF::TStatusF(TProjekt& projekt, TMeldung& meldung, std::function<void(cons
     Ok1 = new QPushButton(QStringLiteral("OK"), this);
     Canc1 = new QPushButton(QStringLiteral("Abbrechen"), this);
     for (QPushButton* knopf : {Ok1, Canc1})
-        knopf->setGeometry(364, 176, 100, 30);
+        knopf->setGeometry(364, 190, 100, 30);
     Ok1->setVisible(false);
     Ok1->setEnabled(false);
     Canc1->setDefault(true);
