@@ -1,0 +1,65 @@
+#include "ProjektDokument.h"
+
+#include "model/Projekt.h"
+
+#include <QFileInfo>
+#include <utility>
+
+TProjektDokument::TProjektDokument(QObject* eltern)
+    : QObject(eltern) {}
+
+TProjektDokument::~TProjektDokument() = default;
+
+void TProjektDokument::Ersetzen(std::unique_ptr<TProjekt> neu, const QString& datei) {
+    const std::unique_ptr<TProjekt> alt = std::exchange(Aktuell, std::move(neu));
+    DateiPfad = datei;
+    GeaendertStand = SicherungFaelligStand = SicherungAnstehendStand = false;
+    Q_EMIT ProjektErsetzt();
+}
+
+QString TProjektDokument::Name() const {
+    return QFileInfo(DateiPfad).fileName();
+}
+
+void TProjektDokument::DateiSetzen(const QString& datei) {
+    DateiPfad = datei;
+}
+
+void TProjektDokument::Melden(TAenderungen was) {
+    GeaendertStand = SicherungFaelligStand = true;
+    Offen |= was;
+    Gemeldet = true;
+    if (!Beschaeftigt()) BefehlBeendet();
+}
+
+void TProjektDokument::AlsGeaendertMarkieren() {
+    GeaendertStand = true;
+}
+
+void TProjektDokument::Gespeichert() {
+    GeaendertStand = SicherungFaelligStand = SicherungAnstehendStand = false;
+}
+
+void TProjektDokument::SicherungAnfordern() {
+    if (!SicherungFaelligStand) return;
+    SicherungAnstehendStand = true;
+    if (!Beschaeftigt()) Q_EMIT SicherungGewuenscht();
+}
+
+void TProjektDokument::SicherungGeschrieben() {
+    SicherungFaelligStand = SicherungAnstehendStand = false;
+}
+
+void TProjektDokument::BefehlBeendet() {
+    if (std::exchange(Gemeldet, false)) Q_EMIT Geaendert(std::exchange(Offen, {}));
+    if (SicherungAnstehendStand) Q_EMIT SicherungGewuenscht();
+}
+
+TBefehlsWache::TBefehlsWache(TProjektDokument& dokument)
+    : Dokument(dokument) {
+    ++Dokument.Befehlstiefe;
+}
+
+TBefehlsWache::~TBefehlsWache() {
+    if (--Dokument.Befehlstiefe == 0) Dokument.BefehlBeendet();
+}

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QFlags>
+#include <QObject>
+#include <QString>
+#include <memory>
+
+class TProjekt;
+
+// What a change touched, so that each view refreshes what it shows of it.
+enum class TAenderung : uint32_t {
+    Familien = 1 << 0,
+    Kinder = 1 << 1,
+    Lehrer = 1 << 2,
+    Gespraeche = 1 << 3,
+    Plan = 1 << 4,
+    Rahmen = 1 << 5,
+    Layout = 1 << 6,
+    Einstellungen = 1 << 7,
+};
+Q_DECLARE_FLAGS(TAenderungen, TAenderung)
+Q_DECLARE_OPERATORS_FOR_FLAGS(TAenderungen)
+
+// The open project with its file and its change state. Operations change the project and report what
+// they changed; views, status bar, caption and commands follow the signals. While a command runs (see
+// TBefehlsWache) its reports are collected and announced once when the outermost command ends, and the
+// automatic backup waits for that end.
+class TProjektDokument : public QObject {
+    Q_OBJECT
+public:
+    explicit TProjektDokument(QObject* eltern = nullptr);
+    ~TProjektDokument() override;
+
+    // Null until a project is opened or created.
+    TProjekt* Projekt() const { return Aktuell.get(); }
+    // Swaps in another project (or none) with its file; the old one stays alive until the views have
+    // let go of it. A project just read or created is unchanged.
+    void Ersetzen(std::unique_ptr<TProjekt> neu, const QString& datei);
+
+    // The full path of the project's file; for a new project the folder and its preset name.
+    const QString& Datei() const { return DateiPfad; }
+    // The file's name as the caption shows it.
+    QString Name() const;
+    void DateiSetzen(const QString& datei);
+
+    bool IstGeaendert() const { return GeaendertStand; }
+    bool IstSicherungFaellig() const { return SicherungFaelligStand; }
+    bool IstSicherungAnstehend() const { return SicherungAnstehendStand; }
+    bool Beschaeftigt() const { return Befehlstiefe > 0; }
+
+    // An operation changed the project.
+    void Melden(TAenderungen was);
+    // The project has changes that are not in its file, without a new change (a restored backup).
+    void AlsGeaendertMarkieren();
+    // The project was written to its file.
+    void Gespeichert();
+    // The timer asks for an automatic backup; it is wanted at once, or when the running command ends.
+    void SicherungAnfordern();
+    // The automatic backup was written.
+    void SicherungGeschrieben();
+
+Q_SIGNALS:
+    void ProjektErsetzt();
+    void Geaendert(TAenderungen was);
+    // The automatic backup is due now.
+    void SicherungGewuenscht();
+
+private:
+    friend class TBefehlsWache;
+    void BefehlBeendet();
+
+    std::unique_ptr<TProjekt> Aktuell;
+    QString DateiPfad;
+    bool GeaendertStand = false;
+    bool SicherungFaelligStand = false;
+    bool SicherungAnstehendStand = false;
+    bool Gemeldet = false;
+    TAenderungen Offen;
+    int Befehlstiefe = 0;
+};
+
+// Marks the run of one command. Commands nest; the changes they report are announced, and a pending
+// automatic backup is written, once when the outermost one ends.
+class TBefehlsWache {
+public:
+    explicit TBefehlsWache(TProjektDokument& dokument);
+    ~TBefehlsWache();
+    TBefehlsWache(const TBefehlsWache&) = delete;
+    TBefehlsWache& operator=(const TBefehlsWache&) = delete;
+
+private:
+    TProjektDokument& Dokument;
+};

@@ -1,0 +1,84 @@
+// The document: its change reports, the command guard and the automatic backup's timing.
+#include "app/ProjektDokument.h"
+#include "common/TestHaupt.h"
+#include "model/Projekt.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+class TstProjektDokument : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // Outside a command a report is announced at once; inside nested commands the reports are
+    // collected and announced once, when the outermost command ends.
+    void meldungen() {
+        TProjektDokument d;
+        QSignalSpy geaendert(&d, &TProjektDokument::Geaendert);
+        d.Melden(TAenderung::Lehrer);
+        QCOMPARE(geaendert.size(), 1);
+        QCOMPARE(geaendert.takeFirst().at(0).value<TAenderungen>(), TAenderungen(TAenderung::Lehrer));
+        QVERIFY(d.IstGeaendert() && d.IstSicherungFaellig());
+        {
+            const TBefehlsWache aussen(d);
+            d.Melden(TAenderung::Familien);
+            {
+                const TBefehlsWache innen(d);
+                d.Melden(TAenderung::Kinder);
+            }
+            QVERIFY(d.Beschaeftigt());
+            QCOMPARE(geaendert.size(), 0);
+        }
+        QVERIFY(!d.Beschaeftigt());
+        QCOMPARE(geaendert.size(), 1);
+        QCOMPARE(geaendert.takeFirst().at(0).value<TAenderungen>(),
+                 TAenderung::Familien | TAenderung::Kinder);
+        { const TBefehlsWache ohne(d); }
+        QCOMPARE(geaendert.size(), 0);
+        d.Gespeichert();
+        QVERIFY(!d.IstGeaendert() && !d.IstSicherungFaellig());
+    }
+
+    // The timer's backup waits for the end of the outermost command; an inner command's end does not
+    // release it, and nothing is written while nothing changed.
+    void sicherungWartetAufDenBefehl() {
+        TProjektDokument d;
+        QSignalSpy gewuenscht(&d, &TProjektDokument::SicherungGewuenscht);
+        d.SicherungAnfordern();
+        QCOMPARE(gewuenscht.size(), 0);
+        d.Melden(TAenderung::Plan);
+        {
+            const TBefehlsWache aussen(d);
+            d.SicherungAnfordern();
+            { const TBefehlsWache innen(d); }
+            QCOMPARE(gewuenscht.size(), 0);
+            QVERIFY(d.IstSicherungAnstehend());
+        }
+        QCOMPARE(gewuenscht.size(), 1);
+        d.SicherungGeschrieben();
+        QVERIFY(!d.IstSicherungAnstehend() && !d.IstSicherungFaellig());
+        QVERIFY(d.IstGeaendert());
+        d.SicherungAnfordern();
+        QCOMPARE(gewuenscht.size(), 1);
+    }
+
+    // A new project replaces the old one, which the views may still read while they are told.
+    void ersetzen() {
+        TProjektDokument d;
+        auto erstes = std::make_unique<TProjekt>();
+        erstes->NeueFamilie("Familie", QStringLiteral("Maier"), {});
+        d.Ersetzen(std::move(erstes), QStringLiteral("/tmp/a.pdt"));
+        const TProjekt* alt = d.Projekt();
+        d.Melden(TAenderung::Familien);
+        int familienDesAlten = -1;
+        connect(&d, &TProjektDokument::ProjektErsetzt, this,
+                [&] { familienDesAlten = alt->Elternliste.Count(); });
+        d.Ersetzen(std::make_unique<TProjekt>(), QStringLiteral("/tmp/b.pdt"));
+        QCOMPARE(familienDesAlten, 1);
+        QCOMPARE(d.Projekt()->Elternliste.Count(), 0);
+        QCOMPARE(d.Name(), "b.pdt");
+        QVERIFY(!d.IstGeaendert() && !d.IstSicherungFaellig());
+    }
+};
+
+VEL_TEST(TstProjektDokument)
+#include "tst_ProjektDokument.moc"
