@@ -27,8 +27,7 @@ void TProjektDokument::DateiSetzen(const QString& datei) {
 
 void TProjektDokument::Melden(TAenderungen was) {
     GeaendertStand = SicherungFaelligStand = true;
-    Offen |= was;
-    Gemeldet = true;
+    Q_EMIT Geaendert(was);
     if (!Beschaeftigt()) BefehlBeendet();
 }
 
@@ -50,8 +49,11 @@ void TProjektDokument::SicherungGeschrieben() {
     SicherungFaelligStand = SicherungAnstehendStand = false;
 }
 
+void TProjektDokument::SicherungAbbestellen() {
+    SicherungAnstehendStand = false;
+}
+
 void TProjektDokument::BefehlBeendet() {
-    if (std::exchange(Gemeldet, false)) Q_EMIT Geaendert(std::exchange(Offen, {}));
     if (SicherungAnstehendStand) Q_EMIT SicherungGewuenscht();
 }
 

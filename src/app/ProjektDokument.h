@@ -22,9 +22,8 @@ Q_DECLARE_FLAGS(TAenderungen, TAenderung)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TAenderungen)
 
 // The open project with its file and its change state. Operations change the project and report what
-// they changed; views, status bar, caption and commands follow the signals. While a command runs (see
-// TBefehlsWache) its reports are collected and announced once when the outermost command ends, and the
-// automatic backup waits for that end.
+// they changed; views, status bar and commands follow the signal at once. While a command runs (see
+// TBefehlsWache) the automatic backup waits for its end.
 class TProjektDokument : public QObject {
     Q_OBJECT
 public:
@@ -48,7 +47,7 @@ public:
     bool IstSicherungAnstehend() const { return SicherungAnstehendStand; }
     bool Beschaeftigt() const { return Befehlstiefe > 0; }
 
-    // An operation changed the project.
+    // An operation changed the project; called after the change, so that the views see it.
     void Melden(TAenderungen was);
     // The project has changes that are not in its file, without a new change (a restored backup).
     void AlsGeaendertMarkieren();
@@ -58,6 +57,8 @@ public:
     void SicherungAnfordern();
     // The automatic backup was written.
     void SicherungGeschrieben();
+    // Automatic backups were switched off: a backup asked for is not wanted any more.
+    void SicherungAbbestellen();
 
 Q_SIGNALS:
     void ProjektErsetzt();
@@ -74,13 +75,11 @@ private:
     bool GeaendertStand = false;
     bool SicherungFaelligStand = false;
     bool SicherungAnstehendStand = false;
-    bool Gemeldet = false;
-    TAenderungen Offen;
     int Befehlstiefe = 0;
 };
 
-// Marks the run of one command. Commands nest; the changes they report are announced, and a pending
-// automatic backup is written, once when the outermost one ends.
+// Marks the run of one command. Commands nest; a pending automatic backup is written once, when the
+// outermost one ends.
 class TBefehlsWache {
 public:
     explicit TBefehlsWache(TProjektDokument& dokument);

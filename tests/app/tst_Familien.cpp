@@ -61,7 +61,7 @@ private Q_SLOTS:
         TProjekt& p = *f.Projekt;
         QCOMPARE(p.Elternliste.Count(), 2);
         QCOMPARE(p.Gespraechsliste.Count(), 12);
-        QVERIFY(f.Geaendert);
+        QVERIFY(f.Dokument.IstGeaendert());
         const TEltern* acker = p.Elternliste[0]; // by class: 5a before 6b... and Maier's lowest is 5a too
         const TEltern* maier = p.Elternliste.FindeNummer(1);
         QCOMPARE(maier->Name, "Maier");
@@ -80,8 +80,8 @@ private Q_SLOTS:
         t.Dateiwahl.Antworten = {datei};
         f.PDTsaveN1->trigger();
         QCOMPARE(t.Dateiwahl.Anfragen.size(), 1);
-        QVERIFY(!f.Geaendert);
-        QCOMPARE(f.Projektname, "Eingabe.pdt");
+        QVERIFY(!f.Dokument.IstGeaendert());
+        QCOMPARE(f.Dokument.Name(), "Eingabe.pdt");
         QProcess cli;
         cli.start(QStringLiteral(VEL_CLI), {QStringLiteral("dump"), datei});
         QVERIFY(cli.waitForFinished(60000));
@@ -252,7 +252,7 @@ private Q_SLOTS:
         QCOMPARE(e->Name, "Zander");
         QCOMPARE(e->Kinder[0]->Nachname, "");
         QCOMPARE(e->Kinder[1]->Nachname, "Maier");
-        QVERIFY(f.Geaendert && f.SicherungFaellig);
+        QVERIFY(f.Dokument.IstGeaendert() && f.Dokument.IstSicherungFaellig());
         QVERIFY(f.SuchE->text().isEmpty());
         QCOMPARE(Zeilen(f), QStringList({"Acker", "Zander"}));
         QCOMPARE(f.AktuelleFamilie, e);
@@ -275,7 +275,7 @@ private Q_SLOTS:
             anreden << f.LVEltern->currentIndex().siblingAtColumn(0).data().toString();
         }
         QCOMPARE(anreden, QStringList({"Frau", "Herr", "Familie"}));
-        QVERIFY(f.Geaendert);
+        QVERIFY(f.Dokument.IstGeaendert());
     }
 
     // Changing a child: a new class refills the class filter and moves the family; an unchanged or
@@ -318,7 +318,7 @@ private Q_SLOTS:
         }});
         QTest::mouseClick(f.BtnEditK, Qt::LeftButton);
         QCOMPARE(folge.Offen(), 0);
-        QCOMPARE(f.Geaendert, geaendert);
+        QCOMPARE(f.Dokument.IstGeaendert(), geaendert);
         QCOMPARE(f.TVKinder->currentItem()->text(0), knoten);
         QCOMPARE(f.AktuellesKind->Vorname, "Anna");
         QCOMPARE(Eintraege(f.ComboKlassen).contains(QStringLiteral("11a")), geaendert && klasse == "11a");
@@ -362,7 +362,7 @@ private Q_SLOTS:
         QCOMPARE(t.Meldung.Protokoll[0].Titel, "Kind löschen");
         QCOMPARE(t.Meldung.Protokoll[0].Vorgabe, Antwort::Nein);
         QCOMPARE(f.Projekt->Gespraechsliste.Count(), gespraeche);
-        QCOMPARE(f.Geaendert, antwort == Antwort::Ja);
+        QCOMPARE(f.Dokument.IstGeaendert(), antwort == Antwort::Ja);
         if (antwort == Antwort::Nein) return;
         QCOMPARE(f.Panels[2]->text(), QStringLiteral("Gesprächsanzahl: %1").arg(gespraeche));
         if (familie == 2) {
@@ -419,7 +419,7 @@ private Q_SLOTS:
         QCOMPARE(folge.Offen(), 0);
         QCOMPARE(int(f.Projekt->ListenSortierung), sortierung);
         QCOMPARE(Zeilen(f), zeilen);
-        QCOMPARE(f.Geaendert, ok);
+        QCOMPARE(f.Dokument.IstGeaendert(), ok);
         const TSchluessel optionen = t.Speicher.SchluesselLesen(QStringLiteral("Optionen"));
         QCOMPARE(int(optionen.ZahlLesen(QStringLiteral("SortierKrit"), 192)), ok ? sortierung : 192);
         if (ok) QCOMPARE(f.AktuelleFamilie, f.ElternInZeile(0));

@@ -219,7 +219,7 @@ private Q_SLOTS:
         QVERIFY(!f.GesprLoeschen1->isEnabled());
         QVERIFY(f.KindLoeschen1->isEnabled());
         f.kindkommtmit1->trigger();
-        QVERIFY(f.Geaendert);
+        QVERIFY(f.Dokument.IstGeaendert());
         QCOMPARE(zeigen("Anna"), "kenzeichnen: \"Gespräche nur mit Eltern, ohne Anna\"");
         f.kindkommtmit1->trigger();
         for (const TGespraech* g : f.AktuellesKind->Gespraeche)
@@ -307,7 +307,7 @@ private Q_SLOTS:
         QCOMPARE(mue->Zaehler + ber->Zaehler, gespraeche);
         QCOMPARE(SlotsFrei(*mue), anna.isEmpty() || anna.size() == 1);
         QCOMPARE(f.Berech1->isEnabled(), gespraeche > 0);
-        QCOMPARE(f.Geaendert, antwort == Antwort::Ja);
+        QCOMPARE(f.Dokument.IstGeaendert(), antwort == Antwort::Ja);
         if (befehl == "Kind" || befehl == "Familie") QCOMPARE(f.Loe41Ki->isEnabled(), antwort != Antwort::Ja);
     }
 
@@ -354,7 +354,7 @@ private Q_SLOTS:
         const TKind* ben = f.Projekt->Elternliste.FindeNummer(1)->Kinder[1];
         QCOMPARE(Kuerzelfolge(*ben), QStringList({"BER0", "MUE1"}));
         QCOMPARE(f.Panels[2]->text(), "Gesprächsanzahl: 4");
-        QVERIFY(f.Geaendert);
+        QVERIFY(f.Dokument.IstGeaendert());
         QVERIFY(Knoten(f, "2. Herr Dr. Müller (MUE)"));
     }
 
@@ -401,7 +401,7 @@ private Q_SLOTS:
         QCOMPARE(t.Meldung.Protokoll[0].Titel, "Rückfrage zur Sicherheit");
         QCOMPARE(t.Meldung.Protokoll[0].Vorgabe, Antwort::Nein);
         QCOMPARE(f.Projekt->Gespraechsliste.Count(), gespraeche);
-        QCOMPARE(f.Geaendert, antwort == Antwort::Ja);
+        QCOMPARE(f.Dokument.IstGeaendert(), antwort == Antwort::Ja);
         const TKind* dora = f.Projekt->Elternliste.FindeNummer(2)->Kinder.FindeVorname("Dora");
         QCOMPARE(Kuerzelfolge(*dora), antwort == Antwort::Ja ? QStringList({"BER0"}) : QStringList());
         QCOMPARE(f.Panels[2]->text(), QStringLiteral("Gesprächsanzahl: %1").arg(gespraeche));

@@ -102,11 +102,11 @@ private Q_SLOTS:
             QCOMPARE(t.Meldung.Protokoll.size(), 1);
             QCOMPARE(t.Meldung.Protokoll[0].Text, meldung);
             QCOMPARE(l->Name, QString::fromUtf8("Müller"));
-            QVERIFY(!f.Geaendert);
+            QVERIFY(!f.Dokument.IstGeaendert());
             return;
         }
         QCOMPARE(l->Name, "Müllner");
-        QVERIFY(f.Geaendert);
+        QVERIFY(f.Dokument.IstGeaendert());
         QCOMPARE(f.Projekt->RueckListe.Count(), 0);
         QVERIFY(Knoten(f, QStringLiteral("1. Herr Dr. Müllner (%1)").arg(kuerzel)));
         QCOMPARE(f.KuerzE->text(), kuerzel);

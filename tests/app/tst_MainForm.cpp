@@ -513,7 +513,7 @@ private Q_SLOTS:
         TFensterTest t;
         QVERIFY(t.Zeigen());
         t.Fenster->ProjektErsetzen(KleinesProjekt());
-        t.Fenster->Geaendert = geaendert;
+        if (geaendert) t.Fenster->Dokument.Melden({});
         t.Meldung.Antworten = {antwort};
         t.Fenster->Ende1->trigger();
         QCOMPARE(t.Fenster->isVisible(), offen);
@@ -591,7 +591,7 @@ private Q_SLOTS:
             QTest::mouseClick(qobject_cast<TZeitRahmenDlg*>(dialog)->CancBtn, Qt::LeftButton);
         });
         t.Fenster->ZeitRa1->trigger();
-        QVERIFY(!t.Fenster->Geaendert);
+        QVERIFY(!t.Fenster->Dokument.IstGeaendert());
         QVERIFY(!RahmenVorgabeLesen(t.Speicher));
 
         ImDialog([](QWidget* dialog) {
@@ -600,9 +600,9 @@ private Q_SLOTS:
             QTest::mouseClick(rahmen->OkBtn, Qt::LeftButton);
         });
         t.Fenster->ZeitRa1->trigger();
-        QVERIFY(t.Fenster->Geaendert);
-        QVERIFY(t.Fenster->SicherungFaellig);
-        QVERIFY(!t.Fenster->Beschaeftigt);
+        QVERIFY(t.Fenster->Dokument.IstGeaendert());
+        QVERIFY(t.Fenster->Dokument.IstSicherungFaellig());
+        QVERIFY(!t.Fenster->Dokument.Beschaeftigt());
         QCOMPARE(t.Fenster->Panels[3]->text(),
                  QString::fromUtf8("Elternsprechtag am Dienstag, 2. März 2027"));
         const auto vorgabe = RahmenVorgabeLesen(t.Speicher);

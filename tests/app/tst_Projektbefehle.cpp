@@ -48,10 +48,10 @@ QString ProjektdateiAnlegen(const QString& pfad) {
 struct TProjektTest : TFensterTest {
     TProjektTest() {
         Fenster->ProjektErsetzen(KleinesProjekt());
-        Fenster->ProjektNameVorgabe = Fenster->Projektname = QStringLiteral("Proj-0");
-        Fenster->Projektdatei = Pfad("Proj-0");
+        Fenster->ProjektNameVorgabe = QStringLiteral("Proj-0");
+        Fenster->Dokument.DateiSetzen(Pfad("Proj-0"));
         Fenster->Projektpfad = Ordner.path();
-        Fenster->Geaendert = Fenster->SicherungFaellig = true;
+        Fenster->Dokument.Melden({});
     }
     QString Pfad(const char* name) const { return Ordner.filePath(QString::fromUtf8(name)); }
 };
@@ -77,15 +77,15 @@ private Q_SLOTS:
         QCOMPARE(frage.Name, "Proj-0");
         QVERIFY(QFile::exists(t.Pfad("Schule.pdt")));
         QVERIFY(!QFile::exists(t.Pfad("Proj-0.pd~")));
-        QVERIFY(!t.Fenster->Geaendert);
-        QVERIFY(!t.Fenster->SicherungFaellig);
-        QCOMPARE(t.Fenster->Projektdatei, t.Pfad("Schule.pdt"));
+        QVERIFY(!t.Fenster->Dokument.IstGeaendert());
+        QVERIFY(!t.Fenster->Dokument.IstSicherungFaellig());
+        QCOMPARE(t.Fenster->Dokument.Datei(), t.Pfad("Schule.pdt"));
         QCOMPARE(t.Fenster->windowTitle(), "VEL - [Schule.pdt]");
 
-        t.Fenster->Geaendert = true;
+        t.Fenster->Dokument.Melden({});
         t.Fenster->PDTsave1->trigger();
         QCOMPARE(t.Dateiwahl.Anfragen.size(), 1);
-        QVERIFY(!t.Fenster->Geaendert);
+        QVERIFY(!t.Fenster->Dokument.IstGeaendert());
 
         TFensterTest anders;
         anders.Fenster->Projektpfad = t.Ordner.path();
@@ -98,7 +98,7 @@ private Q_SLOTS:
         QVERIFY(anders.Fenster->Projekt);
         QCOMPARE(anders.Fenster->Projekt->Gespraechsliste.Count(), 3);
         QCOMPARE(anders.Fenster->windowTitle(), "VEL - [Schule.pdt]");
-        QVERIFY(!anders.Fenster->Geaendert);
+        QVERIFY(!anders.Fenster->Dokument.IstGeaendert());
         QVERIFY(anders.Fenster->PDTsave1->isEnabled());
         QVERIFY(anders.Meldung.Protokoll.isEmpty());
     }
@@ -106,15 +106,14 @@ private Q_SLOTS:
     // Save as asks also for a saved project; a cancelled dialog leaves everything as it was.
     void speichernUnterAbgebrochen() {
         TProjektTest t;
-        t.Fenster->Projektname = QStringLiteral("Schule.pdt");
-        t.Fenster->Projektdatei = t.Pfad("Schule.pdt");
+        t.Fenster->Dokument.DateiSetzen(t.Pfad("Schule.pdt"));
         t.Fenster->SaveN0->trigger();
         QCOMPARE(t.Dateiwahl.Anfragen.size(), 1);
         QCOMPARE(t.Dateiwahl.Anfragen[0].Name, "Schule.pdt");
         QVERIFY(!QFile::exists(t.Pfad("Schule.pdt")));
-        QVERIFY(t.Fenster->Geaendert);
-        QVERIFY(!t.Fenster->Beschaeftigt);
-        QCOMPARE(t.Fenster->Projektdatei, t.Pfad("Schule.pdt"));
+        QVERIFY(t.Fenster->Dokument.IstGeaendert());
+        QVERIFY(!t.Fenster->Dokument.Beschaeftigt());
+        QCOMPARE(t.Fenster->Dokument.Datei(), t.Pfad("Schule.pdt"));
     }
 
     // An opened backup x.pd~ is saved as x.pdt in its folder without a file dialog; a backup restored
@@ -135,7 +134,7 @@ private Q_SLOTS:
         QVERIFY(!ProjektdateiAnlegen(sicherung).isEmpty());
         t.Fenster->ProjektOeffnen(sicherung);
         QCOMPARE(t.Fenster->windowTitle(), "VEL - [Schule.pdt - wiederhergestellt]");
-        QVERIFY(t.Fenster->Geaendert);
+        QVERIFY(t.Fenster->Dokument.IstGeaendert());
         const QString ziel = projekte + "/Schule.pdt";
         t.Dateiwahl.Antworten = {ziel};
         t.Fenster->PDTsave1->trigger();
@@ -147,10 +146,10 @@ private Q_SLOTS:
             QVERIFY(!QFile::exists(ordner.filePath("Schule.pdt")));
         }
         QVERIFY(QFile::exists(ziel));
-        QCOMPARE(t.Fenster->Projektdatei, ziel);
+        QCOMPARE(t.Fenster->Dokument.Datei(), ziel);
         QVERIFY(!QFile::exists(sicherung) || !imTempOrdner);
         QCOMPARE(t.Fenster->windowTitle(), "VEL - [Schule.pdt]");
-        QVERIFY(!t.Fenster->Geaendert);
+        QVERIFY(!t.Fenster->Dokument.IstGeaendert());
     }
 
     // A new project restored after a crash has never been saved: Save asks for its file.
@@ -164,30 +163,29 @@ private Q_SLOTS:
         QCOMPARE(t.Dateiwahl.Anfragen[0].Name, "Proj-0.pdt");
         QVERIFY(!QFile::exists(t.Ordner.filePath("Proj-0.pdt")));
         QCOMPARE(t.Fenster->windowTitle(), "VEL - [Proj-0.pdt - wiederhergestellt]");
-        QVERIFY(t.Fenster->Geaendert);
+        QVERIFY(t.Fenster->Dokument.IstGeaendert());
     }
 
     // A save that fails leaves the file name, the caption and the change state as they were, also when
     // it fails twice.
     void speichernFehlgeschlagen() {
         TProjektTest t;
-        t.Fenster->Projektname = QStringLiteral("Schule.pdt");
-        t.Fenster->Projektdatei = t.Pfad("Schule.pdt");
+        t.Fenster->Dokument.DateiSetzen(t.Pfad("Schule.pdt"));
         t.Fenster->TitelAktualisieren();
         for (int versuch = 0; versuch < 2; ++versuch) {
             t.Dateiwahl.Antworten = {t.Pfad("fehlt/Neu.pdt")};
             t.Fenster->SaveN0->trigger();
             QCOMPARE(t.Meldung.Titel().size(), versuch + 1);
             QCOMPARE(t.Meldung.Titel().constLast(), "Fehler");
-            QCOMPARE(t.Fenster->Projektdatei, t.Pfad("Schule.pdt"));
-            QCOMPARE(t.Fenster->Projektname, "Schule.pdt");
+            QCOMPARE(t.Fenster->Dokument.Datei(), t.Pfad("Schule.pdt"));
+            QCOMPARE(t.Fenster->Dokument.Name(), "Schule.pdt");
             QCOMPARE(t.Fenster->windowTitle(), "VEL - [Schule.pdt]");
-            QVERIFY(t.Fenster->Geaendert);
-            QVERIFY(!t.Fenster->Beschaeftigt);
+            QVERIFY(t.Fenster->Dokument.IstGeaendert());
+            QVERIFY(!t.Fenster->Dokument.Beschaeftigt());
         }
         t.Fenster->Save0->trigger();
         QVERIFY(QFile::exists(t.Pfad("Schule.pdt")));
-        QVERIFY(!t.Fenster->Geaendert);
+        QVERIFY(!t.Fenster->Dokument.IstGeaendert());
     }
 
     void sicherungskopie_data() {
@@ -202,9 +200,8 @@ private Q_SLOTS:
         QFETCH(bool, geaendert);
         QFETCH(Antwort, antwort);
         TProjektTest t;
-        t.Fenster->Projektname = QStringLiteral("Schule.pdt");
-        t.Fenster->Projektdatei = t.Pfad("Schule.pdt");
-        t.Fenster->Geaendert = geaendert;
+        t.Fenster->Dokument.DateiSetzen(t.Pfad("Schule.pdt"));
+        if (!geaendert) t.Fenster->Dokument.Gespeichert();
         t.Meldung.Antworten = {antwort};
         t.Dateiwahl.Antworten = {t.Pfad("Kopie.pdt")};
         t.Fenster->SichDisk1->trigger();
@@ -213,7 +210,7 @@ private Q_SLOTS:
         QCOMPARE(t.Dateiwahl.Anfragen[0].Name, "Schule.pdt");
         QCOMPARE(t.Dateiwahl.Anfragen[0].Ordner, DesktopOrdner());
         QVERIFY(QFile::exists(t.Pfad("Kopie.pdt")));
-        QCOMPARE(t.Fenster->Projektdatei, t.Pfad("Schule.pdt"));
+        QCOMPARE(t.Fenster->Dokument.Datei(), t.Pfad("Schule.pdt"));
         if (!geaendert) {
             QVERIFY(t.Meldung.Protokoll.isEmpty());
             QVERIFY(!QFile::exists(t.Pfad("Schule.pdt")));
@@ -228,7 +225,7 @@ private Q_SLOTS:
         QCOMPARE(t.Meldung.Protokoll[0].Knopfsatz, Knoepfe::JaNein);
         const bool gespeichert = antwort == Antwort::Ja;
         QCOMPARE(QFile::exists(t.Pfad("Schule.pdt")), gespeichert);
-        QCOMPARE(t.Fenster->Geaendert, !gespeichert);
+        QCOMPARE(t.Fenster->Dokument.IstGeaendert(), !gespeichert);
     }
 
     // The question before Open: Cancel stops, No goes on, Yes saves first and goes on only when the
@@ -305,21 +302,21 @@ private Q_SLOTS:
             QVERIFY(f.resize(f.size() / 2));
             f.close();
         }
-        const TProjekt* vorher = t.Fenster->Projekt.get();
+        const TProjekt* vorher = t.Fenster->Projekt;
         const int familien = vorher->Elternliste.Count();
         t.Meldung.Antworten = {Antwort::Nein};
         t.Dateiwahl.Antworten = {datei};
         (altformat ? t.Fenster->AltOhneNachname1 : t.Fenster->PDTopen1)->trigger();
-        QCOMPARE(t.Fenster->Projekt.get(), vorher);
+        QCOMPARE(t.Fenster->Projekt, vorher);
         QCOMPARE(t.Fenster->Projekt->Elternliste.Count(), familien);
         QCOMPARE(t.Meldung.Protokoll.constLast().Text, meldung);
         QCOMPARE(t.Meldung.Protokoll.constLast().Titel, "Fehler");
         if (altformat)
             QVERIFY(t.Meldung.Protokoll[1].Text.contains(
                 QStringLiteral("wiederholen dann den Vorgang über \"Projekt öffnen...\"!")));
-        QCOMPARE(t.Fenster->Projektname, "Proj-0");
-        QCOMPARE(t.Fenster->Projektdatei, t.Pfad("Proj-0"));
-        QVERIFY(t.Fenster->Geaendert);
+        QCOMPARE(t.Fenster->Dokument.Name(), "Proj-0");
+        QCOMPARE(t.Fenster->Dokument.Datei(), t.Pfad("Proj-0"));
+        QVERIFY(t.Fenster->Dokument.IstGeaendert());
     }
 
     void wechsellaufwerk_data() {
@@ -399,9 +396,9 @@ private Q_SLOTS:
         QCOMPARE(t.Fenster->Projekt->MaximalBlock, 7);
         QCOMPARE(t.Fenster->Projekt->MaximalBlock_El, 3);
         QVERIFY(!t.Fenster->Projekt->BitteTag1);
-        QCOMPARE(t.Fenster->Projektname, "Proj-0");
+        QCOMPARE(t.Fenster->Dokument.Name(), "Proj-0");
         QCOMPARE(t.Fenster->windowTitle(), "VEL - [Proj-0]");
-        QVERIFY(t.Fenster->Geaendert);
+        QVERIFY(t.Fenster->Dokument.IstGeaendert());
         QVERIFY(t.Fenster->PDTsave1->isEnabled());
     }
 
@@ -430,7 +427,7 @@ private Q_SLOTS:
         QCOMPARE(QFile::exists(t.Ordner.filePath("Alt.pd~")), oeffnen);
         if (oeffnen) {
             QCOMPARE(t.Fenster->windowTitle(), "VEL - [~tmpproj.pdt - wiederhergestellt]");
-            QVERIFY(t.Fenster->Geaendert);
+            QVERIFY(t.Fenster->Dokument.IstGeaendert());
         }
     }
 
@@ -451,7 +448,7 @@ private Q_SLOTS:
     // one is kept as "~tmpproj.pd~".
     void automatischeSicherung() {
         TProjektTest t;
-        t.Fenster->Projektname = QStringLiteral("Schule.pdt");
+        t.Fenster->Dokument.DateiSetzen(t.Pfad("Schule.pdt"));
         QVERIFY(Schreiben(t.Pfad("Schule.pd~"), "alt"));
         auto schreiber = t.Fenster->ProjektSchreiber;
         QVERIFY(schreiber);
@@ -461,11 +458,10 @@ private Q_SLOTS:
             if (f.open(QIODevice::ReadOnly)) vorige = f.readAll();
             return schreiber(p, datei);
         };
-        t.Fenster->SicherungAnstehend = true;
-        t.Fenster->AutoSicherung();
+        t.Fenster->Dokument.SicherungAnfordern();
         QCOMPARE(vorige, "alt");
         QVERIFY(!QFile::exists(t.Pfad("~tmpproj.pd~")));
-        QVERIFY(!t.Fenster->SicherungAnstehend);
+        QVERIFY(!t.Fenster->Dokument.IstSicherungAnstehend());
         TProjekt gelesen;
         QCOMPARE(ProjektLaden(t.Pfad("Schule.pd~"), gelesen, t.Meldung, {}), TLeseErgebnis::Gelesen);
         QCOMPARE(gelesen.Gespraechsliste.Count(), 3);
@@ -501,7 +497,7 @@ private Q_SLOTS:
         QVERIFY(t.Fenster->Timer1->isActive());
         QCOMPARE(t.Fenster->Timer1->interval(), 12 * 60000);
 
-        t.Fenster->Geaendert = false;
+        t.Fenster->Dokument.Gespeichert();
         t.Fenster->Projekt->TermineBerechnet = true;
         ImDialog([](QWidget* w) {
             auto* dialog = qobject_cast<TOptDlg*>(w);
@@ -513,7 +509,7 @@ private Q_SLOTS:
         });
         t.Fenster->OptAusw1->trigger();
         QCOMPARE(t.Fenster->Projekt->MaximalBlock_El, 3);
-        QVERIFY(t.Fenster->Geaendert);
+        QVERIFY(t.Fenster->Dokument.IstGeaendert());
         QVERIFY(!t.Fenster->Projekt->TermineBerechnet);
     }
 };

@@ -30,7 +30,7 @@ struct TSicherungsTest : TFensterTest {
 
     TSicherungsTest() {
         Fenster->ProjektErsetzen(KleinesProjekt());
-        Fenster->Projektname = QStringLiteral("Schule.pdt");
+        Fenster->Dokument.DateiSetzen(Ordner.filePath(QStringLiteral("Schule.pdt")));
         Fenster->ProjektSchreiber = [this](const TProjekt&, const QString& datei) {
             ++Geschrieben;
             VorigeWaehrendDesSchreibens = Inhalt(Pfad("~tmpproj.pd~"));
@@ -39,6 +39,12 @@ struct TSicherungsTest : TFensterTest {
     }
     QString Pfad(const char* name) const { return Ordner.filePath(QLatin1String(name)); }
 };
+
+// The project changed and the backup timer fired: the backup is written unless a command runs.
+void Faellig(TSicherungsTest& t) {
+    t.Fenster->Dokument.Melden({});
+    t.Fenster->Dokument.SicherungAnfordern();
+}
 
 } // namespace
 
@@ -49,15 +55,14 @@ private Q_SLOTS:
     void sicherungSchreiben() {
         TSicherungsTest t;
         QVERIFY(Schreiben(t.Pfad("Schule.pd~"), "alt"));
-        t.Fenster->SicherungFaellig = t.Fenster->SicherungAnstehend = true;
-        t.Fenster->AutoSicherung();
+        Faellig(t);
         QCOMPARE(t.Geschrieben, 1);
         QCOMPARE(t.VorigeWaehrendDesSchreibens, "alt");
         QCOMPARE(Inhalt(t.Pfad("Schule.pd~")), "neu");
         QVERIFY(!QFile::exists(t.Pfad("~tmpproj.pd~")));
-        QVERIFY(!t.Fenster->SicherungAnstehend);
-        QVERIFY(!t.Fenster->SicherungFaellig);
-        QVERIFY(!t.Fenster->Beschaeftigt);
+        QVERIFY(!t.Fenster->Dokument.IstSicherungAnstehend());
+        QVERIFY(!t.Fenster->Dokument.IstSicherungFaellig());
+        QVERIFY(!t.Fenster->Dokument.Beschaeftigt());
         QCOMPARE(t.Fenster->Panels[3]->text(), QString::fromUtf8("Elternsprechtag am Montag, 1. März 2027"));
     }
 
@@ -65,35 +70,31 @@ private Q_SLOTS:
         TSicherungsTest t;
         QVERIFY(Schreiben(t.Pfad("Schule.pd~"), "alt"));
         t.Gelingt = false;
-        t.Fenster->SicherungFaellig = t.Fenster->SicherungAnstehend = true;
-        t.Fenster->AutoSicherung();
-        QVERIFY(t.Fenster->SicherungAnstehend);
+        Faellig(t);
+        QVERIFY(t.Fenster->Dokument.IstSicherungAnstehend());
         QCOMPARE(Inhalt(t.Pfad("~tmpproj.pd~")), "alt");
     }
 
     void ohneSchreiberBleibtSieAnstehend() {
         TSicherungsTest t;
         t.Fenster->ProjektSchreiber = nullptr;
-        t.Fenster->SicherungAnstehend = true;
-        t.Fenster->AutoSicherung();
-        QVERIFY(t.Fenster->SicherungAnstehend);
+        Faellig(t);
+        QVERIFY(t.Fenster->Dokument.IstSicherungAnstehend());
         QVERIFY(!QFile::exists(t.Pfad("Schule.pd~")));
     }
 
     void ohneTempOrdnerEinmalMelden() {
         TSicherungsTest t;
         t.Fenster->TempOrdner.clear();
-        for (int i = 0; i < 2; ++i) {
-            t.Fenster->SicherungAnstehend = true;
-            t.Fenster->AutoSicherung();
-        }
+        for (int i = 0; i < 2; ++i)
+            Faellig(t);
         QCOMPARE(t.Geschrieben, 0);
         QCOMPARE(t.Meldung.Protokoll.size(), 1);
         QCOMPARE(t.Meldung.Protokoll[0].Text,
                  QString::fromUtf8(
                      "VEL konnte keinen gültigen Ordner für temporäres Speichern einer Sicherungsdatei "
                      "finden."));
-        QVERIFY(t.Fenster->SicherungAnstehend);
+        QVERIFY(t.Fenster->Dokument.IstSicherungAnstehend());
     }
 
     void sicherungsTimer_data() {
@@ -117,16 +118,16 @@ private Q_SLOTS:
         QCOMPARE(t.Fenster->Timer1->interval(), 5 * 60000);
         t.Fenster->Timer1->setInterval(10);
         t.Fenster->Timer1->start();
-        t.Fenster->SicherungFaellig = faellig;
-        t.Fenster->Beschaeftigt = beschaeftigt;
+        std::optional<TBefehlsWache> befehl;
+        if (beschaeftigt) befehl.emplace(t.Fenster->Dokument);
+        if (faellig) t.Fenster->Dokument.Melden({});
         QTest::qWait(60);
-        QCOMPARE(t.Fenster->SicherungAnstehend, anstehend);
+        QCOMPARE(t.Fenster->Dokument.IstSicherungAnstehend(), anstehend);
         QCOMPARE(t.Geschrieben, geschrieben);
         if (!beschaeftigt) return;
-        t.Fenster->Beschaeftigt = false;
-        t.Fenster->AutoSicherung();
+        befehl.reset();
         QCOMPARE(t.Geschrieben, 1);
-        QVERIFY(!t.Fenster->SicherungAnstehend);
+        QVERIFY(!t.Fenster->Dokument.IstSicherungAnstehend());
     }
 
     void sicherungsTimerAus() {

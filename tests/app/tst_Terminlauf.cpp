@@ -108,8 +108,8 @@ private Q_SLOTS:
         QVERIFY(p.TermineBerechnet);
         QVERIFY(p.NotizHaken[6]);
         QVERIFY(p.RueckListe.Leer());
-        QVERIFY(t.Fenster->Geaendert);
-        QVERIFY(!t.Fenster->Beschaeftigt);
+        QVERIFY(t.Fenster->Dokument.IstGeaendert());
+        QVERIFY(!t.Fenster->Dokument.Beschaeftigt());
         QVERIFY(t.Meldung.Protokoll.isEmpty());
 
         StartDruecken();
@@ -165,7 +165,7 @@ private Q_SLOTS:
         connect(&waechter, &QTimer::timeout, this, [&] {
             auto* status = qobject_cast<TStatusF*>(QApplication::activeModalWidget());
             if (!status || !status->LaeuftGerade()) return;
-            blockiert = blockiert && t.Fenster->Beschaeftigt;
+            blockiert = blockiert && t.Fenster->Dokument.Beschaeftigt();
             // A shortcut of the main window does nothing while the run is active.
             QTest::keyClick(t.Fenster.get(), Qt::Key_S, Qt::ControlModifier);
             blockiert = blockiert && t.Dateiwahl.Anfragen.isEmpty();

@@ -214,7 +214,7 @@ private Q_SLOTS:
         QCOMPARE(Baum(f.TVKinder), OhneMarken(Wuensche(*t.Maier)));
         QCOMPARE(f.AktuellesKind, t.Maier->Kinder[kind]);
         QCOMPARE(f.Projekt->Gespraechsliste.Count(), 7 + lehrer.size());
-        QVERIFY(f.Geaendert);
+        QVERIFY(f.Dokument.IstGeaendert());
         QVERIFY(f.LVLehrer->selectionModel()->selectedRows().isEmpty());
     }
 
@@ -269,7 +269,7 @@ private Q_SLOTS:
         QCOMPARE(f.KuerzE->text(), "GH");
         QVERIFY(f.BtnAddG->isEnabled());
         QCOMPARE(t.Meldung.Protokoll.size(), 0);
-        QVERIFY(!f.Geaendert);
+        QVERIFY(!f.Dokument.IstGeaendert());
     }
 
     // A small move with the button down is a click, not a drag: the row under the mouse stays the
@@ -349,7 +349,7 @@ private Q_SLOTS:
         QCOMPARE(f.Projekt->Gespraechsliste.Count(), 7);
         QCOMPARE(t.Meldung.Protokoll.size(), 0);
         const bool bewegt = ergebnis != vorher;
-        QCOMPARE(f.Geaendert, bewegt);
+        QCOMPARE(f.Dokument.IstGeaendert(), bewegt);
         // The ranks decide the scheduler's search order, which must be determined again.
         QCOMPARE(f.Projekt->ReihenfolgeFest, !bewegt);
         for (const auto& k : t.Maier->Kinder)
@@ -394,7 +394,7 @@ private Q_SLOTS:
         QCOMPARE(f.TVKinder->currentItem(), t.Knoten(1, 0));
         t.Maus.Loslassen(t.Liste(), t.Zeile("AB"));
         QCOMPARE(f.Projekt->Gespraechsliste.Count(), 7);
-        QVERIFY(!f.Geaendert);
+        QVERIFY(!f.Dokument.IstGeaendert());
     }
 
     // A request dropped on the teacher list or on the delete button is deleted without a question, and
@@ -433,7 +433,7 @@ private Q_SLOTS:
         QCOMPARE(t.Maier->Zeiten[2], int16_t(0));
         QCOMPARE(f.Panels[2]->text(), "Gesprächsanzahl: 6");
         QCOMPARE(f.LblKuerzel->text(), "(Kürzel)");
-        QVERIFY(f.Geaendert);
+        QVERIFY(f.Dokument.IstGeaendert());
     }
 };
 

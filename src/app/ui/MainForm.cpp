@@ -39,11 +39,15 @@ TVELWnd::TVELWnd(TMeldung& meldung, TDateiwahl& dateiwahl, TEinstellungsSpeicher
 
     FensterAufbauen();
     ChBxLDBL->setChecked(Programmwerte.DblClickLehrer);
-    ProjektErsetzen(nullptr);
+    connect(&Dokument, &TProjektDokument::ProjektErsetzt, this, &TVELWnd::DokumentErsetzt);
+    connect(&Dokument, &TProjektDokument::Geaendert, this, &TVELWnd::DokumentGeaendert);
+    connect(&Dokument, &TProjektDokument::SicherungGewuenscht, this, &TVELWnd::AutoSicherung);
+    DokumentErsetzt();
 }
 
 TVELWnd::~TVELWnd() {
-    if (Programmwerte.DateiLaden) ProgrammtextSchreiben(Speicher, QStringLiteral("StartDatei"), Projektdatei);
+    if (Programmwerte.DateiLaden)
+        ProgrammtextSchreiben(Speicher, QStringLiteral("StartDatei"), Dokument.Datei());
     ProgrammwertSchreiben(Speicher, QStringLiteral("DblClickLehrer"), ChBxLDBL->isChecked());
     // The lists point into the project, so they let go of it first.
     ElternModell->Fuellen({});
@@ -53,13 +57,17 @@ TVELWnd::~TVELWnd() {
 }
 
 void TVELWnd::ProjektErsetzen(std::unique_ptr<TProjekt> neu) {
-    // The views drop the old project's records before it is freed.
+    Dokument.Ersetzen(std::move(neu), Dokument.Datei());
+}
+
+void TVELWnd::DokumentErsetzt() {
+    // The views let go of the old project's records, which the document frees afterwards.
     AktuelleFamilie = nullptr;
     AktuellesKind = nullptr;
     ElternModell->Fuellen({});
     LehrerModell->Fuellen({});
     TVKinder->clear();
-    Projekt = std::move(neu);
+    Projekt = Dokument.Projekt();
 
     KlassenfilterFuellen();
     LehrerlisteFuellen();
@@ -67,6 +75,11 @@ void TVELWnd::ProjektErsetzen(std::unique_ptr<TProjekt> neu) {
     BefehleAktualisieren();
     ListenFreigeben();
     StatusAktualisieren();
+}
+
+void TVELWnd::DokumentGeaendert() {
+    StatusAktualisieren();
+    BefehleAktualisieren();
 }
 
 void TVELWnd::showEvent(QShowEvent* ereignis) {
@@ -77,7 +90,6 @@ void TVELWnd::showEvent(QShowEvent* ereignis) {
 }
 
 void TVELWnd::ErsteAnzeige() {
-    Beschaeftigt = SicherungAnstehend = Geaendert = SicherungFaellig = false;
     StartProjektOeffnen();
     Timer1Setzen();
     FamilienKnoepfeAktualisieren();
@@ -90,7 +102,7 @@ void TVELWnd::ErsteAnzeige() {
 }
 
 bool TVELWnd::SpeichernFragen() {
-    if (Geaendert) {
+    if (Dokument.IstGeaendert()) {
         const Antwort antwort = Meldungen.Meldung(
             QString::fromUtf8(
                 "Änderungen am Projekt sind noch nicht auf dem Standardlaufwerk gespeichert.\r\r"
@@ -101,7 +113,7 @@ bool TVELWnd::SpeichernFragen() {
         // A save that did not happen (its file dialog cancelled) cancels the command that asked.
         if (antwort == Antwort::Ja) {
             Speichern(TSpeicherArt::Speichern);
-            if (Geaendert) return false;
+            if (Dokument.IstGeaendert()) return false;
         }
     }
     if (Projekt) Projekt->RueckListe.Clear();

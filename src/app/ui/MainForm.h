@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ProjektDokument.h"
 #include "model/Projekt.h"
 #include "model/Projektdatei.h"
 #include "settings/Einstellungen.h"
@@ -50,19 +51,14 @@ public:
 
     using THandler = void (TVELWnd::*)();
 
-    // The open project; null until one is opened or created.
-    std::unique_ptr<TProjekt> Projekt;
-    // Swaps in another project (or none) and refreshes lists, commands and status bar. The caller sets
-    // the file name and change flags.
+    // The open project with its file and change state; the commands report their changes to it.
+    TProjektDokument Dokument;
+    // The document's project, null until one is opened or created.
+    TProjekt* Projekt = nullptr;
+    // Swaps in another project (or none), unchanged, under the document's file name.
     void ProjektErsetzen(std::unique_ptr<TProjekt> neu);
 
     // Window state.
-    bool Geaendert = false;
-    bool SicherungFaellig = false;
-    bool SicherungAnstehend = false;
-    bool Beschaeftigt = false;
-    QString Projektdatei;
-    QString Projektname;
     QString Projektpfad;
     QString StartDatei;
     QString TempOrdner; // with trailing separator; empty when no writable folder was found
@@ -385,6 +381,9 @@ private:
     void LehrerKnoepfeAktualisieren();
     void KindBildSetzen(QTreeWidgetItem* knoten);
     void ListenFreigeben();
+    // Follows the document: the lists after another project, counters and commands after changes.
+    void DokumentErsetzt();
+    void DokumentGeaendert();
 
     TMeldung& Meldungen;
     TDateiwahl& Dateiwahl;

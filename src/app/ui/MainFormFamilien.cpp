@@ -54,19 +54,17 @@ void TVELWnd::BtnElternHinzuClick() {
         FamilienEingabe = false;
         return;
     }
-    Beschaeftigt = true;
-    TEltern* e = Projekt->NeueFamilie(dialog.Anrede(), dialog.Name(), dialog.Zusatz());
-    if (!dialog.Telefon().isEmpty()) e->Telefon = dialog.Telefon();
-    Projekt->ElternSortieren();
-    LVEltern->setEnabled(true);
-    StatusAktualisieren();
-    Geaendert = SicherungFaellig = true;
-    KlassenfilterFuellen();
-    ElternlisteFuellen(e);
-    BefehleAktualisieren();
-    BuElt->setChecked(true);
-    Beschaeftigt = false;
-    AutoSicherung();
+    {
+        const TBefehlsWache wache(Dokument);
+        TEltern* e = Projekt->NeueFamilie(dialog.Anrede(), dialog.Name(), dialog.Zusatz());
+        if (!dialog.Telefon().isEmpty()) e->Telefon = dialog.Telefon();
+        Projekt->ElternSortieren();
+        Dokument.Melden(TAenderung::Familien);
+        LVEltern->setEnabled(true);
+        KlassenfilterFuellen();
+        ElternlisteFuellen(e);
+        BuElt->setChecked(true);
+    }
     BtnKindHinzuClick();
 }
 
@@ -77,21 +75,19 @@ void TVELWnd::BtnEditEClick() {
     const bool ok = dialog.Aendern(*e) == QDialog::Accepted;
     const bool nameNeu = ok && (dialog.Name() != e->Name || dialog.Zusatz() != e->Zusatz);
     if (ok && (nameNeu || dialog.Anrede() != e->Anrede || dialog.HakenGeaendert || dialog.TelefonGeaendert)) {
-        Beschaeftigt = true;
+        const TBefehlsWache wache(Dokument);
         if (nameNeu || dialog.HakenGeaendert)
             FamilieUmbenennen(*e, dialog.Name(), dialog.Zusatz(), dialog.KinderHaken());
         if (dialog.TelefonGeaendert) e->Telefon = dialog.Telefon();
         e->Anrede = dialog.Anrede();
-        Geaendert = SicherungFaellig = true;
         if (nameNeu) Projekt->ElternSortieren();
+        Dokument.Melden(TAenderung::Familien | TAenderung::Kinder);
         // Clearing the search refills the list as well.
         if (!SuchE->text().isEmpty()) {
             const QSignalBlocker sperre(SuchE);
             SuchE->clear();
         }
         ElternlisteFuellen(e);
-        Beschaeftigt = false;
-        AutoSicherung();
     }
     LVEltern->setFocus();
 }
@@ -100,8 +96,7 @@ void TVELWnd::HeFrFa1Click() {
     if (!AktuelleFamilie) return;
     AktuelleFamilie->Anrede = NaechsteAnrede(AktuelleFamilie->Anrede);
     LVEltern->viewport()->update();
-    Geaendert = SicherungFaellig = true;
-    AutoSicherung();
+    Dokument.Melden(TAenderung::Familien);
 }
 
 void TVELWnd::BtnLoeschEClick() {
@@ -116,8 +111,7 @@ void TVELWnd::BtnLoeschEClick() {
         LVEltern->setFocus();
         return;
     }
-    Beschaeftigt = true;
-    Geaendert = SicherungFaellig = true;
+    const TBefehlsWache wache(Dokument);
     const int zeile = ElternModell->Zeile(e);
     AktuelleFamilie = nullptr;
     {
@@ -127,15 +121,12 @@ void TVELWnd::BtnLoeschEClick() {
         TVKinder->clear();
     }
     FamilieLoeschen(*Projekt, e);
+    Dokument.Melden(TAenderung::Familien | TAenderung::Kinder | TAenderung::Gespraeche | TAenderung::Plan);
     KlassenfilterFuellen();
     ElternlisteFuellen();
     const int zeilen = ElternModell->rowCount();
     if (zeilen > 0) ZeileWaehlen(LVEltern, std::min(zeile, zeilen - 1));
     LVEltern->setEnabled(zeilen > 0);
-    BefehleAktualisieren();
-    StatusAktualisieren();
-    Beschaeftigt = false;
-    AutoSicherung();
     LVEltern->setFocus();
 }
 
@@ -159,23 +150,21 @@ void TVELWnd::BtnKindHinzuClick() {
         KuerzEChange();
         return;
     }
-    Beschaeftigt = true;
-    const bool erstes = e->Kinder.Leer();
-    TKind* k = Projekt->NeuesKind(e, dialog.Vorname(), dialog.Klasse());
-    if (dialog.Nachname() != e->VollName()) k->Nachname = dialog.Nachname();
-    if (erstes) LetzteKlasse = k->Klasse;
-    Sortieren(*Projekt, e);
-    KlassenfilterFuellen();
-    Geaendert = SicherungFaellig = true;
-    ElternlisteFuellen(e);
-    if (QTreeWidgetItem* knoten = KindKnoten(TVKinder, k)) {
-        TVKinder->setCurrentItem(knoten);
-        TVKinder->scrollToItem(knoten);
+    {
+        const TBefehlsWache wache(Dokument);
+        const bool erstes = e->Kinder.Leer();
+        TKind* k = Projekt->NeuesKind(e, dialog.Vorname(), dialog.Klasse());
+        if (dialog.Nachname() != e->VollName()) k->Nachname = dialog.Nachname();
+        if (erstes) LetzteKlasse = k->Klasse;
+        Sortieren(*Projekt, e);
+        Dokument.Melden(TAenderung::Kinder);
+        KlassenfilterFuellen();
+        ElternlisteFuellen(e);
+        if (QTreeWidgetItem* knoten = KindKnoten(TVKinder, k)) {
+            TVKinder->setCurrentItem(knoten);
+            TVKinder->scrollToItem(knoten);
+        }
     }
-    StatusAktualisieren();
-    BefehleAktualisieren();
-    Beschaeftigt = false;
-    AutoSicherung();
     TVKinder->setEnabled(true);
     KuerzE->setFocus();
     KuerzEChange();
@@ -190,20 +179,20 @@ void TVELWnd::BtnEditKClick() {
         TVKinder->setFocus();
         return;
     }
-    Beschaeftigt = true;
-    TEltern* e = k->Eltern;
-    k->Vorname = dialog.Vorname();
-    const bool klasseNeu = dialog.Klasse() != k->Klasse;
-    k->Klasse = dialog.Klasse();
-    if (dialog.NachnameGeaendert)
-        k->Nachname = dialog.Nachname() == e->VollName() ? QString() : dialog.Nachname();
-    Geaendert = SicherungFaellig = true;
-    Sortieren(*Projekt, e);
-    if (klasseNeu) KlassenfilterFuellen();
-    ElternlisteFuellen(e);
-    if (QTreeWidgetItem* knoten = KindKnoten(TVKinder, k)) TVKinder->setCurrentItem(knoten);
-    Beschaeftigt = false;
-    AutoSicherung();
+    {
+        const TBefehlsWache wache(Dokument);
+        TEltern* e = k->Eltern;
+        k->Vorname = dialog.Vorname();
+        const bool klasseNeu = dialog.Klasse() != k->Klasse;
+        k->Klasse = dialog.Klasse();
+        if (dialog.NachnameGeaendert)
+            k->Nachname = dialog.Nachname() == e->VollName() ? QString() : dialog.Nachname();
+        Sortieren(*Projekt, e);
+        Dokument.Melden(TAenderung::Kinder);
+        if (klasseNeu) KlassenfilterFuellen();
+        ElternlisteFuellen(e);
+        if (QTreeWidgetItem* knoten = KindKnoten(TVKinder, k)) TVKinder->setCurrentItem(knoten);
+    }
     TVKinder->setFocus();
 }
 
@@ -219,18 +208,16 @@ void TVELWnd::BtnLoeschKClick() {
                           Antwort::Nein) != Antwort::Ja)
         return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    Beschaeftigt = true;
-    Geaendert = SicherungFaellig = true;
-    AktuellesKind = nullptr;
-    TVKinder->clear();
-    KindLoeschen(*Projekt, k);
-    Sortieren(*Projekt, nullptr);
-    KlassenfilterFuellen();
-    ElternlisteFuellen(e);
-    BefehleAktualisieren();
-    StatusAktualisieren();
-    Beschaeftigt = false;
-    AutoSicherung();
+    {
+        const TBefehlsWache wache(Dokument);
+        AktuellesKind = nullptr;
+        TVKinder->clear();
+        KindLoeschen(*Projekt, k);
+        Sortieren(*Projekt, nullptr);
+        Dokument.Melden(TAenderung::Kinder | TAenderung::Gespraeche | TAenderung::Plan);
+        KlassenfilterFuellen();
+        ElternlisteFuellen(e);
+    }
     QGuiApplication::restoreOverrideCursor();
     if (TVKinder->topLevelItemCount() == 0) {
         BtnKindHinzu->setFocus();
@@ -245,16 +232,13 @@ void TVELWnd::EListeSort1Click() {
     TSortF dialog(Projekt->ListenSortierung, this);
     if (dialog.exec() != QDialog::Accepted) return;
     if (dialog.Sortierung() != Projekt->ListenSortierung) {
-        Beschaeftigt = true;
         Projekt->ListenSortierung = dialog.Sortierung();
-        Geaendert = SicherungFaellig = true;
         Speicher.SchluesselSchreiben(QStringLiteral("Optionen"))
             .ZahlSchreiben(QStringLiteral("SortierKrit"), Projekt->ListenSortierung);
         for (const auto& e : Projekt->Elternliste)
             e->KinderSortieren(Projekt->LatKlBez);
         Projekt->ElternSortieren();
-        Beschaeftigt = false;
-        AutoSicherung();
+        Dokument.Melden(TAenderung::Familien | TAenderung::Einstellungen);
     }
     // The list starts again at its top in the new order, unfiltered.
     KlassenfilterFuellen();

@@ -43,7 +43,8 @@ void TVELWnd::GespraecheHinzufuegen(bool kindKommtMit) {
         }
         return;
     }
-    Beschaeftigt = true;
+    // The questions and dialogs about the Kürzel belong to the command: the backup waits for its end.
+    const TBefehlsWache wache(Dokument);
     bool lehrerErgaenzen = false;
     while (!text.isEmpty()) {
         QString kuerzel = KuerzelAbtrennen(text);
@@ -83,7 +84,7 @@ void TVELWnd::GespraecheHinzufuegen(bool kindKommtMit) {
             lehrer = nullptr;
         if (lehrer) {
             GespraechHinzufuegen(*Projekt, lehrer, kind, kindKommtMit);
-            Geaendert = SicherungFaellig = true;
+            Dokument.Melden(TAenderung::Gespraeche);
             // The tree shows each new request under the child, which stays selected, before a question
             // about the next Kürzel may refer to it.
             KinderbaumFuellen();
@@ -91,10 +92,6 @@ void TVELWnd::GespraecheHinzufuegen(bool kindKommtMit) {
         }
         KuerzE->setText(text);
     }
-    BefehleAktualisieren();
-    StatusAktualisieren();
-    Beschaeftigt = false;
-    AutoSicherung();
     KuerzE->setFocus();
     KuerzEChange();
 }
@@ -110,21 +107,17 @@ void TVELWnd::GespraechLoeschen(bool fragen) {
                                     QString::fromUtf8("Gesprächswunsch löschen"), MeldungsArt::Frage,
                                     Knoepfe::JaNein, Antwort::Nein) != Antwort::Ja)
         return;
-    Beschaeftigt = true;
-    Geaendert = SicherungFaellig = true;
+    const TBefehlsWache wache(Dokument);
     // Afterwards the next request of the child is selected, else the previous one, else the child.
     const int index = knoten->parent()->indexOfChild(knoten);
     TKind* kind = g->Kind;
     const int danach = index + 1 < knoten->parent()->childCount() ? index : index - 1;
     TVKinder->clear();
     GespraecheLoeschen(*Projekt, {g});
+    Dokument.Melden(TAenderung::Gespraeche | TAenderung::Plan);
     KinderbaumFuellen();
     if (QTreeWidgetItem* k = KindKnoten(TVKinder, kind))
         TVKinder->setCurrentItem(danach >= 0 ? k->child(danach) : k);
-    BefehleAktualisieren();
-    StatusAktualisieren();
-    Beschaeftigt = false;
-    AutoSicherung();
 }
 
 void TVELWnd::SpBLoeGClick() {
@@ -136,18 +129,14 @@ void TVELWnd::GesprLoeschen1Click() {
 }
 
 void TVELWnd::AlleGespraecheLoeschen(std::vector<TGespraech*> gespraeche, TKind* auswahl) {
-    Beschaeftigt = true;
+    const TBefehlsWache wache(Dokument);
     TVKinder->clear();
     GespraecheLoeschen(*Projekt, gespraeche);
+    Dokument.Melden(TAenderung::Gespraeche | TAenderung::Plan);
     KinderbaumFuellen();
     QTreeWidgetItem* knoten = auswahl ? KindKnoten(TVKinder, auswahl) : TVKinder->topLevelItem(0);
     if (knoten) TVKinder->setCurrentItem(knoten);
     Loe41Ki->setEnabled(false);
-    Geaendert = SicherungFaellig = true;
-    BefehleAktualisieren();
-    StatusAktualisieren();
-    Beschaeftigt = false;
-    AutoSicherung();
 }
 
 void TVELWnd::Loe41KiClick() {
@@ -188,8 +177,7 @@ void TVELWnd::kindkommtmit1Click() {
         return;
     }
     KinderbaumFuellen();
-    Geaendert = SicherungFaellig = true;
-    AutoSicherung();
+    Dokument.Melden(TAenderung::Gespraeche);
 }
 
 namespace {
@@ -221,6 +209,7 @@ void TVELWnd::KlasseHinzuAnbieten() {
 
 void TVELWnd::Klassenleitung1Click() {
     if (!Projekt) return;
+    const TBefehlsWache wache(Dokument);
     bool geaendert = false;
     if (sender() == KlasseHinzuL1) {
         TLehrer* lehrer = KlassenLehrer();
@@ -239,11 +228,8 @@ void TVELWnd::Klassenleitung1Click() {
         geaendert = dialog.exec() == QDialog::Accepted;
     }
     if (!geaendert) return;
-    BefehleAktualisieren();
-    Geaendert = SicherungFaellig = true;
+    Dokument.Melden(TAenderung::Gespraeche);
     KinderbaumFuellen();
-    StatusAktualisieren();
-    AutoSicherung();
 }
 
 void TVELWnd::TipBtnClick() {

@@ -21,12 +21,9 @@ using namespace Baumknoten;
 TLehrer* TVELWnd::LehrerAufnehmen(const TFEditL& dialog) {
     TLehrer* l = LehrerHinzufuegen(*Projekt, dialog.Anrede(), dialog.Kuerzel(), dialog.Name(),
                                    dialog.Zusatz(), dialog.AkadTitel());
-    Geaendert = SicherungFaellig = true;
+    Dokument.Melden(TAenderung::Lehrer);
     LehrerlisteFuellen();
     LVLehrer->setEnabled(true);
-    StatusAktualisieren();
-    BefehleAktualisieren();
-    AutoSicherung();
     return l;
 }
 
@@ -39,11 +36,10 @@ void TVELWnd::BtnLehrerHinzuClick() {
         TFEditL dialog(Projekt->Lehrerliste, Meldungen, this);
         const int ergebnis = dialog.Hinzufuegen();
         if (ergebnis == QDialog::Accepted) {
-            Beschaeftigt = true;
+            const TBefehlsWache wache(Dokument);
             LVLehrer->clearSelection();
             TLehrer* l = LehrerAufnehmen(dialog);
             ZeileWaehlen(LVLehrer, LehrerModell->Zeile(l));
-            Beschaeftigt = false;
             continue;
         }
         if (ergebnis == DialogBeendet)
@@ -85,9 +81,7 @@ void TVELWnd::BtnEditLClick() {
                     g && g->Lehrer == l)
                     kind->child(j)->setText(0, GespraechText(j + 1, *g));
         }
-        Geaendert = SicherungFaellig = true;
-        BefehleAktualisieren();
-        AutoSicherung();
+        Dokument.Melden(TAenderung::Lehrer | TAenderung::Gespraeche);
     }
     LVLehrer->setFocus();
 }
@@ -111,20 +105,16 @@ void TVELWnd::BtnLoeschLClick() {
     TKind* kind = nullptr;
     if (Meldungen.Meldung(frage, QString::fromUtf8("Lehrer löschen"), MeldungsArt::Frage, Knoepfe::JaNein,
                           Antwort::Nein) == Antwort::Ja) {
-        Beschaeftigt = true;
-        SicherungFaellig = Geaendert = true;
+        const TBefehlsWache wache(Dokument);
         kind = AktuellesKind;
         // The views let go of the teachers and their requests before these are freed.
         LehrerModell->Fuellen({});
         TVKinder->clear();
         for (TLehrer* l : lehrer)
             LehrerLoeschen(*Projekt, l);
+        Dokument.Melden(TAenderung::Lehrer | TAenderung::Gespraeche | TAenderung::Plan);
         LehrerlisteFuellen();
         LVLehrer->setEnabled(!Projekt->Lehrerliste.Leer());
-        StatusAktualisieren();
-        BefehleAktualisieren();
-        Beschaeftigt = false;
-        AutoSicherung();
         BtnLehrerHinzu->setFocus();
     }
     KinderbaumFuellen();

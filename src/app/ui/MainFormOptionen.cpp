@@ -17,22 +17,23 @@ void TVELWnd::OptTermin1Click() {
 
 bool TVELWnd::OptionenAusfuehren(TOptDlg::Modus modus, bool* sicherungGeaendert) {
     TOptDlg dialog(
-        Speicher, Programmwerte, Projekt.get(), modus, Meldungen,
+        Speicher, Programmwerte, Projekt, modus, Meldungen,
         [this](const QString&, const QString& prompt, const QString& ordner) {
             return Dateiwahl.OrdnerWaehlen(prompt, ordner);
         },
         this);
     connect(&dialog, &TOptDlg::HilfeAngefordert, this, &TVELWnd::Inhalt1Click);
     const bool angenommen = dialog.exec() == QDialog::Accepted;
-    if (dialog.ProjektGeaendert) {
-        if (Projekt) Projekt->TermineBerechnet = false;
-        Geaendert = SicherungFaellig = true;
+    if (dialog.ProjektGeaendert && Projekt) {
+        Projekt->TermineBerechnet = false;
+        Dokument.Melden(TAenderung::Einstellungen);
     }
     if (sicherungGeaendert) *sicherungGeaendert = dialog.SicherungGeaendert;
     return angenommen;
 }
 
 void TVELWnd::OptionenZeigen(bool terminberechnung) {
+    const TBefehlsWache wache(Dokument);
     const TProgrammwerte vorher = Programmwerte;
     bool sicherungGeaendert = false;
     OptionenAusfuehren(terminberechnung ? TOptDlg::Modus::Terminberechnung : TOptDlg::Modus::Programm,
@@ -43,24 +44,15 @@ void TVELWnd::OptionenZeigen(bool terminberechnung) {
         ElternlisteFuellen(AktuelleFamilie);
         LehrerlisteFuellen();
     }
-    if (!sicherungGeaendert) {
-        AutoSicherung();
-        return;
-    }
-    if (Programmwerte.AutoSpeichZeit != vorher.AutoSpeichZeit) {
-        Timer1Setzen();
-        if (SicherungFaellig) SicherungAnstehend = true;
-    }
+    if (!sicherungGeaendert) return;
     if (!Programmwerte.AutoSpeichern) {
         Timer1->stop();
-        SicherungAnstehend = false;
+        Dokument.SicherungAbbestellen();
         SicherungenLoeschen(TempOrdner);
-    } else if (!vorher.AutoSpeichern) {
-        Timer1Setzen();
     } else {
-        // Still on with a new interval: a backup that was due is written now.
-        AutoSicherung();
-        return;
+        Timer1Setzen();
+        // A backup that was due under the old interval is written when this command ends.
+        if (Programmwerte.AutoSpeichZeit != vorher.AutoSpeichZeit) Dokument.SicherungAnfordern();
     }
     DatumAnzeigen();
 }

@@ -52,6 +52,7 @@ QString LesefehlerText(const QString& datei, TLeseErgebnis ergebnis, TAltformat 
 } // namespace
 
 void TVELWnd::PDTneu1Click() {
+    const TBefehlsWache wache(Dokument);
     if (!SpeichernFragen()) return;
     // A new project starts with the defaults of the settings store; it replaces the open one only
     // when its time frame is confirmed.
@@ -69,26 +70,19 @@ void TVELWnd::PDTneu1Click() {
     if (const auto vorgabe = RahmenVorgabeLesen(Speicher))
         dialog.VorgabeSetzen(vorgabe->Abstand, vorgabe->Zeiten);
     connect(&dialog, &TZeitRahmenDlg::HilfeAngefordert, this, &TVELWnd::Inhalt1Click);
-    Beschaeftigt = true;
     dialog.exec();
-    Beschaeftigt = false;
     const TRahmenErgebnis& ergebnis = dialog.Ergebnis();
-    if (ergebnis.RahmenErgebnis == 0) {
-        AutoSicherung();
-        return;
-    }
+    if (ergebnis.RahmenErgebnis == 0) return;
     if (ergebnis.VorgabeSchreiben) {
         Zeitabstand = static_cast<uint16_t>(ergebnis.Zeitabstand);
         RahmenVorgabeSchreiben(Speicher, {ergebnis.Zeitabstand, neu->Zeittexte});
     }
 
     ProjektNameVorgabe = NeuerProjektName(ProjektNameVorgabe);
-    Projektname = ProjektNameVorgabe;
-    Projektdatei = QDir(Projektpfad).filePath(Projektname);
-    ProjektErsetzen(std::move(neu));
-    Geaendert = SicherungFaellig = true;
+    Dokument.Ersetzen(std::move(neu), QDir(Projektpfad).filePath(ProjektNameVorgabe));
+    // Unsaved from the start, so that nothing typed into it is lost without a question.
+    Dokument.Melden({});
     TitelAktualisieren();
-    AutoSicherung();
     GefuehrteEingabeBeenden();
     StartFokus();
 }
@@ -110,6 +104,7 @@ void TVELWnd::AltDatumText1Click() {
 }
 
 void TVELWnd::Oeffnen(TAltformat format, bool sicherungskopie) {
+    const TBefehlsWache wache(Dokument);
     if (!SpeichernFragen()) return;
     if (format != TAltformat::Aktuell)
         Meldungen.Meldung(QString::fromUtf8(AltformatMeldung), QStringLiteral("Hinweis"),
@@ -125,6 +120,7 @@ void TVELWnd::Oeffnen(TAltformat format, bool sicherungskopie) {
 }
 
 void TVELWnd::ProjektOeffnen(const QString& datei, TAltformat format) {
+    const TBefehlsWache wache(Dokument);
     auto neu = std::make_unique<TProjekt>();
     TLeseOptionen optionen = AltformatOptionen(format);
     optionen.LatKlBez = Programmwerte.LatKlBez;
@@ -134,18 +130,14 @@ void TVELWnd::ProjektOeffnen(const QString& datei, TAltformat format) {
     QString laufwerk;
     if (gelesen == TLeseErgebnis::Gelesen) {
         laufwerk = Dateiwahl.Laufwerksart(datei);
-        Geaendert = SicherungFaellig = false;
-        Projektdatei = datei;
-        Projektname = QFileInfo(datei).fileName();
-        ProjektErsetzen(std::move(neu));
+        Dokument.Ersetzen(std::move(neu), datei);
         TitelAktualisieren();
-        if (ProjektPruefen(*Projekt, Meldungen)) Geaendert = SicherungFaellig = true;
+        if (ProjektPruefen(*Projekt, Meldungen)) Dokument.Melden(TAenderung::Plan);
     } else if (gelesen != TLeseErgebnis::KeinProjekt) {
         Meldungen.Meldung(LesefehlerText(datei, gelesen, format), QStringLiteral("Fehler"),
                           MeldungsArt::Fehler);
     }
     if (Projekt) Projekt->RueckListe.Clear();
-    AutoSicherung();
     GefuehrteEingabeBeenden();
     StartFokus();
     if (!laufwerk.isEmpty() &&
@@ -165,9 +157,9 @@ void TVELWnd::GefuehrteEingabeBeenden() {
 
 void TVELWnd::TitelAktualisieren() {
     bool wiederhergestellt = false;
-    const QString titel = Fenstertitel(Projektname, &wiederhergestellt);
+    const QString titel = Fenstertitel(Dokument.Name(), &wiederhergestellt);
     // A restored backup has not been saved as a project yet.
-    if (wiederhergestellt) Geaendert = true;
+    if (wiederhergestellt) Dokument.AlsGeaendertMarkieren();
     if (windowTitle() != titel) setWindowTitle(titel);
 }
 

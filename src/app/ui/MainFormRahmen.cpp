@@ -7,24 +7,19 @@
 
 void TVELWnd::ZeitRa1Click() {
     if (!Projekt) return;
+    // Removing slots resets the plan inside the dialog; a backup tick meanwhile waits for the end.
+    const TBefehlsWache wache(Dokument);
     TZeitRahmenDlg dialog(*Projekt, TZeitRahmenDlg::TModus::AktuellesProjekt, Zeitabstand, Meldungen, this);
     connect(&dialog, &TZeitRahmenDlg::HilfeAngefordert, this, &TVELWnd::Inhalt1Click);
-    // Removing slots resets the plan inside the dialog; a backup tick meanwhile only marks it pending.
-    Beschaeftigt = true;
     dialog.exec();
-    Beschaeftigt = false;
 
     const TRahmenErgebnis& ergebnis = dialog.Ergebnis();
     if (ergebnis.VorgabeSchreiben) {
         Zeitabstand = static_cast<uint16_t>(ergebnis.Zeitabstand);
         RahmenVorgabeSchreiben(Speicher, {ergebnis.Zeitabstand, Projekt->Zeittexte});
     }
-    if (ergebnis.RahmenErgebnis > RahmenBestaetigt) {
-        Geaendert = true;
-        SicherungFaellig = true;
-    }
-    StatusAktualisieren();
-    AutoSicherung();
+    if (ergebnis.RahmenErgebnis > RahmenBestaetigt) Dokument.Melden(TAenderung::Rahmen | TAenderung::Plan);
+    DatumAnzeigen();
     // Offered after slots were removed; available once the blocking dialog is there.
     if (ergebnis.GlobalSperrenOeffnen) ZeitGlob1->trigger();
 }

@@ -20,11 +20,10 @@ QString TVELWnd::TempOrdnerBestimmen() {
 }
 
 void TVELWnd::AutoSicherung() {
-    if (!SicherungAnstehend || !Projekt || !ProjektSchreiber) {
+    if (!Dokument.IstSicherungAnstehend() || !Projekt || !ProjektSchreiber) {
         DatumAnzeigen();
         return;
     }
-    Beschaeftigt = true;
     Panels[3]->setText(QStringLiteral("Automatische Datensicherung ..."));
     Panels[3]->repaint();
     if (TempOrdner.isEmpty()) {
@@ -38,15 +37,13 @@ void TVELWnd::AutoSicherung() {
         const QString vorige = TempOrdner + VorigeSicherung;
         QFile::remove(vorige);
         // The last good backup stays as "~tmpproj.pd~" until the new one is complete.
-        const QString datei = TempOrdner + SicherungsName(Projektname);
+        const QString datei = TempOrdner + SicherungsName(Dokument.Name());
         if (QFile::exists(datei)) QFile::rename(datei, vorige);
         if (ProjektSchreiber(*Projekt, datei)) {
             QFile::remove(vorige);
-            SicherungAnstehend = false;
-            SicherungFaellig = false;
+            Dokument.SicherungGeschrieben();
             if (Programmwerte.AutoSpeichern) Timer1->start();
         }
     }
-    Beschaeftigt = false;
     DatumAnzeigen();
 }

@@ -22,16 +22,17 @@ void TVELWnd::SichDisk1Click() {
 
 bool TVELWnd::OhneEigeneDatei() const {
     // A restored backup lies in the hidden temporary folder: saving it there would lose it for the user.
-    return Projektdatei.isEmpty() || Projektname == ProjektNameVorgabe ||
-           (Projektdatei.endsWith(u'~') && !TempOrdner.isEmpty() &&
-            QFileInfo(Projektdatei).absolutePath() + u'/' == TempOrdner);
+    const QString& datei = Dokument.Datei();
+    return datei.isEmpty() || Dokument.Name() == ProjektNameVorgabe ||
+           (datei.endsWith(u'~') && !TempOrdner.isEmpty() &&
+            QFileInfo(datei).absolutePath() + u'/' == TempOrdner);
 }
 
 void TVELWnd::Speichern(TSpeicherArt art) {
     if (!Projekt) return;
-    Beschaeftigt = true;
+    const TBefehlsWache wache(Dokument);
     // An opened backup "x.pd~" is saved as the project file "x.pdt".
-    QString ziel = Projektdatei;
+    QString ziel = Dokument.Datei();
     if (ziel.endsWith(u'~')) ziel.back() = u't';
     const bool kopie = art == TSpeicherArt::Sicherungskopie;
     if (art != TSpeicherArt::Speichern || OhneEigeneDatei()) {
@@ -43,32 +44,23 @@ void TVELWnd::Speichern(TSpeicherArt art) {
             auswahl.Ordner = DesktopOrdner();
         }
         ziel = Dateiwahl.SpeichernWaehlen(auswahl);
-        if (ziel.isEmpty()) {
-            Beschaeftigt = false;
-            AutoSicherung();
-            return;
-        }
+        if (ziel.isEmpty()) return;
     }
 
     QString fehler;
     if (!ProjektSpeichern(*Projekt, ziel, fehler)) {
         // The file that was there is untouched; the project keeps its file, name and changes.
-        Beschaeftigt = false;
         Meldungen.Meldung(fehler, QStringLiteral("Fehler"), MeldungsArt::Fehler);
         return;
     }
-    Beschaeftigt = false;
-    SicherungAnstehend = false;
     if (!kopie) {
-        Projektdatei = ziel;
-        Projektname = QFileInfo(ziel).fileName();
-        Geaendert = false;
+        Dokument.DateiSetzen(ziel);
+        Dokument.Gespeichert();
         SicherungenLoeschen(TempOrdner);
-        SicherungFaellig = false;
         TitelAktualisieren();
         return;
     }
-    if (Geaendert &&
+    if (Dokument.IstGeaendert() &&
         Meldungen.Meldung(QString::fromUtf8("Möchten Sie den aktuellen Zustand Ihres Projekts\r"
                                             "auch auf dem Standardlaufwerk sichern?"),
                           QString::fromUtf8("Änderungen sind noch nicht auf Festplatte gespeichert"),

@@ -32,18 +32,15 @@ void TVELWnd::Berech1Click() {
         return;
     }
 
-    // The window is modal and Beschaeftigt holds back the backup timer: nothing else runs meanwhile.
-    Beschaeftigt = true;
+    // The window is modal and the command holds back the backup timer: nothing else runs meanwhile.
+    const TBefehlsWache wache(Dokument);
     {
         TStatusF status(
             *Projekt, Meldungen, [this](const QString& text) { Panels[3]->setText(text); }, this);
         status.exec();
     }
-    Beschaeftigt = false;
-    Geaendert = SicherungFaellig = true;
     Projekt->NotizHaken[NotizTermineBerechnet] = true;
     Projekt->RueckListe.Clear();
+    Dokument.Melden(TAenderung::Plan);
     KinderbaumFuellen();
-    StatusAktualisieren();
-    AutoSicherung();
 }

@@ -29,10 +29,8 @@ void TVELWnd::Timer1Setzen() {
 }
 
 void TVELWnd::Timer1Timer() {
-    if (!SicherungFaellig) return;
-    SicherungAnstehend = true;
     // In the middle of a command the backup waits for the command's end.
-    if (!Beschaeftigt) AutoSicherung();
+    Dokument.SicherungAnfordern();
 }
 
 void TVELWnd::SplashUebernehmen(QWidget* splash) {

@@ -490,11 +490,9 @@ void TZiehen::GespraechVersetzen() {
         kind = Daten<TKind>(Ziel, KnotenKind);
     }
     if (!kind) return;
-    F.Beschaeftigt = true;
+    const TBefehlsWache wache(F.Dokument);
     GespraechVerschieben(*F.Projekt, Gespraech, kind, index);
-    F.Geaendert = F.SicherungFaellig = true;
+    F.Dokument.Melden(TAenderung::Gespraeche);
     F.KinderbaumFuellen();
     Waehlen(Knoten(Gespraech));
-    F.Beschaeftigt = false;
-    F.AutoSicherung();
 }
