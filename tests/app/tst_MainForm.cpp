@@ -11,6 +11,7 @@
 #include "timeframe/ui/ZeitRahmenDlg.h"
 #include "ui/Symbole.h"
 
+#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -348,6 +349,32 @@ private Q_SLOTS:
         QVERIFY(kopf->fontMetrics().horizontalAdvance(kopf->text()) > kopf->contentsRect().width());
         QVERIFY(kopf->Gezeigt().endsWith(QStringLiteral("…")));
         QVERIFY(kopf->width() <= t.Fenster->TVKinder->parentWidget()->width());
+    }
+
+    // The list models keep the rules of Qt's item models through filling, searching, filtering,
+    // deleting and replacing the project.
+    void modelleRegelgerecht() {
+        TFensterTest t;
+        QVERIFY(t.Zeigen());
+        TVELWnd& f = *t.Fenster;
+        const QAbstractItemModelTester eltern(f.LVEltern->model(),
+                                              QAbstractItemModelTester::FailureReportingMode::QtTest);
+        const QAbstractItemModelTester lehrer(f.LVLehrer->model(),
+                                              QAbstractItemModelTester::FailureReportingMode::QtTest);
+        const QAbstractItemModelTester baum(f.TVKinder->model(),
+                                            QAbstractItemModelTester::FailureReportingMode::QtTest);
+        f.ProjektErsetzen(KleinesProjekt());
+        FamilieWaehlen(f, 1);
+        f.SuchE->setText(QStringLiteral("v"));
+        f.SuchE->clear();
+        f.ComboKlassen->setCurrentIndex(1);
+        f.ComboKlassen->setCurrentIndex(0);
+        LehrerWaehlen(f, {QStringLiteral("BER")});
+        t.Meldung.Antworten = {Antwort::Ja};
+        f.BtnLoeschL->click();
+        QCOMPARE(f.LVLehrer->model()->rowCount(), 1);
+        f.ProjektErsetzen(nullptr);
+        QCOMPARE(f.LVEltern->model()->rowCount(), 0);
     }
 
     void listenZeigenDasProjekt() {
