@@ -37,6 +37,7 @@ TVELWnd::TVELWnd(TMeldung& meldung, TDateiwahl& dateiwahl, TEinstellungsSpeicher
         return !daten.isEmpty() && DateiSchreiben(datei, daten, fehler);
     };
 
+    GruppenAnlegen();
     FensterAufbauen();
     ChBxLDBL->setChecked(Programmwerte.DblClickLehrer);
     connect(&Dokument, &TProjektDokument::ProjektErsetzt, this, &TVELWnd::DokumentErsetzt);
@@ -77,9 +78,21 @@ void TVELWnd::DokumentErsetzt() {
     StatusAktualisieren();
 }
 
-void TVELWnd::DokumentGeaendert() {
+void TVELWnd::DokumentGeaendert(TAenderungen was) {
     StatusAktualisieren();
     BefehleAktualisieren();
+    // A new plan shows in the children's requests.
+    if (was.testFlag(TAenderung::Plan)) KinderbaumFuellen();
+}
+
+void TVELWnd::GruppenAnlegen() {
+    const TBefehlsumgebung umgebung{
+        Dokument, Meldungen, Dateiwahl, Speicher, Programmwerte, this, [this] { Hilfe->Inhalt1Click(); }};
+    Hilfe = new THilfeBefehle(umgebung, Programmordner, this);
+    Termine = new TTerminBefehle(umgebung, this);
+    connect(Termine, &TTerminBefehle::Statuszeile, this,
+            [this](const QString& text) { Panels[3]->setText(text); });
+    connect(Termine, &TTerminBefehle::ProgrammwerteGeaendert, this, &TVELWnd::ProgrammwerteUebernehmen);
 }
 
 void TVELWnd::showEvent(QShowEvent* ereignis) {

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "HilfeBefehle.h"
+#include "TerminBefehle.h"
 #include "app/ProjektDokument.h"
 #include "model/Projekt.h"
 #include "model/Projektdatei.h"
 #include "settings/Einstellungen.h"
-#include "settings/ui/Options.h"
 #include "ui/Kurzlabel.h"
 
 #include <QMainWindow>
@@ -94,13 +95,13 @@ public:
     // Takes over the splash window and closes it after 2 s or at the first click.
     void SplashUebernehmen(QWidget* splash);
 
+    // The command groups of the features; each holds its handlers and when its commands are available.
+    THilfeBefehle* Hilfe = nullptr;
+    TTerminBefehle* Termine = nullptr;
+
     // Commands of this window.
     void Ende1Click();
     void ZeitRa1Click();
-    void Inhalt1Click();
-    void Index1Click();
-    void NeuindieserVersion1Click();
-    void Info1Click();
 
     // Project commands (MainFormProjekt.cpp, MainFormSpeichern.cpp).
     enum class TSpeicherArt { Speichern, SpeichernUnter, Sicherungskopie };
@@ -125,11 +126,6 @@ public:
     void StartProjektOeffnen();
     QAction* AltOhneNachname1 = nullptr;
     QAction* AltDatumText1 = nullptr;
-
-    // Scheduling run and program options (MainFormTermine.cpp, MainFormOptionen.cpp).
-    void Berech1Click();
-    void OptPrg1Click();
-    void OptTermin1Click();
 
     // Data entry of families, children, teachers and requests (MainFormFamilien.cpp,
     // MainFormLehrer.cpp, MainFormGespraeche.cpp).
@@ -330,6 +326,20 @@ private:
 
     QAction* Befehl(QMenu* menue, const char* text, const char* kuerzel, THandler handler);
     QAction* Werkzeug(const char* hinweis, const char* symbol, THandler handler);
+    // Commands whose handler lies in a command group, which then decides when they are available.
+    template <class G>
+    QAction* Befehl(QMenu* menue, const char* text, const char* kuerzel, G* gruppe, void (G::*handler)()) {
+        QAction* aktion = Befehl(menue, text, kuerzel, nullptr);
+        gruppe->Anschliessen(aktion, handler);
+        return aktion;
+    }
+    template <class G>
+    QAction* Werkzeug(const char* hinweis, const char* symbol, G* gruppe, void (G::*handler)()) {
+        QAction* aktion = Werkzeug(hinweis, symbol, nullptr);
+        gruppe->Anschliessen(aktion, handler);
+        return aktion;
+    }
+    void GruppenAnlegen();
     QPushButton* Knopf(const char* text, const char* symbol, THandler handler);
     // Enables a command only when it has a handler.
     void Freigeben(QObject* befehl, bool an);
@@ -339,14 +349,11 @@ private:
     void ErsteAnzeige();
     void Timer1Setzen();
     static QString TempOrdnerBestimmen();
-    void DateiZeigen(const QString& datei, const QString& beschreibung);
     void Oeffnen(TAltformat format, bool sicherungskopie);
     // Open and New end the family-child-request sequence of the keyboard entry.
     void GefuehrteEingabeBeenden();
-    void OptionenZeigen(bool terminberechnung);
-    // Runs the options dialog; a change of the open project's scheduling values marks the project
-    // changed and its plan as to be calculated again. Returns whether it was accepted.
-    bool OptionenAusfuehren(TOptDlg::Modus modus, bool* sicherungGeaendert = nullptr);
+    // What a change of the program values means for the window: project folder, class names, backups.
+    void ProgrammwerteUebernehmen(const TProgrammwerte& vorher, bool sicherungGeaendert);
 
     // Keys and the request box of the data entry (MainFormTasten.cpp).
     void EingabeAnschliessen();
@@ -383,7 +390,7 @@ private:
     void ListenFreigeben();
     // Follows the document: the lists after another project, counters and commands after changes.
     void DokumentErsetzt();
-    void DokumentGeaendert();
+    void DokumentGeaendert(TAenderungen was);
 
     TMeldung& Meldungen;
     TDateiwahl& Dateiwahl;

@@ -98,8 +98,9 @@ void TVELWnd::MenuesAnlegen() {
     AutoAnmerk1 = Befehl(Anmerkungen1, "Automatische Anmerkungen...", nullptr, nullptr);
 
     Auswerten1 = leiste->addMenu(QStringLiteral("Aus&werten"));
-    Berech1 = Befehl(Auswerten1, "&Termine berechnen", nullptr, &TVELWnd::Berech1Click);
-    OptAusw1 = Befehl(Auswerten1, "&Optionen für Auswertung...", nullptr, &TVELWnd::OptTermin1Click);
+    Berech1 = Befehl(Auswerten1, "&Termine berechnen", nullptr, Termine, &TTerminBefehle::Berech1Click);
+    OptAusw1 =
+        Befehl(Auswerten1, "&Optionen für Auswertung...", nullptr, Termine, &TTerminBefehle::OptTermin1Click);
 
     Ansicht1 = leiste->addMenu(QStringLiteral("&Ansicht"));
     AnsGspList0 = Befehl(Ansicht1, "Seitenvorschau (Gesprächslisten)", "F9", nullptr);
@@ -118,9 +119,10 @@ void TVELWnd::MenuesAnlegen() {
     ZDefault1 = Befehl(Voreinstellungen1, "Zeitsperrungen: &Standardvorgabe", nullptr, nullptr);
 
     Optionen1 = leiste->addMenu(QStringLiteral("&Optionen"));
-    OptPrg1 = Befehl(Optionen1, "&Programm-Einstellungen...", nullptr, &TVELWnd::OptPrg1Click);
-    OptTermin1 =
-        Befehl(Optionen1, "Einstellungen zur Terminberechnung...", nullptr, &TVELWnd::OptTermin1Click);
+    OptPrg1 =
+        Befehl(Optionen1, "&Programm-Einstellungen...", nullptr, Termine, &TTerminBefehle::OptPrg1Click);
+    OptTermin1 = Befehl(Optionen1, "Einstellungen zur Terminberechnung...", nullptr, Termine,
+                        &TTerminBefehle::OptTermin1Click);
     LayoutOpt1 = Befehl(Optionen1, "&Gesprächslisten-Layout...", nullptr, nullptr);
     SeiteOpt1 = Befehl(Optionen1, "Sonstige Listen: Rand, Ausrichtung, Schrift...", nullptr, nullptr);
 
@@ -132,13 +134,13 @@ void TVELWnd::MenuesAnlegen() {
     NoTime1 = Befehl(Sonstiges1, "Alle Gespräche auf \"nicht terminiert\" setzen...", nullptr, nullptr);
 
     Hilfe1 = leiste->addMenu(QStringLiteral("&Hilfe"));
-    Inhalt1 = Befehl(Hilfe1, "&Inhalt", nullptr, &TVELWnd::Inhalt1Click);
-    Index1 = Befehl(Hilfe1, "Inde&x", nullptr, &TVELWnd::Index1Click);
+    Inhalt1 = Befehl(Hilfe1, "&Inhalt", nullptr, Hilfe, &THilfeBefehle::Inhalt1Click);
+    Index1 = Befehl(Hilfe1, "Inde&x", nullptr, Hilfe, &THilfeBefehle::Index1Click);
     NeuindieserVersion1 =
-        Befehl(Hilfe1, "Neu in dieser Version...", nullptr, &TVELWnd::NeuindieserVersion1Click);
+        Befehl(Hilfe1, "Neu in dieser Version...", nullptr, Hilfe, &THilfeBefehle::NeuindieserVersion1Click);
     VerTest1 = Befehl(Hilfe1, "Auf Update prüfen...", nullptr, nullptr);
     Hilfe1->addSeparator();
-    Info1 = Befehl(Hilfe1, "In&fo über VEL", nullptr, &TVELWnd::Info1Click);
+    Info1 = Befehl(Hilfe1, "In&fo über VEL", nullptr, Hilfe, &THilfeBefehle::Info1Click);
 
     for (QMenu* menue :
          {Datei1, Bearbeiten1, Auswerten1, Ansicht1, Voreinstellungen1, Optionen1, Sonstiges1, Hilfe1})
@@ -159,13 +161,13 @@ void TVELWnd::WerkzeugleisteAnlegen() {
     BuLeh = Werkzeug("Lehrerliste bearbeiten\r(Markierung Eltern/Kind aufheben)", "x-office-address-book",
                      &TVELWnd::BuLehClick);
     Raum0 = Werkzeug("Raumzuweisung bearbeiten", "go-home", nullptr);
-    Berech0 = Werkzeug("Termine berechnen...", "office-calendar", &TVELWnd::Berech1Click);
+    Berech0 = Werkzeug("Termine berechnen...", "office-calendar", Termine, &TTerminBefehle::Berech1Click);
     HandBearb0 = Werkzeug("Gesprächslisten bearbeiten (F5)", "accessories-text-editor", nullptr);
     Statstk0 = Werkzeug("Statistik", "x-office-presentation", nullptr);
     Vorschau0 = Werkzeug("Seitenvorschau (Gesprächslisten): F9", "document-print-preview", nullptr);
     Druck0 = Werkzeug("Drucken...", "document-print", nullptr);
     BuPDF = Werkzeug("Listen als PDF...", "gnome-mime-application-pdf", nullptr);
-    Hilfe0 = Werkzeug("Hilfe anzeigen", "help-browser", &TVELWnd::Inhalt1Click);
+    Hilfe0 = Werkzeug("Hilfe anzeigen", "help-browser", Hilfe, &THilfeBefehle::Inhalt1Click);
     Ende0 = Werkzeug("Programm beenden", "system-log-out", &TVELWnd::Ende1Click);
 
     // The two mode buttons: exactly one is down, the families' at start.
@@ -262,9 +264,9 @@ void TVELWnd::BefehleAktualisieren() {
          {BuElt, BuLeh, ZeitRa1, ZDefault1, impL1, impE1, PDTsave1, PDTsaveN1, Save0, SaveN0, SichDisk1})
         Freigeben(b, projekt);
     Freigeben(ZeitGlob1, lehrer || familien);
-    for (QAction* b : {Berech1, Lehrer1, Eltern1, Berech0, HandBearb0, HandBearb1, AlleNageln1, Statstk1,
-                       Statstk0, AnsGspList0, Vorschau0, Druck1, Druck0, PDFExport1, BuPDF, NagZieh1,
-                       AnzlGspL1, AnsNichtTerm1, AnsNaegel1})
+    for (QAction* b :
+         {Lehrer1, Eltern1, HandBearb0, HandBearb1, AlleNageln1, Statstk1, Statstk0, AnsGspList0, Vorschau0,
+          Druck1, Druck0, PDFExport1, BuPDF, NagZieh1, AnzlGspL1, AnsNichtTerm1, AnsNaegel1})
         Freigeben(b, gespraeche);
     for (QAction* b : {Raum0, LRaumZw1, AnsRaum1, AnsRaumDlg, AnrEdit1, expL1})
         Freigeben(b, lehrer);
@@ -279,8 +281,6 @@ void TVELWnd::BefehleAktualisieren() {
                        Layout1,
                        Seiteeinrichten1,
                        Notizzettel1,
-                       OptPrg1,
-                       OptTermin1,
                        LayoutOpt1,
                        SeiteOpt1,
                        VerTest1,
@@ -291,9 +291,11 @@ void TVELWnd::BefehleAktualisieren() {
                        Anmerk2,
                        IndividuelleAnmerkungen1,
                        AutoAnmerk1,
-                       OptAusw1,
                        NoTime1})
         Freigeben(b, true);
+    for (TBefehlsgruppe* gruppe :
+         {static_cast<TBefehlsgruppe*>(Hilfe), static_cast<TBefehlsgruppe*>(Termine)})
+        gruppe->Aktualisieren();
 }
 
 void TVELWnd::Ende1Click() {

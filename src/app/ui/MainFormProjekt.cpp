@@ -69,7 +69,7 @@ void TVELWnd::PDTneu1Click() {
     TZeitRahmenDlg dialog(*neu, TZeitRahmenDlg::TModus::NeuesProjekt, Zeitabstand, Meldungen, this);
     if (const auto vorgabe = RahmenVorgabeLesen(Speicher))
         dialog.VorgabeSetzen(vorgabe->Abstand, vorgabe->Zeiten);
-    connect(&dialog, &TZeitRahmenDlg::HilfeAngefordert, this, &TVELWnd::Inhalt1Click);
+    connect(&dialog, &TZeitRahmenDlg::HilfeAngefordert, Hilfe, &THilfeBefehle::Inhalt1Click);
     dialog.exec();
     const TRahmenErgebnis& ergebnis = dialog.Ergebnis();
     if (ergebnis.RahmenErgebnis == 0) return;
@@ -171,7 +171,7 @@ void TVELWnd::StartProjektOeffnen() {
         return;
     }
     TBackUpF dialog(gefunden, this);
-    connect(&dialog, &TBackUpF::HilfeAngefordert, this, &TVELWnd::Inhalt1Click);
+    connect(&dialog, &TBackUpF::HilfeAngefordert, Hilfe, &THilfeBefehle::Inhalt1Click);
     if (dialog.exec() == QDialog::Accepted)
         ProjektOeffnen(gefunden);
     else

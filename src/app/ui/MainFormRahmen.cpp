@@ -10,7 +10,7 @@ void TVELWnd::ZeitRa1Click() {
     // Removing slots resets the plan inside the dialog; a backup tick meanwhile waits for the end.
     const TBefehlsWache wache(Dokument);
     TZeitRahmenDlg dialog(*Projekt, TZeitRahmenDlg::TModus::AktuellesProjekt, Zeitabstand, Meldungen, this);
-    connect(&dialog, &TZeitRahmenDlg::HilfeAngefordert, this, &TVELWnd::Inhalt1Click);
+    connect(&dialog, &TZeitRahmenDlg::HilfeAngefordert, Hilfe, &THilfeBefehle::Inhalt1Click);
     dialog.exec();
 
     const TRahmenErgebnis& ergebnis = dialog.Ergebnis();

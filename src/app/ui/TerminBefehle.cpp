@@ -1,0 +1,88 @@
+#include "TerminBefehle.h"
+
+#include "Dateiwahl.h"
+#include "app/ProjektDokument.h"
+#include "model/Meldung.h"
+#include "model/Projekt.h"
+#include "scheduler/Lauf.h"
+#include "scheduler/ui/Status.h"
+
+#include <QAction>
+
+namespace {
+// Index of "Termine berechnet" among the note pad's marks.
+constexpr int NotizTermineBerechnet = 6;
+} // namespace
+
+void TTerminBefehle::Anschliessen(QAction* aktion, void (TTerminBefehle::*handler)()) {
+    connect(aktion, &QAction::triggered, this, handler);
+    Aufnehmen(aktion, handler == &TTerminBefehle::Berech1Click ? TRegel::Gespraeche : TRegel::Immer);
+}
+
+void TTerminBefehle::Berech1Click() {
+    TProjekt* projekt = U.Dokument.Projekt();
+    if (!projekt) return;
+    if (projekt->Handverschoben != 0 &&
+        U.Meldungen.Meldung(
+            QString::fromUtf8("Sie haben Termine von Hand verschoben.\rWenn diese nicht genagelt "
+                              "sind, wird Ihre Handarbeit verworfen.\r\rMöchten Sie trotzdem "
+                              "fortfahren?"),
+            QStringLiteral("Achtung"), MeldungsArt::Warnung, Knoepfe::JaNein, Antwort::Nein) != Antwort::Ja)
+        return;
+
+    if (!OptionenAusfuehren(TOptDlg::Modus::Start)) return;
+
+    if (BerechnungErledigt(*projekt)) {
+        U.Meldungen.Meldung(
+            QString::fromUtf8("Die Termine stehen bereits fest,\rdie Kriterien zur Terminvergabe "
+                              "sind unverändert.\r\rEine neue Berechnung erübrigt sich."),
+            QStringLiteral("Hinweis"), MeldungsArt::Information);
+        return;
+    }
+
+    // The window is modal and the command holds back the backup timer: nothing else runs meanwhile.
+    const TBefehlsWache wache(U.Dokument);
+    {
+        TStatusF status(
+            *projekt, U.Meldungen, [this](const QString& text) { Q_EMIT Statuszeile(text); }, U.Fenster);
+        status.exec();
+    }
+    projekt->NotizHaken[NotizTermineBerechnet] = true;
+    projekt->RueckListe.Clear();
+    U.Dokument.Melden(TAenderung::Plan);
+}
+
+void TTerminBefehle::OptPrg1Click() {
+    OptionenZeigen(false);
+}
+
+void TTerminBefehle::OptTermin1Click() {
+    OptionenZeigen(true);
+}
+
+bool TTerminBefehle::OptionenAusfuehren(TOptDlg::Modus modus, bool* sicherungGeaendert) {
+    TProjekt* projekt = U.Dokument.Projekt();
+    TOptDlg dialog(
+        U.Speicher, U.Programmwerte, projekt, modus, U.Meldungen,
+        [this](const QString&, const QString& prompt, const QString& ordner) {
+            return U.Dateiwahl.OrdnerWaehlen(prompt, ordner);
+        },
+        U.Fenster);
+    connect(&dialog, &TOptDlg::HilfeAngefordert, this, [this] { U.Hilfe(); });
+    const bool angenommen = dialog.exec() == QDialog::Accepted;
+    if (dialog.ProjektGeaendert && projekt) {
+        projekt->TermineBerechnet = false;
+        U.Dokument.Melden(TAenderung::Einstellungen);
+    }
+    if (sicherungGeaendert) *sicherungGeaendert = dialog.SicherungGeaendert;
+    return angenommen;
+}
+
+void TTerminBefehle::OptionenZeigen(bool terminberechnung) {
+    const TBefehlsWache wache(U.Dokument);
+    const TProgrammwerte vorher = U.Programmwerte;
+    bool sicherungGeaendert = false;
+    OptionenAusfuehren(terminberechnung ? TOptDlg::Modus::Terminberechnung : TOptDlg::Modus::Programm,
+                       &sicherungGeaendert);
+    Q_EMIT ProgrammwerteGeaendert(vorher, sicherungGeaendert);
+}
