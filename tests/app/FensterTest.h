@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui/Dateiwahl.h"
+#include "ui/Dateiwahl.h"
 #include "app/ui/MainForm.h"
 #include "common/SkriptMeldung.h"
 #include "settings/UReg.h"

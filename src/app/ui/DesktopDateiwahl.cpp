@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QStorageInfo>
 
 QString TDesktopDateiwahl::Waehlen(const TDateiAuswahl& auswahl, bool speichern) {
@@ -45,10 +44,4 @@ QString TDesktopDateiwahl::Laufwerksart(const QString& datei) {
         if (f.open(QIODevice::ReadOnly)) return f.read(1) == "1" ? QStringLiteral("USB") : QString();
     }
     return {};
-}
-
-QString DesktopOrdner() {
-    // Without a desktop folder the dialog would take the folder's name for a file name.
-    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-    return !desktop.isEmpty() && QFileInfo(desktop).isDir() ? desktop : QDir::homePath();
 }

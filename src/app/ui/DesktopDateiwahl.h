@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Dateiwahl.h"
+#include "ui/Dateiwahl.h"
 
 class QWidget;
 

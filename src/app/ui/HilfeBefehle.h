@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Befehlsgruppe.h"
+#include "ui/Befehlsgruppe.h"
 
 // The help menu: help file, the page of news and the info window; available at all times.
 class THilfeBefehle : public TBefehlsgruppe {

@@ -89,10 +89,12 @@ void TVELWnd::GruppenAnlegen() {
     const TBefehlsumgebung umgebung{
         Dokument, Meldungen, Dateiwahl, Speicher, Programmwerte, this, [this] { Hilfe->Inhalt1Click(); }};
     Hilfe = new THilfeBefehle(umgebung, Programmordner, this);
+    Rahmen = new TRahmenBefehle(umgebung, this);
     Termine = new TTerminBefehle(umgebung, this);
     connect(Termine, &TTerminBefehle::Statuszeile, this,
             [this](const QString& text) { Panels[3]->setText(text); });
     connect(Termine, &TTerminBefehle::ProgrammwerteGeaendert, this, &TVELWnd::ProgrammwerteUebernehmen);
+    connect(Rahmen, &TRahmenBefehle::GlobalSperrenGewuenscht, this, [this] { ZeitGlob1->trigger(); });
 }
 
 void TVELWnd::showEvent(QShowEvent* ereignis) {

@@ -1,11 +1,12 @@
 #pragma once
 
 #include "HilfeBefehle.h"
-#include "TerminBefehle.h"
 #include "app/ProjektDokument.h"
 #include "model/Projekt.h"
 #include "model/Projektdatei.h"
+#include "scheduler/ui/TerminBefehle.h"
 #include "settings/Einstellungen.h"
+#include "timeframe/ui/RahmenBefehle.h"
 #include "ui/Kurzlabel.h"
 
 #include <QMainWindow>
@@ -68,7 +69,6 @@ public:
     TKind* AktuellesKind = nullptr;
     TAktiveListe AktiveListe = TAktiveListe::Eltern;
     bool AutoAnmerkFragen = true;
-    uint16_t Zeitabstand = 15;
     TProgrammwerte Programmwerte;
 
     // Writes the automatic backup: the project file writer, unless a test plugs in another; while none
@@ -97,11 +97,11 @@ public:
 
     // The command groups of the features; each holds its handlers and when its commands are available.
     THilfeBefehle* Hilfe = nullptr;
+    TRahmenBefehle* Rahmen = nullptr;
     TTerminBefehle* Termine = nullptr;
 
     // Commands of this window.
     void Ende1Click();
-    void ZeitRa1Click();
 
     // Project commands (MainFormProjekt.cpp, MainFormSpeichern.cpp).
     enum class TSpeicherArt { Speichern, SpeichernUnter, Sicherungskopie };

@@ -115,7 +115,7 @@ void TVELWnd::MenuesAnlegen() {
     Notizzettel1 = Befehl(Ansicht1, "Notiz&zettel", "F11", nullptr);
 
     Voreinstellungen1 = leiste->addMenu(QStringLiteral("&Voreinstellungen"));
-    ZeitRa1 = Befehl(Voreinstellungen1, "&Zeitrahmen", nullptr, &TVELWnd::ZeitRa1Click);
+    ZeitRa1 = Befehl(Voreinstellungen1, "&Zeitrahmen", nullptr, Rahmen, &TRahmenBefehle::ZeitRa1Click);
     ZDefault1 = Befehl(Voreinstellungen1, "Zeitsperrungen: &Standardvorgabe", nullptr, nullptr);
 
     Optionen1 = leiste->addMenu(QStringLiteral("&Optionen"));
@@ -260,8 +260,7 @@ void TVELWnd::BefehleAktualisieren() {
 
     for (QMenu* menue : {Bearbeiten1, Auswerten1, Sonstiges1})
         menue->menuAction()->setEnabled(projekt);
-    for (QAction* b :
-         {BuElt, BuLeh, ZeitRa1, ZDefault1, impL1, impE1, PDTsave1, PDTsaveN1, Save0, SaveN0, SichDisk1})
+    for (QAction* b : {BuElt, BuLeh, ZDefault1, impL1, impE1, PDTsave1, PDTsaveN1, Save0, SaveN0, SichDisk1})
         Freigeben(b, projekt);
     Freigeben(ZeitGlob1, lehrer || familien);
     for (QAction* b :
@@ -293,8 +292,7 @@ void TVELWnd::BefehleAktualisieren() {
                        AutoAnmerk1,
                        NoTime1})
         Freigeben(b, true);
-    for (TBefehlsgruppe* gruppe :
-         {static_cast<TBefehlsgruppe*>(Hilfe), static_cast<TBefehlsgruppe*>(Termine)})
+    for (TBefehlsgruppe* gruppe : std::initializer_list<TBefehlsgruppe*>{Hilfe, Rahmen, Termine})
         gruppe->Aktualisieren();
 }
 

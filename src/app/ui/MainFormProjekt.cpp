@@ -2,13 +2,12 @@
 #include "MainForm.h"
 
 #include "BackUpF.h"
-#include "Dateiwahl.h"
 #include "app/Sicherungsdateien.h"
 #include "model/Meldung.h"
 #include "model/Projektdatei.h"
 #include "model/Projektoperationen.h"
 #include "settings/Einstellungen.h"
-#include "timeframe/ui/ZeitRahmenDlg.h"
+#include "ui/Dateiwahl.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -66,17 +65,7 @@ void TVELWnd::PDTneu1Click() {
     neu->LatKlBez = Programmwerte.LatKlBez;
     neu->NotizHaken.fill(false);
 
-    TZeitRahmenDlg dialog(*neu, TZeitRahmenDlg::TModus::NeuesProjekt, Zeitabstand, Meldungen, this);
-    if (const auto vorgabe = RahmenVorgabeLesen(Speicher))
-        dialog.VorgabeSetzen(vorgabe->Abstand, vorgabe->Zeiten);
-    connect(&dialog, &TZeitRahmenDlg::HilfeAngefordert, Hilfe, &THilfeBefehle::Inhalt1Click);
-    dialog.exec();
-    const TRahmenErgebnis& ergebnis = dialog.Ergebnis();
-    if (ergebnis.RahmenErgebnis == 0) return;
-    if (ergebnis.VorgabeSchreiben) {
-        Zeitabstand = static_cast<uint16_t>(ergebnis.Zeitabstand);
-        RahmenVorgabeSchreiben(Speicher, {ergebnis.Zeitabstand, neu->Zeittexte});
-    }
+    if (!Rahmen->RahmenFuerNeuesProjekt(*neu)) return;
 
     ProjektNameVorgabe = NeuerProjektName(ProjektNameVorgabe);
     Dokument.Ersetzen(std::move(neu), QDir(Projektpfad).filePath(ProjektNameVorgabe));

@@ -1,10 +1,10 @@
 // Save, save as and backup copy of the open project.
 #include "MainForm.h"
 
-#include "Dateiwahl.h"
 #include "app/Sicherungsdateien.h"
 #include "model/Meldung.h"
 #include "model/Projektdatei.h"
+#include "ui/Dateiwahl.h"
 
 #include <QFileInfo>
 

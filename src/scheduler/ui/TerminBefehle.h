@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Befehlsgruppe.h"
 #include "settings/Einstellungen.h"
 #include "settings/ui/Options.h"
+#include "ui/Befehlsgruppe.h"
 
 // The scheduling run and the options dialog in its three modes.
 class TTerminBefehle : public TBefehlsgruppe {

@@ -1,11 +1,11 @@
 #include "TerminBefehle.h"
 
-#include "Dateiwahl.h"
 #include "app/ProjektDokument.h"
 #include "model/Meldung.h"
 #include "model/Projekt.h"
 #include "scheduler/Lauf.h"
 #include "scheduler/ui/Status.h"
+#include "ui/Dateiwahl.h"
 
 #include <QAction>
 

@@ -1,0 +1,48 @@
+#include "RahmenBefehle.h"
+
+#include "ZeitRahmenDlg.h"
+#include "app/ProjektDokument.h"
+#include "model/Projekt.h"
+#include "settings/Einstellungen.h"
+
+#include <QAction>
+
+void TRahmenBefehle::Anschliessen(QAction* aktion, void (TRahmenBefehle::*handler)()) {
+    connect(aktion, &QAction::triggered, this, handler);
+    Aufnehmen(aktion, TRegel::Projekt);
+}
+
+void TRahmenBefehle::ZeitRa1Click() {
+    TProjekt* projekt = U.Dokument.Projekt();
+    if (!projekt) return;
+    // Removing slots resets the plan inside the dialog; a backup tick meanwhile waits for the end.
+    const TBefehlsWache wache(U.Dokument);
+    TZeitRahmenDlg dialog(*projekt, TZeitRahmenDlg::TModus::AktuellesProjekt, Zeitabstand, U.Meldungen,
+                          U.Fenster);
+    connect(&dialog, &TZeitRahmenDlg::HilfeAngefordert, this, [this] { U.Hilfe(); });
+    dialog.exec();
+
+    const TRahmenErgebnis& ergebnis = dialog.Ergebnis();
+    if (ergebnis.VorgabeSchreiben) {
+        Zeitabstand = static_cast<uint16_t>(ergebnis.Zeitabstand);
+        RahmenVorgabeSchreiben(U.Speicher, {ergebnis.Zeitabstand, projekt->Zeittexte});
+    }
+    if (ergebnis.RahmenErgebnis > RahmenBestaetigt) U.Dokument.Melden(TAenderung::Rahmen | TAenderung::Plan);
+    // Offered after slots were removed; available once the blocking dialog is there.
+    if (ergebnis.GlobalSperrenOeffnen) Q_EMIT GlobalSperrenGewuenscht();
+}
+
+bool TRahmenBefehle::RahmenFuerNeuesProjekt(TProjekt& neu) {
+    TZeitRahmenDlg dialog(neu, TZeitRahmenDlg::TModus::NeuesProjekt, Zeitabstand, U.Meldungen, U.Fenster);
+    if (const auto vorgabe = RahmenVorgabeLesen(U.Speicher))
+        dialog.VorgabeSetzen(vorgabe->Abstand, vorgabe->Zeiten);
+    connect(&dialog, &TZeitRahmenDlg::HilfeAngefordert, this, [this] { U.Hilfe(); });
+    dialog.exec();
+    const TRahmenErgebnis& ergebnis = dialog.Ergebnis();
+    if (ergebnis.RahmenErgebnis == 0) return false;
+    if (ergebnis.VorgabeSchreiben) {
+        Zeitabstand = static_cast<uint16_t>(ergebnis.Zeitabstand);
+        RahmenVorgabeSchreiben(U.Speicher, {ergebnis.Zeitabstand, neu.Zeittexte});
+    }
+    return true;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "ui/Befehlsgruppe.h"
+
+#include <cstdint>
+
+class TProjekt;
+
+// "&Zeitrahmen": the time frame of the open project, and the frame a new project starts with.
+class TRahmenBefehle : public TBefehlsgruppe {
+    Q_OBJECT
+public:
+    using TBefehlsgruppe::TBefehlsgruppe;
+
+    void Anschliessen(QAction* aktion, void (TRahmenBefehle::*handler)());
+
+    void ZeitRa1Click();
+    // The frame dialog for a project being created; false when the user cancelled it.
+    bool RahmenFuerNeuesProjekt(TProjekt& neu);
+
+Q_SIGNALS:
+    // After slots were removed the user wants to revise the blocks at once.
+    void GlobalSperrenGewuenscht();
+
+private:
+    // The spacing of the slots the dialog fills in, remembered from the last confirmed frame.
+    uint16_t Zeitabstand = 15;
+};
