@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ui/Dateiwahl.h"
 #include "app/ui/MainForm.h"
 #include "common/SkriptMeldung.h"
 #include "settings/UReg.h"
+#include "ui/Dateiwahl.h"
 
 #include <QList>
 #include <QStandardPaths>
