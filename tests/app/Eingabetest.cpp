@@ -92,7 +92,7 @@ QStringList Kuerzelfolge(const TKind& k) {
 }
 
 void FamilieWaehlen(TVELWnd& f, int nummer) {
-    const TEltern* e = f.Projekt->Elternliste.FindeNummer(nummer);
+    const TEltern* e = f.Projekt()->Elternliste.FindeNummer(nummer);
     for (int z = 0; z < f.LVEltern->model()->rowCount(); ++z)
         if (f.ElternInZeile(z) == e) f.LVEltern->setCurrentIndex(f.LVEltern->model()->index(z, 0));
 }

@@ -6,6 +6,7 @@
 #include "app/ui/UEditK.h"
 #include "common/TestHaupt.h"
 #include "settings/UReg.h"
+#include "ui/Kurzlabel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -58,7 +59,7 @@ private Q_SLOTS:
         QVERIFY(!f.FamilienEingabe);
         QVERIFY(!f.KindFolgt);
 
-        TProjekt& p = *f.Projekt;
+        TProjekt& p = *f.Projekt();
         QCOMPARE(p.Elternliste.Count(), 2);
         QCOMPARE(p.Gespraechsliste.Count(), 12);
         QVERIFY(f.Dokument.IstGeaendert());
@@ -121,7 +122,7 @@ private Q_SLOTS:
         t.Fenster->ProjektErsetzen(std::move(projekt));
         QVERIFY(t.Zeigen());
         TVELWnd& f = *t.Fenster;
-        const int zeile = f.Projekt->Elternliste.IndexOf(f.Projekt->Elternliste.FindeNummer(1));
+        const int zeile = f.Projekt()->Elternliste.IndexOf(f.Projekt()->Elternliste.FindeNummer(1));
         f.LVEltern->setCurrentIndex(f.LVEltern->model()->index(zeile, 0));
         QCOMPARE(f.AktuelleFamilie->Name, "Maier");
         f.LVEltern->setFocus();
@@ -132,12 +133,12 @@ private Q_SLOTS:
                  "Soll Familie Maier\rgelöscht werden?\rAnzahl der bereits gewünschten Gespräche: 3");
         QCOMPARE(t.Meldung.Protokoll[0].Vorgabe, Antwort::Nein);
         if (antwort == Antwort::Nein) {
-            QCOMPARE(f.Projekt->Elternliste.Count(), 2);
+            QCOMPARE(f.Projekt()->Elternliste.Count(), 2);
             return;
         }
-        QCOMPARE(f.Projekt->Elternliste.Count(), 1);
-        QCOMPARE(f.Projekt->Gespraechsliste.Count(), 0);
-        for (const auto& l : f.Projekt->Lehrerliste)
+        QCOMPARE(f.Projekt()->Elternliste.Count(), 1);
+        QCOMPARE(f.Projekt()->Gespraechsliste.Count(), 0);
+        for (const auto& l : f.Projekt()->Lehrerliste)
             for (int s = 0; s < 6; ++s)
                 QVERIFY(l->Zeiten[static_cast<size_t>(s)] <= 0);
         QCOMPARE(mue->Zaehler, 0);
@@ -152,7 +153,7 @@ private Q_SLOTS:
         QVERIFY(t.Zeigen());
         TVELWnd& f = *t.Fenster;
         f.LVEltern->setCurrentIndex(f.LVEltern->model()->index(
-            f.Projekt->Elternliste.IndexOf(f.Projekt->Elternliste.FindeNummer(1)), 0));
+            f.Projekt()->Elternliste.IndexOf(f.Projekt()->Elternliste.FindeNummer(1)), 0));
         TDialogFolge folge({[](QDialog& d) {
             QTest::keyClicks(Fokus(d), "Anna");
             QTest::keyClick(Fokus(d), Qt::Key_Tab);
@@ -248,7 +249,7 @@ private Q_SLOTS:
         }});
         QTest::mouseClick(f.BtnEditE, Qt::LeftButton);
         QCOMPARE(folge.Offen(), 0);
-        const TEltern* e = f.Projekt->Elternliste.FindeNummer(1);
+        const TEltern* e = f.Projekt()->Elternliste.FindeNummer(1);
         QCOMPARE(e->Name, "Zander");
         QCOMPARE(e->Kinder[0]->Nachname, "");
         QCOMPARE(e->Kinder[1]->Nachname, "Maier");
@@ -361,7 +362,7 @@ private Q_SLOTS:
         QCOMPARE(t.Meldung.Protokoll[0].Text, frage);
         QCOMPARE(t.Meldung.Protokoll[0].Titel, "Kind löschen");
         QCOMPARE(t.Meldung.Protokoll[0].Vorgabe, Antwort::Nein);
-        QCOMPARE(f.Projekt->Gespraechsliste.Count(), gespraeche);
+        QCOMPARE(f.Projekt()->Gespraechsliste.Count(), gespraeche);
         QCOMPARE(f.Dokument.IstGeaendert(), antwort == Antwort::Ja);
         if (antwort == Antwort::Nein) return;
         QCOMPARE(f.Panels[2]->text(), QStringLiteral("Gesprächsanzahl: %1").arg(gespraeche));
@@ -371,7 +372,7 @@ private Q_SLOTS:
             QCOMPARE(Eintraege(f.ComboKlassen), QStringList({"(alle)", "5a", "10b"}));
         } else {
             // Anna's request with Müller was his only one.
-            const TLehrer* mue = f.Projekt->Lehrerliste.FindeKuerzel(QStringLiteral("MUE"));
+            const TLehrer* mue = f.Projekt()->Lehrerliste.FindeKuerzel(QStringLiteral("MUE"));
             QVERIFY(SlotsFrei(*mue));
             QCOMPARE(mue->Zaehler, 0);
             QCOMPARE(Fokusfeld(), f.TVKinder);
@@ -417,7 +418,7 @@ private Q_SLOTS:
         }});
         f.EListeSort1->trigger();
         QCOMPARE(folge.Offen(), 0);
-        QCOMPARE(int(f.Projekt->ListenSortierung), sortierung);
+        QCOMPARE(int(f.Projekt()->ListenSortierung), sortierung);
         QCOMPARE(Zeilen(f), zeilen);
         QCOMPARE(f.Dokument.IstGeaendert(), ok);
         const TSchluessel optionen = t.Speicher.SchluesselLesen(QStringLiteral("Optionen"));

@@ -51,7 +51,7 @@ private Q_SLOTS:
         QVERIFY(t.Zeigen());
         TVELWnd& f = *t.Fenster;
         f.LVEltern->setCurrentIndex(f.LVEltern->model()->index(
-            f.Projekt->Elternliste.IndexOf(f.Projekt->Elternliste.FindeNummer(2)), 0));
+            f.Projekt()->Elternliste.IndexOf(f.Projekt()->Elternliste.FindeNummer(2)), 0));
         QCOMPARE(f.AktuellesKind->Vorname, "Cem");
         t.Meldung.Antworten = antworten;
         int gezeigt = -1;
@@ -68,7 +68,7 @@ private Q_SLOTS:
             kuerzel << g->Lehrer->Kuerzel;
         QCOMPARE(kuerzel, ergebnis);
         QVERIFY(f.KuerzE->text().isEmpty());
-        QCOMPARE(f.Projekt->Gespraechsliste.Count(), 3 + kuerzel.size());
+        QCOMPARE(f.Projekt()->Gespraechsliste.Count(), 3 + kuerzel.size());
     }
 
     // An unknown Kürzel answered Yes opens the teacher dialog with the Kürzel fixed; OK adds the teacher
@@ -86,7 +86,7 @@ private Q_SLOTS:
         QVERIFY(t.Zeigen());
         TVELWnd& f = *t.Fenster;
         f.LVEltern->setCurrentIndex(f.LVEltern->model()->index(
-            f.Projekt->Elternliste.IndexOf(f.Projekt->Elternliste.FindeNummer(1)), 0));
+            f.Projekt()->Elternliste.IndexOf(f.Projekt()->Elternliste.FindeNummer(1)), 0));
         t.Meldung.Antworten = {Antwort::Ja};
         TDialogFolge folge({[ok](QDialog& d) {
             auto& l = static_cast<TFEditL&>(d);
@@ -108,9 +108,9 @@ private Q_SLOTS:
         QCOMPARE(folge.Offen(), 0);
         QCOMPARE(t.Meldung.Protokoll[0].Text, "DAS KÜRZEL\r\rNEU\r\rGIBT ES NICHT IN DER LEHRERLISTE.\r\r"
                                               "Möchten Sie einen solchen Lehrer ergänzen?");
-        const TLehrer* neu = f.Projekt->Lehrerliste.FindeKuerzel(QStringLiteral("NEU"));
+        const TLehrer* neu = f.Projekt()->Lehrerliste.FindeKuerzel(QStringLiteral("NEU"));
         QCOMPARE(neu != nullptr, ok);
-        QCOMPARE(f.Projekt->Lehrerliste.Count(), ok ? 3 : 2);
+        QCOMPARE(f.Projekt()->Lehrerliste.Count(), ok ? 3 : 2);
         QCOMPARE(f.AktuellesKind->Gespraeche.size(), size_t(ok ? 3 : 2));
         if (ok) QCOMPARE(neu->Name, "Neumann");
     }
@@ -194,8 +194,8 @@ private Q_SLOTS:
         QVERIFY(f.KuerzE->text().isEmpty());
         QVERIFY(f.LVLehrer->selectionModel()->selectedRows().isEmpty());
         QVERIFY(!f.BtnLoeschL->isEnabled());
-        QVERIFY(!f.Projekt->UnmoeglichBestimmt && !f.Projekt->ReihenfolgeFest);
-        QCOMPARE(f.Projekt->Lehrerliste.FindeKuerzel(QStringLiteral("BER"))->Zaehler, 3);
+        QVERIFY(!f.Projekt()->UnmoeglichBestimmt && !f.Projekt()->ReihenfolgeFest);
+        QCOMPARE(f.Projekt()->Lehrerliste.FindeKuerzel(QStringLiteral("BER"))->Zaehler, 3);
     }
 
     // The context menu of the tree: captions follow the selected node; the mark command toggles a
@@ -300,9 +300,9 @@ private Q_SLOTS:
         }
         QCOMPARE(Kuerzelfolge(*k), anna);
         QCOMPARE(f.TVKinder->currentItem()->text(0), auswahl);
-        const TLehrer* mue = f.Projekt->Lehrerliste.FindeKuerzel(QStringLiteral("MUE"));
-        const TLehrer* ber = f.Projekt->Lehrerliste.FindeKuerzel(QStringLiteral("BER"));
-        const int gespraeche = f.Projekt->Gespraechsliste.Count();
+        const TLehrer* mue = f.Projekt()->Lehrerliste.FindeKuerzel(QStringLiteral("MUE"));
+        const TLehrer* ber = f.Projekt()->Lehrerliste.FindeKuerzel(QStringLiteral("BER"));
+        const int gespraeche = f.Projekt()->Gespraechsliste.Count();
         QCOMPARE(f.Panels[2]->text(), QStringLiteral("Gesprächsanzahl: %1").arg(gespraeche));
         QCOMPARE(mue->Zaehler + ber->Zaehler, gespraeche);
         QCOMPARE(SlotsFrei(*mue), anna.isEmpty() || anna.size() == 1);
@@ -351,7 +351,7 @@ private Q_SLOTS:
         f.Klassenleitung1->trigger();
         QCOMPARE(folge.Offen(), 0);
         QCOMPARE(folge.Unerwartet, 0);
-        const TKind* ben = f.Projekt->Elternliste.FindeNummer(1)->Kinder[1];
+        const TKind* ben = f.Projekt()->Elternliste.FindeNummer(1)->Kinder[1];
         QCOMPARE(Kuerzelfolge(*ben), QStringList({"BER0", "MUE1"}));
         QCOMPARE(f.Panels[2]->text(), "Gesprächsanzahl: 4");
         QVERIFY(f.Dokument.IstGeaendert());
@@ -400,9 +400,9 @@ private Q_SLOTS:
         QCOMPARE(t.Meldung.Protokoll[0].Text, "Möchten Sie jetzt " + eintrag + "?");
         QCOMPARE(t.Meldung.Protokoll[0].Titel, "Rückfrage zur Sicherheit");
         QCOMPARE(t.Meldung.Protokoll[0].Vorgabe, Antwort::Nein);
-        QCOMPARE(f.Projekt->Gespraechsliste.Count(), gespraeche);
+        QCOMPARE(f.Projekt()->Gespraechsliste.Count(), gespraeche);
         QCOMPARE(f.Dokument.IstGeaendert(), antwort == Antwort::Ja);
-        const TKind* dora = f.Projekt->Elternliste.FindeNummer(2)->Kinder.FindeVorname("Dora");
+        const TKind* dora = f.Projekt()->Elternliste.FindeNummer(2)->Kinder.FindeVorname("Dora");
         QCOMPARE(Kuerzelfolge(*dora), antwort == Antwort::Ja ? QStringList({"BER0"}) : QStringList());
         QCOMPARE(f.Panels[2]->text(), QStringLiteral("Gesprächsanzahl: %1").arg(gespraeche));
     }

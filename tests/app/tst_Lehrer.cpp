@@ -32,8 +32,8 @@ private Q_SLOTS:
         QTest::mouseClick(f.BtnLehrerHinzu, Qt::LeftButton);
         QCOMPARE(folge.Offen(), 0);
         QCOMPARE(t.Meldung.Titel(), QStringList({"Kürzel: MUE"}));
-        QCOMPARE(f.Projekt->Lehrerliste.Count(), 3);
-        QVERIFY(f.Projekt->Lehrerliste.FindeKuerzel(QStringLiteral("mue")));
+        QCOMPARE(f.Projekt()->Lehrerliste.Count(), 3);
+        QVERIFY(f.Projekt()->Lehrerliste.FindeKuerzel(QStringLiteral("mue")));
         QCOMPARE(f.Panels[1]->text(), "Lehreranzahl: 3");
     }
 
@@ -44,15 +44,15 @@ private Q_SLOTS:
         QVERIFY(t.Zeigen());
         TVELWnd& f = *t.Fenster;
         const int zeile =
-            f.Projekt->Lehrerliste.IndexOf(f.Projekt->Lehrerliste.FindeKuerzel(QStringLiteral("BER")));
+            f.Projekt()->Lehrerliste.IndexOf(f.Projekt()->Lehrerliste.FindeKuerzel(QStringLiteral("BER")));
         f.LVLehrer->setCurrentIndex(f.LVLehrer->model()->index(zeile, 0));
         t.Meldung.Antworten = {Antwort::Ja};
         QTest::keyClick(f.LVLehrer, Qt::Key_Delete);
         QCOMPARE(t.Meldung.Protokoll[0].Text, "Soll Frau von Berg (BER)\rwirklich gelöscht werden?\r\r"
                                               "Anzahl bereits gewünschter Gespräche: 2");
-        QCOMPARE(f.Projekt->Gespraechsliste.Count(), 1);
-        QCOMPARE(f.Projekt->Lehrerliste.Count(), 1);
-        QVERIFY(!f.Projekt->ReihenfolgeFest);
+        QCOMPARE(f.Projekt()->Gespraechsliste.Count(), 1);
+        QCOMPARE(f.Projekt()->Lehrerliste.Count(), 1);
+        QVERIFY(!f.Projekt()->ReihenfolgeFest);
     }
 
     // Changing a teacher: keeping the own Kürzel is fine, another's is refused; the tree and the request
@@ -77,7 +77,7 @@ private Q_SLOTS:
         QVERIFY(t.Zeigen());
         TVELWnd& f = *t.Fenster;
         FamilieWaehlen(f, 1);
-        f.Projekt->RueckListe.Add(std::make_unique<TRueckgEintrag>());
+        f.Projekt()->RueckListe.Add(std::make_unique<TRueckgEintrag>());
         LehrerWaehlen(f, {"MUE"});
         QCOMPARE(f.KuerzE->text(), "MUE");
         TDialogFolge folge({[&](QDialog& d) {
@@ -96,7 +96,7 @@ private Q_SLOTS:
         f.EditL1->trigger();
         QCOMPARE(folge.Offen(), 0);
         QCOMPARE(Fokusfeld(), f.LVLehrer);
-        const TLehrer* l = f.Projekt->Lehrerliste.FindeKuerzel(meldung.isEmpty() ? kuerzel : "MUE");
+        const TLehrer* l = f.Projekt()->Lehrerliste.FindeKuerzel(meldung.isEmpty() ? kuerzel : "MUE");
         QVERIFY(l);
         if (!meldung.isEmpty()) {
             QCOMPARE(t.Meldung.Protokoll.size(), 1);
@@ -107,7 +107,7 @@ private Q_SLOTS:
         }
         QCOMPARE(l->Name, "Müllner");
         QVERIFY(f.Dokument.IstGeaendert());
-        QCOMPARE(f.Projekt->RueckListe.Count(), 0);
+        QCOMPARE(f.Projekt()->RueckListe.Count(), 0);
         QVERIFY(Knoten(f, QStringLiteral("1. Herr Dr. Müllner (%1)").arg(kuerzel)));
         QCOMPARE(f.KuerzE->text(), kuerzel);
         QCOMPARE(f.LVLehrer->selectionModel()->selectedRows().size(), 1);
@@ -158,7 +158,7 @@ private Q_SLOTS:
                  "Anzahl bereits gewünschter Gespräche: 9");
         QCOMPARE(t.Meldung.Protokoll[0].Titel, "Lehrer löschen");
         QCOMPARE(t.Meldung.Protokoll[0].Vorgabe, Antwort::Nein);
-        TProjekt& q = *f.Projekt;
+        TProjekt& q = *f.Projekt();
         if (antwort == Antwort::Nein) {
             QCOMPARE(q.Gespraechsliste.Count(), 20);
             QCOMPARE(q.Lehrerliste.Count(), 4);
@@ -192,7 +192,7 @@ private Q_SLOTS:
         QCOMPARE(t.Meldung.Protokoll[0].Text,
                  "Möchten Sie die 2 ausgewählten Lehrkräfte wirklich alle löschen?\r\r"
                  "Anzahl bereits gewünschter Gespräche: 3");
-        QVERIFY(f.Projekt->Lehrerliste.Leer());
+        QVERIFY(f.Projekt()->Lehrerliste.Leer());
         QVERIFY(!f.LVLehrer->isEnabled());
         QCOMPARE(Fokusfeld(), f.BtnLehrerHinzu);
         QVERIFY(!f.Berech1->isEnabled());

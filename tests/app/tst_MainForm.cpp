@@ -9,6 +9,7 @@
 #include "settings/Einstellungen.h"
 #include "timeframe/ui/Datumsfeld.h"
 #include "timeframe/ui/ZeitRahmenDlg.h"
+#include "ui/Kurzlabel.h"
 #include "ui/Symbole.h"
 
 #include <QAbstractItemModelTester>
@@ -514,8 +515,8 @@ private Q_SLOTS:
         QCOMPARE(panels[1]->text(), "Lehreranzahl: 2");
         QCOMPARE(panels[2]->text(), QString::fromUtf8("Gesprächsanzahl: 3"));
         QCOMPARE(panels[3]->text(), QString::fromUtf8("Elternsprechtag am Montag, 1. März 2027"));
-        t.Fenster->Projekt->Datum[1] = WertAusDatum(QDate(2027, 3, 3));
-        t.Fenster->Projekt->ZweiTage = true;
+        t.Fenster->Projekt()->Datum[1] = WertAusDatum(QDate(2027, 3, 3));
+        t.Fenster->Projekt()->ZweiTage = true;
         t.Fenster->DatumAnzeigen();
         QCOMPARE(panels[3]->text(), "01.03.27 und 03.03.27");
         // Wide enough for the largest counts.
@@ -648,10 +649,10 @@ private Q_SLOTS:
         t.Fenster->ProjektErsetzen(std::move(projekt));
         const qint64 ersetzen = uhr.nsecsElapsed();
         uhr.restart();
-        t.Fenster->ElternlisteFuellen(t.Fenster->Projekt->Elternliste[1500]);
+        t.Fenster->ElternlisteFuellen(t.Fenster->Projekt()->Elternliste[1500]);
         const qint64 fuellen = uhr.nsecsElapsed();
         QCOMPARE(t.Fenster->LVEltern->model()->rowCount(), 3000);
-        QCOMPARE(t.Fenster->AktuelleFamilie, t.Fenster->Projekt->Elternliste[1500]);
+        QCOMPARE(t.Fenster->AktuelleFamilie, t.Fenster->Projekt()->Elternliste[1500]);
         qInfo("3000 Familien: Projekt einsetzen %.1f ms, Elternliste fuellen %.2f ms", ersetzen / 1e6,
               fuellen / 1e6);
     }

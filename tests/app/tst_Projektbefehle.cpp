@@ -95,8 +95,8 @@ private Q_SLOTS:
         QCOMPARE(oeffnen.Titel, QString::fromUtf8("Projekt öffnen"));
         QCOMPARE(oeffnen.Filter, "VEL-Projekte (*.pdt);;Alle Dateien (*.*)");
         QCOMPARE(oeffnen.Ordner, t.Ordner.path());
-        QVERIFY(anders.Fenster->Projekt);
-        QCOMPARE(anders.Fenster->Projekt->Gespraechsliste.Count(), 3);
+        QVERIFY(anders.Fenster->Projekt());
+        QCOMPARE(anders.Fenster->Projekt()->Gespraechsliste.Count(), 3);
         QCOMPARE(anders.Fenster->windowTitle(), "VEL - [Schule.pdt]");
         QVERIFY(!anders.Fenster->Dokument.IstGeaendert());
         QVERIFY(anders.Fenster->PDTsave1->isEnabled());
@@ -246,7 +246,7 @@ private Q_SLOTS:
         QFETCH(bool, oeffnenGefragt);
         QFETCH(bool, gespeichert);
         TProjektTest t;
-        t.Fenster->Projekt->RueckListe.Add(std::make_unique<TRueckgEintrag>());
+        t.Fenster->Projekt()->RueckListe.Add(std::make_unique<TRueckgEintrag>());
         t.Meldung.Antworten = {antwort};
         const bool speichern = antwort == Antwort::Ja;
         // Save asks for the file first; the open dialog then comes up cancelled.
@@ -265,7 +265,7 @@ private Q_SLOTS:
         QCOMPARE(titel.contains(QStringLiteral("Projekt speichern")), speichern);
         QCOMPARE(QFile::exists(t.Ordner.filePath("Neu.pdt")), gespeichert);
         // Whatever was answered, the undo store is emptied only when the command went on.
-        QCOMPARE(t.Fenster->Projekt->RueckListe.Count() == 0, oeffnenGefragt);
+        QCOMPARE(t.Fenster->Projekt()->RueckListe.Count() == 0, oeffnenGefragt);
     }
 
     // A file that cannot be read leaves the open project, its name and its state as they were, and the
@@ -302,13 +302,13 @@ private Q_SLOTS:
             QVERIFY(f.resize(f.size() / 2));
             f.close();
         }
-        const TProjekt* vorher = t.Fenster->Projekt;
+        const TProjekt* vorher = t.Fenster->Projekt();
         const int familien = vorher->Elternliste.Count();
         t.Meldung.Antworten = {Antwort::Nein};
         t.Dateiwahl.Antworten = {datei};
         (altformat ? t.Fenster->AltOhneNachname1 : t.Fenster->PDTopen1)->trigger();
-        QCOMPARE(t.Fenster->Projekt, vorher);
-        QCOMPARE(t.Fenster->Projekt->Elternliste.Count(), familien);
+        QCOMPARE(t.Fenster->Projekt(), vorher);
+        QCOMPARE(t.Fenster->Projekt()->Elternliste.Count(), familien);
         QCOMPARE(t.Meldung.Protokoll.constLast().Text, meldung);
         QCOMPARE(t.Meldung.Protokoll.constLast().Titel, "Fehler");
         if (altformat)
@@ -336,7 +336,7 @@ private Q_SLOTS:
         t.Dateiwahl.Antworten = {datei, t.Ordner.filePath(QStringLiteral("Platte.pdt"))};
         t.Meldung.Antworten = {antwort};
         t.Fenster->PDTopen1->trigger();
-        QVERIFY(t.Fenster->Projekt);
+        QVERIFY(t.Fenster->Projekt());
         if (laufwerk.isEmpty()) {
             QVERIFY(t.Meldung.Protokoll.isEmpty());
             return;
@@ -388,14 +388,14 @@ private Q_SLOTS:
         });
         t.Fenster->PDTneu1->trigger();
         if (!bestaetigt) {
-            QVERIFY(!t.Fenster->Projekt);
+            QVERIFY(!t.Fenster->Projekt());
             QCOMPARE(t.Fenster->windowTitle(), "VEL");
             return;
         }
-        QVERIFY(t.Fenster->Projekt);
-        QCOMPARE(t.Fenster->Projekt->MaximalBlock, 7);
-        QCOMPARE(t.Fenster->Projekt->MaximalBlock_El, 3);
-        QVERIFY(!t.Fenster->Projekt->BitteTag1);
+        QVERIFY(t.Fenster->Projekt());
+        QCOMPARE(t.Fenster->Projekt()->MaximalBlock, 7);
+        QCOMPARE(t.Fenster->Projekt()->MaximalBlock_El, 3);
+        QVERIFY(!t.Fenster->Projekt()->BitteTag1);
         QCOMPARE(t.Fenster->Dokument.Name(), "Proj-0");
         QCOMPARE(t.Fenster->windowTitle(), "VEL - [Proj-0]");
         QVERIFY(t.Fenster->Dokument.IstGeaendert());
@@ -423,7 +423,7 @@ private Q_SLOTS:
         });
         QVERIFY(t.Zeigen());
         QCOMPARE(angeboten, "~tmpproj.pd~");
-        QCOMPARE(t.Fenster->Projekt != nullptr, oeffnen);
+        QCOMPARE(t.Fenster->Projekt() != nullptr, oeffnen);
         QCOMPARE(QFile::exists(t.Ordner.filePath("Alt.pd~")), oeffnen);
         if (oeffnen) {
             QCOMPARE(t.Fenster->windowTitle(), "VEL - [~tmpproj.pdt - wiederhergestellt]");
@@ -440,7 +440,7 @@ private Q_SLOTS:
         TVELWnd fenster(t.Meldung, t.Dateiwahl, t.Speicher);
         fenster.TempOrdner = t.Ordner.path() + u'/';
         fenster.show();
-        QVERIFY(fenster.Projekt);
+        QVERIFY(fenster.Projekt());
         QCOMPARE(fenster.windowTitle(), "VEL - [Letztes.pdt]");
     }
 
@@ -498,7 +498,7 @@ private Q_SLOTS:
         QCOMPARE(t.Fenster->Timer1->interval(), 12 * 60000);
 
         t.Fenster->Dokument.Gespeichert();
-        t.Fenster->Projekt->TermineBerechnet = true;
+        t.Fenster->Projekt()->TermineBerechnet = true;
         ImDialog([](QWidget* w) {
             auto* dialog = qobject_cast<TOptDlg*>(w);
             QVERIFY(dialog);
@@ -508,9 +508,9 @@ private Q_SLOTS:
             dialog->OkBtn->click();
         });
         t.Fenster->OptAusw1->trigger();
-        QCOMPARE(t.Fenster->Projekt->MaximalBlock_El, 3);
+        QCOMPARE(t.Fenster->Projekt()->MaximalBlock_El, 3);
         QVERIFY(t.Fenster->Dokument.IstGeaendert());
-        QVERIFY(!t.Fenster->Projekt->TermineBerechnet);
+        QVERIFY(!t.Fenster->Projekt()->TermineBerechnet);
     }
 };
 

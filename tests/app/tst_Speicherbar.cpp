@@ -46,11 +46,11 @@ private Q_SLOTS:
         QCOMPARE(folge.Unerwartet, 0);
         QTRY_COMPARE(Hinweise(t.Meldung),
                      QStringList({"„Ł“ wird als „L“ gespeichert.", "„Ś“ wird als „S“ gespeichert."}));
-        TLehrer* lukas = f.Projekt->Lehrerliste.FindeKuerzel(QStringLiteral("Lu"));
-        TLehrer* sokol = f.Projekt->Lehrerliste.FindeKuerzel(QStringLiteral("Su"));
+        TLehrer* lukas = f.Projekt()->Lehrerliste.FindeKuerzel(QStringLiteral("Lu"));
+        TLehrer* sokol = f.Projekt()->Lehrerliste.FindeKuerzel(QStringLiteral("Su"));
         QVERIFY(lukas && sokol && lukas->Name == u"Lukas" && sokol->Name == u"Sokol");
 
-        TProjekt& p = *f.Projekt;
+        TProjekt& p = *f.Projekt();
         TEltern* e = p.NeueFamilie("Familie", QStringLiteral("Nowak"), {});
         TKind* k = p.NeuesKind(e, QStringLiteral("Ola"), QStringLiteral("5a"));
         p.NeuesGespraech(lukas, k);

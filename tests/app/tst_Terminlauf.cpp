@@ -100,10 +100,10 @@ private Q_SLOTS:
     void terminlauf() {
         TFensterTest t;
         t.Fenster->ProjektErsetzen(KleinesProjekt());
-        t.Fenster->Projekt->RueckListe.Add(std::make_unique<TRueckgEintrag>());
+        t.Fenster->Projekt()->RueckListe.Add(std::make_unique<TRueckgEintrag>());
         StartDruecken();
         t.Fenster->Berech1->trigger();
-        TProjekt& p = *t.Fenster->Projekt;
+        TProjekt& p = *t.Fenster->Projekt();
         QCOMPARE(Terminiert(p), 3);
         QVERIFY(p.TermineBerechnet);
         QVERIFY(p.NotizHaken[6]);
@@ -124,19 +124,19 @@ private Q_SLOTS:
     void vorDemLauf() {
         TFensterTest t;
         t.Fenster->ProjektErsetzen(KleinesProjekt());
-        t.Fenster->Projekt->Handverschoben = 2;
+        t.Fenster->Projekt()->Handverschoben = 2;
         t.Meldung.Antworten = {Antwort::Nein};
         t.Fenster->Berech1->trigger();
         QCOMPARE(t.Meldung.Protokoll.size(), 1);
         QCOMPARE(t.Meldung.Protokoll[0].Titel, "Achtung");
         QCOMPARE(t.Meldung.Protokoll[0].Vorgabe, Antwort::Nein);
-        QCOMPARE(Terminiert(*t.Fenster->Projekt), 0);
+        QCOMPARE(Terminiert(*t.Fenster->Projekt()), 0);
 
         t.Meldung.Antworten = {Antwort::Ja};
         QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
         t.Fenster->Berech1->trigger();
-        QCOMPARE(Terminiert(*t.Fenster->Projekt), 0);
-        QCOMPARE(t.Fenster->Projekt->Handverschoben, 2);
+        QCOMPARE(Terminiert(*t.Fenster->Projekt()), 0);
+        QCOMPARE(t.Fenster->Projekt()->Handverschoben, 2);
     }
 
     // Cancel is honoured in every phase; during the run the main window takes no command.
@@ -180,7 +180,7 @@ private Q_SLOTS:
         QVERIFY(blockiert);
         QCOMPARE(t.Meldung.Protokoll.size(), 1);
         QCOMPARE(t.Meldung.Protokoll[0].Text, meldung);
-        const TProjekt& p = *t.Fenster->Projekt;
+        const TProjekt& p = *t.Fenster->Projekt();
         QVERIFY(!p.TermineBerechnet);
         QVERIFY(p.NotizHaken[6]);
         if (phase == TPhase::Optimierung)
@@ -298,7 +298,7 @@ private Q_SLOTS:
         t.Fenster->Berech1->trigger();
         qInfo("XL: %d Gespräche, Lauf %lld ms, längste Pause zwischen Ereignisabfragen %lld ms, %lld "
               "verschiedene Balkenstände",
-              t.Fenster->Projekt->Gespraechsliste.Count(), gesamt.elapsed(), laengste,
+              t.Fenster->Projekt()->Gespraechsliste.Count(), gesamt.elapsed(), laengste,
               static_cast<long long>(stufen.size()));
         QVERIFY(laengste < 300);
     }

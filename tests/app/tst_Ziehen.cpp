@@ -124,14 +124,14 @@ struct TZiehTest : TFensterTest {
     bool Oeffnen() {
         Fenster->ProjektErsetzen(Familie());
         if (!Zeigen()) return false;
-        Maier = F.Projekt->Elternliste.FindeNummer(1);
-        F.LVEltern->setCurrentIndex(F.LVEltern->model()->index(F.Projekt->Elternliste.IndexOf(Maier), 0));
+        Maier = F.Projekt()->Elternliste.FindeNummer(1);
+        F.LVEltern->setCurrentIndex(F.LVEltern->model()->index(F.Projekt()->Elternliste.IndexOf(Maier), 0));
         return F.AktuellesKind && F.AktuellesKind->Vorname == QLatin1String("Anna");
     }
     QWidget* Liste() const { return F.LVLehrer->viewport(); }
     QWidget* Flaeche() const { return F.TVKinder->viewport(); }
     QPoint Zeile(const QString& kuerzel) const {
-        const int zeile = F.Projekt->Lehrerliste.IndexOf(F.Projekt->Lehrerliste.FindeKuerzel(kuerzel));
+        const int zeile = F.Projekt()->Lehrerliste.IndexOf(F.Projekt()->Lehrerliste.FindeKuerzel(kuerzel));
         return F.LVLehrer->visualRect(F.LVLehrer->model()->index(zeile, 0)).center();
     }
     // The node of child kind, or of its request gespraech (-1: the child's own node).
@@ -201,7 +201,7 @@ private Q_SLOTS:
         QVERIFY(!f.BtnAddG->isEnabled());
         QVERIFY(Zeigt(lehrer.size() > 1 ? TZiehzeiger::LehrerMehrere : TZiehzeiger::Lehrer));
         t.Maus.Bewegen(t.Flaeche(), t.Punkt(kind, zielGespraech));
-        QCOMPARE(f.LbKind->text(), f.Projekt->Elternliste.FindeNummer(1)->Kinder[kind]->Vorname);
+        QCOMPARE(f.LbKind->text(), f.Projekt()->Elternliste.FindeNummer(1)->Kinder[kind]->Vorname);
         QVERIFY(f.BtnAddG->isEnabled());
         QVERIFY(f.KuerzE->isEnabled());
         QVERIFY(Zeigt(zeiger));
@@ -213,7 +213,7 @@ private Q_SLOTS:
         QVERIFY2(Wuensche(*t.Maier).contains(neu), qPrintable(Wuensche(*t.Maier)));
         QCOMPARE(Baum(f.TVKinder), OhneMarken(Wuensche(*t.Maier)));
         QCOMPARE(f.AktuellesKind, t.Maier->Kinder[kind]);
-        QCOMPARE(f.Projekt->Gespraechsliste.Count(), 7 + lehrer.size());
+        QCOMPARE(f.Projekt()->Gespraechsliste.Count(), 7 + lehrer.size());
         QVERIFY(f.Dokument.IstGeaendert());
         QVERIFY(f.LVLehrer->selectionModel()->selectedRows().isEmpty());
     }
@@ -263,7 +263,7 @@ private Q_SLOTS:
             t.Maus.Loslassen(t.Flaeche(), t.Punkt(3));
         }
         QVERIFY(!QGuiApplication::overrideCursor());
-        QCOMPARE(f.Projekt->Gespraechsliste.Count(), 7);
+        QCOMPARE(f.Projekt()->Gespraechsliste.Count(), 7);
         QCOMPARE(f.TVKinder->currentItem(), t.Knoten(1));
         QCOMPARE(f.AktuellesKind->Vorname, "Ben");
         QCOMPARE(f.KuerzE->text(), "GH");
@@ -287,7 +287,7 @@ private Q_SLOTS:
         QVERIFY(!QGuiApplication::overrideCursor());
         t.Maus.Loslassen(t.Liste(), t.Zeile("CD") + QPoint(0, 6));
         QCOMPARE(f.KuerzE->text(), "CD");
-        QCOMPARE(f.Projekt->Gespraechsliste.Count(), 7);
+        QCOMPARE(f.Projekt()->Gespraechsliste.Count(), 7);
         QCOMPARE(f.LbKind->text(), "Anna");
     }
 
@@ -331,7 +331,7 @@ private Q_SLOTS:
         TZiehTest t;
         QVERIFY(t.Oeffnen());
         TVELWnd& f = t.F;
-        f.Projekt->ReihenfolgeFest = true;
+        f.Projekt()->ReihenfolgeFest = true;
         const QString vorher = Wuensche(*t.Maier);
         TGespraech* g = t.Maier->Kinder[kind]->Gespraeche[static_cast<size_t>(gespraech)];
         t.GespraechAnfassen(kind, gespraech);
@@ -346,12 +346,12 @@ private Q_SLOTS:
                  t.Knoten(t.Maier->Kinder.IndexOf(g->Kind), static_cast<int>(g->Rang)));
         QVERIFY(f.LblHinzufuegen->isVisible());
         QCOMPARE(f.LblKuerzel->text(), "(Kürzel)");
-        QCOMPARE(f.Projekt->Gespraechsliste.Count(), 7);
+        QCOMPARE(f.Projekt()->Gespraechsliste.Count(), 7);
         QCOMPARE(t.Meldung.Protokoll.size(), 0);
         const bool bewegt = ergebnis != vorher;
         QCOMPARE(f.Dokument.IstGeaendert(), bewegt);
         // The ranks decide the scheduler's search order, which must be determined again.
-        QCOMPARE(f.Projekt->ReihenfolgeFest, !bewegt);
+        QCOMPARE(f.Projekt()->ReihenfolgeFest, !bewegt);
         for (const auto& k : t.Maier->Kinder)
             for (size_t i = 0; i < k->Gespraeche.size(); ++i) {
                 QCOMPARE(k->Gespraeche[i]->Rang, static_cast<int16_t>(i));
@@ -393,7 +393,7 @@ private Q_SLOTS:
         QCOMPARE(f.LblKuerzel->text(), "(Kürzel)");
         QCOMPARE(f.TVKinder->currentItem(), t.Knoten(1, 0));
         t.Maus.Loslassen(t.Liste(), t.Zeile("AB"));
-        QCOMPARE(f.Projekt->Gespraechsliste.Count(), 7);
+        QCOMPARE(f.Projekt()->Gespraechsliste.Count(), 7);
         QVERIFY(!f.Dokument.IstGeaendert());
     }
 
@@ -428,7 +428,7 @@ private Q_SLOTS:
         QCOMPARE(t.Meldung.Protokoll.size(), 0);
         QCOMPARE(Wuensche(*t.Maier), "Anna:AB,EF|Ben:GH,IJ|Cem:GH+,IJ+|Dora:");
         QCOMPARE(Baum(f.TVKinder), OhneMarken(Wuensche(*t.Maier)));
-        QCOMPARE(f.Projekt->Gespraechsliste.Count(), 6);
+        QCOMPARE(f.Projekt()->Gespraechsliste.Count(), 6);
         QCOMPARE(cd->Zeiten[2], int16_t(0));
         QCOMPARE(t.Maier->Zeiten[2], int16_t(0));
         QCOMPARE(f.Panels[2]->text(), "Gesprächsanzahl: 6");

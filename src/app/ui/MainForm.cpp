@@ -1,16 +1,20 @@
 #include "MainForm.h"
 
+#include "HilfeBefehle.h"
 #include "Personenmodell.h"
 #include "app/Sicherungsdateien.h"
 #include "model/Meldung.h"
 #include "model/Projektdatei.h"
 #include "model/VELMemStream.h"
+#include "scheduler/ui/TerminBefehle.h"
+#include "timeframe/ui/RahmenBefehle.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -68,7 +72,6 @@ void TVELWnd::DokumentErsetzt() {
     ElternModell->Fuellen({});
     LehrerModell->Fuellen({});
     TVKinder->clear();
-    Projekt = Dokument.Projekt();
 
     KlassenfilterFuellen();
     LehrerlisteFuellen();
@@ -131,7 +134,7 @@ bool TVELWnd::SpeichernFragen() {
             if (Dokument.IstGeaendert()) return false;
         }
     }
-    if (Projekt) Projekt->RueckListe.Clear();
+    if (Projekt()) Projekt()->RueckListe.Clear();
     return true;
 }
 

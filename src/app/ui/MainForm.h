@@ -1,13 +1,9 @@
 #pragma once
 
-#include "HilfeBefehle.h"
 #include "app/ProjektDokument.h"
 #include "model/Projekt.h"
 #include "model/Projektdatei.h"
-#include "scheduler/ui/TerminBefehle.h"
 #include "settings/Einstellungen.h"
-#include "timeframe/ui/RahmenBefehle.h"
-#include "ui/Kurzlabel.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -31,6 +27,10 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class TDateiwahl;
 class TFEditL;
+class THilfeBefehle;
+class TKurzLabel;
+class TRahmenBefehle;
+class TTerminBefehle;
 class TEinstellungsSpeicher;
 class TMeldung;
 class TPersonenModell;
@@ -56,7 +56,7 @@ public:
     // The open project with its file and change state; the commands report their changes to it.
     TProjektDokument Dokument;
     // The document's project, null until one is opened or created.
-    TProjekt* Projekt = nullptr;
+    TProjekt* Projekt() const { return Dokument.Projekt(); }
     // Swaps in another project (or none), unchanged, under the document's file name.
     void ProjektErsetzen(std::unique_ptr<TProjekt> neu);
 
@@ -328,17 +328,9 @@ private:
     QAction* Werkzeug(const char* hinweis, const char* symbol, THandler handler);
     // Commands whose handler lies in a command group, which then decides when they are available.
     template <class G>
-    QAction* Befehl(QMenu* menue, const char* text, const char* kuerzel, G* gruppe, void (G::*handler)()) {
-        QAction* aktion = Befehl(menue, text, kuerzel, nullptr);
-        gruppe->Anschliessen(aktion, handler);
-        return aktion;
-    }
+    QAction* Befehl(QMenu* menue, const char* text, const char* kuerzel, G* gruppe, void (G::*handler)());
     template <class G>
-    QAction* Werkzeug(const char* hinweis, const char* symbol, G* gruppe, void (G::*handler)()) {
-        QAction* aktion = Werkzeug(hinweis, symbol, nullptr);
-        gruppe->Anschliessen(aktion, handler);
-        return aktion;
-    }
+    QAction* Werkzeug(const char* hinweis, const char* symbol, G* gruppe, void (G::*handler)());
     void GruppenAnlegen();
     QPushButton* Knopf(const char* text, const char* symbol, THandler handler);
     // Enables a command only when it has a handler.

@@ -3,6 +3,9 @@
 // built yet and stays disabled.
 #include "MainForm.h"
 
+#include "HilfeBefehle.h"
+#include "scheduler/ui/TerminBefehle.h"
+#include "timeframe/ui/RahmenBefehle.h"
 #include "ui/Symbole.h"
 
 #include <QAction>
@@ -42,6 +45,21 @@ QAction* TVELWnd::Werkzeug(const char* hinweis, const char* symbol, THandler han
         MitHandler.insert(aktion);
     }
     aktion->setEnabled(handler != nullptr);
+    return aktion;
+}
+
+template <class G>
+QAction* TVELWnd::Befehl(QMenu* menue, const char* text, const char* kuerzel, G* gruppe,
+                         void (G::*handler)()) {
+    QAction* aktion = Befehl(menue, text, kuerzel, nullptr);
+    gruppe->Anschliessen(aktion, handler);
+    return aktion;
+}
+
+template <class G>
+QAction* TVELWnd::Werkzeug(const char* hinweis, const char* symbol, G* gruppe, void (G::*handler)()) {
+    QAction* aktion = Werkzeug(hinweis, symbol, nullptr);
+    gruppe->Anschliessen(aktion, handler);
     return aktion;
 }
 
@@ -253,10 +271,10 @@ void TVELWnd::DateiMenueOeffnet() {
 }
 
 void TVELWnd::BefehleAktualisieren() {
-    const bool projekt = Projekt != nullptr;
-    const bool lehrer = projekt && !Projekt->Lehrerliste.Leer();
-    const bool familien = projekt && !Projekt->Elternliste.Leer();
-    const bool gespraeche = projekt && !Projekt->Gespraechsliste.Leer();
+    const bool projekt = Projekt() != nullptr;
+    const bool lehrer = projekt && !Projekt()->Lehrerliste.Leer();
+    const bool familien = projekt && !Projekt()->Elternliste.Leer();
+    const bool gespraeche = projekt && !Projekt()->Gespraechsliste.Leer();
 
     for (QMenu* menue : {Bearbeiten1, Auswerten1, Sonstiges1})
         menue->menuAction()->setEnabled(projekt);

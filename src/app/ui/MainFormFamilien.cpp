@@ -35,7 +35,7 @@ void Sortieren(TProjekt& p, TEltern* e) {
 } // namespace
 
 void TVELWnd::BtnElternHinzuClick() {
-    if (!Projekt) {
+    if (!Projekt()) {
         Meldungen.Meldung(
             QString::fromUtf8("Beginnen Sie das neue Projekt mit der Festlegung des Datums und der Zeiten!"),
             QStringLiteral("Reihenfolge beachten!"), MeldungsArt::Information);
@@ -56,9 +56,9 @@ void TVELWnd::BtnElternHinzuClick() {
     }
     {
         const TBefehlsWache wache(Dokument);
-        TEltern* e = Projekt->NeueFamilie(dialog.Anrede(), dialog.Name(), dialog.Zusatz());
+        TEltern* e = Projekt()->NeueFamilie(dialog.Anrede(), dialog.Name(), dialog.Zusatz());
         if (!dialog.Telefon().isEmpty()) e->Telefon = dialog.Telefon();
-        Projekt->ElternSortieren();
+        Projekt()->ElternSortieren();
         Dokument.Melden(TAenderung::Familien);
         LVEltern->setEnabled(true);
         KlassenfilterFuellen();
@@ -80,7 +80,7 @@ void TVELWnd::BtnEditEClick() {
             FamilieUmbenennen(*e, dialog.Name(), dialog.Zusatz(), dialog.KinderHaken());
         if (dialog.TelefonGeaendert) e->Telefon = dialog.Telefon();
         e->Anrede = dialog.Anrede();
-        if (nameNeu) Projekt->ElternSortieren();
+        if (nameNeu) Projekt()->ElternSortieren();
         Dokument.Melden(TAenderung::Familien | TAenderung::Kinder);
         // Clearing the search refills the list as well.
         if (!SuchE->text().isEmpty()) {
@@ -120,7 +120,7 @@ void TVELWnd::BtnLoeschEClick() {
         ElternModell->Fuellen({});
         TVKinder->clear();
     }
-    FamilieLoeschen(*Projekt, e);
+    FamilieLoeschen(*Projekt(), e);
     Dokument.Melden(TAenderung::Familien | TAenderung::Kinder | TAenderung::Gespraeche | TAenderung::Plan);
     KlassenfilterFuellen();
     ElternlisteFuellen();
@@ -153,10 +153,10 @@ void TVELWnd::BtnKindHinzuClick() {
     {
         const TBefehlsWache wache(Dokument);
         const bool erstes = e->Kinder.Leer();
-        TKind* k = Projekt->NeuesKind(e, dialog.Vorname(), dialog.Klasse());
+        TKind* k = Projekt()->NeuesKind(e, dialog.Vorname(), dialog.Klasse());
         if (dialog.Nachname() != e->VollName()) k->Nachname = dialog.Nachname();
         if (erstes) LetzteKlasse = k->Klasse;
-        Sortieren(*Projekt, e);
+        Sortieren(*Projekt(), e);
         Dokument.Melden(TAenderung::Kinder);
         KlassenfilterFuellen();
         ElternlisteFuellen(e);
@@ -187,7 +187,7 @@ void TVELWnd::BtnEditKClick() {
         k->Klasse = dialog.Klasse();
         if (dialog.NachnameGeaendert)
             k->Nachname = dialog.Nachname() == e->VollName() ? QString() : dialog.Nachname();
-        Sortieren(*Projekt, e);
+        Sortieren(*Projekt(), e);
         Dokument.Melden(TAenderung::Kinder);
         if (klasseNeu) KlassenfilterFuellen();
         ElternlisteFuellen(e);
@@ -212,8 +212,8 @@ void TVELWnd::BtnLoeschKClick() {
         const TBefehlsWache wache(Dokument);
         AktuellesKind = nullptr;
         TVKinder->clear();
-        KindLoeschen(*Projekt, k);
-        Sortieren(*Projekt, nullptr);
+        KindLoeschen(*Projekt(), k);
+        Sortieren(*Projekt(), nullptr);
         Dokument.Melden(TAenderung::Kinder | TAenderung::Gespraeche | TAenderung::Plan);
         KlassenfilterFuellen();
         ElternlisteFuellen(e);
@@ -228,16 +228,16 @@ void TVELWnd::BtnLoeschKClick() {
 }
 
 void TVELWnd::EListeSort1Click() {
-    if (!Projekt) return;
-    TSortF dialog(Projekt->ListenSortierung, this);
+    if (!Projekt()) return;
+    TSortF dialog(Projekt()->ListenSortierung, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    if (dialog.Sortierung() != Projekt->ListenSortierung) {
-        Projekt->ListenSortierung = dialog.Sortierung();
+    if (dialog.Sortierung() != Projekt()->ListenSortierung) {
+        Projekt()->ListenSortierung = dialog.Sortierung();
         Speicher.SchluesselSchreiben(QStringLiteral("Optionen"))
-            .ZahlSchreiben(QStringLiteral("SortierKrit"), Projekt->ListenSortierung);
-        for (const auto& e : Projekt->Elternliste)
-            e->KinderSortieren(Projekt->LatKlBez);
-        Projekt->ElternSortieren();
+            .ZahlSchreiben(QStringLiteral("SortierKrit"), Projekt()->ListenSortierung);
+        for (const auto& e : Projekt()->Elternliste)
+            e->KinderSortieren(Projekt()->LatKlBez);
+        Projekt()->ElternSortieren();
         Dokument.Melden(TAenderung::Familien | TAenderung::Einstellungen);
     }
     // The list starts again at its top in the new order, unfiltered.
@@ -259,7 +259,7 @@ void TVELWnd::BuEltClick() {
         ElternlisteFuellen(e);
     }
     LVEltern->scrollTo(LVEltern->currentIndex());
-    if (Projekt && !Projekt->Elternliste.Leer())
+    if (Projekt() && !Projekt()->Elternliste.Leer())
         LVEltern->setFocus();
     else
         BtnElternHinzu->setFocus();

@@ -27,7 +27,7 @@ void TVELWnd::BtnAddGClick() {
 }
 
 void TVELWnd::GespraecheHinzufuegen(bool kindKommtMit) {
-    if (!Projekt) return;
+    if (!Projekt()) return;
     QString text = Trimmen(KuerzE->text());
     LehrerauswahlAufheben();
     KuerzE->setText(text);
@@ -48,10 +48,10 @@ void TVELWnd::GespraecheHinzufuegen(bool kindKommtMit) {
     bool lehrerErgaenzen = false;
     while (!text.isEmpty()) {
         QString kuerzel = KuerzelAbtrennen(text);
-        TLehrer* lehrer = Projekt->Lehrerliste.FindeKuerzel(kuerzel);
+        TLehrer* lehrer = Projekt()->Lehrerliste.FindeKuerzel(kuerzel);
         if (!lehrer && !kuerzel.isEmpty()) {
             std::vector<TLehrer*> kandidaten;
-            Projekt->Lehrerliste.SucheKuerzel(kuerzel, kandidaten);
+            Projekt()->Lehrerliste.SucheKuerzel(kuerzel, kandidaten);
             if (kandidaten.size() == 1) {
                 lehrer = kandidaten.front();
             } else if (kandidaten.size() > 1) {
@@ -69,7 +69,7 @@ void TVELWnd::GespraecheHinzufuegen(bool kindKommtMit) {
                         QStringLiteral("Lehrerliste bearbeiten?"), MeldungsArt::Frage, Knoepfe::JaNein,
                         KindFolgt ? Antwort::Ja : Antwort::Nein) == Antwort::Ja;
                 if (lehrerErgaenzen) {
-                    TFEditL dialog(Projekt->Lehrerliste, Meldungen, this);
+                    TFEditL dialog(Projekt()->Lehrerliste, Meldungen, this);
                     if (dialog.HinzufuegenMitKuerzel(kuerzel) == QDialog::Accepted)
                         lehrer = LehrerAufnehmen(dialog);
                 }
@@ -83,7 +83,7 @@ void TVELWnd::GespraecheHinzufuegen(bool kindKommtMit) {
                               Knoepfe::JaNein, Antwort::Nein) != Antwort::Ja)
             lehrer = nullptr;
         if (lehrer) {
-            GespraechHinzufuegen(*Projekt, lehrer, kind, kindKommtMit);
+            GespraechHinzufuegen(*Projekt(), lehrer, kind, kindKommtMit);
             Dokument.Melden(TAenderung::Gespraeche);
             // The tree shows each new request under the child, which stays selected, before a question
             // about the next Kürzel may refer to it.
@@ -113,7 +113,7 @@ void TVELWnd::GespraechLoeschen(bool fragen) {
     TKind* kind = g->Kind;
     const int danach = index + 1 < knoten->parent()->childCount() ? index : index - 1;
     TVKinder->clear();
-    GespraecheLoeschen(*Projekt, {g});
+    GespraecheLoeschen(*Projekt(), {g});
     Dokument.Melden(TAenderung::Gespraeche | TAenderung::Plan);
     KinderbaumFuellen();
     if (QTreeWidgetItem* k = KindKnoten(TVKinder, kind))
@@ -131,7 +131,7 @@ void TVELWnd::GesprLoeschen1Click() {
 void TVELWnd::AlleGespraecheLoeschen(std::vector<TGespraech*> gespraeche, TKind* auswahl) {
     const TBefehlsWache wache(Dokument);
     TVKinder->clear();
-    GespraecheLoeschen(*Projekt, gespraeche);
+    GespraecheLoeschen(*Projekt(), gespraeche);
     Dokument.Melden(TAenderung::Gespraeche | TAenderung::Plan);
     KinderbaumFuellen();
     QTreeWidgetItem* knoten = auswahl ? KindKnoten(TVKinder, auswahl) : TVKinder->topLevelItem(0);
@@ -208,7 +208,7 @@ void TVELWnd::KlasseHinzuAnbieten() {
 }
 
 void TVELWnd::Klassenleitung1Click() {
-    if (!Projekt) return;
+    if (!Projekt()) return;
     const TBefehlsWache wache(Dokument);
     bool geaendert = false;
     if (sender() == KlasseHinzuL1) {
@@ -221,10 +221,10 @@ void TVELWnd::Klassenleitung1Click() {
                               Knoepfe::JaNein, Antwort::Nein) != Antwort::Ja)
             return;
         const bool kindKommtMit = QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ShiftModifier);
-        const TKlassenZuwachs zuwachs = AlleKlasseHinzu(*Projekt, lehrer, klasse, kindKommtMit);
+        const TKlassenZuwachs zuwachs = AlleKlasseHinzu(*Projekt(), lehrer, klasse, kindKommtMit);
         geaendert = zuwachs.Neu + zuwachs.Markiert > 0;
     } else {
-        TFKlLeitg dialog(*Projekt, Meldungen, this);
+        TFKlLeitg dialog(*Projekt(), Meldungen, this);
         geaendert = dialog.exec() == QDialog::Accepted;
     }
     if (!geaendert) return;

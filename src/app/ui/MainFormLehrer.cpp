@@ -19,7 +19,7 @@
 using namespace Baumknoten;
 
 TLehrer* TVELWnd::LehrerAufnehmen(const TFEditL& dialog) {
-    TLehrer* l = LehrerHinzufuegen(*Projekt, dialog.Anrede(), dialog.Kuerzel(), dialog.Name(),
+    TLehrer* l = LehrerHinzufuegen(*Projekt(), dialog.Anrede(), dialog.Kuerzel(), dialog.Name(),
                                    dialog.Zusatz(), dialog.AkadTitel());
     Dokument.Melden(TAenderung::Lehrer);
     LehrerlisteFuellen();
@@ -28,12 +28,12 @@ TLehrer* TVELWnd::LehrerAufnehmen(const TFEditL& dialog) {
 }
 
 void TVELWnd::BtnLehrerHinzuClick() {
-    if (!Projekt) {
+    if (!Projekt()) {
         BtnElternHinzuClick();
         return;
     }
     for (;;) {
-        TFEditL dialog(Projekt->Lehrerliste, Meldungen, this);
+        TFEditL dialog(Projekt()->Lehrerliste, Meldungen, this);
         const int ergebnis = dialog.Hinzufuegen();
         if (ergebnis == QDialog::Accepted) {
             const TBefehlsWache wache(Dokument);
@@ -48,7 +48,7 @@ void TVELWnd::BtnLehrerHinzuClick() {
             BtnLehrerHinzu->setFocus();
         break;
     }
-    if (Projekt->Lehrerliste.Leer())
+    if (Projekt()->Lehrerliste.Leer())
         Meldungen.Meldung(QString::fromUtf8("Beachten Sie, dass für die Lehrerliste auch verschiedene "
                                             "Import-Möglichkeiten aus einer Datei vorgesehen sind!\r"
                                             "(Siehe Menü Datei)"),
@@ -59,7 +59,7 @@ void TVELWnd::BtnEditLClick() {
     const QModelIndexList zeilen = LVLehrer->selectionModel()->selectedRows();
     if (zeilen.size() != 1) return;
     TLehrer* l = LehrerInZeile(zeilen.constFirst().row());
-    TFEditL dialog(Projekt->Lehrerliste, Meldungen, this);
+    TFEditL dialog(Projekt()->Lehrerliste, Meldungen, this);
     if (dialog.Aendern(*l) == QDialog::Accepted &&
         (dialog.Kuerzel() != l->Kuerzel || dialog.Anrede() != l->Anrede || dialog.Zusatz() != l->Zusatz ||
          dialog.Name() != l->Name || dialog.AkadTitel() != l->AkadTitel)) {
@@ -68,9 +68,9 @@ void TVELWnd::BtnEditLClick() {
         l->Zusatz = dialog.Zusatz();
         l->Name = dialog.Name();
         l->AkadTitel = dialog.AkadTitel();
-        LehrerNeuOrdnen(*Projekt);
+        LehrerNeuOrdnen(*Projekt());
         // Hand edits are not undone across a change of the teacher's data.
-        Projekt->RueckListe.Clear();
+        Projekt()->RueckListe.Clear();
         LehrerlisteFuellen();
         // Reselected, the teacher's new Kürzel goes into the request box when a child is selected.
         ZeileWaehlen(LVLehrer, LehrerModell->Zeile(l));
@@ -93,7 +93,7 @@ void TVELWnd::BtnLoeschLClick() {
     if (lehrer.empty()) return;
     int gespraeche = 0;
     for (const TLehrer* l : lehrer)
-        gespraeche += GespraecheDesLehrers(*Projekt, *l);
+        gespraeche += GespraecheDesLehrers(*Projekt(), *l);
     QString frage =
         lehrer.size() == 1
             ? QStringLiteral("Soll ") + lehrer.front()->Anschrift(false) +
@@ -111,10 +111,10 @@ void TVELWnd::BtnLoeschLClick() {
         LehrerModell->Fuellen({});
         TVKinder->clear();
         for (TLehrer* l : lehrer)
-            LehrerLoeschen(*Projekt, l);
+            LehrerLoeschen(*Projekt(), l);
         Dokument.Melden(TAenderung::Lehrer | TAenderung::Gespraeche | TAenderung::Plan);
         LehrerlisteFuellen();
-        LVLehrer->setEnabled(!Projekt->Lehrerliste.Leer());
+        LVLehrer->setEnabled(!Projekt()->Lehrerliste.Leer());
         BtnLehrerHinzu->setFocus();
     }
     KinderbaumFuellen();
@@ -125,7 +125,7 @@ void TVELWnd::BtnLoeschLClick() {
 
 void TVELWnd::BuLehClick() {
     if (!BuLeh->isChecked()) return;
-    if (!Projekt || Projekt->Lehrerliste.Leer()) {
+    if (!Projekt() || Projekt()->Lehrerliste.Leer()) {
         BtnLehrerHinzu->setFocus();
         // Clearing the family selection makes the families the active list; the teachers follow.
         LVEltern->clearSelection();

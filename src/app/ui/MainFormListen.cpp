@@ -5,6 +5,7 @@
 #include "Baumknoten.h"
 #include "Personenmodell.h"
 #include "model/Dateneingabe.h"
+#include "ui/Kurzlabel.h"
 #include "ui/Symbole.h"
 
 #include <QAction>
@@ -50,7 +51,8 @@ TLehrer* TVELWnd::LehrerInZeile(int zeile) const {
 }
 
 void TVELWnd::KlassenfilterFuellen() {
-    const std::vector<QString> klassen = Projekt ? KlassenDerKinder(*Projekt, true) : std::vector<QString>();
+    const std::vector<QString> klassen =
+        Projekt() ? KlassenDerKinder(*Projekt(), true) : std::vector<QString>();
     const QSignalBlocker sperreKlassen(ComboKlassen);
     const QSignalBlocker sperreSuche(SuchE);
     ComboKlassen->clear();
@@ -65,14 +67,14 @@ void TVELWnd::KlassenfilterFuellen() {
 
 void TVELWnd::ElternlisteFuellen(TEltern* auswahl) {
     std::vector<TPerson*> zeilen;
-    if (Projekt) {
+    if (Projekt()) {
         const QString suche = SuchE->text();
         const bool alleKlassen = ComboKlassen->currentIndex() <= 0;
         const QString klasse =
             ComboKlassen->currentText() == Unbekannt ? QString() : ComboKlassen->currentText();
-        zeilen.reserve(static_cast<size_t>(Projekt->Elternliste.Count()));
+        zeilen.reserve(static_cast<size_t>(Projekt()->Elternliste.Count()));
         // The project keeps its families in list order, so the chosen ones need no sorting of their own.
-        for (const auto& e : Projekt->Elternliste) {
+        for (const auto& e : Projekt()->Elternliste) {
             if (!suche.isEmpty() && !e->Name.startsWith(suche, Qt::CaseInsensitive)) continue;
             if (!alleKlassen && std::none_of(e->Kinder.begin(), e->Kinder.end(),
                                              [&](const auto& k) { return k->Klasse == klasse; }))
@@ -80,7 +82,7 @@ void TVELWnd::ElternlisteFuellen(TEltern* auswahl) {
             zeilen.push_back(e.get());
         }
     }
-    const bool familien = Projekt && !Projekt->Elternliste.Leer();
+    const bool familien = Projekt() && !Projekt()->Elternliste.Leer();
     {
         const QSignalBlocker sperre(LVEltern->selectionModel());
         ElternModell->Fuellen(std::move(zeilen));
@@ -97,8 +99,8 @@ void TVELWnd::ElternlisteFuellen(TEltern* auswahl) {
 
 void TVELWnd::LehrerlisteFuellen() {
     std::vector<TPerson*> zeilen;
-    if (Projekt)
-        for (const auto& l : Projekt->Lehrerliste)
+    if (Projekt())
+        for (const auto& l : Projekt()->Lehrerliste)
             zeilen.push_back(l.get());
     LehrerModell->Fuellen(std::move(zeilen));
     // The refill drops the selection without a word, and with it the order of selection.
@@ -221,14 +223,14 @@ void TVELWnd::LehrerKnoepfeAktualisieren() {
 }
 
 void TVELWnd::ListenFreigeben() {
-    LVEltern->setEnabled(Projekt && !Projekt->Elternliste.Leer());
-    LVLehrer->setEnabled(Projekt && !Projekt->Lehrerliste.Leer());
+    LVEltern->setEnabled(Projekt() && !Projekt()->Elternliste.Leer());
+    LVLehrer->setEnabled(Projekt() && !Projekt()->Lehrerliste.Leer());
 }
 
 void TVELWnd::StartFokus() {
-    const bool familien = Projekt && !Projekt->Elternliste.Leer();
-    const bool lehrer = Projekt && !Projekt->Lehrerliste.Leer();
-    const bool gespraeche = Projekt && !Projekt->Gespraechsliste.Leer();
+    const bool familien = Projekt() && !Projekt()->Elternliste.Leer();
+    const bool lehrer = Projekt() && !Projekt()->Lehrerliste.Leer();
+    const bool gespraeche = Projekt() && !Projekt()->Gespraechsliste.Leer();
     // The hint names what Enter does next, so it stays empty while that command is not available.
     auto fokus = [this](QWidget* ziel, const char* hinweis) {
         ziel->setFocus();

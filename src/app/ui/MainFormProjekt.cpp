@@ -2,11 +2,13 @@
 #include "MainForm.h"
 
 #include "BackUpF.h"
+#include "HilfeBefehle.h"
 #include "app/Sicherungsdateien.h"
 #include "model/Meldung.h"
 #include "model/Projektdatei.h"
 #include "model/Projektoperationen.h"
 #include "settings/Einstellungen.h"
+#include "timeframe/ui/RahmenBefehle.h"
 #include "ui/Dateiwahl.h"
 
 #include <QDir>
@@ -121,12 +123,12 @@ void TVELWnd::ProjektOeffnen(const QString& datei, TAltformat format) {
         laufwerk = Dateiwahl.Laufwerksart(datei);
         Dokument.Ersetzen(std::move(neu), datei);
         TitelAktualisieren();
-        if (ProjektPruefen(*Projekt, Meldungen)) Dokument.Melden(TAenderung::Plan);
+        if (ProjektPruefen(*Projekt(), Meldungen)) Dokument.Melden(TAenderung::Plan);
     } else if (gelesen != TLeseErgebnis::KeinProjekt) {
         Meldungen.Meldung(LesefehlerText(datei, gelesen, format), QStringLiteral("Fehler"),
                           MeldungsArt::Fehler);
     }
-    if (Projekt) Projekt->RueckListe.Clear();
+    if (Projekt()) Projekt()->RueckListe.Clear();
     GefuehrteEingabeBeenden();
     StartFokus();
     if (!laufwerk.isEmpty() &&

@@ -20,7 +20,7 @@ QString TVELWnd::TempOrdnerBestimmen() {
 }
 
 void TVELWnd::AutoSicherung() {
-    if (!Dokument.IstSicherungAnstehend() || !Projekt || !ProjektSchreiber) {
+    if (!Dokument.IstSicherungAnstehend() || !Projekt() || !ProjektSchreiber) {
         DatumAnzeigen();
         return;
     }
@@ -39,7 +39,7 @@ void TVELWnd::AutoSicherung() {
         // The last good backup stays as "~tmpproj.pd~" until the new one is complete.
         const QString datei = TempOrdner + SicherungsName(Dokument.Name());
         if (QFile::exists(datei)) QFile::rename(datei, vorige);
-        if (ProjektSchreiber(*Projekt, datei)) {
+        if (ProjektSchreiber(*Projekt(), datei)) {
             QFile::remove(vorige);
             Dokument.SicherungGeschrieben();
             if (Programmwerte.AutoSpeichern) Timer1->start();

@@ -29,7 +29,7 @@ bool TVELWnd::OhneEigeneDatei() const {
 }
 
 void TVELWnd::Speichern(TSpeicherArt art) {
-    if (!Projekt) return;
+    if (!Projekt()) return;
     const TBefehlsWache wache(Dokument);
     // An opened backup "x.pd~" is saved as the project file "x.pdt".
     QString ziel = Dokument.Datei();
@@ -48,7 +48,7 @@ void TVELWnd::Speichern(TSpeicherArt art) {
     }
 
     QString fehler;
-    if (!ProjektSpeichern(*Projekt, ziel, fehler)) {
+    if (!ProjektSpeichern(*Projekt(), ziel, fehler)) {
         // The file that was there is untouched; the project keeps its file, name and changes.
         Meldungen.Meldung(fehler, QStringLiteral("Fehler"), MeldungsArt::Fehler);
         return;

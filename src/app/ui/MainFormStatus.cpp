@@ -25,9 +25,9 @@ void TVELWnd::StatusleisteAnlegen() {
 }
 
 void TVELWnd::StatusAktualisieren() {
-    const int eltern = Projekt ? Projekt->Elternliste.Count() : 0;
-    const int lehrer = Projekt ? Projekt->Lehrerliste.Count() : 0;
-    const int gespraeche = Projekt ? Projekt->Gespraechsliste.Count() : 0;
+    const int eltern = Projekt() ? Projekt()->Elternliste.Count() : 0;
+    const int lehrer = Projekt() ? Projekt()->Lehrerliste.Count() : 0;
+    const int gespraeche = Projekt() ? Projekt()->Gespraechsliste.Count() : 0;
     Panels[0]->setText(QStringLiteral("Elternanzahl: %1").arg(eltern));
     Panels[1]->setText(QStringLiteral("Lehreranzahl: %1").arg(lehrer));
     Panels[2]->setText(QString::fromUtf8("Gesprächsanzahl: %1").arg(gespraeche));
@@ -36,12 +36,12 @@ void TVELWnd::StatusAktualisieren() {
 
 void TVELWnd::DatumAnzeigen() {
     QString text;
-    if (!Projekt)
+    if (!Projekt())
         text = DatumLang(QDate::currentDate());
-    else if (Projekt->ZweiTage)
-        text = DatumKurz(DatumAusWert(Projekt->Datum[0])) + QStringLiteral(" und ") +
-               DatumKurz(DatumAusWert(Projekt->Datum[1]));
+    else if (Projekt()->ZweiTage)
+        text = DatumKurz(DatumAusWert(Projekt()->Datum[0])) + QStringLiteral(" und ") +
+               DatumKurz(DatumAusWert(Projekt()->Datum[1]));
     else
-        text = QStringLiteral("Elternsprechtag am ") + DatumLang(DatumAusWert(Projekt->Datum[0]));
+        text = QStringLiteral("Elternsprechtag am ") + DatumLang(DatumAusWert(Projekt()->Datum[0]));
     Panels[3]->setText(text);
 }

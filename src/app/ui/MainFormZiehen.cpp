@@ -491,7 +491,7 @@ void TZiehen::GespraechVersetzen() {
     }
     if (!kind) return;
     const TBefehlsWache wache(F.Dokument);
-    GespraechVerschieben(*F.Projekt, Gespraech, kind, index);
+    GespraechVerschieben(*F.Projekt(), Gespraech, kind, index);
     F.Dokument.Melden(TAenderung::Gespraeche);
     F.KinderbaumFuellen();
     Waehlen(Knoten(Gespraech));
