@@ -12,6 +12,12 @@ void TRahmenBefehle::Anschliessen(QAction* aktion, void (TRahmenBefehle::*handle
     Aufnehmen(aktion, TRegel::Projekt);
 }
 
+void TRahmenBefehle::VorgabeMerken(const TRahmenErgebnis& ergebnis, const TProjekt& projekt) {
+    if (!ergebnis.VorgabeSchreiben) return;
+    Zeitabstand = static_cast<uint16_t>(ergebnis.Zeitabstand);
+    RahmenVorgabeSchreiben(U.Speicher, {ergebnis.Zeitabstand, projekt.Zeittexte});
+}
+
 void TRahmenBefehle::ZeitRa1Click() {
     TProjekt* projekt = U.Dokument.Projekt();
     if (!projekt) return;
@@ -23,10 +29,7 @@ void TRahmenBefehle::ZeitRa1Click() {
     dialog.exec();
 
     const TRahmenErgebnis& ergebnis = dialog.Ergebnis();
-    if (ergebnis.VorgabeSchreiben) {
-        Zeitabstand = static_cast<uint16_t>(ergebnis.Zeitabstand);
-        RahmenVorgabeSchreiben(U.Speicher, {ergebnis.Zeitabstand, projekt->Zeittexte});
-    }
+    VorgabeMerken(ergebnis, *projekt);
     if (ergebnis.RahmenErgebnis > RahmenBestaetigt) U.Dokument.Melden(TAenderung::Rahmen | TAenderung::Plan);
     // Offered after slots were removed; available once the blocking dialog is there.
     if (ergebnis.GlobalSperrenOeffnen) Q_EMIT GlobalSperrenGewuenscht();
@@ -40,9 +43,6 @@ bool TRahmenBefehle::RahmenFuerNeuesProjekt(TProjekt& neu) {
     dialog.exec();
     const TRahmenErgebnis& ergebnis = dialog.Ergebnis();
     if (ergebnis.RahmenErgebnis == 0) return false;
-    if (ergebnis.VorgabeSchreiben) {
-        Zeitabstand = static_cast<uint16_t>(ergebnis.Zeitabstand);
-        RahmenVorgabeSchreiben(U.Speicher, {ergebnis.Zeitabstand, neu.Zeittexte});
-    }
+    VorgabeMerken(ergebnis, neu);
     return true;
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 class TProjekt;
+struct TRahmenErgebnis;
 
 // "&Zeitrahmen": the time frame of the open project, and the frame a new project starts with.
 class TRahmenBefehle : public TBefehlsgruppe {
@@ -23,6 +24,9 @@ Q_SIGNALS:
     void GlobalSperrenGewuenscht();
 
 private:
+    // The user asked to keep the confirmed frame as the default of new projects.
+    void VorgabeMerken(const TRahmenErgebnis& ergebnis, const TProjekt& projekt);
+
     // The spacing of the slots the dialog fills in, remembered from the last confirmed frame.
     uint16_t Zeitabstand = 15;
 };
