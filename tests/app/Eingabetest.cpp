@@ -93,17 +93,19 @@ QStringList Kuerzelfolge(const TKind& k) {
 
 void FamilieWaehlen(TVELWnd& f, int nummer) {
     const TEltern* e = f.Projekt()->Elternliste.FindeNummer(nummer);
-    for (int z = 0; z < f.LVEltern->model()->rowCount(); ++z)
-        if (f.ElternInZeile(z) == e) f.LVEltern->setCurrentIndex(f.LVEltern->model()->index(z, 0));
+    for (int z = 0; z < f.Familienpanel->LVEltern->model()->rowCount(); ++z)
+        if (f.Familienpanel->ElternInZeile(z) == e)
+            f.Familienpanel->LVEltern->setCurrentIndex(f.Familienpanel->LVEltern->model()->index(z, 0));
 }
 
 void LehrerWaehlen(TVELWnd& f, const QStringList& kuerzel) {
-    f.LVLehrer->clearSelection();
+    f.Lehrerpanel->LVLehrer->clearSelection();
     for (const QString& k : kuerzel)
-        for (int z = 0; z < f.LVLehrer->model()->rowCount(); ++z)
-            if (f.LehrerInZeile(z)->Kuerzel == k)
-                f.LVLehrer->selectionModel()->select(f.LVLehrer->model()->index(z, 0),
-                                                     QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        for (int z = 0; z < f.Lehrerpanel->LVLehrer->model()->rowCount(); ++z)
+            if (f.Lehrerpanel->LehrerInZeile(z)->Kuerzel == k)
+                f.Lehrerpanel->LVLehrer->selectionModel()->select(
+                    f.Lehrerpanel->LVLehrer->model()->index(z, 0),
+                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
 QTreeWidgetItem* Knoten(TVELWnd& f, const QString& anfang) {
@@ -114,8 +116,8 @@ QTreeWidgetItem* Knoten(TVELWnd& f, const QString& anfang) {
 
 QStringList Zeilen(const TVELWnd& f) {
     QStringList namen;
-    for (int z = 0; z < f.LVEltern->model()->rowCount(); ++z)
-        namen << f.ElternInZeile(z)->Name;
+    for (int z = 0; z < f.Familienpanel->LVEltern->model()->rowCount(); ++z)
+        namen << f.Familienpanel->ElternInZeile(z)->Name;
     return namen;
 }
 

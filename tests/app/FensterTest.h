@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ui/FamilienPanel.h"
+#include "app/ui/LehrerPanel.h"
 #include "app/ui/MainForm.h"
 #include "common/SkriptMeldung.h"
 #include "settings/UReg.h"

@@ -32,7 +32,7 @@ private Q_SLOTS:
         t.Fenster->ProjektErsetzen(LeeresProjekt());
         QVERIFY(t.Zeigen());
         TVELWnd& f = *t.Fenster;
-        t.Fenster->BtnElternHinzu->setFocus();
+        t.Fenster->Familienpanel->BtnElternHinzu->setFocus();
         TDialogFolge folge({Eingaben({"maier"}), Eingaben({"anna", "5a"}), Eingaben({"ben", "6b"}),
                             Eingaben({""}), Eingaben({"acker"}), Eingaben({"cem", ""}),
                             Eingaben({"dana", "8d"}), Abbrechen()});
@@ -123,11 +123,11 @@ private Q_SLOTS:
         QVERIFY(t.Zeigen());
         TVELWnd& f = *t.Fenster;
         const int zeile = f.Projekt()->Elternliste.IndexOf(f.Projekt()->Elternliste.FindeNummer(1));
-        f.LVEltern->setCurrentIndex(f.LVEltern->model()->index(zeile, 0));
-        QCOMPARE(f.AktuelleFamilie->Name, "Maier");
-        f.LVEltern->setFocus();
+        f.Familienpanel->LVEltern->setCurrentIndex(f.Familienpanel->LVEltern->model()->index(zeile, 0));
+        QCOMPARE(f.AktuelleFamilie()->Name, "Maier");
+        f.Familienpanel->LVEltern->setFocus();
         t.Meldung.Antworten = {antwort};
-        QTest::keyClick(f.LVEltern, Qt::Key_Delete);
+        QTest::keyClick(f.Familienpanel->LVEltern, Qt::Key_Delete);
         QCOMPARE(t.Meldung.Protokoll.size(), 1);
         QCOMPARE(t.Meldung.Protokoll[0].Text,
                  "Soll Familie Maier\rgelöscht werden?\rAnzahl der bereits gewünschten Gespräche: 3");
@@ -142,7 +142,7 @@ private Q_SLOTS:
             for (int s = 0; s < 6; ++s)
                 QVERIFY(l->Zeiten[static_cast<size_t>(s)] <= 0);
         QCOMPARE(mue->Zaehler, 0);
-        QCOMPARE(f.AktuelleFamilie->Name, "Acker");
+        QCOMPARE(f.AktuelleFamilie()->Name, "Acker");
         QCOMPARE(f.Panels[0]->text(), "Elternanzahl: 1");
     }
 
@@ -152,7 +152,7 @@ private Q_SLOTS:
         t.Fenster->ProjektErsetzen(KleinesProjekt());
         QVERIFY(t.Zeigen());
         TVELWnd& f = *t.Fenster;
-        f.LVEltern->setCurrentIndex(f.LVEltern->model()->index(
+        f.Familienpanel->LVEltern->setCurrentIndex(f.Familienpanel->LVEltern->model()->index(
             f.Projekt()->Elternliste.IndexOf(f.Projekt()->Elternliste.FindeNummer(1)), 0));
         TDialogFolge folge({[](QDialog& d) {
             QTest::keyClicks(Fokus(d), "Anna");
@@ -171,8 +171,8 @@ private Q_SLOTS:
         QTest::mouseClick(f.BtnKindHinzu, Qt::LeftButton);
         QCOMPARE(folge.Offen(), 0);
         QCOMPARE(t.Meldung.Titel(), QStringList({"Eingabefehler"}));
-        QCOMPARE(f.AktuelleFamilie->Kinder.Count(), 3);
-        QVERIFY(f.AktuelleFamilie->Kinder.FindeVorname(QStringLiteral("anna")));
+        QCOMPARE(f.AktuelleFamilie()->Kinder.Count(), 3);
+        QVERIFY(f.AktuelleFamilie()->Kinder.FindeVorname(QStringLiteral("anna")));
     }
 
     // Type-ahead in the family list follows the name column, umlauts included.
@@ -185,13 +185,13 @@ private Q_SLOTS:
         t.Fenster->ProjektErsetzen(std::move(p));
         QVERIFY(t.Zeigen());
         TVELWnd& f = *t.Fenster;
-        f.LVEltern->setFocus();
-        QTest::keyClick(f.LVEltern, Qt::Key_M);
-        QTest::sendKeyEvent(QTest::Press, f.LVEltern, Qt::Key_unknown, QString::fromUtf8("ü"),
+        f.Familienpanel->LVEltern->setFocus();
+        QTest::keyClick(f.Familienpanel->LVEltern, Qt::Key_M);
+        QTest::sendKeyEvent(QTest::Press, f.Familienpanel->LVEltern, Qt::Key_unknown, QString::fromUtf8("ü"),
                             Qt::NoModifier);
-        QCOMPARE(f.AktuelleFamilie->Name, "Müller");
-        QTest::keyClick(f.LVEltern, Qt::Key_X);
-        QCOMPARE(f.AktuelleFamilie->Name, "Müller");
+        QCOMPARE(f.AktuelleFamilie()->Name, "Müller");
+        QTest::keyClick(f.Familienpanel->LVEltern, Qt::Key_X);
+        QCOMPARE(f.AktuelleFamilie()->Name, "Müller");
     }
 
     // Filling, searching and filtering the family list of a generated project with 3,000 families, in the
@@ -200,26 +200,25 @@ private Q_SLOTS:
         TFensterTest t;
         auto p = std::make_unique<TProjekt>();
         ProjektErzeugen(*p, GroesseXL());
-        t.Fenster->ProjektErsetzen(std::move(p));
         QVERIFY(t.Zeigen());
         TVELWnd& f = *t.Fenster;
         QElapsedTimer uhr;
         uhr.start();
-        f.ElternlisteFuellen();
+        f.ProjektErsetzen(std::move(p));
         QCoreApplication::processEvents();
         const double fuellen = uhr.nsecsElapsed() / 1e6;
-        QCOMPARE(f.LVEltern->model()->rowCount(), 3000);
+        QCOMPARE(f.Familienpanel->LVEltern->model()->rowCount(), 3000);
         uhr.restart();
-        f.SuchE->setText(QStringLiteral("M"));
+        f.Familienpanel->SuchE->setText(QStringLiteral("M"));
         QCoreApplication::processEvents();
         const double suchen = uhr.nsecsElapsed() / 1e6;
-        QVERIFY(f.LVEltern->model()->rowCount() > 0);
-        f.SuchE->clear();
+        QVERIFY(f.Familienpanel->LVEltern->model()->rowCount() > 0);
+        f.Familienpanel->SuchE->clear();
         uhr.restart();
-        f.ComboKlassen->setCurrentIndex(f.ComboKlassen->count() / 2);
+        f.Familienpanel->ComboKlassen->setCurrentIndex(f.Familienpanel->ComboKlassen->count() / 2);
         QCoreApplication::processEvents();
         const double filtern = uhr.nsecsElapsed() / 1e6;
-        QVERIFY(f.LVEltern->model()->rowCount() > 0);
+        QVERIFY(f.Familienpanel->LVEltern->model()->rowCount() > 0);
         qInfo("3000 Familien: Fuellen %.1f ms, Suchen %.1f ms, Klassenfilter %.1f ms", fuellen, suchen,
               filtern);
         QVERIFY(fuellen < 100 && suchen < 100 && filtern < 100);
@@ -232,9 +231,9 @@ private Q_SLOTS:
         t.Fenster->ProjektErsetzen(KleinesProjekt());
         QVERIFY(t.Zeigen());
         TVELWnd& f = *t.Fenster;
-        f.SuchE->setText(QStringLiteral("Mai"));
+        f.Familienpanel->SuchE->setText(QStringLiteral("Mai"));
         QCOMPARE(Zeilen(f), QStringList({"Maier"}));
-        QCOMPARE(f.AktuelleFamilie->Name, "Maier");
+        QCOMPARE(f.AktuelleFamilie()->Name, "Maier");
         TDialogFolge folge({[](QDialog& d) {
             auto& e = static_cast<TFEditE&>(d);
             QCOMPARE(e.windowTitle(), "Elterndaten korrigieren");
@@ -247,19 +246,19 @@ private Q_SLOTS:
             QCOMPARE(e.CkLB_ki->item(1)->text(), "Ben Maier");
             QTest::keyClick(e.NacE, Qt::Key_Return);
         }});
-        QTest::mouseClick(f.BtnEditE, Qt::LeftButton);
+        QTest::mouseClick(f.Familienpanel->BtnEditE, Qt::LeftButton);
         QCOMPARE(folge.Offen(), 0);
         const TEltern* e = f.Projekt()->Elternliste.FindeNummer(1);
         QCOMPARE(e->Name, "Zander");
         QCOMPARE(e->Kinder[0]->Nachname, "");
         QCOMPARE(e->Kinder[1]->Nachname, "Maier");
         QVERIFY(f.Dokument.IstGeaendert() && f.Dokument.IstSicherungFaellig());
-        QVERIFY(f.SuchE->text().isEmpty());
+        QVERIFY(f.Familienpanel->SuchE->text().isEmpty());
         QCOMPARE(Zeilen(f), QStringList({"Acker", "Zander"}));
-        QCOMPARE(f.AktuelleFamilie, e);
+        QCOMPARE(f.AktuelleFamilie(), e);
         QCOMPARE(f.LbEltern->text(), "Familie Zander");
         QVERIFY(Knoten(f, "Ben Maier (10b)"));
-        QCOMPARE(Fokusfeld(), f.LVEltern);
+        QCOMPARE(Fokusfeld(), f.Familienpanel->LVEltern);
     }
 
     // Ctrl+F8 in the family list cycles Familie -> Frau -> Herr -> Familie.
@@ -269,11 +268,11 @@ private Q_SLOTS:
         QVERIFY(t.Zeigen());
         TVELWnd& f = *t.Fenster;
         FamilieWaehlen(f, 1);
-        f.LVEltern->setFocus();
+        f.Familienpanel->LVEltern->setFocus();
         QStringList anreden;
         for (int i = 0; i < 3; ++i) {
-            QTest::keyClick(f.LVEltern, Qt::Key_F8, Qt::ControlModifier);
-            anreden << f.LVEltern->currentIndex().siblingAtColumn(0).data().toString();
+            QTest::keyClick(f.Familienpanel->LVEltern, Qt::Key_F8, Qt::ControlModifier);
+            anreden << f.Familienpanel->LVEltern->currentIndex().siblingAtColumn(0).data().toString();
         }
         QCOMPARE(anreden, QStringList({"Frau", "Herr", "Familie"}));
         QVERIFY(f.Dokument.IstGeaendert());
@@ -322,7 +321,8 @@ private Q_SLOTS:
         QCOMPARE(f.Dokument.IstGeaendert(), geaendert);
         QCOMPARE(f.TVKinder->currentItem()->text(0), knoten);
         QCOMPARE(f.AktuellesKind->Vorname, "Anna");
-        QCOMPARE(Eintraege(f.ComboKlassen).contains(QStringLiteral("11a")), geaendert && klasse == "11a");
+        QCOMPARE(Eintraege(f.Familienpanel->ComboKlassen).contains(QStringLiteral("11a")),
+                 geaendert && klasse == "11a");
         QCOMPARE(Fokusfeld(), f.TVKinder);
     }
 
@@ -369,7 +369,7 @@ private Q_SLOTS:
         if (familie == 2) {
             QCOMPARE(Fokusfeld(), f.BtnKindHinzu);
             QVERIFY(!f.TVKinder->isEnabled());
-            QCOMPARE(Eintraege(f.ComboKlassen), QStringList({"(alle)", "5a", "10b"}));
+            QCOMPARE(Eintraege(f.Familienpanel->ComboKlassen), QStringList({"(alle)", "5a", "10b"}));
         } else {
             // Anna's request with Müller was his only one.
             const TLehrer* mue = f.Projekt()->Lehrerliste.FindeKuerzel(QStringLiteral("MUE"));
@@ -377,7 +377,7 @@ private Q_SLOTS:
             QCOMPARE(mue->Zaehler, 0);
             QCOMPARE(Fokusfeld(), f.TVKinder);
             QCOMPARE(f.AktuellesKind->Vorname, "Ben");
-            QCOMPARE(Eintraege(f.ComboKlassen), QStringList({"(alle)", "unbekannt", "10b"}));
+            QCOMPARE(Eintraege(f.Familienpanel->ComboKlassen), QStringList({"(alle)", "unbekannt", "10b"}));
         }
     }
 
@@ -423,7 +423,7 @@ private Q_SLOTS:
         QCOMPARE(f.Dokument.IstGeaendert(), ok);
         const TSchluessel optionen = t.Speicher.SchluesselLesen(QStringLiteral("Optionen"));
         QCOMPARE(int(optionen.ZahlLesen(QStringLiteral("SortierKrit"), 192)), ok ? sortierung : 192);
-        if (ok) QCOMPARE(f.AktuelleFamilie, f.ElternInZeile(0));
+        if (ok) QCOMPARE(f.AktuelleFamilie(), f.Familienpanel->ElternInZeile(0));
     }
 
     // The search box and the class filter decide which families the list shows.
@@ -432,31 +432,31 @@ private Q_SLOTS:
         t.Fenster->ProjektErsetzen(KleinesProjekt());
         QVERIFY(t.Zeigen());
         TVELWnd& f = *t.Fenster;
-        QCOMPARE(Eintraege(f.ComboKlassen), QStringList({"(alle)", "unbekannt", "5a", "10b"}));
+        QCOMPARE(Eintraege(f.Familienpanel->ComboKlassen), QStringList({"(alle)", "unbekannt", "5a", "10b"}));
         f.BuLeh->setChecked(true);
-        f.SuchE->setFocus();
+        f.Familienpanel->SuchE->setFocus();
         QVERIFY(f.BuElt->isChecked());
-        QTest::keyClicks(f.SuchE, "MA");
+        QTest::keyClicks(f.Familienpanel->SuchE, "MA");
         QCOMPARE(Zeilen(f), QStringList({"Maier"}));
-        QCOMPARE(f.AktuelleFamilie->Name, "Maier");
-        QTest::keyClick(f.SuchE, Qt::Key_Return);
-        QCOMPARE(Fokusfeld(), f.LVEltern);
-        f.SuchE->clear();
+        QCOMPARE(f.AktuelleFamilie()->Name, "Maier");
+        QTest::keyClick(f.Familienpanel->SuchE, Qt::Key_Return);
+        QCOMPARE(Fokusfeld(), f.Familienpanel->LVEltern);
+        f.Familienpanel->SuchE->clear();
         QCOMPARE(Zeilen(f), QStringList({"Acker", "Maier"}));
         for (auto [klasse, zeilen] : {std::pair{"10b", QStringList({"Maier"})},
                                       {"unbekannt", QStringList({"Acker"})},
                                       {"(alle)", QStringList({"Acker", "Maier"})}}) {
-            f.ComboKlassen->setCurrentText(klasse);
-            Q_EMIT f.ComboKlassen->activated(f.ComboKlassen->currentIndex());
+            f.Familienpanel->ComboKlassen->setCurrentText(klasse);
+            Q_EMIT f.Familienpanel->ComboKlassen->activated(f.Familienpanel->ComboKlassen->currentIndex());
             QCOMPARE(Zeilen(f), zeilen);
-            QCOMPARE(f.AktuelleFamilie, f.ElternInZeile(0));
+            QCOMPARE(f.AktuelleFamilie(), f.Familienpanel->ElternInZeile(0));
         }
         // The class filter and the search work together.
-        f.ComboKlassen->setCurrentText("5a");
-        Q_EMIT f.ComboKlassen->activated(f.ComboKlassen->currentIndex());
-        f.SuchE->setText("a");
+        f.Familienpanel->ComboKlassen->setCurrentText("5a");
+        Q_EMIT f.Familienpanel->ComboKlassen->activated(f.Familienpanel->ComboKlassen->currentIndex());
+        f.Familienpanel->SuchE->setText("a");
         QCOMPARE(Zeilen(f), QStringList());
-        f.SuchE->setText("m");
+        f.Familienpanel->SuchE->setText("m");
         QCOMPARE(Zeilen(f), QStringList({"Maier"}));
     }
 
@@ -470,23 +470,24 @@ private Q_SLOTS:
         FamilieWaehlen(f, 2);
         LehrerWaehlen(f, {"MUE", "BER"});
         f.KuerzE->setFocus(Qt::TabFocusReason);
-        QVERIFY(f.LVLehrer->selectionModel()->selectedRows().isEmpty());
-        QVERIFY(!f.BtnEditL->isEnabled());
+        QVERIFY(f.Lehrerpanel->LVLehrer->selectionModel()->selectedRows().isEmpty());
+        QVERIFY(!f.Lehrerpanel->BtnEditL->isEnabled());
         QCOMPARE(f.KuerzE->text(), "MUE, BER");
         QTest::keyClick(f.KuerzE, Qt::Key_Return);
         QCOMPARE(f.AktuellesKind->Gespraeche.size(), size_t(2));
 
         f.BuLeh->trigger();
-        QVERIFY(f.ChBhotZL->isChecked());
+        QVERIFY(f.Lehrerpanel->ChBhotZL->isChecked());
         QCOMPARE(f.AktiveListe, TAktiveListe::Lehrer);
-        QTest::mouseClick(f.LVEltern->viewport(), Qt::LeftButton, {},
-                          f.LVEltern->visualRect(f.LVEltern->model()->index(0, 1)).center());
+        QTest::mouseClick(
+            f.Familienpanel->LVEltern->viewport(), Qt::LeftButton, {},
+            f.Familienpanel->LVEltern->visualRect(f.Familienpanel->LVEltern->model()->index(0, 1)).center());
         QVERIFY(f.BuElt->isChecked());
-        QVERIFY(!f.ChBhotZL->isChecked());
+        QVERIFY(!f.Lehrerpanel->ChBhotZL->isChecked());
         QCOMPARE(f.AktiveListe, TAktiveListe::Eltern);
-        f.ComboKlassen->setFocus();
-        QTest::keyClick(f.ComboKlassen, Qt::Key_Return);
-        QCOMPARE(Fokusfeld(), f.LVEltern);
+        f.Familienpanel->ComboKlassen->setFocus();
+        QTest::keyClick(f.Familienpanel->ComboKlassen, Qt::Key_Return);
+        QCOMPARE(Fokusfeld(), f.Familienpanel->LVEltern);
     }
 };
 

@@ -50,7 +50,7 @@ private Q_SLOTS:
         t.Fenster->ProjektErsetzen(KleinesProjekt());
         QVERIFY(t.Zeigen());
         TVELWnd& f = *t.Fenster;
-        f.LVEltern->setCurrentIndex(f.LVEltern->model()->index(
+        f.Familienpanel->LVEltern->setCurrentIndex(f.Familienpanel->LVEltern->model()->index(
             f.Projekt()->Elternliste.IndexOf(f.Projekt()->Elternliste.FindeNummer(2)), 0));
         QCOMPARE(f.AktuellesKind->Vorname, "Cem");
         t.Meldung.Antworten = antworten;
@@ -85,7 +85,7 @@ private Q_SLOTS:
         t.Fenster->ProjektErsetzen(KleinesProjekt());
         QVERIFY(t.Zeigen());
         TVELWnd& f = *t.Fenster;
-        f.LVEltern->setCurrentIndex(f.LVEltern->model()->index(
+        f.Familienpanel->LVEltern->setCurrentIndex(f.Familienpanel->LVEltern->model()->index(
             f.Projekt()->Elternliste.IndexOf(f.Projekt()->Elternliste.FindeNummer(1)), 0));
         t.Meldung.Antworten = {Antwort::Ja};
         TDialogFolge folge({[ok](QDialog& d) {
@@ -180,8 +180,8 @@ private Q_SLOTS:
             LehrerWaehlen(f, {"MUE", "BER"});
             QCOMPARE(f.KuerzE->text(), "MUE, BER"); // in the order of selection, not of the list
             QCOMPARE(f.LblEingabetaste->text(), "Eingabetaste: Gesprächswünsche hinzufügen");
-            f.LVLehrer->setFocus();
-            QTest::keyClick(f.LVLehrer, Qt::Key_Return, Qt::ShiftModifier);
+            f.Lehrerpanel->LVLehrer->setFocus();
+            QTest::keyClick(f.Lehrerpanel->LVLehrer, Qt::Key_Return, Qt::ShiftModifier);
         } else {
             f.KuerzE->setFocus();
             QTest::keyClicks(f.KuerzE, "mue,ber");
@@ -192,8 +192,8 @@ private Q_SLOTS:
         for (const TGespraech* g : cem->Gespraeche)
             QVERIFY(g->KindKommtMit());
         QVERIFY(f.KuerzE->text().isEmpty());
-        QVERIFY(f.LVLehrer->selectionModel()->selectedRows().isEmpty());
-        QVERIFY(!f.BtnLoeschL->isEnabled());
+        QVERIFY(f.Lehrerpanel->LVLehrer->selectionModel()->selectedRows().isEmpty());
+        QVERIFY(!f.Lehrerpanel->BtnLoeschL->isEnabled());
         QVERIFY(!f.Projekt()->UnmoeglichBestimmt && !f.Projekt()->ReihenfolgeFest);
         QCOMPARE(f.Projekt()->Lehrerliste.FindeKuerzel(QStringLiteral("BER"))->Zaehler, 3);
     }
@@ -387,8 +387,8 @@ private Q_SLOTS:
         t.Fenster->ProjektErsetzen(std::move(p));
         QVERIFY(t.Zeigen());
         TVELWnd& f = *t.Fenster;
-        f.ComboKlassen->setCurrentText(klasse);
-        Q_EMIT f.ComboKlassen->activated(f.ComboKlassen->currentIndex());
+        f.Familienpanel->ComboKlassen->setCurrentText(klasse);
+        Q_EMIT f.Familienpanel->ComboKlassen->activated(f.Familienpanel->ComboKlassen->currentIndex());
         LehrerWaehlen(f, lehrer);
         MenueZeigen(f.PopMenuLehrer);
         QCOMPARE(f.KlasseHinzuL1->isVisible(), !eintrag.isEmpty());
@@ -421,14 +421,14 @@ private Q_SLOTS:
         LehrerWaehlen(f, {"BER"});
         QCOMPARE(f.KuerzE->text(), "BER");
         t.Meldung.Antworten = {Antwort::Ja};
-        f.BtnLoeschL->click();
+        f.Lehrerpanel->BtnLoeschL->click();
         FamilieWaehlen(f, 1);
         LehrerWaehlen(f, {"MUE"});
         QCOMPARE(f.KuerzE->text(), "MUE");
 
         t.Meldung.Antworten = {Antwort::Ja};
-        f.BtnLoeschE->click();
-        QCOMPARE(f.AktuelleFamilie->Name, "Zorn");
+        f.Familienpanel->BtnLoeschE->click();
+        QCOMPARE(f.AktuelleFamilie()->Name, "Zorn");
         QCOMPARE(f.AktuellesKind, nullptr);
         QCOMPARE(f.LbKind->text(), "");
         QVERIFY(!f.BtnEditK->isEnabled());

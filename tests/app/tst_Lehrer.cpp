@@ -29,7 +29,7 @@ private Q_SLOTS:
                                 QTest::keyClick(l.E_Krz, Qt::Key_Return);
                             },
                             [](QDialog& d) { d.reject(); }});
-        QTest::mouseClick(f.BtnLehrerHinzu, Qt::LeftButton);
+        QTest::mouseClick(f.Lehrerpanel->BtnLehrerHinzu, Qt::LeftButton);
         QCOMPARE(folge.Offen(), 0);
         QCOMPARE(t.Meldung.Titel(), QStringList({"Kürzel: MUE"}));
         QCOMPARE(f.Projekt()->Lehrerliste.Count(), 3);
@@ -45,9 +45,9 @@ private Q_SLOTS:
         TVELWnd& f = *t.Fenster;
         const int zeile =
             f.Projekt()->Lehrerliste.IndexOf(f.Projekt()->Lehrerliste.FindeKuerzel(QStringLiteral("BER")));
-        f.LVLehrer->setCurrentIndex(f.LVLehrer->model()->index(zeile, 0));
+        f.Lehrerpanel->LVLehrer->setCurrentIndex(f.Lehrerpanel->LVLehrer->model()->index(zeile, 0));
         t.Meldung.Antworten = {Antwort::Ja};
-        QTest::keyClick(f.LVLehrer, Qt::Key_Delete);
+        QTest::keyClick(f.Lehrerpanel->LVLehrer, Qt::Key_Delete);
         QCOMPARE(t.Meldung.Protokoll[0].Text, "Soll Frau von Berg (BER)\rwirklich gelöscht werden?\r\r"
                                               "Anzahl bereits gewünschter Gespräche: 2");
         QCOMPARE(f.Projekt()->Gespraechsliste.Count(), 1);
@@ -95,7 +95,7 @@ private Q_SLOTS:
         }});
         f.EditL1->trigger();
         QCOMPARE(folge.Offen(), 0);
-        QCOMPARE(Fokusfeld(), f.LVLehrer);
+        QCOMPARE(Fokusfeld(), f.Lehrerpanel->LVLehrer);
         const TLehrer* l = f.Projekt()->Lehrerliste.FindeKuerzel(meldung.isEmpty() ? kuerzel : "MUE");
         QVERIFY(l);
         if (!meldung.isEmpty()) {
@@ -110,7 +110,7 @@ private Q_SLOTS:
         QCOMPARE(f.Projekt()->RueckListe.Count(), 0);
         QVERIFY(Knoten(f, QStringLiteral("1. Herr Dr. Müllner (%1)").arg(kuerzel)));
         QCOMPARE(f.KuerzE->text(), kuerzel);
-        QCOMPARE(f.LVLehrer->selectionModel()->selectedRows().size(), 1);
+        QCOMPARE(f.Lehrerpanel->LVLehrer->selectionModel()->selectedRows().size(), 1);
     }
 
     // Three teachers with 4, 5 and no requests: the question shows the sum 9, the nine conversations go
@@ -149,9 +149,9 @@ private Q_SLOTS:
         QVERIFY(t.Zeigen());
         TVELWnd& f = *t.Fenster;
         LehrerWaehlen(f, {"A", "B", "C"});
-        f.LVLehrer->setFocus();
+        f.Lehrerpanel->LVLehrer->setFocus();
         t.Meldung.Antworten = {antwort};
-        QTest::keyClick(f.LVLehrer, Qt::Key_Delete);
+        QTest::keyClick(f.Lehrerpanel->LVLehrer, Qt::Key_Delete);
         QCOMPARE(t.Meldung.Protokoll.size(), 1);
         QCOMPARE(t.Meldung.Protokoll[0].Text,
                  "Möchten Sie die 3 ausgewählten Lehrkräfte wirklich alle löschen?\r\r"
@@ -176,8 +176,8 @@ private Q_SLOTS:
         QCOMPARE(q.RueckListe.Count(), 0);
         QCOMPARE(f.Panels[1]->text(), "Lehreranzahl: 1");
         QCOMPARE(f.Panels[2]->text(), "Gesprächsanzahl: 11");
-        QCOMPARE(Fokusfeld(), f.BtnLehrerHinzu);
-        QVERIFY(f.LVLehrer->isEnabled());
+        QCOMPARE(Fokusfeld(), f.Lehrerpanel->BtnLehrerHinzu);
+        QVERIFY(f.Lehrerpanel->LVLehrer->isEnabled());
     }
 
     // After the last teacher the list is disabled and "hinzu ..." has the focus.
@@ -188,13 +188,13 @@ private Q_SLOTS:
         TVELWnd& f = *t.Fenster;
         LehrerWaehlen(f, {"MUE", "BER"});
         t.Meldung.Antworten = {Antwort::Ja};
-        QTest::mouseClick(f.BtnLoeschL, Qt::LeftButton);
+        QTest::mouseClick(f.Lehrerpanel->BtnLoeschL, Qt::LeftButton);
         QCOMPARE(t.Meldung.Protokoll[0].Text,
                  "Möchten Sie die 2 ausgewählten Lehrkräfte wirklich alle löschen?\r\r"
                  "Anzahl bereits gewünschter Gespräche: 3");
         QVERIFY(f.Projekt()->Lehrerliste.Leer());
-        QVERIFY(!f.LVLehrer->isEnabled());
-        QCOMPARE(Fokusfeld(), f.BtnLehrerHinzu);
+        QVERIFY(!f.Lehrerpanel->LVLehrer->isEnabled());
+        QCOMPARE(Fokusfeld(), f.Lehrerpanel->BtnLehrerHinzu);
         QVERIFY(!f.Berech1->isEnabled());
     }
 };

@@ -5,6 +5,7 @@
 #include "app/ui/DesktopMeldung.h"
 #include "app/ui/VelInfo.h"
 #include "common/TestHaupt.h"
+#include "model/Dateneingabe.h"
 #include "model/Datumstexte.h"
 #include "settings/Einstellungen.h"
 #include "timeframe/ui/Datumsfeld.h"
@@ -27,6 +28,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSortFilterProxyModel>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -326,12 +328,12 @@ private Q_SLOTS:
 
         // The captions follow the selected family and teacher.
         QVERIFY(t.Zeigen());
-        ZeileKlicken(t.Fenster->LVEltern, 1);
+        ZeileKlicken(t.Fenster->Familienpanel->LVEltern, 1);
         QVERIFY(t.Fenster->AlleGLoe->isVisible());
         QCOMPARE(t.Fenster->AlleGLoe->text(),
                  QString::fromUtf8("Alle Gespräche bei Familie Maier löschen..."));
         QCOMPARE(t.Fenster->AnmerkE1->text(), QString::fromUtf8("Anmerkungen für Familie Maier"));
-        ZeileKlicken(t.Fenster->LVLehrer, 1);
+        ZeileKlicken(t.Fenster->Lehrerpanel->LVLehrer, 1);
         QCOMPARE(t.Fenster->AnmerkL1->text(), QString::fromUtf8("Anmerkungen für Herrn Dr. Müller"));
     }
 
@@ -358,48 +360,86 @@ private Q_SLOTS:
         TFensterTest t;
         QVERIFY(t.Zeigen());
         TVELWnd& f = *t.Fenster;
-        const QAbstractItemModelTester eltern(f.LVEltern->model(),
+        const QAbstractItemModelTester eltern(f.Familienpanel->LVEltern->model(),
                                               QAbstractItemModelTester::FailureReportingMode::QtTest);
-        const QAbstractItemModelTester lehrer(f.LVLehrer->model(),
+        const QAbstractItemModelTester lehrer(f.Lehrerpanel->LVLehrer->model(),
                                               QAbstractItemModelTester::FailureReportingMode::QtTest);
         const QAbstractItemModelTester baum(f.TVKinder->model(),
                                             QAbstractItemModelTester::FailureReportingMode::QtTest);
         f.ProjektErsetzen(KleinesProjekt());
         FamilieWaehlen(f, 1);
-        f.SuchE->setText(QStringLiteral("v"));
-        f.SuchE->clear();
-        f.ComboKlassen->setCurrentIndex(1);
-        f.ComboKlassen->setCurrentIndex(0);
+        f.Familienpanel->SuchE->setText(QStringLiteral("v"));
+        f.Familienpanel->SuchE->clear();
+        f.Familienpanel->ComboKlassen->setCurrentIndex(1);
+        f.Familienpanel->ComboKlassen->setCurrentIndex(0);
         LehrerWaehlen(f, {QStringLiteral("BER")});
         t.Meldung.Antworten = {Antwort::Ja};
-        f.BtnLoeschL->click();
-        QCOMPARE(f.LVLehrer->model()->rowCount(), 1);
+        f.Lehrerpanel->BtnLoeschL->click();
+        QCOMPARE(f.Lehrerpanel->LVLehrer->model()->rowCount(), 1);
         f.ProjektErsetzen(nullptr);
-        QCOMPARE(f.LVEltern->model()->rowCount(), 0);
+        QCOMPARE(f.Familienpanel->LVEltern->model()->rowCount(), 0);
+    }
+
+    // The family rows follow changes the document reports: a new family takes its sorted place, a
+    // renamed one moves and stays selected, a deleted one leaves the list.
+    void familienzeilenFolgenDemDokument() {
+        TFensterTest t;
+        TVELWnd& f = *t.Fenster;
+        const auto* filter = qobject_cast<const QSortFilterProxyModel*>(f.Familienpanel->LVEltern->model());
+        QVERIFY(filter);
+        const QAbstractItemModelTester quelle(filter->sourceModel(),
+                                              QAbstractItemModelTester::FailureReportingMode::QtTest);
+        f.ProjektErsetzen(KleinesProjekt());
+        TProjekt& p = *f.Projekt();
+        f.Familienpanel->ZeileWaehlen(1);
+        TEltern* maier = f.AktuelleFamilie();
+        QCOMPARE(maier->Name, "Maier");
+
+        p.NeueFamilie(QStringLiteral("Herr"), QStringLiteral("Berg"), QString());
+        p.ElternSortieren();
+        f.Dokument.Melden(TAenderung::Familien);
+        QCOMPARE(Zeilen(f), (QStringList{"Acker", "Berg", "Maier"}));
+        QCOMPARE(f.AktuelleFamilie(), maier);
+
+        maier->Name = QStringLiteral("Abel");
+        p.ElternSortieren();
+        f.Dokument.Melden(TAenderung::Familien);
+        QCOMPARE(Zeilen(f), (QStringList{"Abel", "Acker", "Berg"}));
+        QCOMPARE(f.AktuelleFamilie(), maier);
+
+        f.TVKinder->clear();
+        FamilieLoeschen(p, maier);
+        f.Dokument.Melden(TAenderung::Familien | TAenderung::Kinder | TAenderung::Gespraeche);
+        QCOMPARE(Zeilen(f), (QStringList{"Acker", "Berg"}));
+        // The list moves on to a neighbour, whose children the tree shows.
+        const TEltern* danach = f.AktuelleFamilie();
+        QVERIFY(danach && p.Elternliste.IndexOf(danach) >= 0);
+        QCOMPARE(f.LbEltern->text(), danach->Anschrift(false));
+        QCOMPARE(f.TVKinder->topLevelItemCount(), danach->Kinder.Count());
     }
 
     void listenZeigenDasProjekt() {
         TFensterTest t;
         QVERIFY(t.Zeigen());
-        QVERIFY(!t.Fenster->LVEltern->isEnabled());
-        QVERIFY(!t.Fenster->LVLehrer->isEnabled());
+        QVERIFY(!t.Fenster->Familienpanel->LVEltern->isEnabled());
+        QVERIFY(!t.Fenster->Lehrerpanel->LVLehrer->isEnabled());
         t.Fenster->ProjektErsetzen(KleinesProjekt());
-        QVERIFY(t.Fenster->LVEltern->isEnabled());
+        QVERIFY(t.Fenster->Familienpanel->LVEltern->isEnabled());
 
-        const QAbstractItemModel* eltern = t.Fenster->LVEltern->model();
+        const QAbstractItemModel* eltern = t.Fenster->Familienpanel->LVEltern->model();
         QCOMPARE(eltern->rowCount(), 2);
         QCOMPARE(Zeile(eltern, 0), (QStringList{"Frau", "van Acker"}));
         QCOMPARE(Zeile(eltern, 1), (QStringList{"Familie", "Maier"}));
         QCOMPARE(eltern->headerData(0, Qt::Horizontal).toString(), "Anrede");
         QCOMPARE(eltern->headerData(1, Qt::Horizontal).toString(), "Elternname");
-        const QAbstractItemModel* lehrer = t.Fenster->LVLehrer->model();
+        const QAbstractItemModel* lehrer = t.Fenster->Lehrerpanel->LVLehrer->model();
         QCOMPARE(lehrer->headerData(0, Qt::Horizontal).toString(), QString::fromUtf8("Kürzel"));
         QCOMPARE(Zeile(lehrer, 0), (QStringList{"BER", "Frau", "von Berg"}));
         QCOMPARE(Zeile(lehrer, 1), (QStringList{"MUE", "Herr", QString::fromUtf8("Dr. Müller")}));
         QCOMPARE(t.Fenster->TVKinder->topLevelItemCount(), 0);
 
-        ZeileKlicken(t.Fenster->LVEltern, 1);
-        QCOMPARE(t.Fenster->AktuelleFamilie->Name, "Maier");
+        ZeileKlicken(t.Fenster->Familienpanel->LVEltern, 1);
+        QCOMPARE(t.Fenster->AktuelleFamilie()->Name, "Maier");
         QCOMPARE(t.Fenster->LbEltern->text(), "Familie Maier");
         QTreeWidget* baum = t.Fenster->TVKinder;
         QVERIFY(baum->isEnabled());
@@ -424,7 +464,7 @@ private Q_SLOTS:
         QCOMPARE(t.Fenster->LbKind->text(), "Ben");
 
         // A family without requests shows its child collapsed.
-        ZeileKlicken(t.Fenster->LVEltern, 0);
+        ZeileKlicken(t.Fenster->Familienpanel->LVEltern, 0);
         QCOMPARE(t.Fenster->LbEltern->text(), "Frau van Acker");
         QCOMPARE(baum->topLevelItem(0)->text(0), "Cem");
         QVERIFY(!baum->topLevelItem(0)->isExpanded());
@@ -433,7 +473,7 @@ private Q_SLOTS:
     void listenbilder() {
         TFensterTest t;
         t.Fenster->ProjektErsetzen(KleinesProjekt());
-        t.Fenster->ElternlisteFuellen(t.Fenster->ElternInZeile(1));
+        t.Fenster->Familienpanel->ZeileWaehlen(1);
         const QTreeWidgetItem* anna = t.Fenster->TVKinder->topLevelItem(0);
         if (ListenBild(1).isNull()) QSKIP("the icon theme is not installed");
         const auto bild = [](const QTreeWidgetItem* k) {
@@ -452,7 +492,7 @@ private Q_SLOTS:
         TFensterTest t;
         QVERIFY(t.Zeigen());
         t.Fenster->ProjektErsetzen(KleinesProjekt());
-        QTreeView* liste = t.Fenster->LVEltern;
+        QTreeView* liste = t.Fenster->Familienpanel->LVEltern;
         ZeileKlicken(liste, 1);
         const auto farbe = [liste](int zeile) {
             const QRect r = liste->visualRect(liste->model()->index(zeile, 1));
@@ -461,9 +501,9 @@ private Q_SLOTS:
         QVERIFY(liste->hasFocus());
         QCOMPARE(farbe(1), QColor(0x33, 0x88, 0xFF));
         QCOMPARE(farbe(0), liste->palette().base().color());
-        t.Fenster->SuchE->setFocus();
+        t.Fenster->Familienpanel->SuchE->setFocus();
         QCOMPARE(farbe(1), QColor(0x77, 0xCC, 0xFF));
-        t.Fenster->ZeitfensterPerson = t.Fenster->ElternInZeile(0);
+        t.Fenster->ZeitfensterPerson = t.Fenster->Familienpanel->ElternInZeile(0);
         QCOMPARE(farbe(0), QColor(0xFF, 0xA0, 0xA0));
     }
 
@@ -474,7 +514,7 @@ private Q_SLOTS:
         projekt->NeueFamilie(QStringLiteral("Familie"), QString::fromUtf8("Müller"));
         projekt->ElternSortieren();
         t.Fenster->ProjektErsetzen(std::move(projekt));
-        QComboBox* klassen = t.Fenster->ComboKlassen;
+        QComboBox* klassen = t.Fenster->Familienpanel->ComboKlassen;
         QStringList eintraege;
         for (int i = 0; i < klassen->count(); ++i)
             eintraege << klassen->itemText(i);
@@ -484,23 +524,24 @@ private Q_SLOTS:
 
         klassen->setFocus();
         QTest::keyClick(klassen, Qt::Key_Down);
-        QCOMPARE(t.Fenster->LVEltern->model()->rowCount(), 1);
-        QCOMPARE(t.Fenster->AktuelleFamilie->Name, "Acker");
+        QCOMPARE(t.Fenster->Familienpanel->LVEltern->model()->rowCount(), 1);
+        QCOMPARE(t.Fenster->AktuelleFamilie()->Name, "Acker");
         QTest::keyClick(klassen, Qt::Key_Down);
-        QCOMPARE(t.Fenster->LVEltern->model()->rowCount(), 1);
-        QCOMPARE(t.Fenster->AktuelleFamilie->Name, "Maier");
+        QCOMPARE(t.Fenster->Familienpanel->LVEltern->model()->rowCount(), 1);
+        QCOMPARE(t.Fenster->AktuelleFamilie()->Name, "Maier");
         QTest::keyClick(klassen, Qt::Key_Home);
-        QCOMPARE(t.Fenster->LVEltern->model()->rowCount(), 3);
+        QCOMPARE(t.Fenster->Familienpanel->LVEltern->model()->rowCount(), 3);
 
-        QTest::mouseClick(t.Fenster->SuchE, Qt::LeftButton);
-        QTest::keyClick(t.Fenster->SuchE, Qt::Key_M);
-        QCOMPARE(t.Fenster->LVEltern->model()->rowCount(), 2);
-        QTest::sendKeyEvent(QTest::Click, t.Fenster->SuchE, Qt::Key_Udiaeresis, QString::fromUtf8("ü"), {});
-        QCOMPARE(t.Fenster->LVEltern->model()->rowCount(), 1);
-        QCOMPARE(t.Fenster->AktuelleFamilie->Name, QString::fromUtf8("Müller"));
-        QTest::keyClick(t.Fenster->SuchE, Qt::Key_X);
-        QCOMPARE(t.Fenster->LVEltern->model()->rowCount(), 0);
-        QVERIFY(!t.Fenster->AktuelleFamilie);
+        QTest::mouseClick(t.Fenster->Familienpanel->SuchE, Qt::LeftButton);
+        QTest::keyClick(t.Fenster->Familienpanel->SuchE, Qt::Key_M);
+        QCOMPARE(t.Fenster->Familienpanel->LVEltern->model()->rowCount(), 2);
+        QTest::sendKeyEvent(QTest::Click, t.Fenster->Familienpanel->SuchE, Qt::Key_Udiaeresis,
+                            QString::fromUtf8("ü"), {});
+        QCOMPARE(t.Fenster->Familienpanel->LVEltern->model()->rowCount(), 1);
+        QCOMPARE(t.Fenster->AktuelleFamilie()->Name, QString::fromUtf8("Müller"));
+        QTest::keyClick(t.Fenster->Familienpanel->SuchE, Qt::Key_X);
+        QCOMPARE(t.Fenster->Familienpanel->LVEltern->model()->rowCount(), 0);
+        QVERIFY(!t.Fenster->AktuelleFamilie());
         QCOMPARE(t.Fenster->TVKinder->topLevelItemCount(), 0);
         QCOMPARE(t.Fenster->LbEltern->text(), "");
     }
@@ -649,11 +690,11 @@ private Q_SLOTS:
         t.Fenster->ProjektErsetzen(std::move(projekt));
         const qint64 ersetzen = uhr.nsecsElapsed();
         uhr.restart();
-        t.Fenster->ElternlisteFuellen(t.Fenster->Projekt()->Elternliste[1500]);
+        t.Fenster->Familienpanel->Waehlen(t.Fenster->Projekt()->Elternliste[1500]);
         const qint64 fuellen = uhr.nsecsElapsed();
-        QCOMPARE(t.Fenster->LVEltern->model()->rowCount(), 3000);
-        QCOMPARE(t.Fenster->AktuelleFamilie, t.Fenster->Projekt()->Elternliste[1500]);
-        qInfo("3000 Familien: Projekt einsetzen %.1f ms, Elternliste fuellen %.2f ms", ersetzen / 1e6,
+        QCOMPARE(t.Fenster->Familienpanel->LVEltern->model()->rowCount(), 3000);
+        QCOMPARE(t.Fenster->AktuelleFamilie(), t.Fenster->Projekt()->Elternliste[1500]);
+        qInfo("3000 Familien: Projekt einsetzen %.1f ms, Familie waehlen %.2f ms", ersetzen / 1e6,
               fuellen / 1e6);
     }
 };

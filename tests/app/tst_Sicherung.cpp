@@ -160,7 +160,7 @@ private Q_SLOTS:
         QPointer<QWidget> splash = new QWidget;
         splash->show();
         t.Fenster->SplashUebernehmen(splash);
-        QTest::mouseClick(t.Fenster->LVEltern->viewport(), Qt::LeftButton);
+        QTest::mouseClick(t.Fenster->Familienpanel->LVEltern->viewport(), Qt::LeftButton);
         QVERIFY(!splash);
         QVERIFY(!t.Fenster->Timer2->isActive());
     }

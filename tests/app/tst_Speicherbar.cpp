@@ -41,7 +41,7 @@ private Q_SLOTS:
         QVERIFY(t.Zeigen());
         TVELWnd& f = *t.Fenster;
         TDialogFolge folge({Lehrkraft("Lukas", "Łu"), Lehrkraft("Sokol", "Śu"), Abbrechen()});
-        QTest::mouseClick(f.BtnLehrerHinzu, Qt::LeftButton);
+        QTest::mouseClick(f.Lehrerpanel->BtnLehrerHinzu, Qt::LeftButton);
         QCOMPARE(folge.Offen(), 0);
         QCOMPARE(folge.Unerwartet, 0);
         QTRY_COMPARE(Hinweise(t.Meldung),

@@ -125,14 +125,16 @@ struct TZiehTest : TFensterTest {
         Fenster->ProjektErsetzen(Familie());
         if (!Zeigen()) return false;
         Maier = F.Projekt()->Elternliste.FindeNummer(1);
-        F.LVEltern->setCurrentIndex(F.LVEltern->model()->index(F.Projekt()->Elternliste.IndexOf(Maier), 0));
+        F.Familienpanel->LVEltern->setCurrentIndex(
+            F.Familienpanel->LVEltern->model()->index(F.Projekt()->Elternliste.IndexOf(Maier), 0));
         return F.AktuellesKind && F.AktuellesKind->Vorname == QLatin1String("Anna");
     }
-    QWidget* Liste() const { return F.LVLehrer->viewport(); }
+    QWidget* Liste() const { return F.Lehrerpanel->LVLehrer->viewport(); }
     QWidget* Flaeche() const { return F.TVKinder->viewport(); }
     QPoint Zeile(const QString& kuerzel) const {
         const int zeile = F.Projekt()->Lehrerliste.IndexOf(F.Projekt()->Lehrerliste.FindeKuerzel(kuerzel));
-        return F.LVLehrer->visualRect(F.LVLehrer->model()->index(zeile, 0)).center();
+        return F.Lehrerpanel->LVLehrer->visualRect(F.Lehrerpanel->LVLehrer->model()->index(zeile, 0))
+            .center();
     }
     // The node of child kind, or of its request gespraech (-1: the child's own node).
     QTreeWidgetItem* Knoten(int kind, int gespraech = -1) const {
@@ -195,7 +197,7 @@ private Q_SLOTS:
         const int kind = zielGespraech < 0 ? 3 : 1;
 
         t.LehrerAnfassen(lehrer[0]);
-        QCOMPARE(f.LVLehrer->selectionModel()->selectedRows().size(), lehrer.size());
+        QCOMPARE(f.Lehrerpanel->LVLehrer->selectionModel()->selectedRows().size(), lehrer.size());
         QCOMPARE(f.LbKind->text(), "WEN?");
         QVERIFY(f.LblEingabetaste->text().isEmpty());
         QVERIFY(!f.BtnAddG->isEnabled());
@@ -215,7 +217,7 @@ private Q_SLOTS:
         QCOMPARE(f.AktuellesKind, t.Maier->Kinder[kind]);
         QCOMPARE(f.Projekt()->Gespraechsliste.Count(), 7 + lehrer.size());
         QVERIFY(f.Dokument.IstGeaendert());
-        QVERIFY(f.LVLehrer->selectionModel()->selectedRows().isEmpty());
+        QVERIFY(f.Lehrerpanel->LVLehrer->selectionModel()->selectedRows().isEmpty());
     }
 
     // Dropped beside the nodes, or cancelled on the way, the teachers add nothing and the child
@@ -246,7 +248,7 @@ private Q_SLOTS:
             t.Maus.Loslassen(t.Flaeche(), t.Leer());
         } else {
             if (wie == "Esc") {
-                QTest::keyClick(f.LVLehrer, Qt::Key_Escape);
+                QTest::keyClick(f.Lehrerpanel->LVLehrer, Qt::Key_Escape);
             } else if (wie == "rechts") {
                 t.Maus.RechtsDruecken(t.Flaeche(), t.Punkt(3));
             } else {
@@ -282,7 +284,7 @@ private Q_SLOTS:
         t.Maus.Klicken(t.Liste(), t.Zeile("CD"), Qt::ControlModifier);
         // Pressed on one of the two selected rows, both stay selected until the button comes up.
         t.Maus.Druecken(t.Liste(), t.Zeile("CD"));
-        QCOMPARE(f.LVLehrer->selectionModel()->selectedRows().size(), 2);
+        QCOMPARE(f.Lehrerpanel->LVLehrer->selectionModel()->selectedRows().size(), 2);
         t.Maus.Bewegen(t.Liste(), t.Zeile("CD") + QPoint(0, 6));
         QVERIFY(!QGuiApplication::overrideCursor());
         t.Maus.Loslassen(t.Liste(), t.Zeile("CD") + QPoint(0, 6));

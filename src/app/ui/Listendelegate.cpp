@@ -20,12 +20,11 @@ const QColor Auswahlfarbe(0x77, 0xCC, 0xFF);
 
 } // namespace
 
-TListenDelegate::TListenDelegate(QAbstractItemView* ansicht, TArt art, const TPersonenModell* personen,
+TListenDelegate::TListenDelegate(QAbstractItemView* ansicht, TArt art,
                                  const TPerson* const& zeitfensterPerson)
     : QStyledItemDelegate(ansicht)
     , Ansicht(ansicht)
     , Art(art)
-    , Personen(personen)
     , ZeitfensterPerson(zeitfensterPerson) {
     // The selection colour follows the focus, so the rows are repainted when it comes or goes.
     Ansicht->installEventFilter(this);
@@ -75,10 +74,10 @@ void TListenDelegate::paint(QPainter* maler, const QStyleOptionViewItem& option,
                             const QModelIndex& index) const {
     const bool ausgewaehlt = option.state & QStyle::State_Selected;
     const bool fokus = Ansicht->hasFocus();
-    const TPerson* person = Personen ? Personen->Person(index.row()) : nullptr;
+    const quintptr person = index.data(TPersonenModell::RollePerson).value<quintptr>();
     QColor hinten = option.palette.base().color();
     QColor vorn = option.palette.text().color();
-    if (person && person == ZeitfensterPerson) {
+    if (person && person == reinterpret_cast<quintptr>(ZeitfensterPerson)) {
         const bool mehrere = Art == TArt::Lehrer && Ansicht->selectionModel()->selectedRows().size() > 1;
         hinten = mehrere ? QColor(0x00, 0x00, 0xAA) : QColor(0xFF, 0xA0, 0xA0);
         vorn = mehrere ? Qt::white : Qt::black;

@@ -4,7 +4,6 @@
 
 class QAbstractItemView;
 class TPerson;
-class TPersonenModell;
 
 // Draws the rows of the family list, the teacher list and the children tree: the selection in the
 // list's own colours (brighter while the list has the focus), the row of the person whose pop-up time
@@ -14,10 +13,9 @@ class TListenDelegate : public QStyledItemDelegate {
 public:
     enum class TArt { Eltern, Lehrer, Kinder };
 
-    // personen: the person list's rows (null for the tree); zeitfensterPerson: the window's record of
-    // whose pop-up time window is open.
-    TListenDelegate(QAbstractItemView* ansicht, TArt art, const TPersonenModell* personen,
-                    const TPerson* const& zeitfensterPerson);
+    // zeitfensterPerson: the window's record of whose pop-up time window is open; a person list's rows
+    // name their person in TPersonenModell::RollePerson.
+    TListenDelegate(QAbstractItemView* ansicht, TArt art, const TPerson* const& zeitfensterPerson);
 
     // Clocks on every row instead of on the selected one only.
     void UhrenBeiAllen(bool an);
@@ -35,7 +33,6 @@ private:
 
     QAbstractItemView* Ansicht;
     TArt Art;
-    const TPersonenModell* Personen;
     const TPerson* const& ZeitfensterPerson;
     bool AlleUhren = false;
 };

@@ -1,7 +1,8 @@
 #include "MainForm.h"
 
+#include "FamilienPanel.h"
 #include "HilfeBefehle.h"
-#include "Personenmodell.h"
+#include "LehrerPanel.h"
 #include "app/Sicherungsdateien.h"
 #include "model/Meldung.h"
 #include "model/Projektdatei.h"
@@ -54,9 +55,7 @@ TVELWnd::~TVELWnd() {
     if (Programmwerte.DateiLaden)
         ProgrammtextSchreiben(Speicher, QStringLiteral("StartDatei"), Dokument.Datei());
     ProgrammwertSchreiben(Speicher, QStringLiteral("DblClickLehrer"), ChBxLDBL->isChecked());
-    // The lists point into the project, so they let go of it first.
-    ElternModell->Fuellen({});
-    LehrerModell->Fuellen({});
+    // The tree points into the project, so it lets go of it first.
     TVKinder->clear();
     SicherungenLoeschen(TempOrdner);
 }
@@ -66,26 +65,27 @@ void TVELWnd::ProjektErsetzen(std::unique_ptr<TProjekt> neu) {
 }
 
 void TVELWnd::DokumentErsetzt() {
-    // The views let go of the old project's records, which the document frees afterwards.
-    AktuelleFamilie = nullptr;
+    // The person lists start again on the new project (their models follow the document); the tree lets
+    // go of the old project's records, which the document frees afterwards.
     AktuellesKind = nullptr;
-    ElternModell->Fuellen({});
-    LehrerModell->Fuellen({});
     TVKinder->clear();
-
-    KlassenfilterFuellen();
-    LehrerlisteFuellen();
-    ElternlisteFuellen();
+    Auswahlfolge.clear();
+    LVElternSelectItem();
+    LVLehrerSelectItem();
     BefehleAktualisieren();
-    ListenFreigeben();
     StatusAktualisieren();
 }
 
 void TVELWnd::DokumentGeaendert(TAenderungen was) {
     StatusAktualisieren();
     BefehleAktualisieren();
-    // A new plan shows in the children's requests.
-    if (was.testFlag(TAenderung::Plan)) KinderbaumFuellen();
+    if (was & (TAenderung::Kinder | TAenderung::Gespraeche | TAenderung::Lehrer | TAenderung::Plan)) {
+        KinderbaumAuffrischen();
+        TVKinderChange();
+    }
+    if (was & (TAenderung::Familien | TAenderung::Kinder)) FamilienKnoepfeAktualisieren();
+    // After a new plan, a typed request waits for no child any more.
+    if (was.testFlag(TAenderung::Plan)) EingabeLeeren();
 }
 
 void TVELWnd::GruppenAnlegen() {
@@ -111,12 +111,10 @@ void TVELWnd::ErsteAnzeige() {
     StartProjektOeffnen();
     Timer1Setzen();
     FamilienKnoepfeAktualisieren();
-    ListenFreigeben();
-    if (LVEltern->isEnabled())
-        LVEltern->setFocus();
+    if (Familienpanel->LVEltern->isEnabled())
+        Familienpanel->LVEltern->setFocus();
     else
-        BtnElternHinzu->setFocus();
-    if (ComboKlassen->count() < 2) KlassenfilterFuellen();
+        Familienpanel->BtnElternHinzu->setFocus();
 }
 
 bool TVELWnd::SpeichernFragen() {

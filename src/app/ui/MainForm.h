@@ -5,13 +5,16 @@
 #include "model/Projektdatei.h"
 #include "settings/Einstellungen.h"
 
+#include <QList>
 #include <QMainWindow>
+#include <QPersistentModelIndex>
 #include <QPointer>
 #include <QSet>
 #include <array>
 #include <functional>
 #include <memory>
 
+class QAbstractButton;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -27,13 +30,14 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class TDateiwahl;
 class TFEditL;
+class TFamilienPanel;
+class TLehrerPanel;
 class THilfeBefehle;
 class TKurzLabel;
 class TRahmenBefehle;
 class TTerminBefehle;
 class TEinstellungsSpeicher;
 class TMeldung;
-class TPersonenModell;
 class TZiehen;
 
 // Which person list was used last.
@@ -65,7 +69,8 @@ public:
     QString StartDatei;
     QString TempOrdner; // with trailing separator; empty when no writable folder was found
     QString Programmordner;
-    TEltern* AktuelleFamilie = nullptr;
+    // The selected family, or null.
+    TEltern* AktuelleFamilie() const;
     TKind* AktuellesKind = nullptr;
     TAktiveListe AktiveListe = TAktiveListe::Eltern;
     bool AutoAnmerkFragen = true;
@@ -84,10 +89,8 @@ public:
     void BefehleAktualisieren();
     void StatusAktualisieren();
     void DatumAnzeigen();
-    void ElternlisteFuellen(TEltern* auswahl = nullptr);
+    // The tree of the selected family afresh, with the teacher selection and the request box cleared.
     void KinderbaumFuellen();
-    void LehrerlisteFuellen();
-    void KlassenfilterFuellen();
     void AutoSicherung();
     void StartFokus();
     // Brings the window to the front, as asked by a second start of the program.
@@ -132,7 +135,7 @@ public:
     bool FamilienEingabe = false;
     bool KindFolgt = false;
     QString LetzteKlasse;
-    std::vector<TLehrer*> Auswahlfolge; // selected teachers in the order of selection
+    QList<QPersistentModelIndex> Auswahlfolge; // selected teachers in the order of selection
     void BtnElternHinzuClick();
     void BtnEditEClick();
     void BtnLoeschEClick();
@@ -269,12 +272,10 @@ public:
     QAction* ZeitGlobL1 = nullptr;
     QAction* KlasseHinzuL1 = nullptr;
 
-    // Controls.
-    QTreeView* LVEltern = nullptr;
+    // Panels and controls.
+    TFamilienPanel* Familienpanel = nullptr;
+    TLehrerPanel* Lehrerpanel = nullptr;
     QTreeWidget* TVKinder = nullptr;
-    QTreeView* LVLehrer = nullptr;
-    QComboBox* ComboKlassen = nullptr;
-    QLineEdit* SuchE = nullptr;
     QLineEdit* KuerzE = nullptr;
     TKurzLabel* LbEltern = nullptr;
     QLabel* LbKind = nullptr;
@@ -282,29 +283,15 @@ public:
     // "Hinzufügen:" and "(Kürzel)" above the request box; a dragged request borrows them.
     QLabel* LblHinzufuegen = nullptr;
     QLabel* LblKuerzel = nullptr;
-    QPushButton* BtnElternHinzu = nullptr;
-    QPushButton* BtnLoeschE = nullptr;
-    QPushButton* BtnEditE = nullptr;
     QPushButton* BtnKindHinzu = nullptr;
     QPushButton* BtnLoeschK = nullptr;
     QPushButton* BtnEditK = nullptr;
-    QPushButton* BtnLehrerHinzu = nullptr;
-    QPushButton* BtnLoeschL = nullptr;
-    QPushButton* BtnEditL = nullptr;
     QPushButton* BtnAddG = nullptr;
     QToolButton* SpBLoeG = nullptr;
     QToolButton* TipBtn = nullptr;
-    QCheckBox* ChBhotZE = nullptr;
-    QCheckBox* ChBhotZL = nullptr;
     QCheckBox* ChBxLDBL = nullptr;
     // Status bar panels: families, teachers, conversations, date or progress.
     std::array<QLabel*, 4> Panels{};
-
-    // Selects, makes current and shows one row of a person list.
-    static void ZeileWaehlen(QTreeView* liste, int zeile);
-    // The rows' person, or null.
-    TEltern* ElternInZeile(int zeile) const;
-    TLehrer* LehrerInZeile(int zeile) const;
 
 protected:
     void showEvent(QShowEvent* ereignis) override;
@@ -315,9 +302,7 @@ protected:
 private:
     // Building the window, by topic (MainForm*.cpp).
     void FensterAufbauen();
-    QWidget* ElternTeil();
     QWidget* MittelTeil();
-    QWidget* LehrerTeil();
     void MenuesAnlegen();
     void WerkzeugleisteAnlegen();
     void KontextmenuesAnlegen();
@@ -333,6 +318,7 @@ private:
     QAction* Werkzeug(const char* hinweis, const char* symbol, G* gruppe, void (G::*handler)());
     void GruppenAnlegen();
     QPushButton* Knopf(const char* text, const char* symbol, THandler handler);
+    void Anschliessen(QAbstractButton* knopf, THandler handler);
     // Enables a command only when it has a handler.
     void Freigeben(QObject* befehl, bool an);
     void MenueOeffnet();
@@ -349,7 +335,7 @@ private:
 
     // Keys and the request box of the data entry (MainFormTasten.cpp).
     void EingabeAnschliessen();
-    bool LVElternTaste(QKeyEvent* taste);
+    void LVElternEnter();
     bool KuerzETaste(QKeyEvent* taste);
     bool TVKinderTaste(QKeyEvent* taste);
     bool LVLehrerTaste(QKeyEvent* taste);
@@ -364,7 +350,6 @@ private:
     // The teacher of the context entry that adds requests for the filtered class, or null.
     TLehrer* KlassenLehrer() const;
     void KlasseHinzuAnbieten();
-    QString Tippsuche;
 
     // Dragging teachers onto a child and requests within the tree (MainFormZiehen.cpp).
     friend class TZiehen;
@@ -373,13 +358,12 @@ private:
     void LVElternSelectItem();
     void TVKinderChange();
     void LVLehrerSelectItem();
-    void SuchEChange();
-    void ComboKlassenClick();
     void FamilienKnoepfeAktualisieren();
     void KinderKnoepfeAktualisieren();
     void LehrerKnoepfeAktualisieren();
     void KindBildSetzen(QTreeWidgetItem* knoten);
-    void ListenFreigeben();
+    void KinderbaumAuffrischen();
+    void EingabeLeeren();
     // Follows the document: the lists after another project, counters and commands after changes.
     void DokumentErsetzt();
     void DokumentGeaendert(TAenderungen was);
@@ -388,8 +372,6 @@ private:
     TDateiwahl& Dateiwahl;
     TEinstellungsSpeicher& Speicher;
 
-    TPersonenModell* ElternModell = nullptr;
-    TPersonenModell* LehrerModell = nullptr;
     QSet<const QObject*> MitHandler;
     QPointer<QWidget> Splash;
     bool ErstmalsAngezeigt = false;

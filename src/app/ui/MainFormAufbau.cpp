@@ -2,8 +2,10 @@
 // the right.
 #include "MainForm.h"
 
+#include "FamilienPanel.h"
+#include "LehrerPanel.h"
 #include "Listendelegate.h"
-#include "Personenmodell.h"
+#include "Personenliste.h"
 #include "ui/Kurzlabel.h"
 #include "ui/Speicherbar.h"
 #include "ui/Symbole.h"
@@ -21,46 +23,15 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-namespace {
-
-const char* const HotspotText = "Zeiten-Hotspots bei allen";
-
-QTreeView* Personenliste(QWidget* eltern, TPersonenModell* modell, QAbstractItemView::SelectionMode auswahl) {
-    auto* liste = new QTreeView(eltern);
-    liste->setModel(modell);
-    liste->setRootIsDecorated(false);
-    liste->setItemsExpandable(false);
-    liste->setUniformRowHeights(true);
-    // The delegate draws the focus round the whole row itself, in the row's colours.
-    liste->setAllColumnsShowFocus(false);
-    liste->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    liste->setSelectionBehavior(QAbstractItemView::SelectRows);
-    liste->setSelectionMode(auswahl);
-    liste->setTextElideMode(Qt::ElideRight);
-    liste->setContextMenuPolicy(Qt::CustomContextMenu);
-    liste->header()->setStretchLastSection(true);
-    liste->header()->setSectionsMovable(false);
-    return liste;
-}
-
-QHBoxLayout* Knopfreihe(std::initializer_list<QWidget*> knoepfe) {
-    auto* reihe = new QHBoxLayout;
-    for (QWidget* k : knoepfe)
-        reihe->addWidget(k);
-    return reihe;
-}
-
-} // namespace
-
 QPushButton* TVELWnd::Knopf(const char* text, const char* symbol, THandler handler) {
-    auto* knopf = new QPushButton(Symbol(QLatin1String(symbol)), QString::fromUtf8(text), this);
-    knopf->setAutoDefault(false);
-    if (handler) {
-        connect(knopf, &QPushButton::clicked, this, handler);
-        MitHandler.insert(knopf);
-    }
-    knopf->setEnabled(false);
+    QPushButton* knopf = Listenknopf(this, text, symbol);
+    Anschliessen(knopf, handler);
     return knopf;
+}
+
+void TVELWnd::Anschliessen(QAbstractButton* knopf, THandler handler) {
+    connect(knopf, &QAbstractButton::clicked, this, handler);
+    MitHandler.insert(knopf);
 }
 
 void TVELWnd::FensterAufbauen() {
@@ -68,10 +39,25 @@ void TVELWnd::FensterAufbauen() {
     WerkzeugleisteAnlegen();
 
     auto* mitte = new QWidget(this);
+    // Created from left to right, which is the order of the Tab key.
+    Familienpanel = new TFamilienPanel(Dokument, ZeitfensterPerson, mitte);
+    Familienpanel->setObjectName(QStringLiteral("Familienpanel"));
+    QWidget* mittelteil = MittelTeil();
+    Lehrerpanel = new TLehrerPanel(Dokument, ZeitfensterPerson, mitte);
+    Lehrerpanel->setObjectName(QStringLiteral("Lehrerpanel"));
+    Anschliessen(Familienpanel->BtnElternHinzu, &TVELWnd::BtnElternHinzuClick);
+    Anschliessen(Familienpanel->BtnLoeschE, &TVELWnd::BtnLoeschEClick);
+    Anschliessen(Familienpanel->BtnEditE, &TVELWnd::BtnEditEClick);
+    Anschliessen(Lehrerpanel->BtnLehrerHinzu, &TVELWnd::BtnLehrerHinzuClick);
+    Anschliessen(Lehrerpanel->BtnLoeschL, &TVELWnd::BtnLoeschLClick);
+    Anschliessen(Lehrerpanel->BtnEditL, &TVELWnd::BtnEditLClick);
+    connect(Familienpanel, &TFamilienPanel::Gewaehlt, this, &TVELWnd::LVElternSelectItem);
+    connect(Lehrerpanel->LVLehrer->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &TVELWnd::LVLehrerSelectItem);
     auto* zeile = new QHBoxLayout(mitte);
-    zeile->addWidget(ElternTeil(), 5);
-    zeile->addWidget(MittelTeil(), 4);
-    zeile->addWidget(LehrerTeil(), 5);
+    zeile->addWidget(Familienpanel, 5);
+    zeile->addWidget(mittelteil, 4);
+    zeile->addWidget(Lehrerpanel, 5);
     setCentralWidget(mitte);
 
     KontextmenuesAnlegen();
@@ -81,46 +67,8 @@ void TVELWnd::FensterAufbauen() {
     TimerAnlegen();
 }
 
-QWidget* TVELWnd::ElternTeil() {
-    auto* teil = new QGroupBox(QStringLiteral("Eltern"), this);
-    ElternModell = new TPersonenModell(
-        {QStringLiteral("Anrede"), QStringLiteral("Elternname")},
-        [](const TPerson& p, int spalte) { return spalte == 0 ? p.Anrede : p.VollName(); }, this);
-    LVEltern = Personenliste(teil, ElternModell, QAbstractItemView::SingleSelection);
-    LVEltern->setObjectName(QStringLiteral("LVEltern"));
-    LVEltern->header()->resizeSection(0, 102);
-    auto* elternDelegate =
-        new TListenDelegate(LVEltern, TListenDelegate::TArt::Eltern, ElternModell, ZeitfensterPerson);
-    LVEltern->setItemDelegate(elternDelegate);
-    connect(LVEltern->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &TVELWnd::LVElternSelectItem);
-
-    BtnElternHinzu = Knopf("hinzu ...", "list-add", &TVELWnd::BtnElternHinzuClick);
-    BtnLoeschE = Knopf("löschen ...", "edit-delete", &TVELWnd::BtnLoeschEClick);
-    BtnEditE = Knopf("ändern...", "accessories-text-editor", &TVELWnd::BtnEditEClick);
-    ChBhotZE = new QCheckBox(QString::fromUtf8(HotspotText), teil);
-    connect(ChBhotZE, &QCheckBox::toggled, elternDelegate, &TListenDelegate::UhrenBeiAllen);
-
-    auto* spalte = new QVBoxLayout(teil);
-    spalte->addWidget(LVEltern, 1);
-    spalte->addLayout(Knopfreihe({BtnElternHinzu, BtnLoeschE, BtnEditE}));
-    spalte->addWidget(ChBhotZE);
-    return teil;
-}
-
 QWidget* TVELWnd::MittelTeil() {
     auto* teil = new QWidget(this);
-    ComboKlassen = new QComboBox(teil);
-    ComboKlassen->setMaxVisibleItems(25);
-    auto* klassenText = new QLabel(QStringLiteral("Ansicht auf eine Kl&asse reduzieren:"), teil);
-    klassenText->setBuddy(ComboKlassen);
-    connect(ComboKlassen, &QComboBox::activated, this, &TVELWnd::ComboKlassenClick);
-    SuchE = new QLineEdit(teil);
-    auto* suchText = new QLabel(QStringLiteral("Eltern &suchen ..."), teil);
-    suchText->setBuddy(SuchE);
-    NurSpeicherbar(this, nullptr, {SuchE});
-    connect(SuchE, &QLineEdit::textChanged, this, &TVELWnd::SuchEChange);
-
     auto* kinder = new QGroupBox(QStringLiteral("Kinder"), teil);
     LbEltern = new TKurzLabel(QStringLiteral("aus welcher Familie?"), kinder);
     TVKinder = new QTreeWidget(kinder);
@@ -131,7 +79,7 @@ QWidget* TVELWnd::MittelTeil() {
     TVKinder->setSelectionBehavior(QAbstractItemView::SelectItems);
     TVKinder->setContextMenuPolicy(Qt::CustomContextMenu);
     TVKinder->setItemDelegate(
-        new TListenDelegate(TVKinder, TListenDelegate::TArt::Kinder, nullptr, ZeitfensterPerson));
+        new TListenDelegate(TVKinder, TListenDelegate::TArt::Kinder, ZeitfensterPerson));
     connect(TVKinder, &QTreeWidget::itemSelectionChanged, this, &TVELWnd::TVKinderChange);
     connect(TVKinder, &QTreeWidget::itemExpanded, this, &TVELWnd::KindBildSetzen);
     connect(TVKinder, &QTreeWidget::itemCollapsed, this, &TVELWnd::KindBildSetzen);
@@ -198,49 +146,9 @@ QWidget* TVELWnd::MittelTeil() {
 
     auto* spalte = new QVBoxLayout(teil);
     spalte->setContentsMargins(0, 0, 0, 0);
-    spalte->addWidget(klassenText);
-    spalte->addWidget(ComboKlassen);
-    spalte->addWidget(suchText);
-    spalte->addWidget(SuchE);
+    spalte->addWidget(Familienpanel->Filterleiste);
     spalte->addWidget(kinder, 1);
     spalte->addWidget(gespraeche);
     spalte->addWidget(LblEingabetaste);
-    return teil;
-}
-
-QWidget* TVELWnd::LehrerTeil() {
-    auto* teil = new QGroupBox(QString::fromUtf8("Lehrkräfte"), this);
-    LehrerModell = new TPersonenModell(
-        {QString::fromUtf8("Kürzel"), QStringLiteral("Anrede"), QStringLiteral("Name")},
-        [](const TPerson& p, int spalte) -> QString {
-            const auto& l = static_cast<const TLehrer&>(p);
-            if (spalte == 0) return l.Kuerzel;
-            if (spalte == 1) return l.Anrede;
-            QString name;
-            for (const QString& teil : {l.AkadTitel, l.Zusatz})
-                if (!teil.isEmpty()) name += teil + u' ';
-            return name + l.Name;
-        },
-        this);
-    LVLehrer = Personenliste(teil, LehrerModell, QAbstractItemView::ExtendedSelection);
-    LVLehrer->setObjectName(QStringLiteral("LVLehrer"));
-    LVLehrer->header()->resizeSection(0, 70);
-    LVLehrer->header()->resizeSection(1, 54);
-    auto* lehrerDelegate =
-        new TListenDelegate(LVLehrer, TListenDelegate::TArt::Lehrer, LehrerModell, ZeitfensterPerson);
-    LVLehrer->setItemDelegate(lehrerDelegate);
-    connect(LVLehrer->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &TVELWnd::LVLehrerSelectItem);
-
-    BtnLehrerHinzu = Knopf("hinzu ...", "list-add", &TVELWnd::BtnLehrerHinzuClick);
-    BtnLoeschL = Knopf("löschen ...", "edit-delete", &TVELWnd::BtnLoeschLClick);
-    BtnEditL = Knopf("ändern ...", "accessories-text-editor", &TVELWnd::BtnEditLClick);
-    ChBhotZL = new QCheckBox(QString::fromUtf8(HotspotText), teil);
-    connect(ChBhotZL, &QCheckBox::toggled, lehrerDelegate, &TListenDelegate::UhrenBeiAllen);
-
-    auto* spalte = new QVBoxLayout(teil);
-    spalte->addWidget(LVLehrer, 1);
-    spalte->addLayout(Knopfreihe({BtnLehrerHinzu, BtnLoeschL, BtnEditL}));
-    spalte->addWidget(ChBhotZL);
     return teil;
 }

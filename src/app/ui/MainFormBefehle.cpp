@@ -3,7 +3,9 @@
 // built yet and stays disabled.
 #include "MainForm.h"
 
+#include "FamilienPanel.h"
 #include "HilfeBefehle.h"
+#include "LehrerPanel.h"
 #include "scheduler/ui/TerminBefehle.h"
 #include "timeframe/ui/RahmenBefehle.h"
 #include "ui/Symbole.h"
@@ -247,8 +249,9 @@ void TVELWnd::KontextmenuesAnlegen() {
     connect(PopMenuLehrer, &QMenu::aboutToShow, this, &TVELWnd::KlasseHinzuAnbieten);
 
     // Shortcuts of the entries work while their list has the focus.
-    const std::pair<QWidget*, QMenu*> orte[] = {
-        {TVKinder, PopMenuGespr}, {LVEltern, PopMenuEltern}, {LVLehrer, PopMenuLehrer}};
+    const std::pair<QWidget*, QMenu*> orte[] = {{TVKinder, PopMenuGespr},
+                                                {Familienpanel->LVEltern, PopMenuEltern},
+                                                {Lehrerpanel->LVLehrer, PopMenuLehrer}};
     for (const auto& [liste, menue] : orte) {
         for (QAction* aktion : menue->actions())
             aktion->setShortcutContext(Qt::WidgetWithChildrenShortcut);

@@ -3,7 +3,8 @@
 #include "MainForm.h"
 
 #include "Baumknoten.h"
-#include "Personenmodell.h"
+#include "FamilienPanel.h"
+#include "LehrerPanel.h"
 #include "SortF.h"
 #include "UEditE.h"
 #include "UEditK.h"
@@ -44,11 +45,7 @@ void TVELWnd::BtnElternHinzuClick() {
     }
     FamilienEingabe = true;
     LblEingabetaste->clear();
-    if (ComboKlassen->isEnabled() && ComboKlassen->currentIndex() != 0) {
-        ComboKlassen->setCurrentIndex(0);
-        ElternlisteFuellen(AktuelleFamilie);
-    }
-    SuchE->clear();
+    Familienpanel->FilterAufheben();
     TFEditE dialog(Meldungen, this);
     if (dialog.Hinzufuegen() != QDialog::Accepted) {
         FamilienEingabe = false;
@@ -60,16 +57,14 @@ void TVELWnd::BtnElternHinzuClick() {
         if (!dialog.Telefon().isEmpty()) e->Telefon = dialog.Telefon();
         Projekt()->ElternSortieren();
         Dokument.Melden(TAenderung::Familien);
-        LVEltern->setEnabled(true);
-        KlassenfilterFuellen();
-        ElternlisteFuellen(e);
+        Familienpanel->Waehlen(e);
         BuElt->setChecked(true);
     }
     BtnKindHinzuClick();
 }
 
 void TVELWnd::BtnEditEClick() {
-    TEltern* e = AktuelleFamilie;
+    TEltern* e = AktuelleFamilie();
     if (!e) return;
     TFEditE dialog(Meldungen, this);
     const bool ok = dialog.Aendern(*e) == QDialog::Accepted;
@@ -82,25 +77,21 @@ void TVELWnd::BtnEditEClick() {
         e->Anrede = dialog.Anrede();
         if (nameNeu) Projekt()->ElternSortieren();
         Dokument.Melden(TAenderung::Familien | TAenderung::Kinder);
-        // Clearing the search refills the list as well.
-        if (!SuchE->text().isEmpty()) {
-            const QSignalBlocker sperre(SuchE);
-            SuchE->clear();
-        }
-        ElternlisteFuellen(e);
+        // The renamed family may no longer match the search, so the search ends.
+        Familienpanel->SucheBeenden();
+        Familienpanel->Waehlen(e);
     }
-    LVEltern->setFocus();
+    Familienpanel->LVEltern->setFocus();
 }
 
 void TVELWnd::HeFrFa1Click() {
-    if (!AktuelleFamilie) return;
-    AktuelleFamilie->Anrede = NaechsteAnrede(AktuelleFamilie->Anrede);
-    LVEltern->viewport()->update();
+    if (!AktuelleFamilie()) return;
+    AktuelleFamilie()->Anrede = NaechsteAnrede(AktuelleFamilie()->Anrede);
     Dokument.Melden(TAenderung::Familien);
 }
 
 void TVELWnd::BtnLoeschEClick() {
-    TEltern* e = AktuelleFamilie;
+    TEltern* e = AktuelleFamilie();
     if (!e) return;
     const int gespraeche = GespraecheDerFamilie(*e);
     QString frage = QStringLiteral("Soll ") + e->Anschrift(false) + QString::fromUtf8("\rgelöscht werden?");
@@ -108,34 +99,28 @@ void TVELWnd::BtnLoeschEClick() {
         frage += QString::fromUtf8("\rAnzahl der bereits gewünschten Gespräche: %1").arg(gespraeche);
     if (Meldungen.Meldung(frage, QString::fromUtf8("Eltern löschen"), MeldungsArt::Frage, Knoepfe::JaNein,
                           Antwort::Nein) != Antwort::Ja) {
-        LVEltern->setFocus();
+        Familienpanel->LVEltern->setFocus();
         return;
     }
     const TBefehlsWache wache(Dokument);
-    const int zeile = ElternModell->Zeile(e);
-    AktuelleFamilie = nullptr;
-    {
-        // The views let go of the family before it is freed.
-        const QSignalBlocker sperre(LVEltern->selectionModel());
-        ElternModell->Fuellen({});
-        TVKinder->clear();
-    }
+    const int zeile = Familienpanel->Zeile(e);
+    // The tree lets go of the family's records before they are freed.
+    AktuellesKind = nullptr;
+    TVKinder->clear();
     FamilieLoeschen(*Projekt(), e);
     Dokument.Melden(TAenderung::Familien | TAenderung::Kinder | TAenderung::Gespraeche | TAenderung::Plan);
-    KlassenfilterFuellen();
-    ElternlisteFuellen();
-    const int zeilen = ElternModell->rowCount();
-    if (zeilen > 0) ZeileWaehlen(LVEltern, std::min(zeile, zeilen - 1));
-    LVEltern->setEnabled(zeilen > 0);
-    LVEltern->setFocus();
+    Familienpanel->FilterAufheben();
+    const int zeilen = Familienpanel->Zeilen();
+    if (zeilen > 0) Familienpanel->ZeileWaehlen(std::min(zeile, zeilen - 1));
+    Familienpanel->LVEltern->setFocus();
 }
 
 void TVELWnd::BtnKindHinzuClick() {
-    TEltern* e = AktuelleFamilie;
+    TEltern* e = AktuelleFamilie();
     if (!e) return;
     if (!KuerzE->text().isEmpty()) {
         KuerzE->clear();
-        LVLehrer->clearSelection();
+        Lehrerpanel->LVLehrer->clearSelection();
     }
     if (FamilienEingabe) KindFolgt = true;
     LblEingabetaste->clear();
@@ -158,8 +143,8 @@ void TVELWnd::BtnKindHinzuClick() {
         if (erstes) LetzteKlasse = k->Klasse;
         Sortieren(*Projekt(), e);
         Dokument.Melden(TAenderung::Kinder);
-        KlassenfilterFuellen();
-        ElternlisteFuellen(e);
+        Familienpanel->FilterAufheben();
+        Familienpanel->Waehlen(e);
         if (QTreeWidgetItem* knoten = KindKnoten(TVKinder, k)) {
             TVKinder->setCurrentItem(knoten);
             TVKinder->scrollToItem(knoten);
@@ -189,8 +174,8 @@ void TVELWnd::BtnEditKClick() {
             k->Nachname = dialog.Nachname() == e->VollName() ? QString() : dialog.Nachname();
         Sortieren(*Projekt(), e);
         Dokument.Melden(TAenderung::Kinder);
-        if (klasseNeu) KlassenfilterFuellen();
-        ElternlisteFuellen(e);
+        if (klasseNeu) Familienpanel->FilterAufheben();
+        Familienpanel->Waehlen(e);
         if (QTreeWidgetItem* knoten = KindKnoten(TVKinder, k)) TVKinder->setCurrentItem(knoten);
     }
     TVKinder->setFocus();
@@ -215,8 +200,8 @@ void TVELWnd::BtnLoeschKClick() {
         KindLoeschen(*Projekt(), k);
         Sortieren(*Projekt(), nullptr);
         Dokument.Melden(TAenderung::Kinder | TAenderung::Gespraeche | TAenderung::Plan);
-        KlassenfilterFuellen();
-        ElternlisteFuellen(e);
+        Familienpanel->FilterAufheben();
+        Familienpanel->Waehlen(e);
     }
     QGuiApplication::restoreOverrideCursor();
     if (TVKinder->topLevelItemCount() == 0) {
@@ -241,26 +226,21 @@ void TVELWnd::EListeSort1Click() {
         Dokument.Melden(TAenderung::Familien | TAenderung::Einstellungen);
     }
     // The list starts again at its top in the new order, unfiltered.
-    KlassenfilterFuellen();
-    ComboKlassenClick();
+    Familienpanel->FilterAufheben();
+    if (Familienpanel->Zeilen() > 0) Familienpanel->ZeileWaehlen(0);
+    Familienpanel->LVEltern->setFocus();
 }
 
 void TVELWnd::BuEltClick() {
-    LVLehrer->clearSelection();
+    Lehrerpanel->LVLehrer->clearSelection();
     KuerzE->clear();
     // In hover mode the teachers' clocks would open time windows on the way to the families.
-    if (!Programmwerte.ZeitSplash) ChBhotZL->setChecked(false);
+    if (!Programmwerte.ZeitSplash) Lehrerpanel->ChBhotZL->setChecked(false);
     AktiveListe = TAktiveListe::Eltern;
-    TEltern* e = AktuelleFamilie;
-    if (!SuchE->text().isEmpty() || ComboKlassen->currentIndex() > 0) {
-        const QSignalBlocker sperre(SuchE);
-        SuchE->clear();
-        ComboKlassen->setCurrentIndex(0);
-        ElternlisteFuellen(e);
-    }
-    LVEltern->scrollTo(LVEltern->currentIndex());
+    Familienpanel->FilterAufheben();
+    Familienpanel->LVEltern->scrollTo(Familienpanel->LVEltern->currentIndex());
     if (Projekt() && !Projekt()->Elternliste.Leer())
-        LVEltern->setFocus();
+        Familienpanel->LVEltern->setFocus();
     else
-        BtnElternHinzu->setFocus();
+        Familienpanel->BtnElternHinzu->setFocus();
 }

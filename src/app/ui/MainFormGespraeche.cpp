@@ -3,8 +3,10 @@
 #include "MainForm.h"
 
 #include "Baumknoten.h"
+#include "FamilienPanel.h"
 #include "IdentifyKrz.h"
 #include "KlLeitg.h"
+#include "LehrerPanel.h"
 #include "UEditL.h"
 #include "model/Dateneingabe.h"
 #include "model/Meldung.h"
@@ -84,10 +86,9 @@ void TVELWnd::GespraecheHinzufuegen(bool kindKommtMit) {
             lehrer = nullptr;
         if (lehrer) {
             GespraechHinzufuegen(*Projekt(), lehrer, kind, kindKommtMit);
-            Dokument.Melden(TAenderung::Gespraeche);
             // The tree shows each new request under the child, which stays selected, before a question
             // about the next Kürzel may refer to it.
-            KinderbaumFuellen();
+            Dokument.Melden(TAenderung::Gespraeche);
             if (QTreeWidgetItem* knoten = KindKnoten(TVKinder, kind)) TVKinder->setCurrentItem(knoten);
         }
         KuerzE->setText(text);
@@ -115,7 +116,6 @@ void TVELWnd::GespraechLoeschen(bool fragen) {
     TVKinder->clear();
     GespraecheLoeschen(*Projekt(), {g});
     Dokument.Melden(TAenderung::Gespraeche | TAenderung::Plan);
-    KinderbaumFuellen();
     if (QTreeWidgetItem* k = KindKnoten(TVKinder, kind))
         TVKinder->setCurrentItem(danach >= 0 ? k->child(danach) : k);
 }
@@ -133,7 +133,7 @@ void TVELWnd::AlleGespraecheLoeschen(std::vector<TGespraech*> gespraeche, TKind*
     TVKinder->clear();
     GespraecheLoeschen(*Projekt(), gespraeche);
     Dokument.Melden(TAenderung::Gespraeche | TAenderung::Plan);
-    KinderbaumFuellen();
+    EingabeLeeren();
     QTreeWidgetItem* knoten = auswahl ? KindKnoten(TVKinder, auswahl) : TVKinder->topLevelItem(0);
     if (knoten) TVKinder->setCurrentItem(knoten);
     Loe41Ki->setEnabled(false);
@@ -152,7 +152,7 @@ void TVELWnd::Loe41KiClick() {
 }
 
 void TVELWnd::AlleGLoeClick() {
-    TEltern* e = AktuelleFamilie;
+    TEltern* e = AktuelleFamilie();
     if (!e) return;
     if (Meldungen.Meldung(QString::fromUtf8("Möchten Sie wirklich alle Gesprächswünsche von %1 löschen?")
                               .arg(e->Anschrift(true)),
@@ -176,8 +176,9 @@ void TVELWnd::kindkommtmit1Click() {
     } else {
         return;
     }
-    KinderbaumFuellen();
     Dokument.Melden(TAenderung::Gespraeche);
+    EingabeLeeren();
+    KinderKnoepfeAktualisieren();
 }
 
 namespace {
@@ -191,11 +192,7 @@ QString KlasseHinzuText(const TLehrer& lehrer, const QString& klasse) {
 } // namespace
 
 TLehrer* TVELWnd::KlassenLehrer() const {
-    const QModelIndexList zeilen = LVLehrer->selectionModel()->selectedRows();
-    // The empty class is listed as "unbekannt", a name no child's class has.
-    const bool klasse =
-        ComboKlassen->currentIndex() > 0 && ComboKlassen->currentText() != QStringLiteral("unbekannt");
-    return zeilen.size() == 1 && klasse ? LehrerInZeile(zeilen.constFirst().row()) : nullptr;
+    return Familienpanel->KlasseGewaehlt() ? Lehrerpanel->Einer() : nullptr;
 }
 
 void TVELWnd::KlasseHinzuAnbieten() {
@@ -203,8 +200,8 @@ void TVELWnd::KlasseHinzuAnbieten() {
     KlasseHinzuL1->setVisible(lehrer != nullptr);
     Freigeben(KlasseHinzuL1, lehrer != nullptr);
     if (lehrer)
-        KlasseHinzuL1->setText(
-            KlasseHinzuText(*lehrer, ComboKlassen->currentText()).replace(u'&', QStringLiteral("&&")));
+        KlasseHinzuL1->setText(KlasseHinzuText(*lehrer, Familienpanel->ComboKlassen->currentText())
+                                   .replace(u'&', QStringLiteral("&&")));
 }
 
 void TVELWnd::Klassenleitung1Click() {
@@ -214,7 +211,7 @@ void TVELWnd::Klassenleitung1Click() {
     if (sender() == KlasseHinzuL1) {
         TLehrer* lehrer = KlassenLehrer();
         if (!lehrer) return;
-        const QString klasse = ComboKlassen->currentText();
+        const QString klasse = Familienpanel->ComboKlassen->currentText();
         if (Meldungen.Meldung(QString::fromUtf8("Möchten Sie jetzt ") + KlasseHinzuText(*lehrer, klasse) +
                                   u'?',
                               QString::fromUtf8("Rückfrage zur Sicherheit"), MeldungsArt::Frage,
@@ -229,7 +226,8 @@ void TVELWnd::Klassenleitung1Click() {
     }
     if (!geaendert) return;
     Dokument.Melden(TAenderung::Gespraeche);
-    KinderbaumFuellen();
+    EingabeLeeren();
+    KinderKnoepfeAktualisieren();
 }
 
 void TVELWnd::TipBtnClick() {

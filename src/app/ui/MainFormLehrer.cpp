@@ -2,7 +2,8 @@
 #include "MainForm.h"
 
 #include "Baumknoten.h"
-#include "Personenmodell.h"
+#include "FamilienPanel.h"
+#include "LehrerPanel.h"
 #include "UEditL.h"
 #include "model/Dateneingabe.h"
 #include "model/Meldung.h"
@@ -22,8 +23,6 @@ TLehrer* TVELWnd::LehrerAufnehmen(const TFEditL& dialog) {
     TLehrer* l = LehrerHinzufuegen(*Projekt(), dialog.Anrede(), dialog.Kuerzel(), dialog.Name(),
                                    dialog.Zusatz(), dialog.AkadTitel());
     Dokument.Melden(TAenderung::Lehrer);
-    LehrerlisteFuellen();
-    LVLehrer->setEnabled(true);
     return l;
 }
 
@@ -37,15 +36,15 @@ void TVELWnd::BtnLehrerHinzuClick() {
         const int ergebnis = dialog.Hinzufuegen();
         if (ergebnis == QDialog::Accepted) {
             const TBefehlsWache wache(Dokument);
-            LVLehrer->clearSelection();
+            Lehrerpanel->LVLehrer->clearSelection();
             TLehrer* l = LehrerAufnehmen(dialog);
-            ZeileWaehlen(LVLehrer, LehrerModell->Zeile(l));
+            Lehrerpanel->ZeileWaehlen(Lehrerpanel->Zeile(l));
             continue;
         }
         if (ergebnis == DialogBeendet)
-            LVLehrer->setFocus();
+            Lehrerpanel->LVLehrer->setFocus();
         else
-            BtnLehrerHinzu->setFocus();
+            Lehrerpanel->BtnLehrerHinzu->setFocus();
         break;
     }
     if (Projekt()->Lehrerliste.Leer())
@@ -56,9 +55,8 @@ void TVELWnd::BtnLehrerHinzuClick() {
 }
 
 void TVELWnd::BtnEditLClick() {
-    const QModelIndexList zeilen = LVLehrer->selectionModel()->selectedRows();
-    if (zeilen.size() != 1) return;
-    TLehrer* l = LehrerInZeile(zeilen.constFirst().row());
+    TLehrer* l = Lehrerpanel->Einer();
+    if (!l) return;
     TFEditL dialog(Projekt()->Lehrerliste, Meldungen, this);
     if (dialog.Aendern(*l) == QDialog::Accepted &&
         (dialog.Kuerzel() != l->Kuerzel || dialog.Anrede() != l->Anrede || dialog.Zusatz() != l->Zusatz ||
@@ -71,25 +69,16 @@ void TVELWnd::BtnEditLClick() {
         LehrerNeuOrdnen(*Projekt());
         // Hand edits are not undone across a change of the teacher's data.
         Projekt()->RueckListe.Clear();
-        LehrerlisteFuellen();
-        // Reselected, the teacher's new Kürzel goes into the request box when a child is selected.
-        ZeileWaehlen(LVLehrer, LehrerModell->Zeile(l));
-        for (int i = 0; i < TVKinder->topLevelItemCount(); ++i) {
-            QTreeWidgetItem* kind = TVKinder->topLevelItem(i);
-            for (int j = 0; j < kind->childCount(); ++j)
-                if (const TGespraech* g = Daten<TGespraech>(kind->child(j), KnotenGespraech);
-                    g && g->Lehrer == l)
-                    kind->child(j)->setText(0, GespraechText(j + 1, *g));
-        }
         Dokument.Melden(TAenderung::Lehrer | TAenderung::Gespraeche);
+        // Reselected, the teacher's new Kürzel goes into the request box when a child is selected.
+        Lehrerpanel->LVLehrer->clearSelection();
+        Lehrerpanel->ZeileWaehlen(Lehrerpanel->Zeile(l));
     }
-    LVLehrer->setFocus();
+    Lehrerpanel->LVLehrer->setFocus();
 }
 
 void TVELWnd::BtnLoeschLClick() {
-    std::vector<TLehrer*> lehrer;
-    for (const QModelIndex& zeile : LVLehrer->selectionModel()->selectedRows())
-        lehrer.push_back(LehrerInZeile(zeile.row()));
+    const std::vector<TLehrer*> lehrer = Lehrerpanel->Ausgewaehlt();
     if (lehrer.empty()) return;
     int gespraeche = 0;
     for (const TLehrer* l : lehrer)
@@ -107,17 +96,15 @@ void TVELWnd::BtnLoeschLClick() {
                           Antwort::Nein) == Antwort::Ja) {
         const TBefehlsWache wache(Dokument);
         kind = AktuellesKind;
-        // The views let go of the teachers and their requests before these are freed.
-        LehrerModell->Fuellen({});
+        // The tree lets go of the teachers' requests before these are freed.
         TVKinder->clear();
         for (TLehrer* l : lehrer)
             LehrerLoeschen(*Projekt(), l);
         Dokument.Melden(TAenderung::Lehrer | TAenderung::Gespraeche | TAenderung::Plan);
-        LehrerlisteFuellen();
-        LVLehrer->setEnabled(!Projekt()->Lehrerliste.Leer());
-        BtnLehrerHinzu->setFocus();
+        Lehrerpanel->BtnLehrerHinzu->setFocus();
     }
-    KinderbaumFuellen();
+    EingabeLeeren();
+    KinderKnoepfeAktualisieren();
     // The child stays selected, so that requests can be typed on.
     if (QTreeWidgetItem* knoten = kind ? KindKnoten(TVKinder, kind) : nullptr)
         TVKinder->setCurrentItem(knoten);
@@ -126,20 +113,20 @@ void TVELWnd::BtnLoeschLClick() {
 void TVELWnd::BuLehClick() {
     if (!BuLeh->isChecked()) return;
     if (!Projekt() || Projekt()->Lehrerliste.Leer()) {
-        BtnLehrerHinzu->setFocus();
+        Lehrerpanel->BtnLehrerHinzu->setFocus();
         // Clearing the family selection makes the families the active list; the teachers follow.
-        LVEltern->clearSelection();
+        Familienpanel->LVEltern->clearSelection();
         AktiveListe = TAktiveListe::Lehrer;
         return;
     }
-    SuchE->clear();
-    const QModelIndexList zeilen = LVLehrer->selectionModel()->selectedRows();
-    const int zeile = zeilen.size() >= 2   ? LVLehrer->currentIndex().row()
+    Familienpanel->SuchE->clear();
+    const QModelIndexList zeilen = Lehrerpanel->LVLehrer->selectionModel()->selectedRows();
+    const int zeile = zeilen.size() >= 2   ? Lehrerpanel->LVLehrer->currentIndex().row()
                       : zeilen.size() == 1 ? zeilen.constFirst().row()
                                            : 0;
-    LVEltern->clearSelection();
-    ZeileWaehlen(LVLehrer, zeile);
-    LVLehrer->setFocus();
-    ChBhotZL->setChecked(true);
+    Familienpanel->LVEltern->clearSelection();
+    Lehrerpanel->ZeileWaehlen(zeile);
+    Lehrerpanel->LVLehrer->setFocus();
+    Lehrerpanel->ChBhotZL->setChecked(true);
     AktiveListe = TAktiveListe::Lehrer;
 }

@@ -3,8 +3,8 @@
 #include "MainForm.h"
 
 #include "Baumknoten.h"
-#include "Personenmodell.h"
-#include "model/Dateneingabe.h"
+#include "FamilienPanel.h"
+#include "LehrerPanel.h"
 #include "ui/Kurzlabel.h"
 #include "ui/Symbole.h"
 
@@ -23,9 +23,6 @@ namespace {
 
 using namespace Baumknoten;
 
-const QString Alle = QStringLiteral("(alle)");
-const QString Unbekannt = QStringLiteral("unbekannt");
-
 QTreeWidgetItem* Knoten(QTreeWidgetItem* eltern, const QString& text, const void* daten, TKnotenArt art) {
     auto* knoten = new QTreeWidgetItem(eltern, {text});
     knoten->setData(0, RolleDaten, QVariant::fromValue(reinterpret_cast<quintptr>(daten)));
@@ -35,87 +32,27 @@ QTreeWidgetItem* Knoten(QTreeWidgetItem* eltern, const QString& text, const void
 
 } // namespace
 
-void TVELWnd::ZeileWaehlen(QTreeView* liste, int zeile) {
-    const QModelIndex index = liste->model()->index(zeile, 0);
-    liste->selectionModel()->setCurrentIndex(index,
-                                             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    liste->scrollTo(index);
-}
-
-TEltern* TVELWnd::ElternInZeile(int zeile) const {
-    return static_cast<TEltern*>(ElternModell->Person(zeile));
-}
-
-TLehrer* TVELWnd::LehrerInZeile(int zeile) const {
-    return static_cast<TLehrer*>(LehrerModell->Person(zeile));
-}
-
-void TVELWnd::KlassenfilterFuellen() {
-    const std::vector<QString> klassen =
-        Projekt() ? KlassenDerKinder(*Projekt(), true) : std::vector<QString>();
-    const QSignalBlocker sperreKlassen(ComboKlassen);
-    const QSignalBlocker sperreSuche(SuchE);
-    ComboKlassen->clear();
-    ComboKlassen->addItem(Alle);
-    for (const QString& k : klassen)
-        ComboKlassen->addItem(k.isEmpty() ? Unbekannt : k);
-    ComboKlassen->setCurrentIndex(0);
-    ComboKlassen->setEnabled(ComboKlassen->count() > 1);
-    SuchE->clear();
-    Tippsuche.clear();
-}
-
-void TVELWnd::ElternlisteFuellen(TEltern* auswahl) {
-    std::vector<TPerson*> zeilen;
-    if (Projekt()) {
-        const QString suche = SuchE->text();
-        const bool alleKlassen = ComboKlassen->currentIndex() <= 0;
-        const QString klasse =
-            ComboKlassen->currentText() == Unbekannt ? QString() : ComboKlassen->currentText();
-        zeilen.reserve(static_cast<size_t>(Projekt()->Elternliste.Count()));
-        // The project keeps its families in list order, so the chosen ones need no sorting of their own.
-        for (const auto& e : Projekt()->Elternliste) {
-            if (!suche.isEmpty() && !e->Name.startsWith(suche, Qt::CaseInsensitive)) continue;
-            if (!alleKlassen && std::none_of(e->Kinder.begin(), e->Kinder.end(),
-                                             [&](const auto& k) { return k->Klasse == klasse; }))
-                continue;
-            zeilen.push_back(e.get());
-        }
-    }
-    const bool familien = Projekt() && !Projekt()->Elternliste.Leer();
-    {
-        const QSignalBlocker sperre(LVEltern->selectionModel());
-        ElternModell->Fuellen(std::move(zeilen));
-    }
-    AktuelleFamilie = nullptr;
-    const int zeile = ElternModell->Zeile(auswahl);
-    if (zeile >= 0)
-        ZeileWaehlen(LVEltern, zeile);
-    else
-        LVElternSelectItem();
-    SuchE->setEnabled(familien);
-    ComboKlassen->setEnabled(familien && ComboKlassen->count() > 1);
-}
-
-void TVELWnd::LehrerlisteFuellen() {
-    std::vector<TPerson*> zeilen;
-    if (Projekt())
-        for (const auto& l : Projekt()->Lehrerliste)
-            zeilen.push_back(l.get());
-    LehrerModell->Fuellen(std::move(zeilen));
-    // The refill drops the selection without a word, and with it the order of selection.
-    Auswahlfolge.clear();
-    LVLehrerSelectItem();
+TEltern* TVELWnd::AktuelleFamilie() const {
+    return Familienpanel->Familie();
 }
 
 void TVELWnd::KinderbaumFuellen() {
+    KinderbaumAuffrischen();
+    EingabeLeeren();
+    KinderKnoepfeAktualisieren();
+}
+
+// Shows the selected family's children and requests again; the selected node stays selected while its
+// record exists.
+void TVELWnd::KinderbaumAuffrischen() {
     const QTreeWidgetItem* alt = TVKinder->currentItem();
     const QVariant gemerkt = alt ? alt->data(0, RolleDaten) : QVariant();
+    const TEltern* familie = AktuelleFamilie();
     TVKinder->clear();
-    LbEltern->setText(AktuelleFamilie ? AktuelleFamilie->Anschrift(false) : QString());
+    LbEltern->setText(familie ? familie->Anschrift(false) : QString());
     QTreeWidgetItem* wieder = nullptr;
-    if (AktuelleFamilie)
-        for (const auto& kind : AktuelleFamilie->Kinder) {
+    if (familie)
+        for (const auto& kind : familie->Kinder) {
             QTreeWidgetItem* k =
                 Knoten(TVKinder->invisibleRootItem(), kind->KindNameMitKlasse(), kind.get(), KnotenKind);
             int position = 0;
@@ -129,10 +66,13 @@ void TVELWnd::KinderbaumFuellen() {
             if (k->data(0, RolleDaten) == gemerkt) wieder = k;
         }
     if (wieder) TVKinder->setCurrentItem(wieder);
-    LVLehrer->clearSelection();
+}
+
+// The teacher selection and the Kürzel typed belong to the child they were meant for.
+void TVELWnd::EingabeLeeren() {
+    Lehrerpanel->LVLehrer->clearSelection();
     Auswahlfolge.clear();
     KuerzE->clear();
-    KinderKnoepfeAktualisieren();
 }
 
 void TVELWnd::KindBildSetzen(QTreeWidgetItem* knoten) {
@@ -141,15 +81,13 @@ void TVELWnd::KindBildSetzen(QTreeWidgetItem* knoten) {
 }
 
 void TVELWnd::LVElternSelectItem() {
-    const QModelIndexList zeilen = LVEltern->selectionModel()->selectedRows();
-    AktuelleFamilie = zeilen.isEmpty() ? nullptr : ElternInZeile(zeilen.constFirst().row());
     AktiveListe = TAktiveListe::Eltern;
-    AlleGLoe->setVisible(AktuelleFamilie != nullptr);
-    if (AktuelleFamilie)
+    AlleGLoe->setVisible(AktuelleFamilie() != nullptr);
+    if (AktuelleFamilie())
         AlleGLoe->setText(
-            QString::fromUtf8("Alle Gespräche bei %1 löschen...").arg(AktuelleFamilie->Anschrift(true)));
+            QString::fromUtf8("Alle Gespräche bei %1 löschen...").arg(AktuelleFamilie()->Anschrift(true)));
     KinderbaumFuellen();
-    if (AktuelleFamilie && TVKinder->topLevelItemCount() > 0)
+    if (AktuelleFamilie() && TVKinder->topLevelItemCount() > 0)
         TVKinder->setCurrentItem(TVKinder->topLevelItem(0));
     FamilienKnoepfeAktualisieren();
 }
@@ -160,39 +98,27 @@ void TVELWnd::TVKinderChange() {
     AktuellesKind = Daten<TKind>(knoten, KnotenKind);
     if (const TGespraech* g = Daten<TGespraech>(knoten, KnotenGespraech)) {
         AktuellesKind = g->Kind;
-        LVLehrer->clearSelection();
+        Lehrerpanel->LVLehrer->clearSelection();
         KuerzE->clear();
     }
     KinderKnoepfeAktualisieren();
 }
 
 void TVELWnd::LVLehrerSelectItem() {
-    const QModelIndexList zeilen = LVLehrer->selectionModel()->selectedRows();
+    const QModelIndexList zeilen = Lehrerpanel->LVLehrer->selectionModel()->selectedRows();
     if (!zeilen.isEmpty()) AktiveListe = TAktiveListe::Lehrer;
     LehrerKnoepfeAktualisieren();
 }
 
-void TVELWnd::SuchEChange() {
-    ElternlisteFuellen();
-    if (ElternModell->rowCount() > 0) ZeileWaehlen(LVEltern, 0);
-}
-
-void TVELWnd::ComboKlassenClick() {
-    if (!SuchE->text().isEmpty())
-        SuchE->clear();
-    else
-        SuchEChange();
-    if (!ComboKlassen->view()->isVisible()) LVEltern->setFocus();
-}
-
 void TVELWnd::FamilienKnoepfeAktualisieren() {
-    const bool familie = AktuelleFamilie != nullptr;
-    for (QObject* b : std::initializer_list<QObject*>{BtnLoeschE, BtnEditE, AnmerkE1, EditE1, HeFrFa1})
+    const bool familie = AktuelleFamilie() != nullptr;
+    for (QObject* b : std::initializer_list<QObject*>{Familienpanel->BtnLoeschE, Familienpanel->BtnEditE,
+                                                      AnmerkE1, EditE1, HeFrFa1})
         Freigeben(b, familie);
-    AnmerkE1->setText(familie ? QString::fromUtf8("Anmerkungen für ") + AktuelleFamilie->Anschrift(true)
+    AnmerkE1->setText(familie ? QString::fromUtf8("Anmerkungen für ") + AktuelleFamilie()->Anschrift(true)
                               : QStringLiteral("Anmerkungen individuell"));
-    Freigeben(BtnElternHinzu, true);
-    TVKinder->setEnabled(familie && !AktuelleFamilie->Kinder.Leer());
+    Freigeben(Familienpanel->BtnElternHinzu, true);
+    TVKinder->setEnabled(familie && !AktuelleFamilie()->Kinder.Leer());
 }
 
 void TVELWnd::KinderKnoepfeAktualisieren() {
@@ -202,29 +128,22 @@ void TVELWnd::KinderKnoepfeAktualisieren() {
     Freigeben(BtnLoeschK, kind);
     Freigeben(BtnEditK, kind);
     Freigeben(SpBLoeG, Daten<TGespraech>(knoten, KnotenGespraech) != nullptr);
-    Freigeben(BtnKindHinzu, AktuelleFamilie != nullptr);
+    Freigeben(BtnKindHinzu, AktuelleFamilie() != nullptr);
     // Requests are typed into the box only once adding them is possible.
     KuerzE->setEnabled(knoten && MitHandler.contains(BtnAddG));
     LbKind->setText(AktuellesKind ? AktuellesKind->Vorname : QString());
 }
 
 void TVELWnd::LehrerKnoepfeAktualisieren() {
-    const qsizetype ausgewaehlt = LVLehrer->selectionModel()->selectedRows().size();
-    const TLehrer* einer = ausgewaehlt == 1
-                               ? LehrerInZeile(LVLehrer->selectionModel()->selectedRows().constFirst().row())
-                               : nullptr;
-    Freigeben(BtnLoeschL, ausgewaehlt > 0);
-    Freigeben(BtnEditL, einer != nullptr);
+    const qsizetype ausgewaehlt = Lehrerpanel->LVLehrer->selectionModel()->selectedRows().size();
+    const TLehrer* einer = Lehrerpanel->Einer();
+    Freigeben(Lehrerpanel->BtnLoeschL, ausgewaehlt > 0);
+    Freigeben(Lehrerpanel->BtnEditL, einer != nullptr);
     Freigeben(EditL1, einer != nullptr);
     Freigeben(AnmerkL1, einer != nullptr);
     AnmerkL1->setText(einer ? QString::fromUtf8("Anmerkungen für ") + einer->Anschrift(true)
                             : QStringLiteral("Anmerkungen individuell"));
-    Freigeben(BtnLehrerHinzu, true);
-}
-
-void TVELWnd::ListenFreigeben() {
-    LVEltern->setEnabled(Projekt() && !Projekt()->Elternliste.Leer());
-    LVLehrer->setEnabled(Projekt() && !Projekt()->Lehrerliste.Leer());
+    Freigeben(Lehrerpanel->BtnLehrerHinzu, true);
 }
 
 void TVELWnd::StartFokus() {
@@ -237,14 +156,14 @@ void TVELWnd::StartFokus() {
         LblEingabetaste->setText(ziel->isEnabled() ? QString::fromUtf8(hinweis) : QString());
     };
     if (!familien) {
-        fokus(BtnElternHinzu, "Eingabetaste: Eltern hinzufügen");
+        fokus(Familienpanel->BtnElternHinzu, "Eingabetaste: Eltern hinzufügen");
     } else if (!lehrer) {
-        fokus(BtnLehrerHinzu, "Eingabetaste: Lehrkraft hinzufügen");
+        fokus(Lehrerpanel->BtnLehrerHinzu, "Eingabetaste: Lehrkraft hinzufügen");
     } else if (!gespraeche) {
-        ZeileWaehlen(LVEltern, 0);
-        (KuerzE->isEnabled() ? static_cast<QWidget*>(KuerzE) : LVEltern)->setFocus();
+        Familienpanel->ZeileWaehlen(0);
+        (KuerzE->isEnabled() ? static_cast<QWidget*>(KuerzE) : Familienpanel->LVEltern)->setFocus();
     } else {
-        LVEltern->setFocus();
+        Familienpanel->LVEltern->setFocus();
         LblEingabetaste->clear();
     }
 }

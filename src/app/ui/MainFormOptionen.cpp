@@ -7,10 +7,6 @@
 
 void TVELWnd::ProgrammwerteUebernehmen(const TProgrammwerte& vorher, bool sicherungGeaendert) {
     Projektpfad = Programmwerte.ProjektPfad;
-    if (Programmwerte.LatKlBez != vorher.LatKlBez) {
-        ElternlisteFuellen(AktuelleFamilie);
-        LehrerlisteFuellen();
-    }
     if (!sicherungGeaendert) return;
     if (!Programmwerte.AutoSpeichern) {
         Timer1->stop();

@@ -3,7 +3,8 @@
 #include "MainForm.h"
 
 #include "Baumknoten.h"
-#include "Personenmodell.h"
+#include "FamilienPanel.h"
+#include "LehrerPanel.h"
 #include "ui/Eingabehilfen.h"
 
 #include <QAction>
@@ -49,10 +50,11 @@ bool NutzerFokus(const QEvent* ereignis, QEvent::Type art) {
 } // namespace
 
 void TVELWnd::EingabeAnschliessen() {
-    Tastenfilter(LVEltern, [this](QKeyEvent* t) { return LVElternTaste(t); });
+    connect(Familienpanel, &TFamilienPanel::EnterGedrueckt, this, &TVELWnd::LVElternEnter);
+    connect(Familienpanel, &TFamilienPanel::EntfGedrueckt, this, &TVELWnd::BtnLoeschEClick);
     Tastenfilter(KuerzE, [this](QKeyEvent* t) { return KuerzETaste(t); });
     Tastenfilter(TVKinder, [this](QKeyEvent* t) { return TVKinderTaste(t); });
-    Tastenfilter(LVLehrer, [this](QKeyEvent* t) { return LVLehrerTaste(t); });
+    Tastenfilter(Lehrerpanel->LVLehrer, [this](QKeyEvent* t) { return LVLehrerTaste(t); });
     connect(KuerzE, &QLineEdit::textChanged, this, &TVELWnd::KuerzEChange);
     // Entering the request box ends the teacher selection but keeps the Kürzel it wrote there.
     Beobachten(KuerzE, [this](QEvent* e) {
@@ -60,24 +62,20 @@ void TVELWnd::EingabeAnschliessen() {
         if (NutzerFokus(e, QEvent::FocusOut) && !BtnAddG->isEnabled() && !KindFolgt) LblEingabetaste->clear();
     });
     // Work in the search box, the class filter or the family list is work on the families.
-    for (QWidget* feld : std::initializer_list<QWidget*>{SuchE, ComboKlassen}) {
+    for (QWidget* feld : std::initializer_list<QWidget*>{Familienpanel->SuchE, Familienpanel->ComboKlassen}) {
         Tastenfilter(feld, [this](QKeyEvent* t) {
             if (!IstEnter(t)) return false;
-            LVEltern->setFocus();
+            Familienpanel->LVEltern->setFocus();
             return true;
         });
         Beobachten(feld, [this](QEvent* e) {
             if (e->type() == QEvent::FocusIn) BuElt->setChecked(true);
         });
     }
-    Beobachten(LVEltern->viewport(), [this](QEvent* e) {
+    Beobachten(Familienpanel->LVEltern->viewport(), [this](QEvent* e) {
         if (e->type() != QEvent::MouseButtonPress) return;
-        Tippsuche.clear();
         BuElt->setChecked(true);
-        if (!Programmwerte.ZeitSplash) ChBhotZL->setChecked(false);
-    });
-    Beobachten(LVEltern, [this](QEvent* e) {
-        if (e->type() == QEvent::FocusOut) Tippsuche.clear();
+        if (!Programmwerte.ZeitSplash) Lehrerpanel->ChBhotZL->setChecked(false);
     });
     for (QToolButton* knopf : {SpBLoeG, TipBtn})
         MitHandler.insert(knopf);
@@ -85,29 +83,29 @@ void TVELWnd::EingabeAnschliessen() {
     connect(TipBtn, &QToolButton::clicked, this, &TVELWnd::TipBtnClick);
     TipBtn->setEnabled(true);
     // Enter on a focused "hinzu ..." button adds, as the hint label promises.
-    for (QPushButton* knopf : {BtnElternHinzu, BtnKindHinzu, BtnLehrerHinzu})
+    for (QPushButton* knopf : {Familienpanel->BtnElternHinzu, BtnKindHinzu, Lehrerpanel->BtnLehrerHinzu})
         knopf->setAutoDefault(true);
 
     // Teachers selected while a node of the tree is selected become the Kürzel of the request box.
-    connect(LVLehrer->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+    connect(Lehrerpanel->LVLehrer->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this](const QItemSelection& neu, const QItemSelection& alt) {
                 if (!TVKinder->currentItem()) return;
                 for (const QModelIndex& i : alt.indexes())
-                    if (i.column() == 0) std::erase(Auswahlfolge, LehrerInZeile(i.row()));
+                    if (i.column() == 0) Auswahlfolge.removeAll(QPersistentModelIndex(i));
                 for (const QModelIndex& i : neu.indexes())
-                    if (i.column() == 0) Auswahlfolge.push_back(LehrerInZeile(i.row()));
+                    if (i.column() == 0) Auswahlfolge.append(i);
                 if (QTreeWidgetItem* knoten = TVKinder->currentItem();
                     Daten<TGespraech>(knoten, KnotenGespraech)) {
-                    const QSignalBlocker sperre(LVLehrer->selectionModel());
+                    const QSignalBlocker sperre(Lehrerpanel->LVLehrer->selectionModel());
                     TVKinder->setCurrentItem(knoten->parent());
                 }
                 QStringList kuerzel;
-                for (const TLehrer* l : Auswahlfolge)
-                    kuerzel.append(l->Kuerzel);
+                for (const QPersistentModelIndex& i : Auswahlfolge)
+                    if (const TLehrer* l = Lehrerpanel->LehrerInZeile(i.row())) kuerzel.append(l->Kuerzel);
                 KuerzE->setText(kuerzel.join(QStringLiteral(", ")));
             });
-    connect(LVLehrer, &QTreeView::doubleClicked, this, [this] {
-        if (!BuLeh->isChecked() && LVLehrer->selectionModel()->selectedRows().size() == 1 &&
+    connect(Lehrerpanel->LVLehrer, &QTreeView::doubleClicked, this, [this] {
+        if (!BuLeh->isChecked() && Lehrerpanel->LVLehrer->selectionModel()->selectedRows().size() == 1 &&
             BtnAddG->isEnabled() && ChBxLDBL->isChecked())
             GespraecheHinzufuegen(false);
     });
@@ -125,7 +123,7 @@ void TVELWnd::EingabeAnschliessen() {
                                  QString::fromUtf8(" löschen")
                            : QString::fromUtf8("Gespräche über markiertes Kind löschen"));
         Freigeben(Loe41Ki, k && !k->Gespraeche.empty());
-        Freigeben(AlleGLoe, AktuelleFamilie != nullptr);
+        Freigeben(AlleGLoe, AktuelleFamilie() != nullptr);
         if (!markierbar) return;
         const bool alleMit = g ? g->KindKommtMit()
                                : std::all_of(k->Gespraeche.begin(), k->Gespraeche.end(),
@@ -137,40 +135,12 @@ void TVELWnd::EingabeAnschliessen() {
     });
 }
 
-bool TVELWnd::LVElternTaste(QKeyEvent* taste) {
-    if (IstEnter(taste)) {
-        Tippsuche.clear();
-        if (AktuelleFamilie && !AktuelleFamilie->Kinder.Leer() && KuerzE->isEnabled())
-            KuerzE->setFocus();
-        else
-            BtnKindHinzu->setFocus();
-        KuerzEChange();
-        return true;
-    }
-    if (taste->key() == Qt::Key_Escape) {
-        Tippsuche.clear();
-        return true;
-    }
-    if (taste->key() == Qt::Key_Delete) {
-        Tippsuche.clear();
-        BtnLoeschEClick();
-        return true;
-    }
-    const QString text = taste->text();
-    if (text.size() != 1 || !text[0].isPrint() || (taste->modifiers() & Qt::ControlModifier)) {
-        if (taste->key() != Qt::Key_Shift) Tippsuche.clear();
-        return false;
-    }
-    // The search goes on from the selected row, so that typing on narrows it down.
-    const int start = Tippsuche.isEmpty() ? 0 : std::max(0, LVEltern->currentIndex().row());
-    Tippsuche += text.toLower();
-    for (int zeile = start; zeile < ElternModell->rowCount(); ++zeile)
-        if (ElternInZeile(zeile)->VollName().toLower().startsWith(Tippsuche)) {
-            ZeileWaehlen(LVEltern, zeile);
-            return true;
-        }
-    Tippsuche.clear();
-    return true;
+void TVELWnd::LVElternEnter() {
+    if (AktuelleFamilie() && !AktuelleFamilie()->Kinder.Leer() && KuerzE->isEnabled())
+        KuerzE->setFocus();
+    else
+        BtnKindHinzu->setFocus();
+    KuerzEChange();
 }
 
 bool TVELWnd::KuerzETaste(QKeyEvent* taste) {
@@ -210,11 +180,11 @@ bool TVELWnd::LVLehrerTaste(QKeyEvent* taste) {
 
 void TVELWnd::LehrerauswahlAufheben() {
     {
-        const QSignalBlocker sperre(LVLehrer->selectionModel());
-        LVLehrer->clearSelection();
+        const QSignalBlocker sperre(Lehrerpanel->LVLehrer->selectionModel());
+        Lehrerpanel->LVLehrer->clearSelection();
         Auswahlfolge.clear();
     }
-    LVLehrer->viewport()->update();
+    Lehrerpanel->LVLehrer->viewport()->update();
     LVLehrerSelectItem();
 }
 
@@ -224,17 +194,17 @@ void TVELWnd::KuerzEChange() {
     const bool kindFolgt = KindFolgt && !BtnAddG->isEnabled();
     QString hinweis;
     if (text)
-        hinweis = LVLehrer->selectionModel()->selectedRows().size() == 1
+        hinweis = Lehrerpanel->LVLehrer->selectionModel()->selectedRows().size() == 1
                       ? QString::fromUtf8("Eingabetaste: Gesprächswunsch hinzufügen")
                       : QString::fromUtf8("Eingabetaste: Gesprächswünsche hinzufügen");
     else if (kindFolgt)
         hinweis = QString::fromUtf8("Eingabetaste: Kind hinzufügen");
     else if (KuerzE->hasFocus() && AktuellesKind) {
         const TKindliste& kinder = AktuellesKind->Eltern->Kinder;
-        const int zeile = ElternModell->Zeile(AktuellesKind->Eltern);
+        const int zeile = Familienpanel->Zeile(AktuellesKind->Eltern);
         if (kinder.IndexOf(AktuellesKind) + 1 < kinder.Count())
             hinweis = QString::fromUtf8("Eingabetaste: Zum nächsten Kind");
-        else if (zeile >= 0 && zeile + 1 < ElternModell->rowCount())
+        else if (zeile >= 0 && zeile + 1 < Familienpanel->Zeilen())
             hinweis = QString::fromUtf8("Eingabetaste: Auswahl der nächsten Eltern");
     }
     LblEingabetaste->setText(hinweis);
@@ -247,12 +217,12 @@ void TVELWnd::NaechstesKind() {
     if (index >= 0 && index + 1 < TVKinder->topLevelItemCount()) {
         TVKinder->setCurrentItem(TVKinder->topLevelItem(index + 1));
     } else {
-        const int zeile = LVEltern->currentIndex().row();
-        if (zeile + 1 < ElternModell->rowCount()) ZeileWaehlen(LVEltern, zeile + 1);
+        const int zeile = Familienpanel->LVEltern->currentIndex().row();
+        if (zeile + 1 < Familienpanel->Zeilen()) Familienpanel->ZeileWaehlen(zeile + 1);
     }
     if (KuerzE->isEnabled())
         KuerzE->setFocus();
     else
-        LVEltern->setFocus();
+        Familienpanel->LVEltern->setFocus();
     KuerzEChange();
 }

@@ -4,6 +4,7 @@
 #include "MainForm.h"
 
 #include "Baumknoten.h"
+#include "LehrerPanel.h"
 #include "model/Dateneingabe.h"
 #include "ui/Eingabehilfen.h"
 #include "ui/Ziehzeiger.h"
@@ -110,12 +111,12 @@ void TVELWnd::ZiehenAnschliessen() {
 TZiehen::TZiehen(TVELWnd& fenster)
     : QObject(&fenster)
     , F(fenster)
-    , LehrerFlaeche(fenster.LVLehrer->viewport())
+    , LehrerFlaeche(fenster.Lehrerpanel->LVLehrer->viewport())
     , Tastensperre(new TEreignisFilter(this, [this](QEvent* e) { return Taste(e); })) {
     for (int n = 0; n < static_cast<int>(Zeigerbilder.size()); ++n)
         Zeigerbilder[static_cast<size_t>(n)] =
             ZiehzeigerLaden(static_cast<TZiehzeiger>(n + static_cast<int>(TZiehzeiger::Lehrer)));
-    F.LVLehrer->viewport()->installEventFilter(this);
+    F.Lehrerpanel->LVLehrer->viewport()->installEventFilter(this);
     F.TVKinder->viewport()->installEventFilter(this);
     // The labels a dragged request borrows must not move the tree under the mouse.
     QSizePolicy fest = F.LblHinzufuegen->sizePolicy();
@@ -156,7 +157,8 @@ bool TZiehen::Weit(const QPoint& global) const {
 
 // The teacher row where the button went down.
 QModelIndex TZiehen::Druckzeile() const {
-    return Druckpunkt ? F.LVLehrer->indexAt(F.LVLehrer->viewport()->mapFromGlobal(*Druckpunkt))
+    return Druckpunkt ? F.Lehrerpanel->LVLehrer->indexAt(
+                            F.Lehrerpanel->LVLehrer->viewport()->mapFromGlobal(*Druckpunkt))
                       : QModelIndex();
 }
 
@@ -170,15 +172,15 @@ bool TZiehen::LehrerMaus(const QMouseEvent& maus) {
         }
         Nachlauf = Verzoegert = false;
         Druckpunkt.reset();
-        const QModelIndex index = F.LVLehrer->indexAt(maus.position().toPoint());
+        const QModelIndex index = F.Lehrerpanel->LVLehrer->indexAt(maus.position().toPoint());
         if (maus.button() != Qt::LeftButton || !index.isValid() || !F.TVKinder->isEnabled()) return false;
         Druckpunkt = global;
-        const QItemSelectionModel* auswahl = F.LVLehrer->selectionModel();
+        const QItemSelectionModel* auswahl = F.Lehrerpanel->LVLehrer->selectionModel();
         if (maus.modifiers() != Qt::NoModifier || !auswahl->isRowSelected(index.row()) ||
             auswahl->selectedRows().size() < 2)
             return false;
         Verzoegert = true;
-        F.LVLehrer->setFocus(Qt::MouseFocusReason);
+        F.Lehrerpanel->LVLehrer->setFocus(Qt::MouseFocusReason);
         return true;
     }
     case QEvent::MouseButtonDblClick:
@@ -205,8 +207,8 @@ bool TZiehen::LehrerMaus(const QMouseEvent& maus) {
             LehrerAblegen(global);
             erledigt = true;
         } else if (verzoegert) {
-            F.LVLehrer->selectionModel()->setCurrentIndex(Druckzeile(), QItemSelectionModel::ClearAndSelect |
-                                                                            QItemSelectionModel::Rows);
+            F.Lehrerpanel->LVLehrer->selectionModel()->setCurrentIndex(
+                Druckzeile(), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         }
         Nachlauf = Verzoegert = false;
         Druckpunkt.reset();
@@ -311,11 +313,11 @@ void TZiehen::Abbrechen() {
     Beenden();
     Nachlauf = QGuiApplication::mouseButtons().testFlag(Qt::LeftButton);
     if (art == TArt::Lehrer) {
-        if (F.LVLehrer->hasFocus()) {
+        if (F.Lehrerpanel->LVLehrer->hasFocus()) {
             const QModelIndex index = Druckzeile();
-            F.LVLehrer->selectionModel()->select(index,
-                                                 QItemSelectionModel::Select | QItemSelectionModel::Rows);
-            F.LVLehrer->selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+            F.Lehrerpanel->LVLehrer->selectionModel()->select(index, QItemSelectionModel::Select |
+                                                                         QItemSelectionModel::Rows);
+            F.Lehrerpanel->LVLehrer->selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
         }
         Waehlen(Knoten(Vorher));
         F.KuerzEChange();
@@ -365,7 +367,7 @@ QString TZiehen::Lehrername() const {
 }
 
 void TZiehen::LehrerZiehenBeginnen() {
-    Mehrere = F.LVLehrer->selectionModel()->selectedRows().size() > 1;
+    Mehrere = F.Lehrerpanel->LVLehrer->selectionModel()->selectedRows().size() > 1;
     Beginnen(TArt::Lehrer);
     ZeigerSetzen(Mehrere ? TZiehzeiger::LehrerMehrere : TZiehzeiger::Lehrer);
     F.LblEingabetaste->clear();
@@ -446,7 +448,7 @@ void TZiehen::GespraechZiehen(const QPoint& global) {
             NachOben = global.y() < Druckpunkt->y();
             zeiger = NachOben ? TZiehzeiger::NachOben : TZiehzeiger::NachUnten;
         }
-    } else if (Ueber(F.LVLehrer, global) || Ueber(F.SpBLoeG, global)) {
+    } else if (Ueber(F.Lehrerpanel->LVLehrer, global) || Ueber(F.SpBLoeG, global)) {
         Ablage = TAblage::Loeschen;
         zeiger = TZiehzeiger::Loeschen;
         text = Lehrername() + QString::fromUtf8(" löschen ...");
@@ -493,6 +495,5 @@ void TZiehen::GespraechVersetzen() {
     const TBefehlsWache wache(F.Dokument);
     GespraechVerschieben(*F.Projekt(), Gespraech, kind, index);
     F.Dokument.Melden(TAenderung::Gespraeche);
-    F.KinderbaumFuellen();
     Waehlen(Knoten(Gespraech));
 }

@@ -1,32 +1,74 @@
 #pragma once
 
+#include "app/ProjektDokument.h"
+
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QStringList>
-#include <functional>
 #include <vector>
 
+class TEltern;
+class TLehrer;
 class TPerson;
+class TProjekt;
 
-// The rows of a person list: one person per row, the columns' texts from a function. Filling replaces
-// all rows at once, which keeps thousands of families fast.
+// The rows of a person list over the document's project: one person per row, in the project's order.
+// Rows are read from the project whenever they are asked for, so no row outlives its person; when the
+// document reports a change of the list, rows are removed, inserted and moved so that selections stay
+// on their person.
 class TPersonenModell : public QAbstractTableModel {
     Q_OBJECT
 public:
-    using TSpaltentext = std::function<QString(const TPerson&, int spalte)>;
-
-    TPersonenModell(const QStringList& titel, TSpaltentext spaltentext, QObject* parent = nullptr);
-
-    void Fuellen(std::vector<TPerson*> personen);
-    TPerson* Person(int zeile) const;
-    int Zeile(const TPerson* person) const;
+    // The row's person as a number, for comparing with a person the caller knows.
+    static constexpr int RollePerson = Qt::UserRole;
 
     int rowCount(const QModelIndex& eltern = {}) const override;
     int columnCount(const QModelIndex& eltern = {}) const override;
     QVariant data(const QModelIndex& index, int rolle) const override;
     QVariant headerData(int abschnitt, Qt::Orientation richtung, int rolle) const override;
 
+    // The person of a row of this model, or null.
+    TPerson* PersonAn(int zeile) const;
+    int Zeile(const TPerson* person) const;
+
+protected:
+    TPersonenModell(TProjektDokument& dokument, TAenderungen folgt, QStringList titel, QObject* eltern);
+
+    virtual int Anzahl(const TProjekt& projekt) const = 0;
+    virtual TPerson* Person(const TProjekt& projekt, int zeile) const = 0;
+    virtual QString Text(const TPerson& person, int spalte) const = 0;
+
 private:
+    void Neu();
+    void Abgleichen();
+    std::vector<TPerson*> Stand() const;
+
+    TProjektDokument& Dokument;
     QStringList Titel;
-    TSpaltentext Spaltentext;
-    std::vector<TPerson*> Personen;
+    // Which person each row showed at the last change; only compared, never followed.
+    std::vector<TPerson*> Zeilen;
+    // The persons of the project while the rows follow a change, else null.
+    const QHash<const TPerson*, int>* Lebend = nullptr;
+};
+
+class TElternModell : public TPersonenModell {
+public:
+    TElternModell(TProjektDokument& dokument, QObject* eltern);
+    TEltern* Familie(int zeile) const;
+
+protected:
+    int Anzahl(const TProjekt& projekt) const override;
+    TPerson* Person(const TProjekt& projekt, int zeile) const override;
+    QString Text(const TPerson& person, int spalte) const override;
+};
+
+class TLehrerModell : public TPersonenModell {
+public:
+    TLehrerModell(TProjektDokument& dokument, QObject* eltern);
+    TLehrer* Lehrer(int zeile) const;
+
+protected:
+    int Anzahl(const TProjekt& projekt) const override;
+    TPerson* Person(const TProjekt& projekt, int zeile) const override;
+    QString Text(const TPerson& person, int spalte) const override;
 };
