@@ -9,7 +9,6 @@
 #include <QTest>
 #include <QTreeView>
 #include <QTreeWidget>
-#include <QTreeWidgetItemIterator>
 #include <algorithm>
 
 TDialogFolge::TDialogFolge(QList<TSchritt> schritte)
@@ -108,10 +107,15 @@ void LehrerWaehlen(TVELWnd& f, const QStringList& kuerzel) {
                     QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
-QTreeWidgetItem* Knoten(TVELWnd& f, const QString& anfang) {
-    for (QTreeWidgetItemIterator i(f.TVKinder); *i; ++i)
-        if ((*i)->text(0).startsWith(anfang)) return *i;
-    return nullptr;
+QModelIndex Knoten(TVELWnd& f, const QString& anfang) {
+    const QAbstractItemModel* baum = f.Kinderpanel->TVKinder->model();
+    for (int i = 0; i < baum->rowCount(); ++i) {
+        const QModelIndex kind = baum->index(i, 0);
+        if (kind.data().toString().startsWith(anfang)) return kind;
+        for (int j = 0; j < baum->rowCount(kind); ++j)
+            if (baum->index(j, 0, kind).data().toString().startsWith(anfang)) return baum->index(j, 0, kind);
+    }
+    return {};
 }
 
 QStringList Zeilen(const TVELWnd& f) {

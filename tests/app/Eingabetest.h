@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QList>
+#include <QModelIndex>
 #include <QPointer>
 #include <QStringList>
 #include <QTimer>
@@ -13,7 +14,6 @@
 
 class QComboBox;
 class QMenu;
-class QTreeWidgetItem;
 
 // Helpers of the tests that enter data through the main window.
 
@@ -60,7 +60,7 @@ void FamilieWaehlen(TVELWnd& f, int nummer);
 // Selects the teachers one after the other, in the order given.
 void LehrerWaehlen(TVELWnd& f, const QStringList& kuerzel);
 // The tree node whose text begins so.
-QTreeWidgetItem* Knoten(TVELWnd& f, const QString& anfang);
+QModelIndex Knoten(TVELWnd& f, const QString& anfang);
 // The family names of the list's rows.
 QStringList Zeilen(const TVELWnd& f);
 QStringList Eintraege(const QComboBox* box);

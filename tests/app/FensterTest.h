@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/ui/FamilienPanel.h"
+#include "app/ui/KinderPanel.h"
+#include "app/ui/Kindermodell.h"
 #include "app/ui/LehrerPanel.h"
 #include "app/ui/MainForm.h"
 #include "common/SkriptMeldung.h"

@@ -108,7 +108,7 @@ private Q_SLOTS:
         QCOMPARE(l->Name, "Müllner");
         QVERIFY(f.Dokument.IstGeaendert());
         QCOMPARE(f.Projekt()->RueckListe.Count(), 0);
-        QVERIFY(Knoten(f, QStringLiteral("1. Herr Dr. Müllner (%1)").arg(kuerzel)));
+        QVERIFY(Knoten(f, QStringLiteral("1. Herr Dr. Müllner (%1)").arg(kuerzel)).isValid());
         QCOMPARE(f.KuerzE->text(), kuerzel);
         QCOMPARE(f.Lehrerpanel->LVLehrer->selectionModel()->selectedRows().size(), 1);
     }

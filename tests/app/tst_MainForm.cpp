@@ -32,8 +32,8 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 #include <QTreeView>
-#include <QTreeWidget>
 #include <QUrl>
 
 namespace {
@@ -347,11 +347,11 @@ private Q_SLOTS:
         t.Fenster->ProjektErsetzen(std::move(p));
         QVERIFY(t.Zeigen());
         FamilieWaehlen(*t.Fenster, 1);
-        const TKurzLabel* kopf = t.Fenster->LbEltern;
+        const TKurzLabel* kopf = t.Fenster->Kinderpanel->LbEltern;
         QVERIFY(kopf->text().endsWith(lang));
         QVERIFY(kopf->fontMetrics().horizontalAdvance(kopf->text()) > kopf->contentsRect().width());
         QVERIFY(kopf->Gezeigt().endsWith(QStringLiteral("…")));
-        QVERIFY(kopf->width() <= t.Fenster->TVKinder->parentWidget()->width());
+        QVERIFY(kopf->width() <= t.Fenster->Kinderpanel->TVKinder->parentWidget()->width());
     }
 
     // The list models keep the rules of Qt's item models through filling, searching, filtering,
@@ -364,7 +364,7 @@ private Q_SLOTS:
                                               QAbstractItemModelTester::FailureReportingMode::QtTest);
         const QAbstractItemModelTester lehrer(f.Lehrerpanel->LVLehrer->model(),
                                               QAbstractItemModelTester::FailureReportingMode::QtTest);
-        const QAbstractItemModelTester baum(f.TVKinder->model(),
+        const QAbstractItemModelTester baum(f.Kinderpanel->TVKinder->model(),
                                             QAbstractItemModelTester::FailureReportingMode::QtTest);
         f.ProjektErsetzen(KleinesProjekt());
         FamilieWaehlen(f, 1);
@@ -372,6 +372,11 @@ private Q_SLOTS:
         f.Familienpanel->SuchE->clear();
         f.Familienpanel->ComboKlassen->setCurrentIndex(1);
         f.Familienpanel->ComboKlassen->setCurrentIndex(0);
+        f.Familienpanel->ZeileWaehlen(1);
+        f.Kinderpanel->Waehlen(Knoten(f, QString::fromUtf8("1. Herr Dr. Müller")));
+        f.SpBLoeG->click();
+        QVERIFY(!Knoten(f, QString::fromUtf8("1. Herr Dr. Müller")).isValid());
+        QCOMPARE(f.Kinderpanel->Knoten().data().toString(), "1. Frau von Berg (BER)");
         LehrerWaehlen(f, {QStringLiteral("BER")});
         t.Meldung.Antworten = {Antwort::Ja};
         f.Lehrerpanel->BtnLoeschL->click();
@@ -407,15 +412,15 @@ private Q_SLOTS:
         QCOMPARE(Zeilen(f), (QStringList{"Abel", "Acker", "Berg"}));
         QCOMPARE(f.AktuelleFamilie(), maier);
 
-        f.TVKinder->clear();
+        f.Kinderpanel->Loslassen();
         FamilieLoeschen(p, maier);
         f.Dokument.Melden(TAenderung::Familien | TAenderung::Kinder | TAenderung::Gespraeche);
         QCOMPARE(Zeilen(f), (QStringList{"Acker", "Berg"}));
         // The list moves on to a neighbour, whose children the tree shows.
         const TEltern* danach = f.AktuelleFamilie();
         QVERIFY(danach && p.Elternliste.IndexOf(danach) >= 0);
-        QCOMPARE(f.LbEltern->text(), danach->Anschrift(false));
-        QCOMPARE(f.TVKinder->topLevelItemCount(), danach->Kinder.Count());
+        QCOMPARE(f.Kinderpanel->LbEltern->text(), danach->Anschrift(false));
+        QCOMPARE(f.Kinderpanel->Modell->rowCount(), danach->Kinder.Count());
     }
 
     void listenZeigenDasProjekt() {
@@ -436,53 +441,54 @@ private Q_SLOTS:
         QCOMPARE(lehrer->headerData(0, Qt::Horizontal).toString(), QString::fromUtf8("Kürzel"));
         QCOMPARE(Zeile(lehrer, 0), (QStringList{"BER", "Frau", "von Berg"}));
         QCOMPARE(Zeile(lehrer, 1), (QStringList{"MUE", "Herr", QString::fromUtf8("Dr. Müller")}));
-        QCOMPARE(t.Fenster->TVKinder->topLevelItemCount(), 0);
+        QCOMPARE(t.Fenster->Kinderpanel->Modell->rowCount(), 0);
 
         ZeileKlicken(t.Fenster->Familienpanel->LVEltern, 1);
         QCOMPARE(t.Fenster->AktuelleFamilie()->Name, "Maier");
-        QCOMPARE(t.Fenster->LbEltern->text(), "Familie Maier");
-        QTreeWidget* baum = t.Fenster->TVKinder;
+        QCOMPARE(t.Fenster->Kinderpanel->LbEltern->text(), "Familie Maier");
+        QTreeView* baum = t.Fenster->Kinderpanel->TVKinder;
+        const QAbstractItemModel* m = baum->model();
         QVERIFY(baum->isEnabled());
-        QCOMPARE(baum->topLevelItemCount(), 2);
-        QTreeWidgetItem* anna = baum->topLevelItem(0);
-        QCOMPARE(anna->text(0), "Anna (5a)");
-        QVERIFY(anna->isExpanded());
-        QCOMPARE(anna->childCount(), 2);
-        QCOMPARE(anna->child(0)->text(0), QString::fromUtf8("1. Herr Dr. Müller (MUE)"));
-        QCOMPARE(anna->child(1)->text(0), "2. Frau von Berg (BER)");
-        QCOMPARE(baum->topLevelItem(1)->text(0), "Ben (10b)");
-        QCOMPARE(baum->topLevelItem(1)->child(0)->text(0), "1. Frau von Berg (BER)");
+        QCOMPARE(m->rowCount(), 2);
+        const QModelIndex anna = m->index(0, 0);
+        const QModelIndex ben = m->index(1, 0);
+        QCOMPARE(anna.data().toString(), "Anna (5a)");
+        QVERIFY(baum->isExpanded(anna));
+        QCOMPARE(m->rowCount(anna), 2);
+        QCOMPARE(m->index(0, 0, anna).data().toString(), QString::fromUtf8("1. Herr Dr. Müller (MUE)"));
+        QCOMPARE(m->index(1, 0, anna).data().toString(), "2. Frau von Berg (BER)");
+        QCOMPARE(ben.data().toString(), "Ben (10b)");
+        QCOMPARE(m->index(0, 0, ben).data().toString(), "1. Frau von Berg (BER)");
         // The first child is selected with its family.
-        QCOMPARE(baum->currentItem(), anna);
-        QCOMPARE(t.Fenster->AktuellesKind->Vorname, "Anna");
+        QCOMPARE(baum->currentIndex(), anna);
+        QCOMPARE(t.Fenster->AktuellesKind()->Vorname, "Anna");
         QCOMPARE(t.Fenster->LbKind->text(), "Anna");
 
         // A request selects its child.
-        const QRect rechteck = baum->visualItemRect(baum->topLevelItem(1)->child(0));
+        const QRect rechteck = baum->visualRect(m->index(0, 0, ben));
         QTest::mouseClick(baum->viewport(), Qt::LeftButton, {}, rechteck.center());
-        QCOMPARE(t.Fenster->AktuellesKind->Vorname, "Ben");
+        QCOMPARE(t.Fenster->AktuellesKind()->Vorname, "Ben");
         QCOMPARE(t.Fenster->LbKind->text(), "Ben");
 
         // A family without requests shows its child collapsed.
         ZeileKlicken(t.Fenster->Familienpanel->LVEltern, 0);
-        QCOMPARE(t.Fenster->LbEltern->text(), "Frau van Acker");
-        QCOMPARE(baum->topLevelItem(0)->text(0), "Cem");
-        QVERIFY(!baum->topLevelItem(0)->isExpanded());
+        QCOMPARE(t.Fenster->Kinderpanel->LbEltern->text(), "Frau van Acker");
+        QCOMPARE(m->index(0, 0).data().toString(), "Cem");
+        QVERIFY(!baum->isExpanded(m->index(0, 0)));
     }
 
     void listenbilder() {
         TFensterTest t;
         t.Fenster->ProjektErsetzen(KleinesProjekt());
         t.Fenster->Familienpanel->ZeileWaehlen(1);
-        const QTreeWidgetItem* anna = t.Fenster->TVKinder->topLevelItem(0);
+        const QAbstractItemModel* m = t.Fenster->Kinderpanel->TVKinder->model();
+        const QModelIndex anna = m->index(0, 0);
         if (ListenBild(1).isNull()) QSKIP("the icon theme is not installed");
-        const auto bild = [](const QTreeWidgetItem* k) {
-            return k->data(0, Qt::DecorationRole).value<QPixmap>();
-        };
+        const auto bild = [](const QModelIndex& k) { return k.data(Qt::DecorationRole).value<QPixmap>(); };
         QCOMPARE(bild(anna).toImage(), ListenBild(1).toImage());
-        QCOMPARE(bild(anna->child(0)).toImage(), ListenBild(2).toImage());
-        QCOMPARE(bild(anna->child(1)).toImage(), ListenBild(15).toImage());
-        t.Fenster->TVKinder->collapseItem(const_cast<QTreeWidgetItem*>(anna));
+        QCOMPARE(bild(m->index(0, 0, anna)).toImage(), ListenBild(2).toImage());
+        QCOMPARE(bild(m->index(1, 0, anna)).toImage(), ListenBild(15).toImage());
+        t.Fenster->Kinderpanel->TVKinder->collapse(anna);
         QCOMPARE(bild(anna).toImage(), ListenBild(4).toImage());
     }
 
@@ -542,8 +548,8 @@ private Q_SLOTS:
         QTest::keyClick(t.Fenster->Familienpanel->SuchE, Qt::Key_X);
         QCOMPARE(t.Fenster->Familienpanel->LVEltern->model()->rowCount(), 0);
         QVERIFY(!t.Fenster->AktuelleFamilie());
-        QCOMPARE(t.Fenster->TVKinder->topLevelItemCount(), 0);
-        QCOMPARE(t.Fenster->LbEltern->text(), "");
+        QCOMPARE(t.Fenster->Kinderpanel->Modell->rowCount(), 0);
+        QCOMPARE(t.Fenster->Kinderpanel->LbEltern->text(), "");
     }
 
     void statusleiste() {

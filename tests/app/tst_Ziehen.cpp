@@ -10,7 +10,6 @@
 #include <QRegularExpression>
 #include <QToolButton>
 #include <QTreeView>
-#include <QTreeWidget>
 
 Q_DECLARE_METATYPE(TZiehzeiger)
 
@@ -62,17 +61,18 @@ QString Wuensche(const TEltern& e) {
 
 // The same from the tree's texts, without the marks; a request node whose number is not its position
 // shows as "?".
-QString Baum(const QTreeWidget* baum) {
+QString Baum(const QTreeView* ansicht) {
+    const QAbstractItemModel* baum = ansicht->model();
     QStringList kinder;
-    for (int i = 0; i < baum->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem* k = baum->topLevelItem(i);
+    for (int i = 0; i < baum->rowCount(); ++i) {
+        const QModelIndex k = baum->index(i, 0);
         QStringList w;
-        for (int j = 0; j < k->childCount(); ++j) {
-            const QString text = k->child(j)->text(0);
+        for (int j = 0; j < baum->rowCount(k); ++j) {
+            const QString text = baum->index(j, 0, k).data().toString();
             w << (text.startsWith(QStringLiteral("%1. ").arg(j + 1)) ? text.section(u'(', -1).chopped(1)
                                                                      : QStringLiteral("?"));
         }
-        kinder << k->text(0).section(u' ', 0, 0) + u':' + w.join(u',');
+        kinder << k.data().toString().section(u' ', 0, 0) + u':' + w.join(u',');
     }
     return kinder.join(u'|');
 }
@@ -127,26 +127,27 @@ struct TZiehTest : TFensterTest {
         Maier = F.Projekt()->Elternliste.FindeNummer(1);
         F.Familienpanel->LVEltern->setCurrentIndex(
             F.Familienpanel->LVEltern->model()->index(F.Projekt()->Elternliste.IndexOf(Maier), 0));
-        return F.AktuellesKind && F.AktuellesKind->Vorname == QLatin1String("Anna");
+        return F.AktuellesKind() && F.AktuellesKind()->Vorname == QLatin1String("Anna");
     }
     QWidget* Liste() const { return F.Lehrerpanel->LVLehrer->viewport(); }
-    QWidget* Flaeche() const { return F.TVKinder->viewport(); }
+    QWidget* Flaeche() const { return F.Kinderpanel->TVKinder->viewport(); }
     QPoint Zeile(const QString& kuerzel) const {
         const int zeile = F.Projekt()->Lehrerliste.IndexOf(F.Projekt()->Lehrerliste.FindeKuerzel(kuerzel));
         return F.Lehrerpanel->LVLehrer->visualRect(F.Lehrerpanel->LVLehrer->model()->index(zeile, 0))
             .center();
     }
     // The node of child kind, or of its request gespraech (-1: the child's own node).
-    QTreeWidgetItem* Knoten(int kind, int gespraech = -1) const {
-        QTreeWidgetItem* k = F.TVKinder->topLevelItem(kind);
-        return gespraech < 0 ? k : k->child(gespraech);
+    QModelIndex Knoten(int kind, int gespraech = -1) const {
+        const QModelIndex k = F.Kinderpanel->Modell->index(kind, 0);
+        return gespraech < 0 ? k : F.Kinderpanel->Modell->index(gespraech, 0, k);
     }
     QPoint Punkt(int kind, int gespraech = -1) const {
-        return F.TVKinder->visualItemRect(Knoten(kind, gespraech)).center();
+        return F.Kinderpanel->TVKinder->visualRect(Knoten(kind, gespraech)).center();
     }
     // Below the last node.
     QPoint Leer() const {
-        const QRect letzter = F.TVKinder->visualItemRect(Knoten(F.TVKinder->topLevelItemCount() - 1));
+        const QRect letzter =
+            F.Kinderpanel->TVKinder->visualRect(Knoten(F.Kinderpanel->Modell->rowCount() - 1));
         return {letzter.center().x(), letzter.bottom() + 20};
     }
     // Presses on a teacher row and moves past the drag threshold, still inside the list.
@@ -213,8 +214,8 @@ private Q_SLOTS:
         QVERIFY(!QGuiApplication::overrideCursor());
         QVERIFY(t.Meldung.Protokoll.isEmpty());
         QVERIFY2(Wuensche(*t.Maier).contains(neu), qPrintable(Wuensche(*t.Maier)));
-        QCOMPARE(Baum(f.TVKinder), OhneMarken(Wuensche(*t.Maier)));
-        QCOMPARE(f.AktuellesKind, t.Maier->Kinder[kind]);
+        QCOMPARE(Baum(f.Kinderpanel->TVKinder), OhneMarken(Wuensche(*t.Maier)));
+        QCOMPARE(f.AktuellesKind(), t.Maier->Kinder[kind]);
         QCOMPARE(f.Projekt()->Gespraechsliste.Count(), 7 + lehrer.size());
         QVERIFY(f.Dokument.IstGeaendert());
         QVERIFY(f.Lehrerpanel->LVLehrer->selectionModel()->selectedRows().isEmpty());
@@ -234,14 +235,14 @@ private Q_SLOTS:
         TZiehTest t;
         QVERIFY(t.Oeffnen());
         TVELWnd& f = t.F;
-        f.TVKinder->setCurrentItem(t.Knoten(1));
+        f.Kinderpanel->Waehlen(t.Knoten(1));
         t.Maus.Klicken(t.Liste(), t.Zeile("GH"));
         t.LehrerAnfassen("GH");
         t.Maus.Bewegen(t.Flaeche(), t.Punkt(3));
         QCOMPARE(f.LbKind->text(), "Dora");
         if (wie == "leer") {
             t.Maus.Bewegen(t.Flaeche(), t.Leer());
-            QVERIFY(f.TVKinder->selectedItems().isEmpty());
+            QVERIFY(!f.Kinderpanel->Knoten().isValid());
             QCOMPARE(f.LbKind->text(), "WEN?");
             QVERIFY(!f.BtnAddG->isEnabled());
             QVERIFY(Zeigt(TZiehzeiger::NichtAblegen));
@@ -266,8 +267,8 @@ private Q_SLOTS:
         }
         QVERIFY(!QGuiApplication::overrideCursor());
         QCOMPARE(f.Projekt()->Gespraechsliste.Count(), 7);
-        QCOMPARE(f.TVKinder->currentItem(), t.Knoten(1));
-        QCOMPARE(f.AktuellesKind->Vorname, "Ben");
+        QCOMPARE(f.Kinderpanel->Knoten(), t.Knoten(1));
+        QCOMPARE(f.AktuellesKind()->Vorname, "Ben");
         QCOMPARE(f.KuerzE->text(), "GH");
         QVERIFY(f.BtnAddG->isEnabled());
         QCOMPARE(t.Meldung.Protokoll.size(), 0);
@@ -337,14 +338,14 @@ private Q_SLOTS:
         const QString vorher = Wuensche(*t.Maier);
         TGespraech* g = t.Maier->Kinder[kind]->Gespraeche[static_cast<size_t>(gespraech)];
         t.GespraechAnfassen(kind, gespraech);
-        QVERIFY(t.Knoten(0)->isSelected() == false);
+        QVERIFY(!f.Kinderpanel->TVKinder->selectionModel()->isSelected(t.Knoten(0)));
         t.Maus.Bewegen(t.Flaeche(), t.Punkt(zielKind, zielGespraech));
         t.Maus.Loslassen(t.Flaeche(), t.Punkt(zielKind, zielGespraech));
 
         QVERIFY(!QGuiApplication::overrideCursor());
         QCOMPARE(Wuensche(*t.Maier), ergebnis);
-        QCOMPARE(Baum(f.TVKinder), OhneMarken(ergebnis));
-        QCOMPARE(f.TVKinder->currentItem(),
+        QCOMPARE(Baum(f.Kinderpanel->TVKinder), OhneMarken(ergebnis));
+        QCOMPARE(f.Kinderpanel->Knoten(),
                  t.Knoten(t.Maier->Kinder.IndexOf(g->Kind), static_cast<int>(g->Rang)));
         QVERIFY(f.LblHinzufuegen->isVisible());
         QCOMPARE(f.LblKuerzel->text(), "(Kürzel)");
@@ -374,7 +375,7 @@ private Q_SLOTS:
         QVERIFY(Zeigt(TZiehzeiger::NichtAblegen));
         t.Maus.Bewegen(t.Flaeche(), t.Punkt(0, 1));
         QVERIFY(Zeigt(TZiehzeiger::NachOben));
-        QCOMPARE(f.TVKinder->currentItem(), t.Knoten(0, 1));
+        QCOMPARE(f.Kinderpanel->Knoten(), t.Knoten(0, 1));
         t.Maus.Bewegen(t.Flaeche(), t.Punkt(2, 0));
         QVERIFY(Zeigt(TZiehzeiger::NachUnten));
         QCOMPARE(f.LbKind->text(), "Cem");
@@ -382,18 +383,18 @@ private Q_SLOTS:
         QVERIFY(Zeigt(TZiehzeiger::NichtAblegen));
         t.Maus.Bewegen(t.Flaeche(), t.Leer());
         QVERIFY(Zeigt(TZiehzeiger::NichtAblegen));
-        QCOMPARE(f.TVKinder->currentItem(), t.Knoten(1, 0));
+        QCOMPARE(f.Kinderpanel->Knoten(), t.Knoten(1, 0));
         t.Maus.Bewegen(t.Liste(), t.Zeile("AB"));
         QVERIFY(Zeigt(TZiehzeiger::Loeschen));
         QCOMPARE(f.LblKuerzel->text(), "Herrn Gehrke löschen ...");
         t.Maus.Bewegen(f.BtnAddG, f.BtnAddG->rect().center());
         QVERIFY(Zeigt(TZiehzeiger::NichtAblegen));
         QCOMPARE(f.LblKuerzel->text(), "Herrn Gehrke verschieben ...");
-        QTest::keyClick(f.TVKinder, Qt::Key_Escape);
+        QTest::keyClick(f.Kinderpanel->TVKinder, Qt::Key_Escape);
         QVERIFY(!QGuiApplication::overrideCursor());
         QVERIFY(f.LblHinzufuegen->isVisible());
         QCOMPARE(f.LblKuerzel->text(), "(Kürzel)");
-        QCOMPARE(f.TVKinder->currentItem(), t.Knoten(1, 0));
+        QCOMPARE(f.Kinderpanel->Knoten(), t.Knoten(1, 0));
         t.Maus.Loslassen(t.Liste(), t.Zeile("AB"));
         QCOMPARE(f.Projekt()->Gespraechsliste.Count(), 7);
         QVERIFY(!f.Dokument.IstGeaendert());
@@ -422,14 +423,14 @@ private Q_SLOTS:
         const QPoint punkt = aufKnopf ? f.SpBLoeG->rect().center() : t.Zeile("IJ");
         t.Maus.Bewegen(ziel, punkt);
         QCOMPARE(f.LblKuerzel->text(), "Frau Cordes löschen ...");
-        QCOMPARE(f.TVKinder->currentItem(), t.Knoten(0, 1));
+        QCOMPARE(f.Kinderpanel->Knoten(), t.Knoten(0, 1));
         QVERIFY(f.SpBLoeG->isEnabled());
         t.Maus.Loslassen(ziel, punkt);
 
         QVERIFY(!QGuiApplication::overrideCursor());
         QCOMPARE(t.Meldung.Protokoll.size(), 0);
         QCOMPARE(Wuensche(*t.Maier), "Anna:AB,EF|Ben:GH,IJ|Cem:GH+,IJ+|Dora:");
-        QCOMPARE(Baum(f.TVKinder), OhneMarken(Wuensche(*t.Maier)));
+        QCOMPARE(Baum(f.Kinderpanel->TVKinder), OhneMarken(Wuensche(*t.Maier)));
         QCOMPARE(f.Projekt()->Gespraechsliste.Count(), 6);
         QCOMPARE(cd->Zeiten[2], int16_t(0));
         QCOMPARE(t.Maier->Zeiten[2], int16_t(0));

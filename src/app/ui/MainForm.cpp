@@ -2,6 +2,7 @@
 
 #include "FamilienPanel.h"
 #include "HilfeBefehle.h"
+#include "KinderPanel.h"
 #include "LehrerPanel.h"
 #include "app/Sicherungsdateien.h"
 #include "model/Meldung.h"
@@ -21,7 +22,6 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeView>
-#include <QTreeWidget>
 
 TVELWnd::TVELWnd(TMeldung& meldung, TDateiwahl& dateiwahl, TEinstellungsSpeicher& speicher, QWidget* parent)
     : QMainWindow(parent)
@@ -55,8 +55,8 @@ TVELWnd::~TVELWnd() {
     if (Programmwerte.DateiLaden)
         ProgrammtextSchreiben(Speicher, QStringLiteral("StartDatei"), Dokument.Datei());
     ProgrammwertSchreiben(Speicher, QStringLiteral("DblClickLehrer"), ChBxLDBL->isChecked());
-    // The tree points into the project, so it lets go of it first.
-    TVKinder->clear();
+    // The tree reads from the project, so it lets go of it first.
+    Kinderpanel->Loslassen();
     SicherungenLoeschen(TempOrdner);
 }
 
@@ -67,8 +67,7 @@ void TVELWnd::ProjektErsetzen(std::unique_ptr<TProjekt> neu) {
 void TVELWnd::DokumentErsetzt() {
     // The person lists start again on the new project (their models follow the document); the tree lets
     // go of the old project's records, which the document frees afterwards.
-    AktuellesKind = nullptr;
-    TVKinder->clear();
+    Kinderpanel->Loslassen();
     Auswahlfolge.clear();
     LVElternSelectItem();
     LVLehrerSelectItem();
@@ -79,10 +78,6 @@ void TVELWnd::DokumentErsetzt() {
 void TVELWnd::DokumentGeaendert(TAenderungen was) {
     StatusAktualisieren();
     BefehleAktualisieren();
-    if (was & (TAenderung::Kinder | TAenderung::Gespraeche | TAenderung::Lehrer | TAenderung::Plan)) {
-        KinderbaumAuffrischen();
-        TVKinderChange();
-    }
     if (was & (TAenderung::Familien | TAenderung::Kinder)) FamilienKnoepfeAktualisieren();
     // After a new plan, a typed request waits for no child any more.
     if (was.testFlag(TAenderung::Plan)) EingabeLeeren();

@@ -26,14 +26,12 @@ class QPushButton;
 class QTimer;
 class QToolButton;
 class QTreeView;
-class QTreeWidget;
-class QTreeWidgetItem;
 class TDateiwahl;
 class TFEditL;
 class TFamilienPanel;
+class TKinderPanel;
 class TLehrerPanel;
 class THilfeBefehle;
-class TKurzLabel;
 class TRahmenBefehle;
 class TTerminBefehle;
 class TEinstellungsSpeicher;
@@ -71,7 +69,8 @@ public:
     QString Programmordner;
     // The selected family, or null.
     TEltern* AktuelleFamilie() const;
-    TKind* AktuellesKind = nullptr;
+    // The child of the selected row of the tree, or null.
+    TKind* AktuellesKind() const;
     TAktiveListe AktiveListe = TAktiveListe::Eltern;
     bool AutoAnmerkFragen = true;
     TProgrammwerte Programmwerte;
@@ -275,17 +274,13 @@ public:
     // Panels and controls.
     TFamilienPanel* Familienpanel = nullptr;
     TLehrerPanel* Lehrerpanel = nullptr;
-    QTreeWidget* TVKinder = nullptr;
+    TKinderPanel* Kinderpanel = nullptr;
     QLineEdit* KuerzE = nullptr;
-    TKurzLabel* LbEltern = nullptr;
     QLabel* LbKind = nullptr;
     QLabel* LblEingabetaste = nullptr;
     // "Hinzufügen:" and "(Kürzel)" above the request box; a dragged request borrows them.
     QLabel* LblHinzufuegen = nullptr;
     QLabel* LblKuerzel = nullptr;
-    QPushButton* BtnKindHinzu = nullptr;
-    QPushButton* BtnLoeschK = nullptr;
-    QPushButton* BtnEditK = nullptr;
     QPushButton* BtnAddG = nullptr;
     QToolButton* SpBLoeG = nullptr;
     QToolButton* TipBtn = nullptr;
@@ -361,8 +356,6 @@ private:
     void FamilienKnoepfeAktualisieren();
     void KinderKnoepfeAktualisieren();
     void LehrerKnoepfeAktualisieren();
-    void KindBildSetzen(QTreeWidgetItem* knoten);
-    void KinderbaumAuffrischen();
     void EingabeLeeren();
     // Follows the document: the lists after another project, counters and commands after changes.
     void DokumentErsetzt();

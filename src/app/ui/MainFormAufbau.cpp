@@ -3,6 +3,7 @@
 #include "MainForm.h"
 
 #include "FamilienPanel.h"
+#include "KinderPanel.h"
 #include "LehrerPanel.h"
 #include "Listendelegate.h"
 #include "Personenliste.h"
@@ -20,7 +21,6 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QTreeView>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 QPushButton* TVELWnd::Knopf(const char* text, const char* symbol, THandler handler) {
@@ -69,27 +69,13 @@ void TVELWnd::FensterAufbauen() {
 
 QWidget* TVELWnd::MittelTeil() {
     auto* teil = new QWidget(this);
-    auto* kinder = new QGroupBox(QStringLiteral("Kinder"), teil);
-    LbEltern = new TKurzLabel(QStringLiteral("aus welcher Familie?"), kinder);
-    TVKinder = new QTreeWidget(kinder);
-    TVKinder->setObjectName(QStringLiteral("TVKinder"));
-    TVKinder->setHeaderHidden(true);
-    TVKinder->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // The rows keep the list's own selection colours, also in front of the branch lines.
-    TVKinder->setSelectionBehavior(QAbstractItemView::SelectItems);
-    TVKinder->setContextMenuPolicy(Qt::CustomContextMenu);
-    TVKinder->setItemDelegate(
-        new TListenDelegate(TVKinder, TListenDelegate::TArt::Kinder, ZeitfensterPerson));
-    connect(TVKinder, &QTreeWidget::itemSelectionChanged, this, &TVELWnd::TVKinderChange);
-    connect(TVKinder, &QTreeWidget::itemExpanded, this, &TVELWnd::KindBildSetzen);
-    connect(TVKinder, &QTreeWidget::itemCollapsed, this, &TVELWnd::KindBildSetzen);
-    BtnKindHinzu = Knopf("hinzu ...", "list-add", &TVELWnd::BtnKindHinzuClick);
-    BtnLoeschK = Knopf("löschen ...", "edit-delete", &TVELWnd::BtnLoeschKClick);
-    BtnEditK = Knopf("ändern ...", "accessories-text-editor", &TVELWnd::BtnEditKClick);
-    auto* kinderSpalte = new QVBoxLayout(kinder);
-    kinderSpalte->addWidget(LbEltern);
-    kinderSpalte->addWidget(TVKinder, 1);
-    kinderSpalte->addLayout(Knopfreihe({BtnKindHinzu, BtnLoeschK, BtnEditK}));
+    Kinderpanel = new TKinderPanel(
+        Dokument, [this]() -> const TEltern* { return AktuelleFamilie(); }, ZeitfensterPerson, teil);
+    Kinderpanel->setObjectName(QStringLiteral("Kinderpanel"));
+    Anschliessen(Kinderpanel->BtnKindHinzu, &TVELWnd::BtnKindHinzuClick);
+    Anschliessen(Kinderpanel->BtnLoeschK, &TVELWnd::BtnLoeschKClick);
+    Anschliessen(Kinderpanel->BtnEditK, &TVELWnd::BtnEditKClick);
+    connect(Kinderpanel, &TKinderPanel::AuswahlGeaendert, this, &TVELWnd::TVKinderChange);
 
     auto* gespraeche = new QGroupBox(QString::fromUtf8("Gespräche"), teil);
     LbKind = new QLabel(gespraeche);
@@ -147,7 +133,7 @@ QWidget* TVELWnd::MittelTeil() {
     auto* spalte = new QVBoxLayout(teil);
     spalte->setContentsMargins(0, 0, 0, 0);
     spalte->addWidget(Familienpanel->Filterleiste);
-    spalte->addWidget(kinder, 1);
+    spalte->addWidget(Kinderpanel, 1);
     spalte->addWidget(gespraeche);
     spalte->addWidget(LblEingabetaste);
     return teil;

@@ -5,6 +5,7 @@
 
 #include "FamilienPanel.h"
 #include "HilfeBefehle.h"
+#include "KinderPanel.h"
 #include "LehrerPanel.h"
 #include "scheduler/ui/TerminBefehle.h"
 #include "timeframe/ui/RahmenBefehle.h"
@@ -17,7 +18,6 @@
 #include <QMenuBar>
 #include <QToolBar>
 #include <QTreeView>
-#include <QTreeWidget>
 
 namespace {
 
@@ -249,7 +249,7 @@ void TVELWnd::KontextmenuesAnlegen() {
     connect(PopMenuLehrer, &QMenu::aboutToShow, this, &TVELWnd::KlasseHinzuAnbieten);
 
     // Shortcuts of the entries work while their list has the focus.
-    const std::pair<QWidget*, QMenu*> orte[] = {{TVKinder, PopMenuGespr},
+    const std::pair<QWidget*, QMenu*> orte[] = {{Kinderpanel->TVKinder, PopMenuGespr},
                                                 {Familienpanel->LVEltern, PopMenuEltern},
                                                 {Lehrerpanel->LVLehrer, PopMenuLehrer}};
     for (const auto& [liste, menue] : orte) {

@@ -2,8 +2,9 @@
 // families mode.
 #include "MainForm.h"
 
-#include "Baumknoten.h"
 #include "FamilienPanel.h"
+#include "KinderPanel.h"
+#include "Kindermodell.h"
 #include "LehrerPanel.h"
 #include "SortF.h"
 #include "UEditE.h"
@@ -22,9 +23,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeView>
-#include <QTreeWidget>
-
-using Baumknoten::KindKnoten;
 
 namespace {
 
@@ -105,8 +103,7 @@ void TVELWnd::BtnLoeschEClick() {
     const TBefehlsWache wache(Dokument);
     const int zeile = Familienpanel->Zeile(e);
     // The tree lets go of the family's records before they are freed.
-    AktuellesKind = nullptr;
-    TVKinder->clear();
+    Kinderpanel->Loslassen();
     FamilieLoeschen(*Projekt(), e);
     Dokument.Melden(TAenderung::Familien | TAenderung::Kinder | TAenderung::Gespraeche | TAenderung::Plan);
     Familienpanel->FilterAufheben();
@@ -145,23 +142,20 @@ void TVELWnd::BtnKindHinzuClick() {
         Dokument.Melden(TAenderung::Kinder);
         Familienpanel->FilterAufheben();
         Familienpanel->Waehlen(e);
-        if (QTreeWidgetItem* knoten = KindKnoten(TVKinder, k)) {
-            TVKinder->setCurrentItem(knoten);
-            TVKinder->scrollToItem(knoten);
-        }
+        Kinderpanel->KindWaehlen(k);
     }
-    TVKinder->setEnabled(true);
+    Kinderpanel->TVKinder->setEnabled(true);
     KuerzE->setFocus();
     KuerzEChange();
 }
 
 void TVELWnd::BtnEditKClick() {
-    TKind* k = AktuellesKind;
+    TKind* k = AktuellesKind();
     if (!k) return;
     TFEditK dialog(Meldungen, this);
     if (dialog.Aendern(*k) != QDialog::Accepted ||
         (dialog.Vorname() == k->Vorname && dialog.Klasse() == k->Klasse && !dialog.NachnameGeaendert)) {
-        TVKinder->setFocus();
+        Kinderpanel->TVKinder->setFocus();
         return;
     }
     {
@@ -176,13 +170,13 @@ void TVELWnd::BtnEditKClick() {
         Dokument.Melden(TAenderung::Kinder);
         if (klasseNeu) Familienpanel->FilterAufheben();
         Familienpanel->Waehlen(e);
-        if (QTreeWidgetItem* knoten = KindKnoten(TVKinder, k)) TVKinder->setCurrentItem(knoten);
+        Kinderpanel->KindWaehlen(k);
     }
-    TVKinder->setFocus();
+    Kinderpanel->TVKinder->setFocus();
 }
 
 void TVELWnd::BtnLoeschKClick() {
-    TKind* k = AktuellesKind;
+    TKind* k = AktuellesKind();
     if (!k) return;
     TEltern* e = k->Eltern;
     QString frage = QStringLiteral("Soll bei ") + e->Anschrift(true) + QStringLiteral(" das Kind\r") +
@@ -195,8 +189,7 @@ void TVELWnd::BtnLoeschKClick() {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     {
         const TBefehlsWache wache(Dokument);
-        AktuellesKind = nullptr;
-        TVKinder->clear();
+        Kinderpanel->Loslassen();
         KindLoeschen(*Projekt(), k);
         Sortieren(*Projekt(), nullptr);
         Dokument.Melden(TAenderung::Kinder | TAenderung::Gespraeche | TAenderung::Plan);
@@ -204,11 +197,11 @@ void TVELWnd::BtnLoeschKClick() {
         Familienpanel->Waehlen(e);
     }
     QGuiApplication::restoreOverrideCursor();
-    if (TVKinder->topLevelItemCount() == 0) {
-        BtnKindHinzu->setFocus();
+    if (Kinderpanel->Modell->rowCount() == 0) {
+        Kinderpanel->BtnKindHinzu->setFocus();
     } else {
-        TVKinder->setCurrentItem(TVKinder->topLevelItem(0));
-        TVKinder->setFocus();
+        Kinderpanel->Waehlen(Kinderpanel->Modell->index(0, 0));
+        Kinderpanel->TVKinder->setFocus();
     }
 }
 

@@ -2,9 +2,10 @@
 // the class bulk add and the usage hint.
 #include "MainForm.h"
 
-#include "Baumknoten.h"
 #include "FamilienPanel.h"
 #include "IdentifyKrz.h"
+#include "KinderPanel.h"
+#include "Kindermodell.h"
 #include "KlLeitg.h"
 #include "LehrerPanel.h"
 #include "UEditL.h"
@@ -20,9 +21,6 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QTreeView>
-#include <QTreeWidget>
-
-using namespace Baumknoten;
 
 void TVELWnd::BtnAddGClick() {
     GespraecheHinzufuegen(QGuiApplication::keyboardModifiers().testFlag(Qt::ShiftModifier));
@@ -33,7 +31,7 @@ void TVELWnd::GespraecheHinzufuegen(bool kindKommtMit) {
     QString text = Trimmen(KuerzE->text());
     LehrerauswahlAufheben();
     KuerzE->setText(text);
-    TKind* kind = AktuellesKind;
+    TKind* kind = AktuellesKind();
     if (text.isEmpty() || !kind) {
         if (BtnAddG->hasFocus()) {
             Meldungen.Meldung(
@@ -89,7 +87,7 @@ void TVELWnd::GespraecheHinzufuegen(bool kindKommtMit) {
             // The tree shows each new request under the child, which stays selected, before a question
             // about the next Kürzel may refer to it.
             Dokument.Melden(TAenderung::Gespraeche);
-            if (QTreeWidgetItem* knoten = KindKnoten(TVKinder, kind)) TVKinder->setCurrentItem(knoten);
+            Kinderpanel->KindWaehlen(kind);
         }
         KuerzE->setText(text);
     }
@@ -98,8 +96,7 @@ void TVELWnd::GespraecheHinzufuegen(bool kindKommtMit) {
 }
 
 void TVELWnd::GespraechLoeschen(bool fragen) {
-    QTreeWidgetItem* knoten = TVKinder->currentItem();
-    TGespraech* g = Daten<TGespraech>(knoten, KnotenGespraech);
+    TGespraech* g = Kinderpanel->Gespraech();
     if (!g) return;
     if (fragen && Meldungen.Meldung(QString::fromUtf8("Möchten Sie das Gespräch von ") +
                                         g->Eltern()->Anschrift(true) + QString::fromUtf8(" über ") +
@@ -110,14 +107,14 @@ void TVELWnd::GespraechLoeschen(bool fragen) {
         return;
     const TBefehlsWache wache(Dokument);
     // Afterwards the next request of the child is selected, else the previous one, else the child.
-    const int index = knoten->parent()->indexOfChild(knoten);
     TKind* kind = g->Kind;
-    const int danach = index + 1 < knoten->parent()->childCount() ? index : index - 1;
-    TVKinder->clear();
+    const int index = Kinderpanel->Knoten().row();
+    const int danach = index + 1 < static_cast<int>(kind->Gespraeche.size()) ? index : index - 1;
+    Kinderpanel->Loslassen();
     GespraecheLoeschen(*Projekt(), {g});
     Dokument.Melden(TAenderung::Gespraeche | TAenderung::Plan);
-    if (QTreeWidgetItem* k = KindKnoten(TVKinder, kind))
-        TVKinder->setCurrentItem(danach >= 0 ? k->child(danach) : k);
+    const QModelIndex k = Kinderpanel->Modell->KindIndex(kind);
+    Kinderpanel->Waehlen(danach >= 0 ? Kinderpanel->Modell->index(danach, 0, k) : k);
 }
 
 void TVELWnd::SpBLoeGClick() {
@@ -130,17 +127,18 @@ void TVELWnd::GesprLoeschen1Click() {
 
 void TVELWnd::AlleGespraecheLoeschen(std::vector<TGespraech*> gespraeche, TKind* auswahl) {
     const TBefehlsWache wache(Dokument);
-    TVKinder->clear();
+    Kinderpanel->Loslassen();
     GespraecheLoeschen(*Projekt(), gespraeche);
     Dokument.Melden(TAenderung::Gespraeche | TAenderung::Plan);
     EingabeLeeren();
-    QTreeWidgetItem* knoten = auswahl ? KindKnoten(TVKinder, auswahl) : TVKinder->topLevelItem(0);
-    if (knoten) TVKinder->setCurrentItem(knoten);
+    const QModelIndex knoten =
+        auswahl ? Kinderpanel->Modell->KindIndex(auswahl) : Kinderpanel->Modell->index(0, 0);
+    if (knoten.isValid()) Kinderpanel->Waehlen(knoten);
     Loe41Ki->setEnabled(false);
 }
 
 void TVELWnd::Loe41KiClick() {
-    TKind* kind = AktuellesKind;
+    TKind* kind = AktuellesKind();
     if (!kind || kind->Gespraeche.empty()) return;
     if (Meldungen.Meldung(
             QString::fromUtf8("Möchten Sie wirklich alle Gesprächswünsche von %1 über %2 löschen?")
@@ -166,10 +164,9 @@ void TVELWnd::AlleGLoeClick() {
 }
 
 void TVELWnd::kindkommtmit1Click() {
-    QTreeWidgetItem* knoten = TVKinder->currentItem();
-    if (TGespraech* g = Daten<TGespraech>(knoten, KnotenGespraech)) {
+    if (TGespraech* g = Kinderpanel->Gespraech()) {
         g->SetKindKommtMit(!g->KindKommtMit());
-    } else if (TKind* k = Daten<TKind>(knoten, KnotenKind)) {
+    } else if (TKind* k = Kinderpanel->Kind()) {
         const bool gesetzt = !kindkommtmit1->text().contains(QStringLiteral("nur mit Eltern"));
         for (TGespraech* g : k->Gespraeche)
             g->SetKindKommtMit(gesetzt);

@@ -1,8 +1,8 @@
 // Adding, changing and deleting teachers, and the teachers mode.
 #include "MainForm.h"
 
-#include "Baumknoten.h"
 #include "FamilienPanel.h"
+#include "KinderPanel.h"
 #include "LehrerPanel.h"
 #include "UEditL.h"
 #include "model/Dateneingabe.h"
@@ -15,9 +15,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeView>
-#include <QTreeWidget>
-
-using namespace Baumknoten;
 
 TLehrer* TVELWnd::LehrerAufnehmen(const TFEditL& dialog) {
     TLehrer* l = LehrerHinzufuegen(*Projekt(), dialog.Anrede(), dialog.Kuerzel(), dialog.Name(),
@@ -95,9 +92,9 @@ void TVELWnd::BtnLoeschLClick() {
     if (Meldungen.Meldung(frage, QString::fromUtf8("Lehrer löschen"), MeldungsArt::Frage, Knoepfe::JaNein,
                           Antwort::Nein) == Antwort::Ja) {
         const TBefehlsWache wache(Dokument);
-        kind = AktuellesKind;
+        kind = AktuellesKind();
         // The tree lets go of the teachers' requests before these are freed.
-        TVKinder->clear();
+        Kinderpanel->Loslassen();
         for (TLehrer* l : lehrer)
             LehrerLoeschen(*Projekt(), l);
         Dokument.Melden(TAenderung::Lehrer | TAenderung::Gespraeche | TAenderung::Plan);
@@ -106,8 +103,7 @@ void TVELWnd::BtnLoeschLClick() {
     EingabeLeeren();
     KinderKnoepfeAktualisieren();
     // The child stays selected, so that requests can be typed on.
-    if (QTreeWidgetItem* knoten = kind ? KindKnoten(TVKinder, kind) : nullptr)
-        TVKinder->setCurrentItem(knoten);
+    if (kind) Kinderpanel->KindWaehlen(kind);
 }
 
 void TVELWnd::BuLehClick() {

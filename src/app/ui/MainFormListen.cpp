@@ -2,8 +2,9 @@
 // selection in them changes.
 #include "MainForm.h"
 
-#include "Baumknoten.h"
 #include "FamilienPanel.h"
+#include "KinderPanel.h"
+#include "Kindermodell.h"
 #include "LehrerPanel.h"
 #include "ui/Kurzlabel.h"
 #include "ui/Symbole.h"
@@ -16,56 +17,20 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QTreeView>
-#include <QTreeWidget>
 #include <algorithm>
-
-namespace {
-
-using namespace Baumknoten;
-
-QTreeWidgetItem* Knoten(QTreeWidgetItem* eltern, const QString& text, const void* daten, TKnotenArt art) {
-    auto* knoten = new QTreeWidgetItem(eltern, {text});
-    knoten->setData(0, RolleDaten, QVariant::fromValue(reinterpret_cast<quintptr>(daten)));
-    knoten->setData(0, RolleArt, art);
-    return knoten;
-}
-
-} // namespace
 
 TEltern* TVELWnd::AktuelleFamilie() const {
     return Familienpanel->Familie();
 }
 
-void TVELWnd::KinderbaumFuellen() {
-    KinderbaumAuffrischen();
-    EingabeLeeren();
-    KinderKnoepfeAktualisieren();
+TKind* TVELWnd::AktuellesKind() const {
+    return Kinderpanel->Kind();
 }
 
-// Shows the selected family's children and requests again; the selected node stays selected while its
-// record exists.
-void TVELWnd::KinderbaumAuffrischen() {
-    const QTreeWidgetItem* alt = TVKinder->currentItem();
-    const QVariant gemerkt = alt ? alt->data(0, RolleDaten) : QVariant();
-    const TEltern* familie = AktuelleFamilie();
-    TVKinder->clear();
-    LbEltern->setText(familie ? familie->Anschrift(false) : QString());
-    QTreeWidgetItem* wieder = nullptr;
-    if (familie)
-        for (const auto& kind : familie->Kinder) {
-            QTreeWidgetItem* k =
-                Knoten(TVKinder->invisibleRootItem(), kind->KindNameMitKlasse(), kind.get(), KnotenKind);
-            int position = 0;
-            for (const TGespraech* g : kind->Gespraeche) {
-                QTreeWidgetItem* gespraech = Knoten(k, GespraechText(++position, *g), g, KnotenGespraech);
-                gespraech->setData(0, Qt::DecorationRole, ListenBild(g->KindKommtMit() ? 15 : 2));
-                if (gespraech->data(0, RolleDaten) == gemerkt) wieder = gespraech;
-            }
-            k->setExpanded(!kind->Gespraeche.empty());
-            KindBildSetzen(k);
-            if (k->data(0, RolleDaten) == gemerkt) wieder = k;
-        }
-    if (wieder) TVKinder->setCurrentItem(wieder);
+void TVELWnd::KinderbaumFuellen() {
+    Kinderpanel->Auffrischen();
+    EingabeLeeren();
+    KinderKnoepfeAktualisieren();
 }
 
 // The teacher selection and the Kürzel typed belong to the child they were meant for.
@@ -75,11 +40,6 @@ void TVELWnd::EingabeLeeren() {
     KuerzE->clear();
 }
 
-void TVELWnd::KindBildSetzen(QTreeWidgetItem* knoten) {
-    if (knoten->data(0, RolleArt).toInt() == KnotenKind)
-        knoten->setData(0, Qt::DecorationRole, ListenBild(knoten->isExpanded() ? 1 : 4));
-}
-
 void TVELWnd::LVElternSelectItem() {
     AktiveListe = TAktiveListe::Eltern;
     AlleGLoe->setVisible(AktuelleFamilie() != nullptr);
@@ -87,17 +47,12 @@ void TVELWnd::LVElternSelectItem() {
         AlleGLoe->setText(
             QString::fromUtf8("Alle Gespräche bei %1 löschen...").arg(AktuelleFamilie()->Anschrift(true)));
     KinderbaumFuellen();
-    if (AktuelleFamilie() && TVKinder->topLevelItemCount() > 0)
-        TVKinder->setCurrentItem(TVKinder->topLevelItem(0));
+    if (AktuelleFamilie()) Kinderpanel->Waehlen(Kinderpanel->Modell->index(0, 0));
     FamilienKnoepfeAktualisieren();
 }
 
 void TVELWnd::TVKinderChange() {
-    const QList<QTreeWidgetItem*> auswahl = TVKinder->selectedItems();
-    const QTreeWidgetItem* knoten = auswahl.isEmpty() ? nullptr : auswahl.constFirst();
-    AktuellesKind = Daten<TKind>(knoten, KnotenKind);
-    if (const TGespraech* g = Daten<TGespraech>(knoten, KnotenGespraech)) {
-        AktuellesKind = g->Kind;
+    if (Kinderpanel->Gespraech()) {
         Lehrerpanel->LVLehrer->clearSelection();
         KuerzE->clear();
     }
@@ -118,20 +73,20 @@ void TVELWnd::FamilienKnoepfeAktualisieren() {
     AnmerkE1->setText(familie ? QString::fromUtf8("Anmerkungen für ") + AktuelleFamilie()->Anschrift(true)
                               : QStringLiteral("Anmerkungen individuell"));
     Freigeben(Familienpanel->BtnElternHinzu, true);
-    TVKinder->setEnabled(familie && !AktuelleFamilie()->Kinder.Leer());
+    Kinderpanel->TVKinder->setEnabled(familie && !AktuelleFamilie()->Kinder.Leer());
 }
 
 void TVELWnd::KinderKnoepfeAktualisieren() {
-    const QList<QTreeWidgetItem*> auswahl = TVKinder->selectedItems();
-    const QTreeWidgetItem* knoten = auswahl.isEmpty() ? nullptr : auswahl.constFirst();
-    const bool kind = Daten<TKind>(knoten, KnotenKind) != nullptr;
-    Freigeben(BtnLoeschK, kind);
-    Freigeben(BtnEditK, kind);
-    Freigeben(SpBLoeG, Daten<TGespraech>(knoten, KnotenGespraech) != nullptr);
-    Freigeben(BtnKindHinzu, AktuelleFamilie() != nullptr);
+    const bool knoten = Kinderpanel->Knoten().isValid();
+    const bool gespraech = Kinderpanel->Gespraech() != nullptr;
+    const bool kind = knoten && !gespraech;
+    Freigeben(Kinderpanel->BtnLoeschK, kind);
+    Freigeben(Kinderpanel->BtnEditK, kind);
+    Freigeben(SpBLoeG, gespraech);
+    Freigeben(Kinderpanel->BtnKindHinzu, AktuelleFamilie() != nullptr);
     // Requests are typed into the box only once adding them is possible.
     KuerzE->setEnabled(knoten && MitHandler.contains(BtnAddG));
-    LbKind->setText(AktuellesKind ? AktuellesKind->Vorname : QString());
+    LbKind->setText(AktuellesKind() ? AktuellesKind()->Vorname : QString());
 }
 
 void TVELWnd::LehrerKnoepfeAktualisieren() {

@@ -2,8 +2,9 @@
 // its Enter-key flow, Del in the tree and the teacher list, and the teacher selection as Kürzel.
 #include "MainForm.h"
 
-#include "Baumknoten.h"
 #include "FamilienPanel.h"
+#include "KinderPanel.h"
+#include "Kindermodell.h"
 #include "LehrerPanel.h"
 #include "ui/Eingabehilfen.h"
 
@@ -19,10 +20,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QTreeView>
-#include <QTreeWidget>
 #include <functional>
-
-using namespace Baumknoten;
 
 namespace {
 
@@ -53,7 +51,7 @@ void TVELWnd::EingabeAnschliessen() {
     connect(Familienpanel, &TFamilienPanel::EnterGedrueckt, this, &TVELWnd::LVElternEnter);
     connect(Familienpanel, &TFamilienPanel::EntfGedrueckt, this, &TVELWnd::BtnLoeschEClick);
     Tastenfilter(KuerzE, [this](QKeyEvent* t) { return KuerzETaste(t); });
-    Tastenfilter(TVKinder, [this](QKeyEvent* t) { return TVKinderTaste(t); });
+    Tastenfilter(Kinderpanel->TVKinder, [this](QKeyEvent* t) { return TVKinderTaste(t); });
     Tastenfilter(Lehrerpanel->LVLehrer, [this](QKeyEvent* t) { return LVLehrerTaste(t); });
     connect(KuerzE, &QLineEdit::textChanged, this, &TVELWnd::KuerzEChange);
     // Entering the request box ends the teacher selection but keeps the Kürzel it wrote there.
@@ -83,21 +81,21 @@ void TVELWnd::EingabeAnschliessen() {
     connect(TipBtn, &QToolButton::clicked, this, &TVELWnd::TipBtnClick);
     TipBtn->setEnabled(true);
     // Enter on a focused "hinzu ..." button adds, as the hint label promises.
-    for (QPushButton* knopf : {Familienpanel->BtnElternHinzu, BtnKindHinzu, Lehrerpanel->BtnLehrerHinzu})
+    for (QPushButton* knopf :
+         {Familienpanel->BtnElternHinzu, Kinderpanel->BtnKindHinzu, Lehrerpanel->BtnLehrerHinzu})
         knopf->setAutoDefault(true);
 
     // Teachers selected while a node of the tree is selected become the Kürzel of the request box.
     connect(Lehrerpanel->LVLehrer->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this](const QItemSelection& neu, const QItemSelection& alt) {
-                if (!TVKinder->currentItem()) return;
+                if (!Kinderpanel->Knoten().isValid()) return;
                 for (const QModelIndex& i : alt.indexes())
                     if (i.column() == 0) Auswahlfolge.removeAll(QPersistentModelIndex(i));
                 for (const QModelIndex& i : neu.indexes())
                     if (i.column() == 0) Auswahlfolge.append(i);
-                if (QTreeWidgetItem* knoten = TVKinder->currentItem();
-                    Daten<TGespraech>(knoten, KnotenGespraech)) {
+                if (const QModelIndex knoten = Kinderpanel->Knoten(); Kinderpanel->Gespraech()) {
                     const QSignalBlocker sperre(Lehrerpanel->LVLehrer->selectionModel());
-                    TVKinder->setCurrentItem(knoten->parent());
+                    Kinderpanel->Waehlen(knoten.parent());
                 }
                 QStringList kuerzel;
                 for (const QPersistentModelIndex& i : Auswahlfolge)
@@ -111,11 +109,10 @@ void TVELWnd::EingabeAnschliessen() {
     });
 
     connect(PopMenuGespr, &QMenu::aboutToShow, this, [this] {
-        QTreeWidgetItem* knoten = TVKinder->currentItem();
-        const TGespraech* g = Daten<TGespraech>(knoten, KnotenGespraech);
-        const TKind* k = AktuellesKind;
+        const TGespraech* g = Kinderpanel->Gespraech();
+        const TKind* k = AktuellesKind();
         Freigeben(GesprLoeschen1, g != nullptr);
-        Freigeben(KindLoeschen1, Daten<TKind>(knoten, KnotenKind) != nullptr);
+        Freigeben(KindLoeschen1, k && !g);
         const bool markierbar = g || (k && !k->Gespraeche.empty());
         kindkommtmit1->setVisible(markierbar);
         Freigeben(kindkommtmit1, markierbar);
@@ -139,7 +136,7 @@ void TVELWnd::LVElternEnter() {
     if (AktuelleFamilie() && !AktuelleFamilie()->Kinder.Leer() && KuerzE->isEnabled())
         KuerzE->setFocus();
     else
-        BtnKindHinzu->setFocus();
+        Kinderpanel->BtnKindHinzu->setFocus();
     KuerzEChange();
 }
 
@@ -158,10 +155,9 @@ bool TVELWnd::KuerzETaste(QKeyEvent* taste) {
 
 bool TVELWnd::TVKinderTaste(QKeyEvent* taste) {
     if (taste->key() != Qt::Key_Delete) return false;
-    const QTreeWidgetItem* knoten = TVKinder->currentItem();
-    if (Daten<TGespraech>(knoten, KnotenGespraech))
+    if (Kinderpanel->Gespraech())
         GesprLoeschen1Click();
-    else if (Daten<TKind>(knoten, KnotenKind))
+    else if (Kinderpanel->Kind())
         BtnLoeschKClick();
     return true;
 }
@@ -199,10 +195,10 @@ void TVELWnd::KuerzEChange() {
                       : QString::fromUtf8("Eingabetaste: Gesprächswünsche hinzufügen");
     else if (kindFolgt)
         hinweis = QString::fromUtf8("Eingabetaste: Kind hinzufügen");
-    else if (KuerzE->hasFocus() && AktuellesKind) {
-        const TKindliste& kinder = AktuellesKind->Eltern->Kinder;
-        const int zeile = Familienpanel->Zeile(AktuellesKind->Eltern);
-        if (kinder.IndexOf(AktuellesKind) + 1 < kinder.Count())
+    else if (KuerzE->hasFocus() && AktuellesKind()) {
+        const TKindliste& kinder = AktuellesKind()->Eltern->Kinder;
+        const int zeile = Familienpanel->Zeile(AktuellesKind()->Eltern);
+        if (kinder.IndexOf(AktuellesKind()) + 1 < kinder.Count())
             hinweis = QString::fromUtf8("Eingabetaste: Zum nächsten Kind");
         else if (zeile >= 0 && zeile + 1 < Familienpanel->Zeilen())
             hinweis = QString::fromUtf8("Eingabetaste: Auswahl der nächsten Eltern");
@@ -211,11 +207,11 @@ void TVELWnd::KuerzEChange() {
 }
 
 void TVELWnd::NaechstesKind() {
-    QTreeWidgetItem* knoten = TVKinder->currentItem();
-    if (knoten && knoten->parent()) knoten = knoten->parent();
-    const int index = knoten ? TVKinder->indexOfTopLevelItem(knoten) : -1;
-    if (index >= 0 && index + 1 < TVKinder->topLevelItemCount()) {
-        TVKinder->setCurrentItem(TVKinder->topLevelItem(index + 1));
+    QModelIndex knoten = Kinderpanel->Knoten();
+    if (knoten.parent().isValid()) knoten = knoten.parent();
+    const int index = knoten.isValid() ? knoten.row() : -1;
+    if (index >= 0 && index + 1 < Kinderpanel->Modell->rowCount()) {
+        Kinderpanel->Waehlen(Kinderpanel->Modell->index(index + 1, 0));
     } else {
         const int zeile = Familienpanel->LVEltern->currentIndex().row();
         if (zeile + 1 < Familienpanel->Zeilen()) Familienpanel->ZeileWaehlen(zeile + 1);

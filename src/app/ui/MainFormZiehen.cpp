@@ -3,7 +3,8 @@
 // on the delete button it is deleted.
 #include "MainForm.h"
 
-#include "Baumknoten.h"
+#include "KinderPanel.h"
+#include "Kindermodell.h"
 #include "LehrerPanel.h"
 #include "model/Dateneingabe.h"
 #include "ui/Eingabehilfen.h"
@@ -18,12 +19,9 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QTreeView>
-#include <QTreeWidget>
 #include <array>
 #include <functional>
 #include <optional>
-
-using namespace Baumknoten;
 
 namespace {
 
@@ -71,10 +69,10 @@ private:
     void Abbrechen();
 
     void ZeigerSetzen(TZiehzeiger nummer);
-    QTreeWidgetItem* Knoten(const QVariant& daten) const;
-    QTreeWidgetItem* Knoten(const TGespraech* g) const;
-    QTreeWidgetItem* KnotenUnter(const QPoint& global) const;
-    void Waehlen(QTreeWidgetItem* knoten);
+    QModelIndex Knoten(quintptr daten) const;
+    QModelIndex Knoten(const TGespraech* g) const;
+    QModelIndex KnotenUnter(const QPoint& global) const;
+    void Waehlen(const QModelIndex& knoten);
     QString Lehrername() const;
 
     TVELWnd& F;
@@ -95,12 +93,12 @@ private:
     // Dragging teachers.
     bool Mehrere = false;
     bool UeberKnoten = false;
-    QVariant Vorher; // the record of the tree node selected before the drag
+    quintptr Vorher = 0; // the record of the tree node selected before the drag
 
     // Dragging a request.
     TGespraech* Gespraech = nullptr;
     TAblage Ablage = TAblage::Nicht;
-    QTreeWidgetItem* Ziel = nullptr;
+    QModelIndex Ziel;
     bool NachOben = false;
 };
 
@@ -117,7 +115,7 @@ TZiehen::TZiehen(TVELWnd& fenster)
         Zeigerbilder[static_cast<size_t>(n)] =
             ZiehzeigerLaden(static_cast<TZiehzeiger>(n + static_cast<int>(TZiehzeiger::Lehrer)));
     F.Lehrerpanel->LVLehrer->viewport()->installEventFilter(this);
-    F.TVKinder->viewport()->installEventFilter(this);
+    F.Kinderpanel->TVKinder->viewport()->installEventFilter(this);
     // The labels a dragged request borrows must not move the tree under the mouse.
     QSizePolicy fest = F.LblHinzufuegen->sizePolicy();
     fest.setRetainSizeWhenHidden(true);
@@ -173,7 +171,8 @@ bool TZiehen::LehrerMaus(const QMouseEvent& maus) {
         Nachlauf = Verzoegert = false;
         Druckpunkt.reset();
         const QModelIndex index = F.Lehrerpanel->LVLehrer->indexAt(maus.position().toPoint());
-        if (maus.button() != Qt::LeftButton || !index.isValid() || !F.TVKinder->isEnabled()) return false;
+        if (maus.button() != Qt::LeftButton || !index.isValid() || !F.Kinderpanel->TVKinder->isEnabled())
+            return false;
         Druckpunkt = global;
         const QItemSelectionModel* auswahl = F.Lehrerpanel->LVLehrer->selectionModel();
         if (maus.modifiers() != Qt::NoModifier || !auswahl->isRowSelected(index.row()) ||
@@ -230,7 +229,8 @@ bool TZiehen::BaumMaus(const QMouseEvent& maus) {
         Nachlauf = false;
         Druckpunkt.reset();
         Gespraech = maus.button() == Qt::LeftButton
-                        ? Daten<TGespraech>(F.TVKinder->itemAt(maus.position().toPoint()), KnotenGespraech)
+                        ? F.Kinderpanel->Modell->Gespraech(
+                              F.Kinderpanel->TVKinder->indexAt(maus.position().toPoint()))
                         : nullptr;
         if (Gespraech) Druckpunkt = global;
         return false;
@@ -332,34 +332,22 @@ void TZiehen::ZeigerSetzen(TZiehzeiger nummer) {
         Zeigerbilder[static_cast<size_t>(static_cast<int>(nummer) - static_cast<int>(TZiehzeiger::Lehrer))]);
 }
 
-QTreeWidgetItem* TZiehen::Knoten(const QVariant& daten) const {
-    if (!daten.isValid()) return nullptr;
-    for (int i = 0; i < F.TVKinder->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* kind = F.TVKinder->topLevelItem(i);
-        if (kind->data(0, RolleDaten) == daten) return kind;
-        for (int j = 0; j < kind->childCount(); ++j)
-            if (kind->child(j)->data(0, RolleDaten) == daten) return kind->child(j);
-    }
-    return nullptr;
+QModelIndex TZiehen::Knoten(quintptr daten) const {
+    return F.Kinderpanel->Modell->Suchen(daten);
 }
 
-QTreeWidgetItem* TZiehen::Knoten(const TGespraech* g) const {
-    return g ? Knoten(QVariant::fromValue(reinterpret_cast<quintptr>(g))) : nullptr;
+QModelIndex TZiehen::Knoten(const TGespraech* g) const {
+    return Knoten(reinterpret_cast<quintptr>(g));
 }
 
-QTreeWidgetItem* TZiehen::KnotenUnter(const QPoint& global) const {
-    const QWidget* flaeche = F.TVKinder->viewport();
+QModelIndex TZiehen::KnotenUnter(const QPoint& global) const {
+    const QWidget* flaeche = F.Kinderpanel->TVKinder->viewport();
     const QPoint p = flaeche->mapFromGlobal(global);
-    return flaeche->rect().contains(p) ? F.TVKinder->itemAt(p) : nullptr;
+    return flaeche->rect().contains(p) ? F.Kinderpanel->TVKinder->indexAt(p) : QModelIndex();
 }
 
-void TZiehen::Waehlen(QTreeWidgetItem* knoten) {
-    if (knoten) {
-        F.TVKinder->setCurrentItem(knoten);
-        return;
-    }
-    F.TVKinder->setCurrentItem(nullptr);
-    F.TVKinder->clearSelection();
+void TZiehen::Waehlen(const QModelIndex& knoten) {
+    F.Kinderpanel->Waehlen(knoten);
 }
 
 QString TZiehen::Lehrername() const {
@@ -371,9 +359,8 @@ void TZiehen::LehrerZiehenBeginnen() {
     Beginnen(TArt::Lehrer);
     ZeigerSetzen(Mehrere ? TZiehzeiger::LehrerMehrere : TZiehzeiger::Lehrer);
     F.LblEingabetaste->clear();
-    const QTreeWidgetItem* knoten = F.TVKinder->currentItem();
-    Vorher = knoten ? knoten->data(0, RolleDaten) : QVariant();
-    Waehlen(nullptr);
+    Vorher = F.Kinderpanel->Knoten().data(TKinderModell::RolleDaten).value<quintptr>();
+    Waehlen({});
     F.LbKind->setText(QStringLiteral("WEN?"));
     F.Freigeben(F.BtnAddG, false);
 }
@@ -383,20 +370,20 @@ void TZiehen::LehrerZiehen(const QPoint& global) {
         Abbrechen();
         return;
     }
-    const bool imBaum = Ueber(F.TVKinder, global);
-    QTreeWidgetItem* knoten = imBaum ? KnotenUnter(global) : nullptr;
-    UeberKnoten = knoten != nullptr;
-    if (knoten) {
+    const bool imBaum = Ueber(F.Kinderpanel->TVKinder, global);
+    const QModelIndex knoten = imBaum ? KnotenUnter(global) : QModelIndex();
+    UeberKnoten = knoten.isValid();
+    if (UeberKnoten) {
         // The requests go to the child, whichever of its nodes is under the mouse.
-        QTreeWidgetItem* kind = knoten->parent() ? knoten->parent() : knoten;
-        if (F.TVKinder->currentItem() != kind) Waehlen(kind);
+        const QModelIndex kind = knoten.parent().isValid() ? knoten.parent() : knoten;
+        if (F.Kinderpanel->Knoten() != kind) Waehlen(kind);
         F.KuerzE->setEnabled(true);
         F.Freigeben(F.BtnAddG, true);
         ZeigerSetzen(Mehrere ? TZiehzeiger::AblegenMehrere : TZiehzeiger::Ablegen);
         return;
     }
     if (imBaum) {
-        if (!F.TVKinder->selectedItems().isEmpty()) Waehlen(nullptr);
+        if (F.Kinderpanel->Knoten().isValid()) Waehlen({});
         F.LbKind->setText(QStringLiteral("WEN?"));
         ZeigerSetzen(Mehrere ? TZiehzeiger::NichtAblegenMehrere : TZiehzeiger::NichtAblegen);
     } else {
@@ -424,7 +411,7 @@ void TZiehen::GespraechZiehenBeginnen() {
     F.LblHinzufuegen->hide();
     F.KuerzE->clear();
     Ablage = TAblage::Nicht;
-    Ziel = nullptr;
+    Ziel = {};
 }
 
 void TZiehen::GespraechZiehen(const QPoint& global) {
@@ -433,16 +420,16 @@ void TZiehen::GespraechZiehen(const QPoint& global) {
         return;
     }
     Ablage = TAblage::Nicht;
-    Ziel = nullptr;
+    Ziel = {};
     TZiehzeiger zeiger = TZiehzeiger::NichtAblegen;
     QString text = Lehrername() + QStringLiteral(" verschieben ...");
     // Where the request cannot go, or would be deleted, its own node is the selected one.
-    QTreeWidgetItem* gezogen = Knoten(Gespraech);
-    QTreeWidgetItem* auswahl = gezogen;
-    if (Ueber(F.TVKinder, global)) {
-        QTreeWidgetItem* knoten = KnotenUnter(global);
+    const QModelIndex gezogen = Knoten(Gespraech);
+    QModelIndex auswahl = gezogen;
+    if (Ueber(F.Kinderpanel->TVKinder, global)) {
+        const QModelIndex knoten = KnotenUnter(global);
         // Nothing can go before the first child.
-        if (knoten && knoten != gezogen && knoten != F.TVKinder->topLevelItem(0)) {
+        if (knoten.isValid() && knoten != gezogen && knoten != F.Kinderpanel->Modell->index(0, 0)) {
             Ziel = auswahl = knoten;
             Ablage = TAblage::Verschieben;
             NachOben = global.y() < Druckpunkt->y();
@@ -453,7 +440,7 @@ void TZiehen::GespraechZiehen(const QPoint& global) {
         zeiger = TZiehzeiger::Loeschen;
         text = Lehrername() + QString::fromUtf8(" löschen ...");
     }
-    if (F.TVKinder->currentItem() != auswahl) Waehlen(auswahl);
+    if (F.Kinderpanel->Knoten() != auswahl) Waehlen(auswahl);
     ZeigerSetzen(zeiger);
     F.LblKuerzel->setText(text);
 }
@@ -482,14 +469,15 @@ void TZiehen::GespraechAblegen(const QPoint& global) {
 void TZiehen::GespraechVersetzen() {
     TKind* kind = nullptr;
     int index = 0;
-    if (TGespraech* g = Daten<TGespraech>(Ziel, KnotenGespraech)) {
+    const TKinderModell& baum = *F.Kinderpanel->Modell;
+    if (TGespraech* g = baum.Gespraech(Ziel)) {
         kind = g->Kind;
-        index = Ziel->parent()->indexOfChild(Ziel);
+        index = Ziel.row();
     } else if (NachOben) {
-        kind = Daten<TKind>(F.TVKinder->topLevelItem(F.TVKinder->indexOfTopLevelItem(Ziel) - 1), KnotenKind);
+        kind = baum.Kind(baum.index(Ziel.row() - 1, 0));
         index = kind ? static_cast<int>(kind->Gespraeche.size()) : 0;
     } else {
-        kind = Daten<TKind>(Ziel, KnotenKind);
+        kind = baum.Kind(Ziel);
     }
     if (!kind) return;
     const TBefehlsWache wache(F.Dokument);
