@@ -9,6 +9,10 @@ TBefehlsgruppe::TBefehlsgruppe(const TBefehlsumgebung& umgebung, QObject* eltern
     : QObject(eltern)
     , U(umgebung) {}
 
+TProjekt* TBefehlsgruppe::Projekt() const {
+    return U.Dokument.Projekt();
+}
+
 void TBefehlsgruppe::Aufnehmen(QAction* aktion, TRegel regel) {
     Aktionen.append({aktion, regel});
 }

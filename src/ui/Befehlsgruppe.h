@@ -11,6 +11,7 @@ class QWidget;
 class TDateiwahl;
 class TEinstellungsSpeicher;
 class TMeldung;
+class TProjekt;
 class TProjektDokument;
 struct TProgrammwerte;
 
@@ -42,6 +43,7 @@ public:
 
 protected:
     void Aufnehmen(QAction* aktion, TRegel regel);
+    TProjekt* Projekt() const;
 
     TBefehlsumgebung U;
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/ui/Eingabe.h"
 #include "app/ui/FamilienPanel.h"
+#include "app/ui/GespraechPanel.h"
 #include "app/ui/KinderPanel.h"
 #include "app/ui/Kindermodell.h"
 #include "app/ui/LehrerPanel.h"

@@ -37,17 +37,17 @@ private Q_SLOTS:
                             Eingaben({""}), Eingaben({"acker"}), Eingaben({"cem", ""}),
                             Eingaben({"dana", "8d"}), Abbrechen()});
         Taste(Qt::Key_Return);
-        QCOMPARE(Fokusfeld(), f.KuerzE);
-        QCOMPARE(f.LbKind->text(), "Anna");
+        QCOMPARE(Fokusfeld(), f.Gespraechpanel->KuerzE);
+        QCOMPARE(f.Gespraechpanel->LbKind->text(), "Anna");
         QTest::keyClicks(Fokusfeld(), "ab, Cd ,  ef");
-        QCOMPARE(f.LblEingabetaste->text(), "Eingabetaste: Gesprächswünsche hinzufügen");
+        QCOMPARE(f.Gespraechpanel->LblEingabetaste->text(), "Eingabetaste: Gesprächswünsche hinzufügen");
         Taste(Qt::Key_Return);
-        QCOMPARE(f.LblEingabetaste->text(), "Eingabetaste: Kind hinzufügen");
+        QCOMPARE(f.Gespraechpanel->LblEingabetaste->text(), "Eingabetaste: Kind hinzufügen");
         Taste(Qt::Key_Return); // Ben
         QTest::keyClicks(Fokusfeld(), "ef,ab,cd");
         Taste(Qt::Key_Return);
         Taste(Qt::Key_Return); // empty child name, then the next family: Acker, Cem (class offered: 5a)
-        QCOMPARE(Fokusfeld(), f.KuerzE);
+        QCOMPARE(Fokusfeld(), f.Gespraechpanel->KuerzE);
         QTest::keyClicks(Fokusfeld(), "cd,ef,ab");
         Taste(Qt::Key_Return);
         Taste(Qt::Key_Return); // Dana
@@ -56,8 +56,8 @@ private Q_SLOTS:
         Taste(Qt::Key_Return); // child dialog cancelled: the sequence ends
         QCOMPARE(folge.Offen(), 0);
         QCOMPARE(folge.Unerwartet, 0);
-        QVERIFY(!f.FamilienEingabe);
-        QVERIFY(!f.KindFolgt);
+        QVERIFY(!f.Eingabe->FamilienEingabe);
+        QVERIFY(!f.Eingabe->KindFolgt);
 
         TProjekt& p = *f.Projekt();
         QCOMPARE(p.Elternliste.Count(), 2);
@@ -124,7 +124,7 @@ private Q_SLOTS:
         TVELWnd& f = *t.Fenster;
         const int zeile = f.Projekt()->Elternliste.IndexOf(f.Projekt()->Elternliste.FindeNummer(1));
         f.Familienpanel->LVEltern->setCurrentIndex(f.Familienpanel->LVEltern->model()->index(zeile, 0));
-        QCOMPARE(f.AktuelleFamilie()->Name, "Maier");
+        QCOMPARE(f.Eingabe->AktuelleFamilie()->Name, "Maier");
         f.Familienpanel->LVEltern->setFocus();
         t.Meldung.Antworten = {antwort};
         QTest::keyClick(f.Familienpanel->LVEltern, Qt::Key_Delete);
@@ -142,7 +142,7 @@ private Q_SLOTS:
             for (int s = 0; s < 6; ++s)
                 QVERIFY(l->Zeiten[static_cast<size_t>(s)] <= 0);
         QCOMPARE(mue->Zaehler, 0);
-        QCOMPARE(f.AktuelleFamilie()->Name, "Acker");
+        QCOMPARE(f.Eingabe->AktuelleFamilie()->Name, "Acker");
         QCOMPARE(f.Panels[0]->text(), "Elternanzahl: 1");
     }
 
@@ -171,8 +171,8 @@ private Q_SLOTS:
         QTest::mouseClick(f.Kinderpanel->BtnKindHinzu, Qt::LeftButton);
         QCOMPARE(folge.Offen(), 0);
         QCOMPARE(t.Meldung.Titel(), QStringList({"Eingabefehler"}));
-        QCOMPARE(f.AktuelleFamilie()->Kinder.Count(), 3);
-        QVERIFY(f.AktuelleFamilie()->Kinder.FindeVorname(QStringLiteral("anna")));
+        QCOMPARE(f.Eingabe->AktuelleFamilie()->Kinder.Count(), 3);
+        QVERIFY(f.Eingabe->AktuelleFamilie()->Kinder.FindeVorname(QStringLiteral("anna")));
     }
 
     // Type-ahead in the family list follows the name column, umlauts included.
@@ -189,9 +189,9 @@ private Q_SLOTS:
         QTest::keyClick(f.Familienpanel->LVEltern, Qt::Key_M);
         QTest::sendKeyEvent(QTest::Press, f.Familienpanel->LVEltern, Qt::Key_unknown, QString::fromUtf8("ü"),
                             Qt::NoModifier);
-        QCOMPARE(f.AktuelleFamilie()->Name, "Müller");
+        QCOMPARE(f.Eingabe->AktuelleFamilie()->Name, "Müller");
         QTest::keyClick(f.Familienpanel->LVEltern, Qt::Key_X);
-        QCOMPARE(f.AktuelleFamilie()->Name, "Müller");
+        QCOMPARE(f.Eingabe->AktuelleFamilie()->Name, "Müller");
     }
 
     // Filling, searching and filtering the family list of a generated project with 3,000 families, in the
@@ -233,7 +233,7 @@ private Q_SLOTS:
         TVELWnd& f = *t.Fenster;
         f.Familienpanel->SuchE->setText(QStringLiteral("Mai"));
         QCOMPARE(Zeilen(f), QStringList({"Maier"}));
-        QCOMPARE(f.AktuelleFamilie()->Name, "Maier");
+        QCOMPARE(f.Eingabe->AktuelleFamilie()->Name, "Maier");
         TDialogFolge folge({[](QDialog& d) {
             auto& e = static_cast<TFEditE&>(d);
             QCOMPARE(e.windowTitle(), "Elterndaten korrigieren");
@@ -255,7 +255,7 @@ private Q_SLOTS:
         QVERIFY(f.Dokument.IstGeaendert() && f.Dokument.IstSicherungFaellig());
         QVERIFY(f.Familienpanel->SuchE->text().isEmpty());
         QCOMPARE(Zeilen(f), QStringList({"Acker", "Zander"}));
-        QCOMPARE(f.AktuelleFamilie(), e);
+        QCOMPARE(f.Eingabe->AktuelleFamilie(), e);
         QCOMPARE(f.Kinderpanel->LbEltern->text(), "Familie Zander");
         QVERIFY(Knoten(f, "Ben Maier (10b)").isValid());
         QCOMPARE(Fokusfeld(), f.Familienpanel->LVEltern);
@@ -307,7 +307,7 @@ private Q_SLOTS:
         QVERIFY(t.Zeigen());
         TVELWnd& f = *t.Fenster;
         FamilieWaehlen(f, 1);
-        QCOMPARE(f.AktuellesKind()->Vorname, "Anna");
+        QCOMPARE(f.Eingabe->AktuellesKind()->Vorname, "Anna");
         TDialogFolge folge({[&](QDialog& d) {
             auto& k = static_cast<TFEditK&>(d);
             QCOMPARE(k.windowTitle(), "Kinddaten ändern");
@@ -320,7 +320,7 @@ private Q_SLOTS:
         QCOMPARE(folge.Offen(), 0);
         QCOMPARE(f.Dokument.IstGeaendert(), geaendert);
         QCOMPARE(f.Kinderpanel->Knoten().data().toString(), knoten);
-        QCOMPARE(f.AktuellesKind()->Vorname, "Anna");
+        QCOMPARE(f.Eingabe->AktuellesKind()->Vorname, "Anna");
         QCOMPARE(Eintraege(f.Familienpanel->ComboKlassen).contains(QStringLiteral("11a")),
                  geaendert && klasse == "11a");
         QCOMPARE(Fokusfeld(), f.Kinderpanel->TVKinder);
@@ -376,7 +376,7 @@ private Q_SLOTS:
             QVERIFY(SlotsFrei(*mue));
             QCOMPARE(mue->Zaehler, 0);
             QCOMPARE(Fokusfeld(), f.Kinderpanel->TVKinder);
-            QCOMPARE(f.AktuellesKind()->Vorname, "Ben");
+            QCOMPARE(f.Eingabe->AktuellesKind()->Vorname, "Ben");
             QCOMPARE(Eintraege(f.Familienpanel->ComboKlassen), QStringList({"(alle)", "unbekannt", "10b"}));
         }
     }
@@ -423,7 +423,7 @@ private Q_SLOTS:
         QCOMPARE(f.Dokument.IstGeaendert(), ok);
         const TSchluessel optionen = t.Speicher.SchluesselLesen(QStringLiteral("Optionen"));
         QCOMPARE(int(optionen.ZahlLesen(QStringLiteral("SortierKrit"), 192)), ok ? sortierung : 192);
-        if (ok) QCOMPARE(f.AktuelleFamilie(), f.Familienpanel->ElternInZeile(0));
+        if (ok) QCOMPARE(f.Eingabe->AktuelleFamilie(), f.Familienpanel->ElternInZeile(0));
     }
 
     // The search box and the class filter decide which families the list shows.
@@ -438,7 +438,7 @@ private Q_SLOTS:
         QVERIFY(f.BuElt->isChecked());
         QTest::keyClicks(f.Familienpanel->SuchE, "MA");
         QCOMPARE(Zeilen(f), QStringList({"Maier"}));
-        QCOMPARE(f.AktuelleFamilie()->Name, "Maier");
+        QCOMPARE(f.Eingabe->AktuelleFamilie()->Name, "Maier");
         QTest::keyClick(f.Familienpanel->SuchE, Qt::Key_Return);
         QCOMPARE(Fokusfeld(), f.Familienpanel->LVEltern);
         f.Familienpanel->SuchE->clear();
@@ -449,7 +449,7 @@ private Q_SLOTS:
             f.Familienpanel->ComboKlassen->setCurrentText(klasse);
             Q_EMIT f.Familienpanel->ComboKlassen->activated(f.Familienpanel->ComboKlassen->currentIndex());
             QCOMPARE(Zeilen(f), zeilen);
-            QCOMPARE(f.AktuelleFamilie(), f.Familienpanel->ElternInZeile(0));
+            QCOMPARE(f.Eingabe->AktuelleFamilie(), f.Familienpanel->ElternInZeile(0));
         }
         // The class filter and the search work together.
         f.Familienpanel->ComboKlassen->setCurrentText("5a");
@@ -469,22 +469,22 @@ private Q_SLOTS:
         TVELWnd& f = *t.Fenster;
         FamilieWaehlen(f, 2);
         LehrerWaehlen(f, {"MUE", "BER"});
-        f.KuerzE->setFocus(Qt::TabFocusReason);
+        f.Gespraechpanel->KuerzE->setFocus(Qt::TabFocusReason);
         QVERIFY(f.Lehrerpanel->LVLehrer->selectionModel()->selectedRows().isEmpty());
         QVERIFY(!f.Lehrerpanel->BtnEditL->isEnabled());
-        QCOMPARE(f.KuerzE->text(), "MUE, BER");
-        QTest::keyClick(f.KuerzE, Qt::Key_Return);
-        QCOMPARE(f.AktuellesKind()->Gespraeche.size(), size_t(2));
+        QCOMPARE(f.Gespraechpanel->KuerzE->text(), "MUE, BER");
+        QTest::keyClick(f.Gespraechpanel->KuerzE, Qt::Key_Return);
+        QCOMPARE(f.Eingabe->AktuellesKind()->Gespraeche.size(), size_t(2));
 
         f.BuLeh->trigger();
         QVERIFY(f.Lehrerpanel->ChBhotZL->isChecked());
-        QCOMPARE(f.AktiveListe, TAktiveListe::Lehrer);
+        QCOMPARE(f.Eingabe->AktiveListe, TAktiveListe::Lehrer);
         QTest::mouseClick(
             f.Familienpanel->LVEltern->viewport(), Qt::LeftButton, {},
             f.Familienpanel->LVEltern->visualRect(f.Familienpanel->LVEltern->model()->index(0, 1)).center());
         QVERIFY(f.BuElt->isChecked());
         QVERIFY(!f.Lehrerpanel->ChBhotZL->isChecked());
-        QCOMPARE(f.AktiveListe, TAktiveListe::Eltern);
+        QCOMPARE(f.Eingabe->AktiveListe, TAktiveListe::Eltern);
         f.Familienpanel->ComboKlassen->setFocus();
         QTest::keyClick(f.Familienpanel->ComboKlassen, Qt::Key_Return);
         QCOMPARE(Fokusfeld(), f.Familienpanel->LVEltern);

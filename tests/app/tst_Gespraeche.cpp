@@ -52,22 +52,22 @@ private Q_SLOTS:
         TVELWnd& f = *t.Fenster;
         f.Familienpanel->LVEltern->setCurrentIndex(f.Familienpanel->LVEltern->model()->index(
             f.Projekt()->Elternliste.IndexOf(f.Projekt()->Elternliste.FindeNummer(2)), 0));
-        QCOMPARE(f.AktuellesKind()->Vorname, "Cem");
+        QCOMPARE(f.Eingabe->AktuellesKind()->Vorname, "Cem");
         t.Meldung.Antworten = antworten;
         int gezeigt = -1;
         t.Meldung.BeiMeldung = [&] {
             if (gezeigt < 0) gezeigt = f.Kinderpanel->Modell->rowCount(Knoten(f, QStringLiteral("Cem")));
         };
-        f.KuerzE->setFocus();
-        QTest::keyClicks(f.KuerzE, eingabe);
-        QTest::keyClick(f.KuerzE, Qt::Key_Return);
+        f.Gespraechpanel->KuerzE->setFocus();
+        QTest::keyClicks(f.Gespraechpanel->KuerzE, eingabe);
+        QTest::keyClick(f.Gespraechpanel->KuerzE, Qt::Key_Return);
         QCOMPARE(t.Meldung.Titel(), titel);
         QCOMPARE(gezeigt, imBaum);
         QStringList kuerzel;
-        for (const TGespraech* g : f.AktuellesKind()->Gespraeche)
+        for (const TGespraech* g : f.Eingabe->AktuellesKind()->Gespraeche)
             kuerzel << g->Lehrer->Kuerzel;
         QCOMPARE(kuerzel, ergebnis);
-        QVERIFY(f.KuerzE->text().isEmpty());
+        QVERIFY(f.Gespraechpanel->KuerzE->text().isEmpty());
         QCOMPARE(f.Projekt()->Gespraechsliste.Count(), 3 + kuerzel.size());
     }
 
@@ -102,16 +102,16 @@ private Q_SLOTS:
             QTest::keyClicks(l.E_Name, "neumann");
             QTest::keyClick(l.E_Name, Qt::Key_Return);
         }});
-        f.KuerzE->setFocus();
-        QTest::keyClicks(f.KuerzE, "NEU");
-        QTest::keyClick(f.KuerzE, Qt::Key_Return);
+        f.Gespraechpanel->KuerzE->setFocus();
+        QTest::keyClicks(f.Gespraechpanel->KuerzE, "NEU");
+        QTest::keyClick(f.Gespraechpanel->KuerzE, Qt::Key_Return);
         QCOMPARE(folge.Offen(), 0);
         QCOMPARE(t.Meldung.Protokoll[0].Text, "DAS KÜRZEL\r\rNEU\r\rGIBT ES NICHT IN DER LEHRERLISTE.\r\r"
                                               "Möchten Sie einen solchen Lehrer ergänzen?");
         const TLehrer* neu = f.Projekt()->Lehrerliste.FindeKuerzel(QStringLiteral("NEU"));
         QCOMPARE(neu != nullptr, ok);
         QCOMPARE(f.Projekt()->Lehrerliste.Count(), ok ? 3 : 2);
-        QCOMPARE(f.AktuellesKind()->Gespraeche.size(), size_t(ok ? 3 : 2));
+        QCOMPARE(f.Eingabe->AktuellesKind()->Gespraeche.size(), size_t(ok ? 3 : 2));
         if (ok) QCOMPARE(neu->Name, "Neumann");
     }
 
@@ -151,12 +151,12 @@ private Q_SLOTS:
             i.Liste->setCurrentRow(zeile);
             QTest::mouseClick(i.OkBtn, Qt::LeftButton);
         }});
-        f.KuerzE->setFocus();
-        QTest::keyClicks(f.KuerzE, "ber, ab");
-        QTest::keyClick(f.KuerzE, Qt::Key_Return);
+        f.Gespraechpanel->KuerzE->setFocus();
+        QTest::keyClicks(f.Gespraechpanel->KuerzE, "ber, ab");
+        QTest::keyClick(f.Gespraechpanel->KuerzE, Qt::Key_Return);
         QCOMPARE(folge.Offen(), 0);
         QStringList kuerzel;
-        for (const TGespraech* g : f.AktuellesKind()->Gespraeche)
+        for (const TGespraech* g : f.Eingabe->AktuellesKind()->Gespraeche)
             kuerzel << g->Lehrer->Kuerzel;
         QCOMPARE(kuerzel, ergebnis);
         QVERIFY(t.Meldung.Protokoll.isEmpty());
@@ -178,20 +178,21 @@ private Q_SLOTS:
         FamilieWaehlen(f, 2);
         if (inLehrerliste) {
             LehrerWaehlen(f, {"MUE", "BER"});
-            QCOMPARE(f.KuerzE->text(), "MUE, BER"); // in the order of selection, not of the list
-            QCOMPARE(f.LblEingabetaste->text(), "Eingabetaste: Gesprächswünsche hinzufügen");
+            QCOMPARE(f.Gespraechpanel->KuerzE->text(),
+                     "MUE, BER"); // in the order of selection, not of the list
+            QCOMPARE(f.Gespraechpanel->LblEingabetaste->text(), "Eingabetaste: Gesprächswünsche hinzufügen");
             f.Lehrerpanel->LVLehrer->setFocus();
             QTest::keyClick(f.Lehrerpanel->LVLehrer, Qt::Key_Return, Qt::ShiftModifier);
         } else {
-            f.KuerzE->setFocus();
-            QTest::keyClicks(f.KuerzE, "mue,ber");
-            QTest::keyClick(f.KuerzE, Qt::Key_Return, Qt::ShiftModifier);
+            f.Gespraechpanel->KuerzE->setFocus();
+            QTest::keyClicks(f.Gespraechpanel->KuerzE, "mue,ber");
+            QTest::keyClick(f.Gespraechpanel->KuerzE, Qt::Key_Return, Qt::ShiftModifier);
         }
-        const TKind* cem = f.AktuellesKind();
+        const TKind* cem = f.Eingabe->AktuellesKind();
         QCOMPARE(cem->Gespraeche.size(), size_t(2));
         for (const TGespraech* g : cem->Gespraeche)
             QVERIFY(g->KindKommtMit());
-        QVERIFY(f.KuerzE->text().isEmpty());
+        QVERIFY(f.Gespraechpanel->KuerzE->text().isEmpty());
         QVERIFY(f.Lehrerpanel->LVLehrer->selectionModel()->selectedRows().isEmpty());
         QVERIFY(!f.Lehrerpanel->BtnLoeschL->isEnabled());
         QVERIFY(!f.Projekt()->UnmoeglichBestimmt && !f.Projekt()->ReihenfolgeFest);
@@ -222,15 +223,15 @@ private Q_SLOTS:
         QVERIFY(f.Dokument.IstGeaendert());
         QCOMPARE(zeigen("Anna"), "kenzeichnen: \"Gespräche nur mit Eltern, ohne Anna\"");
         f.kindkommtmit1->trigger();
-        for (const TGespraech* g : f.AktuellesKind()->Gespraeche)
+        for (const TGespraech* g : f.Eingabe->AktuellesKind()->Gespraeche)
             QVERIFY(!g->KindKommtMit());
         QCOMPARE(zeigen("2. Frau von Berg"), "kenzeichnen: \"Das Kind kommt mit\"");
         QVERIFY(f.GesprLoeschen1->isEnabled());
         QVERIFY(!f.KindLoeschen1->isEnabled());
         f.kindkommtmit1->trigger();
         QCOMPARE(zeigen("2. Frau von Berg"), "kenzeichnen: \"Gespräch nur mit Eltern, ohne Anna\"");
-        QVERIFY(f.AktuellesKind()->Gespraeche[1]->KindKommtMit());
-        QVERIFY(!f.AktuellesKind()->Gespraeche[0]->KindKommtMit());
+        QVERIFY(f.Eingabe->AktuellesKind()->Gespraeche[1]->KindKommtMit());
+        QVERIFY(!f.Eingabe->AktuellesKind()->Gespraeche[0]->KindKommtMit());
         FamilieWaehlen(f, 2);
         zeigen("Cem");
         QVERIFY(!f.kindkommtmit1->isVisible());
@@ -282,14 +283,14 @@ private Q_SLOTS:
         QVERIFY(t.Zeigen());
         TVELWnd& f = *t.Fenster;
         FamilieWaehlen(f, 1);
-        const TKind* k = f.AktuellesKind();
+        const TKind* k = f.Eingabe->AktuellesKind();
         f.Kinderpanel->Waehlen(Knoten(f, "1. Herr Dr. Müller"));
         f.Kinderpanel->TVKinder->setFocus();
         t.Meldung.Antworten = {antwort};
         if (befehl == "Entf")
             QTest::keyClick(f.Kinderpanel->TVKinder, Qt::Key_Delete);
         else if (befehl == "Schalter")
-            QTest::mouseClick(f.SpBLoeG, Qt::LeftButton);
+            QTest::mouseClick(f.Gespraechpanel->SpBLoeG, Qt::LeftButton);
         else
             (befehl == "Kind" ? f.Loe41Ki : f.AlleGLoe)->trigger();
         QCOMPARE(t.Meldung.Protokoll.size(), frage.isEmpty() ? 0 : 1);
@@ -419,18 +420,18 @@ private Q_SLOTS:
         TVELWnd& f = *t.Fenster;
         FamilieWaehlen(f, 1);
         LehrerWaehlen(f, {"BER"});
-        QCOMPARE(f.KuerzE->text(), "BER");
+        QCOMPARE(f.Gespraechpanel->KuerzE->text(), "BER");
         t.Meldung.Antworten = {Antwort::Ja};
         f.Lehrerpanel->BtnLoeschL->click();
         FamilieWaehlen(f, 1);
         LehrerWaehlen(f, {"MUE"});
-        QCOMPARE(f.KuerzE->text(), "MUE");
+        QCOMPARE(f.Gespraechpanel->KuerzE->text(), "MUE");
 
         t.Meldung.Antworten = {Antwort::Ja};
         f.Familienpanel->BtnLoeschE->click();
-        QCOMPARE(f.AktuelleFamilie()->Name, "Zorn");
-        QCOMPARE(f.AktuellesKind(), nullptr);
-        QCOMPARE(f.LbKind->text(), "");
+        QCOMPARE(f.Eingabe->AktuelleFamilie()->Name, "Zorn");
+        QCOMPARE(f.Eingabe->AktuellesKind(), nullptr);
+        QCOMPARE(f.Gespraechpanel->LbKind->text(), "");
         QVERIFY(!f.Kinderpanel->BtnEditK->isEnabled());
     }
 };

@@ -79,7 +79,7 @@ private Q_SLOTS:
         FamilieWaehlen(f, 1);
         f.Projekt()->RueckListe.Add(std::make_unique<TRueckgEintrag>());
         LehrerWaehlen(f, {"MUE"});
-        QCOMPARE(f.KuerzE->text(), "MUE");
+        QCOMPARE(f.Gespraechpanel->KuerzE->text(), "MUE");
         TDialogFolge folge({[&](QDialog& d) {
             auto& l = static_cast<TFEditL&>(d);
             QCOMPARE(l.windowTitle(), "Lehrerdaten korrigieren");
@@ -109,7 +109,7 @@ private Q_SLOTS:
         QVERIFY(f.Dokument.IstGeaendert());
         QCOMPARE(f.Projekt()->RueckListe.Count(), 0);
         QVERIFY(Knoten(f, QStringLiteral("1. Herr Dr. Müllner (%1)").arg(kuerzel)).isValid());
-        QCOMPARE(f.KuerzE->text(), kuerzel);
+        QCOMPARE(f.Gespraechpanel->KuerzE->text(), kuerzel);
         QCOMPARE(f.Lehrerpanel->LVLehrer->selectionModel()->selectedRows().size(), 1);
     }
 

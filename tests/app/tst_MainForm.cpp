@@ -374,7 +374,7 @@ private Q_SLOTS:
         f.Familienpanel->ComboKlassen->setCurrentIndex(0);
         f.Familienpanel->ZeileWaehlen(1);
         f.Kinderpanel->Waehlen(Knoten(f, QString::fromUtf8("1. Herr Dr. Müller")));
-        f.SpBLoeG->click();
+        f.Gespraechpanel->SpBLoeG->click();
         QVERIFY(!Knoten(f, QString::fromUtf8("1. Herr Dr. Müller")).isValid());
         QCOMPARE(f.Kinderpanel->Knoten().data().toString(), "1. Frau von Berg (BER)");
         LehrerWaehlen(f, {QStringLiteral("BER")});
@@ -397,27 +397,27 @@ private Q_SLOTS:
         f.ProjektErsetzen(KleinesProjekt());
         TProjekt& p = *f.Projekt();
         f.Familienpanel->ZeileWaehlen(1);
-        TEltern* maier = f.AktuelleFamilie();
+        TEltern* maier = f.Eingabe->AktuelleFamilie();
         QCOMPARE(maier->Name, "Maier");
 
         p.NeueFamilie(QStringLiteral("Herr"), QStringLiteral("Berg"), QString());
         p.ElternSortieren();
         f.Dokument.Melden(TAenderung::Familien);
         QCOMPARE(Zeilen(f), (QStringList{"Acker", "Berg", "Maier"}));
-        QCOMPARE(f.AktuelleFamilie(), maier);
+        QCOMPARE(f.Eingabe->AktuelleFamilie(), maier);
 
         maier->Name = QStringLiteral("Abel");
         p.ElternSortieren();
         f.Dokument.Melden(TAenderung::Familien);
         QCOMPARE(Zeilen(f), (QStringList{"Abel", "Acker", "Berg"}));
-        QCOMPARE(f.AktuelleFamilie(), maier);
+        QCOMPARE(f.Eingabe->AktuelleFamilie(), maier);
 
         f.Kinderpanel->Loslassen();
         FamilieLoeschen(p, maier);
         f.Dokument.Melden(TAenderung::Familien | TAenderung::Kinder | TAenderung::Gespraeche);
         QCOMPARE(Zeilen(f), (QStringList{"Acker", "Berg"}));
         // The list moves on to a neighbour, whose children the tree shows.
-        const TEltern* danach = f.AktuelleFamilie();
+        const TEltern* danach = f.Eingabe->AktuelleFamilie();
         QVERIFY(danach && p.Elternliste.IndexOf(danach) >= 0);
         QCOMPARE(f.Kinderpanel->LbEltern->text(), danach->Anschrift(false));
         QCOMPARE(f.Kinderpanel->Modell->rowCount(), danach->Kinder.Count());
@@ -444,7 +444,7 @@ private Q_SLOTS:
         QCOMPARE(t.Fenster->Kinderpanel->Modell->rowCount(), 0);
 
         ZeileKlicken(t.Fenster->Familienpanel->LVEltern, 1);
-        QCOMPARE(t.Fenster->AktuelleFamilie()->Name, "Maier");
+        QCOMPARE(t.Fenster->Eingabe->AktuelleFamilie()->Name, "Maier");
         QCOMPARE(t.Fenster->Kinderpanel->LbEltern->text(), "Familie Maier");
         QTreeView* baum = t.Fenster->Kinderpanel->TVKinder;
         const QAbstractItemModel* m = baum->model();
@@ -461,14 +461,14 @@ private Q_SLOTS:
         QCOMPARE(m->index(0, 0, ben).data().toString(), "1. Frau von Berg (BER)");
         // The first child is selected with its family.
         QCOMPARE(baum->currentIndex(), anna);
-        QCOMPARE(t.Fenster->AktuellesKind()->Vorname, "Anna");
-        QCOMPARE(t.Fenster->LbKind->text(), "Anna");
+        QCOMPARE(t.Fenster->Eingabe->AktuellesKind()->Vorname, "Anna");
+        QCOMPARE(t.Fenster->Gespraechpanel->LbKind->text(), "Anna");
 
         // A request selects its child.
         const QRect rechteck = baum->visualRect(m->index(0, 0, ben));
         QTest::mouseClick(baum->viewport(), Qt::LeftButton, {}, rechteck.center());
-        QCOMPARE(t.Fenster->AktuellesKind()->Vorname, "Ben");
-        QCOMPARE(t.Fenster->LbKind->text(), "Ben");
+        QCOMPARE(t.Fenster->Eingabe->AktuellesKind()->Vorname, "Ben");
+        QCOMPARE(t.Fenster->Gespraechpanel->LbKind->text(), "Ben");
 
         // A family without requests shows its child collapsed.
         ZeileKlicken(t.Fenster->Familienpanel->LVEltern, 0);
@@ -531,10 +531,10 @@ private Q_SLOTS:
         klassen->setFocus();
         QTest::keyClick(klassen, Qt::Key_Down);
         QCOMPARE(t.Fenster->Familienpanel->LVEltern->model()->rowCount(), 1);
-        QCOMPARE(t.Fenster->AktuelleFamilie()->Name, "Acker");
+        QCOMPARE(t.Fenster->Eingabe->AktuelleFamilie()->Name, "Acker");
         QTest::keyClick(klassen, Qt::Key_Down);
         QCOMPARE(t.Fenster->Familienpanel->LVEltern->model()->rowCount(), 1);
-        QCOMPARE(t.Fenster->AktuelleFamilie()->Name, "Maier");
+        QCOMPARE(t.Fenster->Eingabe->AktuelleFamilie()->Name, "Maier");
         QTest::keyClick(klassen, Qt::Key_Home);
         QCOMPARE(t.Fenster->Familienpanel->LVEltern->model()->rowCount(), 3);
 
@@ -544,10 +544,10 @@ private Q_SLOTS:
         QTest::sendKeyEvent(QTest::Click, t.Fenster->Familienpanel->SuchE, Qt::Key_Udiaeresis,
                             QString::fromUtf8("ü"), {});
         QCOMPARE(t.Fenster->Familienpanel->LVEltern->model()->rowCount(), 1);
-        QCOMPARE(t.Fenster->AktuelleFamilie()->Name, QString::fromUtf8("Müller"));
+        QCOMPARE(t.Fenster->Eingabe->AktuelleFamilie()->Name, QString::fromUtf8("Müller"));
         QTest::keyClick(t.Fenster->Familienpanel->SuchE, Qt::Key_X);
         QCOMPARE(t.Fenster->Familienpanel->LVEltern->model()->rowCount(), 0);
-        QVERIFY(!t.Fenster->AktuelleFamilie());
+        QVERIFY(!t.Fenster->Eingabe->AktuelleFamilie());
         QCOMPARE(t.Fenster->Kinderpanel->Modell->rowCount(), 0);
         QCOMPARE(t.Fenster->Kinderpanel->LbEltern->text(), "");
     }
@@ -613,13 +613,13 @@ private Q_SLOTS:
         QFile sicherung(t.Ordner.filePath("Schule.pd~"));
         QVERIFY(sicherung.open(QIODevice::WriteOnly));
         sicherung.close();
-        QTest::mouseClick(t.Fenster->ChBxLDBL, Qt::LeftButton);
-        QCOMPARE(t.Fenster->ChBxLDBL->text(), "Lehrerdoppelklick ist aktiviert");
+        QTest::mouseClick(t.Fenster->Gespraechpanel->ChBxLDBL, Qt::LeftButton);
+        QCOMPARE(t.Fenster->Gespraechpanel->ChBxLDBL->text(), "Lehrerdoppelklick ist aktiviert");
         t.Fenster.reset();
         QVERIFY(!QFile::exists(t.Ordner.filePath("Schule.pd~")));
         QVERIFY(ProgrammwerteLesen(t.Speicher, {}).DblClickLehrer);
         TFensterTest wieder;
-        QVERIFY(!wieder.Fenster->ChBxLDBL->isChecked());
+        QVERIFY(!wieder.Fenster->Gespraechpanel->ChBxLDBL->isChecked());
     }
 
     void hilfe() {
@@ -699,7 +699,7 @@ private Q_SLOTS:
         t.Fenster->Familienpanel->Waehlen(t.Fenster->Projekt()->Elternliste[1500]);
         const qint64 fuellen = uhr.nsecsElapsed();
         QCOMPARE(t.Fenster->Familienpanel->LVEltern->model()->rowCount(), 3000);
-        QCOMPARE(t.Fenster->AktuelleFamilie(), t.Fenster->Projekt()->Elternliste[1500]);
+        QCOMPARE(t.Fenster->Eingabe->AktuelleFamilie(), t.Fenster->Projekt()->Elternliste[1500]);
         qInfo("3000 Familien: Projekt einsetzen %.1f ms, Familie waehlen %.2f ms", ersetzen / 1e6,
               fuellen / 1e6);
     }

@@ -127,7 +127,7 @@ struct TZiehTest : TFensterTest {
         Maier = F.Projekt()->Elternliste.FindeNummer(1);
         F.Familienpanel->LVEltern->setCurrentIndex(
             F.Familienpanel->LVEltern->model()->index(F.Projekt()->Elternliste.IndexOf(Maier), 0));
-        return F.AktuellesKind() && F.AktuellesKind()->Vorname == QLatin1String("Anna");
+        return F.Eingabe->AktuellesKind() && F.Eingabe->AktuellesKind()->Vorname == QLatin1String("Anna");
     }
     QWidget* Liste() const { return F.Lehrerpanel->LVLehrer->viewport(); }
     QWidget* Flaeche() const { return F.Kinderpanel->TVKinder->viewport(); }
@@ -194,19 +194,20 @@ private Q_SLOTS:
         f.AutoAnmerkFragen = false; // the annotation question belongs to the add command
         for (int i = 0; i < lehrer.size(); ++i)
             t.Maus.Klicken(t.Liste(), t.Zeile(lehrer[i]), i > 0 ? Qt::ControlModifier : Qt::NoModifier);
-        QCOMPARE(f.KuerzE->text(), lehrer.join(QStringLiteral(", ")));
+        QCOMPARE(f.Gespraechpanel->KuerzE->text(), lehrer.join(QStringLiteral(", ")));
         const int kind = zielGespraech < 0 ? 3 : 1;
 
         t.LehrerAnfassen(lehrer[0]);
         QCOMPARE(f.Lehrerpanel->LVLehrer->selectionModel()->selectedRows().size(), lehrer.size());
-        QCOMPARE(f.LbKind->text(), "WEN?");
-        QVERIFY(f.LblEingabetaste->text().isEmpty());
-        QVERIFY(!f.BtnAddG->isEnabled());
+        QCOMPARE(f.Gespraechpanel->LbKind->text(), "WEN?");
+        QVERIFY(f.Gespraechpanel->LblEingabetaste->text().isEmpty());
+        QVERIFY(!f.Gespraechpanel->BtnAddG->isEnabled());
         QVERIFY(Zeigt(lehrer.size() > 1 ? TZiehzeiger::LehrerMehrere : TZiehzeiger::Lehrer));
         t.Maus.Bewegen(t.Flaeche(), t.Punkt(kind, zielGespraech));
-        QCOMPARE(f.LbKind->text(), f.Projekt()->Elternliste.FindeNummer(1)->Kinder[kind]->Vorname);
-        QVERIFY(f.BtnAddG->isEnabled());
-        QVERIFY(f.KuerzE->isEnabled());
+        QCOMPARE(f.Gespraechpanel->LbKind->text(),
+                 f.Projekt()->Elternliste.FindeNummer(1)->Kinder[kind]->Vorname);
+        QVERIFY(f.Gespraechpanel->BtnAddG->isEnabled());
+        QVERIFY(f.Gespraechpanel->KuerzE->isEnabled());
         QVERIFY(Zeigt(zeiger));
         t.Maus.Loslassen(t.Flaeche(), t.Punkt(kind, zielGespraech),
                          umschalt ? Qt::ShiftModifier : Qt::NoModifier);
@@ -215,7 +216,7 @@ private Q_SLOTS:
         QVERIFY(t.Meldung.Protokoll.isEmpty());
         QVERIFY2(Wuensche(*t.Maier).contains(neu), qPrintable(Wuensche(*t.Maier)));
         QCOMPARE(Baum(f.Kinderpanel->TVKinder), OhneMarken(Wuensche(*t.Maier)));
-        QCOMPARE(f.AktuellesKind(), t.Maier->Kinder[kind]);
+        QCOMPARE(f.Eingabe->AktuellesKind(), t.Maier->Kinder[kind]);
         QCOMPARE(f.Projekt()->Gespraechsliste.Count(), 7 + lehrer.size());
         QVERIFY(f.Dokument.IstGeaendert());
         QVERIFY(f.Lehrerpanel->LVLehrer->selectionModel()->selectedRows().isEmpty());
@@ -239,12 +240,12 @@ private Q_SLOTS:
         t.Maus.Klicken(t.Liste(), t.Zeile("GH"));
         t.LehrerAnfassen("GH");
         t.Maus.Bewegen(t.Flaeche(), t.Punkt(3));
-        QCOMPARE(f.LbKind->text(), "Dora");
+        QCOMPARE(f.Gespraechpanel->LbKind->text(), "Dora");
         if (wie == "leer") {
             t.Maus.Bewegen(t.Flaeche(), t.Leer());
             QVERIFY(!f.Kinderpanel->Knoten().isValid());
-            QCOMPARE(f.LbKind->text(), "WEN?");
-            QVERIFY(!f.BtnAddG->isEnabled());
+            QCOMPARE(f.Gespraechpanel->LbKind->text(), "WEN?");
+            QVERIFY(!f.Gespraechpanel->BtnAddG->isEnabled());
             QVERIFY(Zeigt(TZiehzeiger::NichtAblegen));
             t.Maus.Loslassen(t.Flaeche(), t.Leer());
         } else {
@@ -258,19 +259,19 @@ private Q_SLOTS:
                 t.Maus.Bewegen(&f, QPoint(f.width() + 30, 100));
             }
             QVERIFY(!QGuiApplication::overrideCursor());
-            QCOMPARE(f.LbKind->text(), "Ben");
+            QCOMPARE(f.Gespraechpanel->LbKind->text(), "Ben");
             // The button is still down: moving on neither drags nor selects, releasing adds nothing.
             t.Maus.Bewegen(t.Flaeche(), t.Punkt(3));
-            QCOMPARE(f.LbKind->text(), "Ben");
+            QCOMPARE(f.Gespraechpanel->LbKind->text(), "Ben");
             if (wie == "rechts") t.Maus.Loslassen(t.Flaeche(), t.Punkt(3), {}, Qt::RightButton);
             t.Maus.Loslassen(t.Flaeche(), t.Punkt(3));
         }
         QVERIFY(!QGuiApplication::overrideCursor());
         QCOMPARE(f.Projekt()->Gespraechsliste.Count(), 7);
         QCOMPARE(f.Kinderpanel->Knoten(), t.Knoten(1));
-        QCOMPARE(f.AktuellesKind()->Vorname, "Ben");
-        QCOMPARE(f.KuerzE->text(), "GH");
-        QVERIFY(f.BtnAddG->isEnabled());
+        QCOMPARE(f.Eingabe->AktuellesKind()->Vorname, "Ben");
+        QCOMPARE(f.Gespraechpanel->KuerzE->text(), "GH");
+        QVERIFY(f.Gespraechpanel->BtnAddG->isEnabled());
         QCOMPARE(t.Meldung.Protokoll.size(), 0);
         QVERIFY(!f.Dokument.IstGeaendert());
     }
@@ -289,9 +290,9 @@ private Q_SLOTS:
         t.Maus.Bewegen(t.Liste(), t.Zeile("CD") + QPoint(0, 6));
         QVERIFY(!QGuiApplication::overrideCursor());
         t.Maus.Loslassen(t.Liste(), t.Zeile("CD") + QPoint(0, 6));
-        QCOMPARE(f.KuerzE->text(), "CD");
+        QCOMPARE(f.Gespraechpanel->KuerzE->text(), "CD");
         QCOMPARE(f.Projekt()->Gespraechsliste.Count(), 7);
-        QCOMPARE(f.LbKind->text(), "Anna");
+        QCOMPARE(f.Gespraechpanel->LbKind->text(), "Anna");
     }
 
     // A request dragged onto another node: within its child to that position, to another child with
@@ -347,8 +348,8 @@ private Q_SLOTS:
         QCOMPARE(Baum(f.Kinderpanel->TVKinder), OhneMarken(ergebnis));
         QCOMPARE(f.Kinderpanel->Knoten(),
                  t.Knoten(t.Maier->Kinder.IndexOf(g->Kind), static_cast<int>(g->Rang)));
-        QVERIFY(f.LblHinzufuegen->isVisible());
-        QCOMPARE(f.LblKuerzel->text(), "(Kürzel)");
+        QVERIFY(f.Gespraechpanel->LblHinzufuegen->isVisible());
+        QCOMPARE(f.Gespraechpanel->LblKuerzel->text(), "(Kürzel)");
         QCOMPARE(f.Projekt()->Gespraechsliste.Count(), 7);
         QCOMPARE(t.Meldung.Protokoll.size(), 0);
         const bool bewegt = ergebnis != vorher;
@@ -369,16 +370,16 @@ private Q_SLOTS:
         QVERIFY(t.Oeffnen());
         TVELWnd& f = t.F;
         t.GespraechAnfassen(1, 0);
-        QVERIFY(!f.LblHinzufuegen->isVisible());
-        QCOMPARE(f.LblKuerzel->text(), "Herrn Gehrke verschieben ...");
-        QVERIFY(f.KuerzE->text().isEmpty());
+        QVERIFY(!f.Gespraechpanel->LblHinzufuegen->isVisible());
+        QCOMPARE(f.Gespraechpanel->LblKuerzel->text(), "Herrn Gehrke verschieben ...");
+        QVERIFY(f.Gespraechpanel->KuerzE->text().isEmpty());
         QVERIFY(Zeigt(TZiehzeiger::NichtAblegen));
         t.Maus.Bewegen(t.Flaeche(), t.Punkt(0, 1));
         QVERIFY(Zeigt(TZiehzeiger::NachOben));
         QCOMPARE(f.Kinderpanel->Knoten(), t.Knoten(0, 1));
         t.Maus.Bewegen(t.Flaeche(), t.Punkt(2, 0));
         QVERIFY(Zeigt(TZiehzeiger::NachUnten));
-        QCOMPARE(f.LbKind->text(), "Cem");
+        QCOMPARE(f.Gespraechpanel->LbKind->text(), "Cem");
         t.Maus.Bewegen(t.Flaeche(), t.Punkt(0));
         QVERIFY(Zeigt(TZiehzeiger::NichtAblegen));
         t.Maus.Bewegen(t.Flaeche(), t.Leer());
@@ -386,14 +387,14 @@ private Q_SLOTS:
         QCOMPARE(f.Kinderpanel->Knoten(), t.Knoten(1, 0));
         t.Maus.Bewegen(t.Liste(), t.Zeile("AB"));
         QVERIFY(Zeigt(TZiehzeiger::Loeschen));
-        QCOMPARE(f.LblKuerzel->text(), "Herrn Gehrke löschen ...");
-        t.Maus.Bewegen(f.BtnAddG, f.BtnAddG->rect().center());
+        QCOMPARE(f.Gespraechpanel->LblKuerzel->text(), "Herrn Gehrke löschen ...");
+        t.Maus.Bewegen(f.Gespraechpanel->BtnAddG, f.Gespraechpanel->BtnAddG->rect().center());
         QVERIFY(Zeigt(TZiehzeiger::NichtAblegen));
-        QCOMPARE(f.LblKuerzel->text(), "Herrn Gehrke verschieben ...");
+        QCOMPARE(f.Gespraechpanel->LblKuerzel->text(), "Herrn Gehrke verschieben ...");
         QTest::keyClick(f.Kinderpanel->TVKinder, Qt::Key_Escape);
         QVERIFY(!QGuiApplication::overrideCursor());
-        QVERIFY(f.LblHinzufuegen->isVisible());
-        QCOMPARE(f.LblKuerzel->text(), "(Kürzel)");
+        QVERIFY(f.Gespraechpanel->LblHinzufuegen->isVisible());
+        QCOMPARE(f.Gespraechpanel->LblKuerzel->text(), "(Kürzel)");
         QCOMPARE(f.Kinderpanel->Knoten(), t.Knoten(1, 0));
         t.Maus.Loslassen(t.Liste(), t.Zeile("AB"));
         QCOMPARE(f.Projekt()->Gespraechsliste.Count(), 7);
@@ -419,12 +420,12 @@ private Q_SLOTS:
         t.Maier->Zeiten[2] = g->Nummer;
         t.GespraechAnfassen(0, 1);
         t.Maus.Bewegen(t.Flaeche(), t.Punkt(3)); // on the way: Dora
-        QWidget* ziel = aufKnopf ? static_cast<QWidget*>(f.SpBLoeG) : t.Liste();
-        const QPoint punkt = aufKnopf ? f.SpBLoeG->rect().center() : t.Zeile("IJ");
+        QWidget* ziel = aufKnopf ? static_cast<QWidget*>(f.Gespraechpanel->SpBLoeG) : t.Liste();
+        const QPoint punkt = aufKnopf ? f.Gespraechpanel->SpBLoeG->rect().center() : t.Zeile("IJ");
         t.Maus.Bewegen(ziel, punkt);
-        QCOMPARE(f.LblKuerzel->text(), "Frau Cordes löschen ...");
+        QCOMPARE(f.Gespraechpanel->LblKuerzel->text(), "Frau Cordes löschen ...");
         QCOMPARE(f.Kinderpanel->Knoten(), t.Knoten(0, 1));
-        QVERIFY(f.SpBLoeG->isEnabled());
+        QVERIFY(f.Gespraechpanel->SpBLoeG->isEnabled());
         t.Maus.Loslassen(ziel, punkt);
 
         QVERIFY(!QGuiApplication::overrideCursor());
@@ -435,7 +436,7 @@ private Q_SLOTS:
         QCOMPARE(cd->Zeiten[2], int16_t(0));
         QCOMPARE(t.Maier->Zeiten[2], int16_t(0));
         QCOMPARE(f.Panels[2]->text(), "Gesprächsanzahl: 6");
-        QCOMPARE(f.LblKuerzel->text(), "(Kürzel)");
+        QCOMPARE(f.Gespraechpanel->LblKuerzel->text(), "(Kürzel)");
         QVERIFY(f.Dokument.IstGeaendert());
     }
 };

@@ -1,6 +1,8 @@
 #include "MainForm.h"
 
+#include "Eingabe.h"
 #include "FamilienPanel.h"
+#include "GespraechPanel.h"
 #include "HilfeBefehle.h"
 #include "KinderPanel.h"
 #include "LehrerPanel.h"
@@ -44,17 +46,18 @@ TVELWnd::TVELWnd(TMeldung& meldung, TDateiwahl& dateiwahl, TEinstellungsSpeicher
 
     GruppenAnlegen();
     FensterAufbauen();
-    ChBxLDBL->setChecked(Programmwerte.DblClickLehrer);
-    connect(&Dokument, &TProjektDokument::ProjektErsetzt, this, &TVELWnd::DokumentErsetzt);
-    connect(&Dokument, &TProjektDokument::Geaendert, this, &TVELWnd::DokumentGeaendert);
+    Gespraechpanel->ChBxLDBL->setChecked(Programmwerte.DblClickLehrer);
+    connect(&Dokument, &TProjektDokument::ProjektErsetzt, this, &TVELWnd::DokumentFolgen);
+    connect(&Dokument, &TProjektDokument::Geaendert, this, &TVELWnd::DokumentFolgen);
     connect(&Dokument, &TProjektDokument::SicherungGewuenscht, this, &TVELWnd::AutoSicherung);
-    DokumentErsetzt();
+    Eingabe->ProjektGewechselt();
+    DokumentFolgen();
 }
 
 TVELWnd::~TVELWnd() {
     if (Programmwerte.DateiLaden)
         ProgrammtextSchreiben(Speicher, QStringLiteral("StartDatei"), Dokument.Datei());
-    ProgrammwertSchreiben(Speicher, QStringLiteral("DblClickLehrer"), ChBxLDBL->isChecked());
+    ProgrammwertSchreiben(Speicher, QStringLiteral("DblClickLehrer"), Gespraechpanel->ChBxLDBL->isChecked());
     // The tree reads from the project, so it lets go of it first.
     Kinderpanel->Loslassen();
     SicherungenLoeschen(TempOrdner);
@@ -64,28 +67,17 @@ void TVELWnd::ProjektErsetzen(std::unique_ptr<TProjekt> neu) {
     Dokument.Ersetzen(std::move(neu), Dokument.Datei());
 }
 
-void TVELWnd::DokumentErsetzt() {
-    // The person lists start again on the new project (their models follow the document); the tree lets
-    // go of the old project's records, which the document frees afterwards.
-    Kinderpanel->Loslassen();
-    Auswahlfolge.clear();
-    LVElternSelectItem();
-    LVLehrerSelectItem();
-    BefehleAktualisieren();
+void TVELWnd::DokumentFolgen() {
     StatusAktualisieren();
+    BefehleAktualisieren();
 }
 
-void TVELWnd::DokumentGeaendert(TAenderungen was) {
-    StatusAktualisieren();
-    BefehleAktualisieren();
-    if (was & (TAenderung::Familien | TAenderung::Kinder)) FamilienKnoepfeAktualisieren();
-    // After a new plan, a typed request waits for no child any more.
-    if (was.testFlag(TAenderung::Plan)) EingabeLeeren();
+TBefehlsumgebung TVELWnd::Umgebung() {
+    return {Dokument, Meldungen, Dateiwahl, Speicher, Programmwerte, this, [this] { Hilfe->Inhalt1Click(); }};
 }
 
 void TVELWnd::GruppenAnlegen() {
-    const TBefehlsumgebung umgebung{
-        Dokument, Meldungen, Dateiwahl, Speicher, Programmwerte, this, [this] { Hilfe->Inhalt1Click(); }};
+    const TBefehlsumgebung umgebung = Umgebung();
     Hilfe = new THilfeBefehle(umgebung, Programmordner, this);
     Rahmen = new TRahmenBefehle(umgebung, this);
     Termine = new TTerminBefehle(umgebung, this);
@@ -105,7 +97,7 @@ void TVELWnd::showEvent(QShowEvent* ereignis) {
 void TVELWnd::ErsteAnzeige() {
     StartProjektOeffnen();
     Timer1Setzen();
-    FamilienKnoepfeAktualisieren();
+    Eingabe->FamilienKnoepfeAktualisieren();
     if (Familienpanel->LVEltern->isEnabled())
         Familienpanel->LVEltern->setFocus();
     else

@@ -4,10 +4,9 @@
 #include "model/Projekt.h"
 #include "model/Projektdatei.h"
 #include "settings/Einstellungen.h"
+#include "ui/Befehlsgruppe.h"
 
-#include <QList>
 #include <QMainWindow>
-#include <QPersistentModelIndex>
 #include <QPointer>
 #include <QSet>
 #include <array>
@@ -16,30 +15,23 @@
 
 class QAbstractButton;
 class QAction;
-class QCheckBox;
-class QComboBox;
-class QKeyEvent;
 class QLabel;
-class QLineEdit;
 class QMenu;
-class QPushButton;
 class QTimer;
-class QToolButton;
-class QTreeView;
 class TDateiwahl;
-class TFEditL;
+class TEingabe;
+class TFamilienBefehle;
 class TFamilienPanel;
+class TGespraechBefehle;
+class TGespraechPanel;
 class TKinderPanel;
+class TLehrerBefehle;
 class TLehrerPanel;
 class THilfeBefehle;
 class TRahmenBefehle;
 class TTerminBefehle;
 class TEinstellungsSpeicher;
 class TMeldung;
-class TZiehen;
-
-// Which person list was used last.
-enum class TAktiveListe { Eltern, Lehrer };
 
 // The main window: it owns the open project, shows families, children and requests on the left and the
 // teachers on the right, and carries every command in its menus, tool bar and context menus.
@@ -67,11 +59,6 @@ public:
     QString StartDatei;
     QString TempOrdner; // with trailing separator; empty when no writable folder was found
     QString Programmordner;
-    // The selected family, or null.
-    TEltern* AktuelleFamilie() const;
-    // The child of the selected row of the tree, or null.
-    TKind* AktuellesKind() const;
-    TAktiveListe AktiveListe = TAktiveListe::Eltern;
     bool AutoAnmerkFragen = true;
     TProgrammwerte Programmwerte;
 
@@ -89,9 +76,7 @@ public:
     void StatusAktualisieren();
     void DatumAnzeigen();
     // The tree of the selected family afresh, with the teacher selection and the request box cleared.
-    void KinderbaumFuellen();
     void AutoSicherung();
-    void StartFokus();
     // Brings the window to the front, as asked by a second start of the program.
     void NachVorne();
     // Takes over the splash window and closes it after 2 s or at the first click.
@@ -129,33 +114,11 @@ public:
     QAction* AltOhneNachname1 = nullptr;
     QAction* AltDatumText1 = nullptr;
 
-    // Data entry of families, children, teachers and requests (MainFormFamilien.cpp,
-    // MainFormLehrer.cpp, MainFormGespraeche.cpp).
-    bool FamilienEingabe = false;
-    bool KindFolgt = false;
-    QString LetzteKlasse;
-    QList<QPersistentModelIndex> Auswahlfolge; // selected teachers in the order of selection
-    void BtnElternHinzuClick();
-    void BtnEditEClick();
-    void BtnLoeschEClick();
-    void HeFrFa1Click();
-    void BtnKindHinzuClick();
-    void BtnEditKClick();
-    void BtnLoeschKClick();
-    void EListeSort1Click();
-    void BuEltClick();
-    void BtnLehrerHinzuClick();
-    void BtnEditLClick();
-    void BtnLoeschLClick();
-    void BuLehClick();
-    void BtnAddGClick();
-    void SpBLoeGClick();
-    void GesprLoeschen1Click();
-    void Loe41KiClick();
-    void AlleGLoeClick();
-    void kindkommtmit1Click();
-    void Klassenleitung1Click();
-    void TipBtnClick();
+    // The data entry across the panels and its commands.
+    TEingabe* Eingabe = nullptr;
+    TFamilienBefehle* Familienbefehle = nullptr;
+    TLehrerBefehle* Lehrerbefehle = nullptr;
+    TGespraechBefehle* Gespraechbefehle = nullptr;
 
     // Timers: automatic backup, splash, pop-up time window.
     QTimer* Timer1 = nullptr;
@@ -275,16 +238,7 @@ public:
     TFamilienPanel* Familienpanel = nullptr;
     TLehrerPanel* Lehrerpanel = nullptr;
     TKinderPanel* Kinderpanel = nullptr;
-    QLineEdit* KuerzE = nullptr;
-    QLabel* LbKind = nullptr;
-    QLabel* LblEingabetaste = nullptr;
-    // "Hinzufügen:" and "(Kürzel)" above the request box; a dragged request borrows them.
-    QLabel* LblHinzufuegen = nullptr;
-    QLabel* LblKuerzel = nullptr;
-    QPushButton* BtnAddG = nullptr;
-    QToolButton* SpBLoeG = nullptr;
-    QToolButton* TipBtn = nullptr;
-    QCheckBox* ChBxLDBL = nullptr;
+    TGespraechPanel* Gespraechpanel = nullptr;
     // Status bar panels: families, teachers, conversations, date or progress.
     std::array<QLabel*, 4> Panels{};
 
@@ -312,8 +266,9 @@ private:
     template <class G>
     QAction* Werkzeug(const char* hinweis, const char* symbol, G* gruppe, void (G::*handler)());
     void GruppenAnlegen();
-    QPushButton* Knopf(const char* text, const char* symbol, THandler handler);
-    void Anschliessen(QAbstractButton* knopf, THandler handler);
+    // A button of a panel whose handler lies in a command group.
+    template <class G> void Knopf(QAbstractButton* knopf, G* gruppe, void (G::*handler)());
+    void EingabeAnlegen();
     // Enables a command only when it has a handler.
     void Freigeben(QObject* befehl, bool an);
     void MenueOeffnet();
@@ -323,43 +278,13 @@ private:
     void Timer1Setzen();
     static QString TempOrdnerBestimmen();
     void Oeffnen(TAltformat format, bool sicherungskopie);
-    // Open and New end the family-child-request sequence of the keyboard entry.
-    void GefuehrteEingabeBeenden();
     // What a change of the program values means for the window: project folder, class names, backups.
     void ProgrammwerteUebernehmen(const TProgrammwerte& vorher, bool sicherungGeaendert);
 
-    // Keys and the request box of the data entry (MainFormTasten.cpp).
-    void EingabeAnschliessen();
-    void LVElternEnter();
-    bool KuerzETaste(QKeyEvent* taste);
-    bool TVKinderTaste(QKeyEvent* taste);
-    bool LVLehrerTaste(QKeyEvent* taste);
-    void KuerzEChange();
-    // Clears the teacher selection without touching the Kürzel it wrote into the request box.
-    void LehrerauswahlAufheben();
-    void NaechstesKind();
-    void GespraecheHinzufuegen(bool kindKommtMit);
-    void GespraechLoeschen(bool fragen);
-    TLehrer* LehrerAufnehmen(const TFEditL& dialog);
-    void AlleGespraecheLoeschen(std::vector<TGespraech*> gespraeche, TKind* auswahl);
-    // The teacher of the context entry that adds requests for the filtered class, or null.
-    TLehrer* KlassenLehrer() const;
-    void KlasseHinzuAnbieten();
-
-    // Dragging teachers onto a child and requests within the tree (MainFormZiehen.cpp).
-    friend class TZiehen;
-    void ZiehenAnschliessen();
-
-    void LVElternSelectItem();
-    void TVKinderChange();
-    void LVLehrerSelectItem();
-    void FamilienKnoepfeAktualisieren();
-    void KinderKnoepfeAktualisieren();
-    void LehrerKnoepfeAktualisieren();
-    void EingabeLeeren();
-    // Follows the document: the lists after another project, counters and commands after changes.
-    void DokumentErsetzt();
-    void DokumentGeaendert(TAenderungen was);
+    // Counters and commands follow the document.
+    void DokumentFolgen();
+    // What the command groups work with.
+    TBefehlsumgebung Umgebung();
 
     TMeldung& Meldungen;
     TDateiwahl& Dateiwahl;

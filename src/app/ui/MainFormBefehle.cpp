@@ -3,9 +3,12 @@
 // built yet and stays disabled.
 #include "MainForm.h"
 
+#include "FamilienBefehle.h"
 #include "FamilienPanel.h"
+#include "GespraechBefehle.h"
 #include "HilfeBefehle.h"
 #include "KinderPanel.h"
+#include "LehrerBefehle.h"
 #include "LehrerPanel.h"
 #include "scheduler/ui/TerminBefehle.h"
 #include "timeframe/ui/RahmenBefehle.h"
@@ -55,6 +58,9 @@ QAction* TVELWnd::Befehl(QMenu* menue, const char* text, const char* kuerzel, G*
                          void (G::*handler)()) {
     QAction* aktion = Befehl(menue, text, kuerzel, nullptr);
     gruppe->Anschliessen(aktion, handler);
+    MitHandler.insert(aktion);
+    // Until the group's rule or the selection says otherwise, a command with a handler is available.
+    aktion->setEnabled(true);
     return aktion;
 }
 
@@ -62,6 +68,9 @@ template <class G>
 QAction* TVELWnd::Werkzeug(const char* hinweis, const char* symbol, G* gruppe, void (G::*handler)()) {
     QAction* aktion = Werkzeug(hinweis, symbol, nullptr);
     gruppe->Anschliessen(aktion, handler);
+    MitHandler.insert(aktion);
+    // Until the group's rule or the selection says otherwise, a command with a handler is available.
+    aktion->setEnabled(true);
     return aktion;
 }
 
@@ -106,11 +115,12 @@ void TVELWnd::MenuesAnlegen() {
 
     Bearbeiten1 = leiste->addMenu(QStringLiteral("&Bearbeiten"));
     Tel1 = Befehl(Bearbeiten1, "Elterntelefonnummer ...", nullptr, nullptr);
-    EListeSort1 = Befehl(Bearbeiten1, "&Sortierung der Elternliste", nullptr, &TVELWnd::EListeSort1Click);
+    EListeSort1 = Befehl(Bearbeiten1, "&Sortierung der Elternliste", nullptr, Familienbefehle,
+                         &TFamilienBefehle::EListeSort1Click);
     LRaumZw1 = Befehl(Bearbeiten1, "&Raum zuweisen", nullptr, nullptr);
     HandBearb1 = Befehl(Bearbeiten1, "&Gesprächsliste von Hand bearbeiten", "F5", nullptr);
     Klassenleitung1 = Befehl(Bearbeiten1, "Gespräche: Lehrkraft für alle Kinder einer Klasse ...", nullptr,
-                             &TVELWnd::Klassenleitung1Click);
+                             Gespraechbefehle, &TGespraechBefehle::Klassenleitung1Click);
     Anmerkungen1 = Bearbeiten1->addMenu(QStringLiteral("Anmerkungen schreiben ..."));
     Anmerkung1 = Befehl(Anmerkungen1, "zu den Gesprächslisten für Lehrer", nullptr, nullptr);
     Anmerk2 = Befehl(Anmerkungen1, "zu den Gesprächslisten für Eltern", nullptr, nullptr);
@@ -177,9 +187,10 @@ void TVELWnd::WerkzeugleisteAnlegen() {
     Open0 = Werkzeug("Öffnen...", "document-open", &TVELWnd::PDTopen1Click);
     Save0 = Werkzeug("Speichern", "document-save", &TVELWnd::PDTsave1Click);
     SaveN0 = Werkzeug("Speichern unter...", "document-save-as", &TVELWnd::PDTsaveN1Click);
-    BuElt = Werkzeug("Elternliste bearbeiten, Gespräche eingeben", "system-users", &TVELWnd::BuEltClick);
+    BuElt = Werkzeug("Elternliste bearbeiten, Gespräche eingeben", "system-users", Familienbefehle,
+                     &TFamilienBefehle::BuEltClick);
     BuLeh = Werkzeug("Lehrerliste bearbeiten\r(Markierung Eltern/Kind aufheben)", "x-office-address-book",
-                     &TVELWnd::BuLehClick);
+                     Lehrerbefehle, &TLehrerBefehle::BuLehClick);
     Raum0 = Werkzeug("Raumzuweisung bearbeiten", "go-home", nullptr);
     Berech0 = Werkzeug("Termine berechnen...", "office-calendar", Termine, &TTerminBefehle::Berech1Click);
     HandBearb0 = Werkzeug("Gesprächslisten bearbeiten (F5)", "accessories-text-editor", nullptr);
@@ -214,22 +225,32 @@ void TVELWnd::WerkzeugleisteAnlegen() {
 
 void TVELWnd::KontextmenuesAnlegen() {
     PopMenuGespr = new QMenu(this);
-    KindLoeschen1 = Befehl(PopMenuGespr, "Kind löschen", nullptr, &TVELWnd::BtnLoeschKClick);
-    GesprLoeschen1 =
-        Befehl(PopMenuGespr, "Markiertes Gespräch löschen", nullptr, &TVELWnd::GesprLoeschen1Click);
-    Loe41Ki = Befehl(PopMenuGespr, "Gespräche über markiertes Kind löschen", nullptr, &TVELWnd::Loe41KiClick);
-    AlleGLoe = Befehl(PopMenuGespr, "Alle Gespräche löschen", nullptr, &TVELWnd::AlleGLoeClick);
+    TGespraechBefehle* g = Gespraechbefehle;
+    KindLoeschen1 =
+        Befehl(PopMenuGespr, "Kind löschen", nullptr, Familienbefehle, &TFamilienBefehle::BtnLoeschKClick);
+    GesprLoeschen1 = Befehl(PopMenuGespr, "Markiertes Gespräch löschen", nullptr, g,
+                            &TGespraechBefehle::GesprLoeschen1Click);
+    Loe41Ki = Befehl(PopMenuGespr, "Gespräche über markiertes Kind löschen", nullptr, g,
+                     &TGespraechBefehle::Loe41KiClick);
+    AlleGLoe = Befehl(PopMenuGespr, "Alle Gespräche löschen", nullptr, g, &TGespraechBefehle::AlleGLoeClick);
     AlleGLoe->setVisible(false);
-    kindkommtmit1 =
-        Befehl(PopMenuGespr, "kennzeichnen: \"Kind kommt mit\"", nullptr, &TVELWnd::kindkommtmit1Click);
+    kindkommtmit1 = Befehl(PopMenuGespr, "kennzeichnen: \"Kind kommt mit\"", nullptr, g,
+                           &TGespraechBefehle::kindkommtmit1Click);
+    g->KindLoeschen1 = KindLoeschen1;
+    g->GesprLoeschen1 = GesprLoeschen1;
+    g->Loe41Ki = Loe41Ki;
+    g->AlleGLoe = AlleGLoe;
+    g->kindkommtmit1 = kindkommtmit1;
+    connect(PopMenuGespr, &QMenu::aboutToShow, g, &TGespraechBefehle::KontextmenueVorbereiten);
 
     PopMenuEltern = new QMenu(this);
     AnmerkE1 = Befehl(PopMenuEltern, "Anmerkungen individuell", nullptr, nullptr);
     AnmerkAlleE1 = Befehl(PopMenuEltern, "Anmerkungen für alle Eltern", nullptr, nullptr);
     PopMenuEltern->addSeparator();
-    EditE1 = Befehl(PopMenuEltern, "Elterndaten bearbeiten...", nullptr, &TVELWnd::BtnEditEClick);
-    HeFrFa1 = Befehl(PopMenuEltern, "Anrede wechseln: Fam.-->Frau-->Herr-->Fam.", "Ctrl+F8",
-                     &TVELWnd::HeFrFa1Click);
+    EditE1 = Befehl(PopMenuEltern, "Elterndaten bearbeiten...", nullptr, Familienbefehle,
+                    &TFamilienBefehle::BtnEditEClick);
+    HeFrFa1 = Befehl(PopMenuEltern, "Anrede wechseln: Fam.-->Frau-->Herr-->Fam.", "Ctrl+F8", Familienbefehle,
+                     &TFamilienBefehle::HeFrFa1Click);
     PopMenuEltern->addSeparator();
     ZDefaultE1 = Befehl(PopMenuEltern, "Zeiten-Standardvorgabe...", nullptr, nullptr);
     ZeitGlobE1 = Befehl(PopMenuEltern, "Zeiten sperren/freigeben (global)", nullptr, nullptr);
@@ -238,15 +259,20 @@ void TVELWnd::KontextmenuesAnlegen() {
     AnmerkL1 = Befehl(PopMenuLehrer, "Individuelle Anmerkung", nullptr, nullptr);
     AnmerkAlleL1 = Befehl(PopMenuLehrer, "Anmerkung für alle Lehrer", nullptr, nullptr);
     PopMenuLehrer->addSeparator();
-    EditL1 = Befehl(PopMenuLehrer, "Lehrerdaten bearbeiten", nullptr, &TVELWnd::BtnEditLClick);
+    EditL1 = Befehl(PopMenuLehrer, "Lehrerdaten bearbeiten", nullptr, Lehrerbefehle,
+                    &TLehrerBefehle::BtnEditLClick);
     RaumL1 = Befehl(PopMenuLehrer, "Raumzuweisung", nullptr, nullptr);
     AnrEditL1 = Befehl(PopMenuLehrer, "Anrede-Editor", nullptr, nullptr);
     PopMenuLehrer->addSeparator();
     ZDefaultL1 = Befehl(PopMenuLehrer, "Zeiten-Standardvorgabe", nullptr, nullptr);
     ZeitGlobL1 = Befehl(PopMenuLehrer, "Zeiten sperren/freigeben (global)", nullptr, nullptr);
-    KlasseHinzuL1 = Befehl(PopMenuLehrer, "X zu allen aus y hinzu", nullptr, &TVELWnd::Klassenleitung1Click);
+    // The group must know this entry before it connects it: it is offered, not always there.
+    KlasseHinzuL1 = Befehl(PopMenuLehrer, "X zu allen aus y hinzu", nullptr, nullptr);
     KlasseHinzuL1->setVisible(false);
-    connect(PopMenuLehrer, &QMenu::aboutToShow, this, &TVELWnd::KlasseHinzuAnbieten);
+    g->KlasseHinzuL1 = KlasseHinzuL1;
+    g->Anschliessen(KlasseHinzuL1, &TGespraechBefehle::Klassenleitung1Click);
+    MitHandler.insert(KlasseHinzuL1);
+    connect(PopMenuLehrer, &QMenu::aboutToShow, g, &TGespraechBefehle::KlasseHinzuAnbieten);
 
     // Shortcuts of the entries work while their list has the focus.
     const std::pair<QWidget*, QMenu*> orte[] = {{Kinderpanel->TVKinder, PopMenuGespr},
@@ -281,7 +307,7 @@ void TVELWnd::BefehleAktualisieren() {
 
     for (QMenu* menue : {Bearbeiten1, Auswerten1, Sonstiges1})
         menue->menuAction()->setEnabled(projekt);
-    for (QAction* b : {BuElt, BuLeh, ZDefault1, impL1, impE1, PDTsave1, PDTsaveN1, Save0, SaveN0, SichDisk1})
+    for (QAction* b : {ZDefault1, impL1, impE1, PDTsave1, PDTsaveN1, Save0, SaveN0, SichDisk1})
         Freigeben(b, projekt);
     Freigeben(ZeitGlob1, lehrer || familien);
     for (QAction* b :
@@ -291,29 +317,12 @@ void TVELWnd::BefehleAktualisieren() {
     for (QAction* b : {Raum0, LRaumZw1, AnsRaum1, AnsRaumDlg, AnrEdit1, expL1})
         Freigeben(b, lehrer);
     // Entries that need only a running program, or only an open project behind an enabled menu.
-    for (QAction* b : {PDTneu1,
-                       PDTopen1,
-                       SichOpen1,
-                       AltOhneNachname1,
-                       AltDatumText1,
-                       Neu0,
-                       Open0,
-                       Layout1,
-                       Seiteeinrichten1,
-                       Notizzettel1,
-                       LayoutOpt1,
-                       SeiteOpt1,
-                       VerTest1,
-                       Tel1,
-                       EListeSort1,
-                       Klassenleitung1,
-                       Anmerkung1,
-                       Anmerk2,
-                       IndividuelleAnmerkungen1,
-                       AutoAnmerk1,
-                       NoTime1})
+    for (QAction* b : {PDTneu1, PDTopen1, SichOpen1, AltOhneNachname1, AltDatumText1, Neu0, Open0, Layout1,
+                       Seiteeinrichten1, Notizzettel1, LayoutOpt1, SeiteOpt1, VerTest1, Tel1, Anmerkung1,
+                       Anmerk2, IndividuelleAnmerkungen1, AutoAnmerk1, NoTime1})
         Freigeben(b, true);
-    for (TBefehlsgruppe* gruppe : std::initializer_list<TBefehlsgruppe*>{Hilfe, Rahmen, Termine})
+    for (TBefehlsgruppe* gruppe : std::initializer_list<TBefehlsgruppe*>{
+             Hilfe, Rahmen, Termine, Familienbefehle, Lehrerbefehle, Gespraechbefehle})
         gruppe->Aktualisieren();
 }
 

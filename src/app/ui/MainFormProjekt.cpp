@@ -1,6 +1,8 @@
 // Project commands: new, open, the caption, and what happens with a leftover backup at start.
 #include "MainForm.h"
 
+#include "Eingabe.h"
+
 #include "BackUpF.h"
 #include "HilfeBefehle.h"
 #include "app/Sicherungsdateien.h"
@@ -74,8 +76,8 @@ void TVELWnd::PDTneu1Click() {
     // Unsaved from the start, so that nothing typed into it is lost without a question.
     Dokument.Melden({});
     TitelAktualisieren();
-    GefuehrteEingabeBeenden();
-    StartFokus();
+    Eingabe->GefuehrteEingabeBeenden();
+    Eingabe->StartFokus();
 }
 
 void TVELWnd::PDTopen1Click() {
@@ -129,8 +131,8 @@ void TVELWnd::ProjektOeffnen(const QString& datei, TAltformat format) {
                           MeldungsArt::Fehler);
     }
     if (Projekt()) Projekt()->RueckListe.Clear();
-    GefuehrteEingabeBeenden();
-    StartFokus();
+    Eingabe->GefuehrteEingabeBeenden();
+    Eingabe->StartFokus();
     if (!laufwerk.isEmpty() &&
         Meldungen.Meldung(
             QString::fromUtf8("Sie haben diese Datei von einem %1-Laufwerk eingelesen.\rEs wird "
@@ -139,11 +141,6 @@ void TVELWnd::ProjektOeffnen(const QString& datei, TAltformat format) {
                 .arg(laufwerk),
             QStringLiteral("Achtung"), MeldungsArt::Frage, Knoepfe::JaNein, Antwort::Ja) == Antwort::Ja)
         PDTsaveN1Click();
-}
-
-void TVELWnd::GefuehrteEingabeBeenden() {
-    FamilienEingabe = KindFolgt = false;
-    LetzteKlasse.clear();
 }
 
 void TVELWnd::TitelAktualisieren() {

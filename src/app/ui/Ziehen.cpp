@@ -1,12 +1,17 @@
 // Dragging with the mouse: teachers from the teacher list onto a child of the tree add requests; a
 // request dragged within the tree moves to another place or child, and dropped on the teacher list or
 // on the delete button it is deleted.
-#include "MainForm.h"
+#include "Ziehen.h"
 
+#include "Eingabe.h"
+#include "GespraechBefehle.h"
+#include "GespraechPanel.h"
 #include "KinderPanel.h"
 #include "Kindermodell.h"
 #include "LehrerPanel.h"
+#include "app/ProjektDokument.h"
 #include "model/Dateneingabe.h"
+#include "model/Projekt.h"
 #include "ui/Eingabehilfen.h"
 #include "ui/Ziehzeiger.h"
 
@@ -36,91 +41,25 @@ bool Ueber(const QWidget* w, const QPoint& global) {
 
 } // namespace
 
-// The drag state of the main window and the mouse handling of the teacher list and the tree. A drag
-// lasts while the left button is down, so the list where it was pressed keeps the mouse (Qt's implicit
-// grab); the keyboard is held back meanwhile, so that no command can change the tree underneath it.
-class TZiehen : public QObject {
-public:
-    explicit TZiehen(TVELWnd& fenster);
-    ~TZiehen() override;
-
-protected:
-    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
-
-private:
-    enum class TArt { Keine, Lehrer, Gespraech };
-    enum class TAblage { Nicht, Verschieben, Loeschen };
-
-    bool LehrerMaus(const QMouseEvent& maus);
-    bool BaumMaus(const QMouseEvent& maus);
-    bool Taste(QEvent* ereignis);
-    bool Weit(const QPoint& global) const;
-    QModelIndex Druckzeile() const;
-
-    void LehrerZiehenBeginnen();
-    void LehrerZiehen(const QPoint& global);
-    void LehrerAblegen(const QPoint& global);
-    void GespraechZiehenBeginnen();
-    void GespraechZiehen(const QPoint& global);
-    void GespraechAblegen(const QPoint& global);
-    void GespraechVersetzen();
-    void Beginnen(TArt art);
-    void Beenden();
-    void Abbrechen();
-
-    void ZeigerSetzen(TZiehzeiger nummer);
-    QModelIndex Knoten(quintptr daten) const;
-    QModelIndex Knoten(const TGespraech* g) const;
-    QModelIndex KnotenUnter(const QPoint& global) const;
-    void Waehlen(const QModelIndex& knoten);
-    QString Lehrername() const;
-
-    TVELWnd& F;
-    // Compared only: while the window is destroyed, the filter may still see events of the lists.
-    const QObject* LehrerFlaeche;
-    TEreignisFilter* Tastensperre;
-    std::array<QCursor, 9> Zeigerbilder;
-
-    TArt Art = TArt::Keine;
-    // Where the left button went down on a teacher row or a request node, on the screen.
-    std::optional<QPoint> Druckpunkt;
-    // Pressed on one of several selected teachers: they stay selected for dragging them all, and a
-    // click without dragging selects the one row at release.
-    bool Verzoegert = false;
-    // A drag was cancelled while the button is still down: the list must not select by dragging.
-    bool Nachlauf = false;
-
-    // Dragging teachers.
-    bool Mehrere = false;
-    bool UeberKnoten = false;
-    quintptr Vorher = 0; // the record of the tree node selected before the drag
-
-    // Dragging a request.
-    TGespraech* Gespraech = nullptr;
-    TAblage Ablage = TAblage::Nicht;
-    QModelIndex Ziel;
-    bool NachOben = false;
-};
-
-void TVELWnd::ZiehenAnschliessen() {
-    new TZiehen(*this); // owned by the window
-}
-
-TZiehen::TZiehen(TVELWnd& fenster)
+TZiehen::TZiehen(QWidget& fenster, TEingabe& eingabe, TGespraechBefehle& gespraechbefehle)
     : QObject(&fenster)
-    , F(fenster)
-    , LehrerFlaeche(fenster.Lehrerpanel->LVLehrer->viewport())
+    , Fenster(fenster)
+    , E(eingabe)
+    , G(gespraechbefehle)
+    , Dokument(eingabe.Dokument)
+    , LehrerFlaeche(eingabe.Lehrer->LVLehrer->viewport())
     , Tastensperre(new TEreignisFilter(this, [this](QEvent* e) { return Taste(e); })) {
     for (int n = 0; n < static_cast<int>(Zeigerbilder.size()); ++n)
         Zeigerbilder[static_cast<size_t>(n)] =
             ZiehzeigerLaden(static_cast<TZiehzeiger>(n + static_cast<int>(TZiehzeiger::Lehrer)));
-    F.Lehrerpanel->LVLehrer->viewport()->installEventFilter(this);
-    F.Kinderpanel->TVKinder->viewport()->installEventFilter(this);
+    E.Lehrer->LVLehrer->viewport()->installEventFilter(this);
+    E.Kinder->TVKinder->viewport()->installEventFilter(this);
     // The labels a dragged request borrows must not move the tree under the mouse.
-    QSizePolicy fest = F.LblHinzufuegen->sizePolicy();
+    QSizePolicy fest = E.Gespraeche->LblHinzufuegen->sizePolicy();
     fest.setRetainSizeWhenHidden(true);
-    F.LblHinzufuegen->setSizePolicy(fest);
-    F.LblKuerzel->setSizePolicy(QSizePolicy::Ignored, F.LblKuerzel->sizePolicy().verticalPolicy());
+    E.Gespraeche->LblHinzufuegen->setSizePolicy(fest);
+    E.Gespraeche->LblKuerzel->setSizePolicy(QSizePolicy::Ignored,
+                                            E.Gespraeche->LblKuerzel->sizePolicy().verticalPolicy());
 }
 
 TZiehen::~TZiehen() {
@@ -155,9 +94,9 @@ bool TZiehen::Weit(const QPoint& global) const {
 
 // The teacher row where the button went down.
 QModelIndex TZiehen::Druckzeile() const {
-    return Druckpunkt ? F.Lehrerpanel->LVLehrer->indexAt(
-                            F.Lehrerpanel->LVLehrer->viewport()->mapFromGlobal(*Druckpunkt))
-                      : QModelIndex();
+    return Druckpunkt
+               ? E.Lehrer->LVLehrer->indexAt(E.Lehrer->LVLehrer->viewport()->mapFromGlobal(*Druckpunkt))
+               : QModelIndex();
 }
 
 bool TZiehen::LehrerMaus(const QMouseEvent& maus) {
@@ -170,16 +109,16 @@ bool TZiehen::LehrerMaus(const QMouseEvent& maus) {
         }
         Nachlauf = Verzoegert = false;
         Druckpunkt.reset();
-        const QModelIndex index = F.Lehrerpanel->LVLehrer->indexAt(maus.position().toPoint());
-        if (maus.button() != Qt::LeftButton || !index.isValid() || !F.Kinderpanel->TVKinder->isEnabled())
+        const QModelIndex index = E.Lehrer->LVLehrer->indexAt(maus.position().toPoint());
+        if (maus.button() != Qt::LeftButton || !index.isValid() || !E.Kinder->TVKinder->isEnabled())
             return false;
         Druckpunkt = global;
-        const QItemSelectionModel* auswahl = F.Lehrerpanel->LVLehrer->selectionModel();
+        const QItemSelectionModel* auswahl = E.Lehrer->LVLehrer->selectionModel();
         if (maus.modifiers() != Qt::NoModifier || !auswahl->isRowSelected(index.row()) ||
             auswahl->selectedRows().size() < 2)
             return false;
         Verzoegert = true;
-        F.Lehrerpanel->LVLehrer->setFocus(Qt::MouseFocusReason);
+        E.Lehrer->LVLehrer->setFocus(Qt::MouseFocusReason);
         return true;
     }
     case QEvent::MouseButtonDblClick:
@@ -193,7 +132,7 @@ bool TZiehen::LehrerMaus(const QMouseEvent& maus) {
         }
         if (Nachlauf) return true;
         if (!Druckpunkt || !(maus.buttons() & Qt::LeftButton)) return false;
-        if (Weit(global) && F.KuerzE->isEnabled()) {
+        if (Weit(global) && E.Gespraeche->KuerzE->isEnabled()) {
             LehrerZiehenBeginnen();
             LehrerZiehen(global);
         }
@@ -206,7 +145,7 @@ bool TZiehen::LehrerMaus(const QMouseEvent& maus) {
             LehrerAblegen(global);
             erledigt = true;
         } else if (verzoegert) {
-            F.Lehrerpanel->LVLehrer->selectionModel()->setCurrentIndex(
+            E.Lehrer->LVLehrer->selectionModel()->setCurrentIndex(
                 Druckzeile(), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         }
         Nachlauf = Verzoegert = false;
@@ -229,8 +168,7 @@ bool TZiehen::BaumMaus(const QMouseEvent& maus) {
         Nachlauf = false;
         Druckpunkt.reset();
         Gespraech = maus.button() == Qt::LeftButton
-                        ? F.Kinderpanel->Modell->Gespraech(
-                              F.Kinderpanel->TVKinder->indexAt(maus.position().toPoint()))
+                        ? E.Kinder->Modell->Gespraech(E.Kinder->TVKinder->indexAt(maus.position().toPoint()))
                         : nullptr;
         if (Gespraech) Druckpunkt = global;
         return false;
@@ -302,8 +240,8 @@ void TZiehen::Beenden() {
     Art = TArt::Keine;
     QCoreApplication::instance()->removeEventFilter(Tastensperre);
     QGuiApplication::restoreOverrideCursor();
-    F.LblHinzufuegen->show();
-    F.LblKuerzel->setText(QString::fromUtf8(KuerzelText));
+    E.Gespraeche->LblHinzufuegen->show();
+    E.Gespraeche->LblKuerzel->setText(QString::fromUtf8(KuerzelText));
 }
 
 // Esc, the right button, the mouse leaving the window or the window losing the activation.
@@ -313,14 +251,14 @@ void TZiehen::Abbrechen() {
     Beenden();
     Nachlauf = QGuiApplication::mouseButtons().testFlag(Qt::LeftButton);
     if (art == TArt::Lehrer) {
-        if (F.Lehrerpanel->LVLehrer->hasFocus()) {
+        if (E.Lehrer->LVLehrer->hasFocus()) {
             const QModelIndex index = Druckzeile();
-            F.Lehrerpanel->LVLehrer->selectionModel()->select(index, QItemSelectionModel::Select |
-                                                                         QItemSelectionModel::Rows);
-            F.Lehrerpanel->LVLehrer->selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+            E.Lehrer->LVLehrer->selectionModel()->select(index, QItemSelectionModel::Select |
+                                                                    QItemSelectionModel::Rows);
+            E.Lehrer->LVLehrer->selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
         }
         Waehlen(Knoten(Vorher));
-        F.KuerzEChange();
+        E.KuerzEChange();
     } else if (art == TArt::Gespraech) {
         Waehlen(Knoten(Gespraech));
     }
@@ -333,7 +271,7 @@ void TZiehen::ZeigerSetzen(TZiehzeiger nummer) {
 }
 
 QModelIndex TZiehen::Knoten(quintptr daten) const {
-    return F.Kinderpanel->Modell->Suchen(daten);
+    return E.Kinder->Modell->Suchen(daten);
 }
 
 QModelIndex TZiehen::Knoten(const TGespraech* g) const {
@@ -341,13 +279,13 @@ QModelIndex TZiehen::Knoten(const TGespraech* g) const {
 }
 
 QModelIndex TZiehen::KnotenUnter(const QPoint& global) const {
-    const QWidget* flaeche = F.Kinderpanel->TVKinder->viewport();
+    const QWidget* flaeche = E.Kinder->TVKinder->viewport();
     const QPoint p = flaeche->mapFromGlobal(global);
-    return flaeche->rect().contains(p) ? F.Kinderpanel->TVKinder->indexAt(p) : QModelIndex();
+    return flaeche->rect().contains(p) ? E.Kinder->TVKinder->indexAt(p) : QModelIndex();
 }
 
 void TZiehen::Waehlen(const QModelIndex& knoten) {
-    F.Kinderpanel->Waehlen(knoten);
+    E.Kinder->Waehlen(knoten);
 }
 
 QString TZiehen::Lehrername() const {
@@ -355,42 +293,42 @@ QString TZiehen::Lehrername() const {
 }
 
 void TZiehen::LehrerZiehenBeginnen() {
-    Mehrere = F.Lehrerpanel->LVLehrer->selectionModel()->selectedRows().size() > 1;
+    Mehrere = E.Lehrer->LVLehrer->selectionModel()->selectedRows().size() > 1;
     Beginnen(TArt::Lehrer);
     ZeigerSetzen(Mehrere ? TZiehzeiger::LehrerMehrere : TZiehzeiger::Lehrer);
-    F.LblEingabetaste->clear();
-    Vorher = F.Kinderpanel->Knoten().data(TKinderModell::RolleDaten).value<quintptr>();
+    E.Gespraeche->LblEingabetaste->clear();
+    Vorher = E.Kinder->Knoten().data(TKinderModell::RolleDaten).value<quintptr>();
     Waehlen({});
-    F.LbKind->setText(QStringLiteral("WEN?"));
-    F.Freigeben(F.BtnAddG, false);
+    E.Gespraeche->LbKind->setText(QStringLiteral("WEN?"));
+    E.Freigeben(E.Gespraeche->BtnAddG, false);
 }
 
 void TZiehen::LehrerZiehen(const QPoint& global) {
-    if (!Ueber(&F, global)) {
+    if (!Ueber(&Fenster, global)) {
         Abbrechen();
         return;
     }
-    const bool imBaum = Ueber(F.Kinderpanel->TVKinder, global);
+    const bool imBaum = Ueber(E.Kinder->TVKinder, global);
     const QModelIndex knoten = imBaum ? KnotenUnter(global) : QModelIndex();
     UeberKnoten = knoten.isValid();
     if (UeberKnoten) {
         // The requests go to the child, whichever of its nodes is under the mouse.
         const QModelIndex kind = knoten.parent().isValid() ? knoten.parent() : knoten;
-        if (F.Kinderpanel->Knoten() != kind) Waehlen(kind);
-        F.KuerzE->setEnabled(true);
-        F.Freigeben(F.BtnAddG, true);
+        if (E.Kinder->Knoten() != kind) Waehlen(kind);
+        E.Gespraeche->KuerzE->setEnabled(true);
+        E.Freigeben(E.Gespraeche->BtnAddG, true);
         ZeigerSetzen(Mehrere ? TZiehzeiger::AblegenMehrere : TZiehzeiger::Ablegen);
         return;
     }
     if (imBaum) {
-        if (F.Kinderpanel->Knoten().isValid()) Waehlen({});
-        F.LbKind->setText(QStringLiteral("WEN?"));
+        if (E.Kinder->Knoten().isValid()) Waehlen({});
+        E.Gespraeche->LbKind->setText(QStringLiteral("WEN?"));
         ZeigerSetzen(Mehrere ? TZiehzeiger::NichtAblegenMehrere : TZiehzeiger::NichtAblegen);
     } else {
         ZeigerSetzen(Mehrere ? TZiehzeiger::LehrerMehrere : TZiehzeiger::Lehrer);
     }
-    F.KuerzE->setEnabled(false);
-    F.Freigeben(F.BtnAddG, false);
+    E.Gespraeche->KuerzE->setEnabled(false);
+    E.Freigeben(E.Gespraeche->BtnAddG, false);
 }
 
 void TZiehen::LehrerAblegen(const QPoint& global) {
@@ -398,24 +336,24 @@ void TZiehen::LehrerAblegen(const QPoint& global) {
     if (Art == TArt::Keine) return;
     Beenden();
     if (UeberKnoten) {
-        F.BtnAddGClick();
+        G.BtnAddGClick();
     } else {
         Waehlen(Knoten(Vorher));
-        F.KuerzEChange();
+        E.KuerzEChange();
     }
 }
 
 void TZiehen::GespraechZiehenBeginnen() {
     Beginnen(TArt::Gespraech);
     ZeigerSetzen(TZiehzeiger::NichtAblegen);
-    F.LblHinzufuegen->hide();
-    F.KuerzE->clear();
+    E.Gespraeche->LblHinzufuegen->hide();
+    E.Gespraeche->KuerzE->clear();
     Ablage = TAblage::Nicht;
     Ziel = {};
 }
 
 void TZiehen::GespraechZiehen(const QPoint& global) {
-    if (!Ueber(&F, global)) {
+    if (!Ueber(&Fenster, global)) {
         Abbrechen();
         return;
     }
@@ -426,23 +364,23 @@ void TZiehen::GespraechZiehen(const QPoint& global) {
     // Where the request cannot go, or would be deleted, its own node is the selected one.
     const QModelIndex gezogen = Knoten(Gespraech);
     QModelIndex auswahl = gezogen;
-    if (Ueber(F.Kinderpanel->TVKinder, global)) {
+    if (Ueber(E.Kinder->TVKinder, global)) {
         const QModelIndex knoten = KnotenUnter(global);
         // Nothing can go before the first child.
-        if (knoten.isValid() && knoten != gezogen && knoten != F.Kinderpanel->Modell->index(0, 0)) {
+        if (knoten.isValid() && knoten != gezogen && knoten != E.Kinder->Modell->index(0, 0)) {
             Ziel = auswahl = knoten;
             Ablage = TAblage::Verschieben;
             NachOben = global.y() < Druckpunkt->y();
             zeiger = NachOben ? TZiehzeiger::NachOben : TZiehzeiger::NachUnten;
         }
-    } else if (Ueber(F.Lehrerpanel->LVLehrer, global) || Ueber(F.SpBLoeG, global)) {
+    } else if (Ueber(E.Lehrer->LVLehrer, global) || Ueber(E.Gespraeche->SpBLoeG, global)) {
         Ablage = TAblage::Loeschen;
         zeiger = TZiehzeiger::Loeschen;
         text = Lehrername() + QString::fromUtf8(" löschen ...");
     }
-    if (F.Kinderpanel->Knoten() != auswahl) Waehlen(auswahl);
+    if (E.Kinder->Knoten() != auswahl) Waehlen(auswahl);
     ZeigerSetzen(zeiger);
-    F.LblKuerzel->setText(text);
+    E.Gespraeche->LblKuerzel->setText(text);
 }
 
 void TZiehen::GespraechAblegen(const QPoint& global) {
@@ -455,7 +393,7 @@ void TZiehen::GespraechAblegen(const QPoint& global) {
         break;
     case TAblage::Loeschen:
         Waehlen(Knoten(Gespraech));
-        F.SpBLoeGClick();
+        G.SpBLoeGClick();
         break;
     case TAblage::Nicht:
         Waehlen(Knoten(Gespraech));
@@ -469,7 +407,7 @@ void TZiehen::GespraechAblegen(const QPoint& global) {
 void TZiehen::GespraechVersetzen() {
     TKind* kind = nullptr;
     int index = 0;
-    const TKinderModell& baum = *F.Kinderpanel->Modell;
+    const TKinderModell& baum = *E.Kinder->Modell;
     if (TGespraech* g = baum.Gespraech(Ziel)) {
         kind = g->Kind;
         index = Ziel.row();
@@ -480,8 +418,8 @@ void TZiehen::GespraechVersetzen() {
         kind = baum.Kind(Ziel);
     }
     if (!kind) return;
-    const TBefehlsWache wache(F.Dokument);
-    GespraechVerschieben(*F.Projekt(), Gespraech, kind, index);
-    F.Dokument.Melden(TAenderung::Gespraeche);
+    const TBefehlsWache wache(Dokument);
+    GespraechVerschieben(*Dokument.Projekt(), Gespraech, kind, index);
+    Dokument.Melden(TAenderung::Gespraeche);
     Waehlen(Knoten(Gespraech));
 }
