@@ -5,6 +5,7 @@
 #include <cstdint>
 
 class TProjekt;
+class TZeitRahmenDlg;
 struct TRahmenErgebnis;
 
 // "&Zeitrahmen": the time frame of the open project, and the frame a new project starts with.
@@ -24,6 +25,9 @@ Q_SIGNALS:
     void GlobalSperrenGewuenscht();
 
 private:
+    // Runs the dialog, applying what it hands over on OK to the project; cancelled or refused, the
+    // result confirms nothing.
+    TRahmenErgebnis Ausfuehren(TZeitRahmenDlg& dialog, TProjekt& projekt);
     // The user asked to keep the confirmed frame as the default of new projects.
     void VorgabeMerken(const TRahmenErgebnis& ergebnis, const TProjekt& projekt);
 
