@@ -246,7 +246,7 @@ private Q_SLOTS:
         QFETCH(bool, oeffnenGefragt);
         QFETCH(bool, gespeichert);
         TProjektTest t;
-        t.Fenster->Projekt()->RueckListe.Add(std::make_unique<TRueckgEintrag>());
+        t.Fenster->Dokument.RueckListe().Add(std::make_unique<TRueckgEintrag>());
         t.Meldung.Antworten = {antwort};
         const bool speichern = antwort == Antwort::Ja;
         // Save asks for the file first; the open dialog then comes up cancelled.
@@ -265,7 +265,7 @@ private Q_SLOTS:
         QCOMPARE(titel.contains(QStringLiteral("Projekt speichern")), speichern);
         QCOMPARE(QFile::exists(t.Ordner.filePath("Neu.pdt")), gespeichert);
         // Whatever was answered, the undo store is emptied only when the command went on.
-        QCOMPARE(t.Fenster->Projekt()->RueckListe.Count() == 0, oeffnenGefragt);
+        QCOMPARE(t.Fenster->Dokument.RueckListe().Count() == 0, oeffnenGefragt);
     }
 
     // A file that cannot be read leaves the open project, its name and its state as they were, and the

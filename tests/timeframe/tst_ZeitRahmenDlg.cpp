@@ -29,6 +29,7 @@ struct TRahmenFall {
     TGespraech* frueh = nullptr;
     TGespraech* letzter = nullptr;
     TLehrer* lehrer = nullptr;
+    TRueckCollection rueck;
     TRahmenErgebnis ergebnis;
     std::unique_ptr<TZeitRahmenDlg> dlg;
 
@@ -43,7 +44,7 @@ struct TRahmenFall {
             dlg->RahmenSetzen(b.p.Datum, b.p.Zeittexte, 10);
         // What OK hands over is applied to the project, as the frame command does.
         dlg->UebernahmeSetzen([this](const TRahmenEingabe& eingabe) {
-            ergebnis = RahmenUebernehmen(b.p, eingabe, meldung);
+            ergebnis = RahmenUebernehmen(b.p, rueck, eingabe, meldung);
             if (ergebnis.DialogOffenLassen) {
                 ergebnis = {};
                 return TZeitRahmenDlg::TAntwort::OffenLassen;

@@ -120,7 +120,7 @@ void TVELWnd::BtnLoeschEClick() {
         ElternModell->Fuellen({});
         TVKinder->clear();
     }
-    FamilieLoeschen(*Projekt(), e);
+    FamilieLoeschen(*Projekt(), Dokument.RueckListe(), e);
     Dokument.Melden(TAenderung::Familien | TAenderung::Kinder | TAenderung::Gespraeche | TAenderung::Plan);
     KlassenfilterFuellen();
     ElternlisteFuellen();
@@ -212,7 +212,7 @@ void TVELWnd::BtnLoeschKClick() {
         const TBefehlsWache wache(Dokument);
         AktuellesKind = nullptr;
         TVKinder->clear();
-        KindLoeschen(*Projekt(), k);
+        KindLoeschen(*Projekt(), Dokument.RueckListe(), k);
         Sortieren(*Projekt(), nullptr);
         Dokument.Melden(TAenderung::Kinder | TAenderung::Gespraeche | TAenderung::Plan);
         KlassenfilterFuellen();

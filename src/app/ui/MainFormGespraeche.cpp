@@ -113,7 +113,7 @@ void TVELWnd::GespraechLoeschen(bool fragen) {
     TKind* kind = g->Kind;
     const int danach = index + 1 < knoten->parent()->childCount() ? index : index - 1;
     TVKinder->clear();
-    GespraecheLoeschen(*Projekt(), {g});
+    GespraecheLoeschen(*Projekt(), Dokument.RueckListe(), {g});
     Dokument.Melden(TAenderung::Gespraeche | TAenderung::Plan);
     KinderbaumFuellen();
     if (QTreeWidgetItem* k = KindKnoten(TVKinder, kind))
@@ -131,7 +131,7 @@ void TVELWnd::GesprLoeschen1Click() {
 void TVELWnd::AlleGespraecheLoeschen(std::vector<TGespraech*> gespraeche, TKind* auswahl) {
     const TBefehlsWache wache(Dokument);
     TVKinder->clear();
-    GespraecheLoeschen(*Projekt(), gespraeche);
+    GespraecheLoeschen(*Projekt(), Dokument.RueckListe(), gespraeche);
     Dokument.Melden(TAenderung::Gespraeche | TAenderung::Plan);
     KinderbaumFuellen();
     QTreeWidgetItem* knoten = auswahl ? KindKnoten(TVKinder, auswahl) : TVKinder->topLevelItem(0);

@@ -70,7 +70,7 @@ void TVELWnd::BtnEditLClick() {
         l->AkadTitel = dialog.AkadTitel();
         LehrerNeuOrdnen(*Projekt());
         // Hand edits are not undone across a change of the teacher's data.
-        Projekt()->RueckListe.Clear();
+        Dokument.RueckListe().Clear();
         LehrerlisteFuellen();
         // Reselected, the teacher's new Kürzel goes into the request box when a child is selected.
         ZeileWaehlen(LVLehrer, LehrerModell->Zeile(l));
@@ -111,7 +111,7 @@ void TVELWnd::BtnLoeschLClick() {
         LehrerModell->Fuellen({});
         TVKinder->clear();
         for (TLehrer* l : lehrer)
-            LehrerLoeschen(*Projekt(), l);
+            LehrerLoeschen(*Projekt(), Dokument.RueckListe(), l);
         Dokument.Melden(TAenderung::Lehrer | TAenderung::Gespraeche | TAenderung::Plan);
         LehrerlisteFuellen();
         LVLehrer->setEnabled(!Projekt()->Lehrerliste.Leer());

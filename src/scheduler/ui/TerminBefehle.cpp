@@ -48,7 +48,7 @@ void TTerminBefehle::Berech1Click() {
         status.exec();
     }
     projekt->NotizHaken[NotizTermineBerechnet] = true;
-    projekt->RueckListe.Clear();
+    U.Dokument.RueckListe().Clear();
     U.Dokument.Melden(TAenderung::Plan);
 }
 

@@ -18,10 +18,11 @@ void TRahmenBefehle::VorgabeMerken(const TRahmenErgebnis& ergebnis, const TProje
     RahmenVorgabeSchreiben(U.Speicher, {ergebnis.Zeitabstand, projekt.Zeittexte});
 }
 
-TRahmenErgebnis TRahmenBefehle::Ausfuehren(TZeitRahmenDlg& dialog, TProjekt& projekt) {
+TRahmenErgebnis TRahmenBefehle::Ausfuehren(TZeitRahmenDlg& dialog, TProjekt& projekt,
+                                           TRueckCollection& rueck) {
     TRahmenErgebnis ergebnis;
     dialog.UebernahmeSetzen([&](const TRahmenEingabe& eingabe) {
-        ergebnis = RahmenUebernehmen(projekt, eingabe, U.Meldungen);
+        ergebnis = RahmenUebernehmen(projekt, rueck, eingabe, U.Meldungen);
         if (ergebnis.DialogOffenLassen) {
             ergebnis = {};
             return TZeitRahmenDlg::TAntwort::OffenLassen;
@@ -41,7 +42,7 @@ void TRahmenBefehle::ZeitRa1Click() {
     const TBefehlsWache wache(U.Dokument);
     TZeitRahmenDlg dialog(TZeitRahmenDlg::TModus::AktuellesProjekt, U.Meldungen, U.Fenster);
     dialog.RahmenSetzen(projekt->Datum, projekt->Zeittexte, Zeitabstand);
-    const TRahmenErgebnis ergebnis = Ausfuehren(dialog, *projekt);
+    const TRahmenErgebnis ergebnis = Ausfuehren(dialog, *projekt, U.Dokument.RueckListe());
     VorgabeMerken(ergebnis, *projekt);
     if (ergebnis.RahmenErgebnis > RahmenBestaetigt) U.Dokument.Melden(TAenderung::Rahmen | TAenderung::Plan);
     // Offered after slots were removed; available once the blocking dialog is there.
@@ -52,7 +53,9 @@ bool TRahmenBefehle::RahmenFuerNeuesProjekt(TProjekt& neu) {
     TZeitRahmenDlg dialog(TZeitRahmenDlg::TModus::NeuesProjekt, U.Meldungen, U.Fenster);
     if (const auto vorgabe = RahmenVorgabeLesen(U.Speicher))
         dialog.VorgabeSetzen(vorgabe->Abstand, vorgabe->Zeiten);
-    const TRahmenErgebnis ergebnis = Ausfuehren(dialog, neu);
+    // A project being created has no hand edits to undo yet.
+    TRueckCollection keineRueckschritte;
+    const TRahmenErgebnis ergebnis = Ausfuehren(dialog, neu, keineRueckschritte);
     if (ergebnis.RahmenErgebnis == 0) return false;
     VorgabeMerken(ergebnis, neu);
     return true;
