@@ -13,6 +13,7 @@ TProjektDokument::~TProjektDokument() = default;
 void TProjektDokument::Ersetzen(std::unique_ptr<TProjekt> neu, const QString& datei) {
     const std::unique_ptr<TProjekt> alt = std::exchange(Aktuell, std::move(neu));
     DateiPfad = datei;
+    Rueck.Clear();
     GeaendertStand = SicherungFaelligStand = SicherungAnstehendStand = false;
     Q_EMIT ProjektErsetzt();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/TypFunc.h"
+
 #include <QFlags>
 #include <QObject>
 #include <QString>
@@ -42,6 +44,11 @@ public:
     QString Name() const;
     void DateiSetzen(const QString& datei);
 
+    // The hand edits that can be undone; its entries point into the current project, so it is emptied
+    // whenever the project is replaced.
+    TRueckCollection& RueckListe() { return Rueck; }
+    const TRueckCollection& RueckListe() const { return Rueck; }
+
     bool IstGeaendert() const { return GeaendertStand; }
     bool IstSicherungFaellig() const { return SicherungFaelligStand; }
     bool IstSicherungAnstehend() const { return SicherungAnstehendStand; }
@@ -71,6 +78,7 @@ private:
     void BefehlBeendet();
 
     std::unique_ptr<TProjekt> Aktuell;
+    TRueckCollection Rueck;
     QString DateiPfad;
     bool GeaendertStand = false;
     bool SicherungFaelligStand = false;

@@ -61,12 +61,11 @@ int GespraecheDesLehrers(const TProjekt& projekt, const TLehrer& lehrer) {
 
 namespace {
 
-void RueckListeSchuetzen(TProjekt& projekt, const std::vector<const TLoadSaveObject*>& frei) {
-    const bool verweist =
-        std::any_of(projekt.RueckListe.begin(), projekt.RueckListe.end(), [&](const auto& e) {
-            return std::find(frei.begin(), frei.end(), e->Ziel) != frei.end();
-        });
-    if (verweist) projekt.RueckListe.Clear();
+void RueckListeSchuetzen(TRueckCollection& rueck, const std::vector<const TLoadSaveObject*>& frei) {
+    const bool verweist = std::any_of(rueck.begin(), rueck.end(), [&](const auto& e) {
+        return std::find(frei.begin(), frei.end(), e->Ziel) != frei.end();
+    });
+    if (verweist) rueck.Clear();
 }
 
 std::vector<const TLoadSaveObject*> GespraecheDerKinder(const TEltern& eltern) {
@@ -78,33 +77,33 @@ std::vector<const TLoadSaveObject*> GespraecheDerKinder(const TEltern& eltern) {
 
 } // namespace
 
-void GespraecheLoeschen(TProjekt& projekt, std::vector<TGespraech*> gespraeche) {
-    RueckListeSchuetzen(projekt, {gespraeche.begin(), gespraeche.end()});
+void GespraecheLoeschen(TProjekt& projekt, TRueckCollection& rueck, std::vector<TGespraech*> gespraeche) {
+    RueckListeSchuetzen(rueck, {gespraeche.begin(), gespraeche.end()});
     for (TGespraech* g : gespraeche)
         projekt.Gespraechsliste.Entfernen(g);
     projekt.ZaehleGespraeche();
 }
 
-void FamilieLoeschen(TProjekt& projekt, TEltern* eltern) {
+void FamilieLoeschen(TProjekt& projekt, TRueckCollection& rueck, TEltern* eltern) {
     std::vector<const TLoadSaveObject*> frei = GespraecheDerKinder(*eltern);
     frei.push_back(eltern);
-    RueckListeSchuetzen(projekt, frei);
+    RueckListeSchuetzen(rueck, frei);
     projekt.Elternliste.Delete(projekt.Elternliste.IndexOf(eltern));
     projekt.ZaehleGespraeche();
 }
 
-void KindLoeschen(TProjekt& projekt, TKind* kind) {
-    RueckListeSchuetzen(projekt, {kind->Gespraeche.begin(), kind->Gespraeche.end()});
+void KindLoeschen(TProjekt& projekt, TRueckCollection& rueck, TKind* kind) {
+    RueckListeSchuetzen(rueck, {kind->Gespraeche.begin(), kind->Gespraeche.end()});
     TKindliste& kinder = kind->Eltern->Kinder;
     kinder.Delete(kinder.IndexOf(kind));
     projekt.ZaehleGespraeche();
 }
 
-int LehrerLoeschen(TProjekt& projekt, TLehrer* lehrer) {
+int LehrerLoeschen(TProjekt& projekt, TRueckCollection& rueck, TLehrer* lehrer) {
     std::vector<TGespraech*> seine;
     for (const auto& g : projekt.Gespraechsliste)
         if (g->Lehrer == lehrer) seine.push_back(g.get());
-    projekt.RueckListe.Clear();
+    rueck.Clear();
     for (TGespraech* g : seine)
         projekt.Gespraechsliste.Entfernen(g);
     projekt.Lehrerliste.Delete(projekt.Lehrerliste.IndexOf(lehrer));

@@ -8,6 +8,7 @@ class TGespraech;
 class TKind;
 class TLehrer;
 class TProjekt;
+class TRueckCollection;
 
 // What the data-entry commands of the main window do to the project, apart from any window.
 
@@ -32,15 +33,15 @@ int GespraecheDerFamilie(const TEltern& eltern);
 int GespraecheDesLehrers(const TProjekt& projekt, const TLehrer& lehrer);
 
 // Removing records frees their appointments (the conversations' slots at the other side too) and
-// recounts. The undo store is emptied when one of its entries refers to a removed record, since undo
-// would otherwise reach a freed one.
+// recounts. The undo store rueck is emptied when one of its entries refers to a removed record, since
+// undo would otherwise reach a freed one.
 // Takes its own copy of the list, so a child's own request list may be passed.
-void GespraecheLoeschen(TProjekt& projekt, std::vector<TGespraech*> gespraeche);
-void FamilieLoeschen(TProjekt& projekt, TEltern* eltern);
-void KindLoeschen(TProjekt& projekt, TKind* kind);
+void GespraecheLoeschen(TProjekt& projekt, TRueckCollection& rueck, std::vector<TGespraech*> gespraeche);
+void FamilieLoeschen(TProjekt& projekt, TRueckCollection& rueck, TEltern* eltern);
+void KindLoeschen(TProjekt& projekt, TRueckCollection& rueck, TKind* kind);
 // Deleting a teacher always empties the undo store and makes the plan be prepared again. Returns the
 // number of conversations deleted with the teacher.
-int LehrerLoeschen(TProjekt& projekt, TLehrer* lehrer);
+int LehrerLoeschen(TProjekt& projekt, TRueckCollection& rueck, TLehrer* lehrer);
 
 // Adds a teacher and keeps the teacher list in order, with namesakes marked.
 TLehrer* LehrerHinzufuegen(TProjekt& projekt, const QString& anrede, const QString& kuerzel,

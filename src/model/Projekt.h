@@ -29,7 +29,6 @@ public:
     TGespraechsliste Gespraechsliste{*this};
     TLehrerliste Lehrerliste;
     TElternliste Elternliste;
-    TRueckCollection RueckListe;
     TRaumListe RaumListe;
 
     QString Dateiversion;

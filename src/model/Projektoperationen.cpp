@@ -80,7 +80,7 @@ void Versetzungsfrage(TProjekt& p, TElternliste& familien, const QString& gruppe
 
 } // namespace
 
-void PlanZuruecksetzen(TProjekt& p, bool erzwungen) {
+void PlanZuruecksetzen(TProjekt& p, TRueckCollection& rueck, bool erzwungen) {
     if (p.Gespraechsliste.Leer() && !erzwungen) return;
     p.TermineBerechnet = p.ReihenfolgeFest = p.UnmoeglichBestimmt = false;
     p.Handverschoben = 0;
@@ -93,7 +93,7 @@ void PlanZuruecksetzen(TProjekt& p, bool erzwungen) {
         g->SetGenagelt(false);
     }
     p.Laufzeit = 0;
-    p.RueckListe.Clear();
+    rueck.Clear();
 }
 
 QString KlasseHoch(const QString& klasse, bool latKlBez) {
@@ -115,7 +115,8 @@ void Versetzung(TProjekt& p, TElternliste& familien) {
         }
 }
 
-bool ElternAusProjekt(TProjekt& p, const QString& pfad, bool behalten, TMeldung& meldung) {
+bool ElternAusProjekt(TProjekt& p, TRueckCollection& rueck, const QString& pfad, bool behalten,
+                      TMeldung& meldung) {
     TVELMemStream s;
     TDateiformat f;
     if (!ImportLaden(pfad, s, f, meldung)) return false;
@@ -126,7 +127,7 @@ bool ElternAusProjekt(TProjekt& p, const QString& pfad, bool behalten, TMeldung&
         Fehler(meldung, BeschaedigtText(pfad));
         return false;
     }
-    PlanZuruecksetzen(p, false);
+    PlanZuruecksetzen(p, rueck, false);
     p.Gespraechsliste.Clear();
     if (behalten) {
         Versetzungsfrage(p, gelesen, QStringLiteral("die soeben importierten"), meldung);

@@ -5,10 +5,11 @@
 class TElternliste;
 class TMeldung;
 class TProjekt;
+class TRueckCollection;
 
-// Unschedules every conversation, nailed ones included; blocks stay. Does nothing on a project
-// without conversations unless forced.
-void PlanZuruecksetzen(TProjekt& projekt, bool erzwungen);
+// Unschedules every conversation, nailed ones included; blocks stay. The undo store rueck no longer
+// fits the plan and is emptied. Does nothing on a project without conversations unless forced.
+void PlanZuruecksetzen(TProjekt& projekt, TRueckCollection& rueck, bool erzwungen);
 
 // One class level up: "9c" gives "10c", with Latin names "UIII a" gives "OIII a".
 QString KlasseHoch(const QString& klasse, bool latKlBez);
@@ -18,8 +19,10 @@ QString KlasseHoch(const QString& klasse, bool latKlBez);
 void Versetzung(TProjekt& projekt, TElternliste& familien);
 
 // Takes the families of another project file, keeping the present ones or replacing them; all
-// conversations of the project are discarded. True when the project has families afterwards.
-bool ElternAusProjekt(TProjekt& projekt, const QString& pfad, bool behalten, TMeldung& meldung);
+// conversations of the project are discarded, and with the plan the undo store rueck. True when the
+// project has families afterwards.
+bool ElternAusProjekt(TProjekt& projekt, TRueckCollection& rueck, const QString& pfad, bool behalten,
+                      TMeldung& meldung);
 
 // Replaces the teachers by those of another project file. Refused while conversations refer to the
 // teachers. True when the teachers were replaced.

@@ -2,6 +2,7 @@
 
 #include "UReg.h"
 #include "model/Listenlayout.h"
+#include "model/Projekt.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -79,6 +80,41 @@ void TerminwerteSchreiben(TEinstellungsSpeicher& speicher, uint16_t maximalBlock
     s.ZahlSchreiben("MaximalBlock_El", maximalBlockEl);
     s.ZahlSchreiben("MaximalBlock", maximalBlock);
     s.SchalterSchreiben("BitteTag1", bitteTag1);
+}
+
+TOptionsAenderung OptionenUebernehmen(TEinstellungsSpeicher& speicher, TProgrammwerte& programm,
+                                      TProjekt* projekt, const TOptionswerte& werte) {
+    TOptionsAenderung aenderung;
+    if (werte.LatKlBez != programm.LatKlBez) {
+        programm.LatKlBez = werte.LatKlBez;
+        if (projekt) projekt->LatKlBez = programm.LatKlBez;
+        ProgrammwertSchreiben(speicher, QStringLiteral("LatKlBez"), programm.LatKlBez);
+    }
+
+    TProgrammwerte neu = programm;
+    neu.ProjektPfad = werte.ProjektPfad;
+    neu.ImportPfad = werte.ImportPfad;
+    neu.DateiLaden = werte.DateiLaden;
+    neu.AutoSpeichern = werte.AutoSpeichern;
+    neu.AutoSpeichZeit = werte.AutoSpeichZeit;
+    if (neu.ProjektPfad != programm.ProjektPfad || neu.ImportPfad != programm.ImportPfad ||
+        neu.DateiLaden != programm.DateiLaden || neu.AutoSpeichern != programm.AutoSpeichern ||
+        neu.AutoSpeichZeit != programm.AutoSpeichZeit) {
+        aenderung.Sicherung =
+            neu.AutoSpeichern != programm.AutoSpeichern || neu.AutoSpeichZeit != programm.AutoSpeichZeit;
+        programm = neu;
+        ProgrammwerteSchreiben(speicher, programm);
+    }
+
+    if (projekt && (werte.MaximalBlock_El != projekt->MaximalBlock_El ||
+                    werte.MaximalBlock != projekt->MaximalBlock || werte.BitteTag1 != projekt->BitteTag1)) {
+        projekt->MaximalBlock_El = werte.MaximalBlock_El;
+        projekt->MaximalBlock = werte.MaximalBlock;
+        projekt->BitteTag1 = werte.BitteTag1;
+        TerminwerteSchreiben(speicher, projekt->MaximalBlock, projekt->MaximalBlock_El, projekt->BitteTag1);
+        aenderung.Terminwerte = true;
+    }
+    return aenderung;
 }
 
 namespace {

@@ -8,6 +8,7 @@
 #include <optional>
 
 class TEinstellungsSpeicher;
+class TProjekt;
 struct TListenlayout;
 
 // Program settings that outlive a project (key "Optionen").
@@ -27,6 +28,25 @@ struct TProgrammwerte {
     uint32_t colFrei = 65280;
     uint32_t colPause = 65535;
     uint32_t colNicht = 255;
+};
+
+// What the options dialog edits: its program page and the scheduling values of the open project.
+struct TOptionswerte {
+    QString ProjektPfad;
+    QString ImportPfad;
+    bool DateiLaden = false;
+    bool AutoSpeichern = true;
+    uint32_t AutoSpeichZeit = 5;
+    bool LatKlBez = false;
+    uint16_t MaximalBlock = 6;
+    uint16_t MaximalBlock_El = 4;
+    bool BitteTag1 = true;
+};
+
+// What taking over the options changed, beyond the values themselves.
+struct TOptionsAenderung {
+    bool Terminwerte = false; // block lengths or preferred day of the open project: plan afresh
+    bool Sicherung = false;   // automatic backup switched or its interval changed
 };
 
 // Defaults of new projects for the scheduler and the family list.
@@ -61,6 +81,12 @@ void ProgrammtextSchreiben(TEinstellungsSpeicher& speicher, const QString& name,
 TTerminwerte TerminwerteLesen(const TEinstellungsSpeicher& speicher);
 void TerminwerteSchreiben(TEinstellungsSpeicher& speicher, uint16_t maximalBlock, uint16_t maximalBlockEl,
                           bool bitteTag1);
+
+// Takes the options into the program values, the open project (null when none) and the store; each
+// group of values is written only when one of them differs. The class names follow into the project,
+// the scheduling values only with a project.
+TOptionsAenderung OptionenUebernehmen(TEinstellungsSpeicher& speicher, TProgrammwerte& programm,
+                                      TProjekt* projekt, const TOptionswerte& werte);
 
 // Built-in defaults first, then whatever the store holds.
 void LayoutAusRegistry(const TEinstellungsSpeicher& speicher, TListenlayout& layout);

@@ -61,7 +61,8 @@ void SlotFreigeben(TProjekt& p, int s) {
 
 } // namespace
 
-TRahmenErgebnis RahmenUebernehmen(TProjekt& p, const TRahmenEingabe& ein, TMeldung& meldung) {
+TRahmenErgebnis RahmenUebernehmen(TProjekt& p, TRueckCollection& rueck, const TRahmenEingabe& ein,
+                                  TMeldung& meldung) {
     TRahmenErgebnis erg;
     const bool aktuell = !ein.NeuesProjekt;
     if (ein.NeuesProjekt && !ein.DatumGeaendert &&
@@ -127,7 +128,7 @@ TRahmenErgebnis RahmenUebernehmen(TProjekt& p, const TRahmenEingabe& ein, TMeldu
     ZweiTageBestimmen(p);
 
     if (aktuell && entfernt) {
-        PlanZuruecksetzen(p, true);
+        PlanZuruecksetzen(p, rueck, true);
         AlleSlotsLeeren(p);
         erg.GlobalSperrenOeffnen =
             meldung.Meldung(

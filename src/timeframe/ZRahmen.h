@@ -10,6 +10,7 @@
 
 class TProjekt;
 class TMeldung;
+class TRueckCollection;
 
 // "füllen": from cell ab on, writes times spaced by the given minutes until midnight, then empties the
 // rest. False (after telling the user) when the start cell holds no valid time.
@@ -40,8 +41,10 @@ struct TRahmenErgebnis {
 };
 
 // Applies an edited frame to the project, asking through meldung where appointments would be lost.
-// When slots were removed from the current project the plan is reset and all slot entries cleared.
-TRahmenErgebnis RahmenUebernehmen(TProjekt& projekt, const TRahmenEingabe& eingabe, TMeldung& meldung);
+// When slots were removed from the current project the plan is reset, all slot entries cleared and
+// the undo store rueck emptied.
+TRahmenErgebnis RahmenUebernehmen(TProjekt& projekt, TRueckCollection& rueck, const TRahmenEingabe& eingabe,
+                                  TMeldung& meldung);
 
 extern const char* const UngueltigeUhrzeitText;
 extern const char* const UngueltigeUhrzeitTitel;

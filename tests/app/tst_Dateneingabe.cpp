@@ -101,6 +101,7 @@ private Q_SLOTS:
         QFETCH(bool, unmoeglichBestimmt);
         TBuchungen t;
         TProjekt& p = t.b.p;
+        TRueckCollection rueck;
         p.UnmoeglichBestimmt = p.ReihenfolgeFest = true;
         switch (aktion) {
         case 0:
@@ -114,10 +115,10 @@ private Q_SLOTS:
             p.ZaehleGespraeche();
             break;
         case 3:
-            GespraecheLoeschen(p, {t.Anna->Gespraeche[1]});
+            GespraecheLoeschen(p, rueck, {t.Anna->Gespraeche[1]});
             break;
         case 4:
-            GespraecheLoeschen(p, t.Anna->Gespraeche);
+            GespraecheLoeschen(p, rueck, t.Anna->Gespraeche);
             break;
         }
         QCOMPARE(Folge(*t.Anna), anna);
@@ -165,18 +166,19 @@ private Q_SLOTS:
             rueckZiel == "Maier"
                 ? static_cast<TLoadSaveObject*>(maier)
                 : t.b.Kind(rueckZiel == "Dana" ? "Acker" : "Maier", rueckZiel)->Gespraeche.back();
-        p.RueckListe.Add(std::make_unique<TRueckgEintrag>(TRueckgEintrag{TRueckgEintrag::Nagel, ziel, 0}));
+        TRueckCollection rueck;
+        rueck.Add(std::make_unique<TRueckgEintrag>(TRueckgEintrag{TRueckgEintrag::Nagel, ziel, 0}));
         // After a scheduling run the counter holds working values; the question counts the requests.
         t.L("AB")->Zaehler = 0x8003;
         QCOMPARE(GespraecheDerFamilie(*maier), 7);
         QCOMPARE(GespraecheDesLehrers(p, *t.L("AB")), 4);
 
         if (was == "Maier") {
-            FamilieLoeschen(p, maier);
+            FamilieLoeschen(p, rueck, maier);
         } else if (was == "Anna") {
-            KindLoeschen(p, t.Anna);
+            KindLoeschen(p, rueck, t.Anna);
         } else {
-            QCOMPARE(LehrerLoeschen(p, t.L("AB")), 4);
+            QCOMPARE(LehrerLoeschen(p, rueck, t.L("AB")), 4);
             QVERIFY(!p.UnmoeglichBestimmt && !p.ReihenfolgeFest);
         }
         QCOMPARE(p.Gespraechsliste.Count(), gespraeche);
@@ -184,7 +186,7 @@ private Q_SLOTS:
             for (const auto& l : p.Lehrerliste)
                 QVERIFY2(l->Zeiten[s] <= 0, qPrintable(QStringLiteral("%1 Slot %2").arg(l->Kuerzel).arg(s)));
         QCOMPARE(SlotFehler(p), QString());
-        QCOMPARE(p.RueckListe.Count(), rueckBleibt ? 1 : 0);
+        QCOMPARE(rueck.Count(), rueckBleibt ? 1 : 0);
         for (const auto& l : p.Lehrerliste)
             QCOMPARE(int(l->Zaehler), GespraecheDesLehrers(p, *l));
         for (const auto& e : p.Elternliste)

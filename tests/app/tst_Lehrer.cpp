@@ -77,7 +77,7 @@ private Q_SLOTS:
         QVERIFY(t.Zeigen());
         TVELWnd& f = *t.Fenster;
         FamilieWaehlen(f, 1);
-        f.Projekt()->RueckListe.Add(std::make_unique<TRueckgEintrag>());
+        f.Dokument.RueckListe().Add(std::make_unique<TRueckgEintrag>());
         LehrerWaehlen(f, {"MUE"});
         QCOMPARE(f.Gespraechpanel->KuerzE->text(), "MUE");
         TDialogFolge folge({[&](QDialog& d) {
@@ -107,7 +107,7 @@ private Q_SLOTS:
         }
         QCOMPARE(l->Name, "Müllner");
         QVERIFY(f.Dokument.IstGeaendert());
-        QCOMPARE(f.Projekt()->RueckListe.Count(), 0);
+        QCOMPARE(f.Dokument.RueckListe().Count(), 0);
         QVERIFY(Knoten(f, QStringLiteral("1. Herr Dr. Müllner (%1)").arg(kuerzel)).isValid());
         QCOMPARE(f.Gespraechpanel->KuerzE->text(), kuerzel);
         QCOMPARE(f.Lehrerpanel->LVLehrer->selectionModel()->selectedRows().size(), 1);
@@ -143,9 +143,9 @@ private Q_SLOTS:
         // As after a scheduling run: the counters hold the run's working values.
         a->Zaehler |= 0x8000;
         p->UnmoeglichBestimmt = p->ReihenfolgeFest = true;
-        p->RueckListe.Add(std::make_unique<TRueckgEintrag>());
         TFensterTest t;
         t.Fenster->ProjektErsetzen(std::move(p));
+        t.Fenster->Dokument.RueckListe().Add(std::make_unique<TRueckgEintrag>());
         QVERIFY(t.Zeigen());
         TVELWnd& f = *t.Fenster;
         LehrerWaehlen(f, {"A", "B", "C"});
@@ -173,7 +173,7 @@ private Q_SLOTS:
                         q.Gespraechsliste.FindeNummer(e->Zeiten[static_cast<size_t>(s)])->Lehrer->Kuerzel,
                         "D");
         QVERIFY(!q.UnmoeglichBestimmt && !q.ReihenfolgeFest);
-        QCOMPARE(q.RueckListe.Count(), 0);
+        QCOMPARE(f.Dokument.RueckListe().Count(), 0);
         QCOMPARE(f.Panels[1]->text(), "Lehreranzahl: 1");
         QCOMPARE(f.Panels[2]->text(), "Gesprächsanzahl: 11");
         QCOMPARE(Fokusfeld(), f.Lehrerpanel->BtnLehrerHinzu);

@@ -413,7 +413,7 @@ private Q_SLOTS:
         QCOMPARE(f.Eingabe->AktuelleFamilie(), maier);
 
         f.Kinderpanel->Loslassen();
-        FamilieLoeschen(p, maier);
+        FamilieLoeschen(p, f.Dokument.RueckListe(), maier);
         f.Dokument.Melden(TAenderung::Familien | TAenderung::Kinder | TAenderung::Gespraeche);
         QCOMPARE(Zeilen(f), (QStringList{"Acker", "Berg"}));
         // The list moves on to a neighbour, whose children the tree shows.

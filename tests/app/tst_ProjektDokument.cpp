@@ -74,6 +74,24 @@ private Q_SLOTS:
         QCOMPARE(d.Name(), "b.pdt");
         QVERIFY(!d.IstGeaendert() && !d.IstSicherungFaellig());
     }
+
+    // The undo store's entries point into the project: another project, opened or created, starts
+    // without them, and the views already find the store empty when they are told.
+    void ersetzenLeertDieRueckListe() {
+        TProjektDokument d;
+        d.Ersetzen(std::make_unique<TProjekt>(), QStringLiteral("/tmp/a.pdt"));
+        TEltern* familie = d.Projekt()->NeueFamilie("Familie", QStringLiteral("Maier"), {});
+        d.RueckListe().Add(
+            std::make_unique<TRueckgEintrag>(TRueckgEintrag{TRueckgEintrag::ElternSperre, familie, 3}));
+        d.RueckListe().Position = 1;
+        int eintraegeBeimErsetzen = -1;
+        connect(&d, &TProjektDokument::ProjektErsetzt, this,
+                [&] { eintraegeBeimErsetzen = d.RueckListe().Count(); });
+        d.Ersetzen(std::make_unique<TProjekt>(), QStringLiteral("/tmp/b.pdt"));
+        QCOMPARE(eintraegeBeimErsetzen, 0);
+        QVERIFY(d.RueckListe().Leer());
+        QCOMPARE(d.RueckListe().Position, 0);
+    }
 };
 
 VEL_TEST(TstProjektDokument)

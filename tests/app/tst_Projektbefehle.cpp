@@ -246,7 +246,7 @@ private Q_SLOTS:
         QFETCH(bool, oeffnenGefragt);
         QFETCH(bool, gespeichert);
         TProjektTest t;
-        t.Fenster->Projekt()->RueckListe.Add(std::make_unique<TRueckgEintrag>());
+        t.Fenster->Dokument.RueckListe().Add(std::make_unique<TRueckgEintrag>());
         t.Meldung.Antworten = {antwort};
         const bool speichern = antwort == Antwort::Ja;
         // Save asks for the file first; the open dialog then comes up cancelled.
@@ -265,7 +265,7 @@ private Q_SLOTS:
         QCOMPARE(titel.contains(QStringLiteral("Projekt speichern")), speichern);
         QCOMPARE(QFile::exists(t.Ordner.filePath("Neu.pdt")), gespeichert);
         // Whatever was answered, the undo store is emptied only when the command went on.
-        QCOMPARE(t.Fenster->Projekt()->RueckListe.Count() == 0, oeffnenGefragt);
+        QCOMPARE(t.Fenster->Dokument.RueckListe().Count() == 0, oeffnenGefragt);
     }
 
     // A file that cannot be read leaves the open project, its name and its state as they were, and the
@@ -372,21 +372,34 @@ private Q_SLOTS:
 
     void neuesProjekt_data() {
         QTest::addColumn<bool>("bestaetigt");
-        QTest::newRow("abgebrochen") << false;
-        QTest::newRow("bestaetigt") << true;
+        QTest::addColumn<bool>("datumBezweifelt");
+        QTest::newRow("abgebrochen") << false << false;
+        QTest::newRow("bestaetigt") << true << false;
+        QTest::newRow("Datum bezweifelt, dann bestaetigt") << true << true;
     }
-    // New takes the defaults of the settings store; a cancelled time frame leaves the old project.
+    // New takes the defaults of the settings store; a cancelled time frame leaves the old project. Doubting
+    // the unchanged dates keeps the frame dialog open for another try.
     void neuesProjekt() {
         QFETCH(bool, bestaetigt);
+        QFETCH(bool, datumBezweifelt);
         TFensterTest t;
         TerminwerteSchreiben(t.Speicher, 7, 3, false);
         t.Fenster->Projektpfad = t.Ordner.path();
-        ImDialog([bestaetigt](QWidget* w) {
+        if (datumBezweifelt) t.Meldung.Antworten = {Antwort::Nein};
+        bool offenGeblieben = false;
+        ImDialog([bestaetigt, datumBezweifelt, &offenGeblieben](QWidget* w) {
             auto* dialog = qobject_cast<TZeitRahmenDlg*>(w);
             QVERIFY(dialog);
+            if (datumBezweifelt) {
+                dialog->OkBtn->click();
+                offenGeblieben = dialog->isVisible();
+            }
             (bestaetigt ? dialog->OkBtn : dialog->CancBtn)->click();
         });
         t.Fenster->PDTneu1->trigger();
+        QCOMPARE(offenGeblieben, datumBezweifelt);
+        QCOMPARE(t.Meldung.Titel(), QStringList(datumBezweifelt ? 2 : bestaetigt,
+                                                QStringLiteral("Sind die Datumseingaben korrekt?")));
         if (!bestaetigt) {
             QVERIFY(!t.Fenster->Projekt());
             QCOMPARE(t.Fenster->windowTitle(), "VEL");

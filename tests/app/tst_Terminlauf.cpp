@@ -100,14 +100,14 @@ private Q_SLOTS:
     void terminlauf() {
         TFensterTest t;
         t.Fenster->ProjektErsetzen(KleinesProjekt());
-        t.Fenster->Projekt()->RueckListe.Add(std::make_unique<TRueckgEintrag>());
+        t.Fenster->Dokument.RueckListe().Add(std::make_unique<TRueckgEintrag>());
         StartDruecken();
         t.Fenster->Berech1->trigger();
         TProjekt& p = *t.Fenster->Projekt();
         QCOMPARE(Terminiert(p), 3);
         QVERIFY(p.TermineBerechnet);
         QVERIFY(p.NotizHaken[6]);
-        QVERIFY(p.RueckListe.Leer());
+        QVERIFY(t.Fenster->Dokument.RueckListe().Leer());
         QVERIFY(t.Fenster->Dokument.IstGeaendert());
         QVERIFY(!t.Fenster->Dokument.Beschaeftigt());
         QVERIFY(t.Meldung.Protokoll.isEmpty());

@@ -247,10 +247,11 @@ private Q_SLOTS:
         b.p.PausenAlle();
         b.p.TermineBerechnet = b.p.ReihenfolgeFest = b.p.UnmoeglichBestimmt = true;
         b.p.Handverschoben = 3;
-        b.p.RueckListe.Add(std::make_unique<TRueckgEintrag>());
-        b.p.RueckListe.Position = 1;
+        TRueckCollection rueck;
+        rueck.Add(std::make_unique<TRueckgEintrag>());
+        rueck.Position = 1;
 
-        PlanZuruecksetzen(b.p, false);
+        PlanZuruecksetzen(b.p, rueck, false);
         for (TGespraech* g : {g1, g2}) {
             QCOMPARE(g->Termin, TerminOffen);
             QVERIFY(!g->IstGenagelt());
@@ -261,18 +262,22 @@ private Q_SLOTS:
                 QCOMPARE(person->Zeiten[s], SlotFrei);
         QVERIFY(!b.p.TermineBerechnet && !b.p.ReihenfolgeFest && !b.p.UnmoeglichBestimmt);
         QCOMPARE(b.p.Handverschoben, 0);
-        QVERIFY(b.p.RueckListe.Leer());
-        QCOMPARE(b.p.RueckListe.Position, 0);
+        QVERIFY(rueck.Leer());
+        QCOMPARE(rueck.Position, 0);
     }
 
     void planZuruecksetzenOhneGespraeche() {
         TProjektBauer b;
         b.Rahmen(1, 12);
         b.p.TermineBerechnet = true;
-        PlanZuruecksetzen(b.p, false);
+        TRueckCollection rueck;
+        rueck.Add(std::make_unique<TRueckgEintrag>());
+        PlanZuruecksetzen(b.p, rueck, false);
         QVERIFY(b.p.TermineBerechnet);
-        PlanZuruecksetzen(b.p, true);
+        QCOMPARE(rueck.Count(), 1);
+        PlanZuruecksetzen(b.p, rueck, true);
         QVERIFY(!b.p.TermineBerechnet);
+        QVERIFY(rueck.Leer());
     }
 };
 

@@ -120,7 +120,9 @@ private Q_SLOTS:
         TProjekt& p = v.b.p;
         TSkriptMeldung m;
         m.Antworten = {Antwort::Ja};
-        QVERIFY(ElternAusProjekt(p, Datei(ordner), true, m));
+        TRueckCollection rueck;
+        rueck.Add(std::make_unique<TRueckgEintrag>());
+        QVERIFY(ElternAusProjekt(p, rueck, Datei(ordner), true, m));
         QCOMPARE(Nummern(p.Elternliste), (QList<int>{1, 4, 5, 6, 7}));
         QCOMPARE(p.LetzteElternNr, 7);
         QCOMPARE(p.Elternliste[3]->Name, QStringLiteral("Maier"));
@@ -140,6 +142,7 @@ private Q_SLOTS:
         for (const auto& e : p.Elternliste)
             QCOMPARE(e->Zeiten, p.Standardsperre);
         QCOMPARE(p.Lehrerliste[0]->Zeiten[3], SlotFrei);
+        QVERIFY(rueck.Leer());
     }
 
     void elternErsetzen() {
@@ -152,7 +155,8 @@ private Q_SLOTS:
         TProjekt& p = v.b.p;
         TSkriptMeldung m;
         m.Antworten = {Antwort::Nein};
-        QVERIFY(ElternAusProjekt(p, Datei(ordner, f), false, m));
+        TRueckCollection rueck;
+        QVERIFY(ElternAusProjekt(p, rueck, Datei(ordner, f), false, m));
         QCOMPARE(Nummern(p.Elternliste), (QList<int>{1, 2}));
         QCOMPARE(p.LetzteElternNr, 2);
         QCOMPARE(Klassen(p.Elternliste), (QStringList{"5a", "7b", "9c"}));
@@ -186,12 +190,16 @@ private Q_SLOTS:
             TVorhanden v;
             if (lehrer) v.b.p.Gespraechsliste.Clear(); // teachers are taken only without conversations
             TSkriptMeldung m;
-            QVERIFY(lehrer ? !LehrerAusProjekt(v.b.p, pfad, m) : !ElternAusProjekt(v.b.p, pfad, true, m));
+            TRueckCollection rueck;
+            rueck.Add(std::make_unique<TRueckgEintrag>());
+            QVERIFY(lehrer ? !LehrerAusProjekt(v.b.p, pfad, m)
+                           : !ElternAusProjekt(v.b.p, rueck, pfad, true, m));
             QCOMPARE(m.Protokoll.size(), 1);
             QCOMPARE(m.Protokoll[0].Text, meldung);
             QCOMPARE(v.b.p.Elternliste.Count(), 3);
             QCOMPARE(v.b.p.Lehrerliste.Count(), 1);
             if (!lehrer) QCOMPARE(v.Gespraech->Termin, 3);
+            QCOMPARE(rueck.Count(), 1);
         }
     }
 

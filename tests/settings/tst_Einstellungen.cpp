@@ -1,5 +1,6 @@
 #include "common/TestHaupt.h"
 #include "model/Listenlayout.h"
+#include "model/Projekt.h"
 #include "settings/Einstellungen.h"
 #include "settings/UReg.h"
 
@@ -100,6 +101,65 @@ private Q_SLOTS:
         QCOMPARE(w.MaximalBlock_El, 3);
         QVERIFY(!w.BitteTag1);
         QCOMPARE(w.SortierKrit, 192);
+    }
+
+    // Taking over the options: each group of values reaches the store only when one of them changed;
+    // the class names follow into the project, the scheduling values need one.
+    void optionenUebernehmen_data() {
+        QTest::addColumn<QString>("aenderung");
+        QTest::addColumn<bool>("mitProjekt");
+        QTest::addColumn<bool>("terminwerte");
+        QTest::addColumn<bool>("sicherung");
+        QTest::addColumn<QStringList>("geschrieben");
+        QTest::newRow("nichts") << "" << true << false << false << QStringList{};
+        QTest::newRow("Ordner") << "Ordner" << true << false << false << QStringList{"ProjektPfad"};
+        QTest::newRow("Minuten") << "Minuten" << true << false << true << QStringList{"ProjektPfad"};
+        QTest::newRow("Sicherung aus")
+            << "Sicherung aus" << false << false << true << QStringList{"ProjektPfad"};
+        QTest::newRow("Klassen") << "Klassen" << true << false << false << QStringList{"LatKlBez"};
+        QTest::newRow("Klassen ohne Projekt")
+            << "Klassen" << false << false << false << QStringList{"LatKlBez"};
+        QTest::newRow("Blocklänge") << "Blocklänge" << true << true << false << QStringList{"MaximalBlock"};
+        QTest::newRow("Tag") << "Tag" << true << true << false << QStringList{"MaximalBlock"};
+        QTest::newRow("Blocklänge ohne Projekt") << "Blocklänge" << false << false << false << QStringList{};
+    }
+    void optionenUebernehmen() {
+        QFETCH(QString, aenderung);
+        QFETCH(bool, mitProjekt);
+        QFETCH(bool, terminwerte);
+        QFETCH(bool, sicherung);
+        QFETCH(QStringList, geschrieben);
+        TProgrammwerte programm;
+        programm.ProjektPfad = "/alt";
+        TProjekt projekt;
+        TOptionswerte w{programm.ProjektPfad,   programm.ImportPfad,     programm.DateiLaden,
+                        programm.AutoSpeichern, programm.AutoSpeichZeit, programm.LatKlBez,
+                        projekt.MaximalBlock,   projekt.MaximalBlock_El, projekt.BitteTag1};
+        if (aenderung == "Ordner") w.ProjektPfad = "/neu";
+        if (aenderung == "Minuten") w.AutoSpeichZeit = 12;
+        if (aenderung == "Sicherung aus") w.AutoSpeichern = false;
+        if (aenderung == "Klassen") w.LatKlBez = true;
+        if (aenderung == "Blocklänge") w.MaximalBlock = 9;
+        if (aenderung == "Tag") w.BitteTag1 = false;
+
+        const TOptionsAenderung a =
+            OptionenUebernehmen(*Speicher, programm, mitProjekt ? &projekt : nullptr, w);
+        QCOMPARE(a.Terminwerte, terminwerte);
+        QCOMPARE(a.Sicherung, sicherung);
+        QCOMPARE(programm.ProjektPfad, w.ProjektPfad);
+        QCOMPARE(programm.AutoSpeichern, w.AutoSpeichern);
+        QCOMPARE(programm.AutoSpeichZeit, w.AutoSpeichZeit);
+        QCOMPARE(programm.LatKlBez, w.LatKlBez);
+        QCOMPARE(projekt.LatKlBez, mitProjekt && w.LatKlBez);
+        QCOMPARE(int(projekt.MaximalBlock), mitProjekt ? int(w.MaximalBlock) : 6);
+        QCOMPARE(projekt.BitteTag1, mitProjekt ? w.BitteTag1 : true);
+        const TSchluessel s = Speicher->SchluesselLesen("Optionen");
+        QStringList gespeichert;
+        if (s.SchalterLesen("LatKlBez", false) == s.SchalterLesen("LatKlBez", true))
+            gespeichert << "LatKlBez";
+        if (s.TextLesen("ProjektPfad", "?") != "?") gespeichert << "ProjektPfad";
+        if (s.ZahlLesen("MaximalBlock", 0) != 0) gespeichert << "MaximalBlock";
+        QCOMPARE(gespeichert, geschrieben);
     }
 
     void layoutHinUndZurueck() {

@@ -148,7 +148,9 @@ private Q_SLOTS:
         ein.DatumGeaendert = true;
         TSkriptMeldung m;
         m.Antworten = {Antwort::Nein};
-        const TRahmenErgebnis erg = RahmenUebernehmen(b.p, ein, m);
+        TRueckCollection rueck;
+        rueck.Add(std::make_unique<TRueckgEintrag>());
+        const TRahmenErgebnis erg = RahmenUebernehmen(b.p, rueck, ein, m);
         QCOMPARE(erg.RahmenErgebnis, 0);
         QCOMPARE(m.Titel(), QStringList{"Achtung: Neuer Zeitrahmen!"});
         QCOMPARE(m.Protokoll[0].Vorgabe, Antwort::Nein);
@@ -156,6 +158,7 @@ private Q_SLOTS:
         QCOMPARE(g->Termin, 9);
         QCOMPARE(g->Lehrer->Zeiten[9], g->Nummer);
         QCOMPARE(DatumAusWert(b.p.Datum[0]), QDate(2027, 4, 1));
+        QCOMPARE(rueck.Count(), 1);
     }
 
     void entfernenAngenommen() {
@@ -168,7 +171,9 @@ private Q_SLOTS:
         ein.Zeiten[9].clear();
         TSkriptMeldung m;
         m.Antworten = {Antwort::Ja, Antwort::Ja};
-        const TRahmenErgebnis erg = RahmenUebernehmen(b.p, ein, m);
+        TRueckCollection rueck;
+        rueck.Add(std::make_unique<TRueckgEintrag>());
+        const TRahmenErgebnis erg = RahmenUebernehmen(b.p, rueck, ein, m);
         QCOMPARE(erg.RahmenErgebnis, RahmenBestaetigt | RahmenGeaendert | RahmenSlotsEntfernt);
         QCOMPARE(m.Titel(), (QStringList{"Achtung: Neuer Zeitrahmen!",
                                          QString::fromUtf8("Zeitrahmenänderung am aktuellen Projekt")}));
@@ -181,6 +186,7 @@ private Q_SLOTS:
         QCOMPARE(g->Lehrer->Zeiten, TZeiten{});
         QCOMPARE(g->Eltern()->Zeiten, TZeiten{});
         QCOMPARE(b.p.Standardsperre, TZeiten{});
+        QVERIFY(rueck.Leer());
     }
 
     // Adding a time keeps every appointment and frees the new slot at every person.
@@ -193,7 +199,8 @@ private Q_SLOTS:
         TRahmenEingabe ein = EingabeWieProjekt(b.p);
         ein.Zeiten[10] = "15.40";
         TSkriptMeldung m;
-        const TRahmenErgebnis erg = RahmenUebernehmen(b.p, ein, m);
+        TRueckCollection rueck;
+        const TRahmenErgebnis erg = RahmenUebernehmen(b.p, rueck, ein, m);
         QCOMPARE(erg.RahmenErgebnis, RahmenBestaetigt | RahmenGeaendert);
         QCOMPARE(m.Titel(), QStringList{"Hinweis"});
         QCOMPARE(b.p.Zeittexte[10], "15:40");
@@ -214,7 +221,8 @@ private Q_SLOTS:
         ein.DatumGeaendert = true;
         ein.Zeiten[48] = "9";
         TSkriptMeldung m;
-        RahmenUebernehmen(b.p, ein, m);
+        TRueckCollection rueck;
+        RahmenUebernehmen(b.p, rueck, ein, m);
         QVERIFY(b.p.ZweiTage);
         QCOMPARE(b.p.LetzterSlot, 95);
     }
@@ -224,18 +232,19 @@ private Q_SLOTS:
         b.Rahmen(1, 10);
         TRahmenEingabe ein = EingabeWieProjekt(b.p);
         TSkriptMeldung m;
-        TRahmenErgebnis erg = RahmenUebernehmen(b.p, ein, m);
+        TRueckCollection rueck;
+        TRahmenErgebnis erg = RahmenUebernehmen(b.p, rueck, ein, m);
         QCOMPARE(erg.RahmenErgebnis, RahmenBestaetigt);
         QVERIFY(!erg.VorgabeSchreiben);
 
         ein.Abstand = "05";
-        erg = RahmenUebernehmen(b.p, ein, m);
+        erg = RahmenUebernehmen(b.p, rueck, ein, m);
         QCOMPARE(erg.RahmenErgebnis, RahmenBestaetigt);
         QVERIFY(erg.VorgabeSchreiben);
         QCOMPARE(erg.Zeitabstand, 5);
 
         ein.DatumGeaendert = true;
-        erg = RahmenUebernehmen(b.p, ein, m);
+        erg = RahmenUebernehmen(b.p, rueck, ein, m);
         QCOMPARE(erg.RahmenErgebnis, RahmenBestaetigt | RahmenGeaendert);
         QVERIFY(m.Protokoll.isEmpty());
     }
@@ -250,9 +259,10 @@ private Q_SLOTS:
         ein.Abstand = ein.AbstandAlt = "15";
         p.Standardsperre[0] = SlotGesperrt;
 
+        TRueckCollection rueck;
         TSkriptMeldung nein;
         nein.Antworten = {Antwort::Nein};
-        TRahmenErgebnis erg = RahmenUebernehmen(p, ein, nein);
+        TRahmenErgebnis erg = RahmenUebernehmen(p, rueck, ein, nein);
         QVERIFY(erg.DialogOffenLassen);
         QCOMPARE(erg.RahmenErgebnis, 0);
         QCOMPARE(nein.Titel(), QStringList{"Sind die Datumseingaben korrekt?"});
@@ -260,7 +270,7 @@ private Q_SLOTS:
 
         TSkriptMeldung ja;
         ja.Antworten = {Antwort::Ja};
-        erg = RahmenUebernehmen(p, ein, ja);
+        erg = RahmenUebernehmen(p, rueck, ein, ja);
         QCOMPARE(erg.RahmenErgebnis, RahmenBestaetigt | RahmenGeaendert);
         QCOMPARE(p.Zeittexte[0], "13:00");
         QVERIFY(!p.ZweiTage);

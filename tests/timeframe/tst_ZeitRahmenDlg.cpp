@@ -15,6 +15,8 @@
 #include <QTest>
 #include <memory>
 
+Q_DECLARE_METATYPE(TZeitRahmenDlg::TAntwort)
+
 namespace {
 
 const QString UngueltigeZeit = QString::fromUtf8("Ungültige Uhrzeit");
@@ -27,6 +29,8 @@ struct TRahmenFall {
     TGespraech* frueh = nullptr;
     TGespraech* letzter = nullptr;
     TLehrer* lehrer = nullptr;
+    TRueckCollection rueck;
+    TRahmenErgebnis ergebnis;
     std::unique_ptr<TZeitRahmenDlg> dlg;
 
     explicit TRahmenFall(TZeitRahmenDlg::TModus modus = TZeitRahmenDlg::TModus::AktuellesProjekt) {
@@ -35,7 +39,19 @@ struct TRahmenFall {
         letzter = b.Wunsch(b.Kind("Berg", "Ben", "6b"), "SCH", 9);
         lehrer = b.p.Lehrerliste.FindeKuerzel("MUE");
         b.Sperren(lehrer, {5});
-        dlg = std::make_unique<TZeitRahmenDlg>(b.p, modus, 10, meldung);
+        dlg = std::make_unique<TZeitRahmenDlg>(modus, meldung);
+        if (modus == TZeitRahmenDlg::TModus::AktuellesProjekt)
+            dlg->RahmenSetzen(b.p.Datum, b.p.Zeittexte, 10);
+        // What OK hands over is applied to the project, as the frame command does.
+        dlg->UebernahmeSetzen([this](const TRahmenEingabe& eingabe) {
+            ergebnis = RahmenUebernehmen(b.p, rueck, eingabe, meldung);
+            if (ergebnis.DialogOffenLassen) {
+                ergebnis = {};
+                return TZeitRahmenDlg::TAntwort::OffenLassen;
+            }
+            return ergebnis.RahmenErgebnis ? TZeitRahmenDlg::TAntwort::Angenommen
+                                           : TZeitRahmenDlg::TAntwort::Abgelehnt;
+        });
         dlg->show();
         dlg->activateWindow();
         // A window that did not become active shows in the focus checks of the tests.
@@ -85,6 +101,44 @@ private Q_SLOTS:
         QVERIFY(!f.dlg->FuellBtn->isEnabled());
         QVERIFY(!f.dlg->LoeschBtn->isEnabled());
         QCOMPARE(QApplication::focusWidget(), f.dlg->DatePick1);
+    }
+
+    // OK hands over what the dialog shows; the dates it opened with count as unchanged. The answer
+    // decides whether it closes and how.
+    void okUebergibtDieEingabe_data() {
+        QTest::addColumn<TZeitRahmenDlg::TAntwort>("antwort");
+        QTest::addColumn<bool>("offen");
+        QTest::addColumn<int>("ergebnis");
+        QTest::newRow("angenommen") << TZeitRahmenDlg::TAntwort::Angenommen << false
+                                    << int(QDialog::Accepted);
+        QTest::newRow("abgelehnt") << TZeitRahmenDlg::TAntwort::Abgelehnt << false << int(QDialog::Rejected);
+        QTest::newRow("offen lassen") << TZeitRahmenDlg::TAntwort::OffenLassen << true << 0;
+    }
+    void okUebergibtDieEingabe() {
+        QFETCH(TZeitRahmenDlg::TAntwort, antwort);
+        QFETCH(bool, offen);
+        QFETCH(int, ergebnis);
+        TRahmenFall f;
+        QList<TRahmenEingabe> uebergeben;
+        f.dlg->UebernahmeSetzen([&](const TRahmenEingabe& eingabe) {
+            uebergeben << eingabe;
+            return antwort;
+        });
+        QTest::mouseClick(f.dlg->OkBtn, Qt::LeftButton);
+        QCOMPARE(uebergeben.size(), 1);
+        const TRahmenEingabe& e = uebergeben[0];
+        QVERIFY(!e.NeuesProjekt);
+        QCOMPARE(e.Datum1, QDate(2027, 3, 1));
+        QCOMPARE(e.Datum2, QDate(2027, 3, 2));
+        QVERIFY(!e.DatumGeaendert);
+        QCOMPARE(e.Zeiten[9], "15:30");
+        QCOMPARE(e.Zeiten[10], "");
+        QCOMPARE(e.Abstand, "10");
+        QCOMPARE(e.AbstandAlt, "10");
+        QCOMPARE(f.dlg->isVisible(), offen);
+        QCOMPARE(f.dlg->result(), ergebnis);
+        if (offen) QCOMPARE(QApplication::focusWidget(), f.dlg->DatePick1);
+        QVERIFY(f.meldung.Protokoll.isEmpty());
     }
 
     void tabelleBetretenUndVerlassen() {
@@ -282,7 +336,7 @@ private Q_SLOTS:
         QCOMPARE(f.meldung.Protokoll[0].Vorgabe, Antwort::Nein);
         QVERIFY(!f.dlg->isVisible());
         QCOMPARE(f.dlg->result(), int(QDialog::Rejected));
-        QCOMPARE(f.dlg->Ergebnis().RahmenErgebnis, 0);
+        QCOMPARE(f.ergebnis.RahmenErgebnis, 0);
         QCOMPARE(f.b.p.Zeittexte[9], "15:30");
         QCOMPARE(f.letzter->Termin, 9);
         QCOMPARE(f.lehrer->Zeiten[5], SlotGesperrt);
@@ -299,8 +353,8 @@ private Q_SLOTS:
                  (QStringList{"Achtung: Neuer Zeitrahmen!",
                               QString::fromUtf8("Zeitrahmenänderung am aktuellen Projekt")}));
         QCOMPARE(f.dlg->result(), int(QDialog::Accepted));
-        QCOMPARE(f.dlg->Ergebnis().RahmenErgebnis, RahmenBestaetigt | RahmenGeaendert | RahmenSlotsEntfernt);
-        QVERIFY(!f.dlg->Ergebnis().GlobalSperrenOeffnen);
+        QCOMPARE(f.ergebnis.RahmenErgebnis, RahmenBestaetigt | RahmenGeaendert | RahmenSlotsEntfernt);
+        QVERIFY(!f.ergebnis.GlobalSperrenOeffnen);
         QCOMPARE(f.b.p.Zeittexte[9], "");
         QCOMPARE(f.b.p.Zeittexte[8], "15:20");
         QCOMPARE(f.frueh->Termin, TerminOffen);
@@ -317,7 +371,7 @@ private Q_SLOTS:
         QTest::mouseClick(f.dlg->OkBtn, Qt::LeftButton);
         QCOMPARE(f.meldung.Titel(), QStringList{"Hinweis"});
         QVERIFY(f.meldung.Protokoll[0].Text.startsWith("Sie haben den Zeitrahmen erweitert."));
-        QCOMPARE(f.dlg->Ergebnis().RahmenErgebnis, RahmenBestaetigt | RahmenGeaendert);
+        QCOMPARE(f.ergebnis.RahmenErgebnis, RahmenBestaetigt | RahmenGeaendert);
         QCOMPARE(f.b.p.Zeittexte[10], "15:40");
         QVERIFY(f.b.p.ZeitAktiv[10]);
         QCOMPARE(f.letzter->Termin, 9);
@@ -329,9 +383,9 @@ private Q_SLOTS:
         TRahmenFall f;
         f.AbstandEingeben("20");
         QTest::mouseClick(f.dlg->OkBtn, Qt::LeftButton);
-        QCOMPARE(f.dlg->Ergebnis().RahmenErgebnis, RahmenBestaetigt);
-        QVERIFY(f.dlg->Ergebnis().VorgabeSchreiben);
-        QCOMPARE(f.dlg->Ergebnis().Zeitabstand, 20);
+        QCOMPARE(f.ergebnis.RahmenErgebnis, RahmenBestaetigt);
+        QVERIFY(f.ergebnis.VorgabeSchreiben);
+        QCOMPARE(f.ergebnis.Zeitabstand, 20);
     }
 
     void abbruch() {
@@ -340,7 +394,7 @@ private Q_SLOTS:
         QTest::mouseClick(f.dlg->LoeschBtn, Qt::LeftButton);
         QTest::mouseClick(f.dlg->CancBtn, Qt::LeftButton);
         QVERIFY(!f.dlg->isVisible());
-        QCOMPARE(f.dlg->Ergebnis().RahmenErgebnis, 0);
+        QCOMPARE(f.ergebnis.RahmenErgebnis, 0);
         QCOMPARE(f.b.p.Zeittexte[9], "15:30");
         QVERIFY(f.meldung.Protokoll.isEmpty());
     }

@@ -151,9 +151,8 @@ int BefehlPlan(const QStringList& argumente) {
     beobachter.AbbruchFaellig = abbruch && !*abbruch->Ankuendigung;
     const TLaufErgebnis ergebnis = Lauf(p, beobachter);
     beobachter.Schliessen();
-    // What the command does after every run: the note-pad mark and no undo across the run.
+    // What the command does after every run: the note-pad mark; without a window there is no undo.
     p.NotizHaken[6] = true; // "Termine berechnet"
-    p.RueckListe.Clear();
     Zusammenfassung(p, ergebnis);
 
     if (!ziel.isEmpty()) {

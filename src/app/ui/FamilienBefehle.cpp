@@ -128,7 +128,7 @@ void TFamilienBefehle::BtnLoeschEClick() {
     const int zeile = E.Familien->Zeile(e);
     // The tree lets go of the family's records before they are freed.
     E.Kinder->Loslassen();
-    FamilieLoeschen(*Projekt(), e);
+    FamilieLoeschen(*Projekt(), U.Dokument.RueckListe(), e);
     U.Dokument.Melden(TAenderung::Familien | TAenderung::Kinder | TAenderung::Gespraeche | TAenderung::Plan);
     E.Familien->FilterAufheben();
     const int zeilen = E.Familien->Zeilen();
@@ -214,7 +214,7 @@ void TFamilienBefehle::BtnLoeschKClick() {
     {
         const TBefehlsWache wache(U.Dokument);
         E.Kinder->Loslassen();
-        KindLoeschen(*Projekt(), k);
+        KindLoeschen(*Projekt(), U.Dokument.RueckListe(), k);
         Sortieren(*Projekt(), nullptr);
         U.Dokument.Melden(TAenderung::Kinder | TAenderung::Gespraeche | TAenderung::Plan);
         E.Familien->FilterAufheben();

@@ -135,7 +135,7 @@ void TGespraechBefehle::GespraechLoeschen(bool fragen) {
     const int index = E.Kinder->Knoten().row();
     const int danach = index + 1 < static_cast<int>(kind->Gespraeche.size()) ? index : index - 1;
     E.Kinder->Loslassen();
-    GespraecheLoeschen(*Projekt(), {g});
+    GespraecheLoeschen(*Projekt(), U.Dokument.RueckListe(), {g});
     U.Dokument.Melden(TAenderung::Gespraeche | TAenderung::Plan);
     const QModelIndex k = E.Kinder->Modell->KindIndex(kind);
     E.Kinder->Waehlen(danach >= 0 ? E.Kinder->Modell->index(danach, 0, k) : k);
@@ -152,7 +152,7 @@ void TGespraechBefehle::GesprLoeschen1Click() {
 void TGespraechBefehle::AlleGespraecheLoeschen(std::vector<TGespraech*> gespraeche, TKind* auswahl) {
     const TBefehlsWache wache(U.Dokument);
     E.Kinder->Loslassen();
-    GespraecheLoeschen(*Projekt(), gespraeche);
+    GespraecheLoeschen(*Projekt(), U.Dokument.RueckListe(), gespraeche);
     U.Dokument.Melden(TAenderung::Gespraeche | TAenderung::Plan);
     E.EingabeLeeren();
     const QModelIndex knoten = auswahl ? E.Kinder->Modell->KindIndex(auswahl) : E.Kinder->Modell->index(0, 0);

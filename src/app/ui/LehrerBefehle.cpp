@@ -86,7 +86,7 @@ void TLehrerBefehle::BtnEditLClick() {
         l->AkadTitel = dialog.AkadTitel();
         LehrerNeuOrdnen(*Projekt());
         // Hand edits are not undone across a change of the teacher's data.
-        Projekt()->RueckListe.Clear();
+        U.Dokument.RueckListe().Clear();
         U.Dokument.Melden(TAenderung::Lehrer | TAenderung::Gespraeche);
         // Reselected, the teacher's new Kürzel goes into the request box when a child is selected.
         E.Lehrer->LVLehrer->clearSelection();
@@ -117,7 +117,7 @@ void TLehrerBefehle::BtnLoeschLClick() {
         // The tree lets go of the teachers' requests before these are freed.
         E.Kinder->Loslassen();
         for (TLehrer* l : lehrer)
-            LehrerLoeschen(*Projekt(), l);
+            LehrerLoeschen(*Projekt(), U.Dokument.RueckListe(), l);
         U.Dokument.Melden(TAenderung::Lehrer | TAenderung::Gespraeche | TAenderung::Plan);
         E.Lehrer->BtnLehrerHinzu->setFocus();
     }

@@ -119,7 +119,7 @@ bool TVELWnd::SpeichernFragen() {
             if (Dokument.IstGeaendert()) return false;
         }
     }
-    if (Projekt()) Projekt()->RueckListe.Clear();
+    Dokument.RueckListe().Clear();
     return true;
 }
 

@@ -130,7 +130,7 @@ void TVELWnd::ProjektOeffnen(const QString& datei, TAltformat format) {
         Meldungen.Meldung(LesefehlerText(datei, gelesen, format), QStringLiteral("Fehler"),
                           MeldungsArt::Fehler);
     }
-    if (Projekt()) Projekt()->RueckListe.Clear();
+    Dokument.RueckListe().Clear();
     Eingabe->GefuehrteEingabeBeenden();
     Eingabe->StartFokus();
     if (!laufwerk.isEmpty() &&

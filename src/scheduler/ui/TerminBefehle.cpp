@@ -48,7 +48,7 @@ void TTerminBefehle::Berech1Click() {
         status.exec();
     }
     projekt->NotizHaken[NotizTermineBerechnet] = true;
-    projekt->RueckListe.Clear();
+    U.Dokument.RueckListe().Clear();
     U.Dokument.Melden(TAenderung::Plan);
 }
 
@@ -63,18 +63,25 @@ void TTerminBefehle::OptTermin1Click() {
 bool TTerminBefehle::OptionenAusfuehren(TOptDlg::Modus modus, bool* sicherungGeaendert) {
     TProjekt* projekt = U.Dokument.Projekt();
     TOptDlg dialog(
-        U.Speicher, U.Programmwerte, projekt, modus, U.Meldungen,
+        U.Programmwerte, projekt, modus, U.Meldungen,
         [this](const QString&, const QString& prompt, const QString& ordner) {
             return U.Dateiwahl.OrdnerWaehlen(prompt, ordner);
         },
         U.Fenster);
+    // "Übernehmen" applies while the dialog stays open, so the changes add up until it closes.
+    TOptionsAenderung geaendert;
+    connect(&dialog, &TOptDlg::WerteUebernehmen, this, [&](const TOptionswerte& werte) {
+        const TOptionsAenderung jetzt = OptionenUebernehmen(U.Speicher, U.Programmwerte, projekt, werte);
+        geaendert.Terminwerte = geaendert.Terminwerte || jetzt.Terminwerte;
+        geaendert.Sicherung = geaendert.Sicherung || jetzt.Sicherung;
+    });
     connect(&dialog, &TOptDlg::HilfeAngefordert, this, [this] { U.Hilfe(); });
     const bool angenommen = dialog.exec() == QDialog::Accepted;
-    if (dialog.ProjektGeaendert && projekt) {
+    if (geaendert.Terminwerte) {
         projekt->TermineBerechnet = false;
         U.Dokument.Melden(TAenderung::Einstellungen);
     }
-    if (sicherungGeaendert) *sicherungGeaendert = dialog.SicherungGeaendert;
+    if (sicherungGeaendert) *sicherungGeaendert = geaendert.Sicherung;
     return angenommen;
 }
 

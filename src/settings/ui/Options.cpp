@@ -35,15 +35,13 @@ QString LangesDatum(const TProjekt& p, int tag) {
 
 } // namespace
 
-TOptDlg::TOptDlg(TEinstellungsSpeicher& speicher, TProgrammwerte& programm, TProjekt* projekt, Modus modus,
-                 TMeldung& meldung, TOrdnerWahl ordnerWahl, QWidget* parent)
+TOptDlg::TOptDlg(const TProgrammwerte& programm, const TProjekt* projekt, Modus modus, TMeldung& meldung,
+                 TOrdnerWahl ordnerWahl, QWidget* parent)
     : QDialog(parent)
-    , Speicher(speicher)
-    , Programm(programm)
-    , Projekt(projekt)
     , Meldung(meldung)
     , OrdnerWahl(std::move(ordnerWahl))
-    , ZweiTage(projekt && projekt->ZweiTage) {
+    , ZweiTage(projekt && projekt->ZweiTage)
+    , BitteTag1(projekt ? projekt->BitteTag1 : true) {
     Seiten = new QTabWidget(this);
 
     // A child from the start, so that it is freed also in the start mode, which does not show it.
@@ -131,7 +129,7 @@ TOptDlg::TOptDlg(TEinstellungsSpeicher& speicher, TProgrammwerte& programm, TPro
     setWindowTitle(modus == Modus::Start ? QStringLiteral("Termine mit folgenden Einstellungen berechnen:")
                                          : QStringLiteral("Programm-Optionen"));
 
-    WerteAnzeigen();
+    WerteAnzeigen(programm, projekt);
 
     connect(Aend, &QPushButton::clicked, this,
             [this] { OrdnerWaehlen(DirEd, QStringLiteral("Speicherziel für VEL-Projekte")); });
@@ -149,18 +147,31 @@ TOptDlg::TOptDlg(TEinstellungsSpeicher& speicher, TProgrammwerte& programm, TPro
             [this] { Q_EMIT HilfeAngefordert(Seiten->currentWidget() == ProgOpt ? 610 : 660); });
 }
 
-void TOptDlg::WerteAnzeigen() {
-    DirEd->setText(Programm.ProjektPfad);
-    ImportDirEd->setText(Programm.ImportPfad);
-    AutoOeff->setChecked(Programm.DateiLaden);
-    AutoSich->setChecked(Programm.AutoSpeichern);
-    MinEd->setText(QString::number(Programm.AutoSpeichZeit));
-    (Programm.LatKlBez ? BezLatein : BezZahl)->setChecked(true);
-    const bool tag1 = Projekt ? Projekt->BitteTag1 : true;
-    (tag1 ? Tag1 : Tag2)->setChecked(true);
-    MblE->setText(QString::number(Projekt ? Projekt->MaximalBlock_El : 4));
-    MblL->setText(QString::number(Projekt ? Projekt->MaximalBlock : 6));
+void TOptDlg::WerteAnzeigen(const TProgrammwerte& programm, const TProjekt* projekt) {
+    DirEd->setText(programm.ProjektPfad);
+    ImportDirEd->setText(programm.ImportPfad);
+    AutoOeff->setChecked(programm.DateiLaden);
+    AutoSich->setChecked(programm.AutoSpeichern);
+    MinEd->setText(QString::number(programm.AutoSpeichZeit));
+    (programm.LatKlBez ? BezLatein : BezZahl)->setChecked(true);
+    (BitteTag1 ? Tag1 : Tag2)->setChecked(true);
+    MblE->setText(QString::number(projekt ? projekt->MaximalBlock_El : 4));
+    MblL->setText(QString::number(projekt ? projekt->MaximalBlock : 6));
     UebBtn->setEnabled(false);
+}
+
+TOptionswerte TOptDlg::Werte() const {
+    TOptionswerte werte;
+    werte.ProjektPfad = DirEd->text();
+    werte.ImportPfad = ImportDirEd->text();
+    werte.DateiLaden = AutoOeff->isChecked();
+    werte.AutoSpeichern = AutoSich->isChecked();
+    werte.AutoSpeichZeit = MinEd->text().toUInt();
+    werte.LatKlBez = BezLatein->isChecked();
+    werte.MaximalBlock_El = MblE->text().toUShort();
+    werte.MaximalBlock = MblL->text().toUShort();
+    werte.BitteTag1 = ZweiTage ? Tag1->isChecked() : BitteTag1;
+    return werte;
 }
 
 void TOptDlg::Geaendert() {
@@ -174,10 +185,9 @@ void TOptDlg::OrdnerWaehlen(QLineEdit* feld, const QString& prompt) {
     Geaendert();
 }
 
-bool TOptDlg::ZahlPruefen(QLineEdit* feld, QWidget* seite, int von, int bis, const QString& titel,
-                          int& wert) {
+bool TOptDlg::ZahlPruefen(QLineEdit* feld, QWidget* seite, int von, int bis, const QString& titel) {
     bool ok = false;
-    wert = feld->text().toInt(&ok);
+    const int wert = feld->text().toInt(&ok);
     if (ok && wert >= von && wert <= bis) return true;
     Seiten->setCurrentWidget(seite);
     feld->setFocus();
@@ -189,43 +199,12 @@ bool TOptDlg::ZahlPruefen(QLineEdit* feld, QWidget* seite, int von, int bis, con
 }
 
 bool TOptDlg::Uebernehmen() {
-    int minuten = 0, blockE = 0, blockL = 0;
     // A backup interval above 60 minutes would be read back as 5 at the next start, so 60 is the limit.
-    if (!ZahlPruefen(MinEd, ProgOpt, 1, 60, QStringLiteral("Zeitabstand korrigieren:"), minuten) ||
-        !ZahlPruefen(MblE, AuswOpt, 1, 99, QStringLiteral("Blocklänge (Eltern) korrigieren:"), blockE) ||
-        !ZahlPruefen(MblL, AuswOpt, 1, 99, QStringLiteral("Blocklänge (Lehrer) korrigieren:"), blockL))
+    if (!ZahlPruefen(MinEd, ProgOpt, 1, 60, QStringLiteral("Zeitabstand korrigieren:")) ||
+        !ZahlPruefen(MblE, AuswOpt, 1, 99, QStringLiteral("Blocklänge (Eltern) korrigieren:")) ||
+        !ZahlPruefen(MblL, AuswOpt, 1, 99, QStringLiteral("Blocklänge (Lehrer) korrigieren:")))
         return false;
-
-    if (BezLatein->isChecked() != Programm.LatKlBez) {
-        Programm.LatKlBez = BezLatein->isChecked();
-        if (Projekt) Projekt->LatKlBez = Programm.LatKlBez;
-        ProgrammwertSchreiben(Speicher, QStringLiteral("LatKlBez"), Programm.LatKlBez);
-    }
-
-    TProgrammwerte neu = Programm;
-    neu.ProjektPfad = DirEd->text();
-    neu.ImportPfad = ImportDirEd->text();
-    neu.DateiLaden = AutoOeff->isChecked();
-    neu.AutoSpeichern = AutoSich->isChecked();
-    neu.AutoSpeichZeit = static_cast<uint32_t>(minuten);
-    if (neu.ProjektPfad != Programm.ProjektPfad || neu.ImportPfad != Programm.ImportPfad ||
-        neu.DateiLaden != Programm.DateiLaden || neu.AutoSpeichern != Programm.AutoSpeichern ||
-        neu.AutoSpeichZeit != Programm.AutoSpeichZeit) {
-        SicherungGeaendert = SicherungGeaendert || neu.AutoSpeichern != Programm.AutoSpeichern ||
-                             neu.AutoSpeichZeit != Programm.AutoSpeichZeit;
-        Programm = neu;
-        ProgrammwerteSchreiben(Speicher, Programm);
-    }
-
-    const bool bitteTag1 = ZweiTage ? Tag1->isChecked() : (Projekt ? Projekt->BitteTag1 : true);
-    if (Projekt && (blockE != Projekt->MaximalBlock_El || blockL != Projekt->MaximalBlock ||
-                    bitteTag1 != Projekt->BitteTag1)) {
-        Projekt->MaximalBlock_El = static_cast<uint16_t>(blockE);
-        Projekt->MaximalBlock = static_cast<uint16_t>(blockL);
-        Projekt->BitteTag1 = bitteTag1;
-        TerminwerteSchreiben(Speicher, Projekt->MaximalBlock, Projekt->MaximalBlock_El, Projekt->BitteTag1);
-        ProjektGeaendert = true;
-    }
+    Q_EMIT WerteUebernehmen(Werte());
     UebBtn->setEnabled(false);
     return true;
 }

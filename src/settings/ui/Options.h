@@ -12,12 +12,12 @@ class QPushButton;
 class QRadioButton;
 class QTabWidget;
 class QWidget;
-class TEinstellungsSpeicher;
 class TMeldung;
 class TProjekt;
 
 // The program options: folders, automatic backup and class names on one page, the scheduling values on
-// the other. Applying writes the store and the project at once ("Übernehmen" or OK).
+// the other. It shows the program values and the open project's (null when none) and hands the checked
+// input over at once on "Übernehmen" or OK, to be applied while it stays open.
 class TOptDlg : public QDialog {
     Q_OBJECT
 public:
@@ -25,13 +25,11 @@ public:
     // Chooses a folder: caption, prompt, start folder; empty when cancelled.
     using TOrdnerWahl = std::function<QString(const QString&, const QString&, const QString&)>;
 
-    TOptDlg(TEinstellungsSpeicher& speicher, TProgrammwerte& programm, TProjekt* projekt, Modus modus,
-            TMeldung& meldung, TOrdnerWahl ordnerWahl, QWidget* parent = nullptr);
+    TOptDlg(const TProgrammwerte& programm, const TProjekt* projekt, Modus modus, TMeldung& meldung,
+            TOrdnerWahl ordnerWahl, QWidget* parent = nullptr);
 
-    // What applying changed, for the caller after the dialog closed.
-    // Block lengths or preferred day of the open project: the next scheduling run must start afresh.
-    bool ProjektGeaendert = false;
-    bool SicherungGeaendert = false; // automatic backup switched or its interval changed
+    // The values as the dialog shows them; with one day only, the preferred day stays as it was.
+    TOptionswerte Werte() const;
 
     QTabWidget* Seiten = nullptr;
     QWidget* ProgOpt = nullptr;
@@ -58,20 +56,20 @@ public:
 
 Q_SIGNALS:
     void HilfeAngefordert(int kontext);
+    // The input was checked and is to be applied now.
+    void WerteUebernehmen(const TOptionswerte& werte);
 
 private:
-    void WerteAnzeigen();
+    void WerteAnzeigen(const TProgrammwerte& programm, const TProjekt* projekt);
     void Geaendert();
     bool Uebernehmen();
-    bool ZahlPruefen(QLineEdit* feld, QWidget* seite, int von, int bis, const QString& titel, int& wert);
+    bool ZahlPruefen(QLineEdit* feld, QWidget* seite, int von, int bis, const QString& titel);
     void UebBtnClick();
     void OkBtnClick();
     void OrdnerWaehlen(QLineEdit* feld, const QString& prompt);
 
-    TEinstellungsSpeicher& Speicher;
-    TProgrammwerte& Programm;
-    TProjekt* Projekt;
     TMeldung& Meldung;
     TOrdnerWahl OrdnerWahl;
     bool ZweiTage = false;
+    bool BitteTag1 = true;
 };

@@ -18,17 +18,31 @@ void TRahmenBefehle::VorgabeMerken(const TRahmenErgebnis& ergebnis, const TProje
     RahmenVorgabeSchreiben(U.Speicher, {ergebnis.Zeitabstand, projekt.Zeittexte});
 }
 
+TRahmenErgebnis TRahmenBefehle::Ausfuehren(TZeitRahmenDlg& dialog, TProjekt& projekt,
+                                           TRueckCollection& rueck) {
+    TRahmenErgebnis ergebnis;
+    dialog.UebernahmeSetzen([&](const TRahmenEingabe& eingabe) {
+        ergebnis = RahmenUebernehmen(projekt, rueck, eingabe, U.Meldungen);
+        if (ergebnis.DialogOffenLassen) {
+            ergebnis = {};
+            return TZeitRahmenDlg::TAntwort::OffenLassen;
+        }
+        return ergebnis.RahmenErgebnis ? TZeitRahmenDlg::TAntwort::Angenommen
+                                       : TZeitRahmenDlg::TAntwort::Abgelehnt;
+    });
+    connect(&dialog, &TZeitRahmenDlg::HilfeAngefordert, this, [this] { U.Hilfe(); });
+    dialog.exec();
+    return ergebnis;
+}
+
 void TRahmenBefehle::ZeitRa1Click() {
     TProjekt* projekt = U.Dokument.Projekt();
     if (!projekt) return;
-    // Removing slots resets the plan inside the dialog; a backup tick meanwhile waits for the end.
+    // Removing slots resets the plan while the dialog is open; a backup tick meanwhile waits for the end.
     const TBefehlsWache wache(U.Dokument);
-    TZeitRahmenDlg dialog(*projekt, TZeitRahmenDlg::TModus::AktuellesProjekt, Zeitabstand, U.Meldungen,
-                          U.Fenster);
-    connect(&dialog, &TZeitRahmenDlg::HilfeAngefordert, this, [this] { U.Hilfe(); });
-    dialog.exec();
-
-    const TRahmenErgebnis& ergebnis = dialog.Ergebnis();
+    TZeitRahmenDlg dialog(TZeitRahmenDlg::TModus::AktuellesProjekt, U.Meldungen, U.Fenster);
+    dialog.RahmenSetzen(projekt->Datum, projekt->Zeittexte, Zeitabstand);
+    const TRahmenErgebnis ergebnis = Ausfuehren(dialog, *projekt, U.Dokument.RueckListe());
     VorgabeMerken(ergebnis, *projekt);
     if (ergebnis.RahmenErgebnis > RahmenBestaetigt) U.Dokument.Melden(TAenderung::Rahmen | TAenderung::Plan);
     // Offered after slots were removed; available once the blocking dialog is there.
@@ -36,12 +50,12 @@ void TRahmenBefehle::ZeitRa1Click() {
 }
 
 bool TRahmenBefehle::RahmenFuerNeuesProjekt(TProjekt& neu) {
-    TZeitRahmenDlg dialog(neu, TZeitRahmenDlg::TModus::NeuesProjekt, Zeitabstand, U.Meldungen, U.Fenster);
+    TZeitRahmenDlg dialog(TZeitRahmenDlg::TModus::NeuesProjekt, U.Meldungen, U.Fenster);
     if (const auto vorgabe = RahmenVorgabeLesen(U.Speicher))
         dialog.VorgabeSetzen(vorgabe->Abstand, vorgabe->Zeiten);
-    connect(&dialog, &TZeitRahmenDlg::HilfeAngefordert, this, [this] { U.Hilfe(); });
-    dialog.exec();
-    const TRahmenErgebnis& ergebnis = dialog.Ergebnis();
+    // A project being created has no hand edits to undo yet.
+    TRueckCollection keineRueckschritte;
+    const TRahmenErgebnis ergebnis = Ausfuehren(dialog, neu, keineRueckschritte);
     if (ergebnis.RahmenErgebnis == 0) return false;
     VorgabeMerken(ergebnis, neu);
     return true;

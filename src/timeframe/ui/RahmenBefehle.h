@@ -5,6 +5,8 @@
 #include <cstdint>
 
 class TProjekt;
+class TRueckCollection;
+class TZeitRahmenDlg;
 struct TRahmenErgebnis;
 
 // "&Zeitrahmen": the time frame of the open project, and the frame a new project starts with.
@@ -24,6 +26,9 @@ Q_SIGNALS:
     void GlobalSperrenGewuenscht();
 
 private:
+    // Runs the dialog, applying what it hands over on OK to the project with its undo store; cancelled
+    // or refused, the result confirms nothing.
+    TRahmenErgebnis Ausfuehren(TZeitRahmenDlg& dialog, TProjekt& projekt, TRueckCollection& rueck);
     // The user asked to keep the confirmed frame as the default of new projects.
     void VorgabeMerken(const TRahmenErgebnis& ergebnis, const TProjekt& projekt);
 

@@ -4,7 +4,6 @@
 #include "ZeitTabelle.h"
 #include "model/Datumstexte.h"
 #include "model/Meldung.h"
-#include "model/Projekt.h"
 #include "model/TypFunc.h"
 
 #include <QApplication>
@@ -47,27 +46,17 @@ private:
 
 } // namespace
 
-TZeitRahmenDlg::TZeitRahmenDlg(TProjekt& projekt, TModus modus, int zeitabstand, TMeldung& meldung,
-                               QWidget* parent)
+TZeitRahmenDlg::TZeitRahmenDlg(TModus modus, TMeldung& meldung, QWidget* parent)
     : QDialog(parent)
-    , Projekt(projekt)
     , Modus(modus)
     , Meldung(meldung) {
     Aufbauen();
     const QDate heute = QDate::currentDate();
-    if (Modus == TModus::NeuesProjekt) {
-        DatePick1->setDate(heute);
-        DatePick2->setDate(heute.addDays(1));
-        TZeitZellen zeiten;
-        zeiten[0] = QStringLiteral("13:00");
-        Anzeigen(zeiten, 15);
-    } else {
-        const QDate tag1 = DatumAusWert(Projekt.Datum[0]);
-        const QDate tag2 = DatumAusWert(Projekt.Datum[1]);
-        DatePick1->setDate(tag1.isValid() && Projekt.Datum[0] != 0 ? tag1 : heute);
-        DatePick2->setDate(tag2.isValid() && Projekt.Datum[1] != 0 ? tag2 : DatePick1->date().addDays(1));
-        Anzeigen(Projekt.Zeittexte, zeitabstand);
-    }
+    DatePick1->setDate(heute);
+    DatePick2->setDate(heute.addDays(1));
+    TZeitZellen zeiten;
+    if (Modus == TModus::NeuesProjekt) zeiten[0] = QStringLiteral("13:00");
+    Anzeigen(zeiten, 15);
     Label4->setText(QStringLiteral("(%1)").arg(Wochentag(DatePick1->date())));
     // Only the user's changes count, not the dates the dialog opened with.
     connect(DatePick1, &QDateEdit::dateChanged, this, &TZeitRahmenDlg::DatePick1Change);
@@ -81,8 +70,27 @@ TZeitRahmenDlg::~TZeitRahmenDlg() {
     disconnect(qApp, nullptr, this, nullptr);
 }
 
+void TZeitRahmenDlg::RahmenSetzen(const std::array<double, 2>& datum, const TZeitZellen& zeiten,
+                                  int abstand) {
+    {
+        // The dates the dialog opens with are no change of the user's.
+        const QSignalBlocker sperre1(DatePick1);
+        const QSignalBlocker sperre2(DatePick2);
+        const QDate tag1 = DatumAusWert(datum[0]);
+        const QDate tag2 = DatumAusWert(datum[1]);
+        DatePick1->setDate(tag1.isValid() && datum[0] != 0 ? tag1 : QDate::currentDate());
+        DatePick2->setDate(tag2.isValid() && datum[1] != 0 ? tag2 : DatePick1->date().addDays(1));
+    }
+    Label4->setText(QStringLiteral("(%1)").arg(Wochentag(DatePick1->date())));
+    Anzeigen(zeiten, abstand);
+}
+
 void TZeitRahmenDlg::VorgabeSetzen(int abstand, const TZeitZellen& zeiten) {
     Anzeigen(zeiten, abstand);
+}
+
+void TZeitRahmenDlg::UebernahmeSetzen(TUebernahme uebernahme) {
+    Uebernahme = std::move(uebernahme);
 }
 
 void TZeitRahmenDlg::Anzeigen(const TZeitZellen& zeiten, int abstand) {
@@ -354,6 +362,15 @@ void TZeitRahmenDlg::OkBtnClick() {
     OkBtn->setFocus();
     if (focusWidget() != OkBtn) return;
 
+    const TAntwort antwort = Uebernahme ? Uebernahme(Eingabe()) : TAntwort::Angenommen;
+    if (antwort == TAntwort::OffenLassen) {
+        DatePick1->setFocus();
+        return;
+    }
+    done(antwort == TAntwort::Angenommen ? QDialog::Accepted : QDialog::Rejected);
+}
+
+TRahmenEingabe TZeitRahmenDlg::Eingabe() const {
     TRahmenEingabe eingabe;
     eingabe.NeuesProjekt = Modus == TModus::NeuesProjekt;
     for (int tag = 0; tag < 2; ++tag) {
@@ -366,12 +383,5 @@ void TZeitRahmenDlg::OkBtnClick() {
     eingabe.DatumGeaendert = DatumGeaendert;
     eingabe.Abstand = QString::number(Abstand());
     eingabe.AbstandAlt = QString::number(AbstandAlt);
-
-    Rahmen = RahmenUebernehmen(Projekt, eingabe, Meldung);
-    if (Rahmen.DialogOffenLassen) {
-        Rahmen = {};
-        DatePick1->setFocus();
-        return;
-    }
-    done(Rahmen.RahmenErgebnis ? QDialog::Accepted : QDialog::Rejected);
+    return eingabe;
 }

@@ -3,6 +3,8 @@
 #include "timeframe/ZRahmen.h"
 
 #include <QDialog>
+#include <array>
+#include <functional>
 
 class QCheckBox;
 class QLabel;
@@ -10,27 +12,31 @@ class QLineEdit;
 class QPushButton;
 class TDatumsfeld;
 class TMeldung;
-class TProjekt;
 class TZeitTabelle;
 
 // "Zeitrahmen bearbeiten": dates and slot times of the conference, for the open project or for a new
-// one. It checks the input and, on OK, applies it to the project with RahmenUebernehmen; the caller
-// carries out the rest by the result.
+// one. It checks the input and, on OK, hands it to whoever applies it; that answer decides whether the
+// dialog closes, since applying may ask the user and be refused.
 class TZeitRahmenDlg : public QDialog {
     Q_OBJECT
 public:
     enum class TModus { AktuellesProjekt, NeuesProjekt };
+    // Angenommen and Abgelehnt close the dialog as accepted or rejected; OffenLassen keeps it open for
+    // correcting the dates.
+    enum class TAntwort { Angenommen, Abgelehnt, OffenLassen };
+    using TUebernahme = std::function<TAntwort(const TRahmenEingabe&)>;
 
-    TZeitRahmenDlg(TProjekt& projekt, TModus modus, int zeitabstand, TMeldung& meldung,
-                   QWidget* parent = nullptr);
+    TZeitRahmenDlg(TModus modus, TMeldung& meldung, QWidget* parent = nullptr);
     ~TZeitRahmenDlg() override;
 
+    // The frame of the open project: its dates as stored (0 when unset), its slot times and the
+    // spacing the fill button starts with.
+    void RahmenSetzen(const std::array<double, 2>& datum, const TZeitZellen& zeiten, int abstand);
     // The default frame of new projects as the settings store keeps it; without it a new project
     // starts with "13:00" and 15 minutes.
     void VorgabeSetzen(int abstand, const TZeitZellen& zeiten);
-
-    // RahmenErgebnis 0 when cancelled or refused.
-    const TRahmenErgebnis& Ergebnis() const { return Rahmen; }
+    // Called on OK with the checked input. Without it OK closes the dialog as accepted.
+    void UebernahmeSetzen(TUebernahme uebernahme);
 
     QLabel* LblModus = nullptr;
     TDatumsfeld* DatePick1 = nullptr;
@@ -64,6 +70,7 @@ private:
     bool Edit3Pruefen();
     int Abstand(bool* gueltig = nullptr) const;
     void Edit3Zeigen(int abstand);
+    TRahmenEingabe Eingabe() const;
 
     void DatePick1Change();
     void DatePick2Change();
@@ -73,10 +80,9 @@ private:
     void TipBtnClick();
     void OkBtnClick();
 
-    TProjekt& Projekt;
     TModus Modus;
     TMeldung& Meldung;
-    TRahmenErgebnis Rahmen;
+    TUebernahme Uebernahme;
     TZeitTabelle* AktiveTabelle = nullptr;
     QString Edit3Gemerkt;
     int AbstandAlt = 15;
