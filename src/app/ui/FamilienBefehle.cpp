@@ -22,13 +22,11 @@
 #include <QCheckBox>
 
 #include <QAction>
-#include <QComboBox>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QToolButton>
 #include <QTreeView>
 
 TFamilienBefehle::TFamilienBefehle(const TBefehlsumgebung& umgebung, TEingabe& eingabe, QObject* eltern)

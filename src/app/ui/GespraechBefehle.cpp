@@ -18,11 +18,9 @@
 #include "model/Projekt.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>

@@ -3,9 +3,7 @@
 
 #include "Eingabe.h"
 #include "FamilienPanel.h"
-#include "GespraechPanel.h"
 #include "KinderPanel.h"
-#include "Kindermodell.h"
 #include "LehrerPanel.h"
 #include "UEditL.h"
 #include "app/ProjektDokument.h"
@@ -16,10 +14,7 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QComboBox>
-#include <QGuiApplication>
 #include <QItemSelectionModel>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
