@@ -48,9 +48,9 @@ QString ProjektdateiAnlegen(const QString& pfad) {
 struct TProjektTest : TFensterTest {
     TProjektTest() {
         Fenster->ProjektErsetzen(KleinesProjekt());
-        Fenster->ProjektNameVorgabe = QStringLiteral("Proj-0");
+        Fenster->Projektdateien->ProjektNameVorgabe = QStringLiteral("Proj-0");
         Fenster->Dokument.DateiSetzen(Pfad("Proj-0"));
-        Fenster->Projektpfad = Ordner.path();
+        Fenster->Projektdateien->Projektpfad = Ordner.path();
         Fenster->Dokument.Melden({});
     }
     QString Pfad(const char* name) const { return Ordner.filePath(QString::fromUtf8(name)); }
@@ -88,7 +88,7 @@ private Q_SLOTS:
         QVERIFY(!t.Fenster->Dokument.IstGeaendert());
 
         TFensterTest anders;
-        anders.Fenster->Projektpfad = t.Ordner.path();
+        anders.Fenster->Projektdateien->Projektpfad = t.Ordner.path();
         anders.Dateiwahl.Antworten = {t.Pfad("Schule.pdt")};
         anders.Fenster->PDTopen1->trigger();
         const TDateiAuswahl& oeffnen = anders.Dateiwahl.Anfragen.value(0);
@@ -129,10 +129,10 @@ private Q_SLOTS:
         QDir ordner(t.Ordner.path());
         QVERIFY(ordner.mkdir(QStringLiteral("Projekte")));
         const QString projekte = ordner.filePath(QStringLiteral("Projekte"));
-        t.Fenster->Projektpfad = projekte;
+        t.Fenster->Projektdateien->Projektpfad = projekte;
         const QString sicherung = imTempOrdner ? ordner.filePath("Schule.pd~") : projekte + "/Schule.pd~";
         QVERIFY(!ProjektdateiAnlegen(sicherung).isEmpty());
-        t.Fenster->ProjektOeffnen(sicherung);
+        t.Fenster->Projektdateien->ProjektOeffnen(sicherung);
         QCOMPARE(t.Fenster->windowTitle(), "VEL - [Schule.pdt - wiederhergestellt]");
         QVERIFY(t.Fenster->Dokument.IstGeaendert());
         const QString ziel = projekte + "/Schule.pdt";
@@ -155,9 +155,9 @@ private Q_SLOTS:
     // A new project restored after a crash has never been saved: Save asks for its file.
     void neuesProjektWiederhergestellt() {
         TFensterTest t;
-        t.Fenster->Projektpfad = t.Ordner.path();
+        t.Fenster->Projektdateien->Projektpfad = t.Ordner.path();
         QVERIFY(!ProjektdateiAnlegen(t.Ordner.filePath("Proj-0.pd~")).isEmpty());
-        t.Fenster->ProjektOeffnen(t.Ordner.filePath("Proj-0.pd~"));
+        t.Fenster->Projektdateien->ProjektOeffnen(t.Ordner.filePath("Proj-0.pd~"));
         t.Fenster->Save0->trigger();
         QCOMPARE(t.Dateiwahl.Anfragen.size(), 1);
         QCOMPARE(t.Dateiwahl.Anfragen[0].Name, "Proj-0.pdt");
@@ -171,7 +171,7 @@ private Q_SLOTS:
     void speichernFehlgeschlagen() {
         TProjektTest t;
         t.Fenster->Dokument.DateiSetzen(t.Pfad("Schule.pdt"));
-        t.Fenster->TitelAktualisieren();
+        t.Fenster->Projektdateien->TitelAktualisieren();
         for (int versuch = 0; versuch < 2; ++versuch) {
             t.Dateiwahl.Antworten = {t.Pfad("fehlt/Neu.pdt")};
             t.Fenster->SaveN0->trigger();
@@ -380,7 +380,7 @@ private Q_SLOTS:
         QFETCH(bool, bestaetigt);
         TFensterTest t;
         TerminwerteSchreiben(t.Speicher, 7, 3, false);
-        t.Fenster->Projektpfad = t.Ordner.path();
+        t.Fenster->Projektdateien->Projektpfad = t.Ordner.path();
         ImDialog([bestaetigt](QWidget* w) {
             auto* dialog = qobject_cast<TZeitRahmenDlg*>(w);
             QVERIFY(dialog);
@@ -438,7 +438,7 @@ private Q_SLOTS:
         ProgrammwertSchreiben(t.Speicher, QStringLiteral("DateiLaden"), true);
         ProgrammtextSchreiben(t.Speicher, QStringLiteral("StartDatei"), datei);
         TVELWnd fenster(t.Meldung, t.Dateiwahl, t.Speicher);
-        fenster.TempOrdner = t.Ordner.path() + u'/';
+        fenster.Projektdateien->TempOrdner = t.Ordner.path() + u'/';
         fenster.show();
         QVERIFY(fenster.Projekt());
         QCOMPARE(fenster.windowTitle(), "VEL - [Letztes.pdt]");
@@ -450,10 +450,10 @@ private Q_SLOTS:
         TProjektTest t;
         t.Fenster->Dokument.DateiSetzen(t.Pfad("Schule.pdt"));
         QVERIFY(Schreiben(t.Pfad("Schule.pd~"), "alt"));
-        auto schreiber = t.Fenster->ProjektSchreiber;
+        auto schreiber = t.Fenster->Projektdateien->ProjektSchreiber;
         QVERIFY(schreiber);
         QByteArray vorige;
-        t.Fenster->ProjektSchreiber = [&](const TProjekt& p, const QString& datei) {
+        t.Fenster->Projektdateien->ProjektSchreiber = [&](const TProjekt& p, const QString& datei) {
             QFile f(t.Pfad("~tmpproj.pd~"));
             if (f.open(QIODevice::ReadOnly)) vorige = f.readAll();
             return schreiber(p, datei);
@@ -481,7 +481,7 @@ private Q_SLOTS:
             dialog->OkBtn->click();
         });
         t.Fenster->OptPrg1->trigger();
-        QVERIFY(!t.Fenster->Timer1->isActive());
+        QVERIFY(!t.Fenster->Projektdateien->Timer1->isActive());
         QVERIFY(!QFile::exists(t.Pfad("Schule.pd~")));
         QVERIFY(!ProgrammwerteLesen(t.Speicher, {}).AutoSpeichern);
 
@@ -494,8 +494,8 @@ private Q_SLOTS:
             dialog->OkBtn->click();
         });
         t.Fenster->OptPrg1->trigger();
-        QVERIFY(t.Fenster->Timer1->isActive());
-        QCOMPARE(t.Fenster->Timer1->interval(), 12 * 60000);
+        QVERIFY(t.Fenster->Projektdateien->Timer1->isActive());
+        QCOMPARE(t.Fenster->Projektdateien->Timer1->interval(), 12 * 60000);
 
         t.Fenster->Dokument.Gespeichert();
         t.Fenster->Projekt()->TermineBerechnet = true;

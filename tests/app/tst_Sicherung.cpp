@@ -31,7 +31,7 @@ struct TSicherungsTest : TFensterTest {
     TSicherungsTest() {
         Fenster->ProjektErsetzen(KleinesProjekt());
         Fenster->Dokument.DateiSetzen(Ordner.filePath(QStringLiteral("Schule.pdt")));
-        Fenster->ProjektSchreiber = [this](const TProjekt&, const QString& datei) {
+        Fenster->Projektdateien->ProjektSchreiber = [this](const TProjekt&, const QString& datei) {
             ++Geschrieben;
             VorigeWaehrendDesSchreibens = Inhalt(Pfad("~tmpproj.pd~"));
             return Gelingt && Schreiben(datei, "neu");
@@ -77,7 +77,7 @@ private Q_SLOTS:
 
     void ohneSchreiberBleibtSieAnstehend() {
         TSicherungsTest t;
-        t.Fenster->ProjektSchreiber = nullptr;
+        t.Fenster->Projektdateien->ProjektSchreiber = nullptr;
         Faellig(t);
         QVERIFY(t.Fenster->Dokument.IstSicherungAnstehend());
         QVERIFY(!QFile::exists(t.Pfad("Schule.pd~")));
@@ -85,7 +85,7 @@ private Q_SLOTS:
 
     void ohneTempOrdnerEinmalMelden() {
         TSicherungsTest t;
-        t.Fenster->TempOrdner.clear();
+        t.Fenster->Projektdateien->TempOrdner.clear();
         for (int i = 0; i < 2; ++i)
             Faellig(t);
         QCOMPARE(t.Geschrieben, 0);
@@ -114,10 +114,10 @@ private Q_SLOTS:
         QFETCH(int, geschrieben);
         TSicherungsTest t;
         QVERIFY(t.Zeigen());
-        QVERIFY(t.Fenster->Timer1->isActive());
-        QCOMPARE(t.Fenster->Timer1->interval(), 5 * 60000);
-        t.Fenster->Timer1->setInterval(10);
-        t.Fenster->Timer1->start();
+        QVERIFY(t.Fenster->Projektdateien->Timer1->isActive());
+        QCOMPARE(t.Fenster->Projektdateien->Timer1->interval(), 5 * 60000);
+        t.Fenster->Projektdateien->Timer1->setInterval(10);
+        t.Fenster->Projektdateien->Timer1->start();
         std::optional<TBefehlsWache> befehl;
         if (beschaeftigt) befehl.emplace(t.Fenster->Dokument);
         if (faellig) t.Fenster->Dokument.Melden({});
@@ -135,7 +135,7 @@ private Q_SLOTS:
         ProgrammwertSchreiben(t.Speicher, QStringLiteral("AutoSpeichern"), false);
         TVELWnd fenster(t.Meldung, t.Dateiwahl, t.Speicher);
         fenster.show();
-        QVERIFY(!fenster.Timer1->isActive());
+        QVERIFY(!fenster.Projektdateien->Timer1->isActive());
     }
 
     void splashSchliesstNachZweiSekunden() {

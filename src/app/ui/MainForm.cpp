@@ -2,10 +2,7 @@
 
 #include "HilfeBefehle.h"
 #include "Personenmodell.h"
-#include "app/Sicherungsdateien.h"
-#include "model/Meldung.h"
-#include "model/Projektdatei.h"
-#include "model/VELMemStream.h"
+#include "ProjektBefehle.h"
 #include "scheduler/ui/TerminBefehle.h"
 #include "timeframe/ui/RahmenBefehle.h"
 
@@ -30,35 +27,24 @@ TVELWnd::TVELWnd(TMeldung& meldung, TDateiwahl& dateiwahl, TEinstellungsSpeicher
     setWindowTitle(QStringLiteral("VEL"));
     setMinimumSize(856, 800);
     Programmordner = QCoreApplication::applicationDirPath() + u'/';
-    TempOrdner = TempOrdnerBestimmen();
     Programmwerte = ProgrammwerteLesen(Speicher, Programmordner);
     AutoAnmerkFragen = !Programmwerte.autoAnmerk;
-    Projektpfad = Programmwerte.ProjektPfad;
-    StartDatei = Programmwerte.StartDatei;
-    ProjektSchreiber = [](const TProjekt& projekt, const QString& datei) {
-        QString fehler;
-        const QByteArray daten = ProjektDaten(projekt, fehler);
-        return !daten.isEmpty() && DateiSchreiben(datei, daten, fehler);
-    };
 
     GruppenAnlegen();
     FensterAufbauen();
     ChBxLDBL->setChecked(Programmwerte.DblClickLehrer);
     connect(&Dokument, &TProjektDokument::ProjektErsetzt, this, &TVELWnd::DokumentErsetzt);
     connect(&Dokument, &TProjektDokument::Geaendert, this, &TVELWnd::DokumentGeaendert);
-    connect(&Dokument, &TProjektDokument::SicherungGewuenscht, this, &TVELWnd::AutoSicherung);
     DokumentErsetzt();
 }
 
 TVELWnd::~TVELWnd() {
-    if (Programmwerte.DateiLaden)
-        ProgrammtextSchreiben(Speicher, QStringLiteral("StartDatei"), Dokument.Datei());
+    Projektdateien->ProgrammEnde();
     ProgrammwertSchreiben(Speicher, QStringLiteral("DblClickLehrer"), ChBxLDBL->isChecked());
     // The lists point into the project, so they let go of it first.
     ElternModell->Fuellen({});
     LehrerModell->Fuellen({});
     TVKinder->clear();
-    SicherungenLoeschen(TempOrdner);
 }
 
 void TVELWnd::ProjektErsetzen(std::unique_ptr<TProjekt> neu) {
@@ -94,8 +80,21 @@ void TVELWnd::GruppenAnlegen() {
     Hilfe = new THilfeBefehle(umgebung, Programmordner, this);
     Rahmen = new TRahmenBefehle(umgebung, this);
     Termine = new TTerminBefehle(umgebung, this);
+    Projektdateien = new TProjektBefehle(umgebung, *Rahmen, this);
+    connect(Projektdateien, &TProjektBefehle::OeffnenBeendet, this, [this] {
+        GefuehrteEingabeBeenden();
+        StartFokus();
+    });
+    // Writing the backup blocks the window, so its note is painted at once.
+    connect(Projektdateien, &TProjektBefehle::Statuszeile, this, [this](const QString& text) {
+        Panels[3]->setText(text);
+        Panels[3]->repaint();
+    });
+    connect(Projektdateien, &TProjektBefehle::SicherungErledigt, this, &TVELWnd::DatumAnzeigen);
     connect(Termine, &TTerminBefehle::Statuszeile, this,
             [this](const QString& text) { Panels[3]->setText(text); });
+    connect(Termine, &TTerminBefehle::ProgrammwerteGeaendert, Projektdateien,
+            &TProjektBefehle::ProgrammwerteUebernehmen);
     connect(Termine, &TTerminBefehle::ProgrammwerteGeaendert, this, &TVELWnd::ProgrammwerteUebernehmen);
     connect(Rahmen, &TRahmenBefehle::GlobalSperrenGewuenscht, this, [this] { ZeitGlob1->trigger(); });
 }
@@ -108,8 +107,8 @@ void TVELWnd::showEvent(QShowEvent* ereignis) {
 }
 
 void TVELWnd::ErsteAnzeige() {
-    StartProjektOeffnen();
-    Timer1Setzen();
+    Projektdateien->StartProjektOeffnen();
+    Projektdateien->Timer1Setzen();
     FamilienKnoepfeAktualisieren();
     ListenFreigeben();
     if (LVEltern->isEnabled())
@@ -119,31 +118,18 @@ void TVELWnd::ErsteAnzeige() {
     if (ComboKlassen->count() < 2) KlassenfilterFuellen();
 }
 
-bool TVELWnd::SpeichernFragen() {
-    if (Dokument.IstGeaendert()) {
-        const Antwort antwort = Meldungen.Meldung(
-            QString::fromUtf8(
-                "Änderungen am Projekt sind noch nicht auf dem Standardlaufwerk gespeichert.\r\r"
-                "Möchten jetzt speichern?"),
-            QStringLiteral("Rückfrage zur Sicherung Ihrer Daten:"), MeldungsArt::Frage,
-            Knoepfe::JaNeinAbbrechen, Antwort::Ja);
-        if (antwort == Antwort::Abbrechen) return false;
-        // A save that did not happen (its file dialog cancelled) cancels the command that asked.
-        if (antwort == Antwort::Ja) {
-            Speichern(TSpeicherArt::Speichern);
-            if (Dokument.IstGeaendert()) return false;
-        }
-    }
-    if (Projekt()) Projekt()->RueckListe.Clear();
-    return true;
+void TVELWnd::GefuehrteEingabeBeenden() {
+    FamilienEingabe = KindFolgt = false;
+    LetzteKlasse.clear();
 }
 
 void TVELWnd::closeEvent(QCloseEvent* ereignis) {
-    if (!SpeichernFragen()) {
+    if (!Projektdateien->SpeichernFragen()) {
         ereignis->ignore();
         return;
     }
-    Timer1->stop();
+    // No backup after the user decided what becomes of the changes.
+    Projektdateien->Timer1->stop();
     QMainWindow::closeEvent(ereignis);
 }
 

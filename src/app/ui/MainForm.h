@@ -34,6 +34,7 @@ class TTerminBefehle;
 class TEinstellungsSpeicher;
 class TMeldung;
 class TPersonenModell;
+class TProjektBefehle;
 class TZiehen;
 
 // Which person list was used last.
@@ -61,9 +62,6 @@ public:
     void ProjektErsetzen(std::unique_ptr<TProjekt> neu);
 
     // Window state.
-    QString Projektpfad;
-    QString StartDatei;
-    QString TempOrdner; // with trailing separator; empty when no writable folder was found
     QString Programmordner;
     TEltern* AktuelleFamilie = nullptr;
     TKind* AktuellesKind = nullptr;
@@ -71,16 +69,11 @@ public:
     bool AutoAnmerkFragen = true;
     TProgrammwerte Programmwerte;
 
-    // Writes the automatic backup: the project file writer, unless a test plugs in another; while none
-    // is plugged in, an automatic backup stays pending and nothing is written.
-    std::function<bool(const TProjekt&, const QString&)> ProjektSchreiber;
-
     // The pop-up time window while it is open, and whose times it shows.
     QPointer<QWidget> Zeitfenster;
     const TPerson* ZeitfensterPerson = nullptr;
 
     // Operations the commands use.
-    bool SpeichernFragen();
     void BefehleAktualisieren();
     void StatusAktualisieren();
     void DatumAnzeigen();
@@ -88,7 +81,6 @@ public:
     void KinderbaumFuellen();
     void LehrerlisteFuellen();
     void KlassenfilterFuellen();
-    void AutoSicherung();
     void StartFokus();
     // Brings the window to the front, as asked by a second start of the program.
     void NachVorne();
@@ -97,35 +89,12 @@ public:
 
     // The command groups of the features; each holds its handlers and when its commands are available.
     THilfeBefehle* Hilfe = nullptr;
+    TProjektBefehle* Projektdateien = nullptr;
     TRahmenBefehle* Rahmen = nullptr;
     TTerminBefehle* Termine = nullptr;
 
     // Commands of this window.
     void Ende1Click();
-
-    // Project commands (MainFormProjekt.cpp, MainFormSpeichern.cpp).
-    enum class TSpeicherArt { Speichern, SpeichernUnter, Sicherungskopie };
-    QString ProjektNameVorgabe; // name of an unsaved new project, "Proj-0", "Proj-1", ...
-    void PDTneu1Click();
-    void PDTopen1Click();
-    void SichOpen1Click();
-    // Files of an older layout than their magic says; Scroll Lock cannot be read here, so the two
-    // modes have entries of their own.
-    void AltOhneNachname1Click();
-    void AltDatumText1Click();
-    void PDTsave1Click();
-    void PDTsaveN1Click();
-    void SichDisk1Click();
-    void Speichern(TSpeicherArt art);
-    // A new project and a restored backup have no file the user chose; Save asks for one.
-    bool OhneEigeneDatei() const;
-    void TitelAktualisieren();
-    // Opens a file without asking for it, as at start and after the file dialog.
-    void ProjektOeffnen(const QString& datei, TAltformat format = TAltformat::Aktuell);
-    // At first show: offers a backup a previous run left behind, else opens the last project.
-    void StartProjektOeffnen();
-    QAction* AltOhneNachname1 = nullptr;
-    QAction* AltDatumText1 = nullptr;
 
     // Data entry of families, children, teachers and requests (MainFormFamilien.cpp,
     // MainFormLehrer.cpp, MainFormGespraeche.cpp).
@@ -155,11 +124,9 @@ public:
     void Klassenleitung1Click();
     void TipBtnClick();
 
-    // Timers: automatic backup, splash, pop-up time window.
-    QTimer* Timer1 = nullptr;
+    // Timers: splash, pop-up time window.
     QTimer* Timer2 = nullptr;
     QTimer* Timer3 = nullptr;
-    void Timer1Timer();
     void Timer2Timer();
     void Timer3Timer();
 
@@ -182,6 +149,8 @@ public:
     QAction* PDTsaveN1 = nullptr;
     QAction* SichDisk1 = nullptr;
     QAction* SichOpen1 = nullptr;
+    QAction* AltOhneNachname1 = nullptr;
+    QAction* AltDatumText1 = nullptr;
     QAction* impL1 = nullptr;
     QAction* impE1 = nullptr;
     QAction* expL1 = nullptr;
@@ -339,12 +308,9 @@ private:
     void DateiMenueOeffnet();
 
     void ErsteAnzeige();
-    void Timer1Setzen();
-    static QString TempOrdnerBestimmen();
-    void Oeffnen(TAltformat format, bool sicherungskopie);
     // Open and New end the family-child-request sequence of the keyboard entry.
     void GefuehrteEingabeBeenden();
-    // What a change of the program values means for the window: project folder, class names, backups.
+    // What a change of the program values means for the lists: the class names.
     void ProgrammwerteUebernehmen(const TProgrammwerte& vorher, bool sicherungGeaendert);
 
     // Keys and the request box of the data entry (MainFormTasten.cpp).
@@ -393,5 +359,4 @@ private:
     QSet<const QObject*> MitHandler;
     QPointer<QWidget> Splash;
     bool ErstmalsAngezeigt = false;
-    bool TempOrdnerGemeldet = false;
 };
