@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
+#include <QTreeView>
 
 namespace {
 
@@ -442,6 +443,80 @@ private Q_SLOTS:
         fenster.show();
         QVERIFY(fenster.Projekt());
         QCOMPARE(fenster.windowTitle(), "VEL - [Letztes.pdt]");
+    }
+
+    // The caption follows the document: another project, the file saved under another name, no project.
+    void titelFolgtDemDokument() {
+        TFensterTest t;
+        t.Fenster->Dokument.Ersetzen(KleinesProjekt(), t.Ordner.filePath("Schule.pdt"));
+        QCOMPARE(t.Fenster->windowTitle(), "VEL - [Schule.pdt]");
+        t.Fenster->Dokument.DateiSetzen(t.Ordner.filePath("Neu.pdt"));
+        QCOMPARE(t.Fenster->windowTitle(), "VEL - [Neu.pdt]");
+        t.Fenster->Dokument.Ersetzen(nullptr, {});
+        QCOMPARE(t.Fenster->windowTitle(), "VEL");
+    }
+
+    void oeffnenBeendetEingabe_data() {
+        QTest::addColumn<QByteArray>("befehl");
+        QTest::addColumn<bool>("ohneFamilien");
+        QTest::newRow("öffnen") << QByteArray("öffnen") << false;
+        QTest::newRow("Lesefehler") << QByteArray("kaputt") << false;
+        QTest::newRow("neu") << QByteArray("neu") << true;
+    }
+    // Open and New end the guided entry of families and children, also when the file could not be read,
+    // and put the focus where the entry of the project goes on.
+    void oeffnenBeendetEingabe() {
+        QFETCH(QByteArray, befehl);
+        QFETCH(bool, ohneFamilien);
+        TProjektTest t;
+        t.Fenster->Dokument.Gespeichert();
+        QVERIFY(t.Zeigen());
+        TVELWnd& f = *t.Fenster;
+        f.FamilienEingabe = f.KindFolgt = true;
+        f.LetzteKlasse = QStringLiteral("5a");
+        f.LblEingabetaste->setText(QStringLiteral("Eingabetaste: Kind hinzufügen"));
+        f.BtnLehrerHinzu->setFocus();
+        if (befehl == "neu") {
+            ImDialog([](QWidget* w) {
+                auto* dialog = qobject_cast<TZeitRahmenDlg*>(w);
+                QVERIFY(dialog);
+                dialog->OkBtn->click();
+            });
+            f.PDTneu1->trigger();
+        } else {
+            const QString datei = befehl == "kaputt" ? t.Pfad("Kaputt.pdt") : t.Pfad("Schule.pdt");
+            QVERIFY(befehl == "kaputt" ? Schreiben(datei, "alt") : !ProjektdateiAnlegen(datei).isEmpty());
+            t.Dateiwahl.Antworten = {datei};
+            f.PDTopen1->trigger();
+            QCOMPARE(f.Dokument.Name(), befehl == "kaputt" ? "Proj-0" : "Schule.pdt");
+        }
+        QVERIFY(!f.FamilienEingabe);
+        QVERIFY(!f.KindFolgt);
+        QVERIFY(f.LetzteKlasse.isEmpty());
+        QWidget* const fokus = ohneFamilien ? static_cast<QWidget*>(f.BtnElternHinzu) : f.LVEltern;
+        QCOMPARE(f.focusWidget(), fokus);
+        QCOMPARE(f.LblEingabetaste->text(),
+                 ohneFamilien ? QString::fromUtf8("Eingabetaste: Eltern hinzufügen") : QString());
+    }
+
+    void programmEnde_data() {
+        QTest::addColumn<bool>("dateiLaden");
+        QTest::newRow("letztes Projekt laden") << true;
+        QTest::newRow("ohne Startdatei") << false;
+    }
+    // When the program ends its backups go, and the project is remembered for the next start when the
+    // option says so.
+    void programmEnde() {
+        QFETCH(bool, dateiLaden);
+        TFensterTest t;
+        ProgrammtextSchreiben(t.Speicher, QStringLiteral("StartDatei"), QStringLiteral("Vorher.pdt"));
+        t.Fenster->Programmwerte.DateiLaden = dateiLaden;
+        const QString datei = t.Ordner.filePath(QStringLiteral("Schule.pdt"));
+        t.Fenster->Dokument.Ersetzen(KleinesProjekt(), datei);
+        QVERIFY(Schreiben(t.Ordner.filePath("Schule.pd~"), "alt"));
+        t.Fenster.reset();
+        QVERIFY(!QFile::exists(t.Ordner.filePath("Schule.pd~")));
+        QCOMPARE(ProgrammwerteLesen(t.Speicher, {}).StartDatei, dateiLaden ? datei : "Vorher.pdt");
     }
 
     // The automatic backup writes a real project file "<name>.pd~"; while it is written the previous

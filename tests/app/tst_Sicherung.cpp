@@ -27,6 +27,7 @@ struct TSicherungsTest : TFensterTest {
     int Geschrieben = 0;
     bool Gelingt = true;
     QByteArray VorigeWaehrendDesSchreibens;
+    QString StatusWaehrendDesSchreibens;
 
     TSicherungsTest() {
         Fenster->ProjektErsetzen(KleinesProjekt());
@@ -34,6 +35,7 @@ struct TSicherungsTest : TFensterTest {
         Fenster->Projektdateien->ProjektSchreiber = [this](const TProjekt&, const QString& datei) {
             ++Geschrieben;
             VorigeWaehrendDesSchreibens = Inhalt(Pfad("~tmpproj.pd~"));
+            StatusWaehrendDesSchreibens = Fenster->Panels[3]->text();
             return Gelingt && Schreiben(datei, "neu");
         };
     }
@@ -51,13 +53,15 @@ void Faellig(TSicherungsTest& t) {
 class TstSicherung : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // The previous backup survives as "~tmpproj.pd~" until the new one is complete.
+    // The previous backup survives as "~tmpproj.pd~" until the new one is complete; the status bar says
+    // what is going on meanwhile and shows the date again afterwards.
     void sicherungSchreiben() {
         TSicherungsTest t;
         QVERIFY(Schreiben(t.Pfad("Schule.pd~"), "alt"));
         Faellig(t);
         QCOMPARE(t.Geschrieben, 1);
         QCOMPARE(t.VorigeWaehrendDesSchreibens, "alt");
+        QCOMPARE(t.StatusWaehrendDesSchreibens, "Automatische Datensicherung ...");
         QCOMPARE(Inhalt(t.Pfad("Schule.pd~")), "neu");
         QVERIFY(!QFile::exists(t.Pfad("~tmpproj.pd~")));
         QVERIFY(!t.Fenster->Dokument.IstSicherungAnstehend());
