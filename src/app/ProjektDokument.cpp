@@ -23,7 +23,9 @@ QString TProjektDokument::Name() const {
 }
 
 void TProjektDokument::DateiSetzen(const QString& datei) {
+    if (datei == DateiPfad) return;
     DateiPfad = datei;
+    Q_EMIT DateiGewechselt();
 }
 
 void TProjektDokument::Melden(TAenderungen was) {

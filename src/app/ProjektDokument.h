@@ -70,6 +70,8 @@ public:
 Q_SIGNALS:
     void ProjektErsetzt();
     void Geaendert(TAenderungen was);
+    // The project lives in another file now (saved under another name).
+    void DateiGewechselt();
     // The automatic backup is due now.
     void SicherungGewuenscht();
 

@@ -7,6 +7,7 @@
 #include "app/ui/Kindermodell.h"
 #include "app/ui/LehrerPanel.h"
 #include "app/ui/MainForm.h"
+#include "app/ui/ProjektBefehle.h"
 #include "common/SkriptMeldung.h"
 #include "settings/UReg.h"
 #include "ui/Dateiwahl.h"
@@ -51,7 +52,7 @@ struct TFensterTest {
         // The window's own temporary folder lies in the test area of the user's cache.
         QStandardPaths::setTestModeEnabled(true);
         Fenster = std::make_unique<TVELWnd>(Meldung, Dateiwahl, Speicher);
-        Fenster->TempOrdner = Ordner.path() + u'/';
+        Fenster->Projektdateien->TempOrdner = Ordner.path() + u'/';
         Fenster->Programmordner = Ordner.path() + u'/';
     }
     // Shows the window and makes it the active one, as at program start.

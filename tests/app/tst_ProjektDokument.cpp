@@ -92,6 +92,21 @@ private Q_SLOTS:
         QVERIFY(d.RueckListe().Leer());
         QCOMPARE(d.RueckListe().Position, 0);
     }
+
+    // Saving under another name is announced, so that the caption follows; the same name is not, and
+    // the change state is left to the save.
+    void dateiWechseln() {
+        TProjektDokument d;
+        d.Ersetzen(std::make_unique<TProjekt>(), QStringLiteral("/tmp/a.pdt"));
+        d.Melden({});
+        QSignalSpy gewechselt(&d, &TProjektDokument::DateiGewechselt);
+        d.DateiSetzen(QStringLiteral("/tmp/a.pdt"));
+        QCOMPARE(gewechselt.size(), 0);
+        d.DateiSetzen(QStringLiteral("/tmp/b.pdt"));
+        QCOMPARE(gewechselt.size(), 1);
+        QCOMPARE(d.Name(), "b.pdt");
+        QVERIFY(d.IstGeaendert());
+    }
 };
 
 VEL_TEST(TstProjektDokument)

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
+#include <QTreeView>
 
 namespace {
 
@@ -48,9 +49,9 @@ QString ProjektdateiAnlegen(const QString& pfad) {
 struct TProjektTest : TFensterTest {
     TProjektTest() {
         Fenster->ProjektErsetzen(KleinesProjekt());
-        Fenster->ProjektNameVorgabe = QStringLiteral("Proj-0");
+        Fenster->Projektdateien->ProjektNameVorgabe = QStringLiteral("Proj-0");
         Fenster->Dokument.DateiSetzen(Pfad("Proj-0"));
-        Fenster->Projektpfad = Ordner.path();
+        Fenster->Projektdateien->Projektpfad = Ordner.path();
         Fenster->Dokument.Melden({});
     }
     QString Pfad(const char* name) const { return Ordner.filePath(QString::fromUtf8(name)); }
@@ -88,7 +89,7 @@ private Q_SLOTS:
         QVERIFY(!t.Fenster->Dokument.IstGeaendert());
 
         TFensterTest anders;
-        anders.Fenster->Projektpfad = t.Ordner.path();
+        anders.Fenster->Projektdateien->Projektpfad = t.Ordner.path();
         anders.Dateiwahl.Antworten = {t.Pfad("Schule.pdt")};
         anders.Fenster->PDTopen1->trigger();
         const TDateiAuswahl& oeffnen = anders.Dateiwahl.Anfragen.value(0);
@@ -129,10 +130,10 @@ private Q_SLOTS:
         QDir ordner(t.Ordner.path());
         QVERIFY(ordner.mkdir(QStringLiteral("Projekte")));
         const QString projekte = ordner.filePath(QStringLiteral("Projekte"));
-        t.Fenster->Projektpfad = projekte;
+        t.Fenster->Projektdateien->Projektpfad = projekte;
         const QString sicherung = imTempOrdner ? ordner.filePath("Schule.pd~") : projekte + "/Schule.pd~";
         QVERIFY(!ProjektdateiAnlegen(sicherung).isEmpty());
-        t.Fenster->ProjektOeffnen(sicherung);
+        t.Fenster->Projektdateien->ProjektOeffnen(sicherung);
         QCOMPARE(t.Fenster->windowTitle(), "VEL - [Schule.pdt - wiederhergestellt]");
         QVERIFY(t.Fenster->Dokument.IstGeaendert());
         const QString ziel = projekte + "/Schule.pdt";
@@ -155,9 +156,9 @@ private Q_SLOTS:
     // A new project restored after a crash has never been saved: Save asks for its file.
     void neuesProjektWiederhergestellt() {
         TFensterTest t;
-        t.Fenster->Projektpfad = t.Ordner.path();
+        t.Fenster->Projektdateien->Projektpfad = t.Ordner.path();
         QVERIFY(!ProjektdateiAnlegen(t.Ordner.filePath("Proj-0.pd~")).isEmpty());
-        t.Fenster->ProjektOeffnen(t.Ordner.filePath("Proj-0.pd~"));
+        t.Fenster->Projektdateien->ProjektOeffnen(t.Ordner.filePath("Proj-0.pd~"));
         t.Fenster->Save0->trigger();
         QCOMPARE(t.Dateiwahl.Anfragen.size(), 1);
         QCOMPARE(t.Dateiwahl.Anfragen[0].Name, "Proj-0.pdt");
@@ -171,7 +172,7 @@ private Q_SLOTS:
     void speichernFehlgeschlagen() {
         TProjektTest t;
         t.Fenster->Dokument.DateiSetzen(t.Pfad("Schule.pdt"));
-        t.Fenster->TitelAktualisieren();
+        t.Fenster->Projektdateien->TitelAktualisieren();
         for (int versuch = 0; versuch < 2; ++versuch) {
             t.Dateiwahl.Antworten = {t.Pfad("fehlt/Neu.pdt")};
             t.Fenster->SaveN0->trigger();
@@ -384,7 +385,7 @@ private Q_SLOTS:
         QFETCH(bool, datumBezweifelt);
         TFensterTest t;
         TerminwerteSchreiben(t.Speicher, 7, 3, false);
-        t.Fenster->Projektpfad = t.Ordner.path();
+        t.Fenster->Projektdateien->Projektpfad = t.Ordner.path();
         if (datumBezweifelt) t.Meldung.Antworten = {Antwort::Nein};
         bool offenGeblieben = false;
         ImDialog([bestaetigt, datumBezweifelt, &offenGeblieben](QWidget* w) {
@@ -451,10 +452,85 @@ private Q_SLOTS:
         ProgrammwertSchreiben(t.Speicher, QStringLiteral("DateiLaden"), true);
         ProgrammtextSchreiben(t.Speicher, QStringLiteral("StartDatei"), datei);
         TVELWnd fenster(t.Meldung, t.Dateiwahl, t.Speicher);
-        fenster.TempOrdner = t.Ordner.path() + u'/';
+        fenster.Projektdateien->TempOrdner = t.Ordner.path() + u'/';
         fenster.show();
         QVERIFY(fenster.Projekt());
         QCOMPARE(fenster.windowTitle(), "VEL - [Letztes.pdt]");
+    }
+
+    // The caption follows the document: another project, the file saved under another name, no project.
+    void titelFolgtDemDokument() {
+        TFensterTest t;
+        t.Fenster->Dokument.Ersetzen(KleinesProjekt(), t.Ordner.filePath("Schule.pdt"));
+        QCOMPARE(t.Fenster->windowTitle(), "VEL - [Schule.pdt]");
+        t.Fenster->Dokument.DateiSetzen(t.Ordner.filePath("Neu.pdt"));
+        QCOMPARE(t.Fenster->windowTitle(), "VEL - [Neu.pdt]");
+        t.Fenster->Dokument.Ersetzen(nullptr, {});
+        QCOMPARE(t.Fenster->windowTitle(), "VEL");
+    }
+
+    void oeffnenBeendetEingabe_data() {
+        QTest::addColumn<QByteArray>("befehl");
+        QTest::addColumn<bool>("ohneFamilien");
+        QTest::newRow("öffnen") << QByteArray("öffnen") << false;
+        QTest::newRow("Lesefehler") << QByteArray("kaputt") << false;
+        QTest::newRow("neu") << QByteArray("neu") << true;
+    }
+    // Open and New end the guided entry of families and children, also when the file could not be read,
+    // and put the focus where the entry of the project goes on.
+    void oeffnenBeendetEingabe() {
+        QFETCH(QByteArray, befehl);
+        QFETCH(bool, ohneFamilien);
+        TProjektTest t;
+        t.Fenster->Dokument.Gespeichert();
+        QVERIFY(t.Zeigen());
+        TVELWnd& f = *t.Fenster;
+        f.Eingabe->FamilienEingabe = f.Eingabe->KindFolgt = true;
+        f.Eingabe->LetzteKlasse = QStringLiteral("5a");
+        f.Gespraechpanel->LblEingabetaste->setText(QStringLiteral("Eingabetaste: Kind hinzufügen"));
+        f.Lehrerpanel->BtnLehrerHinzu->setFocus();
+        if (befehl == "neu") {
+            ImDialog([](QWidget* w) {
+                auto* dialog = qobject_cast<TZeitRahmenDlg*>(w);
+                QVERIFY(dialog);
+                dialog->OkBtn->click();
+            });
+            f.PDTneu1->trigger();
+        } else {
+            const QString datei = befehl == "kaputt" ? t.Pfad("Kaputt.pdt") : t.Pfad("Schule.pdt");
+            QVERIFY(befehl == "kaputt" ? Schreiben(datei, "alt") : !ProjektdateiAnlegen(datei).isEmpty());
+            t.Dateiwahl.Antworten = {datei};
+            f.PDTopen1->trigger();
+            QCOMPARE(f.Dokument.Name(), befehl == "kaputt" ? "Proj-0" : "Schule.pdt");
+        }
+        QVERIFY(!f.Eingabe->FamilienEingabe);
+        QVERIFY(!f.Eingabe->KindFolgt);
+        QVERIFY(f.Eingabe->LetzteKlasse.isEmpty());
+        QWidget* const fokus =
+            ohneFamilien ? static_cast<QWidget*>(f.Familienpanel->BtnElternHinzu) : f.Familienpanel->LVEltern;
+        QCOMPARE(f.focusWidget(), fokus);
+        QCOMPARE(f.Gespraechpanel->LblEingabetaste->text(),
+                 ohneFamilien ? QString::fromUtf8("Eingabetaste: Eltern hinzufügen") : QString());
+    }
+
+    void programmEnde_data() {
+        QTest::addColumn<bool>("dateiLaden");
+        QTest::newRow("letztes Projekt laden") << true;
+        QTest::newRow("ohne Startdatei") << false;
+    }
+    // When the program ends its backups go, and the project is remembered for the next start when the
+    // option says so.
+    void programmEnde() {
+        QFETCH(bool, dateiLaden);
+        TFensterTest t;
+        ProgrammtextSchreiben(t.Speicher, QStringLiteral("StartDatei"), QStringLiteral("Vorher.pdt"));
+        t.Fenster->Programmwerte.DateiLaden = dateiLaden;
+        const QString datei = t.Ordner.filePath(QStringLiteral("Schule.pdt"));
+        t.Fenster->Dokument.Ersetzen(KleinesProjekt(), datei);
+        QVERIFY(Schreiben(t.Ordner.filePath("Schule.pd~"), "alt"));
+        t.Fenster.reset();
+        QVERIFY(!QFile::exists(t.Ordner.filePath("Schule.pd~")));
+        QCOMPARE(ProgrammwerteLesen(t.Speicher, {}).StartDatei, dateiLaden ? datei : "Vorher.pdt");
     }
 
     // The automatic backup writes a real project file "<name>.pd~"; while it is written the previous
@@ -463,10 +539,10 @@ private Q_SLOTS:
         TProjektTest t;
         t.Fenster->Dokument.DateiSetzen(t.Pfad("Schule.pdt"));
         QVERIFY(Schreiben(t.Pfad("Schule.pd~"), "alt"));
-        auto schreiber = t.Fenster->ProjektSchreiber;
+        auto schreiber = t.Fenster->Projektdateien->ProjektSchreiber;
         QVERIFY(schreiber);
         QByteArray vorige;
-        t.Fenster->ProjektSchreiber = [&](const TProjekt& p, const QString& datei) {
+        t.Fenster->Projektdateien->ProjektSchreiber = [&](const TProjekt& p, const QString& datei) {
             QFile f(t.Pfad("~tmpproj.pd~"));
             if (f.open(QIODevice::ReadOnly)) vorige = f.readAll();
             return schreiber(p, datei);
@@ -494,7 +570,7 @@ private Q_SLOTS:
             dialog->OkBtn->click();
         });
         t.Fenster->OptPrg1->trigger();
-        QVERIFY(!t.Fenster->Timer1->isActive());
+        QVERIFY(!t.Fenster->Projektdateien->Timer1->isActive());
         QVERIFY(!QFile::exists(t.Pfad("Schule.pd~")));
         QVERIFY(!ProgrammwerteLesen(t.Speicher, {}).AutoSpeichern);
 
@@ -507,8 +583,8 @@ private Q_SLOTS:
             dialog->OkBtn->click();
         });
         t.Fenster->OptPrg1->trigger();
-        QVERIFY(t.Fenster->Timer1->isActive());
-        QCOMPARE(t.Fenster->Timer1->interval(), 12 * 60000);
+        QVERIFY(t.Fenster->Projektdateien->Timer1->isActive());
+        QCOMPARE(t.Fenster->Projektdateien->Timer1->interval(), 12 * 60000);
 
         t.Fenster->Dokument.Gespeichert();
         t.Fenster->Projekt()->TermineBerechnet = true;

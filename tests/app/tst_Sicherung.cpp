@@ -27,13 +27,15 @@ struct TSicherungsTest : TFensterTest {
     int Geschrieben = 0;
     bool Gelingt = true;
     QByteArray VorigeWaehrendDesSchreibens;
+    QString StatusWaehrendDesSchreibens;
 
     TSicherungsTest() {
         Fenster->ProjektErsetzen(KleinesProjekt());
         Fenster->Dokument.DateiSetzen(Ordner.filePath(QStringLiteral("Schule.pdt")));
-        Fenster->ProjektSchreiber = [this](const TProjekt&, const QString& datei) {
+        Fenster->Projektdateien->ProjektSchreiber = [this](const TProjekt&, const QString& datei) {
             ++Geschrieben;
             VorigeWaehrendDesSchreibens = Inhalt(Pfad("~tmpproj.pd~"));
+            StatusWaehrendDesSchreibens = Fenster->Panels[3]->text();
             return Gelingt && Schreiben(datei, "neu");
         };
     }
@@ -51,13 +53,15 @@ void Faellig(TSicherungsTest& t) {
 class TstSicherung : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // The previous backup survives as "~tmpproj.pd~" until the new one is complete.
+    // The previous backup survives as "~tmpproj.pd~" until the new one is complete; the status bar says
+    // what is going on meanwhile and shows the date again afterwards.
     void sicherungSchreiben() {
         TSicherungsTest t;
         QVERIFY(Schreiben(t.Pfad("Schule.pd~"), "alt"));
         Faellig(t);
         QCOMPARE(t.Geschrieben, 1);
         QCOMPARE(t.VorigeWaehrendDesSchreibens, "alt");
+        QCOMPARE(t.StatusWaehrendDesSchreibens, "Automatische Datensicherung ...");
         QCOMPARE(Inhalt(t.Pfad("Schule.pd~")), "neu");
         QVERIFY(!QFile::exists(t.Pfad("~tmpproj.pd~")));
         QVERIFY(!t.Fenster->Dokument.IstSicherungAnstehend());
@@ -77,7 +81,7 @@ private Q_SLOTS:
 
     void ohneSchreiberBleibtSieAnstehend() {
         TSicherungsTest t;
-        t.Fenster->ProjektSchreiber = nullptr;
+        t.Fenster->Projektdateien->ProjektSchreiber = nullptr;
         Faellig(t);
         QVERIFY(t.Fenster->Dokument.IstSicherungAnstehend());
         QVERIFY(!QFile::exists(t.Pfad("Schule.pd~")));
@@ -85,7 +89,7 @@ private Q_SLOTS:
 
     void ohneTempOrdnerEinmalMelden() {
         TSicherungsTest t;
-        t.Fenster->TempOrdner.clear();
+        t.Fenster->Projektdateien->TempOrdner.clear();
         for (int i = 0; i < 2; ++i)
             Faellig(t);
         QCOMPARE(t.Geschrieben, 0);
@@ -114,10 +118,10 @@ private Q_SLOTS:
         QFETCH(int, geschrieben);
         TSicherungsTest t;
         QVERIFY(t.Zeigen());
-        QVERIFY(t.Fenster->Timer1->isActive());
-        QCOMPARE(t.Fenster->Timer1->interval(), 5 * 60000);
-        t.Fenster->Timer1->setInterval(10);
-        t.Fenster->Timer1->start();
+        QVERIFY(t.Fenster->Projektdateien->Timer1->isActive());
+        QCOMPARE(t.Fenster->Projektdateien->Timer1->interval(), 5 * 60000);
+        t.Fenster->Projektdateien->Timer1->setInterval(10);
+        t.Fenster->Projektdateien->Timer1->start();
         std::optional<TBefehlsWache> befehl;
         if (beschaeftigt) befehl.emplace(t.Fenster->Dokument);
         if (faellig) t.Fenster->Dokument.Melden({});
@@ -135,7 +139,7 @@ private Q_SLOTS:
         ProgrammwertSchreiben(t.Speicher, QStringLiteral("AutoSpeichern"), false);
         TVELWnd fenster(t.Meldung, t.Dateiwahl, t.Speicher);
         fenster.show();
-        QVERIFY(!fenster.Timer1->isActive());
+        QVERIFY(!fenster.Projektdateien->Timer1->isActive());
     }
 
     void splashSchliesstNachZweiSekunden() {

@@ -6,10 +6,7 @@
 #include "HilfeBefehle.h"
 #include "KinderPanel.h"
 #include "LehrerPanel.h"
-#include "app/Sicherungsdateien.h"
-#include "model/Meldung.h"
-#include "model/Projektdatei.h"
-#include "model/VELMemStream.h"
+#include "ProjektBefehle.h"
 #include "scheduler/ui/TerminBefehle.h"
 #include "timeframe/ui/RahmenBefehle.h"
 
@@ -33,34 +30,23 @@ TVELWnd::TVELWnd(TMeldung& meldung, TDateiwahl& dateiwahl, TEinstellungsSpeicher
     setWindowTitle(QStringLiteral("VEL"));
     setMinimumSize(856, 800);
     Programmordner = QCoreApplication::applicationDirPath() + u'/';
-    TempOrdner = TempOrdnerBestimmen();
     Programmwerte = ProgrammwerteLesen(Speicher, Programmordner);
     AutoAnmerkFragen = !Programmwerte.autoAnmerk;
-    Projektpfad = Programmwerte.ProjektPfad;
-    StartDatei = Programmwerte.StartDatei;
-    ProjektSchreiber = [](const TProjekt& projekt, const QString& datei) {
-        QString fehler;
-        const QByteArray daten = ProjektDaten(projekt, fehler);
-        return !daten.isEmpty() && DateiSchreiben(datei, daten, fehler);
-    };
 
     GruppenAnlegen();
     FensterAufbauen();
     Gespraechpanel->ChBxLDBL->setChecked(Programmwerte.DblClickLehrer);
     connect(&Dokument, &TProjektDokument::ProjektErsetzt, this, &TVELWnd::DokumentFolgen);
     connect(&Dokument, &TProjektDokument::Geaendert, this, &TVELWnd::DokumentFolgen);
-    connect(&Dokument, &TProjektDokument::SicherungGewuenscht, this, &TVELWnd::AutoSicherung);
     Eingabe->ProjektGewechselt();
     DokumentFolgen();
 }
 
 TVELWnd::~TVELWnd() {
-    if (Programmwerte.DateiLaden)
-        ProgrammtextSchreiben(Speicher, QStringLiteral("StartDatei"), Dokument.Datei());
+    Projektdateien->ProgrammEnde();
     ProgrammwertSchreiben(Speicher, QStringLiteral("DblClickLehrer"), Gespraechpanel->ChBxLDBL->isChecked());
     // The tree reads from the project, so it lets go of it first.
     Kinderpanel->Loslassen();
-    SicherungenLoeschen(TempOrdner);
 }
 
 void TVELWnd::ProjektErsetzen(std::unique_ptr<TProjekt> neu) {
@@ -81,9 +67,26 @@ void TVELWnd::GruppenAnlegen() {
     Hilfe = new THilfeBefehle(umgebung, Programmordner, this);
     Rahmen = new TRahmenBefehle(umgebung, this);
     Termine = new TTerminBefehle(umgebung, this);
+    Projektdateien = new TProjektBefehle(umgebung, *Rahmen, this);
+    connect(Projektdateien, &TProjektBefehle::OeffnenBeendet, this, [this] {
+        Eingabe->GefuehrteEingabeBeenden();
+        Eingabe->StartFokus();
+    });
+    // Writing the backup blocks the window, so its note is painted at once.
+    connect(Projektdateien, &TProjektBefehle::Statuszeile, this, [this](const QString& text) {
+        Panels[3]->setText(text);
+        Panels[3]->repaint();
+    });
+    connect(Projektdateien, &TProjektBefehle::SicherungErledigt, this, &TVELWnd::DatumAnzeigen);
     connect(Termine, &TTerminBefehle::Statuszeile, this,
             [this](const QString& text) { Panels[3]->setText(text); });
-    connect(Termine, &TTerminBefehle::ProgrammwerteGeaendert, this, &TVELWnd::ProgrammwerteUebernehmen);
+    connect(Termine, &TTerminBefehle::ProgrammwerteGeaendert, Projektdateien,
+            &TProjektBefehle::ProgrammwerteUebernehmen);
+    // The date line shows the backup state where a backup was just written.
+    connect(Termine, &TTerminBefehle::ProgrammwerteGeaendert, this,
+            [this](const TProgrammwerte&, bool sicherungGeaendert) {
+                if (sicherungGeaendert) DatumAnzeigen();
+            });
     connect(Rahmen, &TRahmenBefehle::GlobalSperrenGewuenscht, this, [this] { ZeitGlob1->trigger(); });
 }
 
@@ -95,8 +98,8 @@ void TVELWnd::showEvent(QShowEvent* ereignis) {
 }
 
 void TVELWnd::ErsteAnzeige() {
-    StartProjektOeffnen();
-    Timer1Setzen();
+    Projektdateien->StartProjektOeffnen();
+    Projektdateien->Timer1Setzen();
     Eingabe->FamilienKnoepfeAktualisieren();
     if (Familienpanel->LVEltern->isEnabled())
         Familienpanel->LVEltern->setFocus();
@@ -104,31 +107,13 @@ void TVELWnd::ErsteAnzeige() {
         Familienpanel->BtnElternHinzu->setFocus();
 }
 
-bool TVELWnd::SpeichernFragen() {
-    if (Dokument.IstGeaendert()) {
-        const Antwort antwort = Meldungen.Meldung(
-            QString::fromUtf8(
-                "Änderungen am Projekt sind noch nicht auf dem Standardlaufwerk gespeichert.\r\r"
-                "Möchten jetzt speichern?"),
-            QStringLiteral("Rückfrage zur Sicherung Ihrer Daten:"), MeldungsArt::Frage,
-            Knoepfe::JaNeinAbbrechen, Antwort::Ja);
-        if (antwort == Antwort::Abbrechen) return false;
-        // A save that did not happen (its file dialog cancelled) cancels the command that asked.
-        if (antwort == Antwort::Ja) {
-            Speichern(TSpeicherArt::Speichern);
-            if (Dokument.IstGeaendert()) return false;
-        }
-    }
-    Dokument.RueckListe().Clear();
-    return true;
-}
-
 void TVELWnd::closeEvent(QCloseEvent* ereignis) {
-    if (!SpeichernFragen()) {
+    if (!Projektdateien->SpeichernFragen()) {
         ereignis->ignore();
         return;
     }
-    Timer1->stop();
+    // No backup after the user decided what becomes of the changes.
+    Projektdateien->Timer1->stop();
     QMainWindow::closeEvent(ereignis);
 }
 

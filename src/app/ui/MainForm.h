@@ -32,6 +32,7 @@ class TRahmenBefehle;
 class TTerminBefehle;
 class TEinstellungsSpeicher;
 class TMeldung;
+class TProjektBefehle;
 
 // The main window: it owns the open project, shows families, children and requests on the left and the
 // teachers on the right, and carries every command in its menus, tool bar and context menus.
@@ -55,28 +56,18 @@ public:
     void ProjektErsetzen(std::unique_ptr<TProjekt> neu);
 
     // Window state.
-    QString Projektpfad;
-    QString StartDatei;
-    QString TempOrdner; // with trailing separator; empty when no writable folder was found
     QString Programmordner;
     bool AutoAnmerkFragen = true;
     TProgrammwerte Programmwerte;
-
-    // Writes the automatic backup: the project file writer, unless a test plugs in another; while none
-    // is plugged in, an automatic backup stays pending and nothing is written.
-    std::function<bool(const TProjekt&, const QString&)> ProjektSchreiber;
 
     // The pop-up time window while it is open, and whose times it shows.
     QPointer<QWidget> Zeitfenster;
     const TPerson* ZeitfensterPerson = nullptr;
 
     // Operations the commands use.
-    bool SpeichernFragen();
     void BefehleAktualisieren();
     void StatusAktualisieren();
     void DatumAnzeigen();
-    // The tree of the selected family afresh, with the teacher selection and the request box cleared.
-    void AutoSicherung();
     // Brings the window to the front, as asked by a second start of the program.
     void NachVorne();
     // Takes over the splash window and closes it after 2 s or at the first click.
@@ -84,35 +75,12 @@ public:
 
     // The command groups of the features; each holds its handlers and when its commands are available.
     THilfeBefehle* Hilfe = nullptr;
+    TProjektBefehle* Projektdateien = nullptr;
     TRahmenBefehle* Rahmen = nullptr;
     TTerminBefehle* Termine = nullptr;
 
     // Commands of this window.
     void Ende1Click();
-
-    // Project commands (MainFormProjekt.cpp, MainFormSpeichern.cpp).
-    enum class TSpeicherArt { Speichern, SpeichernUnter, Sicherungskopie };
-    QString ProjektNameVorgabe; // name of an unsaved new project, "Proj-0", "Proj-1", ...
-    void PDTneu1Click();
-    void PDTopen1Click();
-    void SichOpen1Click();
-    // Files of an older layout than their magic says; Scroll Lock cannot be read here, so the two
-    // modes have entries of their own.
-    void AltOhneNachname1Click();
-    void AltDatumText1Click();
-    void PDTsave1Click();
-    void PDTsaveN1Click();
-    void SichDisk1Click();
-    void Speichern(TSpeicherArt art);
-    // A new project and a restored backup have no file the user chose; Save asks for one.
-    bool OhneEigeneDatei() const;
-    void TitelAktualisieren();
-    // Opens a file without asking for it, as at start and after the file dialog.
-    void ProjektOeffnen(const QString& datei, TAltformat format = TAltformat::Aktuell);
-    // At first show: offers a backup a previous run left behind, else opens the last project.
-    void StartProjektOeffnen();
-    QAction* AltOhneNachname1 = nullptr;
-    QAction* AltDatumText1 = nullptr;
 
     // The data entry across the panels and its commands.
     TEingabe* Eingabe = nullptr;
@@ -120,11 +88,9 @@ public:
     TLehrerBefehle* Lehrerbefehle = nullptr;
     TGespraechBefehle* Gespraechbefehle = nullptr;
 
-    // Timers: automatic backup, splash, pop-up time window.
-    QTimer* Timer1 = nullptr;
+    // Timers: splash, pop-up time window.
     QTimer* Timer2 = nullptr;
     QTimer* Timer3 = nullptr;
-    void Timer1Timer();
     void Timer2Timer();
     void Timer3Timer();
 
@@ -147,6 +113,8 @@ public:
     QAction* PDTsaveN1 = nullptr;
     QAction* SichDisk1 = nullptr;
     QAction* SichOpen1 = nullptr;
+    QAction* AltOhneNachname1 = nullptr;
+    QAction* AltDatumText1 = nullptr;
     QAction* impL1 = nullptr;
     QAction* impE1 = nullptr;
     QAction* expL1 = nullptr;
@@ -275,11 +243,6 @@ private:
     void DateiMenueOeffnet();
 
     void ErsteAnzeige();
-    void Timer1Setzen();
-    static QString TempOrdnerBestimmen();
-    void Oeffnen(TAltformat format, bool sicherungskopie);
-    // What a change of the program values means for the window: project folder, class names, backups.
-    void ProgrammwerteUebernehmen(const TProgrammwerte& vorher, bool sicherungGeaendert);
 
     // Counters and commands follow the document.
     void DokumentFolgen();
@@ -293,5 +256,4 @@ private:
     QSet<const QObject*> MitHandler;
     QPointer<QWidget> Splash;
     bool ErstmalsAngezeigt = false;
-    bool TempOrdnerGemeldet = false;
 };

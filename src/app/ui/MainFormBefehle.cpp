@@ -10,6 +10,7 @@
 #include "KinderPanel.h"
 #include "LehrerBefehle.h"
 #include "LehrerPanel.h"
+#include "ProjektBefehle.h"
 #include "scheduler/ui/TerminBefehle.h"
 #include "timeframe/ui/RahmenBefehle.h"
 #include "ui/Symbole.h"
@@ -86,17 +87,23 @@ void TVELWnd::MenuesAnlegen() {
     QMenuBar* leiste = menuBar();
 
     Datei1 = leiste->addMenu(QStringLiteral("&Datei"));
-    PDTneu1 = Befehl(Datei1, "Projekt: &Neu", nullptr, &TVELWnd::PDTneu1Click);
-    PDTopen1 = Befehl(Datei1, "Projekt ö&ffnen...", "Ctrl+O", &TVELWnd::PDTopen1Click);
-    PDTsave1 = Befehl(Datei1, "Projekt &speichern", "Ctrl+S", &TVELWnd::PDTsave1Click);
-    PDTsaveN1 = Befehl(Datei1, "Projekt speichern &unter...", nullptr, &TVELWnd::PDTsaveN1Click);
+    PDTneu1 = Befehl(Datei1, "Projekt: &Neu", nullptr, Projektdateien, &TProjektBefehle::PDTneu1Click);
+    PDTopen1 =
+        Befehl(Datei1, "Projekt ö&ffnen...", "Ctrl+O", Projektdateien, &TProjektBefehle::PDTopen1Click);
+    PDTsave1 =
+        Befehl(Datei1, "Projekt &speichern", "Ctrl+S", Projektdateien, &TProjektBefehle::PDTsave1Click);
+    PDTsaveN1 = Befehl(Datei1, "Projekt speichern &unter...", nullptr, Projektdateien,
+                       &TProjektBefehle::PDTsaveN1Click);
     Datei1->addSeparator();
-    SichDisk1 = Befehl(Datei1, "Sicherungskopie erstellen...", nullptr, &TVELWnd::SichDisk1Click);
-    SichOpen1 = Befehl(Datei1, "Sicherungskopie öffnen...", nullptr, &TVELWnd::SichOpen1Click);
+    SichDisk1 = Befehl(Datei1, "Sicherungskopie erstellen...", nullptr, Projektdateien,
+                       &TProjektBefehle::SichDisk1Click);
+    SichOpen1 = Befehl(Datei1, "Sicherungskopie öffnen...", nullptr, Projektdateien,
+                       &TProjektBefehle::SichOpen1Click);
     QMenu* altformat = Datei1->addMenu(QString::fromUtf8("Veraltetes Dateiformat öffnen"));
-    AltOhneNachname1 =
-        Befehl(altformat, "Ohne Nachnamen der Kinder...", nullptr, &TVELWnd::AltOhneNachname1Click);
-    AltDatumText1 = Befehl(altformat, "Mit Datum als Text...", nullptr, &TVELWnd::AltDatumText1Click);
+    AltOhneNachname1 = Befehl(altformat, "Ohne Nachnamen der Kinder...", nullptr, Projektdateien,
+                              &TProjektBefehle::AltOhneNachname1Click);
+    AltDatumText1 = Befehl(altformat, "Mit Datum als Text...", nullptr, Projektdateien,
+                           &TProjektBefehle::AltDatumText1Click);
     Datei1->addSeparator();
     impL1 = Befehl(Datei1, "Lehrerdaten im&portieren...", nullptr, nullptr);
     impE1 = Befehl(Datei1, "Elterndaten imp&ortieren...", nullptr, nullptr);
@@ -183,10 +190,11 @@ void TVELWnd::WerkzeugleisteAnlegen() {
     leiste->setObjectName(QStringLiteral("Werkzeugleiste"));
     leiste->setMovable(false);
     leiste->setIconSize(QSize(24, 24));
-    Neu0 = Werkzeug("Neues Projekt", "document-new", &TVELWnd::PDTneu1Click);
-    Open0 = Werkzeug("Öffnen...", "document-open", &TVELWnd::PDTopen1Click);
-    Save0 = Werkzeug("Speichern", "document-save", &TVELWnd::PDTsave1Click);
-    SaveN0 = Werkzeug("Speichern unter...", "document-save-as", &TVELWnd::PDTsaveN1Click);
+    Neu0 = Werkzeug("Neues Projekt", "document-new", Projektdateien, &TProjektBefehle::PDTneu1Click);
+    Open0 = Werkzeug("Öffnen...", "document-open", Projektdateien, &TProjektBefehle::PDTopen1Click);
+    Save0 = Werkzeug("Speichern", "document-save", Projektdateien, &TProjektBefehle::PDTsave1Click);
+    SaveN0 =
+        Werkzeug("Speichern unter...", "document-save-as", Projektdateien, &TProjektBefehle::PDTsaveN1Click);
     BuElt = Werkzeug("Elternliste bearbeiten, Gespräche eingeben", "system-users", Familienbefehle,
                      &TFamilienBefehle::BuEltClick);
     BuLeh = Werkzeug("Lehrerliste bearbeiten\r(Markierung Eltern/Kind aufheben)", "x-office-address-book",
@@ -307,7 +315,7 @@ void TVELWnd::BefehleAktualisieren() {
 
     for (QMenu* menue : {Bearbeiten1, Auswerten1, Sonstiges1})
         menue->menuAction()->setEnabled(projekt);
-    for (QAction* b : {ZDefault1, impL1, impE1, PDTsave1, PDTsaveN1, Save0, SaveN0, SichDisk1})
+    for (QAction* b : {ZDefault1, impL1, impE1})
         Freigeben(b, projekt);
     Freigeben(ZeitGlob1, lehrer || familien);
     for (QAction* b :
@@ -317,12 +325,11 @@ void TVELWnd::BefehleAktualisieren() {
     for (QAction* b : {Raum0, LRaumZw1, AnsRaum1, AnsRaumDlg, AnrEdit1, expL1})
         Freigeben(b, lehrer);
     // Entries that need only a running program, or only an open project behind an enabled menu.
-    for (QAction* b : {PDTneu1, PDTopen1, SichOpen1, AltOhneNachname1, AltDatumText1, Neu0, Open0, Layout1,
-                       Seiteeinrichten1, Notizzettel1, LayoutOpt1, SeiteOpt1, VerTest1, Tel1, Anmerkung1,
-                       Anmerk2, IndividuelleAnmerkungen1, AutoAnmerk1, NoTime1})
+    for (QAction* b : {Layout1, Seiteeinrichten1, Notizzettel1, LayoutOpt1, SeiteOpt1, VerTest1, Tel1,
+                       Anmerkung1, Anmerk2, IndividuelleAnmerkungen1, AutoAnmerk1, NoTime1})
         Freigeben(b, true);
     for (TBefehlsgruppe* gruppe : std::initializer_list<TBefehlsgruppe*>{
-             Hilfe, Rahmen, Termine, Familienbefehle, Lehrerbefehle, Gespraechbefehle})
+             Hilfe, Rahmen, Termine, Projektdateien, Familienbefehle, Lehrerbefehle, Gespraechbefehle})
         gruppe->Aktualisieren();
 }
 

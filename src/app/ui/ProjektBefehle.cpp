@@ -1,20 +1,24 @@
 // Project commands: new, open, the caption, and what happens with a leftover backup at start.
-#include "MainForm.h"
+#include "ProjektBefehle.h"
 
 #include "Eingabe.h"
 
 #include "BackUpF.h"
-#include "HilfeBefehle.h"
+#include "app/ProjektDokument.h"
 #include "app/Sicherungsdateien.h"
 #include "model/Meldung.h"
-#include "model/Projektdatei.h"
+#include "model/Projekt.h"
 #include "model/Projektoperationen.h"
+#include "model/VELMemStream.h"
 #include "settings/Einstellungen.h"
 #include "timeframe/ui/RahmenBefehle.h"
 #include "ui/Dateiwahl.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QTimer>
+#include <QWidget>
 
 namespace {
 
@@ -54,87 +58,110 @@ QString LesefehlerText(const QString& datei, TLeseErgebnis ergebnis, TAltformat 
 
 } // namespace
 
-void TVELWnd::PDTneu1Click() {
-    const TBefehlsWache wache(Dokument);
+TProjektBefehle::TProjektBefehle(const TBefehlsumgebung& umgebung, TRahmenBefehle& rahmen, QObject* eltern)
+    : TBefehlsgruppe(umgebung, eltern)
+    , Projektpfad(umgebung.Programmwerte.ProjektPfad)
+    , StartDatei(umgebung.Programmwerte.StartDatei)
+    , TempOrdner(TempOrdnerBestimmen())
+    , Rahmen(rahmen) {
+    ProjektSchreiber = [](const TProjekt& projekt, const QString& datei) {
+        QString fehler;
+        const QByteArray daten = ProjektDaten(projekt, fehler);
+        return !daten.isEmpty() && DateiSchreiben(datei, daten, fehler);
+    };
+    Timer1 = new QTimer(this);
+    connect(Timer1, &QTimer::timeout, this, &TProjektBefehle::Timer1Timer);
+    // The caption names the document's file, whichever command replaced or renamed it.
+    connect(&U.Dokument, &TProjektDokument::ProjektErsetzt, this, &TProjektBefehle::TitelAktualisieren);
+    connect(&U.Dokument, &TProjektDokument::DateiGewechselt, this, &TProjektBefehle::TitelAktualisieren);
+    connect(&U.Dokument, &TProjektDokument::SicherungGewuenscht, this, &TProjektBefehle::AutoSicherung);
+}
+
+void TProjektBefehle::Anschliessen(QAction* aktion, void (TProjektBefehle::*handler)()) {
+    connect(aktion, &QAction::triggered, this, handler);
+    const bool speichern = handler == &TProjektBefehle::PDTsave1Click ||
+                           handler == &TProjektBefehle::PDTsaveN1Click ||
+                           handler == &TProjektBefehle::SichDisk1Click;
+    Aufnehmen(aktion, speichern ? TRegel::Projekt : TRegel::Immer);
+}
+
+void TProjektBefehle::PDTneu1Click() {
+    const TBefehlsWache wache(U.Dokument);
     if (!SpeichernFragen()) return;
     // A new project starts with the defaults of the settings store; it replaces the open one only
     // when its time frame is confirmed.
     auto neu = std::make_unique<TProjekt>();
-    LayoutAusRegistry(Speicher, neu->Listenlayout);
-    const TTerminwerte werte = TerminwerteLesen(Speicher);
+    LayoutAusRegistry(U.Speicher, neu->Listenlayout);
+    const TTerminwerte werte = TerminwerteLesen(U.Speicher);
     neu->MaximalBlock = werte.MaximalBlock;
     neu->MaximalBlock_El = werte.MaximalBlock_El;
     neu->BitteTag1 = werte.BitteTag1;
     neu->ListenSortierung = werte.SortierKrit;
-    neu->LatKlBez = Programmwerte.LatKlBez;
+    neu->LatKlBez = U.Programmwerte.LatKlBez;
     neu->NotizHaken.fill(false);
 
-    if (!Rahmen->RahmenFuerNeuesProjekt(*neu)) return;
+    if (!Rahmen.RahmenFuerNeuesProjekt(*neu)) return;
 
     ProjektNameVorgabe = NeuerProjektName(ProjektNameVorgabe);
-    Dokument.Ersetzen(std::move(neu), QDir(Projektpfad).filePath(ProjektNameVorgabe));
+    U.Dokument.Ersetzen(std::move(neu), QDir(Projektpfad).filePath(ProjektNameVorgabe));
     // Unsaved from the start, so that nothing typed into it is lost without a question.
-    Dokument.Melden({});
-    TitelAktualisieren();
-    Eingabe->GefuehrteEingabeBeenden();
-    Eingabe->StartFokus();
+    U.Dokument.Melden({});
+    Q_EMIT OeffnenBeendet();
 }
 
-void TVELWnd::PDTopen1Click() {
+void TProjektBefehle::PDTopen1Click() {
     Oeffnen(TAltformat::Aktuell, false);
 }
 
-void TVELWnd::SichOpen1Click() {
+void TProjektBefehle::SichOpen1Click() {
     Oeffnen(TAltformat::Aktuell, true);
 }
 
-void TVELWnd::AltOhneNachname1Click() {
+void TProjektBefehle::AltOhneNachname1Click() {
     Oeffnen(TAltformat::OhneKindNachname, false);
 }
 
-void TVELWnd::AltDatumText1Click() {
+void TProjektBefehle::AltDatumText1Click() {
     Oeffnen(TAltformat::DatumAlsText, false);
 }
 
-void TVELWnd::Oeffnen(TAltformat format, bool sicherungskopie) {
-    const TBefehlsWache wache(Dokument);
+void TProjektBefehle::Oeffnen(TAltformat format, bool sicherungskopie) {
+    const TBefehlsWache wache(U.Dokument);
     if (!SpeichernFragen()) return;
     if (format != TAltformat::Aktuell)
-        Meldungen.Meldung(QString::fromUtf8(AltformatMeldung), QStringLiteral("Hinweis"),
-                          MeldungsArt::Warnung);
+        U.Meldungen.Meldung(QString::fromUtf8(AltformatMeldung), QStringLiteral("Hinweis"),
+                            MeldungsArt::Warnung);
     const QString ordner = sicherungskopie ? DesktopOrdner() : Projektpfad;
     const QString datei =
-        Dateiwahl.OeffnenWaehlen({QString::fromUtf8("Projekt öffnen"),
-                                  QStringLiteral("VEL-Projekte (*.pdt);;Alle Dateien (*.*)"),
-                                  QStringLiteral("pdt"),
-                                  ordner,
-                                  {}});
+        U.Dateiwahl.OeffnenWaehlen({QString::fromUtf8("Projekt öffnen"),
+                                    QStringLiteral("VEL-Projekte (*.pdt);;Alle Dateien (*.*)"),
+                                    QStringLiteral("pdt"),
+                                    ordner,
+                                    {}});
     if (!datei.isEmpty()) ProjektOeffnen(datei, format);
 }
 
-void TVELWnd::ProjektOeffnen(const QString& datei, TAltformat format) {
-    const TBefehlsWache wache(Dokument);
+void TProjektBefehle::ProjektOeffnen(const QString& datei, TAltformat format) {
+    const TBefehlsWache wache(U.Dokument);
     auto neu = std::make_unique<TProjekt>();
     TLeseOptionen optionen = AltformatOptionen(format);
-    optionen.LatKlBez = Programmwerte.LatKlBez;
-    LayoutAusRegistry(Speicher, optionen.Layout);
+    optionen.LatKlBez = U.Programmwerte.LatKlBez;
+    LayoutAusRegistry(U.Speicher, optionen.Layout);
 
-    const TLeseErgebnis gelesen = ProjektLaden(datei, *neu, Meldungen, optionen);
+    const TLeseErgebnis gelesen = ProjektLaden(datei, *neu, U.Meldungen, optionen);
     QString laufwerk;
     if (gelesen == TLeseErgebnis::Gelesen) {
-        laufwerk = Dateiwahl.Laufwerksart(datei);
-        Dokument.Ersetzen(std::move(neu), datei);
-        TitelAktualisieren();
-        if (ProjektPruefen(*Projekt(), Meldungen)) Dokument.Melden(TAenderung::Plan);
+        laufwerk = U.Dateiwahl.Laufwerksart(datei);
+        U.Dokument.Ersetzen(std::move(neu), datei);
+        if (ProjektPruefen(*U.Dokument.Projekt(), U.Meldungen)) U.Dokument.Melden(TAenderung::Plan);
     } else if (gelesen != TLeseErgebnis::KeinProjekt) {
-        Meldungen.Meldung(LesefehlerText(datei, gelesen, format), QStringLiteral("Fehler"),
-                          MeldungsArt::Fehler);
+        U.Meldungen.Meldung(LesefehlerText(datei, gelesen, format), QStringLiteral("Fehler"),
+                            MeldungsArt::Fehler);
     }
-    Dokument.RueckListe().Clear();
-    Eingabe->GefuehrteEingabeBeenden();
-    Eingabe->StartFokus();
+    U.Dokument.RueckListe().Clear();
+    Q_EMIT OeffnenBeendet();
     if (!laufwerk.isEmpty() &&
-        Meldungen.Meldung(
+        U.Meldungen.Meldung(
             QString::fromUtf8("Sie haben diese Datei von einem %1-Laufwerk eingelesen.\rEs wird "
                               "empfohlen, sie zum Bearbeiten auf Ihrer Festplatte zu speichern.\r"
                               "Möchten Sie es jetzt tun?")
@@ -143,23 +170,24 @@ void TVELWnd::ProjektOeffnen(const QString& datei, TAltformat format) {
         PDTsaveN1Click();
 }
 
-void TVELWnd::TitelAktualisieren() {
+void TProjektBefehle::TitelAktualisieren() {
     bool wiederhergestellt = false;
-    const QString titel = Fenstertitel(Dokument.Name(), &wiederhergestellt);
+    const QString titel =
+        U.Dokument.Projekt() ? Fenstertitel(U.Dokument.Name(), &wiederhergestellt) : QStringLiteral("VEL");
     // A restored backup has not been saved as a project yet.
-    if (wiederhergestellt) Dokument.AlsGeaendertMarkieren();
-    if (windowTitle() != titel) setWindowTitle(titel);
+    if (wiederhergestellt) U.Dokument.AlsGeaendertMarkieren();
+    if (U.Fenster->windowTitle() != titel) U.Fenster->setWindowTitle(titel);
 }
 
-void TVELWnd::StartProjektOeffnen() {
+void TProjektBefehle::StartProjektOeffnen() {
     const QString gefunden = GefundeneSicherung(TempOrdner);
     if (gefunden.isEmpty()) {
-        if (Programmwerte.DateiLaden && !StartDatei.isEmpty() && QFileInfo::exists(StartDatei))
+        if (U.Programmwerte.DateiLaden && !StartDatei.isEmpty() && QFileInfo::exists(StartDatei))
             ProjektOeffnen(StartDatei);
         return;
     }
-    TBackUpF dialog(gefunden, this);
-    connect(&dialog, &TBackUpF::HilfeAngefordert, Hilfe, &THilfeBefehle::Inhalt1Click);
+    TBackUpF dialog(gefunden, U.Fenster);
+    connect(&dialog, &TBackUpF::HilfeAngefordert, this, [this] { U.Hilfe(); });
     if (dialog.exec() == QDialog::Accepted)
         ProjektOeffnen(gefunden);
     else
