@@ -37,6 +37,8 @@ TVELWnd::TVELWnd(TMeldung& meldung, TDateiwahl& dateiwahl, TEinstellungsSpeicher
     FensterAufbauen();
     Gespraechpanel->ChBxLDBL->setChecked(Programmwerte.DblClickLehrer);
     connect(&Dokument, &TProjektDokument::ProjektErsetzt, this, &TVELWnd::DokumentFolgen);
+    // The pop-up time window's person belonged to the project replaced.
+    connect(&Dokument, &TProjektDokument::ProjektErsetzt, this, [this] { ZeitfensterPerson = nullptr; });
     connect(&Dokument, &TProjektDokument::Geaendert, this, &TVELWnd::DokumentFolgen);
     Eingabe->ProjektGewechselt();
     DokumentFolgen();
@@ -45,8 +47,8 @@ TVELWnd::TVELWnd(TMeldung& meldung, TDateiwahl& dateiwahl, TEinstellungsSpeicher
 TVELWnd::~TVELWnd() {
     Projektdateien->ProgrammEnde();
     ProgrammwertSchreiben(Speicher, QStringLiteral("DblClickLehrer"), Gespraechpanel->ChBxLDBL->isChecked());
-    // The tree reads from the project, so it lets go of it first.
-    Kinderpanel->Loslassen();
+    // The panels' lists read the document, which goes before the window's widgets: they go first.
+    delete takeCentralWidget();
 }
 
 void TVELWnd::ProjektErsetzen(std::unique_ptr<TProjekt> neu) {
