@@ -1,0 +1,31 @@
+#pragma once
+
+#include "Gespraechsliste.h"
+#include "Seitenmetrik.h"
+
+#include <QString>
+
+class QPainter;
+class TPerson;
+class TProjekt;
+class TZeichenziel;
+struct TSchuldaten;
+
+// What drawing one conversation list needs besides its lines.
+struct TListenblatt {
+    const TProjekt& Projekt;
+    const TSchuldaten& Schule;
+    const TSeitenmetrik& Metrik;
+    TListenAuftrag Auftrag;
+};
+
+// Draws the composed list as one or more pages: head, annotations, column header, lines at their tab
+// stops, page breaks with continuation texts. Returns the number of pages.
+int ListeZeichnen(TZeichenziel& ziel, const TListenblatt& blatt, const TListenZeilen& zeilen);
+
+// The head of the other lists: school data and title in a frame as wide as the content.
+void KopfSonstigeListe(QPainter& maler, const TProjekt& projekt, const TSchuldaten& schule,
+                       const TSeitenmetrik& metrik, QPoint ursprung, int breite);
+
+// "Elternsprechtag 2027" with the layout's spacing and case.
+QString Titeltext(const TProjekt& projekt);

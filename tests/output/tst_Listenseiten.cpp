@@ -1,0 +1,174 @@
+#include "common/ProjektBauer.h"
+#include "common/TestHaupt.h"
+#include "model/Schuldaten.h"
+#include "output/Gespraechsliste.h"
+#include "output/Listenseiten.h"
+#include "output/Pdfliste.h"
+#include "output/Seitenmetrik.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// The text of a PDF as pdftotext lays it out; pages are separated by form feeds.
+QString PdfText(const QByteArray& pdf) {
+    QTemporaryDir ordner;
+    const QString datei = ordner.filePath(QStringLiteral("liste.pdf"));
+    QFile f(datei);
+    if (!f.open(QIODevice::WriteOnly)) return {};
+    f.write(pdf);
+    f.close();
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), datei, QStringLiteral("-")});
+    if (!p.waitForFinished(30000)) return {};
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QString Einfach(QString text) {
+    return text.replace(QRegularExpression(QStringLiteral("[ \\t]+")), QStringLiteral(" "));
+}
+
+const TSchuldaten Schule{QStringLiteral("Gymnasium Am Wall"), QStringLiteral("Wallstraße 3"),
+                         QStringLiteral("28195 Bremen"), QStringLiteral("0421 1234"), QString()};
+
+// One day of many slots, family Maier with one conversation in every slot, teacher MUE with two rooms.
+struct TLangeListe {
+    TProjektBauer b;
+    TEltern* maier = nullptr;
+    TLehrer* mue = nullptr;
+
+    TLangeListe(int tage, int slots) {
+        b.Rahmen(tage, slots);
+        TKind* anna = b.Kind("Maier", "Anna", "5a");
+        maier = anna->Eltern;
+        mue = b.Lehrer("MUE", "Müller");
+        mue->Raum = QStringLiteral("A12") + QChar(0xFF) + QStringLiteral("B3");
+        for (int tag = 0; tag < tage; ++tag)
+            for (int s = 0; s < slots; ++s)
+                b.Wunsch(anna, "MUE", tag * SlotsProTag + s);
+        b.p.ZaehleGespraeche();
+        b.p.BelegungMarkieren();
+    }
+    QString Pdf(const TPerson* person, bool eltern) {
+        TListenZeilen zeilen;
+        ListeZusammenstellen(b.p, {person, eltern, false}, zeilen);
+        const QByteArray pdf = ListeAlsPdf(b.p, Schule, {person, eltern, false}, zeilen);
+        // VEL_PDF_ORDNER=dir keeps the documents for a look at them.
+        if (const QString ordner = qEnvironmentVariable("VEL_PDF_ORDNER"); !ordner.isEmpty()) {
+            QFile f(ordner + u'/' + QString::fromLatin1(QTest::currentTestFunction()) + u'-' + person->Name +
+                    ".pdf");
+            if (f.open(QIODevice::WriteOnly)) f.write(pdf);
+        }
+        return PdfText(pdf);
+    }
+};
+
+} // namespace
+
+class TstListenseiten : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+    }
+
+    // Paper narrower than A4 shrinks everything; margins lose the unprintable strip; halves round even.
+    void metrik() {
+        const TSeitenmetrik a4 = StandardMetrik(false);
+        QCOMPARE(a4.PhysBreitePx, 2483);
+        QCOMPARE(a4.SeiteBreitePx, 2443);
+        QCOMPARE(a4.Skalierung, 1.0);
+        QCOMPARE(StandardMetrik(true).PhysBreitePx, Runden(29.73 / 2.54 * 300));
+        const TSeitenmetrik a5 = GeraetMetrik(300, 300, {1700, 2400}, {1748, 2480}, {24, 40});
+        QCOMPARE(a5.Skalierung, 0.704);
+        QCOMPARE(a5.RandRechtsPx, 24);
+        QCOMPARE(a5.MinRandObenCm, 0.34);
+        const TRandPx r = RaenderBerechnen(TSeitenraender{}, a4);
+        QCOMPARE(r.Links, 240);
+        QCOMPARE(r.Oben, Runden(1.4 / 2.54 * 300) - 20);
+        QCOMPARE(RaenderBerechnen(TSeitenraender{0.1, 0.1, 0.1, 0.1}, a4).Links, 0);
+        QCOMPARE(Runden(2.5), 2);
+        QCOMPARE(Runden(3.5), 4);
+    }
+
+    // A family's list longer than a page: head with school and title, continuation texts, the page
+    // number and the repeated column header.
+    void familieUeberZweiSeiten() {
+        TLangeListe f(2, 40);
+        const QString text = f.Pdf(f.maier, true);
+        const QStringList seiten = text.split(u'\f', Qt::SkipEmptyParts);
+        QVERIFY2(seiten.size() >= 2, qPrintable(text));
+        const QString erste = Einfach(seiten[0]);
+        QVERIFY(erste.contains("Gymnasium Am Wall"));
+        QVERIFY(erste.contains(QString::fromUtf8("Wallstraße 3, 28195 Bremen")));
+        QVERIFY(erste.contains("Tel.: 0421 1234"));
+        QVERIFY(!erste.contains("Fax:"));
+        QVERIFY(erste.contains("E L T E R N S P R E C H T A G 2027"));
+        QVERIFY(erste.contains(QString::fromUtf8("Gespräche für Familie Maier")));
+        QVERIFY(erste.contains("Datum Zeit Lehrer/in Kind Raum"));
+        QVERIFY(erste.contains(QString::fromUtf8("01.03.27 14:00 Herr Müller Anna (5a) A12")));
+        QVERIFY(erste.contains("(Fortsetzung auf Seite 2)"));
+        const QString zweite = Einfach(seiten[1]);
+        QVERIFY(zweite.contains("Seite 2"));
+        QVERIFY(zweite.contains(QString::fromUtf8("(Fortsetzung von Seite 1 - für Familie Maier)")));
+        QVERIFY(zweite.contains("Zeit Lehrer Kind Raum"));
+        QVERIFY(Einfach(seiten.last())
+                    .contains(QString::fromUtf8("Für jeden Gesprächswunsch wurde ein Termin gefunden.")));
+    }
+
+    // A teacher's list with one page per day: day 2 starts a new page with the full head and the room of
+    // day 2, and the back reference names no person.
+    void lehrerProTag() {
+        TLangeListe f(2, 5);
+        f.b.p.Listenlayout.EinzellistenProTagL = true;
+        const QString text = f.Pdf(f.mue, false);
+        const QStringList seiten = text.split(u'\f', Qt::SkipEmptyParts);
+        QCOMPARE(seiten.size(), 2);
+        QVERIFY(Einfach(seiten[0]).contains("Raum: A12"));
+        const QString zweite = Einfach(seiten[1]);
+        QVERIFY(zweite.contains("Raum: B3"));
+        QVERIFY(zweite.contains("(Fortsetzung von Seite 1) Seite 2"));
+        QVERIFY(zweite.contains("02.03.27 14:00 Familie Maier Anna (5a)"));
+    }
+
+    // A room whose name says "Raum" gets no label; a teacher without a room gets the label alone.
+    void raumtext() {
+        TLangeListe f(1, 2);
+        f.mue->Raum = QStringLiteral("Raum 12");
+        const QString genannt = Einfach(f.Pdf(f.mue, false));
+        QVERIFY(genannt.contains("Raum 12"));
+        QVERIFY(!genannt.contains("Raum:"));
+        f.mue->Raum.clear();
+        QVERIFY(Einfach(f.Pdf(f.mue, false)).contains("Raum:"));
+    }
+
+    // Annotations above and below the list, wrapped across the content width.
+    void anmerkungen() {
+        TLangeListe f(1, 3);
+        f.b.p.AnmerkungAlleEltern = QString::fromUtf8("Bitte pünktlich kommen.");
+        f.maier->Anmerkung = QStringLiteral("Anna bringt das Heft mit.");
+        f.b.p.Listenlayout.NachrPosE = 2;
+        const QString text = Einfach(f.Pdf(f.maier, true));
+        QVERIFY(text.indexOf("Anna bringt das Heft mit.") < text.indexOf("Datum Zeit"));
+        QVERIFY(text.indexOf(QString::fromUtf8("Bitte pünktlich kommen.")) > text.indexOf("14:20"));
+    }
+
+    void titel() {
+        TProjektBauer b;
+        b.Rahmen(1, 1);
+        QCOMPARE(Titeltext(b.p), "E L T E R N S P R E C H T A G  2027");
+        b.p.Listenlayout.TitelGesperrt = false;
+        b.p.Listenlayout.TitelGross = false;
+        b.p.Listenlayout.Titel = QStringLiteral("Sprechtag");
+        QCOMPARE(Titeltext(b.p), "Sprechtag 2027");
+    }
+};
+
+VEL_TEST(TstListenseiten)
+#include "tst_Listenseiten.moc"
