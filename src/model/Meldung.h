@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // How the core asks and tells the user: a message dialog with caption, icon, buttons and default.
 enum class MeldungsArt { Warnung, Frage, Information, Fehler, Ohne };
@@ -12,6 +13,16 @@ public:
     virtual ~TMeldung() = default;
     virtual Antwort Meldung(const QString& text, const QString& titel, MeldungsArt art,
                             Knoepfe knoepfe = Knoepfe::OK, Antwort vorgabe = Antwort::OK) = 0;
+    // A question with buttons of its own: the index of the button chosen, -1 when the dialog was closed.
+    // Where nobody can be asked, the default is the answer.
+    virtual int Auswahl(const QString& text, const QString& titel, MeldungsArt art,
+                        const QStringList& knoepfe, int vorgabe) {
+        (void)text;
+        (void)titel;
+        (void)art;
+        (void)knoepfe;
+        return vorgabe;
+    }
 };
 
 // Answers every message with its default and counts them: for trial reads whose messages nobody sees.

@@ -4,7 +4,7 @@
 
 Antwort TSkriptMeldung::Meldung(const QString& text, const QString& titel, MeldungsArt art, Knoepfe knoepfe,
                                 Antwort vorgabe) {
-    Protokoll.append({text, titel, art, knoepfe, vorgabe});
+    Protokoll.append({text, titel, art, knoepfe, vorgabe, {}});
     if (BeiMeldung) BeiMeldung();
     return Antworten.isEmpty() ? vorgabe : Antworten.takeFirst();
 }
@@ -14,4 +14,11 @@ QStringList TSkriptMeldung::Titel() const {
     for (const auto& e : Protokoll)
         titel << e.Titel;
     return titel;
+}
+
+int TSkriptMeldung::Auswahl(const QString& text, const QString& titel, MeldungsArt art,
+                            const QStringList& knoepfe, int vorgabe) {
+    Protokoll.append({text, titel, art, Knoepfe::OK, Antwort::OK, knoepfe});
+    if (BeiMeldung) BeiMeldung();
+    return Auswahlen.isEmpty() ? vorgabe : Auswahlen.takeFirst();
 }

@@ -15,13 +15,18 @@ public:
         MeldungsArt Art;
         ::Knoepfe Knopfsatz;
         Antwort Vorgabe;
+        QStringList Knopftexte; // of a question with buttons of its own
     };
     QList<Eintrag> Protokoll;
     QList<Antwort> Antworten;
+    // Answers to questions with buttons of their own: the index of the button.
+    QList<int> Auswahlen;
     // Runs when a message comes up, to look at the program while it asks.
     std::function<void()> BeiMeldung;
 
     Antwort Meldung(const QString& text, const QString& titel, MeldungsArt art, Knoepfe knoepfe,
                     Antwort vorgabe) override;
+    int Auswahl(const QString& text, const QString& titel, MeldungsArt art, const QStringList& knoepfe,
+                int vorgabe) override;
     QStringList Titel() const;
 };

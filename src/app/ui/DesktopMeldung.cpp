@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <algorithm>
 
@@ -94,4 +95,21 @@ Antwort TDesktopMeldung::Meldung(const QString& text, const QString& titel, Meld
     default:
         return Antwort::OK;
     }
+}
+
+int TDesktopMeldung::Auswahl(const QString& text, const QString& titel, MeldungsArt art,
+                             const QStringList& knoepfe, int vorgabe) {
+    QString anzeige = text;
+    anzeige.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    QMessageBox box(Symbol(art), titel, anzeige, QMessageBox::NoButton, Eltern);
+    QList<QAbstractButton*> gewaehlt;
+    for (const QString& k : knoepfe)
+        gewaehlt.append(box.addButton(k, QMessageBox::AcceptRole));
+    if (vorgabe >= 0 && vorgabe < gewaehlt.size())
+        box.setDefaultButton(qobject_cast<QPushButton*>(gewaehlt[vorgabe]));
+    box.adjustSize();
+    if (const QScreen* bildschirm = QGuiApplication::primaryScreen())
+        box.move(bildschirm->availableGeometry().center() - box.rect().center());
+    box.exec();
+    return static_cast<int>(gewaehlt.indexOf(box.clickedButton()));
 }

@@ -11,6 +11,8 @@ public:
         : Eltern(eltern) {}
     Antwort Meldung(const QString& text, const QString& titel, MeldungsArt art, Knoepfe knoepfe,
                     Antwort vorgabe) override;
+    int Auswahl(const QString& text, const QString& titel, MeldungsArt art, const QStringList& knoepfe,
+                int vorgabe) override;
 
 private:
     QWidget* Eltern;

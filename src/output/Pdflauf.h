@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+class TMeldung;
+class TPerson;
+class TProjekt;
+struct TSchuldaten;
+
+// The folder the PDF lists go to: the chosen one when it already is the year's "VEL<year>PDF" folder,
+// otherwise that folder inside it.
+QString PdfZielordner(const QString& gewaehlt, const TProjekt& projekt);
+
+// One list of a run: whose it is and the name its file gets.
+struct TPdfListe {
+    const TPerson* Person = nullptr;
+    QString Name;
+};
+
+struct TPdfAuftrag {
+    const TProjekt& Projekt;
+    const TSchuldaten& Schule;
+    bool FuerEltern = true;
+    QString Zielordner;
+    std::vector<TPdfListe> Listen;
+    // Existing files are overwritten without asking (for batch use).
+    bool Ueberschreiben = false;
+};
+
+struct TPdfErgebnis {
+    int Geschrieben = 0;
+    int Uebersprungen = 0;
+    QStringList Fehlgeschlagen; // files that could not be written
+    bool Abgebrochen = false;
+    bool OrdnerFehlt = false; // the target folder could not be created; nothing was written
+};
+
+// Writes one PDF file per list into the target folder, asking before an existing file is overwritten
+// ("JA für alle", "Ja", "Überspringen", "Abbrechen"). Persons without conversations get no file.
+// fortschritt is told the index of each list before it is written.
+TPdfErgebnis PdfLauf(const TPdfAuftrag& auftrag, TMeldung& fragen,
+                     const std::function<void(int)>& fortschritt = {});
+
+// A file name's base made safe: characters no file system takes become "_", and a name too long for one
+// is cut, keeping it readable.
+QString Dateinamensicher(const QString& name);
