@@ -1,0 +1,34 @@
+#include "Druckausgabe.h"
+
+#include "model/Projekt.h"
+#include "output/Listenseiten.h"
+#include "output/Zeichenziel.h"
+
+#include <QPageLayout>
+#include <QPrinter>
+
+TSeitenmetrik GeraetMetrikLesen(QPrinter& drucker, const TProjekt& projekt) {
+    drucker.setPageOrientation(projekt.Listenlayout.Ausrichtung == 1 ? QPageLayout::Landscape
+                                                                     : QPageLayout::Portrait);
+    const int ppi = drucker.resolution();
+    const QPageLayout seite = drucker.pageLayout();
+    const QRect druckbar = seite.paintRectPixels(ppi);
+    const QRect papier = seite.fullRectPixels(ppi);
+    return GeraetMetrik(ppi, ppi, druckbar.size(), papier.size(), druckbar.topLeft() - papier.topLeft());
+}
+
+bool ListeDrucken(QPrinter& drucker, const QString& titel, const TProjekt& projekt, const TSchuldaten& schule,
+                  const TListenAuftrag& auftrag, const TListenZeilen& zeilen) {
+    const TSeitenmetrik metrik = GeraetMetrikLesen(drucker, projekt);
+    drucker.setDocName(titel);
+    TSeitenziel ziel(drucker);
+    if (!ziel.Maler().isActive()) return false;
+    ListeZeichnen(ziel, {projekt, schule, metrik, auftrag}, zeilen);
+    return ziel.Maler().end();
+}
+
+bool EinzellisteDrucken(QPrinter& drucker, const TProjekt& projekt, const TSchuldaten& schule,
+                        const TListenAuftrag& auftrag, const TListenZeilen& zeilen) {
+    return ListeDrucken(drucker, QString::fromUtf8("Gesprächsliste für ") + auftrag.AktuellePerson->Name,
+                        projekt, schule, auftrag, zeilen);
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "output/Gespraechsliste.h"
+#include "output/Seitenmetrik.h"
+
+class QPrinter;
+class TProjekt;
+struct TSchuldaten;
+
+// The page of the printer in the layout's orientation.
+TSeitenmetrik GeraetMetrikLesen(QPrinter& drucker, const TProjekt& projekt);
+
+// Prints one composed list as one print job with the given title (a PDF printer driver offers it as
+// the file name); false when the job could not be started.
+bool ListeDrucken(QPrinter& drucker, const QString& titel, const TProjekt& projekt, const TSchuldaten& schule,
+                  const TListenAuftrag& auftrag, const TListenZeilen& zeilen);
+
+// A single list on demand, titled "Gesprächsliste für" and the person's name.
+bool EinzellisteDrucken(QPrinter& drucker, const TProjekt& projekt, const TSchuldaten& schule,
+                        const TListenAuftrag& auftrag, const TListenZeilen& zeilen);
