@@ -59,8 +59,8 @@ struct TLangeListe {
         const QByteArray pdf = ListeAlsPdf(b.p, Schule, {person, eltern, false}, zeilen);
         // VEL_PDF_ORDNER=dir keeps the documents for a look at them.
         if (const QString ordner = qEnvironmentVariable("VEL_PDF_ORDNER"); !ordner.isEmpty()) {
-            QFile f(ordner + u'/' + QString::fromLatin1(QTest::currentTestFunction()) + u'-' + person->Name +
-                    ".pdf");
+            QFile f(ordner + u'/' + QString::fromLatin1(QTest::currentTestFunction()) + u'-' +
+                    QString::fromLatin1(QTest::currentDataTag()) + u'-' + person->Name + ".pdf");
             if (f.open(QIODevice::WriteOnly)) f.write(pdf);
         }
         return PdfText(pdf);
@@ -157,6 +157,34 @@ private Q_SLOTS:
         const QString text = Einfach(f.Pdf(f.maier, true));
         QVERIFY(text.indexOf("Anna bringt das Heft mit.") < text.indexOf("Datum Zeit"));
         QVERIFY(text.indexOf(QString::fromUtf8("Bitte pünktlich kommen.")) > text.indexOf("14:20"));
+    }
+
+    // A wide logo is 2.5 lines high beside the title, a tall one 5 lines high left of the person lines;
+    // the school data stay readable in both, also in landscape.
+    void logo_data() {
+        QTest::addColumn<QSize>("groesse");
+        QTest::addColumn<int>("ausrichtung");
+        QTest::newRow("breit") << QSize(600, 150) << 0;
+        QTest::newRow("hoch") << QSize(200, 240) << 0;
+        QTest::newRow("breit quer") << QSize(600, 150) << 1;
+    }
+    void logo() {
+        QFETCH(QSize, groesse);
+        QFETCH(int, ausrichtung);
+        TLangeListe f(1, 3);
+        QImage bild(groesse, QImage::Format_RGB32);
+        bild.fill(QColor(0x20, 0x60, 0xA0));
+        f.b.p.Listenlayout.Logo = bild;
+        f.b.p.Listenlayout.MitLogo = true;
+        f.b.p.Listenlayout.Ausrichtung = static_cast<uint8_t>(ausrichtung);
+        for (const TPerson* person :
+             {static_cast<const TPerson*>(f.maier), static_cast<const TPerson*>(f.mue)}) {
+            const QString text = Einfach(f.Pdf(person, person == f.maier));
+            QVERIFY(text.contains("E L T E R N S P R E C H T A G 2027"));
+            QVERIFY(text.contains(QString::fromUtf8("Wallstraße 3, 28195 Bremen")));
+            QVERIFY(text.contains("Tel.: 0421 1234"));
+            QVERIFY(text.contains(QString::fromUtf8("Gespräche für")));
+        }
     }
 
     void titel() {
