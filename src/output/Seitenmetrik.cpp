@@ -69,3 +69,8 @@ TRandPx RaenderBerechnen(const TSeitenraender& r, const TSeitenmetrik& m) {
     return {px(r.Links, m.PpiX, m.RandLinksPx), px(r.Oben, m.PpiY, m.RandObenPx),
             px(r.Rechts, m.PpiX, m.RandRechtsPx), px(r.Unten, m.PpiY, m.RandUntenPx)};
 }
+
+TSeitenraender RaenderMindestens(const TSeitenraender& r, const TSeitenmetrik& m) {
+    return {std::max(r.Links, m.MinRandLinksCm), std::max(r.Oben, m.MinRandObenCm),
+            std::max(r.Rechts, m.MinRandRechtsCm), std::max(r.Unten, m.MinRandUntenCm)};
+}

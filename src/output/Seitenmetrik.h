@@ -45,3 +45,7 @@ struct TRandPx {
 };
 // The page margins in pixels of the printable area.
 TRandPx RaenderBerechnen(const TSeitenraender& raender, const TSeitenmetrik& metrik);
+
+// The margins raised where they are narrower than the strip the printer cannot print on; unchanged
+// when they all are wide enough.
+TSeitenraender RaenderMindestens(const TSeitenraender& raender, const TSeitenmetrik& metrik);

@@ -1,4 +1,5 @@
 #include "common/ProjektBauer.h"
+#include "common/SkriptMeldung.h"
 #include "common/TestHaupt.h"
 #include "model/Schuldaten.h"
 #include "output/ui/Druckausgabe.h"
@@ -41,6 +42,32 @@ private Q_SLOTS:
         const QString text = QString::fromUtf8(p.readAllStandardOutput());
         QVERIFY2(text.contains(QString::fromUtf8("Familie Wiśniewski")), qPrintable(text));
         QVERIFY(text.contains("14:10"));
+    }
+
+    // Margins narrower than the printer's unprintable strip: widened when the user agrees.
+    void raender_data() {
+        QTest::addColumn<double>("links");
+        QTest::addColumn<Antwort>("antwort");
+        QTest::addColumn<bool>("gefragt");
+        QTest::addColumn<double>("danach");
+        QTest::newRow("breit genug") << 2.2 << Antwort::Ja << false << 2.2;
+        QTest::newRow("zu schmal, Ja") << 0.1 << Antwort::Ja << true << 0.42;
+        QTest::newRow("zu schmal, Nein") << 0.1 << Antwort::Nein << true << 0.1;
+    }
+    void raender() {
+        QFETCH(double, links);
+        QFETCH(Antwort, antwort);
+        QFETCH(bool, gefragt);
+        QFETCH(double, danach);
+        const TSeitenmetrik m = GeraetMetrik(300, 300, {2380, 3408}, {2480, 3508}, {50, 50});
+        TSeitenraender r{links, 1.4, 1.1, 1.3};
+        TSkriptMeldung meldung;
+        meldung.Antworten = {antwort};
+        QCOMPARE(RaenderPruefen(r, m, meldung), gefragt && antwort == Antwort::Ja);
+        QCOMPARE(meldung.Protokoll.size(), gefragt ? 1 : 0);
+        QCOMPARE(r.Links, danach);
+        QCOMPARE(r.Oben, 1.4);
+        if (gefragt) QVERIFY(meldung.Protokoll[0].Text.contains("links 0,42 cm"));
     }
 };
 

@@ -1,9 +1,11 @@
 #include "Druckausgabe.h"
 
+#include "model/Meldung.h"
 #include "model/Projekt.h"
 #include "output/Listenseiten.h"
 #include "output/Zeichenziel.h"
 
+#include <QLocale>
 #include <QPageLayout>
 #include <QPrinter>
 
@@ -31,4 +33,22 @@ bool EinzellisteDrucken(QPrinter& drucker, const TProjekt& projekt, const TSchul
                         const TListenAuftrag& auftrag, const TListenZeilen& zeilen) {
     return ListeDrucken(drucker, QString::fromUtf8("Gesprächsliste für ") + auftrag.AktuellePerson->Name,
                         projekt, schule, auftrag, zeilen);
+}
+
+bool RaenderPruefen(TSeitenraender& raender, const TSeitenmetrik& metrik, TMeldung& meldung) {
+    const TSeitenraender breiter = RaenderMindestens(raender, metrik);
+    if (breiter == raender) return false;
+    const auto cm = [](double wert) { return QLocale(QLocale::German).toString(wert, 'f', 2); };
+    const QString text =
+        QString::fromUtf8(
+            "Der Drucker kann einen Rand von links %1 cm, rechts %2 cm, oben %3 cm und unten %4 cm "
+            "nicht bedrucken.\rDie eingestellten Seitenränder sind schmaler.\r\rSollen die "
+            "Seitenränder auf diese Werte vergrößert werden?")
+            .arg(cm(metrik.MinRandLinksCm), cm(metrik.MinRandRechtsCm), cm(metrik.MinRandObenCm),
+                 cm(metrik.MinRandUntenCm));
+    if (meldung.Meldung(text, QString::fromUtf8("Seitenränder"), MeldungsArt::Frage, Knoepfe::JaNein,
+                        Antwort::Ja) != Antwort::Ja)
+        return false;
+    raender = breiter;
+    return true;
 }

@@ -4,11 +4,15 @@
 #include "output/Seitenmetrik.h"
 
 class QPrinter;
+class TMeldung;
 class TProjekt;
 struct TSchuldaten;
 
 // The page of the printer in the layout's orientation.
 TSeitenmetrik GeraetMetrikLesen(QPrinter& drucker, const TProjekt& projekt);
+
+// Offers to widen margins the printer cannot print on; true when the user took the offer.
+bool RaenderPruefen(TSeitenraender& raender, const TSeitenmetrik& metrik, TMeldung& meldung);
 
 // Prints one composed list as one print job with the given title (a PDF printer driver offers it as
 // the file name); false when the job could not be started.
