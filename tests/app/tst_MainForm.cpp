@@ -153,6 +153,7 @@ private Q_SLOTS:
             {"&Ansicht|Notiz&zettel", "F11", false, false},
             {"&Voreinstellungen|&Zeitrahmen", "", false, true},
             {"&Voreinstellungen|Zeitsperrungen: &Standardvorgabe", "", false, false},
+            {"&Voreinstellungen|&Schuldaten...", "", true, true},
             {"&Optionen|&Programm-Einstellungen...", "", true, true},
             {"&Optionen|Einstellungen zur Terminberechnung...", "", true, true},
             {"&Optionen|&Gesprächslisten-Layout...", "", false, false},

@@ -2,6 +2,7 @@
 
 #include "VelInfo.h"
 #include "model/Meldung.h"
+#include "settings/Schuldaten.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -43,6 +44,6 @@ void THilfeBefehle::NeuindieserVersion1Click() {
 }
 
 void THilfeBefehle::Info1Click() {
-    TVelInfo info(U.Fenster);
+    TVelInfo info(SchuldatenLesen(U.Speicher), U.Fenster);
     info.exec();
 }

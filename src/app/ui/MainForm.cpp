@@ -8,6 +8,7 @@
 #include "LehrerPanel.h"
 #include "ProjektBefehle.h"
 #include "scheduler/ui/TerminBefehle.h"
+#include "settings/ui/SchulBefehle.h"
 #include "timeframe/ui/RahmenBefehle.h"
 
 #include <QAction>
@@ -69,6 +70,7 @@ void TVELWnd::GruppenAnlegen() {
     Hilfe = new THilfeBefehle(umgebung, Programmordner, this);
     Rahmen = new TRahmenBefehle(umgebung, this);
     Termine = new TTerminBefehle(umgebung, this);
+    Schulbefehle = new TSchulBefehle(umgebung, this);
     Projektdateien = new TProjektBefehle(umgebung, *Rahmen, this);
     connect(Projektdateien, &TProjektBefehle::OeffnenBeendet, this, [this] {
         Eingabe->GefuehrteEingabeBeenden();

@@ -29,6 +29,7 @@ class TLehrerBefehle;
 class TLehrerPanel;
 class THilfeBefehle;
 class TRahmenBefehle;
+class TSchulBefehle;
 class TTerminBefehle;
 class TEinstellungsSpeicher;
 class TMeldung;
@@ -78,6 +79,7 @@ public:
     TProjektBefehle* Projektdateien = nullptr;
     TRahmenBefehle* Rahmen = nullptr;
     TTerminBefehle* Termine = nullptr;
+    TSchulBefehle* Schulbefehle = nullptr;
 
     // Commands of this window.
     void Ende1Click();
@@ -146,6 +148,7 @@ public:
     QAction* Notizzettel1 = nullptr;
     QAction* ZeitRa1 = nullptr;
     QAction* ZDefault1 = nullptr;
+    QAction* Schuldaten1 = nullptr;
     QAction* OptPrg1 = nullptr;
     QAction* OptTermin1 = nullptr;
     QAction* LayoutOpt1 = nullptr;

@@ -12,6 +12,7 @@
 #include "LehrerPanel.h"
 #include "ProjektBefehle.h"
 #include "scheduler/ui/TerminBefehle.h"
+#include "settings/ui/SchulBefehle.h"
 #include "timeframe/ui/RahmenBefehle.h"
 #include "ui/Symbole.h"
 
@@ -154,6 +155,8 @@ void TVELWnd::MenuesAnlegen() {
     Voreinstellungen1 = leiste->addMenu(QStringLiteral("&Voreinstellungen"));
     ZeitRa1 = Befehl(Voreinstellungen1, "&Zeitrahmen", nullptr, Rahmen, &TRahmenBefehle::ZeitRa1Click);
     ZDefault1 = Befehl(Voreinstellungen1, "Zeitsperrungen: &Standardvorgabe", nullptr, nullptr);
+    Schuldaten1 =
+        Befehl(Voreinstellungen1, "&Schuldaten...", nullptr, Schulbefehle, &TSchulBefehle::Schuldaten1Click);
 
     Optionen1 = leiste->addMenu(QStringLiteral("&Optionen"));
     OptPrg1 =
@@ -328,8 +331,9 @@ void TVELWnd::BefehleAktualisieren() {
     for (QAction* b : {Layout1, Seiteeinrichten1, Notizzettel1, LayoutOpt1, SeiteOpt1, VerTest1, Tel1,
                        Anmerkung1, Anmerk2, IndividuelleAnmerkungen1, AutoAnmerk1, NoTime1})
         Freigeben(b, true);
-    for (TBefehlsgruppe* gruppe : std::initializer_list<TBefehlsgruppe*>{
-             Hilfe, Rahmen, Termine, Projektdateien, Familienbefehle, Lehrerbefehle, Gespraechbefehle})
+    for (TBefehlsgruppe* gruppe :
+         std::initializer_list<TBefehlsgruppe*>{Hilfe, Rahmen, Termine, Schulbefehle, Projektdateien,
+                                                Familienbefehle, Lehrerbefehle, Gespraechbefehle})
         gruppe->Aktualisieren();
 }
 

@@ -2,26 +2,52 @@
 
 #include "Programmversion.h"
 #include "Startbild.h"
+#include "settings/Schuldaten.h"
 
+#include <QFont>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TVelInfo::TVelInfo(QWidget* parent)
+namespace {
+
+constexpr int BildBreite = 400;
+
+// A line no wider than the picture, so that a long name does not stretch the window; the tool tip
+// keeps the whole text. Plain text: a name is never taken for markup.
+QLabel* Zeile(const QString& text, bool fett, QWidget* eltern) {
+    auto* zeile = new QLabel(eltern);
+    zeile->setTextFormat(Qt::PlainText);
+    QFont schrift = zeile->font();
+    schrift.setBold(fett);
+    zeile->setFont(schrift);
+    const QString gekuerzt = QFontMetrics(schrift).elidedText(text, Qt::ElideRight, BildBreite);
+    zeile->setText(gekuerzt);
+    if (gekuerzt != text) zeile->setToolTip(text);
+    zeile->setVisible(!text.trimmed().isEmpty());
+    return zeile;
+}
+
+} // namespace
+
+TVelInfo::TVelInfo(const TSchuldaten& schule, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(QString::fromUtf8("Info über VEL"));
     const qreal dpr = devicePixelRatioF();
-    QPixmap bild(QSize(400, 176) * dpr);
+    QPixmap bild(QSize(BildBreite, 176) * dpr);
     bild.setDevicePixelRatio(dpr);
     {
         QPainter maler(&bild);
-        StartbildMalen(maler, QRect(0, 0, 400, 176));
+        StartbildMalen(maler, QRect(0, 0, BildBreite, 176));
     }
     Bild = new QLabel(this);
     Bild->setPixmap(bild);
     Version = new QLabel(QStringLiteral("VEL-Version ") + Programmversion(), this);
+    SchulName = Zeile(schule.Name, true, this);
+    SchulOrt = Zeile(schule.Ort, false, this);
     OkBtn = new QPushButton(QStringLiteral("OK"), this);
     OkBtn->setDefault(true);
     connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
@@ -29,6 +55,9 @@ TVelInfo::TVelInfo(QWidget* parent)
     auto* spalte = new QVBoxLayout(this);
     spalte->addWidget(Bild);
     spalte->addWidget(Version);
+    if (SchulName->isVisibleTo(this) || SchulOrt->isVisibleTo(this)) spalte->addSpacing(8);
+    spalte->addWidget(SchulName);
+    spalte->addWidget(SchulOrt);
     spalte->addWidget(OkBtn, 0, Qt::AlignRight);
     spalte->setSizeConstraint(QLayout::SetFixedSize);
 }

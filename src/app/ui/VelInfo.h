@@ -4,14 +4,17 @@
 
 class QLabel;
 class QPushButton;
+struct TSchuldaten;
 
-// "In&fo über VEL": picture, version and OK.
+// "In&fo über VEL": picture, version, the school's name and place when they are set, and OK.
 class TVelInfo : public QDialog {
     Q_OBJECT
 public:
-    explicit TVelInfo(QWidget* parent = nullptr);
+    explicit TVelInfo(const TSchuldaten& schule, QWidget* parent = nullptr);
 
     QLabel* Bild = nullptr;
     QLabel* Version = nullptr;
+    QLabel* SchulName = nullptr;
+    QLabel* SchulOrt = nullptr;
     QPushButton* OkBtn = nullptr;
 };

@@ -1,0 +1,185 @@
+#include "Eingabetest.h"
+#include "FensterTest.h"
+#include "app/ui/VelInfo.h"
+#include "common/TestHaupt.h"
+#include "settings/Schuldaten.h"
+#include "settings/ui/SchuldatenDlg.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+QAction* Untereintrag(const QList<QAction*>& aktionen, const QString& text) {
+    for (QAction* a : aktionen)
+        if (a->text() == text) return a;
+    return nullptr;
+}
+
+// The entry as a user finds it in the menu bar.
+QAction* Schuldateneintrag(TVELWnd& f) {
+    QAction* menue = Untereintrag(f.menuBar()->actions(), QStringLiteral("&Voreinstellungen"));
+    return menue && menue->isEnabled() && menue->menu()
+               ? Untereintrag(menue->menu()->actions(), QStringLiteral("&Schuldaten..."))
+               : nullptr;
+}
+
+QStringList Felder(const TSchuldaten& d) {
+    return {d.Name, d.Strasse, d.Ort, d.Telefon, d.Fax};
+}
+
+QStringList Feldtexte(const TSchuldatenDlg& d) {
+    return {d.E_Name->text(), d.E_Strasse->text(), d.E_Ort->text(), d.E_Telefon->text(), d.E_Fax->text()};
+}
+
+const QStringList Eingetippt = {QString::fromUtf8("Städtische Gesamtschule Überruhr"),
+                                QString::fromUtf8("Lüderichstraße 3"),
+                                QString::fromUtf8("45277 Essen-Überruhr"), "0201 88-1234", ""};
+
+// Types every field anew, the way a user does: click, select all, type.
+TSchritt Ausfuellen(const QStringList& werte, QPushButton* TSchuldatenDlg::*knopf) {
+    return [werte, knopf](QDialog& d) {
+        auto& dlg = static_cast<TSchuldatenDlg&>(d);
+        const QList<QLineEdit*> felder = {dlg.E_Name, dlg.E_Strasse, dlg.E_Ort, dlg.E_Telefon, dlg.E_Fax};
+        for (qsizetype i = 0; i < felder.size(); ++i) {
+            QTest::mouseClick(felder[i], Qt::LeftButton);
+            felder[i]->selectAll();
+            QTest::keyClick(felder[i], Qt::Key_Backspace);
+            Tippen(felder[i], werte[i]);
+        }
+        QTest::mouseClick(dlg.*knopf, Qt::LeftButton);
+    };
+}
+
+} // namespace
+
+class TstSchulbefehle : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // OK stores what was typed, Abbrechen leaves the store alone, and the dialog shows what is stored.
+    void ueberDasMenue() {
+        TFensterTest t;
+        QVERIFY(t.Zeigen());
+        QAction* eintrag = Schuldateneintrag(*t.Fenster);
+        QVERIFY(eintrag);
+        QVERIFY(eintrag->isEnabled());
+
+        QStringList gezeigt;
+        TDialogFolge folge({[&](QDialog& d) {
+                                QVERIFY(qobject_cast<TSchuldatenDlg*>(&d));
+                                QCOMPARE(d.windowTitle(), "Schuldaten");
+                                gezeigt = Feldtexte(static_cast<TSchuldatenDlg&>(d));
+                                Ausfuellen(Eingetippt, &TSchuldatenDlg::OkBtn)(d);
+                            },
+                            Ausfuellen({"Andere Schule", "", "", "", "1"}, &TSchuldatenDlg::CancBtn),
+                            [&](QDialog& d) {
+                                gezeigt = Feldtexte(static_cast<TSchuldatenDlg&>(d));
+                                QTest::keyClick(&d, Qt::Key_Escape);
+                            }});
+        eintrag->trigger();
+        QCOMPARE(gezeigt, (QStringList{"", "", "", "", ""}));
+        QCOMPARE(Felder(SchuldatenLesen(t.Speicher)), Eingetippt);
+        eintrag->trigger();
+        QCOMPARE(Felder(SchuldatenLesen(t.Speicher)), Eingetippt);
+        eintrag->trigger();
+        QCOMPARE(gezeigt, Eingetippt);
+        QCOMPARE(folge.Offen(), 0);
+        QCOMPARE(folge.Unerwartet, 0);
+
+        t.Speicher.Speichern();
+        const TEinstellungsSpeicher wieder(t.Ordner.filePath("vel.ini"));
+        QCOMPARE(Felder(SchuldatenLesen(wieder)), Eingetippt);
+    }
+
+    // The school belongs to the installation: an open project neither changes nor becomes changed.
+    void mitProjekt() {
+        TFensterTest t;
+        t.Fenster->ProjektErsetzen(KleinesProjekt());
+        QAction* eintrag = Schuldateneintrag(*t.Fenster);
+        QVERIFY(eintrag && eintrag->isEnabled());
+        TDialogFolge folge({Ausfuellen(Eingetippt, &TSchuldatenDlg::OkBtn)});
+        eintrag->trigger();
+        QCOMPARE(folge.Offen(), 0);
+        QCOMPARE(Felder(SchuldatenLesen(t.Speicher)), Eingetippt);
+        QVERIFY(!t.Fenster->Dokument.IstGeaendert());
+    }
+
+    void hilfe() {
+        TFensterTest t;
+        TDialogFolge folge({[](QDialog& d) {
+            auto& dlg = static_cast<TSchuldatenDlg&>(d);
+            QTest::mouseClick(dlg.HilfeBtn, Qt::LeftButton);
+            QVERIFY(dlg.isVisible());
+            QTest::mouseClick(dlg.CancBtn, Qt::LeftButton);
+        }});
+        Schuldateneintrag(*t.Fenster)->trigger();
+        QCOMPARE(folge.Offen(), 0);
+        QCOMPARE(t.Meldung.Protokoll.size(), 1);
+        QCOMPARE(t.Meldung.Protokoll[0].Text,
+                 "Die Hilfedatei " + t.Ordner.filePath("VEL_Hilfe.chm") + " ist nicht installiert.");
+    }
+
+    // The info window names the school and its place once they are set; a name is shown as it is
+    // typed, never as markup, and a long one is shortened to the window's width.
+    void info_data() {
+        QTest::addColumn<QStringList>("felder");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("ort");
+        QTest::newRow("nicht gesetzt") << QStringList{"", "", "", "", ""} << ""
+                                       << "";
+        QTest::newRow("gesetzt") << Eingetippt << Eingetippt[0] << Eingetippt[2];
+        QTest::newRow("nur Ort") << QStringList{"", "", "Essen", "", ""} << ""
+                                 << "Essen";
+        QTest::newRow("Zeichen wie Markup")
+            << QStringList{"<b>Schule & Co</b>", "", "", "", ""} << "<b>Schule & Co</b>"
+            << "";
+    }
+    void info() {
+        QFETCH(QStringList, felder);
+        QFETCH(QString, name);
+        QFETCH(QString, ort);
+        TFensterTest t;
+        SchuldatenSchreiben(t.Speicher, {felder[0], felder[1], felder[2], felder[3], felder[4]});
+        QStringList gezeigt;
+        bool sichtbar[2] = {};
+        TDialogFolge folge({[&](QDialog& d) {
+            auto* info = qobject_cast<TVelInfo*>(&d);
+            QVERIFY(info);
+            gezeigt = {info->SchulName->text(), info->SchulOrt->text()};
+            sichtbar[0] = info->SchulName->isVisible();
+            sichtbar[1] = info->SchulOrt->isVisible();
+            QCOMPARE(info->SchulName->textFormat(), Qt::PlainText);
+            // With VEL_BILDER set, the window is saved there as PNG to look at.
+            if (const QString ordner = qEnvironmentVariable("VEL_BILDER"); !ordner.isEmpty())
+                QVERIFY(info->grab().save(QDir(ordner).filePath(
+                    QStringLiteral("info-%1.png").arg(QString::fromUtf8(QTest::currentDataTag())))));
+            QTest::mouseClick(info->OkBtn, Qt::LeftButton);
+        }});
+        t.Fenster->Info1->trigger();
+        QCOMPARE(folge.Offen(), 0);
+        QCOMPARE(gezeigt, (QStringList{name, ort}));
+        QCOMPARE(sichtbar[0], !name.isEmpty());
+        QCOMPARE(sichtbar[1], !ort.isEmpty());
+    }
+
+    void infoLangerName() {
+        TFensterTest t;
+        const QString lang = QString::fromUtf8("Städtisches Gymnasium ").repeated(20).trimmed();
+        SchuldatenSchreiben(t.Speicher, {lang, {}, {}, {}, {}});
+        TVelInfo info(SchuldatenLesen(t.Speicher));
+        info.show();
+        QVERIFY(info.SchulName->text().endsWith(QChar(0x2026)));
+        QCOMPARE(info.SchulName->toolTip(), lang);
+        QVERIFY(info.width() < 500);
+        QVERIFY(info.SchulName->width() >= info.SchulName->sizeHint().width());
+    }
+};
+
+VEL_TEST(TstSchulbefehle)
+#include "tst_Schulbefehle.moc"
