@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 #include <QTextLayout>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
 
@@ -29,12 +30,6 @@ enum TListenmodus {
 // How a page break continues: without head, with the head of day 2, or with the head above the
 // section without appointment.
 enum class TUmbruch { OhneKopf, Tag2, OhneTermin };
-
-QStringList Schulzeilen(const TSchuldaten& s) {
-    QStringList z{s.Name, s.Strasse + QStringLiteral(", ") + s.Ort, QStringLiteral("Tel.: ") + s.Telefon};
-    if (!s.Fax.isEmpty()) z << QStringLiteral("Fax: ") + s.Fax;
-    return z;
-}
 
 class TZeichner {
 public:
@@ -152,7 +147,7 @@ private:
     // Head of a conversation list; a room text replaces the teacher's room (a day's room).
     void Kopf(const std::optional<QString>& raum) {
         const QString titel = Titeltext(B.Projekt);
-        const QStringList schule = Schulzeilen(B.Schule);
+
         int xPerson = X0 + Px(0.2);
         int v = 0;
         int v2 = 0;
@@ -161,7 +156,7 @@ private:
         if (!mitLogo) {
             M().drawRect(X0, Y0, Breite, 5 * Zh);
             int y = Y0 + Zh / 2;
-            for (const QString& z : schule) {
+            for (const QString& z : SchulKopfzeilen(B.Schule, true)) {
                 TextRechts(X0 + Breite - Px(0.2), y, z);
                 y += Zh;
             }
@@ -190,8 +185,9 @@ private:
             else
                 klein.setPointSizeF(klein.pointSizeF() / 1.2);
             M().setFont(klein);
+            const std::array<QString, 4> schule = SchulKopffelder(B.Schule);
             const int schritte[] = {6, 11, 16, 21};
-            for (int i = 0; i < schule.size(); ++i) {
+            for (size_t i = 0; i < schule.size(); ++i) {
                 if (i == 0 && L.SchulnameAusblenden) continue;
                 const int y = i == 0 ? Y0 + Zh : Y0 + Runden(schritte[i] * Zh / 6.0);
                 TextRechts(X0 + Breite, y, schule[i]);
@@ -473,7 +469,7 @@ void KopfSonstigeListe(QPainter& maler, const TProjekt& projekt, const TSchuldat
     const int innen = Runden(0.2 / 2.54 * metrik.PpiX);
     maler.drawRect(ursprung.x(), ursprung.y(), breite, 5 * zh);
     int y = ursprung.y() + zh / 2;
-    for (const QString& z : Schulzeilen(schule)) {
+    for (const QString& z : SchulKopfzeilen(schule, true)) {
         maler.drawText(ursprung.x() + breite - innen - fm.horizontalAdvance(z), y + fm.ascent(), z);
         y += zh;
     }

@@ -8,11 +8,6 @@ namespace {
 
 const QString Schule = QStringLiteral("Schule");
 
-// A field of blanks only prints nothing, not "Fax: " with nothing after it.
-bool Leer(const QString& feld) {
-    return feld.trimmed().isEmpty();
-}
-
 } // namespace
 
 QString SchulfeldBereinigen(const QString& text) {
@@ -43,16 +38,4 @@ void SchuldatenSchreiben(TEinstellungsSpeicher& speicher, const TSchuldaten& dat
     s.TextSchreiben(QStringLiteral("Ort"), SchulfeldBereinigen(daten.Ort));
     s.TextSchreiben(QStringLiteral("Telefon"), SchulfeldBereinigen(daten.Telefon));
     s.TextSchreiben(QStringLiteral("Fax"), SchulfeldBereinigen(daten.Fax));
-}
-
-QStringList SchulKopfzeilen(const TSchuldaten& daten, bool mitName) {
-    QStringList zeilen;
-    if (mitName && !Leer(daten.Name)) zeilen << daten.Name;
-    QStringList anschrift;
-    for (const QString& teil : {daten.Strasse, daten.Ort})
-        if (!Leer(teil)) anschrift << teil;
-    if (!anschrift.isEmpty()) zeilen << anschrift.join(QStringLiteral(", "));
-    if (!Leer(daten.Telefon)) zeilen << QStringLiteral("Tel.: ") + daten.Telefon;
-    if (!Leer(daten.Fax)) zeilen << QStringLiteral("Fax: ") + daten.Fax;
-    return zeilen;
 }
