@@ -1,0 +1,342 @@
+#include "common/ProjektBauer.h"
+#include "common/TestHaupt.h"
+#include "output/Druckbereich.h"
+
+#include <QTest>
+
+namespace {
+
+// Teachers Berg, Müller, "Sch*tz" (K/1) and Ohne, who has no conversation. Families in the order of
+// entry: Müller (Anna 7b), Adler (Carla 5a, Dora 9c), Müller (Ben 7b), Leer (no child), Zorn (Emil 7b,
+// no conversation), "Ko:ch/?" (Fritz 10a), Ohneklasse (Gina without class). One day, 01.03.2027.
+struct TFall {
+    TProjektBauer b;
+
+    explicit TFall(uint8_t sortierung = 0) {
+        b.Rahmen(1, 6);
+        b.Lehrer("MUE", "Müller");
+        b.Lehrer("BER", "Berg");
+        b.Lehrer("OHN", "Ohne");
+        b.Lehrer("K/1", "Sch*tz");
+        b.Wunsch(b.Kind("Müller", "Anna", "7b"), "MUE");
+        b.Wunsch(b.Kind("Adler", "Carla", "5a"), "BER");
+        b.Wunsch(b.Kind("Adler", "Dora", "9c"), "MUE");
+        TEltern* mueller2 = b.p.NeueFamilie(QStringLiteral("Familie"), QStringLiteral("Müller"));
+        b.Wunsch(b.p.NeuesKind(mueller2, QStringLiteral("Ben"), QStringLiteral("7b")), "BER");
+        b.Familie("Leer");
+        b.Kind("Zorn", "Emil", "7b");
+        b.Wunsch(b.Kind("Ko:ch/?", "Fritz", "10a"), "K/1");
+        b.Wunsch(b.Kind("Ohneklasse", "Gina"), "MUE");
+        b.p.Lehrerliste.LehrerSortieren();
+        b.p.ListenSortierung = sortierung;
+        b.p.ElternSortieren();
+    }
+    TDruckbereich Bereich(bool eltern, bool proKind = false) const {
+        return BereichAufbauen(b.p, eltern, proKind);
+    }
+};
+
+QStringList Texte(const TDruckbereich& b) {
+    QStringList t;
+    for (const auto& e : b.Eintraege)
+        t << e.Text;
+    return t;
+}
+
+TDruckbereich Leereintraege(int anzahl, bool eltern = true) {
+    TDruckbereich b;
+    b.FuerEltern = eltern;
+    b.Eintraege.resize(static_cast<size_t>(anzahl));
+    b.AlleWaehlen();
+    return b;
+}
+
+} // namespace
+
+class TstDruckbereich : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // The entries of every kind of run and the classes of the class chooser: persons without
+    // conversations never appear, equal names are told apart, texts are safe as file names.
+    void eintraege_data() {
+        QTest::addColumn<int>("sortierung");
+        QTest::addColumn<bool>("eltern");
+        QTest::addColumn<bool>("proKind");
+        QTest::addColumn<QStringList>("texte");
+        QTest::addColumn<QStringList>("klassen");
+        QTest::newRow("Lehrer") << 0 << false << false
+                                << QStringList{"001: BER Berg", "002: MUE Müller", "003: K_1 Sch_tz"}
+                                << QStringList{};
+        QTest::newRow("Familien nach Nummer")
+            << 0 << true << false
+            << QStringList{"001: Müller () 1", "002: Adler ()", "003: Müller () 2", "004: Ko_ch__ ()",
+                           "005: Ohneklasse ()"}
+            << QStringList{};
+        QTest::newRow("Familien nach Name, pro Kind gefragt")
+            << 0x80 << true << true
+            << QStringList{"001: Adler ()", "002: Ko_ch__ ()", "003: Müller () 1", "004: Müller () 2",
+                           "005: Ohneklasse ()"}
+            << QStringList{};
+        QTest::newRow("Familien nach Klasse")
+            << 0xC0 << true << false
+            << QStringList{"001: Ohneklasse ()", "002: Adler (5a)", "003: Müller (7b) 1",
+                           "004: Müller (7b) 2", "005: Ko_ch__ (10a)"}
+            << QStringList{"", "5a", "7b", "10a"};
+        QTest::newRow("Familien nach Klasse absteigend, letztes Kind")
+            << 0xD0 << true << false
+            << QStringList{"001: Ko_ch__ (10a)", "002: Adler (9c)", "003: Müller (7b) 1",
+                           "004: Müller (7b) 2", "005: Ohneklasse ()"}
+            << QStringList{"10a", "9c", "7b", ""};
+        QTest::newRow("Namen absteigend zählen nicht")
+            << 0xE0 << true << false
+            << QStringList{"001: Ohneklasse ()", "002: Adler (5a)", "003: Müller (7b) 1",
+                           "004: Müller (7b) 2", "005: Ko_ch__ (10a)"}
+            << QStringList{"", "5a", "7b", "10a"};
+        QTest::newRow("pro Kind") << 0xC0 << true << true
+                                  << QStringList{"001:  - Ohneklasse",     "002: 5a - Adler",
+                                                 "003: 7b - Müller, Anna", "004: 7b - Müller, Ben",
+                                                 "005: 9c - Adler",        "006: 10a - Ko_ch__"}
+                                  << QStringList{"", "5a", "7b", "9c", "10a"};
+        QTest::newRow("pro Kind absteigend")
+            << 0xD0 << true << true
+            << QStringList{"001: 10a - Ko_ch__",    "002: 9c - Adler", "003: 7b - Müller, Anna",
+                           "004: 7b - Müller, Ben", "005: 5a - Adler", "006:  - Ohneklasse"}
+            << QStringList{"10a", "9c", "7b", "5a", ""};
+    }
+    void eintraege() {
+        QFETCH(int, sortierung);
+        QFETCH(bool, eltern);
+        QFETCH(bool, proKind);
+        QFETCH(QStringList, texte);
+        QFETCH(QStringList, klassen);
+        const TFall f(static_cast<uint8_t>(sortierung));
+        const TDruckbereich b = f.Bereich(eltern, proKind);
+        QCOMPARE(Texte(b), texte);
+        QCOMPARE(QStringList(b.Klassen.begin(), b.Klassen.end()), klassen);
+        QCOMPARE(b.Erster, 0);
+        QCOMPARE(b.Anzahl(), int(texte.size()));
+    }
+
+    // Who gets a list follows the conversations, not the work counters, which a scheduling run leaves
+    // with a meaning of its own.
+    void zaehlerUnerheblich() {
+        TFall f(0);
+        f.b.p.Lehrerliste.FindeKuerzel("OHN")->Zaehler = 5;
+        f.b.Familie("Leer")->Zaehler = 2;
+        f.b.p.Lehrerliste.FindeKuerzel("BER")->Zaehler = 0;
+        QCOMPARE(Texte(f.Bereich(false)),
+                 (QStringList{"001: BER Berg", "002: MUE Müller", "003: K_1 Sch_tz"}));
+        QCOMPARE(f.Bereich(true).Eintraege.size(), size_t(5));
+    }
+
+    // Equal names in one class get the child's first name; what is still equal gets numbers, so that no two
+    // lists of a run share a file name.
+    void gleicheNamenProKind() {
+        TFall f(0xC0);
+        TEltern* dritte = f.b.p.NeueFamilie(QStringLiteral("Familie"), QStringLiteral("Müller"));
+        f.b.Wunsch(f.b.p.NeuesKind(dritte, QStringLiteral("Anna"), QStringLiteral("7b")), "MUE");
+        f.b.p.ElternSortieren();
+        QCOMPARE(
+            Texte(f.Bereich(true, true)).mid(2, 3),
+            (QStringList{"003: 7b - Müller, Anna 1", "004: 7b - Müller, Anna 2", "005: 7b - Müller, Ben"}));
+    }
+
+    void klasseWaehlen_data() {
+        QTest::addColumn<QString>("klasse");
+        QTest::addColumn<bool>("gefunden");
+        QTest::addColumn<int>("erster");
+        QTest::addColumn<int>("letzter");
+        QTest::newRow("Block") << "7b" << true << 2 << 3;
+        QTest::newRow("ohne Klasse") << "" << true << 0 << 0;
+        QTest::newRow("letzte") << "10a" << true << 5 << 5;
+        QTest::newRow("ohne Gespräch") << "8a" << false << 1 << 4;
+    }
+    void klasseWaehlen() {
+        QFETCH(QString, klasse);
+        QFETCH(bool, gefunden);
+        QFETCH(int, erster);
+        QFETCH(int, letzter);
+        const TFall f(0xC0);
+        TDruckbereich b = f.Bereich(true, true);
+        b.Erster = 1;
+        b.Letzter = 4;
+        QCOMPARE(b.KlasseWaehlen(klasse), gefunden);
+        QCOMPARE(b.Erster, erster);
+        QCOMPARE(b.Letzter, letzter);
+    }
+
+    // From, to and count of a list of 50; at least one list stays chosen, never one beyond the end.
+    void zaehlregeln_data() {
+        QTest::addColumn<int>("erster");
+        QTest::addColumn<int>("letzter");
+        QTest::addColumn<QString>("was");
+        QTest::addColumn<int>("wert");
+        QTest::addColumn<int>("neuErster");
+        QTest::addColumn<int>("neuLetzter");
+        QTest::newRow("von") << 0 << 20 << "von" << 5 << 5 << 20;
+        QTest::newRow("von hinter bis") << 0 << 5 << "von" << 10 << 10 << 10;
+        QTest::newRow("bis") << 10 << 20 << "bis" << 30 << 10 << 30;
+        QTest::newRow("bis vor von") << 10 << 20 << "bis" << 5 << 5 << 5;
+        QTest::newRow("Anzahl") << 10 << 10 << "anzahl" << 5 << 10 << 14;
+        QTest::newRow("Anzahl 0") << 10 << 20 << "anzahl" << 0 << 10 << 10;
+        QTest::newRow("Anzahl über das Ende") << 45 << 46 << "anzahl" << 20 << 45 << 49;
+        QTest::newRow("Anzahl riesig") << 45 << 46 << "anzahl" << std::numeric_limits<int>::max() << 45 << 49;
+        QTest::newRow("alle") << 12 << 13 << "alle" << 0 << 0 << 49;
+    }
+    void zaehlregeln() {
+        QFETCH(int, erster);
+        QFETCH(int, letzter);
+        QFETCH(QString, was);
+        QFETCH(int, wert);
+        TDruckbereich b = Leereintraege(50);
+        b.Erster = erster;
+        b.Letzter = letzter;
+        if (was == "von") b.VonSetzen(wert);
+        if (was == "bis") b.BisSetzen(wert);
+        if (was == "anzahl") b.AnzahlSetzen(wert);
+        if (was == "alle") b.AlleWaehlen();
+        QTEST(b.Erster, "neuErster");
+        QTEST(b.Letzter, "neuLetzter");
+    }
+
+    void leereListe() {
+        TDruckbereich b = Leereintraege(0);
+        b.VonSetzen(3);
+        b.AnzahlSetzen(5);
+        QCOMPARE(b.Anzahl(), 0);
+        QVERIFY(!b.BisZumEnde());
+    }
+
+    // After lists 1 to 20 of 50 the next run proposes 21 to 40; a run that reached the end proposes all
+    // lists again; the families' and the teachers' runs keep their own places.
+    void vorschlag() {
+        TDrucklaufStand stand;
+        TDruckbereich b = Leereintraege(50);
+        QVERIFY(!stand.Vorschlagen(b));
+        b.AnzahlSetzen(20);
+        stand.Merken(b);
+        QCOMPARE(stand.NaechsterStartE, 20);
+        QCOMPARE(stand.LetzteAnzahlE, 20);
+        QVERIFY(!b.BisZumEnde());
+
+        TDruckbereich zweiter = Leereintraege(50);
+        QVERIFY(stand.Vorschlagen(zweiter));
+        QCOMPARE(zweiter.Erster, 20);
+        QCOMPARE(zweiter.Letzter, 39);
+        TDruckbereich lehrer = Leereintraege(50, false);
+        QVERIFY(!stand.Vorschlagen(lehrer));
+
+        zweiter.BisSetzen(49);
+        QVERIFY(zweiter.BisZumEnde());
+        stand.Merken(zweiter);
+        QCOMPARE(stand.NaechsterStartE, 0);
+        QCOMPARE(stand.LetzteAnzahlE, 30);
+        TDruckbereich dritter = Leereintraege(50);
+        QVERIFY(!stand.Vorschlagen(dritter));
+        QCOMPARE(dritter.Anzahl(), 50);
+    }
+
+    void vorschlagGekappt_data() {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("anzahl");
+        QTest::addColumn<bool>("teil");
+        QTest::addColumn<int>("erster");
+        QTest::addColumn<int>("letzter");
+        QTest::newRow("bis zum Ende") << 45 << 20 << true << 45 << 49;
+        QTest::newRow("ohne Anzahl") << 10 << 0 << true << 10 << 10;
+        QTest::newRow("Liste kürzer geworden") << 50 << 5 << false << 0 << 49;
+    }
+    void vorschlagGekappt() {
+        QFETCH(int, start);
+        QFETCH(int, anzahl);
+        TDrucklaufStand stand;
+        stand.NaechsterStartL = static_cast<uint16_t>(start);
+        stand.LetzteAnzahlL = static_cast<uint16_t>(anzahl);
+        TDruckbereich b = Leereintraege(50, false);
+        QTEST(stand.Vorschlagen(b), "teil");
+        QTEST(b.Erster, "erster");
+        QTEST(b.Letzter, "letzter");
+    }
+
+    void zuruecksetzen_data() {
+        QTest::addColumn<QString>("anlass");
+        QTest::addColumn<int>("startE");
+        QTest::addColumn<int>("startL");
+        QTest::newRow("Projekt geöffnet") << "Projekt" << 0 << 0;
+        QTest::newRow("Eltern umsortiert") << "Eltern" << 0 << 7;
+        QTest::newRow("Lehrer geändert") << "Lehrer" << 5 << 0;
+    }
+    void zuruecksetzen() {
+        QFETCH(QString, anlass);
+        TDrucklaufStand stand{QStringLiteral("/tmp"), 5, 7, 3, 4, true};
+        if (anlass == "Projekt") stand.ProjektGeoeffnet();
+        if (anlass == "Eltern") stand.ElternUmsortiert();
+        if (anlass == "Lehrer") stand.LehrerGeaendert();
+        QTEST(int(stand.NaechsterStartE), "startE");
+        QTEST(int(stand.NaechsterStartL), "startL");
+        QCOMPARE(stand.LetzteAnzahlE, 3);
+        QCOMPARE(stand.LetzteAnzahlL, 4);
+        QCOMPARE(stand.PdfOrdner, QStringLiteral("/tmp"));
+    }
+
+    void listenName_data() {
+        QTest::addColumn<int>("sortierung");
+        QTest::addColumn<bool>("eltern");
+        QTest::addColumn<bool>("proKind");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("dateiName");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("pro Kind") << 0xC0 << true << true << 1 << true << "VEL2027E - 5a Adler";
+        QTest::newRow("pro Kind, gleiche Namen")
+            << 0xC0 << true << true << 3 << true << "VEL2027E - 7b Müller, Ben";
+        QTest::newRow("pro Kind, ohne Klasse")
+            << 0xC0 << true << true << 0 << true << "VEL2027E - Ohneklasse";
+        QTest::newRow("pro Familie") << 0xC0 << true << false << 1 << true << "VEL2027E - 5a Adler";
+        QTest::newRow("pro Familie, gleiche Namen")
+            << 0xC0 << true << false << 3 << true << "VEL2027E - 7b Müller 2";
+        QTest::newRow("pro Familie, ohne Klasse") << 0x80 << true << false << 0 << true << "VEL2027E - Adler";
+        QTest::newRow("Zeichen ersetzt") << 0xC0 << true << false << 4 << true << "VEL2027E - 10a Ko_ch__";
+        QTest::newRow("Eltern gedruckt") << 0xC0 << true << true << 2 << false << "Liste 3 von 6 - Müller";
+        QTest::newRow("Lehrer") << 0 << false << false << 1 << true << "VEL2027L - Müller (MUE)";
+        QTest::newRow("Lehrer, Zeichen ersetzt")
+            << 0 << false << false << 2 << true << "VEL2027L - Sch_tz (K_1)";
+        QTest::newRow("Lehrer gedruckt") << 0 << false << false << 2 << false << "Liste 3 von 3 - (K_1)";
+    }
+    void listenName() {
+        QFETCH(int, sortierung);
+        QFETCH(bool, eltern);
+        QFETCH(bool, proKind);
+        QFETCH(int, index);
+        QFETCH(bool, dateiName);
+        const TFall f(static_cast<uint8_t>(sortierung));
+        const TDruckbereich b = f.Bereich(eltern, proKind);
+        QTEST(ListenName(f.b.p, b, index, index + 1, dateiName), "name");
+    }
+
+    // The running number counts the lists of this run, the total is the chosen part.
+    void listenNameImTeil() {
+        const TFall f(0);
+        TDruckbereich b = f.Bereich(false);
+        b.VonSetzen(1);
+        QCOMPARE(ListenName(f.b.p, b, 2, 2, false), QStringLiteral("Liste 2 von 2 - (K_1)"));
+    }
+
+    void dateiListenName_data() {
+        QTest::addColumn<bool>("alsPdf");
+        QTest::addColumn<QString>("drucker");
+        QTest::addColumn<bool>("datei");
+        QTest::newRow("Drucker") << false << "HP LaserJet 4" << false;
+        QTest::newRow("PDF-Lauf") << true << "HP LaserJet 4" << true;
+        QTest::newRow("PDF-Drucker") << false << "Microsoft Print to PDF" << true;
+        QTest::newRow("klein geschrieben") << false << "cups-pdf" << true;
+    }
+    void dateiListenName() {
+        QFETCH(bool, alsPdf);
+        QFETCH(QString, drucker);
+        QTEST(DateiListenName(alsPdf, drucker), "datei");
+    }
+};
+
+VEL_TEST(TstDruckbereich)
+#include "tst_Druckbereich.moc"
