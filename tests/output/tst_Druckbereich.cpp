@@ -1,7 +1,24 @@
 #include "common/ProjektBauer.h"
+#include "common/SkriptMeldung.h"
 #include "common/TestHaupt.h"
 #include "output/Druckbereich.h"
+#include "output/ui/DrBereich.h"
+#include "output/ui/DrVorwahl.h"
+#include "output/ui/FpdfVW.h"
+#include "ui/Dateiwahl.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -43,6 +60,13 @@ QStringList Texte(const TDruckbereich& b) {
     return t;
 }
 
+QStringList Boxtexte(const QComboBox* box) {
+    QStringList t;
+    for (int i = 0; i < box->count(); ++i)
+        t << box->itemText(i);
+    return t;
+}
+
 TDruckbereich Leereintraege(int anzahl, bool eltern = true) {
     TDruckbereich b;
     b.FuerEltern = eltern;
@@ -50,6 +74,51 @@ TDruckbereich Leereintraege(int anzahl, bool eltern = true) {
     b.AlleWaehlen();
     return b;
 }
+
+// Picks an entry of a combo box with the keyboard, as a user does.
+void Waehlen(QComboBox* box, int index) {
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Home);
+    for (int i = 0; i < index; ++i)
+        QTest::keyClick(box, Qt::Key_Down);
+}
+
+// Clicks a check box or radio button on its box: its text may end well before the middle of its row.
+void Ankreuzen(QAbstractButton* knopf) {
+    QTest::mouseClick(knopf, Qt::LeftButton, {}, QPoint(8, knopf->height() / 2));
+}
+
+// Every visible text control is at least as large as it needs to be. With VEL_BILDER set the window is
+// also saved there as a picture, to look at it.
+void NichtsAbgeschnitten(QWidget* fenster, const QString& name) {
+    fenster->show();
+    QVERIFY(QTest::qWaitForWindowExposed(fenster));
+    for (QWidget* w : fenster->findChildren<QWidget*>()) {
+        if (!w->isVisible() || !(qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) ||
+                                 qobject_cast<QComboBox*>(w) || qobject_cast<QLineEdit*>(w)))
+            continue;
+        const QSize noetig = w->minimumSizeHint();
+        QVERIFY2(w->width() >= noetig.width() && w->height() >= noetig.height(),
+                 qPrintable(name + u' ' + w->objectName() + u' ' + w->property("text").toString()));
+    }
+    const QString ordner = qEnvironmentVariable("VEL_BILDER");
+    if (!ordner.isEmpty()) QVERIFY(fenster->grab().save(ordner + u'/' + name + QStringLiteral(".png")));
+}
+
+class TOrdnerSkript : public TDateiwahl {
+public:
+    QStringList Antworten;
+    QStringList Titel;
+    QStringList Start;
+    QString OeffnenWaehlen(const TDateiAuswahl&) override { return {}; }
+    QString SpeichernWaehlen(const TDateiAuswahl&) override { return {}; }
+    QString OrdnerWaehlen(const QString& titel, const QString& ordner) override {
+        Titel << titel;
+        Start << ordner;
+        return Antworten.isEmpty() ? QString() : Antworten.takeFirst();
+    }
+    QString Laufwerksart(const QString&) override { return {}; }
+};
 
 } // namespace
 
@@ -338,5 +407,344 @@ private Q_SLOTS:
     }
 };
 
+class TstDruckdialoge : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir Ordner;
+
+private Q_SLOTS:
+    // What the range dialog offers for each kind of run.
+    void bereichTexte_data() {
+        QTest::addColumn<bool>("eltern");
+        QTest::addColumn<bool>("pdf");
+        QTest::addColumn<int>("tage");
+        QTest::addColumn<QString>("titel");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("ziel");
+        QTest::addColumn<bool>("tuer");
+        QTest::addColumn<bool>("umb");
+        QTest::addColumn<bool>("klassen");
+        QTest::newRow("Eltern drucken") << true << false << 1 << "Gesprächslisten für Eltern drucken"
+                                        << "Druckvorgang starten"
+                                        << "Gewählter Drucker:" << false << false << true;
+        QTest::newRow("Eltern PDF") << true << true << 2 << "Gesprächslisten für Eltern speichern"
+                                    << "Speichern starten"
+                                    << "pdf-Export in den Ordner" << false << true << true;
+        QTest::newRow("Lehrer drucken") << false << false << 2 << "Gesprächslisten für Lehrer drucken"
+                                        << "Druckvorgang starten"
+                                        << "Gewählter Drucker:" << true << true << false;
+        QTest::newRow("Lehrer PDF") << false << true << 1 << "Gesprächslisten für Lehrer speichern"
+                                    << "Speichern starten"
+                                    << "pdf-Export in den Ordner" << false << false << false;
+    }
+    void bereichTexte() {
+        QFETCH(bool, eltern);
+        QFETCH(bool, pdf);
+        QFETCH(int, tage);
+        TFall f(0xC0);
+        f.b.Rahmen(tage, 6);
+        TDrucklaufStand stand;
+        TDrBereich dlg(f.b.p, eltern, pdf, QStringLiteral("Ziel"), stand);
+        QCOMPARE(dlg.windowTitle(), QStringLiteral("Listen drucken"));
+        QTEST(dlg.Label6->text(), "titel");
+        QTEST(dlg.StartBtn->text(), "start");
+        QTEST(dlg.ZielTitel->text(), "ziel");
+        QCOMPARE(dlg.ZielText->text(), QStringLiteral("Ziel"));
+        QTEST(dlg.CB_tueraushang->isVisibleTo(&dlg), "tuer");
+        QTEST(dlg.cbUmb->isVisibleTo(&dlg), "umb");
+        QTEST(dlg.RadioGroup1->isVisibleTo(&dlg), "klassen");
+        QTEST(dlg.ComboBox3->isVisibleTo(&dlg), "klassen");
+        QCOMPARE(dlg.Reihenfolge->isVisibleTo(&dlg), eltern);
+        QCOMPARE(dlg.AnzahlText->text(), QStringLiteral("Gewählte Anzahl von Gesprächslisten"));
+        for (const char* name : {"Label6", "CB_tueraushang", "cbUmb", "RadioGroup1", "ComboBox1", "ComboBox2",
+                                 "ComboBox3", "Edit1"})
+            QVERIFY2(dlg.findChild<QWidget*>(QLatin1String(name)), name);
+    }
+
+    // Families sorted by class: the class chooser, the count field, from and to, and the per-child
+    // question, which builds other entries.
+    void bereichFamilien() {
+        TFall f(0xC0);
+        TDrucklaufStand stand;
+        TDrBereich dlg(f.b.p, true, false, QStringLiteral("Drucker"), stand);
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        QVERIFY(dlg.RBAlle->isChecked());
+        QVERIFY(dlg.RBNein->isChecked());
+        QCOMPARE(Boxtexte(dlg.ComboBox1), Texte(f.Bereich(true)));
+        QCOMPARE(Boxtexte(dlg.ComboBox2), Boxtexte(dlg.ComboBox1));
+        QCOMPARE(Boxtexte(dlg.ComboBox3), (QStringList{"Klasse", "unbekannt", "5a", "7b", "10a"}));
+        QCOMPARE(dlg.ComboBox1->currentIndex(), 0);
+        QCOMPARE(dlg.ComboBox2->currentIndex(), 4);
+        QCOMPARE(dlg.Edit1->text(), QStringLiteral("5"));
+
+        Waehlen(dlg.ComboBox3, 3);
+        QVERIFY(dlg.RBBereich->isChecked());
+        QCOMPARE(dlg.ComboBox1->currentText(), QStringLiteral("003: Müller (7b) 1"));
+        QCOMPARE(dlg.ComboBox2->currentText(), QStringLiteral("004: Müller (7b) 2"));
+        QCOMPARE(dlg.Edit1->text(), QStringLiteral("2"));
+        Waehlen(dlg.ComboBox3, 0);
+        QVERIFY(dlg.RBAlle->isChecked());
+        QCOMPARE(dlg.Edit1->text(), QStringLiteral("5"));
+
+        Ankreuzen(dlg.RBJa);
+        QCOMPARE(Boxtexte(dlg.ComboBox1), Texte(f.Bereich(true, true)));
+        QCOMPARE(dlg.ComboBox1->itemText(3), QStringLiteral("004: 7b - Müller, Ben"));
+        QCOMPARE(Boxtexte(dlg.ComboBox3), (QStringList{"Klasse", "unbekannt", "5a", "7b", "9c", "10a"}));
+        QCOMPARE(dlg.Edit1->text(), QStringLiteral("6"));
+        Waehlen(dlg.ComboBox3, 3);
+        QCOMPARE(dlg.ComboBox1->currentIndex(), 2);
+        QCOMPARE(dlg.ComboBox2->currentIndex(), 3);
+        Ankreuzen(dlg.RBNein);
+        QCOMPARE(dlg.ComboBox1->count(), 5);
+
+        QTest::mouseClick(dlg.StartBtn, Qt::LeftButton);
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+        QVERIFY(!dlg.Bereich().ProKind);
+        QCOMPARE(dlg.Bereich().Anzahl(), 5);
+        QCOMPARE(stand.NaechsterStartE, 0);
+    }
+
+    void bereichAnzahl() {
+        TFall f(0xC0);
+        TDrucklaufStand stand;
+        TDrBereich dlg(f.b.p, true, false, QStringLiteral("Drucker"), stand);
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        Waehlen(dlg.ComboBox1, 1);
+        QVERIFY(dlg.RBBereich->isChecked());
+        QCOMPARE(dlg.ComboBox2->currentIndex(), 4);
+        QCOMPARE(dlg.Edit1->text(), QStringLiteral("4"));
+
+        dlg.Edit1->setFocus();
+        dlg.Edit1->selectAll();
+        QTest::keyClicks(dlg.Edit1, "2");
+        QCOMPARE(dlg.ComboBox2->currentIndex(), 2);
+        QTest::keyClick(dlg.Edit1, Qt::Key_Backspace);
+        QTest::keyClicks(dlg.Edit1, " 0");
+        QCOMPARE(dlg.ComboBox2->currentIndex(), 1);
+        dlg.Edit1->selectAll();
+        QTest::keyClicks(dlg.Edit1, "99");
+        QCOMPARE(dlg.ComboBox2->currentIndex(), 4);
+        QCOMPARE(dlg.Edit1->text(), QStringLiteral("99"));
+        QTest::keyClick(dlg.Edit1, Qt::Key_Tab);
+        QCOMPARE(dlg.Edit1->text(), QStringLiteral("4"));
+
+        Waehlen(dlg.ComboBox2, 0);
+        QCOMPARE(dlg.ComboBox1->currentIndex(), 0);
+        QCOMPARE(dlg.Edit1->text(), QStringLiteral("1"));
+        Waehlen(dlg.ComboBox1, 3);
+        QCOMPARE(dlg.ComboBox2->currentIndex(), 3);
+
+        Ankreuzen(dlg.RBAlle);
+        QCOMPARE(dlg.ComboBox1->currentIndex(), 0);
+        QCOMPARE(dlg.Edit1->text(), QStringLiteral("5"));
+        Waehlen(dlg.ComboBox1, 2);
+        QTest::mouseClick(dlg.AbbrBtn, Qt::LeftButton);
+        QCOMPARE(dlg.result(), int(QDialog::Rejected));
+        QCOMPARE(stand.LetzteAnzahlE, 0);
+    }
+
+    // A teachers' print run that continues the last one, with the door notice and single pages per day
+    // ticked for this run only.
+    void bereichLehrer() {
+        TFall f;
+        f.b.Rahmen(2, 6);
+        TDrucklaufStand stand;
+        stand.NaechsterStartL = 1;
+        stand.LetzteAnzahlL = 1;
+        TDrBereich dlg(f.b.p, false, false, QStringLiteral("Drucker"), stand);
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        QVERIFY(dlg.RBBereich->isChecked());
+        QCOMPARE(dlg.ComboBox1->currentText(), QStringLiteral("002: MUE Müller"));
+        QCOMPARE(dlg.Edit1->text(), QStringLiteral("1"));
+        QVERIFY(!dlg.CB_tueraushang->isChecked());
+        Ankreuzen(dlg.CB_tueraushang);
+        QCOMPARE(dlg.Label6->text(), QStringLiteral("Terminlisten für Lehrer drucken"));
+        QCOMPARE(dlg.AnzahlText->text(), QStringLiteral("Gewählte Anzahl von Terminlisten"));
+        Ankreuzen(dlg.cbUmb);
+        QTest::mouseClick(dlg.StartBtn, Qt::LeftButton);
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+        QVERIFY(stand.Tueraushang);
+        QVERIFY(dlg.EinzelseitenProTag());
+        QVERIFY(!f.b.p.Listenlayout.EinzellistenProTagL);
+        QCOMPARE(dlg.Bereich().Erster, 1);
+        QCOMPARE(dlg.Bereich().Letzter, 1);
+        QCOMPARE(stand.NaechsterStartL, 2);
+        QCOMPARE(stand.LetzteAnzahlL, 1);
+        QCOMPARE(stand.NaechsterStartE, 0);
+    }
+
+    // Door notices belong to printed teachers' lists only.
+    void keinTueraushang() {
+        TFall f;
+        TDrucklaufStand stand;
+        stand.Tueraushang = true;
+        TDrBereich dlg(f.b.p, false, true, QStringLiteral("/tmp"), stand);
+        QCOMPARE(dlg.Label6->text(), QStringLiteral("Gesprächslisten für Lehrer speichern"));
+        dlg.StartBtn->click();
+        QVERIFY(!stand.Tueraushang);
+    }
+
+    void ohneListen() {
+        TProjektBauer b;
+        b.Lehrer("MUE");
+        TDrucklaufStand stand;
+        TDrBereich dlg(b.p, false, false, QStringLiteral("Drucker"), stand);
+        QCOMPARE(dlg.ComboBox1->count(), 0);
+        QVERIFY(!dlg.StartBtn->isEnabled());
+    }
+
+    void pdfWahl() {
+        TDrucklaufStand stand;
+        TOrdnerSkript wahl;
+        TFpdfVW dlg(stand, wahl);
+        QSignalSpy eltern(&dlg, &TFpdfVW::ElternSpeichern);
+        QSignalSpy lehrer(&dlg, &TFpdfVW::LehrerSpeichern);
+        dlg.show();
+        QCOMPARE(dlg.windowTitle(), QStringLiteral("Listen als PDF speichern"));
+        QCOMPARE(dlg.Ordner->text(), QStringLiteral("(noch nicht gewählt)"));
+        QVERIFY(dlg.Ordner->isReadOnly());
+        QVERIFY(!dlg.BpdfE->isEnabled());
+        QVERIFY(!dlg.BpdfL->isEnabled());
+
+        QTest::mouseClick(dlg.Bfolder, Qt::LeftButton);
+        QCOMPARE(wahl.Titel, QStringList{"Ort für Speichern (PDF)"});
+        QVERIFY(!dlg.BpdfE->isEnabled());
+        QCOMPARE(stand.PdfOrdner, QString());
+
+        const QString ziel = Ordner.filePath(QStringLiteral("Listen"));
+        QVERIFY(QDir().mkpath(ziel));
+        wahl.Antworten << ziel;
+        QTest::mouseClick(dlg.Bfolder, Qt::LeftButton);
+        QCOMPARE(stand.PdfOrdner, ziel);
+        QCOMPARE(dlg.Ordner->text(), ziel);
+        QVERIFY(dlg.BpdfE->isEnabled());
+        QVERIFY(dlg.BpdfL->isEnabled());
+        QTest::mouseClick(dlg.BpdfL, Qt::LeftButton);
+        QCOMPARE(lehrer.count(), 1);
+        QCOMPARE(eltern.count(), 0);
+
+        // The next choice starts where the last one ended.
+        QTest::mouseClick(dlg.Bfolder, Qt::LeftButton);
+        QCOMPARE(wahl.Start.last(), ziel);
+
+        QVERIFY(QDir(ziel).removeRecursively());
+        QTest::mouseClick(dlg.BpdfE, Qt::LeftButton);
+        QCOMPARE(eltern.count(), 0);
+        QVERIFY(!dlg.BpdfE->isEnabled());
+        dlg.hide();
+        QVERIFY(QDir().mkpath(ziel));
+        dlg.show();
+        QVERIFY(dlg.BpdfE->isEnabled());
+    }
+
+    void sonstigeListen() {
+        TDrucklaufStand stand;
+        TOrdnerSkript wahl;
+        TFpdfVW pdf(stand, wahl);
+        QPrinter drucker;
+        TSkriptMeldung m;
+        TDrVorwahl vorwahl(drucker, m);
+        for (QMenu* menue : {pdf.SonstMenue, vorwahl.SonstMenue}) {
+            QStringList texte;
+            for (const QAction* a : menue->actions()) {
+                texte << a->text();
+                QVERIFY(!a->isEnabled());
+            }
+            QCOMPARE(texte,
+                     (QStringList{"Statistik", "Raumzuordnung", "Gesprächsanzahlen für Lehrer",
+                                  "Nicht terminierte Gespräche", "Genagelte Gespräche", "Raumbelegung"}));
+        }
+        QCOMPARE(pdf.BpdfS->menu(), pdf.SonstMenue);
+        QCOMPARE(vorwahl.SonstList1->menu(), vorwahl.SonstMenue);
+    }
+
+    void druckWahl() {
+        QPrinter drucker;
+        TSkriptMeldung m;
+        TDrVorwahl dlg(drucker, m);
+        dlg.show();
+        QSignalSpy eltern(&dlg, &TDrVorwahl::ElternDrucken);
+        QSignalSpy lehrer(&dlg, &TDrVorwahl::LehrerDrucken);
+        QCOMPARE(dlg.windowTitle(), QStringLiteral("Drucken ..."));
+        QCOMPARE(dlg.DruStp->text(), QStringLiteral("&Drucker wählen && einrichten ..."));
+        QTest::mouseClick(dlg.HintBtn, Qt::LeftButton);
+        QCOMPARE(m.Protokoll.size(), 1);
+        QCOMPARE(m.Protokoll[0].Text,
+                 QStringLiteral("Die Druckreihenfolge der Gesprächslisten für Eltern können "
+                                "Sie mit dem Menüpunkt 'Bearbeiten / Sortierung der "
+                                "Elternliste' festlegen."));
+        QCOMPARE(m.Protokoll[0].Titel, QStringLiteral("Hinweis:"));
+        QTest::mouseClick(dlg.EBtn, Qt::LeftButton);
+        QTest::mouseClick(dlg.LBtn, Qt::LeftButton);
+        QCOMPARE(eltern.count(), 1);
+        QCOMPARE(lehrer.count(), 1);
+        QTest::mouseClick(dlg.EndeBtn, Qt::LeftButton);
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+    }
+
+    void darstellung() {
+        TFall f(0xC0);
+        f.b.Rahmen(2, 6);
+        TDrucklaufStand stand;
+        stand.PdfOrdner = QStringLiteral("/home/sekretariat/Dokumente/Elternsprechtag/Listen");
+        for (const bool eltern : {true, false})
+            for (const bool pdf : {false, true}) {
+                TDrBereich dlg(f.b.p, eltern, pdf,
+                               pdf ? stand.PdfOrdner + QStringLiteral("/VEL2027PDF")
+                                   : QStringLiteral("Brother HL-L2350DW series"),
+                               stand);
+                NichtsAbgeschnitten(&dlg, QStringLiteral("DrBereich-%1-%2")
+                                              .arg(eltern ? "Eltern" : "Lehrer", pdf ? "PDF" : "Druck"));
+            }
+        TOrdnerSkript wahl;
+        TFpdfVW pdf(stand, wahl);
+        NichtsAbgeschnitten(&pdf, QStringLiteral("FpdfVW"));
+        QPrinter drucker;
+        TSkriptMeldung m;
+        TDrVorwahl vorwahl(drucker, m);
+        NichtsAbgeschnitten(&vorwahl, QStringLiteral("DrVorwahl"));
+    }
+
+    // A changed orientation is refused and put back; a cancelled set-up changes nothing.
+    void druckerEinrichten_data() {
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<bool>("drehen");
+        QTest::addColumn<int>("meldungen");
+        QTest::addColumn<int>("signale");
+        QTest::newRow("Ausrichtung verstellt") << true << true << 1 << 1;
+        QTest::newRow("nur eingerichtet") << true << false << 0 << 1;
+        QTest::newRow("abgebrochen") << false << true << 0 << 0;
+    }
+    void druckerEinrichten() {
+        QFETCH(bool, ok);
+        QFETCH(bool, drehen);
+        QPrinter drucker;
+        drucker.setPageOrientation(QPageLayout::Portrait);
+        TSkriptMeldung m;
+        TDrVorwahl dlg(drucker, m);
+        dlg.show();
+        QSignalSpy eingerichtet(&dlg, &TDrVorwahl::DruckerEingerichtet);
+        dlg.Einrichten = [&](QPrinter& p) {
+            if (drehen) p.setPageOrientation(QPageLayout::Landscape);
+            return ok;
+        };
+        QTest::mouseClick(dlg.DruStp, Qt::LeftButton);
+        QTEST(int(m.Protokoll.size()), "meldungen");
+        QTEST(int(eingerichtet.count()), "signale");
+        if (ok) QCOMPARE(drucker.pageLayout().orientation(), QPageLayout::Portrait);
+        if (!m.Protokoll.isEmpty()) {
+            QCOMPARE(
+                m.Protokoll[0].Text,
+                QStringLiteral("Sie haben die Ausrichtung verstellt.\rDiese Änderung wird verworfen,\rweil "
+                               "stets die mit Layout-Optionen\reingestellte Ausrichtung verwendet wird."));
+            QCOMPARE(m.Protokoll[0].Titel, QStringLiteral("Druckereinstellungen"));
+        }
+    }
+};
+
 VEL_TEST(TstDruckbereich)
+VEL_TEST(TstDruckdialoge)
 #include "tst_Druckbereich.moc"
