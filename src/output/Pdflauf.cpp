@@ -41,7 +41,7 @@ QString Dateinamensicher(const QString& name) {
 }
 
 TPdfErgebnis PdfLauf(const TPdfAuftrag& auftrag, TMeldung& fragen,
-                     const std::function<void(int)>& fortschritt) {
+                     const std::function<bool(int)>& fortschritt) {
     TPdfErgebnis ergebnis;
     if (!QDir().mkpath(auftrag.Zielordner)) {
         ergebnis.OrdnerFehlt = true;
@@ -50,7 +50,10 @@ TPdfErgebnis PdfLauf(const TPdfAuftrag& auftrag, TMeldung& fragen,
     bool jaFuerAlle = auftrag.Ueberschreiben;
     for (size_t i = 0; i < auftrag.Listen.size() && !ergebnis.Abgebrochen; ++i) {
         const TPdfListe& liste = auftrag.Listen[i];
-        if (fortschritt) fortschritt(static_cast<int>(i));
+        if (fortschritt && !fortschritt(static_cast<int>(i))) {
+            ergebnis.Abgebrochen = true;
+            break;
+        }
         if (!liste.Person || liste.Person->Zaehler == 0) continue;
         const TListenAuftrag was{liste.Person, auftrag.FuerEltern, false};
         TListenZeilen zeilen;

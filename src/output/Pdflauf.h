@@ -40,9 +40,10 @@ struct TPdfErgebnis {
 
 // Writes one PDF file per list into the target folder, asking before an existing file is overwritten
 // ("JA für alle", "Ja", "Überspringen", "Abbrechen"). Persons without conversations get no file.
-// fortschritt is told the index of each list before it is written.
+// fortschritt is told the index of each list before it is written; when it answers false the run ends
+// there, as after "Abbrechen".
 TPdfErgebnis PdfLauf(const TPdfAuftrag& auftrag, TMeldung& fragen,
-                     const std::function<void(int)>& fortschritt = {});
+                     const std::function<bool(int)>& fortschritt = {});
 
 // A file name's base made safe: characters no file system takes become "_", and a name too long for one
 // is cut, keeping it readable.

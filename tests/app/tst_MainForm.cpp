@@ -125,10 +125,10 @@ private Q_SLOTS:
             {"&Datei|Lehrerdaten im&portieren...", "", false, false},
             {"&Datei|Elterndaten imp&ortieren...", "", false, false},
             {"&Datei|&Lehrerdaten exportieren...", "", false, false},
-            {"&Datei|Gesprächslisten exportieren... (PDF)", "", false, false},
+            {"&Datei|Gesprächslisten exportieren... (PDF)", "", false, true},
             {"&Datei|&Gesprächlisten exportieren... (RTF)|für &Lehrer...", "", false, false},
             {"&Datei|&Gesprächlisten exportieren... (RTF)|für &Eltern...", "", false, false},
-            {"&Datei|&Drucken...", "", false, false},
+            {"&Datei|&Drucken...", "", false, true},
             {"&Datei|Seite e&inrichten|&Gesprächslisten... (mit Vorschau)", "", false, false},
             {"&Datei|Seite e&inrichten|Sonstige Listen...", "", false, false},
             {"&Datei|&Beenden", "", true, true},
@@ -279,7 +279,8 @@ private Q_SLOTS:
                                     "Speichern unter...",
                                     QString::fromUtf8("Elternliste bearbeiten, Gespräche eingeben"),
                                     "Lehrerliste bearbeiten\n(Markierung Eltern/Kind aufheben)",
-                                    "Termine berechnen...", "Hilfe anzeigen", "Programm beenden"}));
+                                    "Termine berechnen...", "Drucken...", "Listen als PDF...", "Hilfe anzeigen",
+                                    "Programm beenden"}));
         const auto deckung = [](const QImage& bild) {
             qint64 summe = 0;
             for (int y = 0; y < bild.height(); ++y)

@@ -7,6 +7,7 @@
 #include "KinderPanel.h"
 #include "LehrerPanel.h"
 #include "ProjektBefehle.h"
+#include "output/ui/DruckBefehle.h"
 #include "scheduler/ui/TerminBefehle.h"
 #include "settings/ui/SchulBefehle.h"
 #include "timeframe/ui/RahmenBefehle.h"
@@ -70,6 +71,7 @@ void TVELWnd::GruppenAnlegen() {
     Hilfe = new THilfeBefehle(umgebung, Programmordner, this);
     Rahmen = new TRahmenBefehle(umgebung, this);
     Termine = new TTerminBefehle(umgebung, this);
+    Druck = new TDruckBefehle(umgebung, this);
     Schulbefehle = new TSchulBefehle(umgebung, this);
     Projektdateien = new TProjektBefehle(umgebung, *Rahmen, this);
     connect(Projektdateien, &TProjektBefehle::OeffnenBeendet, this, [this] {

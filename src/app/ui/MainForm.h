@@ -19,6 +19,7 @@ class QLabel;
 class QMenu;
 class QTimer;
 class TDateiwahl;
+class TDruckBefehle;
 class TEingabe;
 class TFamilienBefehle;
 class TFamilienPanel;
@@ -79,6 +80,7 @@ public:
     TProjektBefehle* Projektdateien = nullptr;
     TRahmenBefehle* Rahmen = nullptr;
     TTerminBefehle* Termine = nullptr;
+    TDruckBefehle* Druck = nullptr;
     TSchulBefehle* Schulbefehle = nullptr;
 
     // Commands of this window.

@@ -11,6 +11,7 @@
 #include "LehrerBefehle.h"
 #include "LehrerPanel.h"
 #include "ProjektBefehle.h"
+#include "output/ui/DruckBefehle.h"
 #include "scheduler/ui/TerminBefehle.h"
 #include "settings/ui/SchulBefehle.h"
 #include "timeframe/ui/RahmenBefehle.h"
@@ -110,11 +111,12 @@ void TVELWnd::MenuesAnlegen() {
     impE1 = Befehl(Datei1, "Elterndaten imp&ortieren...", nullptr, nullptr);
     expL1 = Befehl(Datei1, "&Lehrerdaten exportieren...", nullptr, nullptr);
     Datei1->addSeparator();
-    PDFExport1 = Befehl(Datei1, "Gesprächslisten exportieren... (PDF)", nullptr, nullptr);
+    PDFExport1 = Befehl(Datei1, "Gesprächslisten exportieren... (PDF)", nullptr, Druck,
+                        &TDruckBefehle::PDFExport1Click);
     RTF1 = Datei1->addMenu(QString::fromUtf8("&Gesprächlisten exportieren... (RTF)"));
     Lehrer1 = Befehl(RTF1, "für &Lehrer...", nullptr, nullptr);
     Eltern1 = Befehl(RTF1, "für &Eltern...", nullptr, nullptr);
-    Druck1 = Befehl(Datei1, "&Drucken...", nullptr, nullptr);
+    Druck1 = Befehl(Datei1, "&Drucken...", nullptr, Druck, &TDruckBefehle::Druck1Click);
     Seiteeinrichten0 = Datei1->addMenu(QStringLiteral("Seite e&inrichten"));
     Layout1 = Befehl(Seiteeinrichten0, "&Gesprächslisten... (mit Vorschau)", nullptr, nullptr);
     Seiteeinrichten1 = Befehl(Seiteeinrichten0, "Sonstige Listen...", nullptr, nullptr);
@@ -207,8 +209,9 @@ void TVELWnd::WerkzeugleisteAnlegen() {
     HandBearb0 = Werkzeug("Gesprächslisten bearbeiten (F5)", "accessories-text-editor", nullptr);
     Statstk0 = Werkzeug("Statistik", "x-office-presentation", nullptr);
     Vorschau0 = Werkzeug("Seitenvorschau (Gesprächslisten): F9", "document-print-preview", nullptr);
-    Druck0 = Werkzeug("Drucken...", "document-print", nullptr);
-    BuPDF = Werkzeug("Listen als PDF...", "gnome-mime-application-pdf", nullptr);
+    Druck0 = Werkzeug("Drucken...", "document-print", Druck, &TDruckBefehle::Druck1Click);
+    BuPDF =
+        Werkzeug("Listen als PDF...", "gnome-mime-application-pdf", Druck, &TDruckBefehle::PDFExport1Click);
     Hilfe0 = Werkzeug("Hilfe anzeigen", "help-browser", Hilfe, &THilfeBefehle::Inhalt1Click);
     Ende0 = Werkzeug("Programm beenden", "system-log-out", &TVELWnd::Ende1Click);
 
@@ -321,9 +324,8 @@ void TVELWnd::BefehleAktualisieren() {
     for (QAction* b : {ZDefault1, impL1, impE1})
         Freigeben(b, projekt);
     Freigeben(ZeitGlob1, lehrer || familien);
-    for (QAction* b :
-         {Lehrer1, Eltern1, HandBearb0, HandBearb1, AlleNageln1, Statstk1, Statstk0, AnsGspList0, Vorschau0,
-          Druck1, Druck0, PDFExport1, BuPDF, NagZieh1, AnzlGspL1, AnsNichtTerm1, AnsNaegel1})
+    for (QAction* b : {Lehrer1, Eltern1, HandBearb0, HandBearb1, AlleNageln1, Statstk1, Statstk0, AnsGspList0,
+                       Vorschau0, NagZieh1, AnzlGspL1, AnsNichtTerm1, AnsNaegel1})
         Freigeben(b, gespraeche);
     for (QAction* b : {Raum0, LRaumZw1, AnsRaum1, AnsRaumDlg, AnrEdit1, expL1})
         Freigeben(b, lehrer);
@@ -332,7 +334,7 @@ void TVELWnd::BefehleAktualisieren() {
                        Anmerkung1, Anmerk2, IndividuelleAnmerkungen1, AutoAnmerk1, NoTime1})
         Freigeben(b, true);
     for (TBefehlsgruppe* gruppe :
-         std::initializer_list<TBefehlsgruppe*>{Hilfe, Rahmen, Termine, Schulbefehle, Projektdateien,
+         std::initializer_list<TBefehlsgruppe*>{Hilfe, Rahmen, Termine, Schulbefehle, Projektdateien, Druck,
                                                 Familienbefehle, Lehrerbefehle, Gespraechbefehle})
         gruppe->Aktualisieren();
 }

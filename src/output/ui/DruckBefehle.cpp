@@ -1,0 +1,164 @@
+#include "DruckBefehle.h"
+
+#include "DrBereich.h"
+#include "DrVorwahl.h"
+#include "Druckausgabe.h"
+#include "FpdfVW.h"
+#include "app/ProjektDokument.h"
+#include "model/Meldung.h"
+#include "model/Projekt.h"
+#include "output/Pdflauf.h"
+#include "settings/Schuldaten.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProgressDialog>
+
+namespace {
+
+// The per-day choice of the range dialog applies to one run; the layout keeps its own.
+class TProTagFuerLauf {
+public:
+    TProTagFuerLauf(TListenlayout& layout, bool fuerEltern, bool proTag)
+        : Wert(fuerEltern ? layout.EinzellistenProTagE : layout.EinzellistenProTagL)
+        , Vorher(Wert) {
+        Wert = proTag;
+    }
+    ~TProTagFuerLauf() { Wert = Vorher; }
+    TProTagFuerLauf(const TProTagFuerLauf&) = delete;
+    TProTagFuerLauf& operator=(const TProTagFuerLauf&) = delete;
+
+private:
+    bool& Wert;
+    const bool Vorher;
+};
+
+} // namespace
+
+TDruckBefehle::TDruckBefehle(const TBefehlsumgebung& umgebung, QObject* eltern)
+    : TBefehlsgruppe(umgebung, eltern) {
+    connect(&U.Dokument, &TProjektDokument::ProjektErsetzt, this, [this] { Stand.ProjektGeoeffnet(); });
+    // Another list of families or teachers than the last run saw starts the proposal again.
+    connect(&U.Dokument, &TProjektDokument::Geaendert, this, [this](TAenderungen was) {
+        if (was & (TAenderung::Familien | TAenderung::Kinder | TAenderung::Einstellungen))
+            Stand.ElternUmsortiert();
+        if (was.testFlag(TAenderung::Lehrer)) Stand.LehrerGeaendert();
+    });
+}
+
+TDruckBefehle::~TDruckBefehle() = default;
+
+void TDruckBefehle::Anschliessen(QAction* aktion, void (TDruckBefehle::*handler)()) {
+    connect(aktion, &QAction::triggered, this, handler);
+    Aufnehmen(aktion, TRegel::Gespraeche);
+}
+
+QPrinter& TDruckBefehle::Drucker() {
+    if (!DruckerSatz) DruckerSatz = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *DruckerSatz;
+}
+
+void TDruckBefehle::Druck1Click() {
+    if (!Projekt()) return;
+    if (QPrinterInfo::defaultPrinterName().isEmpty()) {
+        U.Meldungen.Meldung(
+            QString::fromUtf8("Es ist kein Drucker als Standarddrucker festgelegt.\rWenn Sie jetzt "
+                              "einen einrichten, müssen Sie VEL beenden und neu starten, um drucken "
+                              "zu können."),
+            QStringLiteral("Drucken"), MeldungsArt::Information);
+        return;
+    }
+    TDrVorwahl wahl(Drucker(), U.Meldungen, U.Fenster);
+    connect(&wahl, &TDrVorwahl::ElternDrucken, this, [this] { Lauf(true, false); });
+    connect(&wahl, &TDrVorwahl::LehrerDrucken, this, [this] { Lauf(false, false); });
+    connect(&wahl, &TDrVorwahl::DruckerEingerichtet, this, [this] {
+        TProjekt* p = Projekt();
+        if (p && RaenderPruefen(p->Listenlayout.Seitenraender, GeraetMetrikLesen(Drucker(), *p), U.Meldungen))
+            U.Dokument.Melden(TAenderung::Layout);
+    });
+    wahl.exec();
+    Stand.Tueraushang = false;
+}
+
+void TDruckBefehle::PDFExport1Click() {
+    if (!Projekt()) return;
+    if (!PdfWahl) {
+        PdfWahl = new TFpdfVW(Stand, U.Dateiwahl, U.Fenster);
+        connect(PdfWahl, &TFpdfVW::ElternSpeichern, this, [this] { Lauf(true, true); });
+        connect(PdfWahl, &TFpdfVW::LehrerSpeichern, this, [this] { Lauf(false, true); });
+    }
+    PdfWahl->exec();
+}
+
+void TDruckBefehle::Lauf(bool fuerEltern, bool alsPdf) {
+    TProjekt* p = Projekt();
+    if (!p || !RaumkonflikteKlaeren()) return;
+    if (fuerEltern) Stand.Tueraushang = false;
+    p->ZaehleGespraeche();
+    p->BelegungMarkieren();
+    const QString ziel = alsPdf ? PdfZielordner(Stand.PdfOrdner, *p) : QPrinterInfo::defaultPrinterName();
+    TDrBereich bereich(*p, fuerEltern, alsPdf, ziel, Stand, U.Fenster);
+    if (bereich.exec() != QDialog::Accepted) return;
+    const TProTagFuerLauf proTag(p->Listenlayout, fuerEltern, bereich.EinzelseitenProTag());
+    if (alsPdf)
+        Pdflauf(bereich.Bereich());
+    else
+        Drucklauf(bereich.Bereich());
+}
+
+void TDruckBefehle::Pdflauf(const TDruckbereich& bereich) {
+    const TProjekt& p = *Projekt();
+    const TSchuldaten schule = SchuldatenLesen(U.Speicher);
+    TPdfAuftrag auftrag{p, schule, bereich.FuerEltern, PdfZielordner(Stand.PdfOrdner, p), {}, false};
+    for (int i = bereich.Erster; i <= bereich.Letzter; ++i)
+        auftrag.Listen.push_back({bereich.Eintraege[static_cast<size_t>(i)].Person,
+                                  ListenName(p, bereich, i, i - bereich.Erster + 1, true)});
+    QProgressDialog fortschritt(QStringLiteral("PDF-Dateien werden gespeichert ..."),
+                                QStringLiteral("Abbrechen"), 0, static_cast<int>(auftrag.Listen.size()),
+                                U.Fenster);
+    fortschritt.setWindowModality(Qt::WindowModal);
+    fortschritt.setMinimumDuration(500);
+    const TPdfErgebnis ergebnis = PdfLauf(auftrag, U.Meldungen, [&fortschritt](int i) {
+        fortschritt.setValue(i);
+        return !fortschritt.wasCanceled();
+    });
+    fortschritt.reset();
+    if (ergebnis.OrdnerFehlt) {
+        U.Meldungen.Meldung(
+            QString::fromUtf8("Die pdf-Dateien können nicht am gewählten Ort gespeichert werden."),
+            QStringLiteral("Fehler"), MeldungsArt::Fehler);
+        return;
+    }
+    // A list that could not be written is no silent gap in what goes to the families.
+    if (!ergebnis.Fehlgeschlagen.isEmpty())
+        U.Meldungen.Meldung(
+            QString::fromUtf8("%1 Datei(en) konnten nicht gespeichert werden, zum Beispiel\r%2")
+                .arg(ergebnis.Fehlgeschlagen.size())
+                .arg(ergebnis.Fehlgeschlagen.constFirst()),
+            QStringLiteral("Fehler"), MeldungsArt::Fehler);
+}
+
+void TDruckBefehle::Drucklauf(const TDruckbereich& bereich) {
+    const TProjekt& p = *Projekt();
+    const TSchuldaten schule = SchuldatenLesen(U.Speicher);
+    const bool dateiName = DateiListenName(false, QPrinterInfo::defaultPrinterName());
+    QStringList fehler;
+    int laufnummer = 0;
+    for (int i = bereich.Erster; i <= bereich.Letzter; ++i) {
+        const TPerson* person = bereich.Eintraege[static_cast<size_t>(i)].Person;
+        if (!person) continue;
+        const TListenAuftrag auftrag{person, bereich.FuerEltern, Stand.Tueraushang && !bereich.FuerEltern};
+        TListenZeilen zeilen;
+        ListeZusammenstellen(p, auftrag, zeilen);
+        const QString titel = ListenName(p, bereich, i, ++laufnummer, dateiName);
+        if (!ListeDrucken(Drucker(), titel, p, schule, auftrag, zeilen)) fehler << titel;
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    if (!fehler.isEmpty())
+        U.Meldungen.Meldung(QString::fromUtf8("%1 Liste(n) konnten nicht gedruckt werden, zum Beispiel\r%2")
+                                .arg(fehler.size())
+                                .arg(fehler.constFirst()),
+                            QStringLiteral("Fehler"), MeldungsArt::Fehler);
+}

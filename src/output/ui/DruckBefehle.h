@@ -1,0 +1,40 @@
+#pragma once
+
+#include "output/Druckbereich.h"
+#include "ui/Befehlsgruppe.h"
+
+#include <functional>
+#include <memory>
+
+class QPrinter;
+class TFpdfVW;
+
+// Printing and saving as PDF the conversation lists of families and teachers: the print choice with its
+// printer, the PDF choice with its folder, the range of lists and the runs.
+class TDruckBefehle : public TBefehlsgruppe {
+    Q_OBJECT
+public:
+    TDruckBefehle(const TBefehlsumgebung& umgebung, QObject* eltern);
+    ~TDruckBefehle() override;
+
+    void Anschliessen(QAction* aktion, void (TDruckBefehle::*handler)());
+
+    void Druck1Click();
+    void PDFExport1Click();
+
+    // Before a run: looks for rooms two teachers share at the same time; false stops the run (the user
+    // went to the room assignment). Until rooms are checked, every run goes on.
+    std::function<bool()> RaumkonflikteKlaeren = [] { return true; };
+
+    // What stays from run to run while the program runs.
+    TDrucklaufStand Stand;
+    QPrinter& Drucker();
+
+private:
+    void Lauf(bool fuerEltern, bool alsPdf);
+    void Drucklauf(const TDruckbereich& bereich);
+    void Pdflauf(const TDruckbereich& bereich);
+
+    std::unique_ptr<QPrinter> DruckerSatz;
+    TFpdfVW* PdfWahl = nullptr;
+};

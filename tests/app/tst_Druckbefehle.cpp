@@ -1,0 +1,72 @@
+#include "Eingabetest.h"
+#include "FensterTest.h"
+#include "common/TestHaupt.h"
+#include "output/ui/DrBereich.h"
+#include "output/ui/FpdfVW.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+// The PDF and print commands of the main window, end to end.
+class TstDruckbefehle : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Choosing a folder in the PDF choice, the families' range with every list, and one file per
+    // family with requests in the year's folder, which the run creates.
+    void pdfFuerEltern() {
+        TFensterTest t;
+        t.Fenster->ProjektErsetzen(GebuchtesProjekt());
+        QVERIFY(t.Zeigen());
+        QTemporaryDir ziel;
+        t.Dateiwahl.Antworten = {ziel.path()};
+        TDialogFolge folge({[](QDialog& d) {
+                                auto& wahl = static_cast<TFpdfVW&>(d);
+                                QVERIFY(!wahl.BpdfE->isEnabled());
+                                wahl.Bfolder->click();
+                                QVERIFY(wahl.BpdfE->isEnabled());
+                                // The range dialog opens from the button; clicked later, it is the next
+                                // step's.
+                                QTimer::singleShot(0, wahl.BpdfE, &QPushButton::click);
+                            },
+                            [](QDialog& d) {
+                                auto& bereich = static_cast<TDrBereich&>(d);
+                                QCOMPARE(bereich.windowTitle(), "Listen drucken");
+                                QVERIFY(bereich.ZielText->text().endsWith("VEL2027PDF"));
+                                bereich.StartBtn->click();
+                            },
+                            [](QDialog& d) { d.reject(); }});
+        t.Fenster->BuPDF->trigger();
+        QCOMPARE(folge.Offen(), 0);
+        QCOMPARE(folge.Unerwartet, 0);
+        const QDir jahr(ziel.filePath("VEL2027PDF"));
+        const QStringList dateien = jahr.entryList(QDir::Files, QDir::Name);
+        // The family van Acker has no request and gets no list.
+        QCOMPARE(dateien, QStringList{"VEL2027E - Maier.pdf"});
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty()) return;
+        QProcess p;
+        p.start("pdftotext", {jahr.filePath(dateien.filter("Maier").constFirst()), "-"});
+        QVERIFY(p.waitForFinished(30000));
+        QVERIFY(QString::fromUtf8(p.readAllStandardOutput()).contains(QString::fromUtf8("Gespräche für")));
+        QVERIFY(!t.Fenster->Dokument.IstGeaendert());
+    }
+
+    // Without requests there is nothing to print: the commands wait.
+    void ohneGespraeche() {
+        TFensterTest t;
+        t.Fenster->ProjektErsetzen(ProjektMitRahmen());
+        QVERIFY(!t.Fenster->BuPDF->isEnabled());
+        QVERIFY(!t.Fenster->Druck1->isEnabled());
+    }
+};
+
+VEL_TEST(TstDruckbefehle)
+#include "tst_Druckbefehle.moc"
