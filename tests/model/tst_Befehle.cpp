@@ -1,6 +1,7 @@
 #include "Lesehilfe.h"
 #include "common/TestHaupt.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -213,6 +214,45 @@ private Q_SLOTS:
         QCOMPARE(p.Elternliste.Count(), familien);
         QCOMPARE(p.Lehrerliste.Count(), lehrer);
         QCOMPARE(p.ZweiTage, zweiTage);
+    }
+
+    // The PDF lists of a scheduled project without a window: a range of the teachers' lists, written
+    // into the year's folder; wrong calls name what is wrong.
+    void pdf_data() {
+        QTest::addColumn<QStringList>("argumente");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<int>("dateien");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Lehrer 1 bis 2")
+            << QStringList{"--lehrer", "--von", "1", "--bis", "2"} << 0 << 2 << "2 Dateien in";
+        QTest::newRow("alle Familien, englisch") << QStringList{"--families"} << 0 << -1 << "Dateien in";
+        QTest::newRow("keine Art") << QStringList{} << 2 << 0 << "Aufruf: vel-cli pdf";
+        QTest::newRow("beide Arten") << QStringList{"--eltern", "--lehrer"} << 2 << 0
+                                     << "Aufruf: vel-cli pdf";
+        QTest::newRow("von 0") << QStringList{"--lehrer", "--von", "0"} << 2 << 0
+                               << "Ungültiger Wert für --von: 0";
+        QTest::newRow("bis zu groß") << QStringList{"--lehrer", "--bis", "99"} << 2 << 0
+                                     << "Ungültiger Wert für --bis: 99";
+        QTest::newRow("unbekannt") << QStringList{"--lehrer", "--farbe"} << 2 << 0
+                                   << "Unbekannte Option: --farbe";
+    }
+    void pdf() {
+        QFETCH(QStringList, argumente);
+        QFETCH(int, status);
+        QFETCH(int, dateien);
+        QFETCH(QString, text);
+        QTemporaryDir ordner;
+        const QString projekt = ordner.filePath(QStringLiteral("p.pdt"));
+        QCOMPARE(Aufruf({"generate", "-o", projekt, "--familien", "8", "--lehrer", "4"}).Status, 0);
+        QCOMPARE(Aufruf({"plan", projekt, "-o", projekt}).Status, 0);
+        const TAufruf a = Aufruf(QStringList{"pdf", projekt, "-o", ordner.filePath("Listen")} + argumente);
+        QCOMPARE(a.Status, status);
+        QVERIFY2((status == 0 ? QString::fromUtf8(a.Ausgabe) : a.Fehler).contains(text),
+                 qPrintable(a.Fehler));
+        const QDir jahr(ordner.filePath("Listen/VEL2027PDF"));
+        const QStringList geschrieben = jahr.entryList(QDir::Files);
+        if (dateien >= 0) QCOMPARE(geschrieben.size(), dateien);
+        if (status == 0) QVERIFY(!geschrieben.isEmpty() && geschrieben.constFirst().startsWith("VEL2027"));
     }
 };
 

@@ -8,3 +8,4 @@ int BefehlDump(const QStringList& argumente);
 int BefehlConvert(const QStringList& argumente);
 int BefehlPlan(const QStringList& argumente);
 int BefehlCheck(const QStringList& argumente);
+int BefehlPdf(const QStringList& argumente);

@@ -1,3 +1,4 @@
+#include "Aufruf.h"
 #include "Befehle.h"
 
 #include "Generator.h"
@@ -47,39 +48,12 @@ std::vector<TZahlOption> Zahlenoptionen() {
     };
 }
 
-QString Schalter(const QString& name) {
-    return (name.size() == 1 ? "-" : "--") + name;
-}
-
-// The option name in an argument such as "--tage=2" or "-o".
-QString Name(const QString& argument) {
-    qsizetype anfang = 0;
-    while (anfang < argument.size() && argument[anfang] == u'-')
-        ++anfang;
-    return argument.mid(anfang).section(u'=', 0, 0);
-}
-
-// What the user typed for an option, so that a message names what is on the command line.
-QString Geschrieben(const QCommandLineOption& option, const QStringList& argumente) {
-    QString gefunden = Schalter(option.names().first());
-    for (const QString& a : argumente)
-        if (a.startsWith(u'-') && option.names().contains(Name(a))) gefunden = a.section(u'=', 0, 0);
-    return gefunden;
-}
-
 // QCommandLineParser's own texts are English; the help is composed here from the same option list.
 QString Hilfetext(const QList<QCommandLineOption>& optionen) {
     QString text = QString::fromUtf8(Aufruf) +
                    QString::fromUtf8("\n\nErzeugt ein Projekt mit Familien, Lehrern, Gesprächswünschen und "
                                      "Sperrzeiten, ohne Termine.\n\nOptionen:\n");
-    for (const QCommandLineOption& o : optionen) {
-        QStringList namen;
-        for (const QString& n : o.names())
-            namen << Schalter(n);
-        QString links = namen.join(QStringLiteral(", "));
-        if (!o.valueName().isEmpty()) links += ' ' + o.valueName();
-        text += QStringLiteral("  %1  %2\n").arg(links, -32).arg(o.description());
-    }
+    text += Optionszeilen(optionen);
     text += QString::fromUtf8("\nGrößen:\n");
     for (const TGroesse& g : Groessen)
         text += QStringLiteral("  %1 %2 Familien, %3 Lehrer, %4 Slots je Tag, %5\n")
@@ -89,27 +63,6 @@ QString Hilfetext(const QList<QCommandLineOption>& optionen) {
                     .arg(g.Optionen.Slots)
                     .arg(g.Optionen.Tage == 1 ? QStringLiteral("1 Tag") : QStringLiteral("2 Tage"));
     return text;
-}
-
-// Names the argument the parser stumbled over: an unknown option, an option without its value at the
-// end, or a switch given a value.
-QString Fehlermeldung(const QCommandLineParser& parser, const QStringList& argumente,
-                      const QList<QCommandLineOption>& optionen) {
-    for (const QString& a : argumente)
-        if (a.startsWith(u'-') && parser.unknownOptionNames().contains(Name(a)))
-            return "Unbekannte Option: " + a.section(u'=', 0, 0);
-    if (!parser.unknownOptionNames().isEmpty())
-        return "Unbekannte Option: " + Schalter(parser.unknownOptionNames().first());
-    for (const QCommandLineOption& o : optionen) {
-        if (!o.valueName().isEmpty() && !argumente.isEmpty() && argumente.last().startsWith(u'-') &&
-            o.names().contains(Name(argumente.last())))
-            return "Wert fehlt nach " + argumente.last();
-        for (const QString& a : argumente)
-            if (o.valueName().isEmpty() && a.startsWith(u'-') && a.contains(u'=') &&
-                o.names().contains(Name(a)))
-                return QStringLiteral("Die Option %1 nimmt keinen Wert: %2").arg(a.section(u'=', 0, 0), a);
-    }
-    return QString::fromUtf8("Ungültiger Aufruf: ") + argumente.join(u' ');
 }
 
 } // namespace

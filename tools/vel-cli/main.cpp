@@ -1,8 +1,10 @@
 #include "Befehle.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QStringList>
 #include <QTextStream>
+#include <memory>
 
 namespace {
 
@@ -10,6 +12,8 @@ struct TBefehl {
     const char* Name;
     int (*Ausfuehren)(const QStringList& argumente);
     const char* Hilfe;
+    // Drawing pages needs fonts, that is the GUI part of Qt, without a screen.
+    bool Seiten = false;
 };
 
 const TBefehl Befehle[] = {
@@ -21,17 +25,26 @@ const TBefehl Befehle[] = {
     {"plan", BefehlPlan,
      "plan DATEI [-o AUS] [--cancel-after vorbereitung|verteilung|nachplatzieren|eltern|lehrer]"},
     {"check", BefehlCheck, "check DATEI"},
+    {"pdf", BefehlPdf, "pdf DATEI (--eltern|--lehrer) -o ORDNER [--von N] [--bis M]", true},
 };
 
 } // namespace
 
 // Batch and inspection commands on project files.
 int main(int argc, char* argv[]) {
+    const QString name = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    for (const TBefehl& b : Befehle) {
+        if (name != QLatin1String(b.Name)) continue;
+        std::unique_ptr<QCoreApplication> app;
+        if (b.Seiten) {
+            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+            app = std::make_unique<QGuiApplication>(argc, argv);
+        } else {
+            app = std::make_unique<QCoreApplication>(argc, argv);
+        }
+        return b.Ausfuehren(QCoreApplication::arguments().mid(2));
+    }
     QCoreApplication app(argc, argv);
-    QStringList argumente = QCoreApplication::arguments().mid(1);
-    const QString name = argumente.isEmpty() ? QString() : argumente.takeFirst();
-    for (const TBefehl& b : Befehle)
-        if (name == QLatin1String(b.Name)) return b.Ausfuehren(argumente);
     QTextStream fehler(stderr);
     fehler << "Aufruf: vel-cli BEFEHL [ARGUMENTE]\n";
     for (const TBefehl& b : Befehle)

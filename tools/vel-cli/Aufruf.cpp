@@ -1,0 +1,53 @@
+#include "Aufruf.h"
+
+#include <QCommandLineParser>
+
+QString Schalter(const QString& name) {
+    return (name.size() == 1 ? "-" : "--") + name;
+}
+
+QString Name(const QString& argument) {
+    qsizetype anfang = 0;
+    while (anfang < argument.size() && argument[anfang] == u'-')
+        ++anfang;
+    return argument.mid(anfang).section(u'=', 0, 0);
+}
+
+QString Geschrieben(const QCommandLineOption& option, const QStringList& argumente) {
+    QString gefunden = Schalter(option.names().first());
+    for (const QString& a : argumente)
+        if (a.startsWith(u'-') && option.names().contains(Name(a))) gefunden = a.section(u'=', 0, 0);
+    return gefunden;
+}
+
+QString Optionszeilen(const QList<QCommandLineOption>& optionen) {
+    QString text;
+    for (const QCommandLineOption& o : optionen) {
+        QStringList namen;
+        for (const QString& n : o.names())
+            namen << Schalter(n);
+        QString links = namen.join(QStringLiteral(", "));
+        if (!o.valueName().isEmpty()) links += ' ' + o.valueName();
+        text += QStringLiteral("  %1  %2\n").arg(links, -32).arg(o.description());
+    }
+    return text;
+}
+
+QString Fehlermeldung(const QCommandLineParser& parser, const QStringList& argumente,
+                      const QList<QCommandLineOption>& optionen) {
+    for (const QString& a : argumente)
+        if (a.startsWith(u'-') && parser.unknownOptionNames().contains(Name(a)))
+            return "Unbekannte Option: " + a.section(u'=', 0, 0);
+    if (!parser.unknownOptionNames().isEmpty())
+        return "Unbekannte Option: " + Schalter(parser.unknownOptionNames().first());
+    for (const QCommandLineOption& o : optionen) {
+        if (!o.valueName().isEmpty() && !argumente.isEmpty() && argumente.last().startsWith(u'-') &&
+            o.names().contains(Name(argumente.last())))
+            return "Wert fehlt nach " + argumente.last();
+        for (const QString& a : argumente)
+            if (o.valueName().isEmpty() && a.startsWith(u'-') && a.contains(u'=') &&
+                o.names().contains(Name(a)))
+                return QStringLiteral("Die Option %1 nimmt keinen Wert: %2").arg(a.section(u'=', 0, 0), a);
+    }
+    return QString::fromUtf8("Ungültiger Aufruf: ") + argumente.join(u' ');
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QCommandLineOption>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QCommandLineParser;
+
+// What the commands share for their options: German names with the English ones as aliases, and
+// messages that name what the user typed.
+
+// "-o" or "--familien" for an option name.
+QString Schalter(const QString& name);
+// The option name in an argument such as "--tage=2" or "-o".
+QString Name(const QString& argument);
+// What the user typed for an option, so that a message names what is on the command line.
+QString Geschrieben(const QCommandLineOption& option, const QStringList& argumente);
+// One line per option for a help text (QCommandLineParser's own texts are English).
+QString Optionszeilen(const QList<QCommandLineOption>& optionen);
+// Names the argument the parser stumbled over: an unknown option, an option without its value at the
+// end, or a switch given a value.
+QString Fehlermeldung(const QCommandLineParser& parser, const QStringList& argumente,
+                      const QList<QCommandLineOption>& optionen);

@@ -1,0 +1,101 @@
+#include "Aufruf.h"
+#include "Befehle.h"
+#include "Konsole.h"
+
+#include "model/Projekt.h"
+#include "output/Druckbereich.h"
+#include "output/Pdflauf.h"
+#include "settings/Schuldaten.h"
+#include "settings/UReg.h"
+
+#include <QCommandLineParser>
+#include <QTextStream>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+const char* const Aufruf = "Aufruf: vel-cli pdf DATEI (--eltern|--lehrer) -o ORDNER [--von N] [--bis M]";
+
+} // namespace
+
+int BefehlPdf(const QStringList& argumente) {
+    QTextStream fehler(stderr);
+    const QCommandLineOption hilfe({"h", "hilfe", "help"}, "Zeigt diese Hilfe");
+    const QCommandLineOption eltern({"eltern", "families"},
+                                    QString::fromUtf8("Die Gesprächslisten der Familien"));
+    const QCommandLineOption lehrer({"lehrer", "teachers"},
+                                    QString::fromUtf8("Die Gesprächslisten der Lehrkräfte"));
+    const QCommandLineOption ausgabe(
+        {"o", "ausgabe"}, QString::fromUtf8("Ordner; die Dateien gehen in seinen Unterordner VEL<Jahr>PDF"),
+        "ORDNER");
+    const QCommandLineOption von({"von", "from"}, QString::fromUtf8("Erste Liste, ab 1 gezählt"), "N");
+    const QCommandLineOption bis({"bis", "to"}, QString::fromUtf8("Letzte Liste, einschließlich"), "M");
+    const QList<QCommandLineOption> optionen{hilfe, eltern, lehrer, ausgabe, von, bis};
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions(optionen);
+    if (!parser.parse(QStringList{QStringLiteral("vel-cli pdf")} + argumente)) {
+        fehler << Fehlermeldung(parser, argumente, optionen) << '\n' << Aufruf << '\n';
+        return 2;
+    }
+    if (parser.isSet(hilfe)) {
+        QTextStream(stdout) << Aufruf
+                            << QString::fromUtf8(
+                                   "\n\nSpeichert die Gesprächslisten als PDF, eine Datei je Liste; "
+                                   "vorhandene Dateien werden überschrieben.\n\nOptionen:\n")
+                            << Optionszeilen(optionen);
+        return 0;
+    }
+    if (parser.positionalArguments().size() != 1 || parser.isSet(eltern) == parser.isSet(lehrer) ||
+        parser.value(ausgabe).isEmpty()) {
+        fehler << Aufruf << '\n';
+        return 2;
+    }
+
+    TProjekt p;
+    if (ProjektFuerBefehl(parser.positionalArguments().constFirst(), p)) return 2;
+    p.ZaehleGespraeche();
+    p.BelegungMarkieren();
+    TDruckbereich bereich = BereichAufbauen(p, parser.isSet(eltern), false);
+    const int anzahl = static_cast<int>(bereich.Eintraege.size());
+    for (const auto& [option, feld] : {std::pair{&von, &bereich.Erster}, std::pair{&bis, &bereich.Letzter}}) {
+        if (!parser.isSet(*option)) continue;
+        bool ok = false;
+        const int n = parser.value(*option).toInt(&ok);
+        if (!ok || n < 1 || n > anzahl) {
+            fehler << QString::fromUtf8("Ungültiger Wert für %1: %2 (1 bis %3)\n")
+                          .arg(Geschrieben(*option, argumente), parser.value(*option))
+                          .arg(anzahl);
+            return 2;
+        }
+        *feld = n - 1;
+    }
+    if (bereich.Erster > bereich.Letzter) {
+        fehler << QString::fromUtf8("--von liegt hinter --bis\n");
+        return 2;
+    }
+
+    TEinstellungsSpeicher speicher;
+    const TSchuldaten schule = SchuldatenLesen(speicher);
+    TPdfAuftrag auftrag{p, schule, bereich.FuerEltern, PdfZielordner(parser.value(ausgabe), p), {}, true};
+    for (int i = bereich.Erster; i <= bereich.Letzter; ++i)
+        auftrag.Listen.push_back({bereich.Eintraege[static_cast<size_t>(i)].Person,
+                                  ListenName(p, bereich, i, i - bereich.Erster + 1, true)});
+    const bool terminal = isatty(fileno(stderr));
+    const int gesamt = static_cast<int>(auftrag.Listen.size());
+    TKonsolenMeldung meldung;
+    const TPdfErgebnis e = PdfLauf(auftrag, meldung, [&](int i) {
+        if (terminal) fehler << QStringLiteral("\r%1 von %2").arg(i + 1).arg(gesamt) << Qt::flush;
+        return true;
+    });
+    if (terminal) fehler << '\n';
+    if (e.OrdnerFehlt) {
+        fehler << QString::fromUtf8("Der Ordner %1 kann nicht angelegt werden.\n").arg(auftrag.Zielordner);
+        return 1;
+    }
+    QTextStream(stdout) << QString::fromUtf8("%1 Dateien in %2\n").arg(e.Geschrieben).arg(auftrag.Zielordner);
+    for (const QString& datei : e.Fehlgeschlagen)
+        fehler << QString::fromUtf8("Nicht geschrieben: %1\n").arg(datei);
+    return e.Fehlgeschlagen.isEmpty() ? 0 : 1;
+}
