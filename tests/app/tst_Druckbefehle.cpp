@@ -1,10 +1,13 @@
 #include "Eingabetest.h"
 #include "FensterTest.h"
 #include "common/TestHaupt.h"
+#include "common/Testdrucker.h"
 #include "output/ui/DrBereich.h"
+#include "output/ui/DrVorwahl.h"
 #include "output/ui/FpdfVW.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -57,6 +60,40 @@ private Q_SLOTS:
         QVERIFY(p.waitForFinished(30000));
         QVERIFY(QString::fromUtf8(p.readAllStandardOutput()).contains(QString::fromUtf8("Gespräche für")));
         QVERIFY(!t.Fenster->Dokument.IstGeaendert());
+    }
+
+    // A teachers' print run through the print choice and the range dialog: one job per list on the
+    // system's default printer, titled for the list; the test queue keeps each job as a PDF.
+    void druckenFuerLehrer() {
+        VEL_TESTDRUCKER_NOETIG();
+        TFensterTest t;
+        t.Fenster->ProjektErsetzen(GebuchtesProjekt());
+        QVERIFY(t.Zeigen());
+        TTestdruckAblage ablage;
+        TDialogFolge folge({[](QDialog& d) {
+                                auto& wahl = static_cast<TDrVorwahl&>(d);
+                                QCOMPARE(wahl.DruckerName->text(), TestdruckerName);
+                                QTimer::singleShot(0, wahl.LBtn, &QPushButton::click);
+                            },
+                            [](QDialog& d) {
+                                auto& bereich = static_cast<TDrBereich&>(d);
+                                QVERIFY(bereich.CB_tueraushang->isVisible());
+                                QCOMPARE(bereich.StartBtn->text(), "Druckvorgang starten");
+                                bereich.StartBtn->click();
+                            },
+                            [](QDialog& d) { d.reject(); }});
+        t.Fenster->Druck1->trigger();
+        QCOMPARE(folge.Offen(), 0);
+        QCOMPARE(folge.Unerwartet, 0);
+        // Both teachers have requests: two jobs, numbered within the run.
+        const QString berg = ablage.Erwarten(QStringLiteral("Liste 1 von 2 - (BER)"));
+        const QString mueller = ablage.Erwarten(QStringLiteral("Liste 2 von 2 - (MUE)"));
+        QVERIFY(!berg.isEmpty() && !mueller.isEmpty());
+        const QString text = PdfText(mueller);
+        QVERIFY2(text.contains(QString::fromUtf8("Gespräche für")), qPrintable(text));
+        QVERIFY(text.contains("Herrn Dr. Müller (MUE)"));
+        QVERIFY(text.contains("Familie Maier"));
+        QVERIFY(PdfText(berg).contains("Frau von Berg (BER)"));
     }
 
     // Without requests there is nothing to print: the commands wait.

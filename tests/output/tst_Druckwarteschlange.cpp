@@ -1,4 +1,4 @@
-#include "Testdrucker.h"
+#include "common/Testdrucker.h"
 #include "common/TestHaupt.h"
 
 #include <QFile>
