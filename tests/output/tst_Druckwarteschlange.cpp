@@ -1,5 +1,5 @@
-#include "common/Testdrucker.h"
 #include "common/TestHaupt.h"
+#include "common/Testdrucker.h"
 
 #include <QFile>
 #include <QPainter>
