@@ -34,19 +34,25 @@ int main(int argc, char** argv) {
     Lauf(p, still);
     p.ZaehleGespraeche();
     p.BelegungMarkieren();
-    const TSchuldaten schule{QStringLiteral("Gymnasium Am Wall"), QString::fromUtf8("Wallstraße 3"),
-                             QStringLiteral("28195 Bremen"), QStringLiteral("0421 1234"), {}};
+    const TSchuldaten schule{QStringLiteral("Gymnasium Am Wall"),
+                             QString::fromUtf8("Wallstraße 3"),
+                             QStringLiteral("28195 Bremen"),
+                             QStringLiteral("0421 1234"),
+                             {}};
     QTemporaryDir ordner;
     TStilleMeldung meldung;
-    std::printf("%-9s %7s %10s %10s %8s %10s\n", "Listen", "Anzahl", "Wand s", "CPU s", "ms/Liste", "KB/Datei");
+    std::printf("%-9s %7s %10s %10s %8s %10s\n", "Listen", "Anzahl", "Wand s", "CPU s", "ms/Liste",
+                "KB/Datei");
     for (const bool eltern : {true, false}) {
         TPdfAuftrag auftrag{p, schule, eltern, ordner.filePath(eltern ? "E" : "L"), {}, true};
         if (eltern)
             for (const auto& e : p.Elternliste)
-                auftrag.Listen.push_back({e.get(), QStringLiteral("VEL2027E - %1 %2").arg(e->Nummer).arg(e->Name)});
+                auftrag.Listen.push_back(
+                    {e.get(), QStringLiteral("VEL2027E - %1 %2").arg(e->Nummer).arg(e->Name)});
         else
             for (const auto& l : p.Lehrerliste)
-                auftrag.Listen.push_back({l.get(), QStringLiteral("VEL2027L - %1 (%2)").arg(l->Name, l->Kuerzel)});
+                auftrag.Listen.push_back(
+                    {l.get(), QStringLiteral("VEL2027L - %1 (%2)").arg(l->Name, l->Kuerzel)});
         const double cpu = CpuMs();
         const auto start = std::chrono::steady_clock::now();
         const TPdfErgebnis e = PdfLauf(auftrag, meldung);

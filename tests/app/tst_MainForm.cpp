@@ -275,12 +275,12 @@ private Q_SLOTS:
         frei.clear();
         for (QAction* a : leiste->actions())
             if (!a->isSeparator() && leiste->widgetForAction(a)->isEnabled()) frei << a->toolTip();
-        QCOMPARE(frei, (QStringList{"Neues Projekt", QString::fromUtf8("Öffnen..."), "Speichern",
-                                    "Speichern unter...",
-                                    QString::fromUtf8("Elternliste bearbeiten, Gespräche eingeben"),
-                                    "Lehrerliste bearbeiten\n(Markierung Eltern/Kind aufheben)",
-                                    "Termine berechnen...", "Drucken...", "Listen als PDF...", "Hilfe anzeigen",
-                                    "Programm beenden"}));
+        QCOMPARE(
+            frei,
+            (QStringList{"Neues Projekt", QString::fromUtf8("Öffnen..."), "Speichern", "Speichern unter...",
+                         QString::fromUtf8("Elternliste bearbeiten, Gespräche eingeben"),
+                         "Lehrerliste bearbeiten\n(Markierung Eltern/Kind aufheben)", "Termine berechnen...",
+                         "Drucken...", "Listen als PDF...", "Hilfe anzeigen", "Programm beenden"}));
         const auto deckung = [](const QImage& bild) {
             qint64 summe = 0;
             for (int y = 0; y < bild.height(); ++y)
