@@ -216,6 +216,39 @@ private Q_SLOTS:
         QCOMPARE(p.ZweiTage, zweiTage);
     }
 
+    // Every command answers --hilfe, takes its German option names and names what is wrong.
+    void aufrufe_data() {
+        QTest::addColumn<QStringList>("argumente");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("text");
+        for (const char* befehl : {"dump", "convert", "plan", "check", "pdf", "generate"})
+            QTest::newRow(befehl) << QStringList{befehl, "--hilfe"} << 0
+                                  << QStringLiteral("Aufruf: vel-cli ") + befehl;
+        QTest::newRow("dump kompakt")
+            << QStringList{"dump", "PROJEKT", "--kompakt"} << 0 << "{\"Dateiversion\"";
+        QTest::newRow("plan abbrechen-nach") << QStringList{"plan", "PROJEKT", "--abbrechen-nach", "foo"} << 2
+                                             << "Ungültiger Wert für --abbrechen-nach: foo";
+        QTest::newRow("check unbekannt")
+            << QStringList{"check", "PROJEKT", "--farbe"} << 2 << "Unbekannte Option: --farbe";
+        QTest::newRow("check zwei Dateien")
+            << QStringList{"check", "PROJEKT", "b.pdt"} << 2 << "Unerwartetes Argument: b.pdt";
+        QTest::newRow("convert ohne Ziel")
+            << QStringList{"convert", "PROJEKT"} << 2 << "Aufruf: vel-cli convert";
+    }
+    void aufrufe() {
+        QFETCH(QStringList, argumente);
+        QFETCH(int, status);
+        QFETCH(QString, text);
+        QTemporaryDir ordner;
+        const QString projekt = ordner.filePath(QStringLiteral("p.pdt"));
+        QCOMPARE(Aufruf({"generate", "-o", projekt, "--familien", "3", "--lehrer", "2"}).Status, 0);
+        argumente.replaceInStrings(QStringLiteral("PROJEKT"), projekt);
+        const TAufruf a = Aufruf(argumente);
+        QCOMPARE(a.Status, status);
+        const QString ausgabe = status == 0 ? QString::fromUtf8(a.Ausgabe) : a.Fehler;
+        QVERIFY2(ausgabe.contains(text), qPrintable(ausgabe));
+    }
+
     // The PDF lists of a scheduled project without a window: a range of the teachers' lists, written
     // into the year's folder; wrong calls name what is wrong.
     void pdf_data() {

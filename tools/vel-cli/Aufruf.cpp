@@ -1,6 +1,7 @@
 #include "Aufruf.h"
 
 #include <QCommandLineParser>
+#include <QTextStream>
 
 QString Schalter(const QString& name) {
     return (name.size() == 1 ? "-" : "--") + name;
@@ -50,4 +51,33 @@ QString Fehlermeldung(const QCommandLineParser& parser, const QStringList& argum
                 return QStringLiteral("Die Option %1 nimmt keinen Wert: %2").arg(a.section(u'=', 0, 0), a);
     }
     return QString::fromUtf8("Ungültiger Aufruf: ") + argumente.join(u' ');
+}
+
+int Zerlegen(QCommandLineParser& parser, const QString& aufruf, const QString& beschreibung,
+             QList<QCommandLineOption> optionen, const QStringList& argumente, qsizetype positionale) {
+    QTextStream fehler(stderr);
+    const QCommandLineOption hilfe({"h", "hilfe", "help"}, "Zeigt diese Hilfe");
+    optionen.prepend(hilfe);
+    // "-compact" is taken as the option of that name, not as the letters c, o, m, ...
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions(optionen);
+    if (!parser.parse(QStringList{QStringLiteral("vel-cli")} + argumente)) {
+        fehler << Fehlermeldung(parser, argumente, optionen) << '\n' << aufruf << '\n';
+        return 2;
+    }
+    if (parser.isSet(hilfe)) {
+        QTextStream(stdout) << aufruf << "\n\n"
+                            << beschreibung << QString::fromUtf8("\n\nOptionen:\n")
+                            << Optionszeilen(optionen);
+        return 0;
+    }
+    if (parser.positionalArguments().size() != positionale) {
+        fehler << (parser.positionalArguments().size() > positionale
+                       ? QStringLiteral("Unerwartetes Argument: ") +
+                             parser.positionalArguments().constLast() + u'\n'
+                       : QString())
+               << aufruf << '\n';
+        return 2;
+    }
+    return -1;
 }

@@ -22,3 +22,9 @@ QString Optionszeilen(const QList<QCommandLineOption>& optionen);
 // end, or a switch given a value.
 QString Fehlermeldung(const QCommandLineParser& parser, const QStringList& argumente,
                       const QList<QCommandLineOption>& optionen);
+
+// Parses a command's arguments with its options and a help option: answers --hilfe with the usage, the
+// description and the options, and names a wrong option or a missing argument. Returns -1 when the
+// command goes on, otherwise its exit status (0 after the help, 2 after a wrong call).
+int Zerlegen(QCommandLineParser& parser, const QString& aufruf, const QString& beschreibung,
+             QList<QCommandLineOption> optionen, const QStringList& argumente, qsizetype positionale);

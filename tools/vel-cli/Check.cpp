@@ -1,20 +1,26 @@
+#include "Aufruf.h"
 #include "Befehle.h"
 #include "Konsole.h"
 
 #include "model/Projekt.h"
 #include "scheduler/Planpruefung.h"
 
+#include <QCommandLineParser>
 #include <QStringList>
 #include <QTextStream>
 
 int BefehlCheck(const QStringList& argumente) {
-    if (argumente.size() != 1) {
-        QTextStream(stderr) << "Aufruf: vel-cli check DATEI\n";
-        return 2;
-    }
+    QCommandLineParser parser;
+    if (const int status =
+            Zerlegen(parser, QStringLiteral("Aufruf: vel-cli check DATEI"),
+                     QString::fromUtf8("Prüft den Plan eines Projekts; jeder Befund eine Zeile, "
+                                       "Rückgabe 1 bei Befunden."),
+                     {}, argumente, 1);
+        status >= 0)
+        return status;
     TProjekt p;
     // Exit status 1 is taken by findings, so every reading failure reports 2.
-    if (ProjektFuerBefehl(argumente[0], p)) return 2;
+    if (ProjektFuerBefehl(parser.positionalArguments().constFirst(), p)) return 2;
     const QStringList befunde = PlanPruefen(p);
     QTextStream aus(stdout);
     for (const QString& zeile : befunde)

@@ -1,3 +1,4 @@
+#include "Aufruf.h"
 #include "Befehle.h"
 #include "JsonSchreiber.h"
 #include "Konsole.h"
@@ -5,6 +6,7 @@
 #include "model/Datumstexte.h"
 #include "model/Projekt.h"
 
+#include <QCommandLineParser>
 #include <QFile>
 #include <QStringList>
 #include <QTextStream>
@@ -163,13 +165,16 @@ QByteArray ProjektAlsJson(const TProjekt& p, bool kompakt) {
 } // namespace
 
 int BefehlDump(const QStringList& argumente) {
-    const bool kompakt = argumente.size() == 2 && argumente[1] == u"--compact";
-    if (argumente.size() != 1 && !kompakt) {
-        QTextStream(stderr) << "Aufruf: vel-cli dump DATEI [--compact]\n";
-        return 2;
-    }
+    const QCommandLineOption kompaktOption({"kompakt", "compact"}, QString::fromUtf8("JSON in einer Zeile"));
+    QCommandLineParser parser;
+    if (const int status =
+            Zerlegen(parser, QStringLiteral("Aufruf: vel-cli dump DATEI [--kompakt]"),
+                     QString::fromUtf8("Gibt das Projekt als JSON aus."), {kompaktOption}, argumente, 1);
+        status >= 0)
+        return status;
+    const bool kompakt = parser.isSet(kompaktOption);
     TProjekt p;
-    if (const int status = ProjektFuerBefehl(argumente[0], p)) return status;
+    if (const int status = ProjektFuerBefehl(parser.positionalArguments().constFirst(), p)) return status;
     QFile aus;
     if (!aus.open(stdout, QIODevice::WriteOnly)) return 2;
     aus.write(ProjektAlsJson(p, kompakt));

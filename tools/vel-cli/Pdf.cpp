@@ -21,7 +21,6 @@ const char* const Aufruf = "Aufruf: vel-cli pdf DATEI (--eltern|--lehrer) -o ORD
 
 int BefehlPdf(const QStringList& argumente) {
     QTextStream fehler(stderr);
-    const QCommandLineOption hilfe({"h", "hilfe", "help"}, "Zeigt diese Hilfe");
     const QCommandLineOption eltern({"eltern", "families"},
                                     QString::fromUtf8("Die Gesprächslisten der Familien"));
     const QCommandLineOption lehrer({"lehrer", "teachers"},
@@ -31,24 +30,15 @@ int BefehlPdf(const QStringList& argumente) {
         "ORDNER");
     const QCommandLineOption von({"von", "from"}, QString::fromUtf8("Erste Liste, ab 1 gezählt"), "N");
     const QCommandLineOption bis({"bis", "to"}, QString::fromUtf8("Letzte Liste, einschließlich"), "M");
-    const QList<QCommandLineOption> optionen{hilfe, eltern, lehrer, ausgabe, von, bis};
     QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOptions(optionen);
-    if (!parser.parse(QStringList{QStringLiteral("vel-cli pdf")} + argumente)) {
-        fehler << Fehlermeldung(parser, argumente, optionen) << '\n' << Aufruf << '\n';
-        return 2;
-    }
-    if (parser.isSet(hilfe)) {
-        QTextStream(stdout) << Aufruf
-                            << QString::fromUtf8(
-                                   "\n\nSpeichert die Gesprächslisten als PDF, eine Datei je Liste; "
-                                   "vorhandene Dateien werden überschrieben.\n\nOptionen:\n")
-                            << Optionszeilen(optionen);
-        return 0;
-    }
-    if (parser.positionalArguments().size() != 1 || parser.isSet(eltern) == parser.isSet(lehrer) ||
-        parser.value(ausgabe).isEmpty()) {
+    if (const int status =
+            Zerlegen(parser, QString::fromUtf8(Aufruf),
+                     QString::fromUtf8("Speichert die Gesprächslisten als PDF, eine Datei je Liste; "
+                                       "vorhandene Dateien werden überschrieben."),
+                     {eltern, lehrer, ausgabe, von, bis}, argumente, 1);
+        status >= 0)
+        return status;
+    if (parser.isSet(eltern) == parser.isSet(lehrer) || parser.value(ausgabe).isEmpty()) {
         fehler << Aufruf << '\n';
         return 2;
     }

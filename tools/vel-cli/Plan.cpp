@@ -1,3 +1,4 @@
+#include "Aufruf.h"
 #include "Befehle.h"
 #include "Konsole.h"
 
@@ -5,6 +6,7 @@
 #include "scheduler/Lauf.h"
 #include "scheduler/Termin.h"
 
+#include <QCommandLineParser>
 #include <QStringList>
 #include <QTextStream>
 #include <array>
@@ -115,32 +117,33 @@ void Zusammenfassung(TProjekt& p, const TLaufErgebnis& ergebnis) {
 
 int BefehlPlan(const QStringList& argumente) {
     QTextStream fehler(stderr);
-    QString datei;
-    QString ziel;
+    const QString aufruf = QStringLiteral("Aufruf: vel-cli plan DATEI [-o AUS] [--abbrechen-nach "
+                                          "vorbereitung|verteilung|nachplatzieren|eltern|lehrer]");
+    const QCommandLineOption ausgabe({"o", "ausgabe"}, QString::fromUtf8("Schreibt das Projekt mit dem Plan"),
+                                     "AUS");
+    const QCommandLineOption abbrechen({"abbrechen-nach", "cancel-after"},
+                                       QString::fromUtf8("Bricht den Lauf nach diesem Abschnitt ab, wie der "
+                                                         "Abbrechen-Knopf"),
+                                       "ABSCHNITT");
+    QCommandLineParser parser;
+    if (const int status = Zerlegen(parser, aufruf,
+                                    QString::fromUtf8("Berechnet die Termine eines Projekts wie der Befehl "
+                                                      "\"Termine berechnen\"."),
+                                    {ausgabe, abbrechen}, argumente, 1);
+        status >= 0)
+        return status;
+    const QString datei = parser.positionalArguments().constFirst();
+    const QString ziel = parser.value(ausgabe);
     const TPhase* abbruch = nullptr;
-    bool ok = true;
-    for (qsizetype i = 0; i < argumente.size() && ok; ++i) {
-        const QString& a = argumente[i];
-        if ((a == "-o" || a == "--cancel-after") && i + 1 < argumente.size()) {
-            const QString& wert = argumente[++i];
-            if (a == "-o") {
-                ziel = wert;
-                continue;
-            }
-            abbruch = nullptr;
-            for (const TPhase& phase : Phasen)
-                if (wert == QLatin1String(phase.Name)) abbruch = &phase;
-            ok = abbruch;
-        } else if (datei.isEmpty() && !a.startsWith('-')) {
-            datei = a;
-        } else {
-            ok = false;
+    if (parser.isSet(abbrechen)) {
+        for (const TPhase& phase : Phasen)
+            if (parser.value(abbrechen) == QLatin1String(phase.Name)) abbruch = &phase;
+        if (!abbruch) {
+            fehler << QString::fromUtf8("Ungültiger Wert für %1: %2\n")
+                          .arg(Geschrieben(abbrechen, argumente), parser.value(abbrechen))
+                   << aufruf << '\n';
+            return 2;
         }
-    }
-    if (!ok || datei.isEmpty()) {
-        fehler << "Aufruf: vel-cli plan DATEI [-o AUS] [--cancel-after "
-                  "vorbereitung|verteilung|nachplatzieren|eltern|lehrer]\n";
-        return 2;
     }
     TProjekt p;
     if (ProjektFuerBefehl(datei, p)) return 2;

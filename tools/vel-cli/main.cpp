@@ -20,10 +20,10 @@ const TBefehl Befehle[] = {
     {"generate", BefehlGenerate,
      "generate -o DATEI [--groesse M|L|XL] [--familien N] [--lehrer M] [--tage 1|2] [--slots S] [--saat X] "
      "[--hilfe]"},
-    {"dump", BefehlDump, "dump DATEI [--compact]"},
+    {"dump", BefehlDump, "dump DATEI [--kompakt]"},
     {"convert", BefehlConvert, "convert EIN AUS"},
     {"plan", BefehlPlan,
-     "plan DATEI [-o AUS] [--cancel-after vorbereitung|verteilung|nachplatzieren|eltern|lehrer]"},
+     "plan DATEI [-o AUS] [--abbrechen-nach vorbereitung|verteilung|nachplatzieren|eltern|lehrer]"},
     {"check", BefehlCheck, "check DATEI"},
     {"pdf", BefehlPdf, "pdf DATEI (--eltern|--lehrer) -o ORDNER [--von N] [--bis M]", true},
 };
