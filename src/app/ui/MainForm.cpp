@@ -11,6 +11,7 @@
 #include "scheduler/ui/TerminBefehle.h"
 #include "settings/ui/SchulBefehle.h"
 #include "timeframe/ui/RahmenBefehle.h"
+#include "timeframe/ui/SperrBefehle.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -72,8 +73,10 @@ void TVELWnd::GruppenAnlegen() {
     Rahmen = new TRahmenBefehle(umgebung, this);
     Termine = new TTerminBefehle(umgebung, this);
     Druck = new TDruckBefehle(umgebung, this);
+    Sperren = new TSperrBefehle(umgebung, this);
     Schulbefehle = new TSchulBefehle(umgebung, this);
     Projektdateien = new TProjektBefehle(umgebung, *Rahmen, this);
+    Sperren->SpeichernFragen = [this] { return Projektdateien->SpeichernFragen(); };
     connect(Projektdateien, &TProjektBefehle::OeffnenBeendet, this, [this] {
         Eingabe->GefuehrteEingabeBeenden();
         Eingabe->StartFokus();

@@ -30,6 +30,7 @@ class TLehrerBefehle;
 class TLehrerPanel;
 class THilfeBefehle;
 class TRahmenBefehle;
+class TSperrBefehle;
 class TSchulBefehle;
 class TTerminBefehle;
 class TEinstellungsSpeicher;
@@ -81,6 +82,7 @@ public:
     TRahmenBefehle* Rahmen = nullptr;
     TTerminBefehle* Termine = nullptr;
     TDruckBefehle* Druck = nullptr;
+    TSperrBefehle* Sperren = nullptr;
     TSchulBefehle* Schulbefehle = nullptr;
 
     // Commands of this window.

@@ -15,6 +15,7 @@
 #include "scheduler/ui/TerminBefehle.h"
 #include "settings/ui/SchulBefehle.h"
 #include "timeframe/ui/RahmenBefehle.h"
+#include "timeframe/ui/SperrBefehle.h"
 #include "ui/Symbole.h"
 
 #include <QAction>
@@ -171,9 +172,11 @@ void TVELWnd::MenuesAnlegen() {
     Sonstiges1 = leiste->addMenu(QStringLiteral("&Sonstiges"));
     AnrEdit1 = Befehl(Sonstiges1, "&Anrede-Editor", nullptr, nullptr);
     ZeitGlob1 = Befehl(Sonstiges1, "&Zeiten freigeben/sperren", nullptr, nullptr);
-    NagZieh1 = Befehl(Sonstiges1, "&Nägel ziehen...", nullptr, nullptr);
-    AlleNageln1 = Befehl(Sonstiges1, "Alle gesetzten Gespräche &festnageln...", nullptr, nullptr);
-    NoTime1 = Befehl(Sonstiges1, "Alle Gespräche auf \"nicht terminiert\" setzen...", nullptr, nullptr);
+    NagZieh1 = Befehl(Sonstiges1, "&Nägel ziehen...", nullptr, Sperren, &TSperrBefehle::NagZieh1Click);
+    AlleNageln1 = Befehl(Sonstiges1, "Alle gesetzten Gespräche &festnageln...", nullptr, Sperren,
+                         &TSperrBefehle::AlleNageln1Click);
+    NoTime1 = Befehl(Sonstiges1, "Alle Gespräche auf \"nicht terminiert\" setzen...", nullptr, Sperren,
+                     &TSperrBefehle::NoTimeClick);
 
     Hilfe1 = leiste->addMenu(QStringLiteral("&Hilfe"));
     Inhalt1 = Befehl(Hilfe1, "&Inhalt", nullptr, Hilfe, &THilfeBefehle::Inhalt1Click);
@@ -324,18 +327,18 @@ void TVELWnd::BefehleAktualisieren() {
     for (QAction* b : {ZDefault1, impL1, impE1})
         Freigeben(b, projekt);
     Freigeben(ZeitGlob1, lehrer || familien);
-    for (QAction* b : {Lehrer1, Eltern1, HandBearb0, HandBearb1, AlleNageln1, Statstk1, Statstk0, AnsGspList0,
-                       Vorschau0, NagZieh1, AnzlGspL1, AnsNichtTerm1, AnsNaegel1})
+    for (QAction* b : {Lehrer1, Eltern1, HandBearb0, HandBearb1, Statstk1, Statstk0, AnsGspList0, Vorschau0,
+                       AnzlGspL1, AnsNichtTerm1, AnsNaegel1})
         Freigeben(b, gespraeche);
     for (QAction* b : {Raum0, LRaumZw1, AnsRaum1, AnsRaumDlg, AnrEdit1, expL1})
         Freigeben(b, lehrer);
     // Entries that need only a running program, or only an open project behind an enabled menu.
     for (QAction* b : {Layout1, Seiteeinrichten1, Notizzettel1, LayoutOpt1, SeiteOpt1, VerTest1, Tel1,
-                       Anmerkung1, Anmerk2, IndividuelleAnmerkungen1, AutoAnmerk1, NoTime1})
+                       Anmerkung1, Anmerk2, IndividuelleAnmerkungen1, AutoAnmerk1})
         Freigeben(b, true);
     for (TBefehlsgruppe* gruppe :
          std::initializer_list<TBefehlsgruppe*>{Hilfe, Rahmen, Termine, Schulbefehle, Projektdateien, Druck,
-                                                Familienbefehle, Lehrerbefehle, Gespraechbefehle})
+                                                Sperren, Familienbefehle, Lehrerbefehle, Gespraechbefehle})
         gruppe->Aktualisieren();
 }
 
