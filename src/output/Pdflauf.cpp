@@ -5,6 +5,7 @@
 #include "model/Datumstexte.h"
 #include "model/Meldung.h"
 #include "model/Projekt.h"
+#include "model/TypFunc.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -32,9 +33,9 @@ QString PdfZielordner(const QString& gewaehlt, const TProjekt& projekt) {
 }
 
 QString Dateinamensicher(const QString& name) {
-    QString sicher;
-    for (const QChar c : name)
-        sicher += QStringLiteral("\"/\\*?:<>|").contains(c) || c.unicode() < 0x20 ? QChar(u'_') : c;
+    QString sicher = Dateiname(name);
+    for (QChar& c : sicher)
+        if (c.unicode() < 0x20) c = u'_';
     while (sicher.toUtf8().size() > MaxNamensbytes)
         sicher.chop(1);
     return sicher.trimmed();

@@ -45,6 +45,6 @@ struct TPdfErgebnis {
 TPdfErgebnis PdfLauf(const TPdfAuftrag& auftrag, TMeldung& fragen,
                      const std::function<bool(int)>& fortschritt = {});
 
-// A file name's base made safe: characters no file system takes become "_", and a name too long for one
-// is cut, keeping it readable.
+// A file name's base made safe: Dateiname's replacements, control characters too, and a name too long
+// for a file system cut, keeping it readable.
 QString Dateinamensicher(const QString& name);
