@@ -52,7 +52,7 @@ struct TFensterTest {
         // The window's own temporary folder lies in the test area of the user's cache.
         QStandardPaths::setTestModeEnabled(true);
         Fenster = std::make_unique<TVELWnd>(Meldung, Dateiwahl, Speicher);
-        Fenster->Projektdateien->TempOrdner = Ordner.path() + u'/';
+        Fenster->Gruppen.Projektdateien->TempOrdner = Ordner.path() + u'/';
         Fenster->Programmordner = Ordner.path() + u'/';
     }
     // Shows the window and makes it the active one, as at program start.

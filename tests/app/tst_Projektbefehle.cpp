@@ -49,9 +49,9 @@ QString ProjektdateiAnlegen(const QString& pfad) {
 struct TProjektTest : TFensterTest {
     TProjektTest() {
         Fenster->ProjektErsetzen(KleinesProjekt());
-        Fenster->Projektdateien->ProjektNameVorgabe = QStringLiteral("Proj-0");
+        Fenster->Gruppen.Projektdateien->ProjektNameVorgabe = QStringLiteral("Proj-0");
         Fenster->Dokument.DateiSetzen(Pfad("Proj-0"));
-        Fenster->Projektdateien->Projektpfad = Ordner.path();
+        Fenster->Gruppen.Projektdateien->Projektpfad = Ordner.path();
         Fenster->Dokument.Melden({});
     }
     QString Pfad(const char* name) const { return Ordner.filePath(QString::fromUtf8(name)); }
@@ -89,7 +89,7 @@ private Q_SLOTS:
         QVERIFY(!t.Fenster->Dokument.IstGeaendert());
 
         TFensterTest anders;
-        anders.Fenster->Projektdateien->Projektpfad = t.Ordner.path();
+        anders.Fenster->Gruppen.Projektdateien->Projektpfad = t.Ordner.path();
         anders.Dateiwahl.Antworten = {t.Pfad("Schule.pdt")};
         anders.Fenster->PDTopen1->trigger();
         const TDateiAuswahl& oeffnen = anders.Dateiwahl.Anfragen.value(0);
@@ -130,10 +130,10 @@ private Q_SLOTS:
         QDir ordner(t.Ordner.path());
         QVERIFY(ordner.mkdir(QStringLiteral("Projekte")));
         const QString projekte = ordner.filePath(QStringLiteral("Projekte"));
-        t.Fenster->Projektdateien->Projektpfad = projekte;
+        t.Fenster->Gruppen.Projektdateien->Projektpfad = projekte;
         const QString sicherung = imTempOrdner ? ordner.filePath("Schule.pd~") : projekte + "/Schule.pd~";
         QVERIFY(!ProjektdateiAnlegen(sicherung).isEmpty());
-        t.Fenster->Projektdateien->ProjektOeffnen(sicherung);
+        t.Fenster->Gruppen.Projektdateien->ProjektOeffnen(sicherung);
         QCOMPARE(t.Fenster->windowTitle(), "VEL - [Schule.pdt - wiederhergestellt]");
         QVERIFY(t.Fenster->Dokument.IstGeaendert());
         const QString ziel = projekte + "/Schule.pdt";
@@ -156,9 +156,9 @@ private Q_SLOTS:
     // A new project restored after a crash has never been saved: Save asks for its file.
     void neuesProjektWiederhergestellt() {
         TFensterTest t;
-        t.Fenster->Projektdateien->Projektpfad = t.Ordner.path();
+        t.Fenster->Gruppen.Projektdateien->Projektpfad = t.Ordner.path();
         QVERIFY(!ProjektdateiAnlegen(t.Ordner.filePath("Proj-0.pd~")).isEmpty());
-        t.Fenster->Projektdateien->ProjektOeffnen(t.Ordner.filePath("Proj-0.pd~"));
+        t.Fenster->Gruppen.Projektdateien->ProjektOeffnen(t.Ordner.filePath("Proj-0.pd~"));
         t.Fenster->Save0->trigger();
         QCOMPARE(t.Dateiwahl.Anfragen.size(), 1);
         QCOMPARE(t.Dateiwahl.Anfragen[0].Name, "Proj-0.pdt");
@@ -172,7 +172,7 @@ private Q_SLOTS:
     void speichernFehlgeschlagen() {
         TProjektTest t;
         t.Fenster->Dokument.DateiSetzen(t.Pfad("Schule.pdt"));
-        t.Fenster->Projektdateien->TitelAktualisieren();
+        t.Fenster->Gruppen.Projektdateien->TitelAktualisieren();
         for (int versuch = 0; versuch < 2; ++versuch) {
             t.Dateiwahl.Antworten = {t.Pfad("fehlt/Neu.pdt")};
             t.Fenster->SaveN0->trigger();
@@ -385,7 +385,7 @@ private Q_SLOTS:
         QFETCH(bool, datumBezweifelt);
         TFensterTest t;
         TerminwerteSchreiben(t.Speicher, 7, 3, false);
-        t.Fenster->Projektdateien->Projektpfad = t.Ordner.path();
+        t.Fenster->Gruppen.Projektdateien->Projektpfad = t.Ordner.path();
         if (datumBezweifelt) t.Meldung.Antworten = {Antwort::Nein};
         bool offenGeblieben = false;
         ImDialog([bestaetigt, datumBezweifelt, &offenGeblieben](QWidget* w) {
@@ -452,7 +452,7 @@ private Q_SLOTS:
         ProgrammwertSchreiben(t.Speicher, QStringLiteral("DateiLaden"), true);
         ProgrammtextSchreiben(t.Speicher, QStringLiteral("StartDatei"), datei);
         TVELWnd fenster(t.Meldung, t.Dateiwahl, t.Speicher);
-        fenster.Projektdateien->TempOrdner = t.Ordner.path() + u'/';
+        fenster.Gruppen.Projektdateien->TempOrdner = t.Ordner.path() + u'/';
         fenster.show();
         QVERIFY(fenster.Projekt());
         QCOMPARE(fenster.windowTitle(), "VEL - [Letztes.pdt]");
@@ -539,10 +539,10 @@ private Q_SLOTS:
         TProjektTest t;
         t.Fenster->Dokument.DateiSetzen(t.Pfad("Schule.pdt"));
         QVERIFY(Schreiben(t.Pfad("Schule.pd~"), "alt"));
-        auto schreiber = t.Fenster->Projektdateien->ProjektSchreiber;
+        auto schreiber = t.Fenster->Gruppen.Projektdateien->ProjektSchreiber;
         QVERIFY(schreiber);
         QByteArray vorige;
-        t.Fenster->Projektdateien->ProjektSchreiber = [&](const TProjekt& p, const QString& datei) {
+        t.Fenster->Gruppen.Projektdateien->ProjektSchreiber = [&](const TProjekt& p, const QString& datei) {
             QFile f(t.Pfad("~tmpproj.pd~"));
             if (f.open(QIODevice::ReadOnly)) vorige = f.readAll();
             return schreiber(p, datei);
@@ -570,7 +570,7 @@ private Q_SLOTS:
             dialog->OkBtn->click();
         });
         t.Fenster->OptPrg1->trigger();
-        QVERIFY(!t.Fenster->Projektdateien->Timer1->isActive());
+        QVERIFY(!t.Fenster->Gruppen.Projektdateien->Timer1->isActive());
         QVERIFY(!QFile::exists(t.Pfad("Schule.pd~")));
         QVERIFY(!ProgrammwerteLesen(t.Speicher, {}).AutoSpeichern);
 
@@ -583,8 +583,8 @@ private Q_SLOTS:
             dialog->OkBtn->click();
         });
         t.Fenster->OptPrg1->trigger();
-        QVERIFY(t.Fenster->Projektdateien->Timer1->isActive());
-        QCOMPARE(t.Fenster->Projektdateien->Timer1->interval(), 12 * 60000);
+        QVERIFY(t.Fenster->Gruppen.Projektdateien->Timer1->isActive());
+        QCOMPARE(t.Fenster->Gruppen.Projektdateien->Timer1->interval(), 12 * 60000);
 
         t.Fenster->Dokument.Gespeichert();
         t.Fenster->Projekt()->TermineBerechnet = true;

@@ -32,7 +32,7 @@ struct TSicherungsTest : TFensterTest {
     TSicherungsTest() {
         Fenster->ProjektErsetzen(KleinesProjekt());
         Fenster->Dokument.DateiSetzen(Ordner.filePath(QStringLiteral("Schule.pdt")));
-        Fenster->Projektdateien->ProjektSchreiber = [this](const TProjekt&, const QString& datei) {
+        Fenster->Gruppen.Projektdateien->ProjektSchreiber = [this](const TProjekt&, const QString& datei) {
             ++Geschrieben;
             VorigeWaehrendDesSchreibens = Inhalt(Pfad("~tmpproj.pd~"));
             StatusWaehrendDesSchreibens = Fenster->Panels[3]->text();
@@ -81,7 +81,7 @@ private Q_SLOTS:
 
     void ohneSchreiberBleibtSieAnstehend() {
         TSicherungsTest t;
-        t.Fenster->Projektdateien->ProjektSchreiber = nullptr;
+        t.Fenster->Gruppen.Projektdateien->ProjektSchreiber = nullptr;
         Faellig(t);
         QVERIFY(t.Fenster->Dokument.IstSicherungAnstehend());
         QVERIFY(!QFile::exists(t.Pfad("Schule.pd~")));
@@ -89,7 +89,7 @@ private Q_SLOTS:
 
     void ohneTempOrdnerEinmalMelden() {
         TSicherungsTest t;
-        t.Fenster->Projektdateien->TempOrdner.clear();
+        t.Fenster->Gruppen.Projektdateien->TempOrdner.clear();
         for (int i = 0; i < 2; ++i)
             Faellig(t);
         QCOMPARE(t.Geschrieben, 0);
@@ -118,10 +118,10 @@ private Q_SLOTS:
         QFETCH(int, geschrieben);
         TSicherungsTest t;
         QVERIFY(t.Zeigen());
-        QVERIFY(t.Fenster->Projektdateien->Timer1->isActive());
-        QCOMPARE(t.Fenster->Projektdateien->Timer1->interval(), 5 * 60000);
-        t.Fenster->Projektdateien->Timer1->setInterval(10);
-        t.Fenster->Projektdateien->Timer1->start();
+        QVERIFY(t.Fenster->Gruppen.Projektdateien->Timer1->isActive());
+        QCOMPARE(t.Fenster->Gruppen.Projektdateien->Timer1->interval(), 5 * 60000);
+        t.Fenster->Gruppen.Projektdateien->Timer1->setInterval(10);
+        t.Fenster->Gruppen.Projektdateien->Timer1->start();
         std::optional<TBefehlsWache> befehl;
         if (beschaeftigt) befehl.emplace(t.Fenster->Dokument);
         if (faellig) t.Fenster->Dokument.Melden({});
@@ -139,7 +139,7 @@ private Q_SLOTS:
         ProgrammwertSchreiben(t.Speicher, QStringLiteral("AutoSpeichern"), false);
         TVELWnd fenster(t.Meldung, t.Dateiwahl, t.Speicher);
         fenster.show();
-        QVERIFY(!fenster.Projektdateien->Timer1->isActive());
+        QVERIFY(!fenster.Gruppen.Projektdateien->Timer1->isActive());
     }
 
     void splashSchliesstNachZweiSekunden() {

@@ -48,7 +48,7 @@ TVELWnd::TVELWnd(TMeldung& meldung, TDateiwahl& dateiwahl, TEinstellungsSpeicher
 }
 
 TVELWnd::~TVELWnd() {
-    Projektdateien->ProgrammEnde();
+    Gruppen.Projektdateien->ProgrammEnde();
     ProgrammwertSchreiben(Speicher, QStringLiteral("DblClickLehrer"), Gespraechpanel->ChBxLDBL->isChecked());
     // The panels' lists read the document, which goes before the window's widgets: they go first.
     delete takeCentralWidget();
@@ -64,39 +64,45 @@ void TVELWnd::DokumentFolgen() {
 }
 
 TBefehlsumgebung TVELWnd::Umgebung() {
-    return {Dokument, Meldungen, Dateiwahl, Speicher, Programmwerte, this, [this] { Hilfe->Inhalt1Click(); }};
+    return {Dokument,
+            Meldungen,
+            Dateiwahl,
+            Speicher,
+            Programmwerte,
+            this,
+            [this] { Gruppen.Hilfe->Inhalt1Click(); }};
 }
 
 void TVELWnd::GruppenAnlegen() {
     const TBefehlsumgebung umgebung = Umgebung();
-    Hilfe = new THilfeBefehle(umgebung, Programmordner, this);
-    Rahmen = new TRahmenBefehle(umgebung, this);
-    Termine = new TTerminBefehle(umgebung, this);
-    Druck = new TDruckBefehle(umgebung, this);
-    Sperren = new TSperrBefehle(umgebung, this);
-    Schulbefehle = new TSchulBefehle(umgebung, this);
-    Projektdateien = new TProjektBefehle(umgebung, *Rahmen, this);
-    Sperren->SpeichernFragen = [this] { return Projektdateien->SpeichernFragen(); };
-    connect(Projektdateien, &TProjektBefehle::OeffnenBeendet, this, [this] {
+    Gruppen.Hilfe = new THilfeBefehle(umgebung, Programmordner, this);
+    Gruppen.Rahmen = new TRahmenBefehle(umgebung, this);
+    Gruppen.Termine = new TTerminBefehle(umgebung, this);
+    Gruppen.Druck = new TDruckBefehle(umgebung, this);
+    Gruppen.Sperren = new TSperrBefehle(umgebung, this);
+    Gruppen.Schulbefehle = new TSchulBefehle(umgebung, this);
+    Gruppen.Projektdateien = new TProjektBefehle(umgebung, *Gruppen.Rahmen, this);
+    Gruppen.Sperren->SpeichernFragen = [this] { return Gruppen.Projektdateien->SpeichernFragen(); };
+    connect(Gruppen.Projektdateien, &TProjektBefehle::OeffnenBeendet, this, [this] {
         Eingabe->GefuehrteEingabeBeenden();
         Eingabe->StartFokus();
     });
     // Writing the backup blocks the window, so its note is painted at once.
-    connect(Projektdateien, &TProjektBefehle::Statuszeile, this, [this](const QString& text) {
+    connect(Gruppen.Projektdateien, &TProjektBefehle::Statuszeile, this, [this](const QString& text) {
         Panels[3]->setText(text);
         Panels[3]->repaint();
     });
-    connect(Projektdateien, &TProjektBefehle::SicherungErledigt, this, &TVELWnd::DatumAnzeigen);
-    connect(Termine, &TTerminBefehle::Statuszeile, this,
+    connect(Gruppen.Projektdateien, &TProjektBefehle::SicherungErledigt, this, &TVELWnd::DatumAnzeigen);
+    connect(Gruppen.Termine, &TTerminBefehle::Statuszeile, this,
             [this](const QString& text) { Panels[3]->setText(text); });
-    connect(Termine, &TTerminBefehle::ProgrammwerteGeaendert, Projektdateien,
+    connect(Gruppen.Termine, &TTerminBefehle::ProgrammwerteGeaendert, Gruppen.Projektdateien,
             &TProjektBefehle::ProgrammwerteUebernehmen);
     // The date line shows the backup state where a backup was just written.
-    connect(Termine, &TTerminBefehle::ProgrammwerteGeaendert, this,
+    connect(Gruppen.Termine, &TTerminBefehle::ProgrammwerteGeaendert, this,
             [this](const TProgrammwerte&, bool sicherungGeaendert) {
                 if (sicherungGeaendert) DatumAnzeigen();
             });
-    connect(Rahmen, &TRahmenBefehle::GlobalSperrenGewuenscht, this, [this] { ZeitGlob1->trigger(); });
+    connect(Gruppen.Rahmen, &TRahmenBefehle::GlobalSperrenGewuenscht, this, [this] { ZeitGlob1->trigger(); });
 }
 
 void TVELWnd::showEvent(QShowEvent* ereignis) {
@@ -107,8 +113,8 @@ void TVELWnd::showEvent(QShowEvent* ereignis) {
 }
 
 void TVELWnd::ErsteAnzeige() {
-    Projektdateien->StartProjektOeffnen();
-    Projektdateien->Timer1Setzen();
+    Gruppen.Projektdateien->StartProjektOeffnen();
+    Gruppen.Projektdateien->Timer1Setzen();
     Eingabe->FamilienKnoepfeAktualisieren();
     if (Familienpanel->LVEltern->isEnabled())
         Familienpanel->LVEltern->setFocus();
@@ -117,12 +123,12 @@ void TVELWnd::ErsteAnzeige() {
 }
 
 void TVELWnd::closeEvent(QCloseEvent* ereignis) {
-    if (!Projektdateien->SpeichernFragen()) {
+    if (!Gruppen.Projektdateien->SpeichernFragen()) {
         ereignis->ignore();
         return;
     }
     // No backup after the user decided what becomes of the changes.
-    Projektdateien->Timer1->stop();
+    Gruppen.Projektdateien->Timer1->stop();
     QMainWindow::closeEvent(ereignis);
 }
 

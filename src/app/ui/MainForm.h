@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Befehlsgruppen.h"
 #include "app/ProjektDokument.h"
 #include "model/Projekt.h"
 #include "model/Projektdatei.h"
@@ -19,23 +20,13 @@ class QLabel;
 class QMenu;
 class QTimer;
 class TDateiwahl;
-class TDruckBefehle;
 class TEingabe;
-class TFamilienBefehle;
 class TFamilienPanel;
-class TGespraechBefehle;
 class TGespraechPanel;
 class TKinderPanel;
-class TLehrerBefehle;
 class TLehrerPanel;
-class THilfeBefehle;
-class TRahmenBefehle;
-class TSperrBefehle;
-class TSchulBefehle;
-class TTerminBefehle;
 class TEinstellungsSpeicher;
 class TMeldung;
-class TProjektBefehle;
 
 // The main window: it owns the open project, shows families, children and requests on the left and the
 // teachers on the right, and carries every command in its menus, tool bar and context menus.
@@ -77,22 +68,13 @@ public:
     void SplashUebernehmen(QWidget* splash);
 
     // The command groups of the features; each holds its handlers and when its commands are available.
-    THilfeBefehle* Hilfe = nullptr;
-    TProjektBefehle* Projektdateien = nullptr;
-    TRahmenBefehle* Rahmen = nullptr;
-    TTerminBefehle* Termine = nullptr;
-    TDruckBefehle* Druck = nullptr;
-    TSperrBefehle* Sperren = nullptr;
-    TSchulBefehle* Schulbefehle = nullptr;
+    TBefehlsgruppen Gruppen;
 
     // Commands of this window.
     void Ende1Click();
 
-    // The data entry across the panels and its commands.
+    // The data entry across the panels.
     TEingabe* Eingabe = nullptr;
-    TFamilienBefehle* Familienbefehle = nullptr;
-    TLehrerBefehle* Lehrerbefehle = nullptr;
-    TGespraechBefehle* Gespraechbefehle = nullptr;
 
     // Timers: splash, pop-up time window.
     QTimer* Timer2 = nullptr;

@@ -51,7 +51,7 @@ void TVELWnd::FensterAufbauen() {
     Eingabe->HeFrFa1 = HeFrFa1;
     Eingabe->AnmerkL1 = AnmerkL1;
     Eingabe->EditL1 = EditL1;
-    new TZiehen(*this, *Eingabe, *Gespraechbefehle); // owned by the window
+    new TZiehen(*this, *Eingabe, *Gruppen.Gespraechbefehle); // owned by the window
     StatusleisteAnlegen();
     TimerAnlegen();
 }
@@ -79,26 +79,26 @@ void TVELWnd::EingabeAnlegen() {
         Dokument, Programmwerte, Familienpanel, Kinderpanel, Lehrerpanel, Gespraechpanel,
         [this](QObject* befehl, bool an) { Freigeben(befehl, an); }, this);
     const TBefehlsumgebung umgebung = Umgebung();
-    Familienbefehle = new TFamilienBefehle(umgebung, *Eingabe, this);
-    Lehrerbefehle = new TLehrerBefehle(umgebung, *Eingabe, this);
-    Gespraechbefehle = new TGespraechBefehle(umgebung, *Eingabe, *Lehrerbefehle, this);
-    connect(Familienbefehle, &TFamilienBefehle::NeuesProjektGewuenscht, this, [this] {
+    Gruppen.Familienbefehle = new TFamilienBefehle(umgebung, *Eingabe, this);
+    Gruppen.Lehrerbefehle = new TLehrerBefehle(umgebung, *Eingabe, this);
+    Gruppen.Gespraechbefehle = new TGespraechBefehle(umgebung, *Eingabe, *Gruppen.Lehrerbefehle, this);
+    connect(Gruppen.Familienbefehle, &TFamilienBefehle::NeuesProjektGewuenscht, this, [this] {
         if (PDTneu1->isEnabled()) PDTneu1->trigger();
     });
-    connect(Lehrerbefehle, &TLehrerBefehle::ProjektFehlt, Familienbefehle,
+    connect(Gruppen.Lehrerbefehle, &TLehrerBefehle::ProjektFehlt, Gruppen.Familienbefehle,
             &TFamilienBefehle::BtnElternHinzuClick);
 
-    Knopf(Familienpanel->BtnElternHinzu, Familienbefehle, &TFamilienBefehle::BtnElternHinzuClick);
-    Knopf(Familienpanel->BtnLoeschE, Familienbefehle, &TFamilienBefehle::BtnLoeschEClick);
-    Knopf(Familienpanel->BtnEditE, Familienbefehle, &TFamilienBefehle::BtnEditEClick);
-    Knopf(Kinderpanel->BtnKindHinzu, Familienbefehle, &TFamilienBefehle::BtnKindHinzuClick);
-    Knopf(Kinderpanel->BtnLoeschK, Familienbefehle, &TFamilienBefehle::BtnLoeschKClick);
-    Knopf(Kinderpanel->BtnEditK, Familienbefehle, &TFamilienBefehle::BtnEditKClick);
-    Knopf(Lehrerpanel->BtnLehrerHinzu, Lehrerbefehle, &TLehrerBefehle::BtnLehrerHinzuClick);
-    Knopf(Lehrerpanel->BtnLoeschL, Lehrerbefehle, &TLehrerBefehle::BtnLoeschLClick);
-    Knopf(Lehrerpanel->BtnEditL, Lehrerbefehle, &TLehrerBefehle::BtnEditLClick);
-    Knopf(Gespraechpanel->BtnAddG, Gespraechbefehle, &TGespraechBefehle::BtnAddGClick);
-    Knopf(Gespraechpanel->SpBLoeG, Gespraechbefehle, &TGespraechBefehle::SpBLoeGClick);
-    Knopf(Gespraechpanel->TipBtn, Gespraechbefehle, &TGespraechBefehle::TipBtnClick);
+    Knopf(Familienpanel->BtnElternHinzu, Gruppen.Familienbefehle, &TFamilienBefehle::BtnElternHinzuClick);
+    Knopf(Familienpanel->BtnLoeschE, Gruppen.Familienbefehle, &TFamilienBefehle::BtnLoeschEClick);
+    Knopf(Familienpanel->BtnEditE, Gruppen.Familienbefehle, &TFamilienBefehle::BtnEditEClick);
+    Knopf(Kinderpanel->BtnKindHinzu, Gruppen.Familienbefehle, &TFamilienBefehle::BtnKindHinzuClick);
+    Knopf(Kinderpanel->BtnLoeschK, Gruppen.Familienbefehle, &TFamilienBefehle::BtnLoeschKClick);
+    Knopf(Kinderpanel->BtnEditK, Gruppen.Familienbefehle, &TFamilienBefehle::BtnEditKClick);
+    Knopf(Lehrerpanel->BtnLehrerHinzu, Gruppen.Lehrerbefehle, &TLehrerBefehle::BtnLehrerHinzuClick);
+    Knopf(Lehrerpanel->BtnLoeschL, Gruppen.Lehrerbefehle, &TLehrerBefehle::BtnLoeschLClick);
+    Knopf(Lehrerpanel->BtnEditL, Gruppen.Lehrerbefehle, &TLehrerBefehle::BtnEditLClick);
+    Knopf(Gespraechpanel->BtnAddG, Gruppen.Gespraechbefehle, &TGespraechBefehle::BtnAddGClick);
+    Knopf(Gespraechpanel->SpBLoeG, Gruppen.Gespraechbefehle, &TGespraechBefehle::SpBLoeGClick);
+    Knopf(Gespraechpanel->TipBtn, Gruppen.Gespraechbefehle, &TGespraechBefehle::TipBtnClick);
     Gespraechpanel->TipBtn->setEnabled(true);
 }

@@ -90,34 +90,35 @@ void TVELWnd::MenuesAnlegen() {
     QMenuBar* leiste = menuBar();
 
     Datei1 = leiste->addMenu(QStringLiteral("&Datei"));
-    PDTneu1 = Befehl(Datei1, "Projekt: &Neu", nullptr, Projektdateien, &TProjektBefehle::PDTneu1Click);
-    PDTopen1 =
-        Befehl(Datei1, "Projekt ö&ffnen...", "Ctrl+O", Projektdateien, &TProjektBefehle::PDTopen1Click);
-    PDTsave1 =
-        Befehl(Datei1, "Projekt &speichern", "Ctrl+S", Projektdateien, &TProjektBefehle::PDTsave1Click);
-    PDTsaveN1 = Befehl(Datei1, "Projekt speichern &unter...", nullptr, Projektdateien,
+    PDTneu1 =
+        Befehl(Datei1, "Projekt: &Neu", nullptr, Gruppen.Projektdateien, &TProjektBefehle::PDTneu1Click);
+    PDTopen1 = Befehl(Datei1, "Projekt ö&ffnen...", "Ctrl+O", Gruppen.Projektdateien,
+                      &TProjektBefehle::PDTopen1Click);
+    PDTsave1 = Befehl(Datei1, "Projekt &speichern", "Ctrl+S", Gruppen.Projektdateien,
+                      &TProjektBefehle::PDTsave1Click);
+    PDTsaveN1 = Befehl(Datei1, "Projekt speichern &unter...", nullptr, Gruppen.Projektdateien,
                        &TProjektBefehle::PDTsaveN1Click);
     Datei1->addSeparator();
-    SichDisk1 = Befehl(Datei1, "Sicherungskopie erstellen...", nullptr, Projektdateien,
+    SichDisk1 = Befehl(Datei1, "Sicherungskopie erstellen...", nullptr, Gruppen.Projektdateien,
                        &TProjektBefehle::SichDisk1Click);
-    SichOpen1 = Befehl(Datei1, "Sicherungskopie öffnen...", nullptr, Projektdateien,
+    SichOpen1 = Befehl(Datei1, "Sicherungskopie öffnen...", nullptr, Gruppen.Projektdateien,
                        &TProjektBefehle::SichOpen1Click);
     QMenu* altformat = Datei1->addMenu(QString::fromUtf8("Veraltetes Dateiformat öffnen"));
-    AltOhneNachname1 = Befehl(altformat, "Ohne Nachnamen der Kinder...", nullptr, Projektdateien,
+    AltOhneNachname1 = Befehl(altformat, "Ohne Nachnamen der Kinder...", nullptr, Gruppen.Projektdateien,
                               &TProjektBefehle::AltOhneNachname1Click);
-    AltDatumText1 = Befehl(altformat, "Mit Datum als Text...", nullptr, Projektdateien,
+    AltDatumText1 = Befehl(altformat, "Mit Datum als Text...", nullptr, Gruppen.Projektdateien,
                            &TProjektBefehle::AltDatumText1Click);
     Datei1->addSeparator();
     impL1 = Befehl(Datei1, "Lehrerdaten im&portieren...", nullptr, nullptr);
     impE1 = Befehl(Datei1, "Elterndaten imp&ortieren...", nullptr, nullptr);
     expL1 = Befehl(Datei1, "&Lehrerdaten exportieren...", nullptr, nullptr);
     Datei1->addSeparator();
-    PDFExport1 = Befehl(Datei1, "Gesprächslisten exportieren... (PDF)", nullptr, Druck,
+    PDFExport1 = Befehl(Datei1, "Gesprächslisten exportieren... (PDF)", nullptr, Gruppen.Druck,
                         &TDruckBefehle::PDFExport1Click);
     RTF1 = Datei1->addMenu(QString::fromUtf8("&Gesprächlisten exportieren... (RTF)"));
     Lehrer1 = Befehl(RTF1, "für &Lehrer...", nullptr, nullptr);
     Eltern1 = Befehl(RTF1, "für &Eltern...", nullptr, nullptr);
-    Druck1 = Befehl(Datei1, "&Drucken...", nullptr, Druck, &TDruckBefehle::Druck1Click);
+    Druck1 = Befehl(Datei1, "&Drucken...", nullptr, Gruppen.Druck, &TDruckBefehle::Druck1Click);
     Seiteeinrichten0 = Datei1->addMenu(QStringLiteral("Seite e&inrichten"));
     Layout1 = Befehl(Seiteeinrichten0, "&Gesprächslisten... (mit Vorschau)", nullptr, nullptr);
     Seiteeinrichten1 = Befehl(Seiteeinrichten0, "Sonstige Listen...", nullptr, nullptr);
@@ -126,12 +127,12 @@ void TVELWnd::MenuesAnlegen() {
 
     Bearbeiten1 = leiste->addMenu(QStringLiteral("&Bearbeiten"));
     Tel1 = Befehl(Bearbeiten1, "Elterntelefonnummer ...", nullptr, nullptr);
-    EListeSort1 = Befehl(Bearbeiten1, "&Sortierung der Elternliste", nullptr, Familienbefehle,
+    EListeSort1 = Befehl(Bearbeiten1, "&Sortierung der Elternliste", nullptr, Gruppen.Familienbefehle,
                          &TFamilienBefehle::EListeSort1Click);
     LRaumZw1 = Befehl(Bearbeiten1, "&Raum zuweisen", nullptr, nullptr);
     HandBearb1 = Befehl(Bearbeiten1, "&Gesprächsliste von Hand bearbeiten", "F5", nullptr);
     Klassenleitung1 = Befehl(Bearbeiten1, "Gespräche: Lehrkraft für alle Kinder einer Klasse ...", nullptr,
-                             Gespraechbefehle, &TGespraechBefehle::Klassenleitung1Click);
+                             Gruppen.Gespraechbefehle, &TGespraechBefehle::Klassenleitung1Click);
     Anmerkungen1 = Bearbeiten1->addMenu(QStringLiteral("Anmerkungen schreiben ..."));
     Anmerkung1 = Befehl(Anmerkungen1, "zu den Gesprächslisten für Lehrer", nullptr, nullptr);
     Anmerk2 = Befehl(Anmerkungen1, "zu den Gesprächslisten für Eltern", nullptr, nullptr);
@@ -139,9 +140,10 @@ void TVELWnd::MenuesAnlegen() {
     AutoAnmerk1 = Befehl(Anmerkungen1, "Automatische Anmerkungen...", nullptr, nullptr);
 
     Auswerten1 = leiste->addMenu(QStringLiteral("Aus&werten"));
-    Berech1 = Befehl(Auswerten1, "&Termine berechnen", nullptr, Termine, &TTerminBefehle::Berech1Click);
-    OptAusw1 =
-        Befehl(Auswerten1, "&Optionen für Auswertung...", nullptr, Termine, &TTerminBefehle::OptTermin1Click);
+    Berech1 =
+        Befehl(Auswerten1, "&Termine berechnen", nullptr, Gruppen.Termine, &TTerminBefehle::Berech1Click);
+    OptAusw1 = Befehl(Auswerten1, "&Optionen für Auswertung...", nullptr, Gruppen.Termine,
+                      &TTerminBefehle::OptTermin1Click);
 
     Ansicht1 = leiste->addMenu(QStringLiteral("&Ansicht"));
     AnsGspList0 = Befehl(Ansicht1, "Seitenvorschau (Gesprächslisten)", "F9", nullptr);
@@ -156,15 +158,16 @@ void TVELWnd::MenuesAnlegen() {
     Notizzettel1 = Befehl(Ansicht1, "Notiz&zettel", "F11", nullptr);
 
     Voreinstellungen1 = leiste->addMenu(QStringLiteral("&Voreinstellungen"));
-    ZeitRa1 = Befehl(Voreinstellungen1, "&Zeitrahmen", nullptr, Rahmen, &TRahmenBefehle::ZeitRa1Click);
+    ZeitRa1 =
+        Befehl(Voreinstellungen1, "&Zeitrahmen", nullptr, Gruppen.Rahmen, &TRahmenBefehle::ZeitRa1Click);
     ZDefault1 = Befehl(Voreinstellungen1, "Zeitsperrungen: &Standardvorgabe", nullptr, nullptr);
-    Schuldaten1 =
-        Befehl(Voreinstellungen1, "&Schuldaten...", nullptr, Schulbefehle, &TSchulBefehle::Schuldaten1Click);
+    Schuldaten1 = Befehl(Voreinstellungen1, "&Schuldaten...", nullptr, Gruppen.Schulbefehle,
+                         &TSchulBefehle::Schuldaten1Click);
 
     Optionen1 = leiste->addMenu(QStringLiteral("&Optionen"));
-    OptPrg1 =
-        Befehl(Optionen1, "&Programm-Einstellungen...", nullptr, Termine, &TTerminBefehle::OptPrg1Click);
-    OptTermin1 = Befehl(Optionen1, "Einstellungen zur Terminberechnung...", nullptr, Termine,
+    OptPrg1 = Befehl(Optionen1, "&Programm-Einstellungen...", nullptr, Gruppen.Termine,
+                     &TTerminBefehle::OptPrg1Click);
+    OptTermin1 = Befehl(Optionen1, "Einstellungen zur Terminberechnung...", nullptr, Gruppen.Termine,
                         &TTerminBefehle::OptTermin1Click);
     LayoutOpt1 = Befehl(Optionen1, "&Gesprächslisten-Layout...", nullptr, nullptr);
     SeiteOpt1 = Befehl(Optionen1, "Sonstige Listen: Rand, Ausrichtung, Schrift...", nullptr, nullptr);
@@ -172,20 +175,21 @@ void TVELWnd::MenuesAnlegen() {
     Sonstiges1 = leiste->addMenu(QStringLiteral("&Sonstiges"));
     AnrEdit1 = Befehl(Sonstiges1, "&Anrede-Editor", nullptr, nullptr);
     ZeitGlob1 = Befehl(Sonstiges1, "&Zeiten freigeben/sperren", nullptr, nullptr);
-    NagZieh1 = Befehl(Sonstiges1, "&Nägel ziehen...", nullptr, Sperren, &TSperrBefehle::NagZieh1Click);
-    AlleNageln1 = Befehl(Sonstiges1, "Alle gesetzten Gespräche &festnageln...", nullptr, Sperren,
+    NagZieh1 =
+        Befehl(Sonstiges1, "&Nägel ziehen...", nullptr, Gruppen.Sperren, &TSperrBefehle::NagZieh1Click);
+    AlleNageln1 = Befehl(Sonstiges1, "Alle gesetzten Gespräche &festnageln...", nullptr, Gruppen.Sperren,
                          &TSperrBefehle::AlleNageln1Click);
-    NoTime1 = Befehl(Sonstiges1, "Alle Gespräche auf \"nicht terminiert\" setzen...", nullptr, Sperren,
-                     &TSperrBefehle::NoTimeClick);
+    NoTime1 = Befehl(Sonstiges1, "Alle Gespräche auf \"nicht terminiert\" setzen...", nullptr,
+                     Gruppen.Sperren, &TSperrBefehle::NoTimeClick);
 
     Hilfe1 = leiste->addMenu(QStringLiteral("&Hilfe"));
-    Inhalt1 = Befehl(Hilfe1, "&Inhalt", nullptr, Hilfe, &THilfeBefehle::Inhalt1Click);
-    Index1 = Befehl(Hilfe1, "Inde&x", nullptr, Hilfe, &THilfeBefehle::Index1Click);
-    NeuindieserVersion1 =
-        Befehl(Hilfe1, "Neu in dieser Version...", nullptr, Hilfe, &THilfeBefehle::NeuindieserVersion1Click);
+    Inhalt1 = Befehl(Hilfe1, "&Inhalt", nullptr, Gruppen.Hilfe, &THilfeBefehle::Inhalt1Click);
+    Index1 = Befehl(Hilfe1, "Inde&x", nullptr, Gruppen.Hilfe, &THilfeBefehle::Index1Click);
+    NeuindieserVersion1 = Befehl(Hilfe1, "Neu in dieser Version...", nullptr, Gruppen.Hilfe,
+                                 &THilfeBefehle::NeuindieserVersion1Click);
     VerTest1 = Befehl(Hilfe1, "Auf Update prüfen...", nullptr, nullptr);
     Hilfe1->addSeparator();
-    Info1 = Befehl(Hilfe1, "In&fo über VEL", nullptr, Hilfe, &THilfeBefehle::Info1Click);
+    Info1 = Befehl(Hilfe1, "In&fo über VEL", nullptr, Gruppen.Hilfe, &THilfeBefehle::Info1Click);
 
     for (QMenu* menue :
          {Datei1, Bearbeiten1, Auswerten1, Ansicht1, Voreinstellungen1, Optionen1, Sonstiges1, Hilfe1})
@@ -198,24 +202,25 @@ void TVELWnd::WerkzeugleisteAnlegen() {
     leiste->setObjectName(QStringLiteral("Werkzeugleiste"));
     leiste->setMovable(false);
     leiste->setIconSize(QSize(24, 24));
-    Neu0 = Werkzeug("Neues Projekt", "document-new", Projektdateien, &TProjektBefehle::PDTneu1Click);
-    Open0 = Werkzeug("Öffnen...", "document-open", Projektdateien, &TProjektBefehle::PDTopen1Click);
-    Save0 = Werkzeug("Speichern", "document-save", Projektdateien, &TProjektBefehle::PDTsave1Click);
-    SaveN0 =
-        Werkzeug("Speichern unter...", "document-save-as", Projektdateien, &TProjektBefehle::PDTsaveN1Click);
-    BuElt = Werkzeug("Elternliste bearbeiten, Gespräche eingeben", "system-users", Familienbefehle,
+    Neu0 = Werkzeug("Neues Projekt", "document-new", Gruppen.Projektdateien, &TProjektBefehle::PDTneu1Click);
+    Open0 = Werkzeug("Öffnen...", "document-open", Gruppen.Projektdateien, &TProjektBefehle::PDTopen1Click);
+    Save0 = Werkzeug("Speichern", "document-save", Gruppen.Projektdateien, &TProjektBefehle::PDTsave1Click);
+    SaveN0 = Werkzeug("Speichern unter...", "document-save-as", Gruppen.Projektdateien,
+                      &TProjektBefehle::PDTsaveN1Click);
+    BuElt = Werkzeug("Elternliste bearbeiten, Gespräche eingeben", "system-users", Gruppen.Familienbefehle,
                      &TFamilienBefehle::BuEltClick);
     BuLeh = Werkzeug("Lehrerliste bearbeiten\r(Markierung Eltern/Kind aufheben)", "x-office-address-book",
-                     Lehrerbefehle, &TLehrerBefehle::BuLehClick);
+                     Gruppen.Lehrerbefehle, &TLehrerBefehle::BuLehClick);
     Raum0 = Werkzeug("Raumzuweisung bearbeiten", "go-home", nullptr);
-    Berech0 = Werkzeug("Termine berechnen...", "office-calendar", Termine, &TTerminBefehle::Berech1Click);
+    Berech0 =
+        Werkzeug("Termine berechnen...", "office-calendar", Gruppen.Termine, &TTerminBefehle::Berech1Click);
     HandBearb0 = Werkzeug("Gesprächslisten bearbeiten (F5)", "accessories-text-editor", nullptr);
     Statstk0 = Werkzeug("Statistik", "x-office-presentation", nullptr);
     Vorschau0 = Werkzeug("Seitenvorschau (Gesprächslisten): F9", "document-print-preview", nullptr);
-    Druck0 = Werkzeug("Drucken...", "document-print", Druck, &TDruckBefehle::Druck1Click);
-    BuPDF =
-        Werkzeug("Listen als PDF...", "gnome-mime-application-pdf", Druck, &TDruckBefehle::PDFExport1Click);
-    Hilfe0 = Werkzeug("Hilfe anzeigen", "help-browser", Hilfe, &THilfeBefehle::Inhalt1Click);
+    Druck0 = Werkzeug("Drucken...", "document-print", Gruppen.Druck, &TDruckBefehle::Druck1Click);
+    BuPDF = Werkzeug("Listen als PDF...", "gnome-mime-application-pdf", Gruppen.Druck,
+                     &TDruckBefehle::PDFExport1Click);
+    Hilfe0 = Werkzeug("Hilfe anzeigen", "help-browser", Gruppen.Hilfe, &THilfeBefehle::Inhalt1Click);
     Ende0 = Werkzeug("Programm beenden", "system-log-out", &TVELWnd::Ende1Click);
 
     // The two mode buttons: exactly one is down, the families' at start.
@@ -242,9 +247,9 @@ void TVELWnd::WerkzeugleisteAnlegen() {
 
 void TVELWnd::KontextmenuesAnlegen() {
     PopMenuGespr = new QMenu(this);
-    TGespraechBefehle* g = Gespraechbefehle;
-    KindLoeschen1 =
-        Befehl(PopMenuGespr, "Kind löschen", nullptr, Familienbefehle, &TFamilienBefehle::BtnLoeschKClick);
+    TGespraechBefehle* g = Gruppen.Gespraechbefehle;
+    KindLoeschen1 = Befehl(PopMenuGespr, "Kind löschen", nullptr, Gruppen.Familienbefehle,
+                           &TFamilienBefehle::BtnLoeschKClick);
     GesprLoeschen1 = Befehl(PopMenuGespr, "Markiertes Gespräch löschen", nullptr, g,
                             &TGespraechBefehle::GesprLoeschen1Click);
     Loe41Ki = Befehl(PopMenuGespr, "Gespräche über markiertes Kind löschen", nullptr, g,
@@ -264,10 +269,10 @@ void TVELWnd::KontextmenuesAnlegen() {
     AnmerkE1 = Befehl(PopMenuEltern, "Anmerkungen individuell", nullptr, nullptr);
     AnmerkAlleE1 = Befehl(PopMenuEltern, "Anmerkungen für alle Eltern", nullptr, nullptr);
     PopMenuEltern->addSeparator();
-    EditE1 = Befehl(PopMenuEltern, "Elterndaten bearbeiten...", nullptr, Familienbefehle,
+    EditE1 = Befehl(PopMenuEltern, "Elterndaten bearbeiten...", nullptr, Gruppen.Familienbefehle,
                     &TFamilienBefehle::BtnEditEClick);
-    HeFrFa1 = Befehl(PopMenuEltern, "Anrede wechseln: Fam.-->Frau-->Herr-->Fam.", "Ctrl+F8", Familienbefehle,
-                     &TFamilienBefehle::HeFrFa1Click);
+    HeFrFa1 = Befehl(PopMenuEltern, "Anrede wechseln: Fam.-->Frau-->Herr-->Fam.", "Ctrl+F8",
+                     Gruppen.Familienbefehle, &TFamilienBefehle::HeFrFa1Click);
     PopMenuEltern->addSeparator();
     ZDefaultE1 = Befehl(PopMenuEltern, "Zeiten-Standardvorgabe...", nullptr, nullptr);
     ZeitGlobE1 = Befehl(PopMenuEltern, "Zeiten sperren/freigeben (global)", nullptr, nullptr);
@@ -276,7 +281,7 @@ void TVELWnd::KontextmenuesAnlegen() {
     AnmerkL1 = Befehl(PopMenuLehrer, "Individuelle Anmerkung", nullptr, nullptr);
     AnmerkAlleL1 = Befehl(PopMenuLehrer, "Anmerkung für alle Lehrer", nullptr, nullptr);
     PopMenuLehrer->addSeparator();
-    EditL1 = Befehl(PopMenuLehrer, "Lehrerdaten bearbeiten", nullptr, Lehrerbefehle,
+    EditL1 = Befehl(PopMenuLehrer, "Lehrerdaten bearbeiten", nullptr, Gruppen.Lehrerbefehle,
                     &TLehrerBefehle::BtnEditLClick);
     RaumL1 = Befehl(PopMenuLehrer, "Raumzuweisung", nullptr, nullptr);
     AnrEditL1 = Befehl(PopMenuLehrer, "Anrede-Editor", nullptr, nullptr);
@@ -336,9 +341,7 @@ void TVELWnd::BefehleAktualisieren() {
     for (QAction* b : {Layout1, Seiteeinrichten1, Notizzettel1, LayoutOpt1, SeiteOpt1, VerTest1, Tel1,
                        Anmerkung1, Anmerk2, IndividuelleAnmerkungen1, AutoAnmerk1})
         Freigeben(b, true);
-    for (TBefehlsgruppe* gruppe :
-         std::initializer_list<TBefehlsgruppe*>{Hilfe, Rahmen, Termine, Schulbefehle, Projektdateien, Druck,
-                                                Sperren, Familienbefehle, Lehrerbefehle, Gespraechbefehle})
+    for (TBefehlsgruppe* gruppe : findChildren<TBefehlsgruppe*>(Qt::FindDirectChildrenOnly))
         gruppe->Aktualisieren();
 }
 

@@ -1,0 +1,28 @@
+#pragma once
+
+class TDruckBefehle;
+class TFamilienBefehle;
+class TGespraechBefehle;
+class THilfeBefehle;
+class TLehrerBefehle;
+class TProjektBefehle;
+class TRahmenBefehle;
+class TSchulBefehle;
+class TSperrBefehle;
+class TTerminBefehle;
+
+// The command groups the main window puts together: a new feature adds its group here, creates it in
+// TVELWnd::GruppenAnlegen as a child of the window (which updates every child group's commands) and
+// names its handlers in the command table.
+struct TBefehlsgruppen {
+    THilfeBefehle* Hilfe = nullptr;
+    TProjektBefehle* Projektdateien = nullptr;
+    TRahmenBefehle* Rahmen = nullptr;
+    TTerminBefehle* Termine = nullptr;
+    TDruckBefehle* Druck = nullptr;
+    TSperrBefehle* Sperren = nullptr;
+    TSchulBefehle* Schulbefehle = nullptr;
+    TFamilienBefehle* Familienbefehle = nullptr;
+    TLehrerBefehle* Lehrerbefehle = nullptr;
+    TGespraechBefehle* Gespraechbefehle = nullptr;
+};
