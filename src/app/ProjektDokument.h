@@ -19,6 +19,7 @@ enum class TAenderung : uint32_t {
     Rahmen = 1 << 5,
     Layout = 1 << 6,
     Einstellungen = 1 << 7,
+    Zeiten = 1 << 8, // blocked times of persons or the standard blocking
 };
 Q_DECLARE_FLAGS(TAenderungen, TAenderung)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TAenderungen)

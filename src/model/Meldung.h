@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 
@@ -13,6 +14,13 @@ public:
     virtual ~TMeldung() = default;
     virtual Antwort Meldung(const QString& text, const QString& titel, MeldungsArt art,
                             Knoepfe knoepfe = Knoepfe::OK, Antwort vorgabe = Antwort::OK) = 0;
+    // The same question placed with its top-left corner near ort (screen coordinates), next to what it
+    // is about; where dialogs cannot be placed it is an ordinary message.
+    virtual Antwort MeldungBei(const QPoint& ort, const QString& text, const QString& titel, MeldungsArt art,
+                               Knoepfe knoepfe, Antwort vorgabe) {
+        (void)ort;
+        return Meldung(text, titel, art, knoepfe, vorgabe);
+    }
     // A question with buttons of its own: the index of the button chosen, -1 when the dialog was closed.
     // Where nobody can be asked, the default is the answer.
     virtual int Auswahl(const QString& text, const QString& titel, MeldungsArt art,

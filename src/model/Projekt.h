@@ -10,6 +10,13 @@
 
 constexpr int NotizHakenAnzahl = 11;
 
+// The note pad's marks that commands set or clear themselves, as indexes into NotizHaken.
+namespace Notizhaken {
+constexpr int Standardsperre = 0;
+constexpr int RaeumeZugeordnet = 5;
+constexpr int TermineBerechnet = 6;
+} // namespace Notizhaken
+
 // Level and rest of a class text: "7b" gives 7 and "b".
 struct TKlassenStufe {
     int Stufe = 0;

@@ -18,8 +18,6 @@ const char* const NotizHinweisText = "Hinweis:\r\nDiese Notizen waren bisher nic
 namespace {
 
 const QString DateiFehlerTitel = QStringLiteral("Fehler in Projektdatei:");
-constexpr int NotizRaeume = 5;
-constexpr int NotizTermine = 6;
 
 void Melden(TMeldung& meldung, const QString& text, const QString& titel = QStringLiteral("Fehler"),
             MeldungsArt art = MeldungsArt::Fehler) {
@@ -149,8 +147,8 @@ bool NotizUndLayoutLesen(TVELMemStream& s, const TDateiformat& f, TProjekt& p) {
 
 void NotizHinweisSetzen(TProjekt& p) {
     p.NotizText = QString::fromUtf8(NotizHinweisText);
-    if (!p.Lehrerliste.HatRaum()) p.NotizHaken[NotizRaeume] = false;
-    if (p.Gespraechsliste.HatTermine()) p.NotizHaken[NotizTermine] = true;
+    if (!p.Lehrerliste.HatRaum()) p.NotizHaken[Notizhaken::RaeumeZugeordnet] = false;
+    if (p.Gespraechsliste.HatTermine()) p.NotizHaken[Notizhaken::TermineBerechnet] = true;
 }
 
 void Abschliessen(TProjekt& p) {

@@ -10,18 +10,25 @@ bool Aktiv(const TProjekt& p, int s) {
     return s <= p.LetzterSlot && p.ZeitAktiv[static_cast<size_t>(s)];
 }
 
-void Anwenden(TProjekt& p, TPerson& person, TGlobalModus modus, const TZeiten& vorlage) {
+uint8_t Anwenden(TProjekt& p, TPerson& person, TGlobalModus modus, const TZeiten& vorlage) {
+    uint8_t bits = 0;
     for (int s = 0; s < SlotAnzahl; ++s) {
         if (!Aktiv(p, s)) continue;
         int16_t& slot = person.Zeiten[static_cast<size_t>(s)];
+        const int16_t vorher = slot;
         const int16_t t = vorlage[static_cast<size_t>(s)];
         if (t == SlotFrei && modus != TGlobalModus::Sperren) {
             if (slot <= 0) slot = SlotFrei;
         } else if (t == SlotGesperrt && modus != TGlobalModus::Freigeben) {
-            if (slot > 0) p.Gespraechsliste.TerminAufheben(slot);
+            if (slot > 0) {
+                p.Gespraechsliste.TerminAufheben(slot);
+                bits |= Zeitaenderung::TerminWeg;
+            }
             slot = SlotGesperrt;
         }
+        if (slot != vorher) bits |= Zeitaenderung::SlotGeaendert;
     }
+    return bits;
 }
 
 } // namespace
@@ -32,7 +39,8 @@ uint8_t ZeitenUebernehmen(TProjekt& p, TPerson& person, const TZeiten& neu, bool
         if (!Aktiv(p, s)) continue;
         int16_t& slot = person.Zeiten[static_cast<size_t>(s)];
         const int16_t wert = neu[static_cast<size_t>(s)];
-        if (slot == wert) continue;
+        // Only the scheduler and hand editing book a slot; a stale copy must not bring a booking back.
+        if (slot == wert || wert > 0) continue;
         if (slot > 0 && wert == SlotGesperrt) {
             p.Gespraechsliste.TerminAufheben(slot);
             slot = SlotGesperrt;
@@ -50,13 +58,20 @@ uint8_t ZeitenUebernehmen(TProjekt& p, TPerson& person, const TZeiten& neu, bool
     return bits;
 }
 
-void GlobalSperren(TProjekt& p, TGlobalModus modus, TZielgruppe gruppe, const TZeiten& vorlage) {
+void ZeitaenderungAuswerten(TProjekt& p, uint8_t bits) {
+    if (bits & (Zeitaenderung::TerminWeg | Zeitaenderung::SlotGeaendert))
+        p.UnmoeglichBestimmt = p.ReihenfolgeFest = false;
+}
+
+uint8_t GlobalSperren(TProjekt& p, TGlobalModus modus, TZielgruppe gruppe, const TZeiten& vorlage) {
+    uint8_t bits = 0;
     if (gruppe != TZielgruppe::Eltern)
         for (const auto& l : p.Lehrerliste)
-            Anwenden(p, *l, modus, vorlage);
+            bits |= Anwenden(p, *l, modus, vorlage);
     if (gruppe != TZielgruppe::Lehrer)
         for (const auto& e : p.Elternliste)
-            Anwenden(p, *e, modus, vorlage);
+            bits |= Anwenden(p, *e, modus, vorlage);
+    return bits;
 }
 
 void AlleNageln(TProjekt& p) {

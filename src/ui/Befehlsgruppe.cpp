@@ -18,8 +18,21 @@ void TBefehlsgruppe::Aufnehmen(QAction* aktion, TRegel regel) {
 }
 
 void TBefehlsgruppe::Aktualisieren() {
-    const TProjekt* projekt = U.Dokument.Projekt();
     for (const auto& [aktion, regel] : Aktionen)
-        aktion->setEnabled(regel == TRegel::Immer ||
-                           (projekt && (regel == TRegel::Projekt || !projekt->Gespraechsliste.Leer())));
+        aktion->setEnabled(Erfuellt(regel));
+}
+
+bool TBefehlsgruppe::Erfuellt(TRegel regel) const {
+    const TProjekt* p = U.Dokument.Projekt();
+    switch (regel) {
+    case TRegel::Immer:
+        return true;
+    case TRegel::Projekt:
+        return p;
+    case TRegel::Personen:
+        return p && (!p->Lehrerliste.Leer() || !p->Elternliste.Leer());
+    case TRegel::Gespraeche:
+        return p && !p->Gespraechsliste.Leer();
+    }
+    return false;
 }

@@ -168,29 +168,6 @@ private Q_SLOTS:
         QVERIFY(!splash);
         QVERIFY(!t.Fenster->Timer2->isActive());
     }
-
-    // The pop-up time window closes when the mouse has left it.
-    void zeitfensterTimer_data() {
-        QTest::addColumn<bool>("mausDrin");
-        QTest::newRow("draussen") << false;
-        QTest::newRow("drin") << true;
-    }
-    void zeitfensterTimer() {
-        QFETCH(bool, mausDrin);
-        TFensterTest t;
-        QWidget zeitfenster;
-        zeitfenster.setGeometry(100, 100, 200, 150);
-        zeitfenster.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&zeitfenster));
-        t.Fenster->Zeitfenster = &zeitfenster;
-        QCursor::setPos(mausDrin ? zeitfenster.frameGeometry().center() : QPoint(600, 600));
-        QCOMPARE(t.Fenster->Timer3->interval(), 400);
-        t.Fenster->Timer3->setInterval(10);
-        t.Fenster->Timer3->start();
-        QTest::qWait(50);
-        QVERIFY(!t.Fenster->Timer3->isActive());
-        QCOMPARE(zeitfenster.isVisible(), mausDrin);
-    }
 };
 
 VEL_TEST(TstSicherung)

@@ -41,6 +41,8 @@ private Q_SLOTS:
         QTest::newRow("Pause -> frei") << -2 << 0 << 0 << 0;
         QTest::newRow("Termin -> frei") << 1 << 0 << 1 << 0;
         QTest::newRow("Termin -> gesperrt") << 1 << -1 << -1 << 5;
+        // A copy taken before the plan changed must not book a slot.
+        QTest::newRow("frei -> alte Buchung") << 0 << 1 << 0 << 0;
     }
     void zeitenUebernehmen() {
         QFETCH(int, vorher);
@@ -81,17 +83,20 @@ private Q_SLOTS:
         QTest::addColumn<int>("gruppe");
         QTest::addColumn<QList<int>>("familie");
         QTest::addColumn<bool>("terminBleibt");
+        QTest::addColumn<int>("bits");
         // The template frees slots 0 to 2 and blocks 3 to 5; the family had slot 1 blocked.
-        QTest::newRow("freigeben, Eltern") << 0 << 1 << QList<int>{0, 0, 1, 0, 0, 0} << true;
-        QTest::newRow("sperren, Eltern") << 1 << 1 << QList<int>{0, -1, 1, -1, -1, -1} << true;
-        QTest::newRow("setzen, beide") << 2 << 2 << QList<int>{0, 0, 1, -1, -1, -1} << true;
-        QTest::newRow("sperren über den Termin, Lehrer") << 1 << 0 << QList<int>{0, -1, 0, 0, 0, 0} << false;
+        QTest::newRow("freigeben, Eltern") << 0 << 1 << QList<int>{0, 0, 1, 0, 0, 0} << true << 4;
+        QTest::newRow("sperren, Eltern") << 1 << 1 << QList<int>{0, -1, 1, -1, -1, -1} << true << 4;
+        QTest::newRow("setzen, beide") << 2 << 2 << QList<int>{0, 0, 1, -1, -1, -1} << true << 4;
+        QTest::newRow("sperren über den Termin, Lehrer")
+            << 1 << 0 << QList<int>{0, -1, 0, 0, 0, 0} << false << 5;
     }
     void globalSperren() {
         QFETCH(int, modus);
         QFETCH(int, gruppe);
         QFETCH(QList<int>, familie);
         QFETCH(bool, terminBleibt);
+        QFETCH(int, bits);
         TFall f;
         f.maier->Zeiten[1] = SlotGesperrt;
         TZeiten vorlage{};
@@ -102,7 +107,9 @@ private Q_SLOTS:
             vorlage.fill(0);
             vorlage[2] = SlotGesperrt;
         }
-        GlobalSperren(f.b.p, static_cast<TGlobalModus>(modus), static_cast<TZielgruppe>(gruppe), vorlage);
+        QCOMPARE(int(GlobalSperren(f.b.p, static_cast<TGlobalModus>(modus), static_cast<TZielgruppe>(gruppe),
+                                   vorlage)),
+                 bits);
         QList<int> gezeigt;
         for (int s = 0; s < 6; ++s)
             gezeigt << f.maier->Zeiten[s];

@@ -83,8 +83,18 @@ Antwort TDesktopMeldung::Meldung(const QString& text, const QString& titel, Meld
         zeilen->setMinimumWidth(std::min(breite + 2, MaxZeilenbreite));
     }
     box.adjustSize();
-    if (const QScreen* bildschirm = QGuiApplication::primaryScreen())
-        box.move(bildschirm->availableGeometry().center() - box.rect().center());
+    if (const QScreen* bildschirm = QGuiApplication::primaryScreen()) {
+        const QRect flaeche = bildschirm->availableGeometry();
+        QPoint ecke = flaeche.center() - box.rect().center();
+        if (Ort) {
+            ecke.setX(std::clamp(Ort->x(), flaeche.left(),
+                                 std::max(flaeche.left(), flaeche.right() - box.width())));
+            ecke.setY(std::clamp(Ort->y(), flaeche.top(),
+                                 std::max(flaeche.top(), flaeche.bottom() - box.height())));
+        }
+        box.move(ecke);
+    }
+    Ort.reset();
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Antwort::Ja;
@@ -95,6 +105,12 @@ Antwort TDesktopMeldung::Meldung(const QString& text, const QString& titel, Meld
     default:
         return Antwort::OK;
     }
+}
+
+Antwort TDesktopMeldung::MeldungBei(const QPoint& ort, const QString& text, const QString& titel,
+                                    MeldungsArt art, Knoepfe knoepfe, Antwort vorgabe) {
+    Ort = ort;
+    return Meldung(text, titel, art, knoepfe, vorgabe);
 }
 
 int TDesktopMeldung::Auswahl(const QString& text, const QString& titel, MeldungsArt art,

@@ -7,11 +7,13 @@
 #include "KinderPanel.h"
 #include "LehrerPanel.h"
 #include "ProjektBefehle.h"
+#include "Zeitfensteraufruf.h"
 #include "output/ui/DruckBefehle.h"
 #include "scheduler/ui/TerminBefehle.h"
 #include "settings/ui/SchulBefehle.h"
 #include "timeframe/ui/RahmenBefehle.h"
 #include "timeframe/ui/SperrBefehle.h"
+#include "timeframe/ui/UZeitSplash.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -40,8 +42,6 @@ TVELWnd::TVELWnd(TMeldung& meldung, TDateiwahl& dateiwahl, TEinstellungsSpeicher
     FensterAufbauen();
     Gespraechpanel->ChBxLDBL->setChecked(Programmwerte.DblClickLehrer);
     connect(&Dokument, &TProjektDokument::ProjektErsetzt, this, &TVELWnd::DokumentFolgen);
-    // The pop-up time window's person belonged to the project replaced.
-    connect(&Dokument, &TProjektDokument::ProjektErsetzt, this, [this] { ZeitfensterPerson = nullptr; });
     connect(&Dokument, &TProjektDokument::Geaendert, this, &TVELWnd::DokumentFolgen);
     Eingabe->ProjektGewechselt();
     DokumentFolgen();
@@ -136,8 +136,8 @@ void TVELWnd::changeEvent(QEvent* ereignis) {
     QMainWindow::changeEvent(ereignis);
     // While the pop-up time window is open, it keeps the keyboard.
     if (ereignis->type() == QEvent::ActivationChange && isActiveWindow() && Zeitfenster &&
-        Zeitfenster->isVisible())
-        Zeitfenster->activateWindow();
+        Zeitfenster->Fenster->isVisible())
+        Zeitfenster->Fenster->activateWindow();
 }
 
 void TVELWnd::NachVorne() {

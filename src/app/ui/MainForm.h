@@ -25,6 +25,7 @@ class TFamilienPanel;
 class TGespraechPanel;
 class TKinderPanel;
 class TLehrerPanel;
+class TZeitfensterAufruf;
 class TEinstellungsSpeicher;
 class TMeldung;
 
@@ -54,8 +55,8 @@ public:
     bool AutoAnmerkFragen = true;
     TProgrammwerte Programmwerte;
 
-    // The pop-up time window while it is open, and whose times it shows.
-    QPointer<QWidget> Zeitfenster;
+    // The pop-up time window, and whose times it shows while it is open.
+    TZeitfensterAufruf* Zeitfenster = nullptr;
     const TPerson* ZeitfensterPerson = nullptr;
 
     // Operations the commands use.
@@ -76,11 +77,9 @@ public:
     // The data entry across the panels.
     TEingabe* Eingabe = nullptr;
 
-    // Timers: splash, pop-up time window.
+    // The splash window's timer.
     QTimer* Timer2 = nullptr;
-    QTimer* Timer3 = nullptr;
     void Timer2Timer();
-    void Timer3Timer();
 
     // Menus.
     QMenu* Datei1 = nullptr;

@@ -10,6 +10,7 @@
 #include "KinderPanel.h"
 #include "LehrerBefehle.h"
 #include "LehrerPanel.h"
+#include "Zeitfensteraufruf.h"
 #include "Ziehen.h"
 
 #include <QAbstractButton>
@@ -82,6 +83,7 @@ void TVELWnd::EingabeAnlegen() {
     Gruppen.Familienbefehle = new TFamilienBefehle(umgebung, *Eingabe, this);
     Gruppen.Lehrerbefehle = new TLehrerBefehle(umgebung, *Eingabe, this);
     Gruppen.Gespraechbefehle = new TGespraechBefehle(umgebung, *Eingabe, *Gruppen.Lehrerbefehle, this);
+    Zeitfenster = new TZeitfensterAufruf(umgebung, *Eingabe, ZeitfensterPerson, this);
     connect(Gruppen.Familienbefehle, &TFamilienBefehle::NeuesProjektGewuenscht, this, [this] {
         if (PDTneu1->isEnabled()) PDTneu1->trigger();
     });

@@ -160,7 +160,8 @@ void TVELWnd::MenuesAnlegen() {
     Voreinstellungen1 = leiste->addMenu(QStringLiteral("&Voreinstellungen"));
     ZeitRa1 =
         Befehl(Voreinstellungen1, "&Zeitrahmen", nullptr, Gruppen.Rahmen, &TRahmenBefehle::ZeitRa1Click);
-    ZDefault1 = Befehl(Voreinstellungen1, "Zeitsperrungen: &Standardvorgabe", nullptr, nullptr);
+    ZDefault1 = Befehl(Voreinstellungen1, "Zeitsperrungen: &Standardvorgabe", nullptr, Gruppen.Sperren,
+                       &TSperrBefehle::ZDefault1Click);
     Schuldaten1 = Befehl(Voreinstellungen1, "&Schuldaten...", nullptr, Gruppen.Schulbefehle,
                          &TSchulBefehle::Schuldaten1Click);
 
@@ -174,7 +175,8 @@ void TVELWnd::MenuesAnlegen() {
 
     Sonstiges1 = leiste->addMenu(QStringLiteral("&Sonstiges"));
     AnrEdit1 = Befehl(Sonstiges1, "&Anrede-Editor", nullptr, nullptr);
-    ZeitGlob1 = Befehl(Sonstiges1, "&Zeiten freigeben/sperren", nullptr, nullptr);
+    ZeitGlob1 = Befehl(Sonstiges1, "&Zeiten freigeben/sperren", nullptr, Gruppen.Sperren,
+                       &TSperrBefehle::ZeitGlob1Click);
     NagZieh1 =
         Befehl(Sonstiges1, "&Nägel ziehen...", nullptr, Gruppen.Sperren, &TSperrBefehle::NagZieh1Click);
     AlleNageln1 = Befehl(Sonstiges1, "Alle gesetzten Gespräche &festnageln...", nullptr, Gruppen.Sperren,
@@ -274,8 +276,10 @@ void TVELWnd::KontextmenuesAnlegen() {
     HeFrFa1 = Befehl(PopMenuEltern, "Anrede wechseln: Fam.-->Frau-->Herr-->Fam.", "Ctrl+F8",
                      Gruppen.Familienbefehle, &TFamilienBefehle::HeFrFa1Click);
     PopMenuEltern->addSeparator();
-    ZDefaultE1 = Befehl(PopMenuEltern, "Zeiten-Standardvorgabe...", nullptr, nullptr);
-    ZeitGlobE1 = Befehl(PopMenuEltern, "Zeiten sperren/freigeben (global)", nullptr, nullptr);
+    ZDefaultE1 = Befehl(PopMenuEltern, "Zeiten-Standardvorgabe...", nullptr, Gruppen.Sperren,
+                        &TSperrBefehle::ZDefault1Click);
+    ZeitGlobE1 = Befehl(PopMenuEltern, "Zeiten sperren/freigeben (global)", nullptr, Gruppen.Sperren,
+                        &TSperrBefehle::ZeitGlob1Click);
 
     PopMenuLehrer = new QMenu(this);
     AnmerkL1 = Befehl(PopMenuLehrer, "Individuelle Anmerkung", nullptr, nullptr);
@@ -286,8 +290,10 @@ void TVELWnd::KontextmenuesAnlegen() {
     RaumL1 = Befehl(PopMenuLehrer, "Raumzuweisung", nullptr, nullptr);
     AnrEditL1 = Befehl(PopMenuLehrer, "Anrede-Editor", nullptr, nullptr);
     PopMenuLehrer->addSeparator();
-    ZDefaultL1 = Befehl(PopMenuLehrer, "Zeiten-Standardvorgabe", nullptr, nullptr);
-    ZeitGlobL1 = Befehl(PopMenuLehrer, "Zeiten sperren/freigeben (global)", nullptr, nullptr);
+    ZDefaultL1 = Befehl(PopMenuLehrer, "Zeiten-Standardvorgabe", nullptr, Gruppen.Sperren,
+                        &TSperrBefehle::ZDefault1Click);
+    ZeitGlobL1 = Befehl(PopMenuLehrer, "Zeiten sperren/freigeben (global)", nullptr, Gruppen.Sperren,
+                        &TSperrBefehle::ZeitGlob1Click);
     // The group must know this entry before it connects it: it is offered, not always there.
     KlasseHinzuL1 = Befehl(PopMenuLehrer, "X zu allen aus y hinzu", nullptr, nullptr);
     KlasseHinzuL1->setVisible(false);
@@ -324,14 +330,12 @@ void TVELWnd::DateiMenueOeffnet() {
 void TVELWnd::BefehleAktualisieren() {
     const bool projekt = Projekt() != nullptr;
     const bool lehrer = projekt && !Projekt()->Lehrerliste.Leer();
-    const bool familien = projekt && !Projekt()->Elternliste.Leer();
     const bool gespraeche = projekt && !Projekt()->Gespraechsliste.Leer();
 
     for (QMenu* menue : {Bearbeiten1, Auswerten1, Sonstiges1})
         menue->menuAction()->setEnabled(projekt);
-    for (QAction* b : {ZDefault1, impL1, impE1})
+    for (QAction* b : {impL1, impE1})
         Freigeben(b, projekt);
-    Freigeben(ZeitGlob1, lehrer || familien);
     for (QAction* b : {Lehrer1, Eltern1, HandBearb0, HandBearb1, Statstk1, Statstk0, AnsGspList0, Vorschau0,
                        AnzlGspL1, AnsNichtTerm1, AnsNaegel1})
         Freigeben(b, gespraeche);

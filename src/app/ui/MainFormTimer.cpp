@@ -1,4 +1,4 @@
-// The two timers of the window: closing the splash window, closing the pop-up time window.
+// The splash window's timer.
 #include "MainForm.h"
 
 #include <QApplication>
@@ -10,9 +10,6 @@ void TVELWnd::TimerAnlegen() {
     Timer2 = new QTimer(this);
     Timer2->setInterval(2000);
     connect(Timer2, &QTimer::timeout, this, &TVELWnd::Timer2Timer);
-    Timer3 = new QTimer(this);
-    Timer3->setInterval(400);
-    connect(Timer3, &QTimer::timeout, this, &TVELWnd::Timer3Timer);
 }
 
 void TVELWnd::SplashUebernehmen(QWidget* splash) {
@@ -36,10 +33,4 @@ bool TVELWnd::eventFilter(QObject* objekt, QEvent* ereignis) {
         static_cast<QWidget*>(objekt)->window() == this)
         Timer2Timer();
     return QMainWindow::eventFilter(objekt, ereignis);
-}
-
-void TVELWnd::Timer3Timer() {
-    Timer3->stop();
-    if (Zeitfenster && Zeitfenster->isVisible() && !Zeitfenster->frameGeometry().contains(QCursor::pos()))
-        Zeitfenster->close();
 }

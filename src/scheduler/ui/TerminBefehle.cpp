@@ -9,10 +9,6 @@
 
 #include <QAction>
 
-namespace {
-// Index of "Termine berechnet" among the note pad's marks.
-constexpr int NotizTermineBerechnet = 6;
-} // namespace
 
 void TTerminBefehle::Anschliessen(QAction* aktion, void (TTerminBefehle::*handler)()) {
     connect(aktion, &QAction::triggered, this, handler);
@@ -47,7 +43,7 @@ void TTerminBefehle::Berech1Click() {
             *projekt, U.Meldungen, [this](const QString& text) { Q_EMIT Statuszeile(text); }, U.Fenster);
         status.exec();
     }
-    projekt->NotizHaken[NotizTermineBerechnet] = true;
+    projekt->NotizHaken[Notizhaken::TermineBerechnet] = true;
     U.Dokument.RueckListe().Clear();
     U.Dokument.Melden(TAenderung::Plan);
 }

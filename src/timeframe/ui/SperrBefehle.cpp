@@ -8,16 +8,13 @@
 
 #include <QAction>
 
-namespace {
-
-// The note pad's check mark "Termine berechnet".
-constexpr int TermineBerechnetHaken = 6;
-
-} // namespace
-
 void TSperrBefehle::Anschliessen(QAction* aktion, void (TSperrBefehle::*handler)()) {
     connect(aktion, &QAction::triggered, this, handler);
-    Aufnehmen(aktion, handler == &TSperrBefehle::NoTimeClick ? TRegel::Projekt : TRegel::Gespraeche);
+    const TRegel regel = handler == &TSperrBefehle::NoTimeClick || handler == &TSperrBefehle::ZDefault1Click
+                             ? TRegel::Projekt
+                         : handler == &TSperrBefehle::ZeitGlob1Click ? TRegel::Personen
+                                                                     : TRegel::Gespraeche;
+    Aufnehmen(aktion, regel);
 }
 
 void TSperrBefehle::NoTimeClick() {
@@ -38,7 +35,7 @@ void TSperrBefehle::NoTimeClick() {
     {
         const TBefehlsWache wache(U.Dokument);
         PlanZuruecksetzen(*p, U.Dokument.RueckListe(), false);
-        p->NotizHaken[TermineBerechnetHaken] = false;
+        p->NotizHaken[Notizhaken::TermineBerechnet] = false;
         U.Dokument.Melden(TAenderung::Plan);
     }
     U.Meldungen.Meldung(

@@ -4,7 +4,8 @@
 
 #include <functional>
 
-// Commands on all appointments at once: take them all away, nail them all, pull all nails.
+// Commands on everybody's times at once: the standard blocking of new persons, blocking and freeing
+// for all, taking all appointments away, nailing them all, pulling all nails.
 class TSperrBefehle : public TBefehlsgruppe {
     Q_OBJECT
 public:
@@ -15,6 +16,8 @@ public:
     // The save question of the project files; false when the user cancelled.
     std::function<bool()> SpeichernFragen = [] { return true; };
 
+    void ZDefault1Click();
+    void ZeitGlob1Click();
     void NoTimeClick();
     void AlleNageln1Click();
     void NagZieh1Click();
