@@ -187,8 +187,9 @@ QString Terminhinweis(const TProjekt& p, int nummer, bool istLehrer, bool& genag
     genagelt = g && g->IstGenagelt();
     if (!g || !g->Kind) return {};
     if (istLehrer) return QStringLiteral("Eltern: %1\rKind: %2").arg(g->Eltern()->Name, g->Kind->Vorname);
-    const QString lehrer = g->Lehrer ? g->Lehrer->VollName() : QString();
-    return QStringLiteral("Lehrkraft: %1 (%2)\rKind: %3").arg(lehrer, g->LehrerKuerzel, g->Kind->Vorname);
+    if (!g->Lehrer) return {};
+    return QStringLiteral("Lehrkraft: %1 (%2)\rKind: %3")
+        .arg(g->Lehrer->VollName(), g->Lehrer->Kuerzel, g->Kind->Vorname);
 }
 
 QString Tagesdatum(const TProjekt& p, int tag) {
