@@ -38,15 +38,16 @@ TMausOption::TMausOption(TProgrammwerte& werte, TEinstellungsSpeicher& speicher,
         QStringLiteral("Linke Taste wechselt den Zustand der Zeitschalter, rechte ebenso"), gruppe);
     radios->addWidget(RbSperrt);
     radios->addWidget(RbWechselt);
-    radios->addWidget(
+    spalte->addWidget(gruppe);
+    // Wrapped lines inside the group box would not get their height; they go below it.
+    spalte->addWidget(
         Erklaerung("Bei gedrückter Umschalttaste werden beim Klicken auch frühere Zeiten in gleicher "
                    "Weise gesperrt oder freigegeben.",
-                   gruppe));
-    radios->addWidget(
+                   this));
+    spalte->addWidget(
         Erklaerung("Zur Änderung mehrerer Schalterzustände können Sie mit gedrückter Maustaste den "
                    "Mauszeiger über die Schalter ziehen.",
-                   gruppe));
-    spalte->addWidget(gruppe);
+                   this));
 
     ChBSplash = new QCheckBox(QString::fromUtf8("Mauszeiger-Bewegung genügt für Öffnen und Schließen"), this);
     spalte->addWidget(ChBSplash);

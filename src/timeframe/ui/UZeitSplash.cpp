@@ -16,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -76,8 +77,6 @@ TFZeitSplash::TFZeitSplash(TProjektDokument& dokument, TMeldung& meldungen, TPro
     , Werte(werte)
     , Speicher(speicher) {
     setAutoFillBackground(true);
-    setObjectName(QStringLiteral("Zeitfenster"));
-    setStyleSheet(QStringLiteral("#Zeitfenster { border: 1px solid #404040; }"));
     auto* spalte = new QVBoxLayout(this);
     auto* kopf = new QHBoxLayout;
     QFont fett = LblName->font();
@@ -332,6 +331,14 @@ void TFZeitSplash::Info() {
                "Klicken Sie auf den Schalter 'Maus-Einstellungen und Tastatur'.");
     Meldungen->Meldung(text, QStringLiteral("INFO zum eingeblendeten Zeiten-Fenster"),
                        MeldungsArt::Information);
+}
+
+void TFZeitSplash::paintEvent(QPaintEvent* ereignis) {
+    QWidget::paintEvent(ereignis);
+    // Without a frame of its own the window would melt into the lists below it.
+    QPainter maler(this);
+    maler.setPen(palette().color(QPalette::Dark));
+    maler.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void TFZeitSplash::ZeigerZurueck() {

@@ -52,6 +52,7 @@ protected:
     void keyReleaseEvent(QKeyEvent* ereignis) override;
     void leaveEvent(QEvent* ereignis) override;
     void mousePressEvent(QMouseEvent* ereignis) override;
+    void paintEvent(QPaintEvent* ereignis) override;
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:

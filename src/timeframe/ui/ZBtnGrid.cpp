@@ -193,7 +193,7 @@ TZBtnPanel::TZBtnPanel(QWidget* eltern)
 
 QSize TZBtnPanel::sizeHint() const {
     const QFontMetrics m(font());
-    const int b = m.horizontalAdvance(QStringLiteral("00:00")) + m.averageCharWidth() * 3;
+    const int b = m.horizontalAdvance(QStringLiteral("00:00")) + m.averageCharWidth() * 5;
     const int h = m.height() + m.height() / 2 + 6;
     return {b * RasterSpalten, h * RasterZeilen};
 }

@@ -56,6 +56,8 @@ public:
 
     TZBtnGrid* Grid() const { return Raster; }
     QSize sizeHint() const override;
+    // Smaller, the times would no longer fit their cells.
+    QSize minimumSizeHint() const override { return sizeHint(); }
 
 protected:
     void keyPressEvent(QKeyEvent* ereignis) override;
