@@ -17,6 +17,16 @@ size_t Index(int zelle) {
 
 } // namespace
 
+TTageswerte Tageswerte(const TZeiten& zeiten, int tag) {
+    TTageswerte werte;
+    std::copy_n(zeiten.begin() + tag * SlotsProTag, SlotsProTag, werte.begin());
+    return werte;
+}
+
+void TageswerteSetzen(TZeiten& zeiten, int tag, const TTageswerte& werte) {
+    std::copy(werte.begin(), werte.end(), zeiten.begin() + tag * SlotsProTag);
+}
+
 void TZeitraster::RahmenLaden(const TProjekt& p, int tag) {
     for (int i = 0; i < SlotsProTag; ++i) {
         const int slot = tag * SlotsProTag + i;

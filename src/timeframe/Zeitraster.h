@@ -16,6 +16,10 @@ constexpr int RasterZeilen = 6;
 using TTageswerte = std::array<int16_t, SlotsProTag>;
 using TTagestexte = std::array<QString, SlotsProTag>;
 
+// One day's half of a person's slots, and back.
+TTageswerte Tageswerte(const TZeiten& zeiten, int tag);
+void TageswerteSetzen(TZeiten& zeiten, int tag, const TTageswerte& werte);
+
 // What the user answers when blocking would take appointments away.
 enum class TTerminSperre { Ja, Nein, Abbrechen };
 

@@ -187,8 +187,7 @@ void TFZeitSplash::Platzieren(const QRect& zeile) {
 
 void TFZeitSplash::Laden() {
     for (TTagesraster* t : Tage) {
-        TTageswerte werte;
-        std::copy_n(Arbeitskopie.begin() + t->Tag * SlotsProTag, SlotsProTag, werte.begin());
+        const TTageswerte werte = Tageswerte(Arbeitskopie, t->Tag);
         t->Grid()->WerteLaden(werte);
         t->Grid()->Raster.Ausgangswerte = werte;
     }
@@ -270,9 +269,7 @@ void TFZeitSplash::TagSperren(int tag) {
 
 void TFZeitSplash::TagFreigeben(int tag) {
     TZBtnGrid* g = Tage[tag]->Grid();
-    TTageswerte vorher;
-    std::copy_n(Arbeitskopie.begin() + tag * SlotsProTag, SlotsProTag, vorher.begin());
-    if (g->Raster.TagFreigeben(vorher)) {
+    if (g->Raster.TagFreigeben(Tageswerte(Arbeitskopie, tag))) {
         g->update();
         RueckBtn->setEnabled(true);
     }

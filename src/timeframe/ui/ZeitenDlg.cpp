@@ -71,9 +71,7 @@ void TZeitenSperrDlg::showEvent(QShowEvent* ereignis) {
 
 void TZeitenSperrDlg::Laden() {
     for (TTagesraster* t : Tage) {
-        TTageswerte werte;
-        std::copy_n(Vorlage.begin() + t->Tag * SlotsProTag, SlotsProTag, werte.begin());
-        t->Grid()->WerteLaden(werte);
+        t->Grid()->WerteLaden(Tageswerte(Vorlage, t->Tag));
     }
     RueckBtn->setEnabled(false);
 }
@@ -122,8 +120,7 @@ void TZeitenSperrDlg::keyPressEvent(QKeyEvent* ereignis) {
 
 void TZeitenSperrDlg::done(int ergebnis) {
     for (TTagesraster* t : Tage)
-        std::copy(t->Grid()->Werte().begin(), t->Grid()->Werte().end(),
-                  Vorlage.begin() + t->Tag * SlotsProTag);
+        TageswerteSetzen(Vorlage, t->Tag, t->Grid()->Werte());
     RueckBtn->setEnabled(false);
     QDialog::done(ergebnis);
 }
