@@ -184,7 +184,8 @@ public:
     }
 };
 
-// The sorted list of all rooms named at teachers, without duplicates regardless of case.
+// The sorted list of all rooms named at teachers, each spelling once; case is ignored by the order
+// only.
 class TRaumListe {
 public:
     const QStringList& Raeume() const { return Liste; }
