@@ -67,11 +67,15 @@ void TProjekt::BelegungMarkieren() {
 }
 
 void TRaumListe::Add(const QString& raum) {
-    // Binary search with the case-blind order of a sorted string list; equal names are dropped.
-    auto pos = std::lower_bound(Liste.begin(), Liste.end(), raum, [](const QString& a, const QString& b) {
-        return TextVergleichOhneGross(a, b) < 0;
-    });
-    if (pos != Liste.end() && TextVergleichOhneGross(*pos, raum) == 0) return;
+    // Sorted as a case-blind list, but rooms that differ only in case keep rows of their own: rooms are
+    // compared exactly everywhere else, and a merged entry would hide the teachers of the other spelling.
+    const auto vor = [](const QString& a, const QString& b) {
+        if (const int c = TextVergleichOhneGross(a, b)) return c < 0;
+        if (const int c = TextVergleich(a, b)) return c < 0;
+        return a < b;
+    };
+    const auto pos = std::lower_bound(Liste.begin(), Liste.end(), raum, vor);
+    if (pos != Liste.end() && *pos == raum) return;
     Liste.insert(pos, raum);
 }
 
@@ -79,7 +83,8 @@ void TRaumListe::update(const TLehrerliste& lehrer) {
     Liste.clear();
     for (const auto& l : lehrer) {
         if (l->Raum.isEmpty()) continue;
-        for (const QString& raum : l->Raum.split(QChar(RaumTrenner)))
+        // An empty half means no room on that day; as a row it would gather every teacher without one.
+        for (const QString& raum : l->Raum.split(QChar(RaumTrenner), Qt::SkipEmptyParts))
             Add(raum);
     }
 }

@@ -46,6 +46,12 @@ QString RaumAnzeige(const QString& raum) {
     return teile.size() < 2 ? raum : teile[0] + QStringLiteral(", ") + teile[1];
 }
 
+QString RaumAmTag(const QString& raum, int tag) {
+    const qsizetype trenner = raum.indexOf(QChar(RaumTrenner));
+    if (trenner < 0) return raum;
+    return tag == 0 ? raum.left(trenner) : raum.mid(trenner + 1);
+}
+
 QString TProjekt::RaumSetzen(const QString& alt, const QString& raum, bool tag1) const {
     if (!ZweiTage) return raum;
     const qsizetype trenner = alt.indexOf(QChar(RaumTrenner));

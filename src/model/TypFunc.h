@@ -184,7 +184,8 @@ public:
     }
 };
 
-// The sorted list of all rooms named at teachers, without duplicates regardless of case.
+// The sorted list of all rooms named at teachers, each spelling once; case is ignored by the order
+// only.
 class TRaumListe {
 public:
     const QStringList& Raeume() const { return Liste; }
@@ -204,3 +205,5 @@ QString Dateiname(const QString& text);
 // The separator between the day-1 and day-2 room of a teacher.
 constexpr char16_t RaumTrenner = 0x00FF;
 QString RaumAnzeige(const QString& raum);
+// A teacher's room on day tag (0 or 1); a room without separator serves both days.
+QString RaumAmTag(const QString& raum, int tag);

@@ -220,12 +220,6 @@ QString FamilienText(const TPerson& familie) {
     return text + familie.Name;
 }
 
-QString RaumAmTag(const QString& raum, int tag) {
-    const qsizetype trenner = raum.indexOf(Raumtrenner);
-    if (trenner < 0) return raum;
-    return tag == 0 ? raum.left(trenner) : raum.mid(trenner + 1);
-}
-
 void ListeZusammenstellen(const TProjekt& projekt, const TListenAuftrag& auftrag, TListenZeilen& ziel) {
     ziel.clear();
     TZusammenstellung z(projekt, auftrag, true);

@@ -49,5 +49,3 @@ void ListeZusammenstellen(const TProjekt& projekt, const TListenAuftrag& auftrag
 // Texts the lists show for their persons.
 QString LehrerText(const TPerson& lehrer);
 QString FamilienText(const TPerson& familie);
-// A teacher's room on day tag (0 or 1): a two-room entry holds both, separated by U+00FF.
-QString RaumAmTag(const QString& raum, int tag);

@@ -143,9 +143,40 @@ private Q_SLOTS:
         QCOMPARE(p.RaumSetzen(alt, raum, tag1), neu);
     }
 
-    void raumAnzeige() {
-        QCOMPARE(RaumAnzeige("A" + Trenner + "B"), "A, B");
-        QCOMPARE(RaumAnzeige("A"), "A");
+    // The shown form and the room of each day of one stored room value.
+    void raumTexte_data() {
+        QTest::addColumn<QString>("raum");
+        QTest::addColumn<QString>("anzeige");
+        QTest::addColumn<QString>("tag1");
+        QTest::addColumn<QString>("tag2");
+        QTest::newRow("ein Raum") << "A"
+                                  << "A"
+                                  << "A"
+                                  << "A";
+        QTest::newRow("zwei Räume") << "A" + Trenner + "B"
+                                    << "A, B"
+                                    << "A"
+                                    << "B";
+        QTest::newRow("am 1. Tag keiner") << Trenner + "B3"
+                                          << ", B3"
+                                          << ""
+                                          << "B3";
+        QTest::newRow("am 2. Tag keiner") << "A" + Trenner << "A, "
+                                          << "A"
+                                          << "";
+        QTest::newRow("leer") << ""
+                              << ""
+                              << ""
+                              << "";
+    }
+    void raumTexte() {
+        QFETCH(QString, raum);
+        QFETCH(QString, anzeige);
+        QFETCH(QString, tag1);
+        QFETCH(QString, tag2);
+        QCOMPARE(RaumAnzeige(raum), anzeige);
+        QCOMPARE(RaumAmTag(raum, 0), tag1);
+        QCOMPARE(RaumAmTag(raum, 1), tag2);
     }
 
     void datumstexte() {

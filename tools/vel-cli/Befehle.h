@@ -9,3 +9,4 @@ int BefehlConvert(const QStringList& argumente);
 int BefehlPlan(const QStringList& argumente);
 int BefehlCheck(const QStringList& argumente);
 int BefehlPdf(const QStringList& argumente);
+int BefehlRaeume(const QStringList& argumente);

@@ -26,6 +26,7 @@ const TBefehl Befehle[] = {
      "plan DATEI [-o AUS] [--abbrechen-nach vorbereitung|verteilung|nachplatzieren|eltern|lehrer]"},
     {"check", BefehlCheck, "check DATEI"},
     {"pdf", BefehlPdf, "pdf DATEI (--eltern|--lehrer) -o ORDNER [--von N] [--bis M]", true},
+    {"raeume", BefehlRaeume, "raeume PROJEKTDATEI [--csv AUSGABE]"},
 };
 
 } // namespace
