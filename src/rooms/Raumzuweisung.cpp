@@ -4,9 +4,6 @@
 
 namespace {
 
-// Place of "Räume zugeordnet" among the stored note-pad marks.
-constexpr int NotizRaeumeZugeordnet = 5;
-
 bool PositiveZahl(const QString& text) {
     if (text.isEmpty()) return false;
     for (QChar c : text)
@@ -56,5 +53,5 @@ bool RaeumeZugeordnet(const TProjekt& projekt) {
 }
 
 void RaeumeZugeordnetVermerken(TProjekt& projekt) {
-    projekt.NotizHaken[NotizRaeumeZugeordnet] = RaeumeZugeordnet(projekt);
+    projekt.NotizHaken[Notizhaken::RaeumeZugeordnet] = RaeumeZugeordnet(projekt);
 }
