@@ -31,6 +31,8 @@ bool TBefehlsgruppe::Erfuellt(TRegel regel) const {
         return p;
     case TRegel::Personen:
         return p && (!p->Lehrerliste.Leer() || !p->Elternliste.Leer());
+    case TRegel::Lehrer:
+        return p && !p->Lehrerliste.Leer();
     case TRegel::Gespraeche:
         return p && !p->Gespraechsliste.Leer();
     }

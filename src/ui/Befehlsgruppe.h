@@ -28,7 +28,7 @@ struct TBefehlsumgebung {
 };
 
 // When a command is available.
-enum class TRegel { Immer, Projekt, Personen, Gespraeche };
+enum class TRegel { Immer, Projekt, Personen, Lehrer, Gespraeche };
 
 // The commands of one feature: their handlers and when they are available. The main window's command
 // table creates the actions with caption, shortcut and icon and hands each to its group's Anschliessen,

@@ -134,7 +134,7 @@ private Q_SLOTS:
             {"&Datei|&Beenden", "", true, true},
             {"&Bearbeiten|Elterntelefonnummer ...", "", false, false},
             {"&Bearbeiten|&Sortierung der Elternliste", "", false, true},
-            {"&Bearbeiten|&Raum zuweisen", "", false, false},
+            {"&Bearbeiten|&Raum zuweisen", "", false, true},
             {"&Bearbeiten|&Gesprächsliste von Hand bearbeiten", "F5", false, false},
             {"&Bearbeiten|Gespräche: Lehrkraft für alle Kinder einer Klasse ...", "", false, true},
             {"&Bearbeiten|Anmerkungen schreiben ...|zu den Gesprächslisten für Lehrer", "", false, false},
@@ -149,7 +149,7 @@ private Q_SLOTS:
             {"&Ansicht|&Anzahl der Gespräche pro Lehrer", "", false, false},
             {"&Ansicht|Nicht &terminierte Gespräche", "", false, false},
             {"&Ansicht|Ge&nagelte Gespräche", "", false, false},
-            {"&Ansicht|Raum&belegung", "", false, false},
+            {"&Ansicht|Raum&belegung", "", false, true},
             {"&Ansicht|Notiz&zettel", "F11", false, false},
             {"&Voreinstellungen|&Zeitrahmen", "", false, true},
             {"&Voreinstellungen|Zeitsperrungen: &Standardvorgabe", "", false, true},
@@ -275,12 +275,12 @@ private Q_SLOTS:
         frei.clear();
         for (QAction* a : leiste->actions())
             if (!a->isSeparator() && leiste->widgetForAction(a)->isEnabled()) frei << a->toolTip();
-        QCOMPARE(
-            frei,
-            (QStringList{"Neues Projekt", QString::fromUtf8("Öffnen..."), "Speichern", "Speichern unter...",
-                         QString::fromUtf8("Elternliste bearbeiten, Gespräche eingeben"),
-                         "Lehrerliste bearbeiten\n(Markierung Eltern/Kind aufheben)", "Termine berechnen...",
-                         "Drucken...", "Listen als PDF...", "Hilfe anzeigen", "Programm beenden"}));
+        QCOMPARE(frei, (QStringList{"Neues Projekt", QString::fromUtf8("Öffnen..."), "Speichern",
+                                    "Speichern unter...",
+                                    QString::fromUtf8("Elternliste bearbeiten, Gespräche eingeben"),
+                                    "Lehrerliste bearbeiten\n(Markierung Eltern/Kind aufheben)",
+                                    "Raumzuweisung bearbeiten", "Termine berechnen...", "Drucken...",
+                                    "Listen als PDF...", "Hilfe anzeigen", "Programm beenden"}));
         const auto deckung = [](const QImage& bild) {
             qint64 summe = 0;
             for (int y = 0; y < bild.height(); ++y)
@@ -288,7 +288,7 @@ private Q_SLOTS:
                     summe += qAlpha(bild.pixel(x, y));
             return summe;
         };
-        for (const QAction* a : {t.Fenster->Raum0, t.Fenster->HandBearb0}) {
+        for (const QAction* a : {t.Fenster->HandBearb0}) {
             const QImage an = a->icon().pixmap(24, QIcon::Normal).toImage();
             const QImage aus = a->icon().pixmap(24, QIcon::Disabled).toImage();
             QVERIFY(deckung(an) > 0);
@@ -320,9 +320,9 @@ private Q_SLOTS:
                               QStringLiteral("Anrede-Editor"), QStringLiteral("Zeiten-Standardvorgabe"),
                               QStringLiteral("Zeiten sperren/freigeben (global)"),
                               QStringLiteral("X zu allen aus y hinzu")}));
-        // Without a selection only the blocking of everybody's times is offered.
+        // Without a selection only what concerns everybody is offered: blocked times and rooms.
         const QList<QAction*> fuerAlle = {t.Fenster->ZDefaultE1, t.Fenster->ZeitGlobE1, t.Fenster->ZDefaultL1,
-                                          t.Fenster->ZeitGlobL1};
+                                          t.Fenster->ZeitGlobL1, t.Fenster->RaumL1};
         for (QMenu* menue : {t.Fenster->PopMenuGespr, t.Fenster->PopMenuEltern, t.Fenster->PopMenuLehrer}) {
             Q_EMIT menue->aboutToShow();
             for (QAction* a : menue->actions())

@@ -7,6 +7,7 @@ class THilfeBefehle;
 class TLehrerBefehle;
 class TProjektBefehle;
 class TRahmenBefehle;
+class TRaumBefehle;
 class TSchulBefehle;
 class TSperrBefehle;
 class TTerminBefehle;
@@ -21,6 +22,7 @@ struct TBefehlsgruppen {
     TTerminBefehle* Termine = nullptr;
     TDruckBefehle* Druck = nullptr;
     TSperrBefehle* Sperren = nullptr;
+    TRaumBefehle* Raeume = nullptr;
     TSchulBefehle* Schulbefehle = nullptr;
     TFamilienBefehle* Familienbefehle = nullptr;
     TLehrerBefehle* Lehrerbefehle = nullptr;

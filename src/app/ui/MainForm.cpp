@@ -9,6 +9,7 @@
 #include "ProjektBefehle.h"
 #include "Zeitfensteraufruf.h"
 #include "output/ui/DruckBefehle.h"
+#include "rooms/ui/RaumBefehle.h"
 #include "scheduler/ui/TerminBefehle.h"
 #include "settings/ui/SchulBefehle.h"
 #include "timeframe/ui/RahmenBefehle.h"
@@ -80,6 +81,14 @@ void TVELWnd::GruppenAnlegen() {
     Gruppen.Termine = new TTerminBefehle(umgebung, this);
     Gruppen.Druck = new TDruckBefehle(umgebung, this);
     Gruppen.Sperren = new TSperrBefehle(umgebung, this);
+    Gruppen.Raeume = new TRaumBefehle(umgebung, this);
+    // "Zur Raumzuordnung" ends the run; the room assignment opens once the print choice has closed.
+    Gruppen.Druck->RaumkonflikteKlaeren = [this] {
+        if (Gruppen.Raeume->RaumkonfliktePruefen() == 2) return true;
+        QTimer::singleShot(0, Gruppen.Raeume, &TRaumBefehle::LRaumZw1Click);
+        return false;
+    };
+    Gruppen.Druck->RaumbelegungZeigen = [this](bool alsPdf) { Gruppen.Raeume->RaumplanAusgeben(alsPdf); };
     Gruppen.Schulbefehle = new TSchulBefehle(umgebung, this);
     Gruppen.Projektdateien = new TProjektBefehle(umgebung, *Gruppen.Rahmen, this);
     Gruppen.Sperren->SpeichernFragen = [this] { return Gruppen.Projektdateien->SpeichernFragen(); };

@@ -12,6 +12,7 @@
 #include "LehrerPanel.h"
 #include "ProjektBefehle.h"
 #include "output/ui/DruckBefehle.h"
+#include "rooms/ui/RaumBefehle.h"
 #include "scheduler/ui/TerminBefehle.h"
 #include "settings/ui/SchulBefehle.h"
 #include "timeframe/ui/RahmenBefehle.h"
@@ -129,7 +130,7 @@ void TVELWnd::MenuesAnlegen() {
     Tel1 = Befehl(Bearbeiten1, "Elterntelefonnummer ...", nullptr, nullptr);
     EListeSort1 = Befehl(Bearbeiten1, "&Sortierung der Elternliste", nullptr, Gruppen.Familienbefehle,
                          &TFamilienBefehle::EListeSort1Click);
-    LRaumZw1 = Befehl(Bearbeiten1, "&Raum zuweisen", nullptr, nullptr);
+    LRaumZw1 = Befehl(Bearbeiten1, "&Raum zuweisen", nullptr, Gruppen.Raeume, &TRaumBefehle::LRaumZw1Click);
     HandBearb1 = Befehl(Bearbeiten1, "&Gesprächsliste von Hand bearbeiten", "F5", nullptr);
     Klassenleitung1 = Befehl(Bearbeiten1, "Gespräche: Lehrkraft für alle Kinder einer Klasse ...", nullptr,
                              Gruppen.Gespraechbefehle, &TGespraechBefehle::Klassenleitung1Click);
@@ -153,7 +154,7 @@ void TVELWnd::MenuesAnlegen() {
     AnzlGspL1 = Befehl(Ansicht1, "&Anzahl der Gespräche pro Lehrer", nullptr, nullptr);
     AnsNichtTerm1 = Befehl(Ansicht1, "Nicht &terminierte Gespräche", nullptr, nullptr);
     AnsNaegel1 = Befehl(Ansicht1, "Ge&nagelte Gespräche", nullptr, nullptr);
-    AnsRaumDlg = Befehl(Ansicht1, "Raum&belegung", nullptr, nullptr);
+    AnsRaumDlg = Befehl(Ansicht1, "Raum&belegung", nullptr, Gruppen.Raeume, &TRaumBefehle::AnsRaumDlgClick);
     Ansicht1->addSeparator();
     Notizzettel1 = Befehl(Ansicht1, "Notiz&zettel", "F11", nullptr);
 
@@ -213,7 +214,7 @@ void TVELWnd::WerkzeugleisteAnlegen() {
                      &TFamilienBefehle::BuEltClick);
     BuLeh = Werkzeug("Lehrerliste bearbeiten\r(Markierung Eltern/Kind aufheben)", "x-office-address-book",
                      Gruppen.Lehrerbefehle, &TLehrerBefehle::BuLehClick);
-    Raum0 = Werkzeug("Raumzuweisung bearbeiten", "go-home", nullptr);
+    Raum0 = Werkzeug("Raumzuweisung bearbeiten", "go-home", Gruppen.Raeume, &TRaumBefehle::LRaumZw1Click);
     Berech0 =
         Werkzeug("Termine berechnen...", "office-calendar", Gruppen.Termine, &TTerminBefehle::Berech1Click);
     HandBearb0 = Werkzeug("Gesprächslisten bearbeiten (F5)", "accessories-text-editor", nullptr);
@@ -287,7 +288,7 @@ void TVELWnd::KontextmenuesAnlegen() {
     PopMenuLehrer->addSeparator();
     EditL1 = Befehl(PopMenuLehrer, "Lehrerdaten bearbeiten", nullptr, Gruppen.Lehrerbefehle,
                     &TLehrerBefehle::BtnEditLClick);
-    RaumL1 = Befehl(PopMenuLehrer, "Raumzuweisung", nullptr, nullptr);
+    RaumL1 = Befehl(PopMenuLehrer, "Raumzuweisung", nullptr, Gruppen.Raeume, &TRaumBefehle::Raumzuw1Click);
     AnrEditL1 = Befehl(PopMenuLehrer, "Anrede-Editor", nullptr, nullptr);
     PopMenuLehrer->addSeparator();
     ZDefaultL1 = Befehl(PopMenuLehrer, "Zeiten-Standardvorgabe", nullptr, Gruppen.Sperren,
@@ -339,7 +340,7 @@ void TVELWnd::BefehleAktualisieren() {
     for (QAction* b : {Lehrer1, Eltern1, HandBearb0, HandBearb1, Statstk1, Statstk0, AnsGspList0, Vorschau0,
                        AnzlGspL1, AnsNichtTerm1, AnsNaegel1})
         Freigeben(b, gespraeche);
-    for (QAction* b : {Raum0, LRaumZw1, AnsRaum1, AnsRaumDlg, AnrEdit1, expL1})
+    for (QAction* b : {AnsRaum1, AnrEdit1, expL1})
         Freigeben(b, lehrer);
     // Entries that need only a running program, or only an open project behind an enabled menu.
     for (QAction* b : {Layout1, Seiteeinrichten1, Notizzettel1, LayoutOpt1, SeiteOpt1, VerTest1, Tel1,

@@ -4,6 +4,7 @@
 #include "DrVorwahl.h"
 #include "Druckausgabe.h"
 #include "FpdfVW.h"
+#include "SonstigeListen.h"
 #include "app/ProjektDokument.h"
 #include "model/Meldung.h"
 #include "model/Projekt.h"
@@ -12,6 +13,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProgressDialog>
@@ -71,8 +73,13 @@ void TDruckBefehle::Druck1Click() {
         return;
     }
     TDrVorwahl wahl(Drucker(), U.Meldungen, U.Fenster);
-    connect(&wahl, &TDrVorwahl::ElternDrucken, this, [this] { Lauf(true, false); });
-    connect(&wahl, &TDrVorwahl::LehrerDrucken, this, [this] { Lauf(false, false); });
+    connect(&wahl, &TDrVorwahl::ElternDrucken, this, [this, &wahl] {
+        if (!Lauf(true, false)) wahl.reject();
+    });
+    connect(&wahl, &TDrVorwahl::LehrerDrucken, this, [this, &wahl] {
+        if (!Lauf(false, false)) wahl.reject();
+    });
+    RaumbelegungAnbieten(wahl.SonstMenue, &wahl, false);
     connect(&wahl, &TDrVorwahl::DruckerEingerichtet, this, [this] {
         TProjekt* p = Projekt();
         if (p && RaenderPruefen(p->Listenlayout.Seitenraender, GeraetMetrikLesen(Drucker(), *p), U.Meldungen))
@@ -86,26 +93,41 @@ void TDruckBefehle::PDFExport1Click() {
     if (!Projekt()) return;
     if (!PdfWahl) {
         PdfWahl = new TFpdfVW(Stand, U.Dateiwahl, U.Fenster);
-        connect(PdfWahl, &TFpdfVW::ElternSpeichern, this, [this] { Lauf(true, true); });
-        connect(PdfWahl, &TFpdfVW::LehrerSpeichern, this, [this] { Lauf(false, true); });
+        connect(PdfWahl, &TFpdfVW::ElternSpeichern, this, [this] {
+            if (!Lauf(true, true)) PdfWahl->reject();
+        });
+        connect(PdfWahl, &TFpdfVW::LehrerSpeichern, this, [this] {
+            if (!Lauf(false, true)) PdfWahl->reject();
+        });
+        RaumbelegungAnbieten(PdfWahl->SonstMenue, PdfWahl, true);
     }
     PdfWahl->exec();
 }
 
-void TDruckBefehle::Lauf(bool fuerEltern, bool alsPdf) {
+void TDruckBefehle::RaumbelegungAnbieten(QMenu* menue, QDialog* wahl, bool alsPdf) {
+    QAction* eintrag = menue->actions().at(SonstigeListeRaumbelegung);
+    eintrag->setEnabled(true);
+    connect(eintrag, &QAction::triggered, wahl, [this, alsPdf] {
+        if (RaumbelegungZeigen) RaumbelegungZeigen(alsPdf);
+    });
+}
+
+bool TDruckBefehle::Lauf(bool fuerEltern, bool alsPdf) {
     TProjekt* p = Projekt();
-    if (!p || !RaumkonflikteKlaeren()) return;
+    if (!p) return true;
+    if (!RaumkonflikteKlaeren()) return false;
     if (fuerEltern) Stand.Tueraushang = false;
     p->ZaehleGespraeche();
     p->BelegungMarkieren();
     const QString ziel = alsPdf ? PdfZielordner(Stand.PdfOrdner, *p) : QPrinterInfo::defaultPrinterName();
     TDrBereich bereich(*p, fuerEltern, alsPdf, ziel, Stand, U.Fenster);
-    if (bereich.exec() != QDialog::Accepted) return;
+    if (bereich.exec() != QDialog::Accepted) return true;
     const TProTagFuerLauf proTag(p->Listenlayout, fuerEltern, bereich.EinzelseitenProTag());
     if (alsPdf)
         Pdflauf(bereich.Bereich());
     else
         Drucklauf(bereich.Bereich());
+    return true;
 }
 
 void TDruckBefehle::Pdflauf(const TDruckbereich& bereich) {

@@ -6,6 +6,8 @@
 #include <functional>
 #include <memory>
 
+class QDialog;
+class QMenu;
 class QPrinter;
 class TFpdfVW;
 
@@ -25,13 +27,17 @@ public:
     // Before a run: looks for rooms two teachers share at the same time; false stops the run (the user
     // went to the room assignment). Until rooms are checked, every run goes on.
     std::function<bool()> RaumkonflikteKlaeren = [] { return true; };
+    // Opens the room occupancy plan with its print (or PDF) dialog, from the lists of the choices.
+    std::function<void(bool alsPdf)> RaumbelegungZeigen;
 
     // What stays from run to run while the program runs.
     TDrucklaufStand Stand;
     QPrinter& Drucker();
 
 private:
-    void Lauf(bool fuerEltern, bool alsPdf);
+    // False when the run did not start because the user went to correct the rooms.
+    bool Lauf(bool fuerEltern, bool alsPdf);
+    void RaumbelegungAnbieten(QMenu* menue, QDialog* wahl, bool alsPdf);
     void Drucklauf(const TDruckbereich& bereich);
     void Pdflauf(const TDruckbereich& bereich);
 
