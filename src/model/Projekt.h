@@ -13,6 +13,7 @@ constexpr int NotizHakenAnzahl = 11;
 // The note pad's marks that commands set or clear themselves, as indexes into NotizHaken.
 namespace Notizhaken {
 constexpr int Standardsperre = 0;
+constexpr int ElternlisteBearbeitet = 4; // "Elternliste: Zeiten gesperrt, Gesprächswünsche eingegeben"
 constexpr int RaeumeZugeordnet = 5;
 constexpr int TermineBerechnet = 6;
 } // namespace Notizhaken

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+class QAction;
+class QButtonGroup;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTreeWidget;
+class TLehrer;
+class TMeldung;
+class TProjekt;
+
+// Walks through the teachers one by one: the room typed for the current teacher is taken over with
+// Enter and the next teacher comes up. Two-day projects take a second room for day 2.
+class TLRaumDlg : public QDialog {
+    Q_OBJECT
+public:
+    // konflikteKlaeren: the conflict check on "Schließen"; false keeps the dialog open for corrections.
+    TLRaumDlg(TProjekt& projekt, TMeldung& meldungen, std::function<bool()> konflikteKlaeren,
+              std::function<void()> hilfe, QWidget* eltern = nullptr);
+
+    QTreeWidget* Lvr;
+    QLabel* LblLehrer;
+    QLabel* LblAnzahl;
+    QLineEdit* Raumbez;
+    QLineEdit* Raum2;
+    QButtonGroup* Anzeigen;
+    QPushButton* LoeschenBtn;
+    QPushButton* UebernehmenBtn;
+    QPushButton* HilfeBtn;
+    QPushButton* SchliessenBtn;
+    QPushButton* DruckenBtn;
+    QPushButton* TippBtn;
+
+    // Whether any teacher's room changed while the dialog was open.
+    bool Geaendert = false;
+
+    void Uebernehmen();
+    void done(int ergebnis) override;
+
+private:
+    void Fuellen();
+    void ZeileGewaehlt();
+    void AlleLoeschen();
+    void Schliessen();
+    void Tipp();
+    TLehrer* Aktuell() const;
+    bool EditsUebernehmen();
+    void Waehlen(const TLehrer* lehrer);
+
+    TProjekt& Projekt;
+    TMeldung& Meldungen;
+    std::function<bool()> KonflikteKlaeren;
+};
