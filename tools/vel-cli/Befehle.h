@@ -10,3 +10,4 @@ int BefehlPlan(const QStringList& argumente);
 int BefehlCheck(const QStringList& argumente);
 int BefehlPdf(const QStringList& argumente);
 int BefehlRaeume(const QStringList& argumente);
+int BefehlStatistik(const QStringList& argumente);

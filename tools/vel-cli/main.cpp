@@ -27,6 +27,7 @@ const TBefehl Befehle[] = {
     {"check", BefehlCheck, "check DATEI"},
     {"pdf", BefehlPdf, "pdf DATEI (--eltern|--lehrer) -o ORDNER [--von N] [--bis M]", true},
     {"raeume", BefehlRaeume, "raeume PROJEKTDATEI [--csv AUSGABE]"},
+    {"statistik", BefehlStatistik, "statistik PROJEKTDATEI [--json]"},
 };
 
 } // namespace
