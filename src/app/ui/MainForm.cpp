@@ -9,6 +9,8 @@
 #include "ProjektBefehle.h"
 #include "Zeitfensteraufruf.h"
 #include "output/ui/DruckBefehle.h"
+#include "output/ui/SonstigeListen.h"
+#include "output/ui/UebersichtBefehle.h"
 #include "rooms/ui/RaumBefehle.h"
 #include "scheduler/ui/TerminBefehle.h"
 #include "settings/ui/SchulBefehle.h"
@@ -88,7 +90,24 @@ void TVELWnd::GruppenAnlegen() {
         QTimer::singleShot(0, Gruppen.Raeume, &TRaumBefehle::LRaumZw1Click);
         return false;
     };
-    Gruppen.Druck->RaumbelegungZeigen = [this](bool alsPdf) { Gruppen.Raeume->RaumplanAusgeben(alsPdf); };
+    Gruppen.Uebersichten = new TUebersichtBefehle(umgebung, *Gruppen.Druck, this);
+    Gruppen.Raeume->RaumlisteDrucken = [this](bool alle) { Gruppen.Uebersichten->RaumlisteDrucken(alle); };
+    Gruppen.Druck->SonstigeListeZeigen = [this](int eintrag, bool alsPdf) {
+        switch (eintrag) {
+        case Statistikliste:
+            return Gruppen.Uebersichten->StatistikZeigen();
+        case Raumzuordnungsliste:
+            return Gruppen.Uebersichten->UebersichtZeigen(TUebersichtArt::Raeume);
+        case Anzahlenliste:
+            return Gruppen.Uebersichten->UebersichtZeigen(TUebersichtArt::Anzahlen);
+        case OhneTerminliste:
+            return Gruppen.Uebersichten->UebersichtZeigen(TUebersichtArt::OhneTermin);
+        case Genageltliste:
+            return Gruppen.Uebersichten->UebersichtZeigen(TUebersichtArt::Genagelt);
+        default:
+            return Gruppen.Raeume->RaumplanAusgeben(alsPdf);
+        }
+    };
     Gruppen.Schulbefehle = new TSchulBefehle(umgebung, this);
     Gruppen.Projektdateien = new TProjektBefehle(umgebung, *Gruppen.Rahmen, this);
     Gruppen.Sperren->SpeichernFragen = [this] { return Gruppen.Projektdateien->SpeichernFragen(); };

@@ -2,6 +2,8 @@
 
 #include "ui/Befehlsgruppe.h"
 
+#include <functional>
+
 // The rooms: assigning them teacher by teacher, the check for two teachers in one room at one time, and
 // the occupancy plan of all rooms.
 class TRaumBefehle : public TBefehlsgruppe {
@@ -20,4 +22,7 @@ public:
     // The conflict window when rooms are shared at one time: 1 "Zur Raumzuordnung", 2 no conflict or
     // "Ignorieren, schließen, fortfahren".
     int RaumkonfliktePruefen();
+
+    // Prints the room list of the assignment dialog (every teacher, or those with conversations).
+    std::function<void(bool alleLehrer)> RaumlisteDrucken;
 };
