@@ -139,6 +139,35 @@ private Q_SLOTS:
         QCOMPARE(leer.Offen(), 0);
     }
 
+    // Every list of the PDF choice's "Sonstige Listen ..." opens its window.
+    void sonstigeListen() {
+        TFensterTest t;
+        TVELWnd& f = *t.Fenster;
+        f.ProjektErsetzen(TeilweiseGebucht());
+        f.Gruppen.Druck->Stand.PdfOrdner = t.Ordner.path();
+        QStringList gezeigt;
+        for (int eintrag = 0; eintrag < 5; ++eintrag) {
+            TDialogFolge folge({[eintrag](QDialog& d) {
+                                    QAction* a = dynamic_cast<TFpdfVW&>(d).SonstMenue->actions().at(eintrag);
+                                    QTimer::singleShot(0, a, &QAction::trigger);
+                                },
+                                [&](QDialog& d) {
+                                    if (auto* a = dynamic_cast<TAnsichtDlg*>(&d))
+                                        gezeigt << a->LblTitel->text();
+                                    else
+                                        gezeigt << d.windowTitle();
+                                    d.accept();
+                                },
+                                [](QDialog& d) { d.reject(); }});
+            f.PDFExport1->trigger();
+            QCOMPARE(folge.Offen(), 0);
+        }
+        QCOMPARE(gezeigt, (QStringList{"Statistik", "Raumzuordnung [nur für Lehrer mit Gespräch]",
+                                       "Gesprächsanzahlen der Lehrer (nur beteiligte)",
+                                       "Nicht terminierte Gespräche (nach Eltern sortiert)",
+                                       "Genagelte Gespräche (nach Eltern sortiert)"}));
+    }
+
     // The statistics window shows the figures and the chart and saves them as PDF.
     void statistik() {
         TFensterTest t;

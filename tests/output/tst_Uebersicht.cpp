@@ -6,7 +6,12 @@
 #include "output/Uebersichtseiten.h"
 #include "settings/Schuldaten.h"
 
+#include "model/Projektdatei.h"
+
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -185,6 +190,37 @@ private Q_SLOTS:
         QVERIFY2(QString(stat).remove(u' ').contains("STATISTIK"), qPrintable(stat));
         QVERIFY(stat.contains("Anzahl der Gesprächswünsche:"));
         QVERIFY(stat.contains("120"));
+    }
+
+    // vel-cli statistik gives the window's figures, as lines or as JSON named like the window's fields.
+    void kommandozeile() {
+        TProjektBauer b;
+        b.Rahmen(1, 4);
+        b.Wunsch(b.Kind("Maier", "Anna"), "MUE", 0);
+        b.Wunsch(b.Kind("Maier", "Ben"), "BER");
+        QTemporaryDir ordner;
+        const QString datei = ordner.filePath("s.pdt");
+        QString fehler;
+        QVERIFY2(ProjektSpeichern(b.p, datei, fehler), qPrintable(fehler));
+        const auto aufruf = [&](const QStringList& mehr) {
+            QProcess p;
+            p.start(QStringLiteral(VEL_CLI), QStringList{"statistik", datei} + mehr);
+            p.waitForFinished(60000);
+            return std::pair(p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()));
+        };
+        const auto [status, text] = aufruf({});
+        QCOMPARE(status, 0);
+        QVERIFY2(text.contains("E R F O L G S Q U O T E  (1 von 2): 50,00%\n"), qPrintable(text));
+        QVERIFY(text.contains("Es bleibt als maximale Anzahl terminierbarer Gespräche (2 - 0 - 0): 2\n"));
+        const auto [jstatus, json] = aufruf({"--json"});
+        QCOMPARE(jstatus, 0);
+        const QJsonObject o = QJsonDocument::fromJson(json.toUtf8()).object();
+        QCOMPARE(o.value("GZahl").toInt(), 2);
+        QCOMPARE(o.value("EZahl").toInt(), 1);
+        QCOMPARE(o.value("KZahl").toInt(), 2);
+        QCOMPARE(o.value("AnzG").toInt(), 1);
+        QCOMPARE(o.value("Quote").toDouble(), 50.0);
+        QCOMPARE(aufruf({"--falsch"}).first, 2);
     }
 
     void papier() {
