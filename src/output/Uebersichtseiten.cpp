@@ -1,12 +1,10 @@
 #include "Uebersichtseiten.h"
 
 #include "Listenseiten.h"
+#include "Pdfliste.h"
 #include "Zeichenziel.h"
 #include "model/Projekt.h"
 
-#include <QBuffer>
-#include <QPageLayout>
-#include <QPdfWriter>
 #include <array>
 
 const char* const PapierUngeeignetText =
@@ -197,20 +195,5 @@ void StatistikZeichnen(TZeichenziel& ziel, const TSonstigesBlatt& blatt, const T
 
 QByteArray SonstigesPdf(const TProjekt& projekt, const QString& titel,
                         const std::function<void(TZeichenziel&, const TSeitenmetrik&)>& zeichnen) {
-    QBuffer puffer;
-    puffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter pdf(&puffer);
-        pdf.setCreator(QStringLiteral("VEL"));
-        pdf.setTitle(titel);
-        pdf.setResolution(600);
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
-                                      projekt.Listenlayout.ListenAusrichtung == 1 ? QPageLayout::Landscape
-                                                                                  : QPageLayout::Portrait,
-                                      QMarginsF()));
-        const TSeitenmetrik metrik = PdfMetrik(QSize(pdf.width(), pdf.height()));
-        TSeitenziel ziel(pdf);
-        zeichnen(ziel, metrik);
-    }
-    return puffer.data();
+    return PdfDokument(titel, projekt.Listenlayout.ListenAusrichtung == 1, zeichnen);
 }
