@@ -108,9 +108,9 @@ std::optional<TImportSatz> SchuelerSatz(int zeile, std::array<QString, 6> texte,
     return s;
 }
 
-int Aehnlichkeit(const TEltern& f, const TImportSatz& r) {
-    const QString a = Ziffern(f.Telefon);
-    const QString b = Ziffern(r.Telefon);
+namespace {
+
+int Aehnlichkeit(const QString& a, const QString& b, bool gleicherName) {
     int code = 0;
     if (a.isEmpty() && b.isEmpty())
         code = 1;
@@ -118,17 +118,35 @@ int Aehnlichkeit(const TEltern& f, const TImportSatz& r) {
         code = 3;
     else if (!a.isEmpty() && !b.isEmpty() && (a.contains(b) || b.contains(a)))
         code = 2;
-    return f.Name == r.Nachname ? code + 4 : code;
+    return gleicherName ? code + 4 : code;
+}
+
+} // namespace
+
+int Aehnlichkeit(const TEltern& f, const TImportSatz& r) {
+    return Aehnlichkeit(Ziffern(f.Telefon), Ziffern(r.Telefon), f.Name == r.Nachname);
 }
 
 TFamilienImportErgebnis GeschwisterZuordnen(TProjekt& p, const std::vector<TImportSatz>& saetze,
                                             TFamilienFragen& fragen, TFamilienImportStand& stand) {
     TFamilienImportErgebnis e;
+    // The digits of every family's phone, kept beside the list: thousands of pupils meet thousands of
+    // families.
+    std::vector<QString> telefone;
+    for (const auto& f : p.Elternliste)
+        telefone.push_back(Ziffern(f->Telefon));
     for (const TImportSatz& r : saetze) {
         TEltern* gefunden = nullptr;
-        for (const auto& f : p.Elternliste) {
+        const QString ziffern = Ziffern(r.Telefon);
+        for (int i = 0; i < p.Elternliste.Count(); ++i) {
+            TEltern* f = p.Elternliste[i];
+            const QString& telefon = telefone[size_t(i)];
+            // Two different phones neither of which contains the other: no siblings, no question.
+            if (!telefon.isEmpty() && !ziffern.isEmpty() && telefon != ziffern &&
+                !telefon.contains(ziffern) && !ziffern.contains(telefon))
+                continue;
             const bool namenGleich = f->VollName() == r.Vollname();
-            const int code = Aehnlichkeit(*f, r);
+            const int code = Aehnlichkeit(telefon, ziffern, f->Name == r.Nachname);
             bool geschwister = false;
             switch (code) {
             case 1:
@@ -142,8 +160,10 @@ TFamilienImportErgebnis GeschwisterZuordnen(TProjekt& p, const std::vector<TImpo
                                   : Entscheiden(fragen.Geschwister(ohneTelefon ? 1 : 2, r, *f, namenGleich),
                                                 namenGleich, automatisch, e.Abgebrochen);
                 if (e.Abgebrochen) return e;
-                if (geschwister && !ohneTelefon && Ziffern(r.Telefon).size() > Ziffern(f->Telefon).size())
+                if (geschwister && !ohneTelefon && ziffern.size() > telefon.size()) {
                     f->Telefon = r.Telefon;
+                    telefone[size_t(i)] = ziffern;
+                }
                 break;
             }
             case 3:
@@ -156,7 +176,7 @@ TFamilienImportErgebnis GeschwisterZuordnen(TProjekt& p, const std::vector<TImpo
                 break;
             }
             if (geschwister) {
-                gefunden = f.get();
+                gefunden = f;
                 break;
             }
         }
@@ -167,6 +187,7 @@ TFamilienImportErgebnis GeschwisterZuordnen(TProjekt& p, const std::vector<TImpo
             TEltern* neu = p.NeueFamilie(QStringLiteral("Familie"), r.Nachname, r.Zusatz);
             neu->Telefon = r.Telefon;
             neu->Zaehler = 0;
+            telefone.push_back(ziffern);
             p.NeuesKind(neu, r.Vorname, r.Klasse);
             ++e.Familien;
         }

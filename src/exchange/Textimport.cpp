@@ -87,6 +87,18 @@ TKodierungswahl KodierungErkennen(QList<QByteArray>& zeilen) {
         keinDos = keinDos || z.contains('\xDF') || z.contains('\xDC');
     }
     if (keinUtf8 && keinDos) return {TKodierung::Windows, false, false, false};
+    // Names such as Yılmaz or Wójcik come as valid UTF-8 without a German umlaut; read as Windows text
+    // they would be garbled. Windows text with letters beyond ASCII is almost never valid UTF-8.
+    if (!keinUtf8) {
+        bool umlaute = false;
+        bool gueltig = true;
+        for (const QByteArray& z : zeilen) {
+            for (const char c : z)
+                umlaute = umlaute || static_cast<unsigned char>(c) >= 0x80;
+            if (umlaute) gueltig = gueltig && GueltigesUtf8(z);
+        }
+        if (umlaute && gueltig) return {TKodierung::Utf8, false, false, true};
+    }
     w.DosMoeglich = !keinDos;
     w.Utf8Moeglich = !keinUtf8;
     return w;
