@@ -11,3 +11,6 @@ int BefehlCheck(const QStringList& argumente);
 int BefehlPdf(const QStringList& argumente);
 int BefehlRaeume(const QStringList& argumente);
 int BefehlStatistik(const QStringList& argumente);
+int BefehlImportLehrer(const QStringList& argumente);
+int BefehlImportEltern(const QStringList& argumente);
+int BefehlExportLehrer(const QStringList& argumente);
