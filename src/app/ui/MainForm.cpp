@@ -108,6 +108,7 @@ void TVELWnd::GruppenAnlegen() {
             return Gruppen.Raeume->RaumplanAusgeben(alsPdf);
         }
     };
+    Gruppen.Raeume->Druck = Gruppen.Druck;
     Gruppen.Schulbefehle = new TSchulBefehle(umgebung, this);
     Gruppen.Projektdateien = new TProjektBefehle(umgebung, *Gruppen.Rahmen, this);
     Gruppen.Sperren->SpeichernFragen = [this] { return Gruppen.Projektdateien->SpeichernFragen(); };
