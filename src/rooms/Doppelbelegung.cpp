@@ -58,7 +58,8 @@ std::vector<TRaumkonflikt> RaumkonflikteFinden(const TProjekt& projekt) {
     // Texts made once per slot and per teacher: a crowded room gives pairs by the thousand.
     std::array<QString, SlotAnzahl> zeiten;
     QHash<const TLehrer*, QByteArray> code;
-    const auto codeVon = [&](const TLehrer* l) -> const QByteArray& {
+    // By value: a second insertion may move the hash's entries, and the bytes are shared anyway.
+    const auto codeVon = [&](const TLehrer* l) -> QByteArray {
         auto it = code.find(l);
         if (it == code.end()) it = code.insert(l, NachCp1252(l->Kuerzel));
         return *it;

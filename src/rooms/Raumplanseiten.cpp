@@ -5,13 +5,11 @@
 
 #include "model/Datumstexte.h"
 #include "model/Projekt.h"
+#include "output/Pdfliste.h"
 #include "output/Seitenmetrik.h"
 #include "output/Zeichenziel.h"
 
-#include <QBuffer>
 #include <QFontMetrics>
-#include <QPageLayout>
-#include <QPdfWriter>
 #include <algorithm>
 
 namespace {
@@ -112,22 +110,10 @@ int RaumplanZeichnen(TZeichenziel& ziel, const TProjekt& projekt, const TRaumpla
 }
 
 QByteArray RaumplanAlsPdf(const TProjekt& projekt, const TRaumplan& plan, const TRaumplanAuftrag& auftrag) {
-    QBuffer puffer;
-    puffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter pdf(&puffer);
-        pdf.setCreator(QStringLiteral("VEL"));
-        pdf.setTitle(QStringLiteral("Raumbelegung"));
-        pdf.setResolution(600);
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
-                                      projekt.Listenlayout.Ausrichtung == 1 ? QPageLayout::Landscape
-                                                                            : QPageLayout::Portrait,
-                                      QMarginsF()));
-        const TSeitenmetrik metrik = PdfMetrik(QSize(pdf.width(), pdf.height()));
-        TSeitenziel ziel(pdf);
-        RaumplanZeichnen(ziel, projekt, plan, metrik, auftrag);
-    }
-    return puffer.data();
+    return PdfDokument(QStringLiteral("Raumbelegung"), projekt.Listenlayout.Ausrichtung == 1,
+                       [&](TZeichenziel& ziel, const TSeitenmetrik& metrik) {
+                           RaumplanZeichnen(ziel, projekt, plan, metrik, auftrag);
+                       });
 }
 
 const char* const RaumplanDrucktitel = "VEL-Raumbelegung";

@@ -212,7 +212,10 @@ private Q_SLOTS:
         qInfo("5000 Schüler: %lld ms", ms);
         QCOMPARE(e.Kinder, 5000);
         QCOMPARE(p.Elternliste.Count(), 2500);
+#ifndef __SANITIZE_ADDRESS__
+        // The sanitizers slow every allocation down several times; the limit holds for the normal builds.
         QVERIFY2(ms < 1000, qPrintable(QString::number(ms)));
+#endif
     }
 };
 
