@@ -1,6 +1,8 @@
 #include "Eingabetest.h"
 #include "FensterTest.h"
 #include "common/TestHaupt.h"
+#include "common/Testdrucker.h"
+#include "editing/ui/CheckNumDlg.h"
 #include "editing/ui/HandBefehle.h"
 #include "editing/ui/UVerschieb.h"
 #include "scheduler/Planpruefung.h"
@@ -8,8 +10,11 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QMenu>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 namespace {
@@ -229,6 +234,76 @@ private Q_SLOTS:
         QCOMPARE(folge.Offen(), 0);
         QCOMPARE(folge.Unerwartet, 0);
         QVERIFY(PlanPruefen(*f.Projekt()).isEmpty());
+    }
+
+    // The pop-up menu: the nail entry names what it does, printing needs a printer, and without the
+    // request number the "N" columns disappear.
+    void menue() {
+        TFensterTest t;
+        TVELWnd& f = *t.Fenster;
+        f.ProjektErsetzen(Brett());
+        QVERIFY(t.Zeigen());
+        FamilieWaehlen(f, 1);
+        // Printing goes to the test queue when it is the default printer; without a printer the board says
+        // so.
+        const bool keinDrucker = QPrinterInfo::defaultPrinterName().isEmpty();
+        const bool testdrucker = TestdruckerFehlt().isEmpty();
+        TTestdruckAblage ablage;
+        TFVerschieb* board = nullptr;
+        int breite = -1;
+        TDialogFolge folge(
+            {[&](QDialog& d) {
+                 auto& b = dynamic_cast<TFVerschieb&>(d);
+                 board = &b;
+                 QVERIFY(b.LVE->columnWidth(5) > 0);
+                 b.LVE->setCurrentItem(b.LVE->topLevelItem(0));
+                 Q_EMIT b.LVE->customContextMenuRequested(QPoint(5, 5));
+                 QStringList texte;
+                 for (const QAction* a : b.PopupMenu->actions())
+                     if (!a->isSeparator()) texte << a->text();
+                 QCOMPARE(texte,
+                          (QStringList{QString::fromUtf8("Markiertes Gespräch festnageln..."),
+                                       QString::fromUtf8("Gesprächsliste für ") +
+                                           f.Projekt()->Elternliste[0]->Anschrift(true) +
+                                           QStringLiteral(" direkt drucken"),
+                                       QString::fromUtf8("Nummer des Gesprächswunsches bei den Eltern..."),
+                                       QStringLiteral("Farben...")}));
+                 b.PopupMenu->hide();
+                 if (keinDrucker || testdrucker) b.PopupMenu->actions().at(2)->trigger();
+                 if (keinDrucker)
+                     QCOMPARE(t.Meldung.Protokoll.last().Text,
+                              QStringLiteral("Richten Sie vor dem Drucken einen Drucker ein!"));
+                 b.LVE->setCurrentItem(b.LVE->topLevelItem(3));
+                 Q_EMIT b.LVE->customContextMenuRequested(QPoint(5, 5));
+                 QCOMPARE(b.PopupMenu->actions().at(0)->text(), "Markierten Termin sperren...");
+                 b.PopupMenu->hide();
+                 QTimer::singleShot(0, b.PopupMenu->actions().at(4), &QAction::trigger);
+             },
+             [&](QDialog& d) {
+                 auto& dlg = dynamic_cast<TCheckNumDlg&>(d);
+                 QCOMPARE(dlg.windowTitle(),
+                          QString::fromUtf8("Eingabeposition des Gesprächswunsches anzeigen?"));
+                 dlg.ChBDrucken->setChecked(true);
+                 dlg.ChBAnzeigen->setChecked(false);
+                 QVERIFY(!dlg.ChBDrucken->isChecked());
+                 dlg.accept();
+                 QTimer::singleShot(0, [&] {
+                     breite = board->LVE->columnWidth(5);
+                     QCOMPARE(Gewaehlt(board->LVE), 3);
+                     board->BtnSchliessen->click();
+                 });
+             }});
+        f.HandBearb1->trigger();
+        QCOMPARE(folge.Offen(), 0);
+        QCOMPARE(folge.Unerwartet, 0);
+        QCOMPARE(breite, 0);
+        QCOMPARE(f.Projekt()->Listenlayout.MitNummer, 0);
+        QVERIFY(f.Dokument.IstGeaendert());
+        if (testdrucker) {
+            const QString pdf = ablage.Erwarten(QString::fromUtf8("Gesprächsliste für Maier"));
+            QVERIFY(!pdf.isEmpty());
+            QVERIFY(PdfText(pdf).contains(QStringLiteral("Anna")));
+        }
     }
 };
 

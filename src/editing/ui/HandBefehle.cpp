@@ -10,6 +10,7 @@
 #include "rooms/ui/UDoppelbelegung.h"
 #include "settings/Einstellungen.h"
 #include "settings/Schuldaten.h"
+#include "settings/UReg.h"
 
 #include <QAction>
 #include <QColor>
@@ -46,6 +47,21 @@ void THandBefehle::HandBearb1Click() {
     if (!Board) {
         Board = new TFVerschieb(U.Dokument, U.Meldungen, U.Fenster);
         Board->Drucken = [this](const TPerson& person, bool fuerEltern) { ListeDrucken(person, fuerEltern); };
+        Board->MitNummerSpeichern = [this](uint8_t mitNummer) {
+            U.Speicher.SchluesselSchreiben(QStringLiteral("Optionen"))
+                .ZahlSchreiben(QStringLiteral("MitNummer"), mitNummer);
+        };
+        Board->FarbenSpeichern = [this](const std::array<QColor, 3>& farben) {
+            uint32_t* werte[] = {&U.Programmwerte.colFrei, &U.Programmwerte.colPause,
+                                 &U.Programmwerte.colNicht};
+            const char* namen[] = {"colFrei", "colPause", "colNicht"};
+            TSchluessel schluessel = U.Speicher.SchluesselSchreiben(QStringLiteral("Optionen"));
+            for (size_t i = 0; i < farben.size(); ++i) {
+                *werte[i] =
+                    static_cast<uint32_t>(farben[i].red() | farben[i].green() << 8 | farben[i].blue() << 16);
+                schluessel.ZahlSchreiben(QLatin1String(namen[i]), *werte[i]);
+            }
+        };
     }
     {
         const TBefehlsWache wache(U.Dokument);

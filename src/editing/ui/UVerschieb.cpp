@@ -1,5 +1,7 @@
 #include "UVerschieb.h"
 
+#include "CheckNumDlg.h"
+#include "UFarben.h"
 #include "app/ProjektDokument.h"
 #include "model/Meldung.h"
 #include "model/Projekt.h"
@@ -690,7 +692,44 @@ void TFVerschieb::MenueZeigen(const QPoint& ort) {
             if (Drucken) Drucken(*person, eltern);
         });
     }
+    PopupMenu->addSeparator();
+    connect(PopupMenu->addAction(QString::fromUtf8("Nummer des Gesprächswunsches bei den Eltern...")),
+            &QAction::triggered, this, &TFVerschieb::NummerClick);
+    connect(PopupMenu->addAction(QStringLiteral("Farben...")), &QAction::triggered, this,
+            &TFVerschieb::FarbenClick);
     PopupMenu->popup(ort);
+}
+
+void TFVerschieb::NummerClick() {
+    TProjekt& p = *Dokument.Projekt();
+    TCheckNumDlg dlg(p.Listenlayout.MitNummer, this);
+    if (dlg.exec() != QDialog::Accepted) return;
+    const uint8_t alt = p.Listenlayout.MitNummer;
+    const uint8_t neu = dlg.MitNummer();
+    if (neu == alt) return;
+    const TBefehlsWache wache(Dokument);
+    p.Listenlayout.MitNummer = neu;
+    if ((neu ^ alt) & 1) {
+        Aktualisierung = true;
+        for (QTreeWidget* t : {LVE, LVL}) {
+            const int zeile = GewaehlteZeile(t);
+            TabelleFuellen(t, GezeigtePerson(t));
+            ZeileWaehlen(t, zeile);
+        }
+        Aktualisierung = false;
+    }
+    Dokument.Melden(TAenderung::Layout);
+    if (MitNummerSpeichern) MitNummerSpeichern(neu);
+}
+
+void TFVerschieb::FarbenClick() {
+    TFFarben dlg({FarbeFrei, FarbePause, FarbeNicht}, this);
+    if (dlg.exec() != QDialog::Accepted) return;
+    if (dlg.Farben == std::array<QColor, 3>{FarbeFrei, FarbePause, FarbeNicht}) return;
+    FarbeFrei = dlg.Farben[0];
+    FarbePause = dlg.Farben[1];
+    FarbeNicht = dlg.Farben[2];
+    if (FarbenSpeichern) FarbenSpeichern(dlg.Farben);
 }
 
 bool TFVerschieb::eventFilter(QObject* objekt, QEvent* ereignis) {

@@ -2,8 +2,10 @@
 
 #include "editing/Handbearbeitung.h"
 
+#include <QColor>
 #include <QDialog>
 #include <QTimer>
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -32,6 +34,9 @@ public:
     void Vorbereiten(const TPerson* person, bool lehrerSeite);
     // Prints one person's list at once; set by the command that opens the board.
     std::function<void(const TPerson&, bool fuerEltern)> Drucken;
+    // Keep the choices of the pop-up menu's dialogs for the next program start.
+    std::function<void(uint8_t mitNummer)> MitNummerSpeichern;
+    std::function<void(const std::array<QColor, 3>& farben)> FarbenSpeichern;
 
     QLabel* Label1;
     QLabel* Label2;
@@ -90,6 +95,8 @@ private:
     void Spulen(int richtung);
     void NagelAktion(bool setzen);
     void MenueZeigen(const QPoint& ort);
+    void NummerClick();
+    void FarbenClick();
     void TabelleAnsteuern(bool eltern);
     void NaechstePerson(int schritt);
 
