@@ -218,6 +218,12 @@ private Q_SLOTS:
                                 QCOMPARE(b.CombL->currentIndex(), 1);
                                 QTest::keyClick(b.LVL, Qt::Key_PageDown);
                                 QCOMPARE(b.CombL->currentIndex(), 1);
+                                // The height toggle keeps the board open.
+                                QTest::keyClick(b.LVL, Qt::Key_F4);
+                                QVERIFY(b.isVisible());
+                                QCOMPARE(b.BtnHoehe->text(), "2");
+                                QTest::keyClick(b.LVL, Qt::Key_F4);
+                                QCOMPARE(b.BtnHoehe->text(), "1");
                                 QTest::keyClick(&b, Qt::Key_F5);
                             },
                             [&](QDialog& d) {

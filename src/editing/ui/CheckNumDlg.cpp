@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -17,6 +18,13 @@ TCheckNumDlg::TCheckNumDlg(uint8_t mitNummer, QWidget* eltern)
                           "Sie können hier festlegen, ob diese Nummer im Dialog zum \n"
                           "Bearbeiten von Gesprächslisten angezeigt werden soll."));
     text->setReadOnly(true);
+    // The lines are laid out by hand; the box is as wide as the longest and as high as all of them.
+    text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    const QFontMetrics metrik(text->font());
+    text->setMinimumWidth(metrik.horizontalAdvance(QString::fromUtf8(
+                              "ob es sich  um den 1., 2. oder 3. (usw)  Gesprächswunsch für das ")) +
+                          24);
+    text->setFixedHeight(metrik.lineSpacing() * 7 + 12);
     text->setFocusPolicy(Qt::NoFocus);
     ChBAnzeigen = new QCheckBox(QStringLiteral("Nummer anzeigen"));
     ChBDrucken = new QCheckBox(QStringLiteral("Nummer bei Lehrerlisten auch ausdrucken"));

@@ -21,9 +21,11 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace {
 
@@ -353,10 +355,13 @@ void TFVerschieb::SpaltenBreiten(QTreeWidget* t) {
 
 void TFVerschieb::CombEChange(int index) {
     PersonWaehlen(true, index);
+    // A long table is worked with the keyboard at once.
+    if (LVE->verticalScrollBar()->maximum() > 0) LVE->setFocus();
 }
 
 void TFVerschieb::CombLChange(int index) {
     PersonWaehlen(false, index);
+    if (LVL->verticalScrollBar()->maximum() > 0) LVL->setFocus();
 }
 
 void TFVerschieb::PersonWaehlen(bool eltern, int index) {
@@ -632,13 +637,20 @@ void TFVerschieb::BtnHoeheClick() {
     BtnHoehe->setText(VolleHoehe ? QStringLiteral("2") : QStringLiteral("1"));
     BtnHoehe->setToolTip(VolleHoehe ? Hinweis("Höhe der Arbeitsfläche anpassen (F4)")
                                     : Hinweis("Höhe dem Bildschirm anpassen (F4)\r(Taskleiste verdecken)"));
-    const bool sichtbar = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, VolleHoehe);
+    ObenBleiben(VolleHoehe);
     if (const QScreen* schirm = screen()) {
         const QRect flaeche = VolleHoehe ? schirm->geometry() : schirm->availableGeometry();
         setGeometry(flaeche.left(), flaeche.top(), std::min(1273, flaeche.width()), flaeche.height());
     }
-    if (sichtbar) show();
+}
+
+void TFVerschieb::ObenBleiben(bool an) {
+    // Changing the widget's flags would hide the board and end its modal loop; the platform window's
+    // flag changes in place.
+    if (QWindow* fenster = windowHandle())
+        fenster->setFlag(Qt::WindowStaysOnTopHint, an);
+    else
+        setWindowFlag(Qt::WindowStaysOnTopHint, an);
 }
 
 void TFVerschieb::BtnTippClick() {
@@ -700,10 +712,18 @@ void TFVerschieb::MenueZeigen(const QPoint& ort) {
     PopupMenu->popup(ort);
 }
 
+int TFVerschieb::Menuedialog(QDialog& dlg) {
+    // A board that covers the screen on top would hide the dialog.
+    if (VolleHoehe) ObenBleiben(false);
+    const int ergebnis = dlg.exec();
+    if (VolleHoehe) ObenBleiben(true);
+    return ergebnis;
+}
+
 void TFVerschieb::NummerClick() {
     TProjekt& p = *Dokument.Projekt();
     TCheckNumDlg dlg(p.Listenlayout.MitNummer, this);
-    if (dlg.exec() != QDialog::Accepted) return;
+    if (Menuedialog(dlg) != QDialog::Accepted) return;
     const uint8_t alt = p.Listenlayout.MitNummer;
     const uint8_t neu = dlg.MitNummer();
     if (neu == alt) return;
@@ -724,7 +744,7 @@ void TFVerschieb::NummerClick() {
 
 void TFVerschieb::FarbenClick() {
     TFFarben dlg({FarbeFrei, FarbePause, FarbeNicht}, this);
-    if (dlg.exec() != QDialog::Accepted) return;
+    if (Menuedialog(dlg) != QDialog::Accepted) return;
     if (dlg.Farben == std::array<QColor, 3>{FarbeFrei, FarbePause, FarbeNicht}) return;
     FarbeFrei = dlg.Farben[0];
     FarbePause = dlg.Farben[1];
@@ -854,6 +874,8 @@ bool TFVerschieb::Fenstertaste(QKeyEvent* taste) {
         if (BtnZurueck->isEnabled()) Spulen(-1);
     } else if (strg && key == Qt::Key_W) {
         if (BtnVor->isEnabled()) Spulen(1);
+    } else if (key == Qt::Key_F1 && mit == Qt::NoModifier) {
+        if (Hilfe) Hilfe();
     } else if (key == Qt::Key_F4) {
         BtnHoeheClick();
     } else if (key == Qt::Key_F5) {

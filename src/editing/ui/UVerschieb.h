@@ -37,6 +37,7 @@ public:
     // Keep the choices of the pop-up menu's dialogs for the next program start.
     std::function<void(uint8_t mitNummer)> MitNummerSpeichern;
     std::function<void(const std::array<QColor, 3>& farben)> FarbenSpeichern;
+    std::function<void()> Hilfe;
 
     QLabel* Label1;
     QLabel* Label2;
@@ -95,6 +96,8 @@ private:
     void Spulen(int richtung);
     void NagelAktion(bool setzen);
     void MenueZeigen(const QPoint& ort);
+    int Menuedialog(QDialog& dlg);
+    void ObenBleiben(bool an);
     void NummerClick();
     void FarbenClick();
     void TabelleAnsteuern(bool eltern);
