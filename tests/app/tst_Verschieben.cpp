@@ -4,8 +4,10 @@
 #include "common/Testdrucker.h"
 #include "editing/ui/CheckNumDlg.h"
 #include "editing/ui/HandBefehle.h"
+#include "editing/ui/UFarben.h"
 #include "editing/ui/UVerschieb.h"
 #include "scheduler/Planpruefung.h"
+#include "settings/Einstellungen.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -218,6 +220,12 @@ private Q_SLOTS:
                                 QCOMPARE(b.CombL->currentIndex(), 1);
                                 QTest::keyClick(b.LVL, Qt::Key_PageDown);
                                 QCOMPARE(b.CombL->currentIndex(), 1);
+                                // Left goes to the families table; the conversation selected there shows its
+                                // family.
+                                QTest::keyClick(b.LVL, Qt::Key_Left);
+                                QCOMPARE(Fokus(d), b.LVE);
+                                QTest::keyClick(b.LVE, Qt::Key_Right);
+                                QCOMPARE(Fokus(d), b.LVL);
                                 // The height toggle keeps the board open.
                                 QTest::keyClick(b.LVL, Qt::Key_F4);
                                 QVERIFY(b.isVisible());
@@ -310,6 +318,49 @@ private Q_SLOTS:
             QVERIFY(!pdf.isEmpty());
             QVERIFY(PdfText(pdf).contains(QStringLiteral("Anna")));
         }
+    }
+
+    // The colours of the drop targets: chosen per square, reset to the standard, kept for the next start.
+    void farben() {
+        TFensterTest t;
+        TVELWnd& f = *t.Fenster;
+        f.ProjektErsetzen(Brett());
+        QVERIFY(t.Zeigen());
+        TFVerschieb* board = nullptr;
+        QStringList titel;
+        TDialogFolge folge({[&](QDialog& d) {
+                                board = &dynamic_cast<TFVerschieb&>(d);
+                                Q_EMIT board->LVE->customContextMenuRequested(QPoint(5, 5));
+                                board->PopupMenu->hide();
+                                QTimer::singleShot(0, board->PopupMenu->actions().last(), &QAction::trigger);
+                            },
+                            [&](QDialog& d) {
+                                auto& dlg = dynamic_cast<TFFarben&>(d);
+                                dlg.Waehlen = [&](const QColor&, const QString& text) {
+                                    titel << text;
+                                    return QColor(Qt::blue);
+                                };
+                                dlg.Quadrate[2]->click();
+                                QCOMPARE(dlg.Farben[2], QColor(Qt::blue));
+                                dlg.BtnStandard->click();
+                                QCOMPARE(dlg.Farben, TFFarben::Standard);
+                                dlg.Quadrate[0]->click();
+                                dlg.BtnOK->click();
+                                QTimer::singleShot(0, board->BtnSchliessen, &QPushButton::click);
+                            }});
+        f.HandBearb1->trigger();
+        QCOMPARE(folge.Offen(), 0);
+        QCOMPARE(folge.Unerwartet, 0);
+        QCOMPARE(titel, (QStringList{QString::fromUtf8("Farbe für Setzen auf \"nicht terminiert\""),
+                                     QString::fromUtf8("Farbe für freien Termin")}));
+        QCOMPARE(board->FarbeFrei, QColor(Qt::blue));
+        QCOMPARE(board->FarbeNicht, QColor(Qt::red));
+        // The store keeps red in the low byte.
+        QCOMPARE(f.Programmwerte.colFrei, 0xFF0000u);
+        const TProgrammwerte gelesen = ProgrammwerteLesen(t.Speicher, QString());
+        QCOMPARE(gelesen.colFrei, 0xFF0000u);
+        QCOMPARE(gelesen.colPause, 0x00FFFFu);
+        QCOMPARE(gelesen.colNicht, 0x0000FFu);
     }
 };
 
