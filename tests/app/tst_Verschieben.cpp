@@ -10,9 +10,11 @@
 #include "settings/Einstellungen.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QTest>
@@ -124,6 +126,16 @@ private Q_SLOTS:
             b.LVL->clearSelection();
             b.LVL->setCurrentItem(b.LVL->topLevelItem(2));
             QCOMPARE(b.CombE->currentText(), "Acker");
+            // Taking the pointer out of the table ends a keyboard move without a change.
+            QTest::keyClick(b.LVL, Qt::Key_F12);
+            QCOMPARE(b.Zug, TFVerschieb::TZug::Tastatur);
+            // The mouse is held by the table, so the move outside reaches it.
+            QMouseEvent hinaus(QEvent::MouseMove, QPointF(-20, 5),
+                               b.LVL->viewport()->mapToGlobal(QPointF(-20, 5)), Qt::NoButton, Qt::NoButton,
+                               Qt::NoModifier);
+            QApplication::sendEvent(b.LVL->viewport(), &hinaus);
+            QCOMPARE(b.Zug, TFVerschieb::TZug::Keiner);
+            QCOMPARE(Gewaehlt(b.LVL), 2);
             QTest::keyClick(b.LVL, Qt::Key_F12);
             QCOMPARE(b.Zug, TFVerschieb::TZug::Tastatur);
             QTest::keyClick(b.LVL, Qt::Key_Down);

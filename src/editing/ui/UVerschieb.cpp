@@ -791,9 +791,14 @@ bool TFVerschieb::Mausereignis(QTreeWidget* t, QEvent* ereignis) {
         return true;
     }
     case QEvent::MouseMove: {
+        const QPoint ort = static_cast<QMouseEvent*>(ereignis)->position().toPoint();
+        if (Zug == TZug::Tastatur) {
+            // The keyboard move holds the mouse; taking the pointer out of the table ends it.
+            if (ZugTabelle == t && !t->viewport()->rect().contains(ort)) ZugAbbrechen();
+            return true;
+        }
         if (Zug != TZug::Gedrueckt && Zug != TZug::Ziehen) return false;
         if (ZugTabelle != t) return true;
-        const QPoint ort = static_cast<QMouseEvent*>(ereignis)->position().toPoint();
         if (ort.x() < 0 || ort.x() >= t->viewport()->width()) {
             ZugAbbrechen();
             return true;
@@ -932,6 +937,7 @@ void TFVerschieb::ZugBeginnen(QTreeWidget* t, int zeile, TZug art) {
         const QRect rect = t->visualItemRect(t->topLevelItem(zeile));
         QCursor::setPos(t->viewport()->mapToGlobal(QPoint(t->viewport()->width() / 2, rect.top() + 4)));
         t->viewport()->setCursor(ZiehzeigerLaden(TZiehzeiger::NichtAblegen));
+        t->viewport()->grabMouse();
         t->viewport()->update();
     }
 }
