@@ -82,13 +82,15 @@ TKlassenStufe TProjekt::KlassenStufe(const QString& klasse) const {
     return StufeVon(klasse, LatKlBez);
 }
 
+int LehrerVergleich(const TLehrer& a, const TLehrer& b) {
+    int r = TextVergleich(a.Name, b.Name);
+    if (!r) r = TextVergleich(a.Zusatz, b.Zusatz);
+    if (!r) r = TextVergleich(a.Kuerzel, b.Kuerzel);
+    return r;
+}
+
 void TLehrerliste::LehrerSortieren() {
-    Sortieren([](const TLehrer& a, const TLehrer& b) {
-        int r = TextVergleich(a.Name, b.Name);
-        if (!r) r = TextVergleich(a.Zusatz, b.Zusatz);
-        if (!r) r = TextVergleich(a.Kuerzel, b.Kuerzel);
-        return r < 0;
-    });
+    Sortieren([](const TLehrer& a, const TLehrer& b) { return LehrerVergleich(a, b) < 0; });
 }
 
 void TEltern::KinderSortieren(bool latKlBez) {

@@ -148,6 +148,9 @@ private:
     TProjekt& Projekt;
 };
 
+// The order of the teacher list: name, name prefix, Kürzel.
+int LehrerVergleich(const TLehrer& a, const TLehrer& b);
+
 class TLehrerliste : public TLoadSaveList<TLehrer> {
 public:
     TLehrer* FindeKuerzel(const QString& kuerzel) const;

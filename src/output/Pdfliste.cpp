@@ -9,22 +9,29 @@
 #include <QPageLayout>
 #include <QPdfWriter>
 
-QByteArray ListeAlsPdf(const TProjekt& projekt, const TSchuldaten& schule, const TListenAuftrag& auftrag,
-                       const TListenZeilen& zeilen) {
+QByteArray PdfDokument(const QString& titel, bool quer,
+                       const std::function<void(TZeichenziel&, const TSeitenmetrik&)>& zeichnen) {
     QBuffer puffer;
     puffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter pdf(&puffer);
         pdf.setCreator(QStringLiteral("VEL"));
-        pdf.setTitle(QString::fromUtf8("Gesprächsliste für ") + auftrag.AktuellePerson->Name);
+        pdf.setTitle(titel);
         pdf.setResolution(600);
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
-                                      projekt.Listenlayout.Ausrichtung == 1 ? QPageLayout::Landscape
-                                                                            : QPageLayout::Portrait,
-                                      QMarginsF()));
+                                      quer ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF()));
         const TSeitenmetrik metrik = PdfMetrik(QSize(pdf.width(), pdf.height()));
         TSeitenziel ziel(pdf);
-        ListeZeichnen(ziel, {projekt, schule, metrik, auftrag}, zeilen);
+        zeichnen(ziel, metrik);
     }
     return puffer.data();
+}
+
+QByteArray ListeAlsPdf(const TProjekt& projekt, const TSchuldaten& schule, const TListenAuftrag& auftrag,
+                       const TListenZeilen& zeilen) {
+    return PdfDokument(QString::fromUtf8("Gesprächsliste für ") + auftrag.AktuellePerson->Name,
+                       projekt.Listenlayout.Ausrichtung == 1,
+                       [&](TZeichenziel& ziel, const TSeitenmetrik& metrik) {
+                           ListeZeichnen(ziel, {projekt, schule, metrik, auftrag}, zeilen);
+                       });
 }

@@ -3,11 +3,18 @@
 #include "Gespraechsliste.h"
 
 #include <QByteArray>
+#include <functional>
 
 class TProjekt;
+class TZeichenziel;
+struct TSeitenmetrik;
 struct TSchuldaten;
 
 // One composed list as a PDF document of A4 pages in the layout's orientation, drawn at 600 pixels per
 // inch; the caller decides where it is saved.
+// A PDF document of A4 pages (landscape with quer) at 600 pixels per inch, drawn by zeichnen.
+QByteArray PdfDokument(const QString& titel, bool quer,
+                       const std::function<void(TZeichenziel&, const TSeitenmetrik&)>& zeichnen);
+
 QByteArray ListeAlsPdf(const TProjekt& projekt, const TSchuldaten& schule, const TListenAuftrag& auftrag,
                        const TListenZeilen& zeilen);

@@ -144,11 +144,11 @@ private Q_SLOTS:
             {"Aus&werten|&Termine berechnen", "", false, true},
             {"Aus&werten|&Optionen für Auswertung...", "", false, true},
             {"&Ansicht|Seitenvorschau (Gesprächslisten)", "F9", false, false},
-            {"&Ansicht|&Statistik", "", false, false},
-            {"&Ansicht|&Raumzuordnung", "", false, false},
-            {"&Ansicht|&Anzahl der Gespräche pro Lehrer", "", false, false},
-            {"&Ansicht|Nicht &terminierte Gespräche", "", false, false},
-            {"&Ansicht|Ge&nagelte Gespräche", "", false, false},
+            {"&Ansicht|&Statistik", "", false, true},
+            {"&Ansicht|&Raumzuordnung", "", false, true},
+            {"&Ansicht|&Anzahl der Gespräche pro Lehrer", "", false, true},
+            {"&Ansicht|Nicht &terminierte Gespräche", "", false, true},
+            {"&Ansicht|Ge&nagelte Gespräche", "", false, true},
             {"&Ansicht|Raum&belegung", "", false, true},
             {"&Ansicht|Notiz&zettel", "F11", false, false},
             {"&Voreinstellungen|&Zeitrahmen", "", false, true},
@@ -275,13 +275,13 @@ private Q_SLOTS:
         frei.clear();
         for (QAction* a : leiste->actions())
             if (!a->isSeparator() && leiste->widgetForAction(a)->isEnabled()) frei << a->toolTip();
-        QCOMPARE(frei, (QStringList{"Neues Projekt", QString::fromUtf8("Öffnen..."), "Speichern",
-                                    "Speichern unter...",
-                                    QString::fromUtf8("Elternliste bearbeiten, Gespräche eingeben"),
-                                    "Lehrerliste bearbeiten\n(Markierung Eltern/Kind aufheben)",
-                                    "Raumzuweisung bearbeiten", "Termine berechnen...",
-                                    QString::fromUtf8("Gesprächslisten bearbeiten (F5)"), "Drucken...",
-                                    "Listen als PDF...", "Hilfe anzeigen", "Programm beenden"}));
+        QCOMPARE(frei,
+                 (QStringList{
+                     "Neues Projekt", QString::fromUtf8("Öffnen..."), "Speichern", "Speichern unter...",
+                     QString::fromUtf8("Elternliste bearbeiten, Gespräche eingeben"),
+                     "Lehrerliste bearbeiten\n(Markierung Eltern/Kind aufheben)", "Raumzuweisung bearbeiten",
+                     "Termine berechnen...", QString::fromUtf8("Gesprächslisten bearbeiten (F5)"),
+                     "Statistik", "Drucken...", "Listen als PDF...", "Hilfe anzeigen", "Programm beenden"}));
         const auto deckung = [](const QImage& bild) {
             qint64 summe = 0;
             for (int y = 0; y < bild.height(); ++y)
@@ -289,7 +289,7 @@ private Q_SLOTS:
                     summe += qAlpha(bild.pixel(x, y));
             return summe;
         };
-        for (const QAction* a : {t.Fenster->Statstk0}) {
+        for (const QAction* a : {t.Fenster->Vorschau0}) {
             const QImage an = a->icon().pixmap(24, QIcon::Normal).toImage();
             const QImage aus = a->icon().pixmap(24, QIcon::Disabled).toImage();
             QVERIFY(deckung(an) > 0);

@@ -4,14 +4,20 @@
 
 #include <QDate>
 #include <initializer_list>
+#include <memory>
 
 // Sets up a project for a test in a few lines:
 //   TProjektBauer b; b.Rahmen(1, 12);
 //   auto* anna = b.Kind("Maier", "Anna", "5a");
 //   b.Wunsch(anna, "MUE", 3);
 class TProjektBauer {
+    std::unique_ptr<TProjekt> Eigen = std::make_unique<TProjekt>();
+
 public:
-    TProjekt p;
+    TProjekt& p = *Eigen;
+
+    // Hands the project over, to a document for instance; the builder is done with it then.
+    std::unique_ptr<TProjekt> Abgeben() { return std::move(Eigen); }
 
     // Days of slots every `abstand` minutes from `start`; the dates are 01.03.27 and the next day.
     TProjektBauer& Rahmen(int tage, int slotsProTag, int startMinuten = 14 * 60, int abstand = 10);

@@ -10,3 +10,7 @@ int BefehlPlan(const QStringList& argumente);
 int BefehlCheck(const QStringList& argumente);
 int BefehlPdf(const QStringList& argumente);
 int BefehlRaeume(const QStringList& argumente);
+int BefehlStatistik(const QStringList& argumente);
+int BefehlImportLehrer(const QStringList& argumente);
+int BefehlImportEltern(const QStringList& argumente);
+int BefehlExportLehrer(const QStringList& argumente);

@@ -27,6 +27,12 @@ const TBefehl Befehle[] = {
     {"check", BefehlCheck, "check DATEI"},
     {"pdf", BefehlPdf, "pdf DATEI (--eltern|--lehrer) -o ORDNER [--von N] [--bis M]", true},
     {"raeume", BefehlRaeume, "raeume PROJEKTDATEI [--csv AUSGABE]"},
+    {"statistik", BefehlStatistik, "statistik PROJEKTDATEI [--json]"},
+    {"import-lehrer", BefehlImportLehrer,
+     "import-lehrer PROJEKT DATEI --feld ZIEL=SPALTE ... -o AUS [--kodierung dos|windows|utf8]"},
+    {"import-eltern", BefehlImportEltern,
+     "import-eltern PROJEKT DATEI --feld ZIEL=SPALTE ... [--anhaengen] -o AUS [--kodierung dos|windows|utf8]"},
+    {"export-lehrer", BefehlExportLehrer, "export-lehrer PROJEKT AUS(.ldt|.txt)"},
 };
 
 } // namespace

@@ -12,6 +12,7 @@ class TRaumBefehle;
 class TSchulBefehle;
 class TSperrBefehle;
 class TTerminBefehle;
+class TUebersichtBefehle;
 
 // The command groups the main window puts together: a new feature adds its group here, creates it in
 // TVELWnd::GruppenAnlegen as a child of the window (which updates every child group's commands) and
@@ -22,6 +23,7 @@ struct TBefehlsgruppen {
     TRahmenBefehle* Rahmen = nullptr;
     TTerminBefehle* Termine = nullptr;
     TDruckBefehle* Druck = nullptr;
+    TUebersichtBefehle* Uebersichten = nullptr;
     TSperrBefehle* Sperren = nullptr;
     TRaumBefehle* Raeume = nullptr;
     TSchulBefehle* Schulbefehle = nullptr;

@@ -10,6 +10,8 @@
 #include "Zeitfensteraufruf.h"
 #include "editing/ui/HandBefehle.h"
 #include "output/ui/DruckBefehle.h"
+#include "output/ui/SonstigeListen.h"
+#include "output/ui/UebersichtBefehle.h"
 #include "rooms/ui/RaumBefehle.h"
 #include "scheduler/ui/TerminBefehle.h"
 #include "settings/ui/SchulBefehle.h"
@@ -89,7 +91,25 @@ void TVELWnd::GruppenAnlegen() {
         QTimer::singleShot(0, Gruppen.Raeume, &TRaumBefehle::LRaumZw1Click);
         return false;
     };
-    Gruppen.Druck->RaumbelegungZeigen = [this](bool alsPdf) { Gruppen.Raeume->RaumplanAusgeben(alsPdf); };
+    Gruppen.Uebersichten = new TUebersichtBefehle(umgebung, *Gruppen.Druck, this);
+    Gruppen.Raeume->RaumlisteDrucken = [this](bool alle) { Gruppen.Uebersichten->RaumlisteDrucken(alle); };
+    Gruppen.Druck->SonstigeListeZeigen = [this](int eintrag, bool alsPdf) {
+        switch (eintrag) {
+        case Statistikliste:
+            return Gruppen.Uebersichten->StatistikZeigen();
+        case Raumzuordnungsliste:
+            return Gruppen.Uebersichten->UebersichtZeigen(TUebersichtArt::Raeume);
+        case Anzahlenliste:
+            return Gruppen.Uebersichten->UebersichtZeigen(TUebersichtArt::Anzahlen);
+        case OhneTerminliste:
+            return Gruppen.Uebersichten->UebersichtZeigen(TUebersichtArt::OhneTermin);
+        case Genageltliste:
+            return Gruppen.Uebersichten->UebersichtZeigen(TUebersichtArt::Genagelt);
+        default:
+            return Gruppen.Raeume->RaumplanAusgeben(alsPdf);
+        }
+    };
+    Gruppen.Raeume->Druck = Gruppen.Druck;
     Gruppen.Hand = new THandBefehle(umgebung, *Gruppen.Raeume, this);
     // The board starts with the teacher selected when the teacher list has the focus, else the family.
     Gruppen.Hand->Vorauswahl = [this] {

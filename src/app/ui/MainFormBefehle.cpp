@@ -13,6 +13,7 @@
 #include "ProjektBefehle.h"
 #include "editing/ui/HandBefehle.h"
 #include "output/ui/DruckBefehle.h"
+#include "output/ui/UebersichtBefehle.h"
 #include "rooms/ui/RaumBefehle.h"
 #include "scheduler/ui/TerminBefehle.h"
 #include "settings/ui/SchulBefehle.h"
@@ -150,12 +151,17 @@ void TVELWnd::MenuesAnlegen() {
 
     Ansicht1 = leiste->addMenu(QStringLiteral("&Ansicht"));
     AnsGspList0 = Befehl(Ansicht1, "Seitenvorschau (Gesprächslisten)", "F9", nullptr);
-    Statstk1 = Befehl(Ansicht1, "&Statistik", nullptr, nullptr);
+    Statstk1 =
+        Befehl(Ansicht1, "&Statistik", nullptr, Gruppen.Uebersichten, &TUebersichtBefehle::Statstk1Click);
     Ansicht1->addSeparator();
-    AnsRaum1 = Befehl(Ansicht1, "&Raumzuordnung", nullptr, nullptr);
-    AnzlGspL1 = Befehl(Ansicht1, "&Anzahl der Gespräche pro Lehrer", nullptr, nullptr);
-    AnsNichtTerm1 = Befehl(Ansicht1, "Nicht &terminierte Gespräche", nullptr, nullptr);
-    AnsNaegel1 = Befehl(Ansicht1, "Ge&nagelte Gespräche", nullptr, nullptr);
+    AnsRaum1 =
+        Befehl(Ansicht1, "&Raumzuordnung", nullptr, Gruppen.Uebersichten, &TUebersichtBefehle::AnsRaum1Click);
+    AnzlGspL1 = Befehl(Ansicht1, "&Anzahl der Gespräche pro Lehrer", nullptr, Gruppen.Uebersichten,
+                       &TUebersichtBefehle::AnzlGspL1Click);
+    AnsNichtTerm1 = Befehl(Ansicht1, "Nicht &terminierte Gespräche", nullptr, Gruppen.Uebersichten,
+                           &TUebersichtBefehle::AnsNichtTerm1Click);
+    AnsNaegel1 = Befehl(Ansicht1, "Ge&nagelte Gespräche", nullptr, Gruppen.Uebersichten,
+                        &TUebersichtBefehle::AnsNaegel1Click);
     AnsRaumDlg = Befehl(Ansicht1, "Raum&belegung", nullptr, Gruppen.Raeume, &TRaumBefehle::AnsRaumDlgClick);
     Ansicht1->addSeparator();
     Notizzettel1 = Befehl(Ansicht1, "Notiz&zettel", "F11", nullptr);
@@ -221,7 +227,8 @@ void TVELWnd::WerkzeugleisteAnlegen() {
         Werkzeug("Termine berechnen...", "office-calendar", Gruppen.Termine, &TTerminBefehle::Berech1Click);
     HandBearb0 = Werkzeug("Gesprächslisten bearbeiten (F5)", "accessories-text-editor", Gruppen.Hand,
                           &THandBefehle::HandBearb1Click);
-    Statstk0 = Werkzeug("Statistik", "x-office-presentation", nullptr);
+    Statstk0 = Werkzeug("Statistik", "x-office-presentation", Gruppen.Uebersichten,
+                        &TUebersichtBefehle::Statstk1Click);
     Vorschau0 = Werkzeug("Seitenvorschau (Gesprächslisten): F9", "document-print-preview", nullptr);
     Druck0 = Werkzeug("Drucken...", "document-print", Gruppen.Druck, &TDruckBefehle::Druck1Click);
     BuPDF = Werkzeug("Listen als PDF...", "gnome-mime-application-pdf", Gruppen.Druck,
@@ -340,10 +347,9 @@ void TVELWnd::BefehleAktualisieren() {
         menue->menuAction()->setEnabled(projekt);
     for (QAction* b : {impL1, impE1})
         Freigeben(b, projekt);
-    for (QAction* b :
-         {Lehrer1, Eltern1, Statstk1, Statstk0, AnsGspList0, Vorschau0, AnzlGspL1, AnsNichtTerm1, AnsNaegel1})
+    for (QAction* b : {Lehrer1, Eltern1, AnsGspList0, Vorschau0})
         Freigeben(b, gespraeche);
-    for (QAction* b : {AnsRaum1, AnrEdit1, expL1})
+    for (QAction* b : {AnrEdit1, expL1})
         Freigeben(b, lehrer);
     // Entries that need only a running program, or only an open project behind an enabled menu.
     for (QAction* b : {Layout1, Seiteeinrichten1, Notizzettel1, LayoutOpt1, SeiteOpt1, VerTest1, Tel1,

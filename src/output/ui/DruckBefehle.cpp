@@ -79,7 +79,7 @@ void TDruckBefehle::Druck1Click() {
     connect(&wahl, &TDrVorwahl::LehrerDrucken, this, [this, &wahl] {
         if (!Lauf(false, false)) wahl.reject();
     });
-    RaumbelegungAnbieten(wahl.SonstMenue, &wahl, false);
+    SonstigeListenAnbieten(wahl.SonstMenue, &wahl, false);
     connect(&wahl, &TDrVorwahl::DruckerEingerichtet, this, [this] {
         TProjekt* p = Projekt();
         if (p && RaenderPruefen(p->Listenlayout.Seitenraender, GeraetMetrikLesen(Drucker(), *p), U.Meldungen))
@@ -99,17 +99,19 @@ void TDruckBefehle::PDFExport1Click() {
         connect(PdfWahl, &TFpdfVW::LehrerSpeichern, this, [this] {
             if (!Lauf(false, true)) PdfWahl->reject();
         });
-        RaumbelegungAnbieten(PdfWahl->SonstMenue, PdfWahl, true);
+        SonstigeListenAnbieten(PdfWahl->SonstMenue, PdfWahl, true);
     }
     PdfWahl->exec();
 }
 
-void TDruckBefehle::RaumbelegungAnbieten(QMenu* menue, QDialog* wahl, bool alsPdf) {
-    QAction* eintrag = menue->actions().at(SonstigeListeRaumbelegung);
-    eintrag->setEnabled(true);
-    connect(eintrag, &QAction::triggered, wahl, [this, alsPdf] {
-        if (RaumbelegungZeigen) RaumbelegungZeigen(alsPdf);
-    });
+void TDruckBefehle::SonstigeListenAnbieten(QMenu* menue, QDialog* wahl, bool alsPdf) {
+    const QList<QAction*> eintraege = menue->actions();
+    for (int i = 0; i < eintraege.size(); ++i) {
+        eintraege[i]->setEnabled(bool(SonstigeListeZeigen));
+        connect(eintraege[i], &QAction::triggered, wahl, [this, i, alsPdf] {
+            if (SonstigeListeZeigen) SonstigeListeZeigen(i, alsPdf);
+        });
+    }
 }
 
 bool TDruckBefehle::Lauf(bool fuerEltern, bool alsPdf) {

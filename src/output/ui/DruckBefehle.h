@@ -27,8 +27,9 @@ public:
     // Before a run: looks for rooms two teachers share at the same time; false stops the run (the user
     // went to the room assignment). Until rooms are checked, every run goes on.
     std::function<bool()> RaumkonflikteKlaeren = [] { return true; };
-    // Opens the room occupancy plan with its print (or PDF) dialog, from the lists of the choices.
-    std::function<void(bool alsPdf)> RaumbelegungZeigen;
+    // Opens one of the other lists offered by the choices' "Sonstige Listen ..." (its place in that
+    // menu); from the PDF choice the room occupancy plan opens its PDF dialog.
+    std::function<void(int eintrag, bool alsPdf)> SonstigeListeZeigen;
 
     // What stays from run to run while the program runs.
     TDrucklaufStand Stand;
@@ -37,7 +38,7 @@ public:
 private:
     // False when the run did not start because the user went to correct the rooms.
     bool Lauf(bool fuerEltern, bool alsPdf);
-    void RaumbelegungAnbieten(QMenu* menue, QDialog* wahl, bool alsPdf);
+    void SonstigeListenAnbieten(QMenu* menue, QDialog* wahl, bool alsPdf);
     void Drucklauf(const TDruckbereich& bereich);
     void Pdflauf(const TDruckbereich& bereich);
 

@@ -10,8 +10,11 @@
 #include <QPrinter>
 
 TSeitenmetrik GeraetMetrikLesen(QPrinter& drucker, const TProjekt& projekt) {
-    drucker.setPageOrientation(projekt.Listenlayout.Ausrichtung == 1 ? QPageLayout::Landscape
-                                                                     : QPageLayout::Portrait);
+    return GeraetMetrikLesen(drucker, projekt.Listenlayout.Ausrichtung);
+}
+
+TSeitenmetrik GeraetMetrikLesen(QPrinter& drucker, uint8_t ausrichtung) {
+    drucker.setPageOrientation(ausrichtung == 1 ? QPageLayout::Landscape : QPageLayout::Portrait);
     const int ppi = drucker.resolution();
     const QPageLayout seite = drucker.pageLayout();
     const QRect druckbar = seite.paintRectPixels(ppi);

@@ -10,6 +10,8 @@ struct TSchuldaten;
 
 // The page of the printer in the layout's orientation.
 TSeitenmetrik GeraetMetrikLesen(QPrinter& drucker, const TProjekt& projekt);
+// The page of the printer in the given orientation (1 landscape), as the other lists use it.
+TSeitenmetrik GeraetMetrikLesen(QPrinter& drucker, uint8_t ausrichtung);
 
 // Offers to widen margins the printer cannot print on; true when the user took the offer.
 bool RaenderPruefen(TSeitenraender& raender, const TSeitenmetrik& metrik, TMeldung& meldung);

@@ -3,8 +3,15 @@
 class QMenu;
 class QPushButton;
 
-// The pop-up of "Sonstige Listen ..." under knopf: the overview lists, in the order of the menu. Their
-// actions stay disabled until the lists exist; whoever builds them connects and enables the actions.
+// The pop-up of "Sonstige Listen ..." under knopf: the overview lists, in the order of the menu. Its
+// actions start disabled; whoever opens the lists connects and enables them.
 QMenu* SonstigeListenMenue(QPushButton* knopf);
-// The place of the room occupancy plan in that menu.
-constexpr int SonstigeListeRaumbelegung = 5;
+// The places of the lists in that menu.
+enum TSonstigeListe {
+    Statistikliste,
+    Raumzuordnungsliste,
+    Anzahlenliste,
+    OhneTerminliste,
+    Genageltliste,
+    Raumbelegungsliste
+};

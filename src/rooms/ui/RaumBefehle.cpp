@@ -25,6 +25,7 @@ void TRaumBefehle::LRaumZw1Click() {
         *p, U.Meldungen, [this] { return RaumkonfliktePruefen() == TFDoppelbelegung::Fortfahren; }, U.Hilfe,
         U.Fenster);
     QApplication::restoreOverrideCursor();
+    dlg.RaumlisteDrucken = RaumlisteDrucken;
     dlg.exec();
     if (!dlg.Geaendert) return;
     RaeumeZugeordnetVermerken(*p);

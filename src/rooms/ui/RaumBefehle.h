@@ -2,6 +2,12 @@
 
 #include "ui/Befehlsgruppe.h"
 
+#include <functional>
+
+class TDruckBefehle;
+class TFRaumbelegung;
+enum class TRaumplanStart : int;
+
 // The rooms: assigning them teacher by teacher, the check for two teachers in one room at one time, and
 // the occupancy plan of all rooms.
 class TRaumBefehle : public TBefehlsgruppe {
@@ -20,4 +26,16 @@ public:
     // The conflict window when rooms are shared at one time: 1 "Zur Raumzuordnung", 2 no conflict or
     // "Ignorieren, schließen, fortfahren".
     int RaumkonfliktePruefen();
+
+    // Prints the room list of the assignment dialog (every teacher, or those with conversations).
+    std::function<void(bool alleLehrer)> RaumlisteDrucken;
+
+    // Whose printer and PDF folder the plan prints with; the group makes its own when none is given.
+    TDruckBefehle* Druck = nullptr;
+
+private:
+    void RaumplanOeffnen(TRaumplanStart start);
+
+    // Made on first use and kept, with its day view and the permission to move rows.
+    TFRaumbelegung* Raumbelegung = nullptr;
 };

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTreeWidget>
@@ -88,8 +89,10 @@ TLRaumDlg::TLRaumDlg(TProjekt& projekt, TMeldung& meldungen, std::function<bool(
         b->setAutoDefault(false);
     SchliessenBtn->setToolTip(QString::fromUtf8("Übernehmen & Schließen"));
     DruckenBtn->setToolTip(QStringLiteral("Ohne Rückfrage sofort drucken"));
-    // The room list is printed by the overview lists, which do not exist yet.
-    DruckenBtn->setEnabled(false);
+    DruckenBtn->setEnabled(!QPrinterInfo::defaultPrinterName().isEmpty());
+    connect(DruckenBtn, &QPushButton::clicked, this, [this] {
+        if (RaumlisteDrucken) RaumlisteDrucken(Anzeigen->checkedId() == AlleLehrer);
+    });
     auto* tipps = new QMenu(TippBtn);
     tipps->addAction(QStringLiteral("Tipp"), this, &TLRaumDlg::Tipp);
     TippBtn->setMenu(tipps);

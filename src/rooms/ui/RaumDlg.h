@@ -37,6 +37,8 @@ public:
 
     // Whether any teacher's room changed while the dialog was open.
     bool Geaendert = false;
+    // Prints the listed rooms at once: every teacher, or those with conversations.
+    std::function<void(bool alleLehrer)> RaumlisteDrucken;
 
     void Uebernehmen();
     void done(int ergebnis) override;

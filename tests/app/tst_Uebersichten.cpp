@@ -1,0 +1,216 @@
+#include "Eingabetest.h"
+#include "FensterTest.h"
+#include "common/TestHaupt.h"
+#include "common/Testdrucker.h"
+#include "output/ui/Ansicht.h"
+#include "output/ui/DrVorwahl.h"
+#include "output/ui/DruckBefehle.h"
+#include "output/ui/FpdfVW.h"
+#include "output/ui/Statisik.h"
+#include "output/ui/Statistikgrafik.h"
+#include "settings/Einstellungen.h"
+
+#include <QAction>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace {
+
+QStringList Spalte(const QTreeWidget* liste, int spalte) {
+    QStringList texte;
+    for (int z = 0; z < liste->topLevelItemCount(); ++z)
+        texte << liste->topLevelItem(z)->text(spalte);
+    return texte;
+}
+
+// KleinesProjekt with the request of Maier's Anna with MUE booked and nailed.
+std::unique_ptr<TProjekt> TeilweiseGebucht() {
+    auto p = KleinesProjekt();
+    TGespraech* g = p->Gespraechsliste[0];
+    g->Termin = 0;
+    g->Lehrer->Zeiten[0] = g->Nummer;
+    g->Eltern()->Zeiten[0] = g->Nummer;
+    g->SetGenagelt(true);
+    return p;
+}
+
+} // namespace
+
+class TstUebersichten : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Each overview from the view menu: its title, the view switch, and a column sort.
+    void ausDemMenue() {
+        TFensterTest t;
+        TVELWnd& f = *t.Fenster;
+        f.ProjektErsetzen(TeilweiseGebucht());
+        QStringList titel;
+        TDialogFolge folge({[&](QDialog& d) {
+                                auto& a = dynamic_cast<TAnsichtDlg&>(d);
+                                titel << a.LblTitel->text();
+                                QCOMPARE(Spalte(a.Liste, 0), (QStringList{"Familie Maier", ""}));
+                                a.Wechsln->click();
+                                titel << a.LblTitel->text();
+                                QCOMPARE(Spalte(a.Liste, 0), (QStringList{"BER", ""}));
+                                a.Schl->click();
+                            },
+                            [&](QDialog& d) {
+                                auto& a = dynamic_cast<TAnsichtDlg&>(d);
+                                titel << a.LblTitel->text();
+                                QCOMPARE(Spalte(a.Liste, 1), (QStringList{"MUE"}));
+                                QCOMPARE(a.Liste->topLevelItem(0)->text(4), "01.03.27, 16:00");
+                                a.Schl->click();
+                            },
+                            [&](QDialog& d) {
+                                auto& a = dynamic_cast<TAnsichtDlg&>(d);
+                                titel << a.LblTitel->text();
+                                QCOMPARE(Spalte(a.Liste, 0), (QStringList{"BER", "MUE"}));
+                                a.Liste->header()->sectionClicked(4);
+                                QCOMPARE(Spalte(a.Liste, 0), (QStringList{"BER", "MUE"}));
+                                a.Liste->header()->sectionClicked(3);
+                                QCOMPARE(Spalte(a.Liste, 0), (QStringList{"MUE", "BER"}));
+                                a.Schl->click();
+                            },
+                            [&](QDialog& d) {
+                                auto& a = dynamic_cast<TAnsichtDlg&>(d);
+                                titel << a.LblTitel->text();
+                                a.Wechsln->click();
+                                titel << a.LblTitel->text();
+                                a.Schl->click();
+                            }});
+        for (QAction* eintrag : {f.AnsNichtTerm1, f.AnsNaegel1, f.AnzlGspL1, f.AnsRaum1})
+            eintrag->trigger();
+        QCOMPARE(folge.Offen(), 0);
+        QCOMPARE(titel, (QStringList{"Nicht terminierte Gespräche (nach Eltern sortiert)",
+                                     "Nicht terminierte Gespräche (nach Lehrern sortiert)",
+                                     "Genagelte Gespräche (nach Eltern sortiert)",
+                                     "Gesprächsanzahlen der Lehrer (nur beteiligte)",
+                                     "Raumzuordnung [nur für Lehrer mit Gespräch]",
+                                     "Raumzuordnung für alle Lehrer"}));
+        // The room overview's choice is kept for the next time.
+        QVERIFY(TerminwerteLesen(t.Speicher).AlleAnzeigen);
+    }
+
+    // From the PDF choice's "Sonstige Listen ...", saved as PDF: the file holds the rows shown; an empty
+    // overview is not saved.
+    void pdfAusDerWahl() {
+        TFensterTest t;
+        TVELWnd& f = *t.Fenster;
+        f.ProjektErsetzen(TeilweiseGebucht());
+        f.Gruppen.Druck->Stand.PdfOrdner = t.Ordner.path();
+        {
+            const QString datei = t.Ordner.filePath("ohne.pdf");
+            t.Dateiwahl.Antworten = {datei};
+            TDialogFolge folge({[](QDialog& d) {
+                                    auto& wahl = dynamic_cast<TFpdfVW&>(d);
+                                    QAction* eintrag = wahl.SonstMenue->actions().at(3);
+                                    QVERIFY(eintrag->isEnabled());
+                                    QTimer::singleShot(0, eintrag, &QAction::trigger);
+                                },
+                                [](QDialog& d) {
+                                    auto& a = dynamic_cast<TAnsichtDlg&>(d);
+                                    a.PDFbtn->click();
+                                    a.Schl->click();
+                                },
+                                [](QDialog& d) { d.reject(); }});
+            f.PDFExport1->trigger();
+            QCOMPARE(folge.Offen(), 0);
+            QCOMPARE(t.Dateiwahl.Anfragen.last().Titel, "Gespräche ohne Termin als PDF speichern");
+            QVERIFY(t.Dateiwahl.Anfragen.last().Name.endsWith(" - Gespräche ohne Termin.pdf"));
+            const QString text = PdfText(datei);
+            QVERIFY2(text.contains("für die kein Termin gefunden wurde"), qPrintable(text));
+            QVERIFY(text.contains("Familie Maier"));
+            QVERIFY(text.contains("Ben (10b)"));
+        }
+        TDialogFolge leer({[](QDialog& d) {
+            auto& a = dynamic_cast<TAnsichtDlg&>(d);
+            QCOMPARE(a.LblTitel->text(), "Nicht terminierte Gespräche gibt es nicht in diesem Projekt.");
+            QVERIFY(!a.PDFbtn->isEnabled());
+            QVERIFY(!a.Druck->isEnabled());
+            a.Schl->click();
+        }});
+        f.ProjektErsetzen(GebuchtesProjekt());
+        f.AnsNichtTerm1->trigger();
+        QCOMPARE(leer.Offen(), 0);
+    }
+
+    // Every list of the PDF choice's "Sonstige Listen ..." opens its window.
+    void sonstigeListen() {
+        TFensterTest t;
+        TVELWnd& f = *t.Fenster;
+        f.ProjektErsetzen(TeilweiseGebucht());
+        f.Gruppen.Druck->Stand.PdfOrdner = t.Ordner.path();
+        QStringList gezeigt;
+        for (int eintrag = 0; eintrag < 5; ++eintrag) {
+            TDialogFolge folge({[eintrag](QDialog& d) {
+                                    QAction* a = dynamic_cast<TFpdfVW&>(d).SonstMenue->actions().at(eintrag);
+                                    QTimer::singleShot(0, a, &QAction::trigger);
+                                },
+                                [&](QDialog& d) {
+                                    if (auto* a = dynamic_cast<TAnsichtDlg*>(&d))
+                                        gezeigt << a->LblTitel->text();
+                                    else
+                                        gezeigt << d.windowTitle();
+                                    d.accept();
+                                },
+                                [](QDialog& d) { d.reject(); }});
+            f.PDFExport1->trigger();
+            QCOMPARE(folge.Offen(), 0);
+        }
+        QCOMPARE(gezeigt, (QStringList{"Statistik", "Raumzuordnung [nur für Lehrer mit Gespräch]",
+                                       "Gesprächsanzahlen der Lehrer (nur beteiligte)",
+                                       "Nicht terminierte Gespräche (nach Eltern sortiert)",
+                                       "Genagelte Gespräche (nach Eltern sortiert)"}));
+    }
+
+    // The statistics window shows the figures and the chart and saves them as PDF.
+    void statistik() {
+        TFensterTest t;
+        TVELWnd& f = *t.Fenster;
+        f.ProjektErsetzen(GebuchtesProjekt());
+        const QString datei = t.Ordner.filePath("statistik.pdf");
+        t.Dateiwahl.Antworten = {datei};
+        TDialogFolge folge({[](QDialog& d) {
+            auto& s = dynamic_cast<TStatisk&>(d);
+            QCOMPARE(s.Felder.value("GZahl")->text(), "3");
+            QCOMPARE(s.Felder.value("EZahl")->text(), "1");
+            QCOMPARE(s.Felder.value("AnzG")->text(), "3");
+            QCOMPARE(s.Felder.value("Quote")->text(), "100,00%");
+            QCOMPARE(s.Felder.value("mGK")->text(), "1,50");
+            QVERIFY(!s.Grafik->grab().isNull());
+            s.PdfBtn->click();
+            s.accept();
+        }});
+        f.Statstk0->trigger();
+        QCOMPARE(folge.Offen(), 0);
+        QCOMPARE(t.Dateiwahl.Anfragen.last().Titel, "Statistik als PDF-Dokument speichern");
+        const QString text = PdfText(datei);
+        QVERIFY2(text.contains("Anzahl der mit VEL gesetzten Termine:"), qPrintable(text));
+        QVERIFY(text.contains("100,00%"));
+    }
+
+    // A PDF that cannot be written is reported, not passed over.
+    void pdfNichtSchreibbar() {
+        TFensterTest t;
+        TVELWnd& f = *t.Fenster;
+        f.ProjektErsetzen(GebuchtesProjekt());
+        t.Dateiwahl.Antworten = {t.Ordner.filePath("fehlt/statistik.pdf")};
+        TDialogFolge folge({[](QDialog& d) {
+            auto& s = dynamic_cast<TStatisk&>(d);
+            s.PdfBtn->click();
+            s.accept();
+        }});
+        f.Statstk1->trigger();
+        QCOMPARE(folge.Offen(), 0);
+        QVERIFY(t.Meldung.Protokoll.last().Text.startsWith("Die Datei "));
+        QCOMPARE(t.Meldung.Protokoll.last().Art, MeldungsArt::Fehler);
+    }
+};
+
+VEL_TEST(TstUebersichten)
+#include "tst_Uebersichten.moc"

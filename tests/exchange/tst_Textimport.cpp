@@ -1,0 +1,130 @@
+#include "common/TestHaupt.h"
+#include "exchange/Textimport.h"
+#include "settings/Einstellungen.h"
+
+#include <QTest>
+
+class TstTextimport : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // The separator of the first line, and the fields a line then splits into.
+    void zerlegen_data() {
+        QTest::addColumn<QByteArray>("datei");
+        QTest::addColumn<QStringList>("kopf");
+        QTest::addColumn<QStringList>("erste");
+        QTest::newRow("Semikolon vor Komma")
+            << QByteArray("Name;Vorname,Klasse\r\nA;B,7a\r\n") << QStringList{"Name", "Vorname,Klasse"}
+            << QStringList{"A", "B,7a"};
+        QTest::newRow("Trennzeichen allein") << QByteArray(";\nName;Vorname\nA;B\n")
+                                             << QStringList{"Name", "Vorname"} << QStringList{"A", "B"};
+        QTest::newRow("mit Satzende") << QByteArray(",#\rName,Vorname#\rA,B#\r")
+                                      << QStringList{"Name", "Vorname"} << QStringList{"A", "B"};
+        QTest::newRow("Anführungszeichen")
+            << QByteArray("Name;Ort\n\"Müller; Hans\";\"Köln\"\n") << QStringList{"Name", "Ort"}
+            << QStringList{"Müller; Hans", "Köln"};
+        QTest::newRow("Trennzeichen am Ende")
+            << QByteArray("a;b;c\nx;y;\n") << QStringList{"a", "b", "c"} << QStringList{"x", "y", ""};
+        QTest::newRow("Tabulator, Leerzeichen")
+            << QByteArray("Name\tKlasse\n  Berg \t 5a\t\n") << QStringList{"Name", "Klasse"}
+            << QStringList{"Berg", "5a", ""};
+        QTest::newRow("ohne Trennzeichen")
+            << QByteArray("Name\nBerg\n") << QStringList{"Name"} << QStringList{"Berg"};
+        QTest::newRow("Dateiende-Zeichen")
+            << QByteArray("a;b\r\nx;y\r\n\x1A") << QStringList{"a", "b"} << QStringList{"x", "y"};
+    }
+    void zerlegen() {
+        QFETCH(QByteArray, datei);
+        QFETCH(QStringList, kopf);
+        QFETCH(QStringList, erste);
+        const TTextimport t = TTextimport::Lesen(datei);
+        QCOMPARE(t.Kopf, kopf);
+        QCOMPARE(t.Zeilen.size(), size_t(1));
+        QCOMPARE(t.Zeilen.front(), erste);
+    }
+
+    // The encoding from the byte-order mark or the first lines, and which choices stay open.
+    void kodierung_data() {
+        QTest::addColumn<QByteArray>("datei");
+        QTest::addColumn<int>("kodierung");
+        QTest::addColumn<bool>("frei");
+        QTest::addColumn<bool>("dos");
+        QTest::addColumn<bool>("utf8");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("UTF-8 mit BOM") << QByteArray("\xEF\xBB\xBFName\nYılmaz\n") << 2 << false << false
+                                       << true << QString::fromUtf8("Yılmaz");
+        QTest::newRow("UTF-8 mit Umlaut") << QByteArray("Name\nM\xC3\xBCller\n") << 2 << false << false
+                                          << true << QString::fromUtf8("Müller");
+        QTest::newRow("DOS") << QByteArray("Name\nM\x81ller\n") << 0 << false << true << false
+                             << QString::fromUtf8("Müller");
+        QTest::newRow("Windows mit ß") << QByteArray("Name\nStra\xDF"
+                                                     "e\n")
+                                       << 1 << false << false << false << QString::fromUtf8("Straße");
+        QTest::newRow("Windows, Ü nur")
+            << QByteArray("Name\n\xDC\xC3\n") << 1 << false << false << false << QString::fromUtf8("ÜÃ");
+        QTest::newRow("reines ASCII") << QByteArray("Name\nBerg\n") << 1 << true << true << true << "Berg";
+        // Without a German umlaut, but valid UTF-8 beyond ASCII further down the file.
+        QTest::newRow("UTF-8 türkisch")
+            << QByteArray("Name\nA\nB\nC\nD\nY\xC4\xB1lmaz\n") << 2 << false << false << true << "A";
+    }
+    void kodierung() {
+        QFETCH(QByteArray, datei);
+        QFETCH(int, kodierung);
+        QFETCH(bool, frei);
+        QFETCH(bool, dos);
+        QFETCH(bool, utf8);
+        QFETCH(QString, name);
+        const TTextimport t = TTextimport::Lesen(datei);
+        QCOMPARE(int(t.Kodierung), kodierung);
+        QCOMPARE(t.Wahl.WahlFrei, frei);
+        if (frei) {
+            QCOMPARE(t.Wahl.DosMoeglich, dos);
+            QCOMPARE(t.Wahl.Utf8Moeglich, utf8);
+        }
+        QCOMPARE(t.Feld(0, 0), name);
+    }
+
+    // Another encoding chosen later decodes the bytes again.
+    void umkodieren() {
+        TTextimport t = TTextimport::Lesen(QByteArray("Name\nM\x94ller\n"));
+        QCOMPARE(t.Feld(0, 0), QString::fromUtf8("M”ller"));
+        t.KodierungSetzen(TKodierung::Dos);
+        QCOMPARE(t.Feld(0, 0), QString::fromUtf8("Möller"));
+    }
+
+    // Files that are no tables give an empty or one-column table, never a crash.
+    void kaputt() {
+        QVERIFY(TTextimport::Lesen({}).Zeilen.empty());
+        QVERIFY(TTextimport::Lesen("\r\n\r\n\x1A").Kopf.isEmpty());
+        QByteArray binaer;
+        for (int i = 0; i < 4096; ++i)
+            binaer += char(i * 7 % 256);
+        const TTextimport t = TTextimport::Lesen(binaer);
+        QVERIFY(t.Spalten() >= 0);
+    }
+
+    // A header without rows, or with an empty field, is a record itself; switching back restores it.
+    void kopfzeile() {
+        TTextimport t = TTextimport::Lesen("Berg;;5a\nMaier;Anna;6b\n");
+        QVERIFY(t.KopfIstDatensatz);
+        QCOMPARE(t.Zeilen.size(), size_t(2));
+        t.KopfAlsDatensatz(false);
+        QCOMPARE(t.Zeilen.size(), size_t(1));
+    }
+
+    // The assignment comes back only when the same captions stand in the same columns.
+    void zuordnung() {
+        const TTextimport t = TTextimport::Lesen("Kuerzel;Name;Anrede\nAB;Abel;Frau\n");
+        const TFeldzuordnung z{2, -1, -1, 1, 0, -1};
+        const TImportVorgabe v = ZuordnungMerken(z, t, 1);
+        QCOMPARE(v.Titel[3], "Name");
+        QCOMPARE(ZuordnungWiederherstellen(v, t, 1), std::optional(z));
+        QVERIFY(!ZuordnungWiederherstellen(v, t, 2));
+        const TTextimport anders = TTextimport::Lesen("Name;Kuerzel;Anrede\nAbel;AB;Frau\n");
+        QVERIFY(!ZuordnungWiederherstellen(v, anders, 1));
+        QVERIFY(!ZuordnungWiederherstellen(TImportVorgabe{}, t, 1));
+    }
+};
+
+VEL_TEST(TstTextimport)
+#include "tst_Textimport.moc"

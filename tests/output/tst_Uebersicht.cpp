@@ -1,0 +1,236 @@
+#include "common/ProjektBauer.h"
+#include "common/TestHaupt.h"
+#include "common/Testdrucker.h"
+#include "output/Statistik.h"
+#include "output/Uebersicht.h"
+#include "output/Uebersichtseiten.h"
+#include "settings/Schuldaten.h"
+
+#include "model/Projektdatei.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// Maier's Anna (5a) and Ben, Acker's Cem; Anna with MUE booked and nailed at slot 2, Cem with BER at
+// slot 3; Anna with BER, Ben with MUE and Cem with ABC without appointment.
+struct TKleinFall {
+    TProjektBauer b;
+    TKleinFall() {
+        b.Rahmen(1, 12);
+        TKind* cem = b.Kind("Acker", "Cem");
+        TKind* anna = b.Kind("Maier", "Anna", "5a");
+        TKind* ben = b.Kind("Maier", "Ben");
+        b.Wunsch(anna, "MUE", 2, true);
+        b.Wunsch(anna, "BER");
+        b.Wunsch(ben, "MUE");
+        b.Wunsch(cem, "BER", 3);
+        b.Wunsch(cem, "ABC");
+        b.p.Lehrerliste.LehrerSortieren();
+    }
+};
+
+QStringList Spalte(const TUebersicht& u, int spalte) {
+    QStringList texte;
+    for (const QStringList& z : u.Zeilen)
+        texte << z.value(spalte);
+    return texte;
+}
+
+QString PdfAlsText(const QByteArray& pdf) {
+    QTemporaryDir ordner;
+    QFile datei(ordner.filePath("x.pdf"));
+    if (!datei.open(QIODevice::WriteOnly)) return {};
+    datei.write(pdf);
+    datei.close();
+    return PdfText(datei.fileName());
+}
+
+} // namespace
+
+class TstUebersicht : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // The conversations without appointment, by family and by teacher; a repeated person is named once.
+    void ohneTermin() {
+        TKleinFall f;
+        TUebersichtWahl w;
+        TUebersicht u = UebersichtBauen(f.b.p, w);
+        QCOMPARE(u.Titel, "Nicht terminierte Gespräche (nach Eltern sortiert)");
+        QCOMPARE(u.Spalten.front().Titel, "Eltern");
+        QCOMPARE(Spalte(u, 0), (QStringList{"Familie Acker", "Familie Maier", ""}));
+        QCOMPARE(Spalte(u, 1), (QStringList{"ABC", "BER", "MUE"}));
+        QCOMPARE(Spalte(u, 3), (QStringList{"Cem", "Anna (5a)", "Ben"}));
+        QCOMPARE(Spalte(u, 4), (QStringList{"(2)", "(2)", "(1)"}));
+
+        w.FuerEltern = false;
+        u = UebersichtBauen(f.b.p, w);
+        QCOMPARE(u.Titel, "Nicht terminierte Gespräche (nach Lehrern sortiert)");
+        QCOMPARE(Spalte(u, 0), (QStringList{"ABC", "BER", "MUE"}));
+        QCOMPARE(Spalte(u, 2), (QStringList{"Familie Acker", "Familie Maier", "Familie Maier"}));
+        QCOMPARE(u.Spalten[2].Breite, 140);
+    }
+
+    void genagelt() {
+        TKleinFall f;
+        TUebersichtWahl w{TUebersichtArt::Genagelt};
+        TUebersicht u = UebersichtBauen(f.b.p, w);
+        QCOMPARE(u.Zeilen.size(), size_t(1));
+        QCOMPARE(u.Zeilen[0].last(), "01.03.27, 14:20");
+        for (const auto& g : f.b.p.Gespraechsliste)
+            g->SetGenagelt(false);
+        u = UebersichtBauen(f.b.p, w);
+        QCOMPARE(u.Titel, "Genagelte Gespräche gibt es nicht in diesem Projekt.");
+        QVERIFY(u.Zeilen.empty());
+    }
+
+    // The teacher overviews: only teachers with conversations unless all are asked for; the counts
+    // first by number, and only "Anzahl" before any appointment; sorting by a column.
+    void lehrer() {
+        TKleinFall f;
+        f.b.Lehrer("ZZZ");
+        f.b.p.Lehrerliste.FindeKuerzel("MUE")->Raum = QStringLiteral("A12") + QChar(RaumTrenner) + "B3";
+        TUebersichtWahl w{TUebersichtArt::Raeume};
+        TUebersicht u = UebersichtBauen(f.b.p, w);
+        QCOMPARE(u.Titel, "Raumzuordnung [nur für Lehrer mit Gespräch]");
+        QCOMPARE(Spalte(u, 0), (QStringList{"ABC", "BER", "MUE"}));
+        QCOMPARE(Spalte(u, 2), (QStringList{"", "", "A12, B3"}));
+        w.AlleAnzeigen = true;
+        w.Sortierspalte = 2;
+        u = UebersichtBauen(f.b.p, w);
+        QCOMPARE(u.Wechseltext, "nur beteiligte");
+        QCOMPARE(Spalte(u, 0), (QStringList{"ABC", "BER", "ZZZ", "MUE"}));
+
+        w = {TUebersichtArt::Anzahlen};
+        u = UebersichtBauen(f.b.p, w);
+        QCOMPARE(u.Spalten.size(), size_t(5));
+        QCOMPARE(Spalte(u, 0), (QStringList{"BER", "MUE", "ABC"}));
+        QCOMPARE(u.Zeilen[0].mid(2), (QStringList{"2", "1", "1"}));
+        w.Sortierspalte = 0;
+        QCOMPARE(Spalte(UebersichtBauen(f.b.p, w), 0), (QStringList{"ABC", "BER", "MUE"}));
+        for (const auto& g : f.b.p.Gespraechsliste)
+            f.b.p.Gespraechsliste.TerminAufheben(g->Nummer);
+        u = UebersichtBauen(f.b.p, w);
+        QCOMPARE(u.Spalten.size(), size_t(3));
+        QCOMPARE(u.Spalten.back().Titel, "Anzahl");
+    }
+
+    // A project whose figures are known: six conversations, two booked, one family blocked everywhere,
+    // one nailed without appointment, a teacher with one free slot for three conversations.
+    void statistik() {
+        TProjektBauer b;
+        b.Rahmen(1, 4);
+        b.Wunsch(b.Kind("F1", "K1"), "A", 0);
+        TGespraech* g2 = b.Wunsch(b.Kind("F2", "K2"), "A", 1);
+        TKind* k3 = b.Kind("F3", "K3");
+        b.Sperren(k3->Eltern, {0, 1, 2, 3});
+        b.Wunsch(k3, "B");
+        b.Wunsch(b.Kind("F4", "K4"), "B");
+        b.Wunsch(b.Kind("F1", "K1"), "B");
+        b.Wunsch(g2->Kind, "A")->SetGenagelt(true);
+        b.Sperren(b.Lehrer("B"), {1, 2, 3});
+        const TStatistik s = StatistikBerechnen(b.p);
+        QCOMPARE(s.GZahl, 6);
+        QCOMPARE(s.EZahl, 4);
+        QCOMPARE(s.KZahl, 4);
+        QCOMPARE(s.LZahl, 2);
+        QCOMPARE(Zahltext(s.mGE), "1,50");
+        QCOMPARE(Zahltext(s.mGL), "3,00");
+        QCOMPARE(s.AnzG, 2);
+        QCOMPARE(s.keinT, 4);
+        QCOMPARE(s.unmT, 2);
+        QCOMPARE(s.zuvT, 2);
+        QCOMPARE(s.maxF, 2);
+        QCOMPARE(Quotentext(s), "100,00%");
+    }
+
+    // The rate of the example: 50 of 55 findable appointments.
+    void quote() {
+        TStatistik s;
+        s.AnzG = 50;
+        s.maxF = 55;
+        s.Quote = 50 * 100.0 / 55;
+        QCOMPARE(Quotentext(s), "90,91%");
+        QCOMPARE(Statistikzeilen(s).back().Text, "E R F O L G S Q U O T E  (50 von 55):");
+        QVERIFY(Quotentext(TStatistik{}).isEmpty());
+    }
+
+    // A long overview continues on the next page; the statistics page carries the figures.
+    void pdf() {
+        TProjektBauer b;
+        b.Rahmen(1, 4);
+        for (int i = 0; i < 120; ++i)
+            b.Wunsch(b.Kind(QStringLiteral("Familie%1").arg(i, 3, 10, QChar('0')), "Kind"), "MUE");
+        const TSchuldaten schule;
+        const TUebersichtWahl w;
+        const TUebersicht u = UebersichtBauen(b.p, w);
+        int seiten = 0;
+        const QString text =
+            PdfAlsText(SonstigesPdf(b.p, "x", [&](TZeichenziel& ziel, const TSeitenmetrik& m) {
+                seiten = UebersichtZeichnen(ziel, {b.p, schule, m}, w, u);
+            }));
+        QVERIFY(seiten >= 2);
+        QVERIFY2(text.contains("Fortsetzung auf Seite 2"), qPrintable(text));
+        QVERIFY(text.contains("Seite 2"));
+        QVERIFY(text.contains("Liste der Gespräche,"));
+        QVERIFY(text.contains("Familie119"));
+
+        const TStatistik s = StatistikBerechnen(b.p);
+        const QString stat =
+            PdfAlsText(SonstigesPdf(b.p, "x", [&](TZeichenziel& ziel, const TSeitenmetrik& m) {
+                StatistikZeichnen(ziel, {b.p, schule, m}, s);
+            }));
+        // The letter-spaced heading comes back from the PDF with its spaces kerned away in places.
+        QVERIFY2(QString(stat).remove(u' ').contains("STATISTIK"), qPrintable(stat));
+        QVERIFY(stat.contains("Anzahl der Gesprächswünsche:"));
+        QVERIFY(stat.contains("120"));
+    }
+
+    // vel-cli statistik gives the window's figures, as lines or as JSON named like the window's fields.
+    void kommandozeile() {
+        TProjektBauer b;
+        b.Rahmen(1, 4);
+        b.Wunsch(b.Kind("Maier", "Anna"), "MUE", 0);
+        b.Wunsch(b.Kind("Maier", "Ben"), "BER");
+        QTemporaryDir ordner;
+        const QString datei = ordner.filePath("s.pdt");
+        QString fehler;
+        QVERIFY2(ProjektSpeichern(b.p, datei, fehler), qPrintable(fehler));
+        const auto aufruf = [&](const QStringList& mehr) {
+            QProcess p;
+            p.start(QStringLiteral(VEL_CLI), QStringList{"statistik", datei} + mehr);
+            p.waitForFinished(60000);
+            return std::pair(p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()));
+        };
+        const auto [status, text] = aufruf({});
+        QCOMPARE(status, 0);
+        QVERIFY2(text.contains("E R F O L G S Q U O T E  (1 von 2): 50,00%\n"), qPrintable(text));
+        QVERIFY(text.contains("Es bleibt als maximale Anzahl terminierbarer Gespräche (2 - 0 - 0): 2\n"));
+        const auto [jstatus, json] = aufruf({"--json"});
+        QCOMPARE(jstatus, 0);
+        const QJsonObject o = QJsonDocument::fromJson(json.toUtf8()).object();
+        QCOMPARE(o.value("GZahl").toInt(), 2);
+        QCOMPARE(o.value("EZahl").toInt(), 1);
+        QCOMPARE(o.value("KZahl").toInt(), 2);
+        QCOMPARE(o.value("AnzG").toInt(), 1);
+        QCOMPARE(o.value("Quote").toDouble(), 50.0);
+        QCOMPARE(aufruf({"--falsch"}).first, 2);
+    }
+
+    void papier() {
+        TSeitenmetrik a5;
+        a5.PapierBreiteCm = 14.8;
+        a5.PapierHoeheCm = 21.0;
+        QVERIFY(!PapierGeeignet(a5));
+        QVERIFY(PapierGeeignet(StandardMetrik(false)));
+    }
+};
+
+VEL_TEST(TstUebersicht)
+#include "tst_Uebersicht.moc"
