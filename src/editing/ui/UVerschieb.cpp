@@ -31,8 +31,13 @@ namespace {
 
 constexpr int MarkeRolle = Qt::UserRole;
 
+// Tool tips break their lines with "\n" where the texts use "\r".
+QString Hinweis(QString text) {
+    return text.replace(u'\r', u'\n');
+}
+
 QString Hinweis(const char* text) {
-    return QString::fromUtf8(text).replace(u'\r', u'\n');
+    return Hinweis(QString::fromUtf8(text));
 }
 
 // Draws the rows as the board wants them: its own selection colours, the nail and the drop markers.
@@ -483,12 +488,9 @@ void TFVerschieb::KnoepfeAktualisieren() {
     BtnZurueck->setEnabled(rueck.Position > 0);
     BtnVor->setEnabled(rueck.Position < rueck.Count());
     BtnZurueck->setToolTip(
-        BtnZurueck->isEnabled()
-            ? Hinweis(EintragBeschreiben(*p, rueck, rueck.Position - 1, -1).toUtf8().constData())
-            : QString());
-    BtnVor->setToolTip(BtnVor->isEnabled()
-                           ? Hinweis(EintragBeschreiben(*p, rueck, rueck.Position, 1).toUtf8().constData())
-                           : QString());
+        BtnZurueck->isEnabled() ? Hinweis(EintragBeschreiben(*p, rueck, rueck.Position - 1, -1)) : QString());
+    BtnVor->setToolTip(BtnVor->isEnabled() ? Hinweis(EintragBeschreiben(*p, rueck, rueck.Position, 1))
+                                           : QString());
     const QTreeWidget* t = AktiveTabelle();
     const int zeile = GewaehlteZeile(t);
     const uint16_t marke = Marke(t, zeile);
