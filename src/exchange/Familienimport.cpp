@@ -208,6 +208,8 @@ TFamilienImportErgebnis FamilienImportieren(TProjekt& p, TRueckCollection& rueck
             saetze.push_back(std::move(*s));
     if (!anhaengen) {
         PlanZuruecksetzen(p, rueck, false);
+        // Without conversations the reset keeps the undo store, whose entries may name these families.
+        rueck.Clear();
         p.Gespraechsliste.Clear();
         p.Elternliste.Clear();
     }

@@ -138,6 +138,8 @@ bool ElternAusProjekt(TProjekt& p, TRueckCollection& rueck, const QString& pfad,
             p.Elternliste.Add(std::move(e));
         }
     } else {
+        // Without conversations the reset above keeps the undo store, whose entries may name these families.
+        rueck.Clear();
         p.Elternliste.Clear();
         for (auto& e : AllesEntnehmen(gelesen))
             p.Elternliste.Add(std::move(e));

@@ -135,7 +135,7 @@ private Q_SLOTS:
             {"&Bearbeiten|Elterntelefonnummer ...", "", false, false},
             {"&Bearbeiten|&Sortierung der Elternliste", "", false, true},
             {"&Bearbeiten|&Raum zuweisen", "", false, true},
-            {"&Bearbeiten|&Gesprächsliste von Hand bearbeiten", "F5", false, false},
+            {"&Bearbeiten|&Gesprächsliste von Hand bearbeiten", "F5", false, true},
             {"&Bearbeiten|Gespräche: Lehrkraft für alle Kinder einer Klasse ...", "", false, true},
             {"&Bearbeiten|Anmerkungen schreiben ...|zu den Gesprächslisten für Lehrer", "", false, false},
             {"&Bearbeiten|Anmerkungen schreiben ...|zu den Gesprächslisten für Eltern", "", false, false},
@@ -275,12 +275,13 @@ private Q_SLOTS:
         frei.clear();
         for (QAction* a : leiste->actions())
             if (!a->isSeparator() && leiste->widgetForAction(a)->isEnabled()) frei << a->toolTip();
-        QCOMPARE(frei, (QStringList{
-                           "Neues Projekt", QString::fromUtf8("Öffnen..."), "Speichern", "Speichern unter...",
-                           QString::fromUtf8("Elternliste bearbeiten, Gespräche eingeben"),
-                           "Lehrerliste bearbeiten\n(Markierung Eltern/Kind aufheben)",
-                           "Raumzuweisung bearbeiten", "Termine berechnen...", "Statistik", "Drucken...",
-                           "Listen als PDF...", "Hilfe anzeigen", "Programm beenden"}));
+        QCOMPARE(frei,
+                 (QStringList{
+                     "Neues Projekt", QString::fromUtf8("Öffnen..."), "Speichern", "Speichern unter...",
+                     QString::fromUtf8("Elternliste bearbeiten, Gespräche eingeben"),
+                     "Lehrerliste bearbeiten\n(Markierung Eltern/Kind aufheben)", "Raumzuweisung bearbeiten",
+                     "Termine berechnen...", QString::fromUtf8("Gesprächslisten bearbeiten (F5)"),
+                     "Statistik", "Drucken...", "Listen als PDF...", "Hilfe anzeigen", "Programm beenden"}));
         const auto deckung = [](const QImage& bild) {
             qint64 summe = 0;
             for (int y = 0; y < bild.height(); ++y)
@@ -288,7 +289,7 @@ private Q_SLOTS:
                     summe += qAlpha(bild.pixel(x, y));
             return summe;
         };
-        for (const QAction* a : {t.Fenster->HandBearb0}) {
+        for (const QAction* a : {t.Fenster->Vorschau0}) {
             const QImage an = a->icon().pixmap(24, QIcon::Normal).toImage();
             const QImage aus = a->icon().pixmap(24, QIcon::Disabled).toImage();
             QVERIFY(deckung(an) > 0);

@@ -177,7 +177,11 @@ private Q_SLOTS:
         TRueckCollection rueck;
         TSkriptFragen fragen;
         TFamilienImportStand stand;
-        p.NeuesKind(p.NeueFamilie("Familie", "Vorher"), "Alt", "5a");
+        TEltern* vorher = p.NeueFamilie("Familie", "Vorher");
+        p.NeuesKind(vorher, "Alt", "5a");
+        // A hand edit that names the family must not outlive it.
+        rueck.Add(std::make_unique<TRueckgEintrag>(TRueckgEintrag{TRueckgEintrag::ElternSperre, vorher, 0}));
+        rueck.Position = 1;
         const TTextimport d = TTextimport::Lesen("Vorname;Nachname;Klasse;Telefon\r\n"
                                                  "Ayşe;Yılmaz;5a;0221 4711\r\n"
                                                  "Mehmet;Yılmaz;7b;02214711\r\n"
@@ -185,6 +189,7 @@ private Q_SLOTS:
         const TFamilienImportErgebnis e = FamilienImportieren(p, rueck, d, Alle, false, fragen, stand);
         QCOMPARE(e.Familien, 2);
         QCOMPARE(e.Geschwister, 1);
+        QVERIFY(rueck.Leer());
         QStringList familien = Familien(p);
         familien.sort();
         QCOMPARE(familien, (QStringList{"Wójcik: Zofia 6c", "Yilmaz: Ayse 5a, Mehmet 7b"}));

@@ -155,8 +155,14 @@ private Q_SLOTS:
         TProjekt& p = v.b.p;
         TSkriptMeldung m;
         m.Antworten = {Antwort::Nein};
+        // Without conversations the plan is not reset, but a hand edit may still name a family.
+        p.Gespraechsliste.Clear();
         TRueckCollection rueck;
+        rueck.Add(std::make_unique<TRueckgEintrag>(
+            TRueckgEintrag{TRueckgEintrag::ElternSperre, p.Elternliste[0], 4}));
+        rueck.Position = 1;
         QVERIFY(ElternAusProjekt(p, rueck, Datei(ordner, f), false, m));
+        QVERIFY(rueck.Leer());
         QCOMPARE(Nummern(p.Elternliste), (QList<int>{1, 2}));
         QCOMPARE(p.LetzteElternNr, 2);
         QCOMPARE(Klassen(p.Elternliste), (QStringList{"5a", "7b", "9c"}));

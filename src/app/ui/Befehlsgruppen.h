@@ -3,6 +3,7 @@
 class TDruckBefehle;
 class TFamilienBefehle;
 class TGespraechBefehle;
+class THandBefehle;
 class THilfeBefehle;
 class TLehrerBefehle;
 class TProjektBefehle;
@@ -29,4 +30,5 @@ struct TBefehlsgruppen {
     TFamilienBefehle* Familienbefehle = nullptr;
     TLehrerBefehle* Lehrerbefehle = nullptr;
     TGespraechBefehle* Gespraechbefehle = nullptr;
+    THandBefehle* Hand = nullptr;
 };

@@ -8,6 +8,7 @@
 #include "LehrerPanel.h"
 #include "ProjektBefehle.h"
 #include "Zeitfensteraufruf.h"
+#include "editing/ui/HandBefehle.h"
 #include "output/ui/DruckBefehle.h"
 #include "output/ui/SonstigeListen.h"
 #include "output/ui/UebersichtBefehle.h"
@@ -109,6 +110,16 @@ void TVELWnd::GruppenAnlegen() {
         }
     };
     Gruppen.Raeume->Druck = Gruppen.Druck;
+    Gruppen.Hand = new THandBefehle(umgebung, *Gruppen.Raeume, this);
+    // The board starts with the teacher selected when the teacher list has the focus, else the family.
+    Gruppen.Hand->Vorauswahl = [this] {
+        TVorauswahl wahl;
+        wahl.Gesperrt = Zeitfenster->Fenster->isVisible();
+        wahl.Lehrer = Lehrerpanel->LVLehrer->hasFocus();
+        wahl.Person =
+            wahl.Lehrer ? static_cast<const TPerson*>(Lehrerpanel->Einer()) : Eingabe->AktuelleFamilie();
+        return wahl;
+    };
     Gruppen.Schulbefehle = new TSchulBefehle(umgebung, this);
     Gruppen.Projektdateien = new TProjektBefehle(umgebung, *Gruppen.Rahmen, this);
     Gruppen.Sperren->SpeichernFragen = [this] { return Gruppen.Projektdateien->SpeichernFragen(); };

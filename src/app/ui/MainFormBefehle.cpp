@@ -11,6 +11,7 @@
 #include "LehrerBefehle.h"
 #include "LehrerPanel.h"
 #include "ProjektBefehle.h"
+#include "editing/ui/HandBefehle.h"
 #include "output/ui/DruckBefehle.h"
 #include "output/ui/UebersichtBefehle.h"
 #include "rooms/ui/RaumBefehle.h"
@@ -132,7 +133,8 @@ void TVELWnd::MenuesAnlegen() {
     EListeSort1 = Befehl(Bearbeiten1, "&Sortierung der Elternliste", nullptr, Gruppen.Familienbefehle,
                          &TFamilienBefehle::EListeSort1Click);
     LRaumZw1 = Befehl(Bearbeiten1, "&Raum zuweisen", nullptr, Gruppen.Raeume, &TRaumBefehle::LRaumZw1Click);
-    HandBearb1 = Befehl(Bearbeiten1, "&Gesprächsliste von Hand bearbeiten", "F5", nullptr);
+    HandBearb1 = Befehl(Bearbeiten1, "&Gesprächsliste von Hand bearbeiten", "F5", Gruppen.Hand,
+                        &THandBefehle::HandBearb1Click);
     Klassenleitung1 = Befehl(Bearbeiten1, "Gespräche: Lehrkraft für alle Kinder einer Klasse ...", nullptr,
                              Gruppen.Gespraechbefehle, &TGespraechBefehle::Klassenleitung1Click);
     Anmerkungen1 = Bearbeiten1->addMenu(QStringLiteral("Anmerkungen schreiben ..."));
@@ -223,7 +225,8 @@ void TVELWnd::WerkzeugleisteAnlegen() {
     Raum0 = Werkzeug("Raumzuweisung bearbeiten", "go-home", Gruppen.Raeume, &TRaumBefehle::LRaumZw1Click);
     Berech0 =
         Werkzeug("Termine berechnen...", "office-calendar", Gruppen.Termine, &TTerminBefehle::Berech1Click);
-    HandBearb0 = Werkzeug("Gesprächslisten bearbeiten (F5)", "accessories-text-editor", nullptr);
+    HandBearb0 = Werkzeug("Gesprächslisten bearbeiten (F5)", "accessories-text-editor", Gruppen.Hand,
+                          &THandBefehle::HandBearb1Click);
     Statstk0 = Werkzeug("Statistik", "x-office-presentation", Gruppen.Uebersichten,
                         &TUebersichtBefehle::Statstk1Click);
     Vorschau0 = Werkzeug("Seitenvorschau (Gesprächslisten): F9", "document-print-preview", nullptr);
@@ -344,7 +347,7 @@ void TVELWnd::BefehleAktualisieren() {
         menue->menuAction()->setEnabled(projekt);
     for (QAction* b : {impL1, impE1})
         Freigeben(b, projekt);
-    for (QAction* b : {Lehrer1, Eltern1, HandBearb0, HandBearb1, AnsGspList0, Vorschau0})
+    for (QAction* b : {Lehrer1, Eltern1, AnsGspList0, Vorschau0})
         Freigeben(b, gespraeche);
     for (QAction* b : {AnrEdit1, expL1})
         Freigeben(b, lehrer);

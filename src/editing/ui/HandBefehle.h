@@ -1,0 +1,37 @@
+#pragma once
+
+#include "ui/Befehlsgruppe.h"
+
+#include <functional>
+
+class TFVerschieb;
+class TPerson;
+class TRaumBefehle;
+
+// Whom the editing board shows first, as the main window's lists say.
+struct TVorauswahl {
+    const TPerson* Person = nullptr;
+    bool Lehrer = false;
+    bool Gesperrt = false; // the pop-up time window is open
+};
+
+// Hand editing of the plan on the editing board, with the room check when the board closes.
+class THandBefehle : public TBefehlsgruppe {
+    Q_OBJECT
+public:
+    THandBefehle(const TBefehlsumgebung& umgebung, TRaumBefehle& raeume, QObject* eltern);
+    ~THandBefehle() override;
+
+    void Anschliessen(QAction* aktion, void (THandBefehle::*handler)());
+
+    void HandBearb1Click();
+
+    std::function<TVorauswahl()> Vorauswahl;
+    // Created at the first opening and kept, so that its settings last while the program runs.
+    TFVerschieb* Board = nullptr;
+
+private:
+    void ListeDrucken(const TPerson& person, bool fuerEltern);
+
+    TRaumBefehle& Raeume;
+};
