@@ -132,13 +132,16 @@ QStringList PlanPruefen(const TProjekt& projekt) {
     TPruefung pruefung(projekt);
     pruefung.Namen();
     pruefung.Gespraeche();
+    // A conversation placed by hand onto a pause may make a run longer than the limit: that is the
+    // user's decision, not an inconsistency, so the limit is checked only for plans nobody edited by hand.
+    const bool vonHand = projekt.Handverschoben != 0;
     for (const auto& e : projekt.Elternliste) {
         pruefung.Eintraege(*e, true);
-        pruefung.Bloecke(*e, projekt.MaximalBlock_El);
+        if (!vonHand) pruefung.Bloecke(*e, projekt.MaximalBlock_El);
     }
     for (const auto& l : projekt.Lehrerliste) {
         pruefung.Eintraege(*l, false);
-        pruefung.Bloecke(*l, projekt.MaximalBlock);
+        if (!vonHand) pruefung.Bloecke(*l, projekt.MaximalBlock);
     }
     return pruefung.Befunde;
 }

@@ -218,8 +218,13 @@ private Q_SLOTS:
         QCOMPARE(e.Kinder, 5000);
         QCOMPARE(p.Elternliste.Count(), 2500);
 #ifndef __SANITIZE_ADDRESS__
-        // The sanitizers slow every allocation down several times; the limit holds for the normal builds.
+        // Well under a second in an optimised build; the debug build gets room for a busy machine. The
+        // sanitizers slow every allocation down several times, so they get no limit.
+#ifdef NDEBUG
         QVERIFY2(ms < 1000, qPrintable(QString::number(ms)));
+#else
+        QVERIFY2(ms < 4000, qPrintable(QString::number(ms)));
+#endif
 #endif
     }
 };
