@@ -1,5 +1,6 @@
 #pragma once
 
+class TAustauschBefehle;
 class TDruckBefehle;
 class TFamilienBefehle;
 class TGespraechBefehle;
@@ -29,4 +30,5 @@ struct TBefehlsgruppen {
     TFamilienBefehle* Familienbefehle = nullptr;
     TLehrerBefehle* Lehrerbefehle = nullptr;
     TGespraechBefehle* Gespraechbefehle = nullptr;
+    TAustauschBefehle* Austausch = nullptr;
 };
