@@ -69,6 +69,7 @@ void TAustauschBefehle::impL1Click() {
                         TextVorgewaehlt(U.Speicher, QStringLiteral("ImportL")) ? 0 : 1);
         const TDateiAuswahl auswahl{
             QStringLiteral("Lehrerliste importieren"), filter.Filter, {}, U.Programmwerte.ImportPfad, {}};
+        bool anredeUebersetzt = false;
         for (;;) {
             const QString datei = U.Dateiwahl.OeffnenWaehlen(auswahl);
             if (datei.isEmpty()) break;
@@ -84,11 +85,20 @@ void TAustauschBefehle::impL1Click() {
                 const int ergebnis = dlg.exec();
                 if (ergebnis == 4) continue;
                 if (ergebnis != 1) return;
+                anredeUebersetzt = dlg.LehrerErgebnis.AnredeUebersetzt;
             }
             p->Lehrerliste.LehrerSortieren();
             U.Dokument.RueckListe().Clear();
             p->NotizHaken[Notizhaken::LehrerlisteErfasst] = true;
             U.Dokument.Melden(TAenderung::Lehrer);
+            if (anredeUebersetzt && AnredeEditor &&
+                U.Meldungen.Meldung(
+                    QStringLiteral(
+                        "Die Anreden aus dem Feld der Datenbank mussten in 'Herr' und 'Frau' übersetzt "
+                        "werden.\rMöchten Sie zum Prüfen und Korrigieren den Anrede-Editor aufrufen?"),
+                    QStringLiteral("Automatischer Anredegenerator"), MeldungsArt::Frage, Knoepfe::JaNein,
+                    Antwort::Ja) == Antwort::Ja)
+                AnredeEditor();
             break;
         }
     }
@@ -121,7 +131,8 @@ void TAustauschBefehle::expL1Click() {
         if (!f.open(QIODevice::WriteOnly) || f.write(LehrerTextExport(p->Lehrerliste)) < 0 || !f.commit())
             fehler = f.errorString();
     } else {
-        LehrerdateiSpeichern(p->Lehrerliste, datei, fehler);
+        if (!LehrerdateiSpeichern(p->Lehrerliste, datei, fehler) && fehler.isEmpty())
+            fehler = QStringLiteral("Die Datei ließ sich nicht schreiben.");
     }
     if (!fehler.isEmpty())
         U.Meldungen.Meldung(

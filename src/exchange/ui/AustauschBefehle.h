@@ -18,6 +18,8 @@ public:
     std::function<bool()> SpeichernFragen = [] { return true; };
     // A replaced family list makes the project a new one: its default name and the caption.
     std::function<void()> NeuerName;
+    // Opens the salutation editor; without one, translated salutation codes are not offered for checking.
+    std::function<void()> AnredeEditor;
     // Who answers the questions of the family import; the dialogs when none is set.
     TFamilienFragen* Fragen = nullptr;
 

@@ -23,6 +23,8 @@
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <tuple>
 
 const char* const ImportfeldMime = "application/x-vel-importfeld";
 
@@ -409,7 +411,7 @@ int Vorgaenger(const QListWidget* liste, int spalte) {
 } // namespace
 
 bool TImportDlgf::Zuordnen(int ziel, int spalte) {
-    if (ziel < 0 || ziel >= 6 || !P[ziel]->isVisible() || spalte < 0 || spalte >= Import.Spalten() ||
+    if (ziel < 0 || ziel >= Zielfelder(Lehrer).size() || spalte < 0 || spalte >= Import.Spalten() ||
         Felder[static_cast<size_t>(ziel)] >= 0 ||
         std::find(Felder.begin(), Felder.end(), spalte) != Felder.end())
         return false;
@@ -424,7 +426,7 @@ bool TImportDlgf::Zuordnen(int ziel, int spalte) {
 }
 
 bool TImportDlgf::Verschieben(int von, int nach) {
-    if (von < 0 || von >= 6 || nach < 0 || nach >= 6 || von == nach || !P[nach]->isVisible() ||
+    if (von < 0 || von >= 6 || nach < 0 || nach >= Zielfelder(Lehrer).size() || von == nach ||
         Felder[static_cast<size_t>(von)] < 0 || Felder[static_cast<size_t>(nach)] >= 0)
         return false;
     std::swap(Felder[static_cast<size_t>(von)], Felder[static_cast<size_t>(nach)]);

@@ -12,6 +12,7 @@
 #include <memory>
 
 class QButtonGroup;
+class QMimeData;
 class QFrame;
 class QPushButton;
 class QRadioButton;
