@@ -159,7 +159,6 @@ TFamilDlgF::TFamilDlgF(const TEltern& f, const TImportSatz& r, QWidget* eltern)
     const auto seite = [this](const QString& vorname, const QString& zusatz, const QString& name) {
         auto* p =
             new QPushButton(vorname + u' ' + (zusatz.isEmpty() ? QString() : zusatz + u' ') + name, this);
-        p->setFlat(true);
         p->setAutoDefault(false);
         p->setToolTip(QStringLiteral("Hier klicken, um ") + name + QStringLiteral(" einzutragen"));
         connect(p, &QPushButton::clicked, this, [this, zusatz, name] {

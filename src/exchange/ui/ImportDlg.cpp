@@ -57,6 +57,8 @@ void Ziehen(QWidget* quelle, QMimeData* daten) {
 }
 
 const QString Gelb = QStringLiteral("background-color: #FFFFC0; padding: 4px;");
+// The frame keeps its width while it blinks, so that nothing moves.
+const QString RahmenAus = QStringLiteral("QFrame#Rahmen2 { border: 3px solid palette(window); }");
 const QString Grau = QStringLiteral("background-color: #D4D0C8; padding: 4px;");
 
 } // namespace
@@ -217,6 +219,7 @@ TImportDlgf::TImportDlgf(const QString& datei, bool lehrer, uint32_t dateityp, T
     Rahmen2->setObjectName(QStringLiteral("Rahmen2"));
     auto* rahmen = new QVBoxLayout(Rahmen2);
     rahmen->setContentsMargins(3, 3, 3, 3);
+    Rahmen2->setStyleSheet(RahmenAus);
     Label2 = new QLabel(Rahmen2);
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignTop | Qt::AlignLeft);
@@ -258,7 +261,7 @@ TImportDlgf::TImportDlgf(const QString& datei, bool lehrer, uint32_t dateityp, T
     lvDaten->setModel(Modell);
     lvDaten->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lvDaten->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lvDaten->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    lvDaten->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     lvDaten->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     lvDaten->verticalHeader()->hide();
     aussen->addWidget(lvDaten, 1);
@@ -284,9 +287,8 @@ TImportDlgf::TImportDlgf(const QString& datei, bool lehrer, uint32_t dateityp, T
     Blinker->setInterval(500);
     connect(Blinker, &QTimer::timeout, this, [this] {
         BlinkAn = !BlinkAn;
-        Rahmen2->setStyleSheet(BlinkAn
-                                   ? QStringLiteral("QFrame#Rahmen2 { border: 3px solid #00C000; }")
-                                   : QStringLiteral("QFrame#Rahmen2 { border: 3px solid palette(window); }"));
+        Rahmen2->setStyleSheet(BlinkAn ? QStringLiteral("QFrame#Rahmen2 { border: 3px solid #00C000; }")
+                                       : RahmenAus);
     });
 
     connect(kodierungen, &QButtonGroup::idClicked, this,
@@ -348,7 +350,7 @@ void TImportDlgf::HinweisZeigen() {
         return;
     }
     Blinker->stop();
-    Rahmen2->setStyleSheet({});
+    Rahmen2->setStyleSheet(RahmenAus);
     Label2->setStyleSheet(Grau);
     Label2->setText(Lehrer ? Zeilentext(QStringLiteral(
                                  "Tipp:\rWenn die Datenbank kein Feld für die Anrede, aber eines für das "
@@ -372,6 +374,7 @@ void TImportDlgf::Anzeigen() {
         if (datensatz && k >= 0 && k < titel.size()) titel[k] = ziele.value(j);
     }
     Modell->Neu(titel);
+    Spaltenbreiten();
     FelderLB->clear();
     for (int k = 0; k < Import.Spalten(); ++k) {
         if (std::find(Felder.begin(), Felder.end(), k) != Felder.end()) continue;
@@ -381,6 +384,21 @@ void TImportDlgf::Anzeigen() {
     }
     Label5->setText(
         QStringLiteral("Anzahl der Datensätze in dieser Datenbank: %1").arg(Import.Zeilen.size()));
+}
+
+// The columns share the width equally, but not below a readable width; then the table scrolls.
+void TImportDlgf::Spaltenbreiten() {
+    const int spalten = Import.Spalten();
+    if (spalten == 0) return;
+    const int breite =
+        std::max(lvDaten->viewport()->width() / spalten, fontMetrics().horizontalAdvance(u'x') * 12);
+    for (int k = 0; k < spalten; ++k)
+        lvDaten->setColumnWidth(k, breite);
+}
+
+void TImportDlgf::resizeEvent(QResizeEvent* ereignis) {
+    QDialog::resizeEvent(ereignis);
+    Spaltenbreiten();
 }
 
 void TImportDlgf::Geaendert() {
@@ -472,7 +490,7 @@ bool TImportDlgf::Fehlt(int ziel, const char* text, const QString& titel) {
 
 void TImportDlgf::OkClick() {
     Blinker->stop();
-    Rahmen2->setStyleSheet({});
+    Rahmen2->setStyleSheet(RahmenAus);
     if (!(Lehrer ? LehrerImport() : FamilienImport())) return;
     if (!Import.KopfIstDatensatz && !Vorgabe)
         ImportVorgabeSchreiben(Speicher, Lehrer ? QStringLiteral("ImportL") : QStringLiteral("ImportE"),

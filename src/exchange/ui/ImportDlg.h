@@ -132,7 +132,11 @@ public:
     QPushButton* BtnNeu;
     QPushButton* BtnHilfe;
 
+protected:
+    void resizeEvent(QResizeEvent* ereignis) override;
+
 private:
+    void Spaltenbreiten();
     void Ablegen(const QMimeData* daten, int ziel);
     void Anzeigen();
     void Geaendert();
