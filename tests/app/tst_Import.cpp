@@ -676,6 +676,30 @@ private Q_SLOTS:
         }
     }
 
+    // During a class-by-class import the next import appends without asking; a project file ends it.
+    void familienAusProjekt() {
+        TFensterTest t;
+        TVELWnd& f = *t.Fenster;
+        f.ProjektErsetzen(KleinesProjekt());
+        const int vorher = f.Projekt()->Elternliste.Count();
+        const QString datei = t.Ordner.filePath(QStringLiteral("quelle.PDT"));
+        QString fehler;
+        QVERIFY(ProjektSpeichern(*KleinesProjekt(), datei, fehler));
+        f.Gruppen.Austausch->Stand.KlassenFolgeImport = true;
+        t.Dateiwahl.Antworten = {datei};
+        f.impE1->trigger();
+        QVERIFY(!t.Meldung.Titel().contains("Elternliste importieren"));
+        QCOMPARE(t.Dateiwahl.Anfragen[0].Titel, "Zur Elternliste hinzufügen");
+        QCOMPARE(f.Projekt()->Elternliste.Count(), 2 * vorher);
+        QVERIFY(!f.Gruppen.Austausch->Stand.KlassenFolgeImport);
+        QVERIFY(f.Projekt()->NotizHaken[Notizhaken::ElternlisteErfasst]);
+
+        // Cancelling the file dialog ends a class-by-class import too.
+        f.Gruppen.Austausch->Stand.KlassenFolgeImport = true;
+        f.impE1->trigger();
+        QVERIFY(!f.Gruppen.Austausch->Stand.KlassenFolgeImport);
+    }
+
     // Replacing asks first and renames the project; appending keeps the families.
     void familienImport() {
         TFensterTest t;
