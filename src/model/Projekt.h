@@ -13,6 +13,8 @@ constexpr int NotizHakenAnzahl = 11;
 // The note pad's marks that commands set or clear themselves, as indexes into NotizHaken.
 namespace Notizhaken {
 constexpr int Standardsperre = 0;
+constexpr int LehrerlisteErfasst = 1;
+constexpr int ElternlisteErfasst = 2;
 constexpr int ElternlisteBearbeitet = 4; // "Elternliste: Zeiten gesperrt, Gesprächswünsche eingegeben"
 constexpr int RaeumeZugeordnet = 5;
 constexpr int TermineBerechnet = 6;

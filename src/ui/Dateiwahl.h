@@ -24,6 +24,8 @@ public:
     // "USB", "CD" or "RAM-Disk" when the file lies on a removable, optical or memory drive, from which a
     // project should not be edited; empty otherwise.
     virtual QString Laufwerksart(const QString& datei) = 0;
+    // The filter of the last file choice, counted from 0; -1 when it is not known.
+    virtual int GewaehlterFilter() const { return -1; }
 };
 
 // The user's desktop folder when it exists, else the home folder.

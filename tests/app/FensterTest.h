@@ -24,6 +24,7 @@ public:
     QList<TDateiAuswahl> Anfragen;
     QStringList Antworten;
     QString Laufwerk; // the kind of drive every file lies on
+    int Filter = -1;  // the filter every choice is made with, -1 unknown
 
     QString OeffnenWaehlen(const TDateiAuswahl& auswahl) override { return Antwort(auswahl); }
     QString SpeichernWaehlen(const TDateiAuswahl& auswahl) override { return Antwort(auswahl); }
@@ -31,6 +32,7 @@ public:
         return Antwort({titel, {}, {}, ordner, {}});
     }
     QString Laufwerksart(const QString&) override { return Laufwerk; }
+    int GewaehlterFilter() const override { return Filter; }
 
 private:
     QString Antwort(const TDateiAuswahl& auswahl) {

@@ -1,5 +1,6 @@
 #pragma once
 
+class TAustauschBefehle;
 class TDruckBefehle;
 class TFamilienBefehle;
 class TGespraechBefehle;
@@ -31,4 +32,5 @@ struct TBefehlsgruppen {
     TLehrerBefehle* Lehrerbefehle = nullptr;
     TGespraechBefehle* Gespraechbefehle = nullptr;
     THandBefehle* Hand = nullptr;
+    TAustauschBefehle* Austausch = nullptr;
 };

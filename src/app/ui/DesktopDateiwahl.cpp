@@ -12,7 +12,9 @@ QString TDesktopDateiwahl::Waehlen(const TDateiAuswahl& auswahl, bool speichern)
     dialog.setFileMode(speichern ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(auswahl.Endung);
     if (!auswahl.Name.isEmpty()) dialog.selectFile(QDir(auswahl.Ordner).filePath(auswahl.Name));
+    Filter = -1;
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    Filter = static_cast<int>(dialog.nameFilters().indexOf(dialog.selectedNameFilter()));
     return dialog.selectedFiles().constFirst();
 }
 

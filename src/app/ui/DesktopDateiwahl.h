@@ -13,9 +13,11 @@ public:
     QString SpeichernWaehlen(const TDateiAuswahl& auswahl) override;
     QString OrdnerWaehlen(const QString& titel, const QString& ordner) override;
     QString Laufwerksart(const QString& datei) override;
+    int GewaehlterFilter() const override { return Filter; }
 
 private:
     QString Waehlen(const TDateiAuswahl& auswahl, bool speichern);
 
     QWidget* Eltern;
+    int Filter = -1;
 };

@@ -9,6 +9,8 @@
 #include "ProjektBefehle.h"
 #include "Zeitfensteraufruf.h"
 #include "editing/ui/HandBefehle.h"
+#include "exchange/ui/AustauschBefehle.h"
+#include "model/Projektoperationen.h"
 #include "output/ui/DruckBefehle.h"
 #include "output/ui/SonstigeListen.h"
 #include "output/ui/UebersichtBefehle.h"
@@ -24,6 +26,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -123,6 +126,14 @@ void TVELWnd::GruppenAnlegen() {
     Gruppen.Schulbefehle = new TSchulBefehle(umgebung, this);
     Gruppen.Projektdateien = new TProjektBefehle(umgebung, *Gruppen.Rahmen, this);
     Gruppen.Sperren->SpeichernFragen = [this] { return Gruppen.Projektdateien->SpeichernFragen(); };
+    Gruppen.Austausch = new TAustauschBefehle(umgebung, this);
+    Gruppen.Austausch->SpeichernFragen = [this] { return Gruppen.Projektdateien->SpeichernFragen(); };
+    Gruppen.Austausch->NeuerName = [this] {
+        TProjektBefehle* g = Gruppen.Projektdateien;
+        g->ProjektNameVorgabe = NeuerProjektName(g->ProjektNameVorgabe);
+        Dokument.DateiSetzen(QDir(g->Projektpfad).filePath(g->ProjektNameVorgabe));
+        g->TitelAktualisieren();
+    };
     connect(Gruppen.Projektdateien, &TProjektBefehle::OeffnenBeendet, this, [this] {
         Eingabe->GefuehrteEingabeBeenden();
         Eingabe->StartFokus();

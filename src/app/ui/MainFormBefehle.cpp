@@ -12,6 +12,7 @@
 #include "LehrerPanel.h"
 #include "ProjektBefehle.h"
 #include "editing/ui/HandBefehle.h"
+#include "exchange/ui/AustauschBefehle.h"
 #include "output/ui/DruckBefehle.h"
 #include "output/ui/UebersichtBefehle.h"
 #include "rooms/ui/RaumBefehle.h"
@@ -112,9 +113,12 @@ void TVELWnd::MenuesAnlegen() {
     AltDatumText1 = Befehl(altformat, "Mit Datum als Text...", nullptr, Gruppen.Projektdateien,
                            &TProjektBefehle::AltDatumText1Click);
     Datei1->addSeparator();
-    impL1 = Befehl(Datei1, "Lehrerdaten im&portieren...", nullptr, nullptr);
-    impE1 = Befehl(Datei1, "Elterndaten imp&ortieren...", nullptr, nullptr);
-    expL1 = Befehl(Datei1, "&Lehrerdaten exportieren...", nullptr, nullptr);
+    impL1 = Befehl(Datei1, "Lehrerdaten im&portieren...", nullptr, Gruppen.Austausch,
+                   &TAustauschBefehle::impL1Click);
+    impE1 = Befehl(Datei1, "Elterndaten imp&ortieren...", nullptr, Gruppen.Austausch,
+                   &TAustauschBefehle::impE1Click);
+    expL1 = Befehl(Datei1, "&Lehrerdaten exportieren...", nullptr, Gruppen.Austausch,
+                   &TAustauschBefehle::expL1Click);
     Datei1->addSeparator();
     PDFExport1 = Befehl(Datei1, "Gesprächslisten exportieren... (PDF)", nullptr, Gruppen.Druck,
                         &TDruckBefehle::PDFExport1Click);

@@ -1,0 +1,758 @@
+#include "Eingabetest.h"
+#include "FensterTest.h"
+#include "common/TestHaupt.h"
+#include "exchange/ui/AustauschBefehle.h"
+#include "exchange/ui/FamilienDialoge.h"
+#include "exchange/ui/ImportDlg.h"
+#include "model/Dateneingabe.h"
+#include "model/Projekt.h"
+#include "model/Projektdatei.h"
+#include "settings/Einstellungen.h"
+
+#include <QAction>
+#include <QDropEvent>
+#include <QFile>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+QString Schreiben(const QTemporaryDir& ordner, const QString& name, const QByteArray& inhalt) {
+    const QString pfad = ordner.filePath(name);
+    QFile f(pfad);
+    if (f.open(QIODevice::WriteOnly)) f.write(inhalt);
+    return pfad;
+}
+
+QByteArray Lesen(const QString& pfad) {
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+const QByteArray Lehrerdatei =
+    "Anrede;Name;Kuerzel;Raum\r\n1;Meier;ME;101\r\n0;Dr. Abel;AB;102\r\nw;Cordes;ME;\r\n";
+
+QStringList Liste(const TImportDlgf& d) {
+    QStringList l;
+    for (int i = 0; i < d.FelderLB->count(); ++i)
+        l << d.FelderLB->item(i)->text();
+    return l;
+}
+
+QStringList Spaltentitel(const TImportDlgf& d) {
+    QStringList l;
+    const QAbstractItemModel* m = d.lvDaten->model();
+    for (int k = 0; k < m->columnCount(); ++k)
+        l << m->headerData(k, Qt::Horizontal).toString();
+    return l;
+}
+
+void Zuordnen(TImportDlgf& d, std::initializer_list<int> ziele) {
+    for (const int z : ziele)
+        QVERIFY(d.Zuordnen(z, z));
+}
+
+void Ablegen(QWidget* ziel, const QByteArray& inhalt, const QString& art = QLatin1String(ImportfeldMime)) {
+    QMimeData daten;
+    daten.setData(art, inhalt);
+    QDropEvent drop(QPointF(5, 5), Qt::MoveAction, &daten, Qt::LeftButton, Qt::NoModifier);
+    // Without a drag in progress the application passes no drop on; the widget's handler takes it.
+    static_cast<QObject*>(ziel)->event(&drop);
+}
+
+// The field list takes drops through its viewport, whose events the list handles.
+struct TListenzugang : TFelderListe {
+    using TFelderListe::viewportEvent;
+};
+
+void InListeAblegen(TFelderListe* liste, const QByteArray& inhalt) {
+    QMimeData daten;
+    daten.setData(QLatin1String(ImportfeldMime), inhalt);
+    QDropEvent drop(QPointF(5, 5), Qt::MoveAction, &daten, Qt::LeftButton, Qt::NoModifier);
+    bool (QAbstractItemView::*ereignis)(QEvent*) = &TListenzugang::viewportEvent;
+    (liste->*ereignis)(&drop);
+}
+
+// The import dialog of a file, on a project, messages and settings store of the test's own.
+struct TDialogTest {
+    QTemporaryDir Ordner;
+    TEinstellungsSpeicher Speicher{Ordner.filePath(QStringLiteral("vel.ini"))};
+    TSkriptMeldung Meldung;
+    std::unique_ptr<TProjekt> Projekt = ProjektMitRahmen();
+    TRueckCollection Rueck;
+    TFamilienImportStand Stand;
+    TFamilienFragen* Fragen = nullptr; // the dialogs when none
+    std::unique_ptr<TImportDlgf> Dlg;
+
+    TImportDlgf& Oeffnen(const QByteArray& inhalt, bool lehrer) {
+        Dlg.reset();
+        Dlg = std::make_unique<TImportDlgf>(Schreiben(Ordner, QStringLiteral("import.txt"), inhalt), lehrer,
+                                            1, *Projekt, Meldung, Speicher, nullptr);
+        if (!lehrer) Dlg->FamilienSetzen(Rueck, false, Stand, Fragen);
+        return *Dlg;
+    }
+};
+
+template <class D> D& Als(QDialog& d) {
+    auto* dlg = qobject_cast<D*>(&d);
+    if (!dlg) qFatal("unexpected dialog %s", qPrintable(d.windowTitle()));
+    return *dlg;
+}
+
+QStringList Kinder(const TProjekt& p) {
+    QStringList l;
+    for (const auto& e : p.Elternliste)
+        for (const auto& k : e->Kinder)
+            l << e->Name + u':' + k->Vorname + u':' + k->Klasse;
+    return l;
+}
+
+} // namespace
+
+// The import dialog: assigning columns by drag and drop, encodings, the header, the remembered
+// assignment and the questions before and during the import.
+class TstImportdialog : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void felderZiehen() {
+        TDialogTest t;
+        TImportDlgf& d = t.Oeffnen("Name;;Raum\r\nMeier;x;101\r\nAbel;y;102\r\n", true);
+        QCOMPARE(Liste(d), QStringList({"Name", "?", "Raum"}));
+        // An empty field name: the first line is data.
+        QVERIFY(d.RBDatensatz->isChecked());
+        QCOMPARE(d.Label5->text(), "Anzahl der Datensätze in dieser Datenbank: 3");
+        QVERIFY(d.Zuordnen(LName, 0));
+        QVERIFY(!d.Zuordnen(LName, 2));
+        QVERIFY(!d.Zuordnen(LRaum, 0));
+        QCOMPARE(d.P[LName]->text(), "Name");
+        QCOMPARE(Liste(d), QStringList({"?", "Raum"}));
+        QVERIFY(d.Zuordnen(LKuerzel, 1));
+        QCOMPARE(d.P[LKuerzel]->text(), "(- -)");
+        QVERIFY(d.Verschieben(LKuerzel, LRaum));
+        QCOMPARE(d.Zuordnung(), (TFeldzuordnung{-1, -1, -1, 0, -1, 1}));
+        QVERIFY(!d.Verschieben(LName, LRaum));
+        QVERIFY(d.Freigeben(LRaum));
+        QCOMPARE(Liste(d), QStringList({"?", "Raum"}));
+        QCOMPARE(d.P[LRaum]->text(), QString());
+
+        // The same moves as drops: list to panel, panel to panel, panel to list; others' data is ignored.
+        Ablegen(d.P[LRaum], "-1;2");
+        QCOMPARE(d.Zuordnung()[LRaum], 2);
+        Ablegen(d.P[LName], "-1;1");
+        QCOMPARE(d.Zuordnung()[LName], 0);
+        Ablegen(d.P[LAnrede], QByteArray::number(LRaum) + ";-1");
+        QCOMPARE(d.Zuordnung(), (TFeldzuordnung{2, -1, -1, 0, -1, -1}));
+        InListeAblegen(d.FelderLB, QByteArray::number(LAnrede) + ";-1");
+        QCOMPARE(d.Zuordnung(), (TFeldzuordnung{-1, -1, -1, 0, -1, -1}));
+        Ablegen(d.P[LRaum], "-1;1", QStringLiteral("text/plain"));
+        QCOMPARE(d.Zuordnung()[LRaum], -1);
+        QCOMPARE(Liste(d), QStringList({"?", "Raum"}));
+    }
+
+    // The family mode has five targets; a sixth cannot be assigned.
+    void familienziele() {
+        TDialogTest t;
+        TImportDlgf& d = t.Oeffnen("Vorname;Name;Klasse;Telefon;Ort;X\r\nA;B;5a;1;O;X\r\n", false);
+        QVERIFY(d.windowTitle().startsWith("Eltern/Schüler-Daten importieren aus import.txt"));
+        QVERIFY(d.Label3->text().endsWith("Schülerdaten."));
+        QVERIFY(d.L[4]->isVisibleTo(&d));
+        QVERIFY(!d.L[5]->isVisibleTo(&d));
+        QCOMPARE(d.L[SNachname]->text(), "Nachname");
+        QVERIFY(!d.Zuordnen(5, 5));
+        QCOMPARE(d.Label2->text(), QString());
+    }
+
+    void kopfUmschalten() {
+        TDialogTest t;
+        TImportDlgf& d = t.Oeffnen("Name;Raum\r\nMeier;101\r\n", true);
+        QVERIFY(d.RBFeldbezeichnungen->isChecked());
+        QCOMPARE(d.lvDaten->model()->rowCount(), 1);
+        QVERIFY(d.Zuordnen(LName, 0));
+        d.RBDatensatz->click();
+        QCOMPARE(d.lvDaten->model()->rowCount(), 2);
+        QCOMPARE(Spaltentitel(d), QStringList({"Name", ""}));
+        QCOMPARE(d.lvDaten->model()->index(0, 1).data().toString(), "Raum");
+        QCOMPARE(d.Label5->text(), "Anzahl der Datensätze in dieser Datenbank: 2");
+        d.RBFeldbezeichnungen->click();
+        QCOMPARE(Spaltentitel(d), QStringList({"Name", "Raum"}));
+        QCOMPARE(d.lvDaten->model()->rowCount(), 1);
+    }
+
+    void kodierung_data() {
+        QTest::addColumn<QByteArray>("inhalt");
+        QTest::addColumn<int>("gewaehlt");
+        QTest::addColumn<QList<bool>>("frei");
+        QTest::addColumn<QString>("zelle");
+        QTest::newRow("UTF-8 mit BOM") << QByteArray("\xEF\xBB\xBFName\r\nM\xC3\xBCller\r\n") << 2
+                                       << QList<bool>{false, false, false} << "Müller";
+        QTest::newRow("UTF-8-Umlaut")
+            << QByteArray("Name\r\nM\xC3\xBCller\r\n") << 2 << QList<bool>{false, false, false} << "Müller";
+        QTest::newRow("DOS-ü") << QByteArray("Name\r\nM\x81ller\r\n") << 0 << QList<bool>{false, false, false}
+                               << "Müller";
+        QTest::newRow("weder UTF-8 noch DOS") << QByteArray("Name\r\nM\xFCller Stra\xDF"
+                                                            "e\r\n")
+                                              << 1 << QList<bool>{false, false, false} << "Müller Straße";
+        QTest::newRow("kein UTF-8") << QByteArray("Name\r\nM\xFCller\r\n") << 1
+                                    << QList<bool>{true, true, false} << "Müller";
+        QTest::newRow("frei") << QByteArray("Name\r\nMeier\r\n") << 1 << QList<bool>{true, true, true}
+                              << "Meier";
+    }
+    void kodierung() {
+        QFETCH(QByteArray, inhalt);
+        QFETCH(int, gewaehlt);
+        QFETCH(QList<bool>, frei);
+        QFETCH(QString, zelle);
+        TDialogTest t;
+        TImportDlgf& d = t.Oeffnen(inhalt, true);
+        QVERIFY(d.RBKodierung[gewaehlt]->isChecked());
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(d.RBKodierung[i]->isEnabled(), frei[i]);
+        QCOMPARE(d.lvDaten->model()->index(0, 0).data().toString(), zelle);
+    }
+
+    // Another encoding decodes table, captions and field list again from the bytes.
+    void umkodieren() {
+        TDialogTest t;
+        TImportDlgf& d = t.Oeffnen("N\x84me\r\nM\x84ller\r\n", true);
+        QVERIFY(d.RBKodierung[0]->isEnabled());
+        d.RBKodierung[0]->click();
+        QCOMPARE(d.lvDaten->model()->index(0, 0).data().toString(), "Mäller");
+        QCOMPARE(Spaltentitel(d), QStringList({"Näme"}));
+        QCOMPARE(Liste(d), QStringList({"Näme"}));
+    }
+
+    // The assignment of an import comes back for a file with the same columns, until it is changed.
+    void vorgabe() {
+        TDialogTest t;
+        {
+            TImportDlgf& d = t.Oeffnen(Lehrerdatei, true);
+            QVERIFY(!d.Wiederhergestellt());
+            QVERIFY(d.Label2->text().startsWith("Tipp:\nWenn die Datenbank kein Feld für die Anrede"));
+            Zuordnen(d, {LAnrede, LTitel, LZusatz, LName});
+            QVERIFY(d.Freigeben(LTitel));
+            QVERIFY(d.Freigeben(LZusatz));
+            t.Meldung.Antworten = {Antwort::Ja};
+            d.OkClick();
+            QCOMPARE(d.result(), 1);
+        }
+        const TImportVorgabe v = ImportVorgabeLesen(t.Speicher, QStringLiteral("ImportL"));
+        QCOMPARE(v.DateiTyp, 1u);
+        QCOMPARE(v.ASCII, 1u);
+        QCOMPARE(v.Spalte[LName], 3);
+        QCOMPARE(v.Titel[LName], "Raum");
+        {
+            TImportDlgf& d = t.Oeffnen(Lehrerdatei, true);
+            QVERIFY(d.Wiederhergestellt());
+            QCOMPARE(d.Zuordnung(), (TFeldzuordnung{0, -1, -1, 3, -1, -1}));
+            QCOMPARE(d.P[LName]->text(), "Raum");
+            QVERIFY(d.Label2->text().startsWith("Die Felder dieser Datei konnten wie beim vorigen Import der "
+                                                "Lehrerliste zugeordnet werden."));
+            QVERIFY(d.Blinkt());
+            QVERIFY(d.Freigeben(LName));
+            QVERIFY(!d.Blinkt());
+            QVERIFY(d.Label2->text().startsWith("Tipp:"));
+            QVERIFY(d.Zuordnen(LName, 1));
+            QVERIFY(d.Zuordnen(LKuerzel, 2));
+            // A list read from its first line on remembers nothing.
+            d.RBDatensatz->click();
+            d.OkClick();
+            QCOMPARE(d.result(), 1);
+        }
+        QCOMPARE(ImportVorgabeLesen(t.Speicher, QStringLiteral("ImportL")).Spalte[LName], 3);
+        // Another caption in an assigned column: no restoring.
+        QVERIFY(
+            !t.Oeffnen("Anrede;Name;Kuerzel;Zimmer;Raum\r\n1;Meier;ME;1;2\r\n", true).Wiederhergestellt());
+        QVERIFY(!t.Oeffnen(Lehrerdatei, false).Wiederhergestellt());
+    }
+
+    void fehlendeFelder_data() {
+        QTest::addColumn<bool>("lehrer");
+        QTest::addColumn<QList<int>>("ziele");
+        QTest::addColumn<QList<Antwort>>("antworten");
+        QTest::addColumn<QStringList>("fragen");
+        QTest::addColumn<int>("ergebnis");
+        const QList<Antwort> ja{Antwort::Ja}, nein{Antwort::Nein};
+        QTest::newRow("Name fehlt, abbrechen")
+            << true << QList<int>{} << ja << QStringList{"Name fehlt"} << 2;
+        QTest::newRow("Name fehlt, zurück") << true << QList<int>{} << nein << QStringList{"Name fehlt"} << 0;
+        QTest::newRow("Kürzel fehlt, zurück")
+            << true << QList<int>{LName} << nein << QStringList{"Kürzel fehlt"} << 0;
+        QTest::newRow("Kürzel fehlt, weiter")
+            << true << QList<int>{LName} << ja << QStringList{"Kürzel fehlt"} << 1;
+        QTest::newRow("Nachname fehlt, abbrechen")
+            << false << QList<int>{} << ja << QStringList{"Nachname fehlt"} << 2;
+        QTest::newRow("Nachname fehlt, zurück")
+            << false << QList<int>{} << nein << QStringList{"Nachname fehlt"} << 0;
+        QTest::newRow("Vorname fehlt, abbrechen")
+            << false << QList<int>{SNachname} << ja << QStringList{"Vorname fehlt"} << 2;
+        QTest::newRow("Vorname fehlt, zurück")
+            << false << QList<int>{SNachname} << nein << QStringList{"Vorname fehlt"} << 0;
+        QTest::newRow("Klasse fehlt, zurück")
+            << false << QList<int>{SNachname, SVorname} << nein << QStringList{"Klasse fehlt"} << 0;
+        QTest::newRow("Telefon fehlt, zurück")
+            << false << QList<int>{SNachname, SVorname, SKlasse} << nein << QStringList{"Telefon fehlt"} << 0;
+        QTest::newRow("Klasse und Telefon fehlen, weiter")
+            << false << QList<int>{SNachname, SVorname} << QList<Antwort>{Antwort::Ja, Antwort::Ja}
+            << QStringList{"Klasse fehlt", "Telefon fehlt"} << 1;
+    }
+    void fehlendeFelder() {
+        QFETCH(bool, lehrer);
+        QFETCH(QList<int>, ziele);
+        QFETCH(QList<Antwort>, antworten);
+        QFETCH(QStringList, fragen);
+        QFETCH(int, ergebnis);
+        TDialogTest t;
+        TFamilienFragen still;
+        t.Fragen = &still;
+        LehrerHinzufuegen(*t.Projekt, QStringLiteral("Herr"), QStringLiteral("XY"), QStringLiteral("Alt"), {},
+                          {});
+        t.Projekt->NeuesKind(t.Projekt->NeueFamilie({}, QStringLiteral("Alt")), QStringLiteral("Kim"),
+                             QStringLiteral("1a"));
+        TImportDlgf& d = t.Oeffnen("A;B;C;D;E;F\r\nA1;B1;C1;D1;E1;F1\r\n", lehrer);
+        for (const int z : ziele)
+            QVERIFY(d.Zuordnen(z, z));
+        t.Meldung.Antworten = antworten;
+        d.OkClick();
+        QCOMPARE(t.Meldung.Titel(), fragen);
+        for (const auto& e : t.Meldung.Protokoll)
+            QCOMPARE(e.Vorgabe, Antwort::Nein);
+        QCOMPARE(d.result(), ergebnis);
+        const bool geaendert = ergebnis == 1;
+        if (lehrer)
+            QCOMPARE(t.Projekt->Lehrerliste[0]->Name, geaendert ? "D1" : "Alt");
+        else
+            QCOMPARE(t.Projekt->Elternliste[0]->Name, geaendert ? "C1" : "Alt");
+    }
+
+    void lehrerImport() {
+        TDialogTest t;
+        TImportDlgf& d = t.Oeffnen(Lehrerdatei, true);
+        Zuordnen(d, {LAnrede});
+        QVERIFY(d.Zuordnen(LName, 1));
+        QVERIFY(d.Zuordnen(LKuerzel, 2));
+        QVERIFY(d.Zuordnen(LRaum, 3));
+        d.OkClick();
+        QCOMPARE(d.result(), 1);
+        QCOMPARE(t.Meldung.Protokoll.size(), 1);
+        QCOMPARE(t.Meldung.Protokoll[0].Text, QString::fromUtf8(ErsatzkuerzelText));
+        QVERIFY(d.LehrerErgebnis.AnredeUebersetzt);
+        const TLehrerliste& l = t.Projekt->Lehrerliste;
+        QCOMPARE(l.Count(), 3);
+        QCOMPARE(l[1]->Name, "Abel");
+        QCOMPARE(l[1]->AkadTitel, "Dr.");
+        QCOMPARE(l[1]->Anrede, "Herr");
+        QCOMPARE(l[2]->Kuerzel, "001");
+        QCOMPARE(l[2]->Anrede, "Frau");
+    }
+
+    // A pupil without class: the choice for all ends the questions of this import.
+    void klassenfrage() {
+        TDialogTest t;
+        TImportDlgf& d = t.Oeffnen("Vorname;Nachname;Klasse;Telefon\r\nAnna;Berg;;1\r\nBen;Cole;;2\r\n"
+                                   "Carl;Dorn;5b;3\r\nDora;Ernst;;4\r\nEmil;Fink;;5\r\n",
+                                   false);
+        Zuordnen(d, {SVorname});
+        QVERIFY(d.Zuordnen(SNachname, 1));
+        QVERIFY(d.Zuordnen(SKlasse, 2));
+        QVERIFY(d.Zuordnen(STelefon, 3));
+        TDialogFolge folge({
+            [](QDialog& dlg) {
+                auto& k = Als<TKlRueckfrgDlg>(dlg);
+                QCOMPARE(k.windowTitle(), "Rückfrage wegen fehlender Klassenbezeichnung");
+                QCOMPARE(k.LblSchueler->text(), "Bei Anna Berg fehlt die Klassenbezeichnung");
+                QCOMPARE(k.RBWahl[0]->text(),
+                         "zuletzt verwendete Klassenbezeichnung eintragen (hier: keine!)");
+                QVERIFY(k.RBWahl[2]->isChecked());
+                QVERIFY(!k.BtnAlle->isEnabled());
+                k.EdKlasse->setText(QStringLiteral("7a"));
+                k.BtnOk->click();
+            },
+            [](QDialog& dlg) {
+                auto& k = Als<TKlRueckfrgDlg>(dlg);
+                QVERIFY(k.RBWahl[2]->isChecked());
+                QCOMPARE(k.EdKlasse->text(), "7a");
+                k.RBWahl[1]->click();
+                k.BtnOk->click();
+            },
+            [](QDialog& dlg) {
+                auto& k = Als<TKlRueckfrgDlg>(dlg);
+                QCOMPARE(k.RBWahl[0]->text(), "zuletzt verwendete Klassenbezeichnung eintragen (hier: 5b)");
+                QVERIFY(k.RBWahl[1]->isChecked());
+                QVERIFY(k.BtnAlle->isEnabled());
+                k.RBWahl[0]->click();
+                k.BtnAlle->click();
+            },
+        });
+        d.OkClick();
+        QCOMPARE(folge.Offen(), 0);
+        QCOMPARE(folge.Unerwartet, 0);
+        QCOMPARE(d.result(), 1);
+        QCOMPARE(Kinder(*t.Projekt),
+                 QStringList({"Berg:Anna:7a", "Cole:Ben:", "Dorn:Carl:5b", "Ernst:Dora:5b", "Fink:Emil:5b"}));
+        QVERIFY(t.Stand.KlassenFolgeImport);
+    }
+
+    void geschwisterfrage_data() {
+        QTest::addColumn<int>("frage");
+        QTest::addColumn<int>("knopf");
+        QTest::addColumn<int>("dialoge");
+        QTest::addColumn<int>("familien");
+        QTest::addColumn<bool>("abgebrochen");
+        for (const int frage : {1, 2}) {
+            const QByteArray f = "Q" + QByteArray::number(frage);
+            QTest::newRow(f + " Ja") << frage << 0 << 2 << 1 << false;
+            QTest::newRow(f + " Nein") << frage << 1 << 3 << 3 << false;
+            QTest::newRow(f + " Automatisch") << frage << 2 << 1 << 1 << false;
+            QTest::newRow(f + " Import abbrechen") << frage << 3 << 1 << 0 << true;
+        }
+    }
+    void geschwisterfrage() {
+        QFETCH(int, frage);
+        QFETCH(int, knopf);
+        QFETCH(int, dialoge);
+        QFETCH(int, familien);
+        QFETCH(bool, abgebrochen);
+        TDialogTest t;
+        TImportDlgf& d =
+            t.Oeffnen(frage == 1 ? "Vorname;Nachname;Klasse;Telefon\r\nAnna;Berg;5a;\r\nBen;Berg;6b;\r\n"
+                                   "Cleo;Berg;7c;\r\n"
+                                 : "Vorname;Nachname;Klasse;Telefon\r\nAnna;Berg;5a;040 123456\r\n"
+                                   "Ben;Berg;6b;123456\r\nCleo;Berg;7c;56\r\n",
+                      false);
+        Zuordnen(d, {SVorname});
+        QVERIFY(d.Zuordnen(SNachname, 1));
+        QVERIFY(d.Zuordnen(SKlasse, 2));
+        QVERIFY(d.Zuordnen(STelefon, 3));
+        QList<TSchritt> schritte;
+        for (int i = 0; i < dialoge; ++i)
+            schritte << [frage, knopf, i](QDialog& dlg) {
+                auto& r = Als<TRueckFrageForm>(dlg);
+                QCOMPARE(r.windowTitle(), frage == 1 ? "Rückfrage wegen fehlender Telefonnummer"
+                                                     : "Rückfrage wegen Ähnlichkeit bei der Telefonnummer");
+                if (i == 0)
+                    QCOMPARE(r.LblFrage->text(),
+                             frage == 1
+                                 ? "Berg, Ben (6b)\n\nund\n\nBerg, Anna (5a)\n\nhaben kein Telefon. Sind es "
+                                   "Geschwister?"
+                                 : "Berg, Ben (6b)\n123456\n\nund\n\nBerg, Anna (5a)\n040 123456\n\nhaben "
+                                   "eine auffallende Übereinstimmung bei der Telefonnummer.\nSind es "
+                                   "Geschwister?");
+                QPushButton* knoepfe[] = {r.BtnJa, r.BtnNein, r.BtnAuto, r.BtnAbbrechen};
+                knoepfe[knopf]->click();
+            };
+        TDialogFolge folge(schritte);
+        d.OkClick();
+        QCOMPARE(folge.Offen(), 0);
+        QCOMPARE(folge.Unerwartet, 0);
+        QCOMPARE(d.result(), 1);
+        QCOMPARE(d.FamilienErgebnis.Abgebrochen, abgebrochen);
+        QCOMPARE(t.Projekt->Elternliste.Count(), familien);
+    }
+
+    // The same phone under another surname: a plain question, then which name the family keeps.
+    void gleichesTelefon_data() {
+        QTest::addColumn<Antwort>("antwort");
+        QTest::addColumn<QStringList>("kinder");
+        QTest::newRow("Nein") << Antwort::Nein << QStringList{"Schmidt:Anna:5a", "Schmitt:Ben:6b"};
+        QTest::newRow("Ja") << Antwort::Ja << QStringList{"Schmitt:Anna Schmidt:5a", "Schmitt:Ben:6b"};
+    }
+    void gleichesTelefon() {
+        QFETCH(Antwort, antwort);
+        QFETCH(QStringList, kinder);
+        TDialogTest t;
+        TImportDlgf& d = t.Oeffnen(
+            "Vorname;Nachname;Klasse;Telefon\r\nAnna;Schmidt;5a;111\r\nBen;Schmitt;6b;111\r\n", false);
+        Zuordnen(d, {SVorname});
+        QVERIFY(d.Zuordnen(SNachname, 1));
+        QVERIFY(d.Zuordnen(SKlasse, 2));
+        QVERIFY(d.Zuordnen(STelefon, 3));
+        t.Meldung.Antworten = {antwort};
+        QList<TSchritt> schritte;
+        if (antwort == Antwort::Ja)
+            schritte << [](QDialog& dlg) {
+                auto& n = Als<TFamilDlgF>(dlg);
+                QCOMPARE(n.windowTitle(), "Elternimport");
+                QCOMPARE(n.PFamilie->text(), "Anna Schmidt");
+                QCOMPARE(n.PSchueler->toolTip(), "Hier klicken, um Schmitt einzutragen");
+                QCOMPARE(n.EdName->text(), "Schmidt");
+                n.EdName->clear();
+                QVERIFY(!n.BtnOk->isEnabled());
+                n.PSchueler->click();
+                QCOMPARE(n.EdName->text(), "Schmitt");
+                n.BtnOk->click();
+            };
+        TDialogFolge folge(schritte);
+        d.OkClick();
+        QCOMPARE(folge.Offen(), 0);
+        QCOMPARE(folge.Unerwartet, 0);
+        QCOMPARE(t.Meldung.Titel(), QStringList{"Geschwistererkennung"});
+        QCOMPARE(t.Meldung.Protokoll[0].Text,
+                 "Schmitt, Ben (6b)\r111\r\rund\r\rSchmidt, Anna (5a)\r111\r\rhaben "
+                 "die gleiche Telefonnummer.\rSind es Geschwister?");
+        QCOMPARE(Kinder(*t.Projekt), kinder);
+    }
+};
+
+VEL_TEST(TstImportdialog)
+
+// The exchange commands of the main window's file menu.
+class TstAustausch : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void importsperre() {
+        TFensterTest t;
+        t.Fenster->ProjektErsetzen(KleinesProjekt());
+        const int vorher = t.Fenster->Projekt()->Lehrerliste.Count();
+        QVERIFY(t.Fenster->impL1->isEnabled());
+        t.Fenster->impL1->trigger();
+        QCOMPARE(t.Meldung.Titel(), QStringList{"Importsperre"});
+        QCOMPARE(t.Meldung.Protokoll[0].Text, "Eltern haben Wünsche an die derzeitige "
+                                              "Lehrerliste.\r\rDeshalb können Sie diese nicht ersetzen!");
+        QVERIFY(t.Dateiwahl.Anfragen.isEmpty());
+        QCOMPARE(t.Fenster->Projekt()->Lehrerliste.Count(), vorher);
+        QVERIFY(!t.Fenster->Dokument.IstGeaendert());
+    }
+
+    void lehrerImport_data() {
+        QTest::addColumn<QString>("art");
+        QTest::newRow("Textdatei") << "txt";
+        QTest::newRow("Lehrerdatei") << "ldt";
+        QTest::newRow("Lehrerdatei mit großer Endung") << "LDT";
+        QTest::newRow("Projekt") << "pdt";
+    }
+    void lehrerImport() {
+        QFETCH(QString, art);
+        TFensterTest t;
+        TVELWnd& f = *t.Fenster;
+        f.ProjektErsetzen(LeeresProjekt());
+        f.Dokument.RueckListe().Add(std::make_unique<TRueckgEintrag>());
+        auto quelle = ProjektMitRahmen();
+        LehrerHinzufuegen(*quelle, QStringLiteral("Frau"), QStringLiteral("ZE"), QStringLiteral("Zeh"), {},
+                          {});
+        LehrerHinzufuegen(*quelle, QStringLiteral("Herr"), QStringLiteral("ME"), QStringLiteral("Meier"), {},
+                          {});
+        const QString datei = t.Ordner.filePath(QStringLiteral("quelle.") + art);
+        QString fehler;
+        QList<TSchritt> schritte;
+        if (art == QLatin1String("txt")) {
+            Schreiben(t.Ordner, QStringLiteral("quelle.txt"), "Name;Kuerzel\r\nZeh;ZE\r\nMeier;ME\r\n");
+            // "Neu öffnen..." shows the file dialog again; the second time the columns are assigned.
+            schritte << [](QDialog& d) { Als<TImportDlgf>(d).BtnNeu->click(); } << [](QDialog& d) {
+                auto& dlg = Als<TImportDlgf>(d);
+                QCOMPARE(dlg.windowTitle(), "Lehrerliste importieren aus quelle.txt");
+                QVERIFY(dlg.Zuordnen(LName, 0));
+                QVERIFY(dlg.Zuordnen(LKuerzel, 1));
+                dlg.BtnOk->click();
+            };
+            t.Dateiwahl.Antworten = {datei, datei};
+        } else {
+            if (art == QLatin1String("pdt"))
+                QVERIFY(ProjektSpeichern(*quelle, datei, fehler));
+            else
+                QVERIFY(LehrerdateiSpeichern(quelle->Lehrerliste, datei, fehler));
+            t.Dateiwahl.Antworten = {datei};
+        }
+        TDialogFolge folge(schritte);
+        f.impL1->trigger();
+        QCOMPARE(folge.Offen(), 0);
+        QCOMPARE(folge.Unerwartet, 0);
+        QCOMPARE(t.Dateiwahl.Anfragen[0].Titel, "Lehrerliste importieren");
+        QVERIFY(t.Dateiwahl.Anfragen[0].Filter.startsWith("Textdatei (*.txt *.csv)"));
+        QStringList namen;
+        for (const auto& l : f.Projekt()->Lehrerliste)
+            namen << l->Name;
+        QCOMPARE(namen, QStringList({"Meier", "Zeh"}));
+        QVERIFY(f.Projekt()->NotizHaken[Notizhaken::LehrerlisteErfasst]);
+        QVERIFY(f.Dokument.IstGeaendert());
+        QVERIFY(f.Dokument.RueckListe().Leer());
+    }
+
+    // Salutations given as codes are offered for checking where a salutation editor is at hand.
+    void anredeUebersetzt_data() {
+        QTest::addColumn<bool>("editor");
+        QTest::addColumn<Antwort>("antwort");
+        QTest::addColumn<int>("geoeffnet");
+        QTest::newRow("ohne Editor") << false << Antwort::Ja << 0;
+        QTest::newRow("Nein") << true << Antwort::Nein << 0;
+        QTest::newRow("Ja") << true << Antwort::Ja << 1;
+    }
+    void anredeUebersetzt() {
+        QFETCH(bool, editor);
+        QFETCH(Antwort, antwort);
+        QFETCH(int, geoeffnet);
+        TFensterTest t;
+        TVELWnd& f = *t.Fenster;
+        f.ProjektErsetzen(ProjektMitRahmen());
+        int aufrufe = 0;
+        if (editor) f.Gruppen.Austausch->AnredeEditor = [&aufrufe] { ++aufrufe; };
+        t.Dateiwahl.Antworten = {
+            Schreiben(t.Ordner, QStringLiteral("l.txt"), "G;Name;K\r\n0;Zeh;ZE\r\n1;Uhl;UH\r\n")};
+        t.Meldung.Antworten = {antwort};
+        TDialogFolge folge({[](QDialog& d) {
+            auto& dlg = Als<TImportDlgf>(d);
+            for (int z = 0; z < 3; ++z)
+                QVERIFY(dlg.Zuordnen(QList<int>{LAnrede, LName, LKuerzel}[z], z));
+            dlg.BtnOk->click();
+        }});
+        f.impL1->trigger();
+        QCOMPARE(folge.Offen(), 0);
+        QCOMPARE(t.Meldung.Titel(), editor ? QStringList{"Automatischer Anredegenerator"} : QStringList{});
+        QCOMPARE(aufrufe, geoeffnet);
+        QCOMPARE(f.Projekt()->Lehrerliste.Count(), 2);
+    }
+
+    // "Import Abbrechen" ends the command with the teachers as they were.
+    void lehrerImportAbbrechen() {
+        TFensterTest t;
+        TVELWnd& f = *t.Fenster;
+        f.ProjektErsetzen(LeeresProjekt());
+        t.Dateiwahl.Antworten = {Schreiben(t.Ordner, QStringLiteral("l.csv"), "Name\r\nZeh\r\n")};
+        TDialogFolge folge({[](QDialog& d) { Als<TImportDlgf>(d).BtnAbbrechen->click(); }});
+        f.impL1->trigger();
+        QCOMPARE(folge.Offen(), 0);
+        QCOMPARE(f.Projekt()->Lehrerliste.Count(), 3);
+        QVERIFY(!f.Dokument.IstGeaendert());
+    }
+
+    void exportieren_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("filter");
+        QTest::addColumn<QString>("datei");
+        QTest::addColumn<bool>("text");
+        QTest::newRow("ohne Endung, Lehrerdatei") << "lehrer" << 0 << "lehrer.ldt" << false;
+        QTest::newRow("ohne Endung, Textfilter") << "lehrer" << 1 << "lehrer.txt" << true;
+        QTest::newRow("ohne Endung, alle Dateien") << "lehrer" << 2 << "lehrer.txt" << true;
+        QTest::newRow(".ldt mit Textfilter") << "lehrer.ldt" << 1 << "lehrer.ldt" << false;
+        QTest::newRow(".txt mit Lehrerdateifilter") << "lehrer.txt" << 0 << "lehrer.txt" << false;
+        QTest::newRow(".csv, Filter unbekannt") << "lehrer.csv" << -1 << "lehrer.csv" << true;
+        QTest::newRow("ohne Endung, Filter unbekannt") << "lehrer" << -1 << "lehrer.ldt" << false;
+    }
+    void exportieren() {
+        QFETCH(QString, name);
+        QFETCH(int, filter);
+        QFETCH(QString, datei);
+        QFETCH(bool, text);
+        TFensterTest t;
+        TVELWnd& f = *t.Fenster;
+        f.ProjektErsetzen(LeeresProjekt());
+        f.Projekt()->Lehrerliste[0]->Raum = QStringLiteral("101");
+        t.Dateiwahl.Antworten = {t.Ordner.filePath(name)};
+        t.Dateiwahl.Filter = filter;
+        QVERIFY(f.expL1->isEnabled());
+        f.expL1->trigger();
+        QCOMPARE(t.Dateiwahl.Anfragen[0].Titel, "Lehrerliste exportieren");
+        const QByteArray inhalt = Lesen(t.Ordner.filePath(datei));
+        QVERIFY(!inhalt.isEmpty());
+        if (text) {
+            QVERIFY(
+                inhalt.startsWith("\"Anrede\";\"Akad.Titel\";\"von\";\"Name\";\"K\xFCrzel\";\"Raum\"\r\n"));
+            QVERIFY(inhalt.contains("\"Herr\";\"\";\"\";\"Abel\";\"AB\";\"101\"\r\n"));
+        } else {
+            auto p = ProjektMitRahmen();
+            QVERIFY(LehrerdateiLaden(t.Ordner.filePath(datei), *p, t.Meldung));
+            QCOMPARE(p->Lehrerliste.Count(), 3);
+        }
+        QVERIFY(t.Meldung.Protokoll.isEmpty());
+        QVERIFY(!f.Dokument.IstGeaendert());
+    }
+
+    void exportFehler() {
+        TFensterTest t;
+        TVELWnd& f = *t.Fenster;
+        f.ProjektErsetzen(LeeresProjekt());
+        for (const QString& name : {QStringLiteral("fehlt/lehrer.txt"), QStringLiteral("fehlt/lehrer.ldt")}) {
+            t.Meldung.Protokoll.clear();
+            t.Dateiwahl.Antworten = {t.Ordner.filePath(name)};
+            f.expL1->trigger();
+            QCOMPARE(t.Meldung.Titel(), QStringList{"Fehler"});
+            QVERIFY(t.Meldung.Protokoll[0].Text.startsWith("Die Lehrerliste konnte nicht in die Datei"));
+        }
+    }
+
+    // During a class-by-class import the next import appends without asking; a project file ends it.
+    void familienAusProjekt() {
+        TFensterTest t;
+        TVELWnd& f = *t.Fenster;
+        f.ProjektErsetzen(KleinesProjekt());
+        const int vorher = f.Projekt()->Elternliste.Count();
+        const QString datei = t.Ordner.filePath(QStringLiteral("quelle.PDT"));
+        QString fehler;
+        QVERIFY(ProjektSpeichern(*KleinesProjekt(), datei, fehler));
+        f.Gruppen.Austausch->Stand.KlassenFolgeImport = true;
+        t.Dateiwahl.Antworten = {datei};
+        f.impE1->trigger();
+        QVERIFY(!t.Meldung.Titel().contains("Elternliste importieren"));
+        QCOMPARE(t.Dateiwahl.Anfragen[0].Titel, "Zur Elternliste hinzufügen");
+        QCOMPARE(f.Projekt()->Elternliste.Count(), 2 * vorher);
+        QVERIFY(!f.Gruppen.Austausch->Stand.KlassenFolgeImport);
+        QVERIFY(f.Projekt()->NotizHaken[Notizhaken::ElternlisteErfasst]);
+
+        // Cancelling the file dialog ends a class-by-class import too.
+        f.Gruppen.Austausch->Stand.KlassenFolgeImport = true;
+        f.impE1->trigger();
+        QVERIFY(!f.Gruppen.Austausch->Stand.KlassenFolgeImport);
+    }
+
+    // Replacing asks first and renames the project; appending keeps the families.
+    void familienImport() {
+        TFensterTest t;
+        TVELWnd& f = *t.Fenster;
+        f.ProjektErsetzen(KleinesProjekt());
+        const QString name = f.Dokument.Name();
+        TFamilienFragen still;
+        f.Gruppen.Austausch->Fragen = &still;
+        const QString datei =
+            Schreiben(t.Ordner, QStringLiteral("kl.csv"),
+                      "Vorname;Nachname;Klasse;Telefon\r\nAnna;Berg;5a;1\r\nBen;Cole;6b;2\r\n");
+        const auto zuordnen = [](QDialog& d) {
+            auto& dlg = Als<TImportDlgf>(d);
+            for (int z : {SVorname, SNachname, SKlasse, STelefon})
+                QVERIFY(dlg.Zuordnen(z, z == SVorname ? 0 : z - 1));
+            dlg.BtnOk->click();
+        };
+
+        t.Meldung.Antworten = {Antwort::Abbrechen};
+        f.impE1->trigger();
+        QCOMPARE(t.Meldung.Titel(), QStringList{"Elternliste importieren"});
+        QVERIFY(t.Dateiwahl.Anfragen.isEmpty());
+
+        t.Meldung.Antworten = {Antwort::Nein};
+        t.Dateiwahl.Antworten = {datei};
+        {
+            TDialogFolge folge({zuordnen});
+            f.impE1->trigger();
+            QCOMPARE(folge.Offen(), 0);
+        }
+        QCOMPARE(t.Dateiwahl.Anfragen.last().Titel, "Elternliste importieren");
+        QCOMPARE(Kinder(*f.Projekt()), QStringList({"Berg:Anna:5a", "Cole:Ben:6b"}));
+        QVERIFY(f.Projekt()->Gespraechsliste.Leer());
+        QVERIFY(f.Projekt()->NotizHaken[Notizhaken::ElternlisteErfasst]);
+        QVERIFY(f.Dokument.Name() != name);
+
+        t.Meldung.Antworten = {Antwort::Ja};
+        t.Dateiwahl.Antworten = {datei};
+        {
+            // The same columns as before: the assignment is restored and OK is enough.
+            TDialogFolge folge({[](QDialog& d) {
+                auto& dlg = Als<TImportDlgf>(d);
+                QVERIFY(dlg.Wiederhergestellt());
+                dlg.BtnOk->click();
+            }});
+            f.impE1->trigger();
+            QCOMPARE(folge.Offen(), 0);
+        }
+        QCOMPARE(t.Dateiwahl.Anfragen.last().Titel, "Zur Elternliste hinzufügen");
+        QCOMPARE(f.Projekt()->Elternliste.Count(), 2);
+        QCOMPARE(Kinder(*f.Projekt()).size(), 4);
+    }
+};
+
+VEL_TEST(TstAustausch)
+#include "tst_Import.moc"
