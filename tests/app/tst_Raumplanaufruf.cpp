@@ -42,8 +42,7 @@ private Q_SLOTS:
                     return;
                 }
                 wahl->Bfolder->click();
-                QTimer::singleShot(0, wahl->SonstMenue->actions().at(Raumbelegungsliste),
-                                   &QAction::trigger);
+                QTimer::singleShot(0, wahl->SonstMenue->actions().at(Raumbelegungsliste), &QAction::trigger);
             } else if (auto* druck = qobject_cast<TFPrintRaumplan*>(&d)) {
                 QCOMPARE(druck->windowTitle(), QStringLiteral("Raumbelegung: Als PDF speichern"));
                 druck->Raeume->button(0)->click();

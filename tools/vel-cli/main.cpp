@@ -31,7 +31,8 @@ const TBefehl Befehle[] = {
     {"import-lehrer", BefehlImportLehrer,
      "import-lehrer PROJEKT DATEI --feld ZIEL=SPALTE ... -o AUS [--kodierung dos|windows|utf8]"},
     {"import-eltern", BefehlImportEltern,
-     "import-eltern PROJEKT DATEI --feld ZIEL=SPALTE ... [--anhaengen] -o AUS [--kodierung dos|windows|utf8]"},
+     "import-eltern PROJEKT DATEI --feld ZIEL=SPALTE ... [--anhaengen] -o AUS [--kodierung "
+     "dos|windows|utf8]"},
     {"export-lehrer", BefehlExportLehrer, "export-lehrer PROJEKT AUS(.ldt|.txt)"},
 };
 

@@ -9,7 +9,6 @@
 
 #include <QAction>
 
-
 void TTerminBefehle::Anschliessen(QAction* aktion, void (TTerminBefehle::*handler)()) {
     connect(aktion, &QAction::triggered, this, handler);
     Aufnehmen(aktion, handler == &TTerminBefehle::Berech1Click ? TRegel::Gespraeche : TRegel::Immer);
