@@ -115,12 +115,9 @@ private:
     QPainter& M() { return Ziel.Maler(); }
 
     void SchriftSetzen() {
-        Schrift = QFont(L.Schriftart.isEmpty() ? QStringLiteral("Times New Roman") : L.Schriftart);
         const double skal = B.Metrik.Skalierung;
-        if (Ziel.Vorschau() || skal < 0.9)
-            Schrift.setPixelSize(std::max(1, Runden(B.Metrik.PpiY * L.Schriftgroesse * skal / 72.0)));
-        else
-            Schrift.setPointSize(L.Schriftgroesse);
+        Schrift = Seitenschrift(L.Schriftart, L.Schriftgroesse * skal, B.Metrik);
+        if (!Ziel.Vorschau() && skal >= 0.9) Schrift.setPointSize(L.Schriftgroesse);
         M().setFont(Schrift);
         M().setPen(Qt::black);
         M().setBackgroundMode(Qt::TransparentMode);
@@ -134,7 +131,7 @@ private:
         M().setFont(f);
     }
 
-    int Px(double cm) const { return Runden(cm / 2.54 * B.Metrik.PpiX); }
+    int Px(double cm) const { return CmInPx(cm, B.Metrik); }
     int Weite(const QString& s) { return M().fontMetrics().horizontalAdvance(s); }
     void Text(int x, int y, const QString& s) { M().drawText(x, y + M().fontMetrics().ascent(), s); }
     void TextRechts(int x, int y, const QString& s) { Text(x - Weite(s), y, s); }
@@ -466,7 +463,7 @@ void KopfSonstigeListe(QPainter& maler, const TProjekt& projekt, const TSchuldat
                        const TSeitenmetrik& metrik, QPoint ursprung, int breite) {
     const QFontMetrics fm = maler.fontMetrics();
     const int zh = fm.height();
-    const int innen = Runden(0.2 / 2.54 * metrik.PpiX);
+    const int innen = CmInPx(0.2, metrik);
     maler.drawRect(ursprung.x(), ursprung.y(), breite, 5 * zh);
     int y = ursprung.y() + zh / 2;
     for (const QString& z : SchulKopfzeilen(schule, true)) {

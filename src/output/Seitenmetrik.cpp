@@ -7,6 +7,16 @@ int Runden(double wert) {
     return static_cast<int>(std::nearbyint(wert));
 }
 
+int CmInPx(double cm, const TSeitenmetrik& m) {
+    return Runden(cm / 2.54 * m.PpiX);
+}
+
+QFont Seitenschrift(const QString& art, double punkte, const TSeitenmetrik& m) {
+    QFont schrift(art.isEmpty() ? QStringLiteral("Times New Roman") : art);
+    schrift.setPixelSize(std::max(1, Runden(m.PpiY * punkte / 72.0)));
+    return schrift;
+}
+
 namespace {
 
 double Zentimeter(int px, int ppi) {

@@ -2,6 +2,7 @@
 
 #include "model/Listenlayout.h"
 
+#include <QFont>
 #include <QPoint>
 #include <QSize>
 
@@ -29,6 +30,12 @@ struct TSeitenmetrik {
     double MinRandUntenCm = 0;
     double Skalierung = 1.0;
 };
+
+// A length on the page in pixels across it.
+int CmInPx(double cm, const TSeitenmetrik& metrik);
+// A font of the layout sized in pixels of the page, so that printer, PDF and preview give the same page
+// at any resolution; an empty name is the layout's default font.
+QFont Seitenschrift(const QString& art, double punkte, const TSeitenmetrik& metrik);
 
 // A printer's page: printable area, physical paper and the offset of the printable area, in pixels.
 TSeitenmetrik GeraetMetrik(int ppiX, int ppiY, QSize druckbar, QSize papier, QPoint versatz);

@@ -29,12 +29,10 @@ public:
             X0 = r.Links;
             Y0 = r.Oben;
         }
-        Schrift = QFont(layout.Schriftart.isEmpty() ? QStringLiteral("Times New Roman") : layout.Schriftart);
-        Schrift.setPixelSize(
-            std::max(1, Runden(b.Metrik.PpiY * layout.Schriftgroesse * b.Metrik.Skalierung / 72.0)));
+        Schrift = Seitenschrift(layout.Schriftart, layout.Schriftgroesse * b.Metrik.Skalierung, b.Metrik);
         Stil(false, false);
         Zh = M().fontMetrics().height();
-        Innen = Runden(0.2 / 2.54 * b.Metrik.PpiX);
+        Innen = CmInPx(0.2, b.Metrik);
     }
 
     QPainter& M() { return Ziel.Maler(); }

@@ -26,7 +26,7 @@ public:
         Y0 = r.Oben;
         Breite = metrik.SeiteBreitePx - r.Links - r.Rechts;
         Hoehe = metrik.SeiteHoehePx - r.Oben - r.Unten;
-        Familie = l.Schriftart.isEmpty() ? QStringLiteral("Times New Roman") : l.Schriftart;
+        Familie = l.Schriftart;
         Groesse = l.Schriftgroesse > 0 ? l.Schriftgroesse : 12;
         M().setPen(Qt::black);
         M().setBackgroundMode(Qt::TransparentMode);
@@ -73,15 +73,14 @@ private:
 
     // Sized in pixels of the page, so that printer and PDF give the same page at any resolution.
     void Schrift(int punkte, bool fett, bool kursiv) {
-        QFont f(Familie);
-        f.setPixelSize(std::max(1, Runden(Metrik.PpiY * punkte / 72.0)));
+        QFont f = Seitenschrift(Familie, punkte, Metrik);
         f.setBold(fett);
         f.setItalic(kursiv);
         M().setFont(f);
     }
 
     int Zeilenhoehe() { return M().fontMetrics().height(); }
-    int Px(double cm) const { return Runden(cm / 2.54 * Metrik.PpiX); }
+    int Px(double cm) const { return CmInPx(cm, Metrik); }
     void Text(int x, int y, const QString& s) { M().drawText(x, y + M().fontMetrics().ascent(), s); }
     void TextRechts(int x, int y, const QString& s) {
         Text(x - M().fontMetrics().horizontalAdvance(s), y, s);
