@@ -48,7 +48,6 @@ TAnsichtDlg::TAnsichtDlg(TProjekt& projekt, TUebersichtWahl wahl, QString drucke
     connect(Schl, &QPushButton::clicked, this, &QDialog::accept);
     connect(Liste->header(), &QHeaderView::sectionClicked, this, &TAnsichtDlg::Sortieren);
     resize(640, 480);
-    Fuellen();
 }
 
 void TAnsichtDlg::showEvent(QShowEvent* ereignis) {

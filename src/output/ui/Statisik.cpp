@@ -67,7 +67,6 @@ TStatisk::TStatisk(TProjekt& projekt, bool mitDrucker, std::function<void(bool, 
     connect(DruckBtn, &QPushButton::clicked, this, [this, ausgeben] { ausgeben(false, S); });
     connect(PdfBtn, &QPushButton::clicked, this, [this, ausgeben] { ausgeben(true, S); });
     connect(schliessen, &QPushButton::clicked, this, &QDialog::accept);
-    Berechnen();
 }
 
 void TStatisk::showEvent(QShowEvent* ereignis) {
