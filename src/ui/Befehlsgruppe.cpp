@@ -1,6 +1,6 @@
 #include "Befehlsgruppe.h"
 
-#include "app/ProjektDokument.h"
+#include "document/ProjektDokument.h"
 #include "model/Projekt.h"
 
 #include <QAction>

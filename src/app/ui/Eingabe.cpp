@@ -5,7 +5,7 @@
 #include "KinderPanel.h"
 #include "Kindermodell.h"
 #include "LehrerPanel.h"
-#include "app/ProjektDokument.h"
+#include "document/ProjektDokument.h"
 #include "model/Projekt.h"
 
 #include <QAction>

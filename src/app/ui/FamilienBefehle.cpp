@@ -11,7 +11,7 @@
 #include "SortF.h"
 #include "UEditE.h"
 #include "UEditK.h"
-#include "app/ProjektDokument.h"
+#include "document/ProjektDokument.h"
 #include "model/Dateneingabe.h"
 #include "model/Meldung.h"
 #include "model/Projekt.h"

@@ -12,7 +12,7 @@
 #include "LehrerBefehle.h"
 #include "LehrerPanel.h"
 #include "UEditL.h"
-#include "app/ProjektDokument.h"
+#include "document/ProjektDokument.h"
 #include "model/Dateneingabe.h"
 #include "model/Meldung.h"
 #include "model/Projekt.h"

@@ -3,7 +3,7 @@
 #include "Kindermodell.h"
 #include "Listendelegate.h"
 #include "Personenliste.h"
-#include "app/ProjektDokument.h"
+#include "document/ProjektDokument.h"
 #include "model/TypFunc.h"
 #include "ui/Kurzlabel.h"
 

@@ -6,7 +6,7 @@
 #include "KinderPanel.h"
 #include "LehrerPanel.h"
 #include "UEditL.h"
-#include "app/ProjektDokument.h"
+#include "document/ProjektDokument.h"
 #include "model/Dateneingabe.h"
 #include "model/Meldung.h"
 #include "model/Projekt.h"

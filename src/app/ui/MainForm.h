@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Befehlsgruppen.h"
-#include "app/ProjektDokument.h"
+#include "document/ProjektDokument.h"
 #include "model/Projekt.h"
 #include "model/Projektdatei.h"
 #include "settings/Einstellungen.h"

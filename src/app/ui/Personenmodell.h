@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ProjektDokument.h"
+#include "document/ProjektDokument.h"
 
 #include <QAbstractTableModel>
 #include <QHash>

@@ -4,8 +4,8 @@
 #include "Eingabe.h"
 
 #include "BackUpF.h"
-#include "app/ProjektDokument.h"
 #include "app/Sicherungsdateien.h"
+#include "document/ProjektDokument.h"
 #include "model/Meldung.h"
 #include "model/Projekt.h"
 #include "model/Projektoperationen.h"

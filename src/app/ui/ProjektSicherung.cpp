@@ -1,8 +1,8 @@
 // The automatic backup of the open project into the temporary folder, and its timer.
 #include "ProjektBefehle.h"
 
-#include "app/ProjektDokument.h"
 #include "app/Sicherungsdateien.h"
+#include "document/ProjektDokument.h"
 #include "model/Meldung.h"
 #include "settings/Einstellungen.h"
 

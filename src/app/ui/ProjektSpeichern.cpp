@@ -1,8 +1,8 @@
 // Save, save as and backup copy of the open project, and the question before it is left.
 #include "ProjektBefehle.h"
 
-#include "app/ProjektDokument.h"
 #include "app/Sicherungsdateien.h"
+#include "document/ProjektDokument.h"
 #include "model/Meldung.h"
 #include "model/Projekt.h"
 #include "ui/Dateiwahl.h"

@@ -6,7 +6,7 @@
 #include "LehrerPanel.h"
 #include "Listendelegate.h"
 #include "Personenmodell.h"
-#include "app/ProjektDokument.h"
+#include "document/ProjektDokument.h"
 #include "model/Projekt.h"
 #include "settings/Einstellungen.h"
 #include "timeframe/ui/UZeitSplash.h"

@@ -9,7 +9,7 @@
 #include "KinderPanel.h"
 #include "Kindermodell.h"
 #include "LehrerPanel.h"
-#include "app/ProjektDokument.h"
+#include "document/ProjektDokument.h"
 #include "model/Dateneingabe.h"
 #include "model/Projekt.h"
 #include "ui/Eingabehilfen.h"

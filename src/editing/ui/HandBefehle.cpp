@@ -1,7 +1,7 @@
 #include "HandBefehle.h"
 
 #include "UVerschieb.h"
-#include "app/ProjektDokument.h"
+#include "document/ProjektDokument.h"
 #include "model/Meldung.h"
 #include "model/Projekt.h"
 #include "output/Gespraechsliste.h"

@@ -2,7 +2,7 @@
 
 #include "CheckNumDlg.h"
 #include "UFarben.h"
-#include "app/ProjektDokument.h"
+#include "document/ProjektDokument.h"
 #include "model/Meldung.h"
 #include "model/Projekt.h"
 #include "output/Gespraechsliste.h"

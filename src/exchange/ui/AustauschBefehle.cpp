@@ -1,7 +1,7 @@
 #include "AustauschBefehle.h"
 
 #include "ImportDlg.h"
-#include "app/ProjektDokument.h"
+#include "document/ProjektDokument.h"
 #include "exchange/Lehreraustausch.h"
 #include "model/Meldung.h"
 #include "model/Projekt.h"

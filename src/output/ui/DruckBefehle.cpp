@@ -5,7 +5,7 @@
 #include "Druckausgabe.h"
 #include "FpdfVW.h"
 #include "SonstigeListen.h"
-#include "app/ProjektDokument.h"
+#include "document/ProjektDokument.h"
 #include "model/Meldung.h"
 #include "model/Projekt.h"
 #include "output/Pdflauf.h"

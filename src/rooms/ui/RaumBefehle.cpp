@@ -2,7 +2,7 @@
 
 #include "RaumDlg.h"
 #include "UDoppelbelegung.h"
-#include "app/ProjektDokument.h"
+#include "document/ProjektDokument.h"
 #include "model/Meldung.h"
 #include "model/Projekt.h"
 #include "rooms/Doppelbelegung.h"

@@ -1,7 +1,7 @@
 #include "Raumbelegung.h"
 
 #include "Raumgitter.h"
-#include "app/ProjektDokument.h"
+#include "document/ProjektDokument.h"
 #include "model/Meldung.h"
 #include "model/Projekt.h"
 #include "ui/Ziehzeiger.h"

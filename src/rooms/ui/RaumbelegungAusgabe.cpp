@@ -2,7 +2,7 @@
 #include "PrintRaumplan.h"
 #include "Raumbelegung.h"
 #include "Raumgitter.h"
-#include "app/ProjektDokument.h"
+#include "document/ProjektDokument.h"
 #include "model/Meldung.h"
 #include "model/Projekt.h"
 #include "model/VELMemStream.h"

@@ -1,6 +1,6 @@
 #include "TerminBefehle.h"
 
-#include "app/ProjektDokument.h"
+#include "document/ProjektDokument.h"
 #include "model/Meldung.h"
 #include "model/Projekt.h"
 #include "scheduler/Lauf.h"

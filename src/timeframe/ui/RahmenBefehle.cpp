@@ -1,7 +1,7 @@
 #include "RahmenBefehle.h"
 
 #include "ZeitRahmenDlg.h"
-#include "app/ProjektDokument.h"
+#include "document/ProjektDokument.h"
 #include "model/Projekt.h"
 #include "settings/Einstellungen.h"
 

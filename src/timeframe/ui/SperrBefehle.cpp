@@ -1,6 +1,6 @@
 #include "SperrBefehle.h"
 
-#include "app/ProjektDokument.h"
+#include "document/ProjektDokument.h"
 #include "model/Meldung.h"
 #include "model/Projekt.h"
 #include "model/Projektoperationen.h"

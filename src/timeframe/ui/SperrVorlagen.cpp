@@ -3,7 +3,7 @@
 #include "GlobSperr.h"
 #include "SperrBefehle.h"
 #include "ZeitenDlg.h"
-#include "app/ProjektDokument.h"
+#include "document/ProjektDokument.h"
 #include "model/Meldung.h"
 #include "model/Projekt.h"
 

@@ -3,7 +3,7 @@
 #include "MausOption.h"
 #include "Tagesraster.h"
 #include "ZBtnGrid.h"
-#include "app/ProjektDokument.h"
+#include "document/ProjektDokument.h"
 #include "model/Meldung.h"
 #include "model/Projekt.h"
 #include "settings/Einstellungen.h"

@@ -1,6 +1,6 @@
 // The document: its change reports, the command guard and the automatic backup's timing.
-#include "app/ProjektDokument.h"
 #include "common/TestHaupt.h"
+#include "document/ProjektDokument.h"
 #include "model/Projekt.h"
 
 #include <QSignalSpy>
