@@ -1,5 +1,6 @@
 #include "Textimport.h"
 
+#include "Kodierungsspuren.h"
 #include "model/Cp1252.h"
 #include "settings/Einstellungen.h"
 
@@ -31,6 +32,12 @@ bool GueltigesUtf8(const QByteArray& zeile) {
     QStringDecoder d(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = d.decode(zeile);
     return !d.hasError() && !text.contains(QChar::ReplacementCharacter);
+}
+
+bool HatHoheBytes(const QByteArray& zeile) {
+    for (const char c : zeile)
+        if (static_cast<unsigned char>(c) >= 0x80) return true;
+    return false;
 }
 
 bool HatUtf8Umlaut(const QByteArray& zeile) {
@@ -93,11 +100,22 @@ TKodierungswahl KodierungErkennen(QList<QByteArray>& zeilen) {
         bool umlaute = false;
         bool gueltig = true;
         for (const QByteArray& z : zeilen) {
-            for (const char c : z)
-                umlaute = umlaute || static_cast<unsigned char>(c) >= 0x80;
+            umlaute = umlaute || HatHoheBytes(z);
             if (umlaute) gueltig = gueltig && GueltigesUtf8(z);
         }
         if (umlaute && gueltig) return {TKodierung::Utf8, false, false, true};
+    }
+    // DOS text whose first umlaut comes late: read as Windows text its umlauts turn into control
+    // characters and quotes inside words, while Windows text read as DOS shows box-drawing signs.
+    if (!keinDos) {
+        int dos = 0;
+        int windows = 0;
+        for (const QByteArray& z : zeilen) {
+            if (!HatHoheBytes(z)) continue;
+            dos += DosSpuren(Dekodieren(z, TKodierung::Windows));
+            windows += WindowsSpuren(Dekodieren(z, TKodierung::Dos));
+        }
+        if (dos > windows) return {TKodierung::Dos, true, true, !keinUtf8};
     }
     w.DosMoeglich = !keinDos;
     w.Utf8Moeglich = !keinUtf8;
