@@ -5,6 +5,7 @@
 #include "settings/Einstellungen.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 
 namespace {
 
@@ -187,6 +188,10 @@ QStringList Zielfelder(bool lehrer) {
     return {"Vorname", "Namenszusatz", "Nachname", "Klasse", "Telefon"};
 }
 
+bool ErsteZeileIstDatensatz(const QStringList& kopf) {
+    return std::any_of(kopf.begin(), kopf.end(), [](const QString& k) { return k.isEmpty(); });
+}
+
 TTextimport TTextimport::Lesen(const QByteArray& inhalt) {
     TTextimport t;
     t.Roh = RohzeilenLesen(inhalt);
@@ -194,10 +199,7 @@ TTextimport TTextimport::Lesen(const QByteArray& inhalt) {
     t.Kodierung = t.Wahl.Kodierung;
     t.Aufbauen();
     // Without names of fields, or without records, the first line is data.
-    bool kopfLeer = t.Kopf.isEmpty();
-    for (const QString& k : t.Kopf)
-        kopfLeer = kopfLeer || k.isEmpty();
-    if ((kopfLeer && !t.Kopf.isEmpty()) || (t.Zeilen.empty() && !t.Kopf.isEmpty())) t.KopfAlsDatensatz(true);
+    if (!t.Kopf.isEmpty() && (ErsteZeileIstDatensatz(t.Kopf) || t.Zeilen.empty())) t.KopfAlsDatensatz(true);
     return t;
 }
 
