@@ -1,9 +1,11 @@
 #include "Textimport.h"
 
+#include "Kodierungsspuren.h"
 #include "model/Cp1252.h"
 #include "settings/Einstellungen.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 
 namespace {
 
@@ -31,6 +33,12 @@ bool GueltigesUtf8(const QByteArray& zeile) {
     QStringDecoder d(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = d.decode(zeile);
     return !d.hasError() && !text.contains(QChar::ReplacementCharacter);
+}
+
+bool HatHoheBytes(const QByteArray& zeile) {
+    for (const char c : zeile)
+        if (static_cast<unsigned char>(c) >= 0x80) return true;
+    return false;
 }
 
 bool HatUtf8Umlaut(const QByteArray& zeile) {
@@ -93,11 +101,22 @@ TKodierungswahl KodierungErkennen(QList<QByteArray>& zeilen) {
         bool umlaute = false;
         bool gueltig = true;
         for (const QByteArray& z : zeilen) {
-            for (const char c : z)
-                umlaute = umlaute || static_cast<unsigned char>(c) >= 0x80;
+            umlaute = umlaute || HatHoheBytes(z);
             if (umlaute) gueltig = gueltig && GueltigesUtf8(z);
         }
         if (umlaute && gueltig) return {TKodierung::Utf8, false, false, true};
+    }
+    // DOS text whose first umlaut comes late: read as Windows text its umlauts turn into control
+    // characters and quotes inside words, while Windows text read as DOS shows box-drawing signs.
+    if (!keinDos) {
+        int dos = 0;
+        int windows = 0;
+        for (const QByteArray& z : zeilen) {
+            if (!HatHoheBytes(z)) continue;
+            dos += DosSpuren(Dekodieren(z, TKodierung::Windows));
+            windows += WindowsSpuren(Dekodieren(z, TKodierung::Dos));
+        }
+        if (dos > windows) return {TKodierung::Dos, true, true, !keinUtf8};
     }
     w.DosMoeglich = !keinDos;
     w.Utf8Moeglich = !keinUtf8;
@@ -169,6 +188,10 @@ QStringList Zielfelder(bool lehrer) {
     return {"Vorname", "Namenszusatz", "Nachname", "Klasse", "Telefon"};
 }
 
+bool ErsteZeileIstDatensatz(const QStringList& kopf) {
+    return std::any_of(kopf.begin(), kopf.end(), [](const QString& k) { return k.isEmpty(); });
+}
+
 TTextimport TTextimport::Lesen(const QByteArray& inhalt) {
     TTextimport t;
     t.Roh = RohzeilenLesen(inhalt);
@@ -176,10 +199,7 @@ TTextimport TTextimport::Lesen(const QByteArray& inhalt) {
     t.Kodierung = t.Wahl.Kodierung;
     t.Aufbauen();
     // Without names of fields, or without records, the first line is data.
-    bool kopfLeer = t.Kopf.isEmpty();
-    for (const QString& k : t.Kopf)
-        kopfLeer = kopfLeer || k.isEmpty();
-    if ((kopfLeer && !t.Kopf.isEmpty()) || (t.Zeilen.empty() && !t.Kopf.isEmpty())) t.KopfAlsDatensatz(true);
+    if (!t.Kopf.isEmpty() && (ErsteZeileIstDatensatz(t.Kopf) || t.Zeilen.empty())) t.KopfAlsDatensatz(true);
     return t;
 }
 

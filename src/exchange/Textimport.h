@@ -48,6 +48,9 @@ QStringList Zielfelder(bool lehrer);
 using TFeldzuordnung = std::array<int, 6>;
 constexpr TFeldzuordnung KeineZuordnung{-1, -1, -1, -1, -1, -1};
 
+// Names of fields are never empty: a first line with an empty field is a record.
+bool ErsteZeileIstDatensatz(const QStringList& kopf);
+
 // An import file as a table: the header fields naming the columns and the records below.
 class TTextimport {
 public:

@@ -202,6 +202,9 @@ private Q_SLOTS:
                                     << QList<bool>{true, true, false} << "Müller";
         QTest::newRow("frei") << QByteArray("Name\r\nMeier\r\n") << 1 << QList<bool>{true, true, true}
                               << "Meier";
+        QTest::newRow("DOS-ü nach vier Zeilen")
+            << QByteArray("Name\r\nAbel\r\nBerg\r\nCordes\r\nM\x81ller\r\n") << 0
+            << QList<bool>{true, true, true} << "Abel";
     }
     void kodierung() {
         QFETCH(QByteArray, inhalt);
@@ -216,11 +219,18 @@ private Q_SLOTS:
         QCOMPARE(d.lvDaten->model()->index(0, 0).data().toString(), zelle);
     }
 
-    // Another encoding decodes table, captions and field list again from the bytes.
+    // Another encoding decodes table, captions and field list again from the bytes. „ inside words is
+    // no Windows text: the dialog proposes DOS text, and leaves the choice open.
     void umkodieren() {
         TDialogTest t;
         TImportDlgf& d = t.Oeffnen("N\x84me\r\nM\x84ller\r\n", true);
-        QVERIFY(d.RBKodierung[0]->isEnabled());
+        QVERIFY(d.RBKodierung[0]->isChecked());
+        QCOMPARE(d.lvDaten->model()->index(0, 0).data().toString(), "Mäller");
+        QVERIFY(d.RBKodierung[1]->isEnabled());
+        d.RBKodierung[1]->click();
+        QCOMPARE(d.lvDaten->model()->index(0, 0).data().toString(), "M„ller");
+        QCOMPARE(Spaltentitel(d), QStringList({"N„me"}));
+        QCOMPARE(Liste(d), QStringList({"N„me"}));
         d.RBKodierung[0]->click();
         QCOMPARE(d.lvDaten->model()->index(0, 0).data().toString(), "Mäller");
         QCOMPARE(Spaltentitel(d), QStringList({"Näme"}));

@@ -1,4 +1,5 @@
 #include "common/TestHaupt.h"
+#include "exchange/Kodierungsspuren.h"
 #include "exchange/Textimport.h"
 #include "settings/Einstellungen.h"
 
@@ -87,9 +88,84 @@ private Q_SLOTS:
     // Another encoding chosen later decodes the bytes again.
     void umkodieren() {
         TTextimport t = TTextimport::Lesen(QByteArray("Name\nM\x94ller\n"));
+        QCOMPARE(t.Feld(0, 0), QString::fromUtf8("Möller"));
+        t.KodierungSetzen(TKodierung::Windows);
         QCOMPARE(t.Feld(0, 0), QString::fromUtf8("M”ller"));
         t.KodierungSetzen(TKodierung::Dos);
         QCOMPARE(t.Feld(0, 0), QString::fromUtf8("Möller"));
+    }
+
+    // Beyond the first four lines the whole file decides between DOS and Windows text: umlauts of DOS
+    // text read as Windows are control characters and quotes inside words. The choice stays open.
+    void spaeteUmlaute_data() {
+        QTest::addColumn<QByteArray>("zeilen");
+        QTest::addColumn<int>("kodierung");
+        QTest::addColumn<QStringList>("namen");
+        QTest::newRow("DOS-ü") << QByteArray("Paul;M\x81ller\nEmre;\x99zt\x81rk\n") << 0
+                               << QStringList{"Müller", "Öztürk"};
+        QTest::newRow("DOS ohne ü") << QByteArray("Lena;Sch\x84"
+                                                  "fer\nJ\x94rg;Berg\n")
+                                    << 0 << QStringList{"Schäfer", "Berg"};
+        QTest::newRow("Windows") << QByteArray("Paul;M\xFCller\nLena;Sch\xE4"
+                                               "fer\n")
+                                 << 1 << QStringList{"Müller", "Schäfer"};
+        QTest::newRow("Windows mit Zeichen aus 0x80..0x9F") << QByteArray("Sean;O\x92"
+                                                                          "Brien\nDu\x9A"
+                                                                          "an;\x84Hans\x93 Berg\n")
+                                                            << 1 << QStringList{"O’Brien", "„Hans“ Berg"};
+        QTest::newRow("mehr Windows als DOS") << QByteArray("Paul;M\xFCller\nLena;Sch\xE4"
+                                                            "fer\nJ\x94rg;Berg\n")
+                                              << 1 << QStringList{"Müller", "Schäfer"};
+    }
+    void spaeteUmlaute() {
+        QFETCH(QByteArray, zeilen);
+        QFETCH(int, kodierung);
+        QFETCH(QStringList, namen);
+        const TTextimport t = TTextimport::Lesen("Vorname;Name\nA;B\nC;D\nE;F\nG;H\n" + zeilen);
+        QCOMPARE(int(t.Kodierung), kodierung);
+        QVERIFY(t.Wahl.WahlFrei);
+        QCOMPARE(t.Feld(4, 1), namen[0]);
+        QCOMPARE(t.Feld(5, 1), namen[1]);
+    }
+
+    // Fields read in the wrong encoding are found, with how they read in the likelier one; names of
+    // other languages and quotes raise no suspicion.
+    void verdacht_data() {
+        QTest::addColumn<QByteArray>("datei");
+        QTest::addColumn<int>("gelesen");
+        QTest::addColumn<int>("besser");
+        QTest::addColumn<QStringList>("beispiel");
+        QTest::newRow("DOS als Windows") << QByteArray("Name\nSch\x84"
+                                                       "fer\nM\x81ller\nBerg\n")
+                                         << 1 << 0 << QStringList{"Sch„fer", "Schäfer"};
+        QTest::newRow("Windows als DOS") << QByteArray("Name\nStra\xDF"
+                                                       "e\n")
+                                         << 0 << 1 << QStringList{"Stra▀e", "Straße"};
+        QTest::newRow("UTF-8 als Windows")
+            << QByteArray("Name\nW\xC4\x85sowski\n") << 1 << 2 << QStringList{"WÄ…sowski", "Wąsowski"};
+        QTest::newRow("Windows als UTF-8")
+            << QByteArray("Name\nM\xFCller\n") << 2 << 1 << QStringList{"M\uFFFDller", "Müller"};
+        QTest::newRow("Windows, fremde Namen") << QByteArray("Name\nO\x92"
+                                                             "Brien\nDu\x9A"
+                                                             "an\n\x84Hans\x93\n\xC9lodie\n")
+                                               << 1 << -1 << QStringList{};
+        QTest::newRow("DOS, fremde Namen") << QByteArray("Name\n\x90lodie\nGon\x87"
+                                                         "alves\n")
+                                           << 0 << -1 << QStringList{};
+    }
+    void verdacht() {
+        QFETCH(QByteArray, datei);
+        QFETCH(int, gelesen);
+        QFETCH(int, besser);
+        QFETCH(QStringList, beispiel);
+        TTextimport t = TTextimport::Lesen(datei);
+        t.KodierungSetzen(TKodierung(gelesen));
+        const auto v = KodierungsverdachtPruefen(t);
+        QCOMPARE(v.has_value(), besser >= 0);
+        if (!v) return;
+        QCOMPARE(int(v->Kodierung), besser);
+        QCOMPARE(v->Gelesen.value(0), beispiel[0]);
+        QCOMPARE(v->Besser.value(0), beispiel[1]);
     }
 
     // Files that are no tables give an empty or one-column table, never a crash.

@@ -2,155 +2,173 @@
 #include "Aufruf.h"
 #include "Befehle.h"
 #include "Konsole.h"
+#include "Textquelle.h"
 
 #include "exchange/Familienimport.h"
+#include "exchange/Importquelle.h"
 #include "exchange/Lehreraustausch.h"
 #include "model/Projekt.h"
+#include "model/Projektoperationen.h"
 
 #include <QCommandLineParser>
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QTextStream>
 
 namespace {
 
-const QCommandLineOption
-    Feld(QStringList{"feld"},
-         QString::fromUtf8("Ordnet dem Zielfeld eine Spalte zu, als Spaltenüberschrift oder "
-                           "Nummer ab 1 (mehrfach angeben)"),
-         QStringLiteral("ZIEL=SPALTE"));
-const QCommandLineOption
-    Kodierung(QStringList{"kodierung"},
-              QString::fromUtf8("Kodierung der Datei statt der erkannten: dos, windows, utf8"),
-              QStringLiteral("KODIERUNG"));
 const QCommandLineOption Ausgabe(QStringList{"o", "ausgabe"},
                                  QString::fromUtf8("Die Projektdatei, die geschrieben wird"),
                                  QStringLiteral("AUS"));
 
-QTextStream& Fehler() {
-    static QTextStream fehler(stderr);
-    return fehler;
-}
-
-// Reads the import file and applies the encoding asked for; false with a message on failure.
-bool Einlesen(const QString& pfad, const QCommandLineParser& parser, TTextimport& datei) {
-    QFile f(pfad);
-    if (!f.open(QIODevice::ReadOnly)) {
-        Fehler()
-            << QString::fromUtf8("Die Datei %1 kann nicht gelesen werden: %2\n").arg(pfad, f.errorString());
-        return false;
-    }
-    datei = TTextimport::Lesen(f.readAll());
-    if (!parser.isSet(Kodierung)) return true;
-    const QString k = parser.value(Kodierung).toLower();
-    const QStringList namen{"dos", "windows", "utf8"};
-    if (!namen.contains(k)) {
-        Fehler() << QString::fromUtf8("Unbekannte Kodierung: %1 (dos, windows oder utf8)\n").arg(k);
-        return false;
-    }
-    datei.KodierungSetzen(TKodierung(namen.indexOf(k)));
-    return true;
-}
-
-// The assignment of the --feld options; false with a message for an unknown target or column.
-bool Zuordnen(const QCommandLineParser& parser, const TTextimport& datei, bool lehrer, TFeldzuordnung& z) {
-    z = KeineZuordnung;
-    const QStringList ziele = Zielfelder(lehrer);
-    for (const QString& angabe : parser.values(Feld)) {
-        const qsizetype gleich = angabe.indexOf(u'=');
-        const QString ziel = angabe.left(gleich);
-        const QString spalte = gleich < 0 ? QString() : angabe.mid(gleich + 1);
-        const qsizetype j = ziele.indexOf(ziel);
-        if (j < 0) {
-            Fehler()
-                << QString::fromUtf8("Unbekanntes Zielfeld: %1 (möglich: %2)\n").arg(ziel, ziele.join(", "));
-            return false;
-        }
-        bool zahl = false;
-        int s = spalte.toInt(&zahl) - 1;
-        if (!zahl) s = int(datei.Kopf.indexOf(spalte));
-        if (s < 0 || s >= datei.Spalten()) {
-            Fehler() << QString::fromUtf8("Keine Spalte %1 in der Datei (Spalten: %2)\n")
-                            .arg(spalte, datei.Kopf.join(", "));
-            return false;
-        }
-        z[size_t(j)] = s;
-    }
-    return true;
-}
-
 int Schreiben(TProjekt& p, const QString& pfad) {
     QString fehler;
     if (ProjektSpeichern(p, pfad, fehler)) return 0;
-    Fehler() << fehler << '\n';
+    Fehlerzeile(fehler);
     return 2;
+}
+
+// A teacher file and a project file bring their own fields and code page.
+bool NurText(const QCommandLineParser& parser, const QStringList& argumente, const QString& quelle) {
+    for (const QCommandLineOption& o : Textoptionen())
+        if (parser.isSet(o)) {
+            Fehlerzeile(QString::fromUtf8("Die Option %1 gilt nur für Textdateien; %2 ist %3.")
+                            .arg(Geschrieben(o, argumente), quelle,
+                                 Importquelle(quelle) == TImportquelle::Lehrerdatei
+                                     ? QStringLiteral("eine Lehrerdatei")
+                                     : QStringLiteral("ein Projekt")));
+            return false;
+        }
+    return true;
+}
+
+int LehrerAusText(TProjekt& p, const QString& quelle, const QCommandLineParser& parser) {
+    TTextimport datei;
+    TFeldzuordnung z;
+    if (!TextLesen(quelle, parser, datei) || !Zuordnen(parser, datei, true, z)) return 2;
+    if (z[LName] < 0) {
+        Fehlerzeile(QString::fromUtf8("Für die Lehrernamen fehlt ein Feld (--feld Name=SPALTE)."));
+        return 2;
+    }
+    Vorschau(datei, z, true);
+    const TLehrerImport s = LehrerImportieren(p, datei, z);
+    QTextStream(stdout) << QString::fromUtf8("Lehrkräfte angelegt: %1\nErsatzkürzel: %2\n")
+                               .arg(s.Angelegt)
+                               .arg(s.Ersatzzaehler);
+    return 0;
+}
+
+int ElternAusText(TProjekt& p, const QString& quelle, const QCommandLineParser& parser, bool anhaengen) {
+    TTextimport datei;
+    TFeldzuordnung z;
+    if (!TextLesen(quelle, parser, datei) || !Zuordnen(parser, datei, false, z)) return 2;
+    if (z[SNachname] < 0 || z[SVorname] < 0) {
+        Fehlerzeile(QString::fromUtf8("Für Vorname und Nachname muss je ein Feld zugeordnet sein."));
+        return 2;
+    }
+    Vorschau(datei, z, false);
+    TRueckCollection rueck;
+    TFamilienFragen automatisch;
+    TFamilienImportStand stand;
+    const TFamilienImportErgebnis e = FamilienImportieren(p, rueck, datei, z, anhaengen, automatisch, stand);
+    // Replacing the families by none would lose them all.
+    if (e.Kinder == 0) {
+        Fehlerzeile(QString::fromUtf8("Kein Datensatz hat einen Vornamen; das Projekt bleibt unverändert."));
+        return 2;
+    }
+    QTextStream(stdout) << QString::fromUtf8("Familien angelegt: %1\nKinder angelegt: %2\nGeschwister "
+                                             "zugeordnet: %3\n")
+                               .arg(e.Familien)
+                               .arg(e.Kinder)
+                               .arg(e.Geschwister);
+    return 0;
+}
+
+int LehrerEinlesen(TProjekt& p, const QString& quelle, const QCommandLineParser& parser) {
+    TKonsolenMeldung meldung;
+    switch (Importquelle(quelle)) {
+    case TImportquelle::Lehrerdatei:
+        if (!LehrerdateiLaden(quelle, p, meldung)) return 2;
+        break;
+    case TImportquelle::Projekt:
+        if (!LehrerAusProjekt(p, quelle, meldung)) return 2;
+        break;
+    case TImportquelle::Text:
+        return LehrerAusText(p, quelle, parser);
+    }
+    QTextStream(stdout) << QString::fromUtf8("Lehrkräfte übernommen: %1\n").arg(p.Lehrerliste.Count());
+    return 0;
+}
+
+int ElternEinlesen(TProjekt& p, const QString& quelle, const QCommandLineParser& parser, bool anhaengen) {
+    switch (Importquelle(quelle)) {
+    case TImportquelle::Lehrerdatei:
+        Fehlerzeile(QString::fromUtf8("%1 ist eine Lehrerdatei und enthält keine Familien.").arg(quelle));
+        return 2;
+    case TImportquelle::Projekt:
+        break;
+    case TImportquelle::Text:
+        return ElternAusText(p, quelle, parser, anhaengen);
+    }
+    TKonsolenMeldung meldung;
+    TRueckCollection rueck;
+    const int vorher = anhaengen ? p.Elternliste.Count() : 0;
+    if (!ElternAusProjekt(p, rueck, quelle, anhaengen, meldung)) {
+        Fehlerzeile(QString::fromUtf8("Aus %1 wurden keine Familien übernommen; das Projekt bleibt "
+                                      "unverändert.")
+                        .arg(quelle));
+        return 2;
+    }
+    QTextStream(stdout) << QString::fromUtf8("Familien übernommen: %1\n").arg(p.Elternliste.Count() - vorher);
+    return 0;
 }
 
 int Import(const QStringList& argumente, bool lehrer) {
     const QCommandLineOption anhaengen(
         QStringList{"anhaengen"},
         QString::fromUtf8("Behält die bisherigen Familien und ergänzt die importierten"));
-    QList<QCommandLineOption> optionen{Feld, Kodierung, Ausgabe};
+    QList<QCommandLineOption> optionen = Textoptionen() << Ausgabe;
     if (!lehrer) optionen << anhaengen;
     QCommandLineParser parser;
     const QString befehl = lehrer ? QStringLiteral("import-lehrer") : QStringLiteral("import-eltern");
     const QString ziele = Zielfelder(lehrer).join(", ");
     if (const int status = Zerlegen(
             parser,
-            QStringLiteral("Aufruf: vel-cli %1 PROJEKT DATEI --feld ZIEL=SPALTE ... -o AUS%2")
+            QStringLiteral("Aufruf: vel-cli %1 PROJEKT DATEI [--feld ZIEL=SPALTE ...] -o AUS%2")
                 .arg(befehl, lehrer ? QString() : QStringLiteral(" [--anhaengen]")),
-            (lehrer ? QString::fromUtf8("Ersetzt die Lehrerliste durch die Lehrkräfte einer Textdatei. ")
+            (lehrer ? QString::fromUtf8("Ersetzt die Lehrerliste durch die Lehrkräfte einer Textdatei, einer "
+                                        "Lehrerdatei (.ldt) oder eines Projekts (.pdt). ")
                     : QString::fromUtf8(
                           "Liest Schüler aus einer Textdatei und legt Familien mit ihren Kindern an; "
-                          "Geschwister werden wie bei \"Automatisch zuordnen\" erkannt. ")) +
-                QString::fromUtf8("Zielfelder: ") + ziele,
+                          "Geschwister werden wie bei \"Automatisch zuordnen\" erkannt. Aus einem Projekt "
+                          "(.pdt) werden dessen Familien übernommen. ")) +
+                QString::fromUtf8("Eine Textdatei beginnt mit einer Kopfzeile, wenn keines ihrer Felder "
+                                  "leer ist. Zielfelder: ") +
+                ziele,
             optionen, argumente, 2);
         status >= 0)
         return status;
     if (!parser.isSet(Ausgabe)) {
-        Fehler() << QString::fromUtf8("Es fehlt die Ausgabedatei (-o AUS).\n");
+        Fehlerzeile(QString::fromUtf8("Es fehlt die Ausgabedatei (-o AUS)."));
         return 2;
     }
+    const QString quelle = parser.positionalArguments()[1];
+    if (Importquelle(quelle) != TImportquelle::Text && !NurText(parser, argumente, quelle)) return 2;
     TProjekt p;
     if (ProjektFuerBefehl(parser.positionalArguments()[0], p)) return 2;
-    TTextimport datei;
-    TFeldzuordnung z;
-    if (!Einlesen(parser.positionalArguments()[1], parser, datei) || !Zuordnen(parser, datei, lehrer, z))
-        return 2;
-    QTextStream aus(stdout);
     if (lehrer) {
         if (!p.Gespraechsliste.Leer()) {
-            Fehler() << QString::fromUtf8(
-                "Eltern haben Wünsche an die derzeitige Lehrerliste; sie wird nicht "
-                "ersetzt.\n");
+            Fehlerzeile(
+                QString::fromUtf8("Eltern haben Wünsche an die derzeitige Lehrerliste; sie wird nicht "
+                                  "ersetzt."));
             return 2;
         }
-        if (z[LName] < 0) {
-            Fehler() << QString::fromUtf8("Für die Lehrernamen fehlt ein Feld (--feld Name=SPALTE).\n");
-            return 2;
-        }
-        const TLehrerImport s = LehrerImportieren(p, datei, z);
-        p.Lehrerliste.LehrerSortieren();
-        aus << QString::fromUtf8("Lehrkräfte angelegt: %1\nErsatzkürzel: %2\n")
-                   .arg(s.Angelegt)
-                   .arg(s.Ersatzzaehler);
+        if (const int status = LehrerEinlesen(p, quelle, parser)) return status;
+        LehrerImportAbschliessen(p);
     } else {
-        if (z[SNachname] < 0 || z[SVorname] < 0) {
-            Fehler() << QString::fromUtf8("Für Vorname und Nachname muss je ein Feld zugeordnet sein.\n");
-            return 2;
-        }
-        TRueckCollection rueck;
-        TFamilienFragen automatisch;
-        TFamilienImportStand stand;
-        const TFamilienImportErgebnis e =
-            FamilienImportieren(p, rueck, datei, z, parser.isSet(anhaengen), automatisch, stand);
-        aus << QString::fromUtf8("Familien angelegt: %1\nKinder angelegt: %2\nGeschwister zugeordnet: %3\n")
-                   .arg(e.Familien)
-                   .arg(e.Kinder)
-                   .arg(e.Geschwister);
+        if (const int status = ElternEinlesen(p, quelle, parser, parser.isSet(anhaengen))) return status;
+        ElternImportAbschliessen(p);
     }
-    aus.flush();
     return Schreiben(p, parser.value(Ausgabe));
 }
 
@@ -187,6 +205,6 @@ int BefehlExportLehrer(const QStringList& argumente) {
         fehler = QString::fromUtf8("Die Datei %1 kann nicht geschrieben werden: %2")
                      .arg(ziel, datei.errorString());
     }
-    Fehler() << fehler << '\n';
+    Fehlerzeile(fehler);
     return 2;
 }

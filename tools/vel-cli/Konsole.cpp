@@ -26,3 +26,7 @@ int ProjektFuerBefehl(const QString& pfad, TProjekt& projekt) {
     QTextStream(stderr) << "Lesefehler: Die Datei " << pfad << " ist beschädigt oder unvollständig.\n";
     return 2;
 }
+
+void Fehlerzeile(const QString& text) {
+    QTextStream(stderr) << text << '\n';
+}

@@ -17,3 +17,5 @@ public:
 // Reads a project for a command with the built-in program defaults. The result is the exit status:
 // 0 read, 1 not a project, 2 read error (with a message on standard error).
 int ProjektFuerBefehl(const QString& pfad, TProjekt& projekt);
+// One line on standard error.
+void Fehlerzeile(const QString& text);

@@ -29,10 +29,11 @@ const TBefehl Befehle[] = {
     {"raeume", BefehlRaeume, "raeume PROJEKTDATEI [--csv AUSGABE]"},
     {"statistik", BefehlStatistik, "statistik PROJEKTDATEI [--json]"},
     {"import-lehrer", BefehlImportLehrer,
-     "import-lehrer PROJEKT DATEI --feld ZIEL=SPALTE ... -o AUS [--kodierung dos|windows|utf8]"},
+     "import-lehrer PROJEKT DATEI(.txt|.ldt|.pdt) [--feld ZIEL=SPALTE ...] -o AUS [--kodierung "
+     "dos|windows|utf8] [--ohne-kopfzeile|--mit-kopfzeile]"},
     {"import-eltern", BefehlImportEltern,
-     "import-eltern PROJEKT DATEI --feld ZIEL=SPALTE ... [--anhaengen] -o AUS [--kodierung "
-     "dos|windows|utf8]"},
+     "import-eltern PROJEKT DATEI(.txt|.pdt) [--feld ZIEL=SPALTE ...] [--anhaengen] -o AUS [--kodierung "
+     "dos|windows|utf8] [--ohne-kopfzeile|--mit-kopfzeile]"},
     {"export-lehrer", BefehlExportLehrer, "export-lehrer PROJEKT AUS(.ldt|.txt)"},
 };
 

@@ -2,6 +2,7 @@
 
 #include "ImportDlg.h"
 #include "document/ProjektDokument.h"
+#include "exchange/Importquelle.h"
 #include "exchange/Lehreraustausch.h"
 #include "model/Meldung.h"
 #include "model/Projekt.h"
@@ -74,10 +75,10 @@ void TAustauschBefehle::impL1Click() {
             const QString datei = U.Dateiwahl.OeffnenWaehlen(auswahl);
             if (datei.isEmpty()) break;
             const TBefehlsWache wache(U.Dokument);
-            const QString endung = QFileInfo(datei).suffix().toLower();
-            if (endung == QLatin1String("ldt")) {
+            const TImportquelle quelle = Importquelle(datei);
+            if (quelle == TImportquelle::Lehrerdatei) {
                 LehrerdateiLaden(datei, *p, U.Meldungen);
-            } else if (endung == QLatin1String("pdt")) {
+            } else if (quelle == TImportquelle::Projekt) {
                 LehrerAusProjekt(*p, datei, U.Meldungen);
             } else {
                 TImportDlgf dlg(datei, true, 1, *p, U.Meldungen, U.Speicher, U.Fenster);
@@ -87,9 +88,8 @@ void TAustauschBefehle::impL1Click() {
                 if (ergebnis != 1) return;
                 anredeUebersetzt = dlg.LehrerErgebnis.AnredeUebersetzt;
             }
-            p->Lehrerliste.LehrerSortieren();
+            LehrerImportAbschliessen(*p);
             U.Dokument.RueckListe().Clear();
-            p->NotizHaken[Notizhaken::LehrerlisteErfasst] = true;
             U.Dokument.Melden(TAenderung::Lehrer);
             if (anredeUebersetzt && AnredeEditor &&
                 U.Meldungen.Meldung(
@@ -181,7 +181,7 @@ bool TAustauschBefehle::ElternImportieren(bool ausMenue) {
         const TBefehlsWache wache(U.Dokument);
         const int gewaehlt = Gewaehlt(filter, U.Dateiwahl);
         const bool projekt =
-            gewaehlt == 1 || (gewaehlt != 0 && QFileInfo(datei).suffix().toLower() == QLatin1String("pdt"));
+            gewaehlt == 1 || (gewaehlt != 0 && Importquelle(datei) == TImportquelle::Projekt);
         if (projekt) {
             if (ElternAusProjekt(*p, U.Dokument.RueckListe(), datei, anhaengen, U.Meldungen)) {
                 fertig = true;
@@ -202,10 +202,7 @@ bool TAustauschBefehle::ElternImportieren(bool ausMenue) {
     }
     const TBefehlsWache wache(U.Dokument);
     if (ausMenue && !anhaengen && NeuerName) NeuerName();
-    for (const auto& e : p->Elternliste)
-        e->KinderSortieren(p->LatKlBez);
-    p->ElternSortieren();
-    p->NotizHaken[Notizhaken::ElternlisteErfasst] = !p->Elternliste.Leer();
+    ElternImportAbschliessen(*p);
     U.Dokument.Melden(TAenderung::Familien | TAenderung::Kinder | TAenderung::Gespraeche | TAenderung::Plan);
     return true;
 }
