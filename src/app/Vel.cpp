@@ -1,4 +1,5 @@
 #include "app/Uebersetzung.h"
+#include "app/ui/Dateiaufruf.h"
 #include "app/ui/DesktopDateiwahl.h"
 #include "app/ui/DesktopMeldung.h"
 #include "app/ui/MainForm.h"
@@ -7,15 +8,20 @@
 #include "settings/UReg.h"
 
 #include <QApplication>
+#include <QDir>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QtDeutschLaden(&app);
     QApplication::setOrganizationName(QStringLiteral("Tarnwiek"));
+    // Ties the windows to the installed desktop entry, whose icon the task bar then shows.
+    QGuiApplication::setDesktopFileName(QStringLiteral("vel"));
 
+    // Paths relative to the folder this start was made in, which the running instance does not know.
+    const QStringList dateien = TDateiaufruf::Dateien(QApplication::arguments().mid(1), QDir::currentPath());
     TEinzelInstanz instanz;
     if (!instanz.Erwerben()) {
-        instanz.VordergrundAnfordern();
+        instanz.VordergrundAnfordern(dateien);
         return 0;
     }
     QApplication::setApplicationName(QStringLiteral("VEL"));
@@ -28,6 +34,9 @@ int main(int argc, char* argv[]) {
     TDesktopMeldung meldung;
     TDesktopDateiwahl dateiwahl;
     TVELWnd fenster(meldung, dateiwahl, speicher);
+    auto* aufruf = new TDateiaufruf(fenster);
+    aufruf->Vormerken(dateien);
+    QObject::connect(&instanz, &TEinzelInstanz::DateienGewuenscht, aufruf, &TDateiaufruf::Oeffnen);
     QObject::connect(&instanz, &TEinzelInstanz::VordergrundGewuenscht, &fenster, &TVELWnd::NachVorne);
     fenster.SplashUebernehmen(splash);
     fenster.showMaximized();

@@ -458,6 +458,17 @@ private Q_SLOTS:
         QCOMPARE(fenster.windowTitle(), "VEL - [Letztes.pdt]");
     }
 
+    // Without a folder in the options, projects are looked for in the user's documents, not beside the
+    // installed program, where the user may not write.
+    void projektordnerVorgabe() {
+        TFensterTest t;
+        const QString dokumente = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QCOMPARE(t.Fenster->Gruppen.Projektdateien->Projektpfad, dokumente);
+        t.Fenster->PDTopen1->trigger();
+        QCOMPARE(t.Dateiwahl.Anfragen.size(), 1);
+        QCOMPARE(t.Dateiwahl.Anfragen[0].Ordner, dokumente);
+    }
+
     // The caption follows the document: another project, the file saved under another name, no project.
     void titelFolgtDemDokument() {
         TFensterTest t;

@@ -18,8 +18,10 @@ struct TAufruf {
     QString Fehler;
 };
 
-TAufruf Aufruf(const QStringList& argumente) {
+TAufruf Aufruf(const QStringList& argumente,
+               const QProcessEnvironment& umgebung = QProcessEnvironment::systemEnvironment()) {
     QProcess p;
+    p.setProcessEnvironment(umgebung);
     p.start(QStringLiteral(VEL_CLI), argumente);
     p.waitForFinished(60000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
@@ -247,6 +249,30 @@ private Q_SLOTS:
         QCOMPARE(a.Status, status);
         const QString ausgabe = status == 0 ? QString::fromUtf8(a.Ausgabe) : a.Fehler;
         QVERIFY2(ausgabe.contains(text), qPrintable(ausgabe));
+    }
+
+    // Where no runtime folder is set (cron, containers, CI), no command has anything to say on stderr.
+    void ohneLaufzeitordner_data() {
+        QTest::addColumn<QStringList>("argumente");
+        QTest::newRow("dump") << QStringList{"dump", "PROJEKT"};
+        QTest::newRow("check") << QStringList{"check", "PROJEKT"};
+        QTest::newRow("plan") << QStringList{"plan", "PROJEKT", "-o", "ORDNER/geplant.pdt"};
+        QTest::newRow("statistik") << QStringList{"statistik", "PROJEKT", "--json"};
+        QTest::newRow("raeume") << QStringList{"raeume", "PROJEKT", "--csv", "ORDNER/raeume.csv"};
+        QTest::newRow("pdf") << QStringList{"pdf", "PROJEKT", "--lehrer", "--bis", "1", "-o", "ORDNER"};
+    }
+    void ohneLaufzeitordner() {
+        QFETCH(QStringList, argumente);
+        QTemporaryDir ordner;
+        const QString projekt = ordner.filePath(QStringLiteral("p.pdt"));
+        QCOMPARE(Aufruf({"generate", "-o", projekt, "--familien", "3", "--lehrer", "2"}).Status, 0);
+        argumente.replaceInStrings(QStringLiteral("PROJEKT"), projekt);
+        argumente.replaceInStrings(QStringLiteral("ORDNER"), ordner.path());
+        QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+        umgebung.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        const TAufruf a = Aufruf(argumente, umgebung);
+        QCOMPARE(a.Fehler, QString());
+        QCOMPARE(a.Status, 0);
     }
 
     // The PDF lists of a scheduled project without a window: a range of the teachers' lists, written

@@ -1,8 +1,10 @@
 #include "Befehle.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <memory>
 
@@ -44,9 +46,19 @@ int main(int argc, char* argv[]) {
     const QString name = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     for (const TBefehl& b : Befehle) {
         if (name != QLatin1String(b.Name)) continue;
+        // Declared before the application, so that it outlives it.
+        std::unique_ptr<QTemporaryDir> laufzeitordner;
         std::unique_ptr<QCoreApplication> app;
         if (b.Seiten) {
             if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+            // Starting the GUI part looks into the user's runtime folder to learn whether it runs in a
+            // sandbox, and warns where XDG_RUNTIME_DIR is not set (cron, containers, CI). A sandbox always
+            // sets it, so an empty private folder gives the true answer without the warning.
+            if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+                laufzeitordner = std::make_unique<QTemporaryDir>();
+                if (laufzeitordner->isValid())
+                    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(laufzeitordner->path()));
+            }
             app = std::make_unique<QGuiApplication>(argc, argv);
         } else {
             app = std::make_unique<QCoreApplication>(argc, argv);

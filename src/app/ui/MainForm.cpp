@@ -31,6 +31,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QTreeView>
 
@@ -42,7 +43,10 @@ TVELWnd::TVELWnd(TMeldung& meldung, TDateiwahl& dateiwahl, TEinstellungsSpeicher
     setWindowTitle(QStringLiteral("VEL"));
     setMinimumSize(856, 800);
     Programmordner = QCoreApplication::applicationDirPath() + u'/';
-    Programmwerte = ProgrammwerteLesen(Speicher, Programmordner);
+    // Projects belong to the user, not beside the installed program: until the options name a folder,
+    // the file dialogs start in the user's documents.
+    Programmwerte =
+        ProgrammwerteLesen(Speicher, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     AutoAnmerkFragen = !Programmwerte.autoAnmerk;
 
     GruppenAnlegen();

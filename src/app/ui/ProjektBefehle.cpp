@@ -141,6 +141,11 @@ void TProjektBefehle::Oeffnen(TAltformat format, bool sicherungskopie) {
     if (!datei.isEmpty()) ProjektOeffnen(datei, format);
 }
 
+void TProjektBefehle::DateiOeffnen(const QString& datei) {
+    const TBefehlsWache wache(U.Dokument);
+    if (SpeichernFragen()) ProjektOeffnen(datei);
+}
+
 void TProjektBefehle::ProjektOeffnen(const QString& datei, TAltformat format) {
     const TBefehlsWache wache(U.Dokument);
     auto neu = std::make_unique<TProjekt>();
@@ -182,7 +187,8 @@ void TProjektBefehle::TitelAktualisieren() {
 void TProjektBefehle::StartProjektOeffnen() {
     const QString gefunden = GefundeneSicherung(TempOrdner);
     if (gefunden.isEmpty()) {
-        if (U.Programmwerte.DateiLaden && !StartDatei.isEmpty() && QFileInfo::exists(StartDatei))
+        if (LetztesProjektLaden && U.Programmwerte.DateiLaden && !StartDatei.isEmpty() &&
+            QFileInfo::exists(StartDatei))
             ProjektOeffnen(StartDatei);
         return;
     }

@@ -42,8 +42,13 @@ public:
     void TitelAktualisieren();
     // Opens a file without asking for it, as at start and after the file dialog.
     void ProjektOeffnen(const QString& datei, TAltformat format = TAltformat::Aktuell);
-    // At first show: offers a backup a previous run left behind, else opens the last project.
+    // Open for a file named outside the program (command line, file manager): the question about
+    // unsaved changes, then the file.
+    void DateiOeffnen(const QString& datei);
+    // At first show: offers a backup a previous run left behind, else opens the last project unless
+    // the command line names one.
     void StartProjektOeffnen();
+    bool LetztesProjektLaden = true;
 
     // The automatic backup: the document asks for it when it is due and no command runs.
     void AutoSicherung();

@@ -56,14 +56,24 @@ void TAustauschBefehle::Anschliessen(QAction* aktion, void (TAustauschBefehle::*
     Aufnehmen(aktion, handler == &TAustauschBefehle::expL1Click ? TRegel::Lehrer : TRegel::Projekt);
 }
 
+bool TAustauschBefehle::LehrerImportErlaubt(const TProjekt& p) {
+    if (p.Gespraechsliste.Leer()) return true;
+    U.Meldungen.Meldung(QStringLiteral("Eltern haben Wünsche an die derzeitige Lehrerliste.\r\rDeshalb "
+                                       "können Sie diese nicht ersetzen!"),
+                        QStringLiteral("Importsperre"), MeldungsArt::Information);
+    return false;
+}
+
+void TAustauschBefehle::LehrerlisteUebernommen(TProjekt& p) {
+    LehrerImportAbschliessen(p);
+    U.Dokument.RueckListe().Clear();
+    U.Dokument.Melden(TAenderung::Lehrer);
+}
+
 void TAustauschBefehle::impL1Click() {
     TProjekt* p = Projekt();
     if (!p) return;
-    if (!p->Gespraechsliste.Leer()) {
-        U.Meldungen.Meldung(QStringLiteral("Eltern haben Wünsche an die derzeitige Lehrerliste.\r\rDeshalb "
-                                           "können Sie diese nicht ersetzen!"),
-                            QStringLiteral("Importsperre"), MeldungsArt::Information);
-    } else if (p->Lehrerliste.Leer() || SpeichernFragen()) {
+    if (LehrerImportErlaubt(*p) && (p->Lehrerliste.Leer() || SpeichernFragen())) {
         const TFilterfolge filter =
             Filterfolge({QStringLiteral("Textdatei (*.txt *.csv)"), QStringLiteral("Lehrerdatei (*.ldt)"),
                          QStringLiteral("VEL-Projekt (*.pdt)"), QStringLiteral("Alle Dateien (*)")},
@@ -88,9 +98,7 @@ void TAustauschBefehle::impL1Click() {
                 if (ergebnis != 1) return;
                 anredeUebersetzt = dlg.LehrerErgebnis.AnredeUebersetzt;
             }
-            LehrerImportAbschliessen(*p);
-            U.Dokument.RueckListe().Clear();
-            U.Dokument.Melden(TAenderung::Lehrer);
+            LehrerlisteUebernommen(*p);
             if (anredeUebersetzt && AnredeEditor &&
                 U.Meldungen.Meldung(
                     QStringLiteral(
@@ -102,6 +110,35 @@ void TAustauschBefehle::impL1Click() {
             break;
         }
     }
+    p->Lehrerliste.NamenDoppeltMarkieren();
+}
+
+void TAustauschBefehle::LehrerdateiAnbieten(const QString& datei) {
+    TProjekt* p = Projekt();
+    const QString name = QFileInfo(datei).fileName();
+    if (!p) {
+        U.Meldungen.Meldung(
+            QStringLiteral("„%1“ ist eine Lehrerdatei. Ihre Lehrkräfte lassen sich nur in ein Projekt "
+                           "übernehmen.\r\rÖffnen Sie ein Projekt oder legen Sie ein neues an und wählen Sie "
+                           "dann im Menü \"Datei\" den Punkt \"Lehrerdaten importieren...\".")
+                .arg(name),
+            QStringLiteral("Hinweis"), MeldungsArt::Information);
+        return;
+    }
+    if (!LehrerImportErlaubt(*p)) return;
+    // Replacing teachers loses data, so then No is the default.
+    const bool ersetzen = !p->Lehrerliste.Leer();
+    QString frage = QStringLiteral("Möchten Sie die Lehrkräfte aus der Lehrerdatei „%1“ in das Projekt „%2“ "
+                                   "übernehmen?")
+                        .arg(name, U.Dokument.Name());
+    if (ersetzen) frage += QStringLiteral("\r\rDie bisherige Lehrerliste wird dabei ersetzt.");
+    if (U.Meldungen.Meldung(frage, QStringLiteral("Lehrerliste importieren"), MeldungsArt::Frage,
+                            Knoepfe::JaNein, ersetzen ? Antwort::Nein : Antwort::Ja) != Antwort::Ja ||
+        (ersetzen && !SpeichernFragen()))
+        return;
+    const TBefehlsWache wache(U.Dokument);
+    if (!LehrerdateiLaden(datei, *p, U.Meldungen)) return;
+    LehrerlisteUebernommen(*p);
     p->Lehrerliste.NamenDoppeltMarkieren();
 }
 

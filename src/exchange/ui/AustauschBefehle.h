@@ -24,6 +24,9 @@ public:
     TFamilienFragen* Fragen = nullptr;
 
     void impL1Click();
+    // A teacher file named outside the program (command line, file manager): offers its teachers to
+    // the open project, under the same conditions as the import from the menu.
+    void LehrerdateiAnbieten(const QString& datei);
     void expL1Click();
     void impE1Click();
     // The family import; the new-project guide calls it without the menu's renaming. True when a file
@@ -32,4 +35,9 @@ public:
 
     // Lasts for the program run: a class-by-class import appends without asking.
     TFamilienImportStand Stand;
+
+private:
+    // Tells the user when conversations refer to the teachers, which then cannot be replaced.
+    bool LehrerImportErlaubt(const TProjekt& p);
+    void LehrerlisteUebernommen(TProjekt& p);
 };
