@@ -262,6 +262,53 @@ private Q_SLOTS:
         QVERIFY(PlanPruefen(*f.Projekt()).isEmpty());
     }
 
+    // However the teacher side is reached, Page Down then steps through the teachers, not the families.
+    void aktiveSeite_data() {
+        QTest::addColumn<int>("taste");
+        QTest::addColumn<int>("mit");
+        QTest::addColumn<bool>("kombinationsfeld");
+        QTest::newRow("Strg+L") << int(Qt::Key_L) << int(Qt::ControlModifier) << false;
+        QTest::newRow("Alt+L") << int(Qt::Key_L) << int(Qt::AltModifier) << false;
+        QTest::newRow("Pfeil rechts") << int(Qt::Key_Right) << int(Qt::NoModifier) << false;
+        QTest::newRow("Tab") << int(Qt::Key_Tab) << int(Qt::NoModifier) << true;
+        QTest::newRow("Klick") << 0 << 0 << false;
+    }
+    void aktiveSeite() {
+        QFETCH(int, taste);
+        QFETCH(int, mit);
+        QFETCH(bool, kombinationsfeld);
+        TFensterTest t;
+        TVELWnd& f = *t.Fenster;
+        f.ProjektErsetzen(Brett());
+        QVERIFY(t.Zeigen());
+        FamilieWaehlen(f, 1);
+        TDialogFolge folge({[&](QDialog& d) {
+            auto& b = dynamic_cast<TFVerschieb&>(d);
+            // Tab moves the focus only in the active window.
+            b.activateWindow();
+            QTRY_COMPARE(QApplication::activeWindow(), &b);
+            // Anna's conversation with BER shows Berg, the first teacher, beside the family.
+            b.LVE->setCurrentItem(b.LVE->topLevelItem(1));
+            QCOMPARE(Fokus(d), b.LVE);
+            QCOMPARE(b.CombL->currentText(), "Berg (BER)");
+            if (taste)
+                QTest::keyClick(b.LVE, Qt::Key(taste), Qt::KeyboardModifiers(mit));
+            else
+                QTest::mouseClick(b.LVL->viewport(), Qt::LeftButton, {},
+                                  QPoint(10, b.LVL->viewport()->height() - 5));
+            QCOMPARE(Fokus(d), kombinationsfeld ? static_cast<QWidget*>(b.CombL) : b.LVL);
+            QTest::keyClick(Fokus(d), Qt::Key_PageDown);
+            QCOMPARE(b.CombL->currentText(), QString::fromUtf8("Müller (MUE)"));
+            QCOMPARE(b.LVL->topLevelItemCount(), 7);
+            QCOMPARE(b.CombE->currentIndex(), -1);
+            QCOMPARE(b.LVE->topLevelItemCount(), 0);
+            b.BtnSchliessen->click();
+        }});
+        f.HandBearb1->trigger();
+        QCOMPARE(folge.Offen(), 0);
+        QCOMPARE(folge.Unerwartet, 0);
+    }
+
     // The pop-up menu: the nail entry names what it does, printing needs a printer, and without the
     // request number the "N" columns disappear.
     void menue() {

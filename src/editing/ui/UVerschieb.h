@@ -102,6 +102,7 @@ private:
     void FarbenClick();
     void TabelleAnsteuern(bool eltern);
     void NaechstePerson(int schritt);
+    void SeiteBenutzt(bool eltern);
 
     bool Mausereignis(QTreeWidget* tabelle, QEvent* ereignis);
     bool Tabellentaste(QTreeWidget* tabelle, QKeyEvent* taste);
