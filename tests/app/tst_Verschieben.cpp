@@ -20,6 +20,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QWindow>
 
 namespace {
 
@@ -302,6 +303,61 @@ private Q_SLOTS:
             QCOMPARE(b.LVL->topLevelItemCount(), 7);
             QCOMPARE(b.CombE->currentIndex(), -1);
             QCOMPARE(b.LVE->topLevelItemCount(), 0);
+            b.BtnSchliessen->click();
+        }});
+        f.HandBearb1->trigger();
+        QCOMPARE(folge.Offen(), 0);
+        QCOMPARE(folge.Unerwartet, 0);
+    }
+
+    // A right press during a move, by mouse or by keyboard, only cancels it: the plan stays, the picked
+    // conversation stays selected and no pop-up menu opens.
+    void rechtsImZug_data() {
+        QTest::addColumn<bool>("tastatur");
+        QTest::newRow("Maus") << false;
+        QTest::newRow("Tastatur") << true;
+    }
+    void rechtsImZug() {
+        QFETCH(bool, tastatur);
+        TFensterTest t;
+        TVELWnd& f = *t.Fenster;
+        f.ProjektErsetzen(Brett());
+        QVERIFY(t.Zeigen());
+        FamilieWaehlen(f, 1);
+        TDialogFolge folge({[&](QDialog& d) {
+            auto& b = dynamic_cast<TFVerschieb&>(d);
+            QWidget* v = b.LVE->viewport();
+            if (tastatur) {
+                b.LVE->setCurrentItem(b.LVE->topLevelItem(0));
+                QTest::keyClick(b.LVE, Qt::Key_F12);
+                QTest::keyClick(b.LVE, Qt::Key_Down);
+                QTest::keyClick(b.LVE, Qt::Key_Down);
+                QTest::keyClick(b.LVE, Qt::Key_Down);
+                QCOMPARE(b.Zug, TFVerschieb::TZug::Tastatur);
+            } else {
+                QTest::mousePress(v, Qt::LeftButton, {}, Mitte(b.LVE, 0));
+                QTest::mouseMove(v, Mitte(b.LVE, 2));
+                QTest::mouseMove(v, Mitte(b.LVE, 3));
+                QCOMPARE(b.Zug, TFVerschieb::TZug::Ziehen);
+            }
+            QCOMPARE(b.ZielZeile, 3);
+            // Through the window, as the platform delivers it, so the pop-up menu's event follows the press.
+            QWindow* fenster = b.windowHandle();
+            const QPoint ort = fenster->mapFromGlobal(v->mapToGlobal(Mitte(b.LVE, 3)));
+            QTest::mousePress(fenster, Qt::RightButton, {}, ort);
+            QCOMPARE(b.Zug, TFVerschieb::TZug::Keiner);
+            QVERIFY(!b.PopupMenu->isVisible());
+            QTest::mouseRelease(fenster, Qt::RightButton, {}, ort);
+            if (!tastatur) QTest::mouseRelease(v, Qt::LeftButton, {}, Mitte(b.LVE, 3));
+            QVERIFY(!b.PopupMenu->isVisible());
+            QCOMPARE(Gespraech(f, 1)->Termin, 0);
+            QCOMPARE(Gewaehlt(b.LVE), 0);
+            QCOMPARE(f.Dokument.RueckListe().Count(), 0);
+            // Without a move the right press opens the menu as ever.
+            QTest::mousePress(fenster, Qt::RightButton, {}, ort);
+            QVERIFY(b.PopupMenu->isVisible());
+            b.PopupMenu->hide();
+            QTest::mouseRelease(fenster, Qt::RightButton, {}, ort);
             b.BtnSchliessen->click();
         }});
         f.HandBearb1->trigger();

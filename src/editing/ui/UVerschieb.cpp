@@ -804,13 +804,13 @@ bool TFVerschieb::Mausereignis(QTreeWidget* t, QEvent* ereignis) {
         auto* maus = static_cast<QMouseEvent*>(ereignis);
         QTreeWidgetItem* item = t->itemAt(maus->position().toPoint());
         const int zeile = item ? t->indexOfTopLevelItem(item) : -1;
+        Rechtsabbruch = false;
         if (Zug == TZug::Keiner) SeiteBenutzt(t == LVE);
         if (maus->button() == Qt::RightButton) {
-            if (Zug != TZug::Keiner) {
-                ZugAbbrechen();
-                return true;
-            }
-            return false;
+            if (Zug == TZug::Keiner) return false;
+            ZugAbbrechen();
+            Rechtsabbruch = true;
+            return true;
         }
         if (maus->button() != Qt::LeftButton) return false;
         if (Zug == TZug::Tastatur) {
@@ -869,6 +869,13 @@ bool TFVerschieb::Mausereignis(QTreeWidget* t, QEvent* ereignis) {
             return true;
         }
         return false;
+    }
+    case QEvent::ContextMenu: {
+        // The platform follows a right press with the pop-up menu; during a move the press only cancels.
+        const bool schlucken = Zug != TZug::Keiner || Rechtsabbruch;
+        Rechtsabbruch = false;
+        if (Zug != TZug::Keiner) ZugAbbrechen();
+        return schlucken;
     }
     case QEvent::Leave:
         if (Zug == TZug::Ziehen && ZugTabelle == t && !t->viewport()->underMouse()) ZugAbbrechen();

@@ -132,4 +132,6 @@ private:
     bool Aktualisierung = false; // the board itself changes the tables
     QTimer Rollzeit;
     int Rollrichtung = 0;
+    // The last press was a right press that cancelled a move: the pop-up menu it brings stays shut.
+    bool Rechtsabbruch = false;
 };
