@@ -9,6 +9,7 @@
 #include "scheduler/Planpruefung.h"
 #include "settings/Einstellungen.h"
 
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -17,6 +18,7 @@
 #include <QMouseEvent>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -363,6 +365,36 @@ private Q_SLOTS:
         f.HandBearb1->trigger();
         QCOMPARE(folge.Offen(), 0);
         QCOMPARE(folge.Unerwartet, 0);
+    }
+
+    // The explanation of the request number wraps at the box's width and shows all of it, without scroll
+    // bars, also when the dialog's font grows after it was built.
+    void nummerErklaerung_data() {
+        QTest::addColumn<double>("faktor");
+        QTest::newRow("Standardschrift") << 1.0;
+        QTest::newRow("anderthalbfach") << 1.5;
+    }
+    void nummerErklaerung() {
+        QFETCH(double, faktor);
+        TCheckNumDlg dlg(1, nullptr);
+        QFont schrift = dlg.font();
+        schrift.setPointSizeF(schrift.pointSizeF() * faktor);
+        dlg.setFont(schrift);
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        auto* feld = dlg.findChild<QAbstractScrollArea*>();
+        QVERIFY(feld);
+        QCOMPARE(feld->horizontalScrollBar()->maximum(), 0);
+        QCOMPARE(feld->verticalScrollBar()->maximum(), 0);
+        QVERIFY(!feld->horizontalScrollBar()->isVisible());
+        QVERIFY(!feld->verticalScrollBar()->isVisible());
+        if (qEnvironmentVariableIsSet("VEL_BILDER"))
+            dlg.grab().save(qEnvironmentVariable("VEL_BILDER") + QStringLiteral("/nummer%1.png").arg(faktor));
+        // At its narrowest the dialog still shows the whole text.
+        dlg.resize(1, 1);
+        QTRY_COMPARE(dlg.size(), dlg.minimumSize());
+        QCOMPARE(feld->verticalScrollBar()->maximum(), 0);
+        QCOMPARE(feld->horizontalScrollBar()->maximum(), 0);
     }
 
     // The pop-up menu: the nail entry names what it does, printing needs a printer, and without the
