@@ -82,14 +82,17 @@ private Q_SLOTS:
         QVERIFY(f.Projekt()->NotizHaken[Notizhaken::RaeumeZugeordnet]);
     }
 
-    // A shared room at one time: "Schließen" shows the conflict; "Zur Raumzuordnung" keeps the dialog,
-    // "Ignorieren, schließen, fortfahren" closes it.
+    // A shared room at one time: "Schließen" hides the dialog and shows the conflict alone; "Zur
+    // Raumzuordnung" brings the dialog back at its first teacher, "Ignorieren, schließen, fortfahren"
+    // closes it.
     void konflikt() {
         TFensterTest t;
         TVELWnd& f = *t.Fenster;
         f.ProjektErsetzen(ZeitgleichesProjekt());
-        const auto zeigen = [](QDialog& d) {
+        TLRaumDlg* raeume = nullptr;
+        const auto zeigen = [&](QDialog& d) {
             auto& dlg = dynamic_cast<TLRaumDlg&>(d);
+            raeume = &dlg;
             for (int i = 0; i < 2; ++i) {
                 Tippen(dlg.Raumbez, QStringLiteral("5"));
                 QTest::keyClick(dlg.Raumbez, Qt::Key_Return);
@@ -97,23 +100,32 @@ private Q_SLOTS:
             QTimer::singleShot(0, dlg.SchliessenBtn, &QPushButton::click);
         };
         QStringList gezeigt;
+        bool verdeckt = true;
         TDialogFolge folge({zeigen,
                             [&](QDialog& d) {
                                 auto& k = dynamic_cast<TFDoppelbelegung&>(d);
                                 QCOMPARE(k.windowTitle(), "Raumkonflikte");
                                 QCOMPARE(k.Liste->topLevelItemCount(), 1);
                                 gezeigt = Zeile(k.Liste, 0);
+                                verdeckt = raeume->isVisible();
                                 k.ZuordnenBtn->click();
                             },
                             [](QDialog& d) {
                                 auto& dlg = dynamic_cast<TLRaumDlg&>(d);
                                 QVERIFY(dlg.isVisible());
+                                QCOMPARE(dlg.Lvr->currentItem(), dlg.Lvr->topLevelItem(0));
+                                QCOMPARE(dlg.Raumbez->text(), "Raum 5");
+                                QCOMPARE(Fokus(d), dlg.Raumbez);
                                 QTimer::singleShot(0, dlg.SchliessenBtn, &QPushButton::click);
                             },
-                            [](QDialog& d) { dynamic_cast<TFDoppelbelegung&>(d).FortfahrenBtn->click(); }});
+                            [&](QDialog& d) {
+                                verdeckt = verdeckt || raeume->isVisible();
+                                dynamic_cast<TFDoppelbelegung&>(d).FortfahrenBtn->click();
+                            }});
         f.Raum0->trigger();
         QCOMPARE(folge.Offen(), 0);
         QCOMPARE(folge.Unerwartet, 0);
+        QVERIFY(!verdeckt);
         QCOMPARE(gezeigt, (QStringList{f.Projekt()->TerminText(0), "Raum 5", "BER", "MUE"}));
         QCOMPARE(Lehrer(f, "MUE")->Raum, "Raum 5");
     }

@@ -9,6 +9,7 @@
 #include "scheduler/Planpruefung.h"
 #include "settings/Einstellungen.h"
 
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -17,9 +18,11 @@
 #include <QMouseEvent>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QWindow>
 
 namespace {
 
@@ -260,6 +263,138 @@ private Q_SLOTS:
         QCOMPARE(folge.Offen(), 0);
         QCOMPARE(folge.Unerwartet, 0);
         QVERIFY(PlanPruefen(*f.Projekt()).isEmpty());
+    }
+
+    // However the teacher side is reached, Page Down then steps through the teachers, not the families.
+    void aktiveSeite_data() {
+        QTest::addColumn<int>("taste");
+        QTest::addColumn<int>("mit");
+        QTest::addColumn<bool>("kombinationsfeld");
+        QTest::newRow("Strg+L") << int(Qt::Key_L) << int(Qt::ControlModifier) << false;
+        QTest::newRow("Alt+L") << int(Qt::Key_L) << int(Qt::AltModifier) << false;
+        QTest::newRow("Pfeil rechts") << int(Qt::Key_Right) << int(Qt::NoModifier) << false;
+        QTest::newRow("Tab") << int(Qt::Key_Tab) << int(Qt::NoModifier) << true;
+        QTest::newRow("Klick") << 0 << 0 << false;
+    }
+    void aktiveSeite() {
+        QFETCH(int, taste);
+        QFETCH(int, mit);
+        QFETCH(bool, kombinationsfeld);
+        TFensterTest t;
+        TVELWnd& f = *t.Fenster;
+        f.ProjektErsetzen(Brett());
+        QVERIFY(t.Zeigen());
+        FamilieWaehlen(f, 1);
+        TDialogFolge folge({[&](QDialog& d) {
+            auto& b = dynamic_cast<TFVerschieb&>(d);
+            // Tab moves the focus only in the active window.
+            b.activateWindow();
+            QTRY_COMPARE(QApplication::activeWindow(), &b);
+            // Anna's conversation with BER shows Berg, the first teacher, beside the family.
+            b.LVE->setCurrentItem(b.LVE->topLevelItem(1));
+            QCOMPARE(Fokus(d), b.LVE);
+            QCOMPARE(b.CombL->currentText(), "Berg (BER)");
+            if (taste)
+                QTest::keyClick(b.LVE, Qt::Key(taste), Qt::KeyboardModifiers(mit));
+            else
+                QTest::mouseClick(b.LVL->viewport(), Qt::LeftButton, {},
+                                  QPoint(10, b.LVL->viewport()->height() - 5));
+            QCOMPARE(Fokus(d), kombinationsfeld ? static_cast<QWidget*>(b.CombL) : b.LVL);
+            QTest::keyClick(Fokus(d), Qt::Key_PageDown);
+            QCOMPARE(b.CombL->currentText(), QString::fromUtf8("Müller (MUE)"));
+            QCOMPARE(b.LVL->topLevelItemCount(), 7);
+            QCOMPARE(b.CombE->currentIndex(), -1);
+            QCOMPARE(b.LVE->topLevelItemCount(), 0);
+            b.BtnSchliessen->click();
+        }});
+        f.HandBearb1->trigger();
+        QCOMPARE(folge.Offen(), 0);
+        QCOMPARE(folge.Unerwartet, 0);
+    }
+
+    // A right press during a move, by mouse or by keyboard, only cancels it: the plan stays, the picked
+    // conversation stays selected and no pop-up menu opens.
+    void rechtsImZug_data() {
+        QTest::addColumn<bool>("tastatur");
+        QTest::newRow("Maus") << false;
+        QTest::newRow("Tastatur") << true;
+    }
+    void rechtsImZug() {
+        QFETCH(bool, tastatur);
+        TFensterTest t;
+        TVELWnd& f = *t.Fenster;
+        f.ProjektErsetzen(Brett());
+        QVERIFY(t.Zeigen());
+        FamilieWaehlen(f, 1);
+        TDialogFolge folge({[&](QDialog& d) {
+            auto& b = dynamic_cast<TFVerschieb&>(d);
+            QWidget* v = b.LVE->viewport();
+            if (tastatur) {
+                b.LVE->setCurrentItem(b.LVE->topLevelItem(0));
+                QTest::keyClick(b.LVE, Qt::Key_F12);
+                QTest::keyClick(b.LVE, Qt::Key_Down);
+                QTest::keyClick(b.LVE, Qt::Key_Down);
+                QTest::keyClick(b.LVE, Qt::Key_Down);
+                QCOMPARE(b.Zug, TFVerschieb::TZug::Tastatur);
+            } else {
+                QTest::mousePress(v, Qt::LeftButton, {}, Mitte(b.LVE, 0));
+                QTest::mouseMove(v, Mitte(b.LVE, 2));
+                QTest::mouseMove(v, Mitte(b.LVE, 3));
+                QCOMPARE(b.Zug, TFVerschieb::TZug::Ziehen);
+            }
+            QCOMPARE(b.ZielZeile, 3);
+            // Through the window, as the platform delivers it, so the pop-up menu's event follows the press.
+            QWindow* fenster = b.windowHandle();
+            const QPoint ort = fenster->mapFromGlobal(v->mapToGlobal(Mitte(b.LVE, 3)));
+            QTest::mousePress(fenster, Qt::RightButton, {}, ort);
+            QCOMPARE(b.Zug, TFVerschieb::TZug::Keiner);
+            QVERIFY(!b.PopupMenu->isVisible());
+            QTest::mouseRelease(fenster, Qt::RightButton, {}, ort);
+            if (!tastatur) QTest::mouseRelease(v, Qt::LeftButton, {}, Mitte(b.LVE, 3));
+            QVERIFY(!b.PopupMenu->isVisible());
+            QCOMPARE(Gespraech(f, 1)->Termin, 0);
+            QCOMPARE(Gewaehlt(b.LVE), 0);
+            QCOMPARE(f.Dokument.RueckListe().Count(), 0);
+            // Without a move the right press opens the menu as ever.
+            QTest::mousePress(fenster, Qt::RightButton, {}, ort);
+            QVERIFY(b.PopupMenu->isVisible());
+            b.PopupMenu->hide();
+            QTest::mouseRelease(fenster, Qt::RightButton, {}, ort);
+            b.BtnSchliessen->click();
+        }});
+        f.HandBearb1->trigger();
+        QCOMPARE(folge.Offen(), 0);
+        QCOMPARE(folge.Unerwartet, 0);
+    }
+
+    // The explanation of the request number wraps at the box's width and shows all of it, without scroll
+    // bars, also when the dialog's font grows after it was built.
+    void nummerErklaerung_data() {
+        QTest::addColumn<double>("faktor");
+        QTest::newRow("Standardschrift") << 1.0;
+        QTest::newRow("anderthalbfach") << 1.5;
+    }
+    void nummerErklaerung() {
+        QFETCH(double, faktor);
+        TCheckNumDlg dlg(1, nullptr);
+        QFont schrift = dlg.font();
+        schrift.setPointSizeF(schrift.pointSizeF() * faktor);
+        dlg.setFont(schrift);
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        auto* feld = dlg.findChild<QAbstractScrollArea*>();
+        QVERIFY(feld);
+        QCOMPARE(feld->horizontalScrollBar()->maximum(), 0);
+        QCOMPARE(feld->verticalScrollBar()->maximum(), 0);
+        QVERIFY(!feld->horizontalScrollBar()->isVisible());
+        QVERIFY(!feld->verticalScrollBar()->isVisible());
+        if (qEnvironmentVariableIsSet("VEL_BILDER"))
+            dlg.grab().save(qEnvironmentVariable("VEL_BILDER") + QStringLiteral("/nummer%1.png").arg(faktor));
+        // At its narrowest the dialog still shows the whole text.
+        dlg.resize(1, 1);
+        QTRY_COMPARE(dlg.size(), dlg.minimumSize());
+        QCOMPARE(feld->verticalScrollBar()->maximum(), 0);
+        QCOMPARE(feld->horizontalScrollBar()->maximum(), 0);
     }
 
     // The pop-up menu: the nail entry names what it does, printing needs a printer, and without the

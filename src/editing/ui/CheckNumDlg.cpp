@@ -1,9 +1,9 @@
 #include "CheckNumDlg.h"
 
+#include "ui/Erklaerungsfeld.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
-#include <QFontMetrics>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -11,21 +11,14 @@ TCheckNumDlg::TCheckNumDlg(uint8_t mitNummer, QWidget* eltern)
     : QDialog(eltern)
     , Alt(mitNummer) {
     setWindowTitle(QString::fromUtf8("Eingabeposition des Gesprächswunsches anzeigen?"));
-    auto* text = new QPlainTextEdit(
-        QString::fromUtf8("Wenn Sie Gespräche verschieben, kann es für Sie von Interesse sein, \n"
-                          "ob es sich  um den 1., 2. oder 3. (usw)  Gesprächswunsch für das \n"
+    // At its narrowest the box still holds the first line, the longest, whole.
+    auto* text = new TErklaerungsfeld(
+        QString::fromUtf8("Wenn Sie Gespräche verschieben, kann es für Sie von Interesse sein, "
+                          "ob es sich  um den 1., 2. oder 3. (usw)  Gesprächswunsch für das "
                           "betreffende Kind handelt.\n\n"
-                          "Sie können hier festlegen, ob diese Nummer im Dialog zum \n"
-                          "Bearbeiten von Gesprächslisten angezeigt werden soll."));
-    text->setReadOnly(true);
-    // The lines are laid out by hand; the box is as wide as the longest and as high as all of them.
-    text->setLineWrapMode(QPlainTextEdit::NoWrap);
-    const QFontMetrics metrik(text->font());
-    text->setMinimumWidth(metrik.horizontalAdvance(QString::fromUtf8(
-                              "ob es sich  um den 1., 2. oder 3. (usw)  Gesprächswunsch für das ")) +
-                          24);
-    text->setFixedHeight(metrik.lineSpacing() * 7 + 12);
-    text->setFocusPolicy(Qt::NoFocus);
+                          "Sie können hier festlegen, ob diese Nummer im Dialog zum "
+                          "Bearbeiten von Gesprächslisten angezeigt werden soll."),
+        QString::fromUtf8("Wenn Sie Gespräche verschieben, kann es für Sie von Interesse sein,"));
     ChBAnzeigen = new QCheckBox(QStringLiteral("Nummer anzeigen"));
     ChBDrucken = new QCheckBox(QStringLiteral("Nummer bei Lehrerlisten auch ausdrucken"));
     ChBAnzeigen->setChecked(mitNummer & 1);

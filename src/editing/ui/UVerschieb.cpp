@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -389,6 +390,12 @@ void TFVerschieb::NaechstePerson(int schritt) {
     PersonWaehlen(FamilienAktiv, index);
 }
 
+void TFVerschieb::SeiteBenutzt(bool eltern) {
+    if (FamilienAktiv == eltern) return;
+    FamilienAktiv = eltern;
+    KnoepfeAktualisieren();
+}
+
 void TFVerschieb::TabelleFuellen(QTreeWidget* tabelle, const TPerson* person) {
     const bool warAktualisierung = Aktualisierung;
     Aktualisierung = true;
@@ -624,6 +631,8 @@ void TFVerschieb::TabelleAnsteuern(bool eltern) {
         if (box->count() == 0) return;
         PersonWaehlen(eltern, 0);
     }
+    // The table may have the focus already, so its focus event cannot be relied on.
+    SeiteBenutzt(eltern);
     t->setFocus();
     if (GewaehlteZeile(t) < 0 && t->topLevelItemCount() > 0) {
         QTreeWidgetItem* oben = t->itemAt(0, 1);
@@ -760,9 +769,29 @@ bool TFVerschieb::eventFilter(QObject* objekt, QEvent* ereignis) {
             if (ereignis->type() == QEvent::Resize) SpaltenBreiten(t);
             return Mausereignis(t, ereignis);
         }
-        if (objekt == t && ereignis->type() == QEvent::KeyPress &&
-            Tabellentaste(t, static_cast<QKeyEvent*>(ereignis)))
+        if (objekt == t && ereignis->type() == QEvent::KeyPress) {
+            if (Zug == TZug::Keiner) SeiteBenutzt(t == LVE);
+            if (Tabellentaste(t, static_cast<QKeyEvent*>(ereignis))) return true;
+        }
+    }
+    if (ereignis->type() == QEvent::FocusIn && Zug == TZug::Keiner) {
+        // Coming back from a message box or a menu is no use of a side.
+        const Qt::FocusReason grund = static_cast<QFocusEvent*>(ereignis)->reason();
+        if (grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason) {
+            if (objekt == LVE || objekt == CombE)
+                SeiteBenutzt(true);
+            else if (objekt == LVL || objekt == CombL)
+                SeiteBenutzt(false);
+        }
+    }
+    if (ereignis->type() == QEvent::ShortcutOverride) {
+        // The labels' mnemonics would only focus the combo boxes; Alt+E and Alt+L go to the tables.
+        const auto* taste = static_cast<QKeyEvent*>(ereignis);
+        if (taste->modifiers() == Qt::AltModifier &&
+            (taste->key() == Qt::Key_E || taste->key() == Qt::Key_L)) {
+            ereignis->accept();
             return true;
+        }
     }
     if (ereignis->type() == QEvent::KeyPress && Fenstertaste(static_cast<QKeyEvent*>(ereignis))) return true;
     return QDialog::eventFilter(objekt, ereignis);
@@ -775,12 +804,13 @@ bool TFVerschieb::Mausereignis(QTreeWidget* t, QEvent* ereignis) {
         auto* maus = static_cast<QMouseEvent*>(ereignis);
         QTreeWidgetItem* item = t->itemAt(maus->position().toPoint());
         const int zeile = item ? t->indexOfTopLevelItem(item) : -1;
+        Rechtsabbruch = false;
+        if (Zug == TZug::Keiner) SeiteBenutzt(t == LVE);
         if (maus->button() == Qt::RightButton) {
-            if (Zug != TZug::Keiner) {
-                ZugAbbrechen();
-                return true;
-            }
-            return false;
+            if (Zug == TZug::Keiner) return false;
+            ZugAbbrechen();
+            Rechtsabbruch = true;
+            return true;
         }
         if (maus->button() != Qt::LeftButton) return false;
         if (Zug == TZug::Tastatur) {
@@ -839,6 +869,13 @@ bool TFVerschieb::Mausereignis(QTreeWidget* t, QEvent* ereignis) {
             return true;
         }
         return false;
+    }
+    case QEvent::ContextMenu: {
+        // The platform follows a right press with the pop-up menu; during a move the press only cancels.
+        const bool schlucken = Zug != TZug::Keiner || Rechtsabbruch;
+        Rechtsabbruch = false;
+        if (Zug != TZug::Keiner) ZugAbbrechen();
+        return schlucken;
     }
     case QEvent::Leave:
         if (Zug == TZug::Ziehen && ZugTabelle == t && !t->viewport()->underMouse()) ZugAbbrechen();

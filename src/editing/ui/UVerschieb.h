@@ -102,6 +102,7 @@ private:
     void FarbenClick();
     void TabelleAnsteuern(bool eltern);
     void NaechstePerson(int schritt);
+    void SeiteBenutzt(bool eltern);
 
     bool Mausereignis(QTreeWidget* tabelle, QEvent* ereignis);
     bool Tabellentaste(QTreeWidget* tabelle, QKeyEvent* taste);
@@ -131,4 +132,6 @@ private:
     bool Aktualisierung = false; // the board itself changes the tables
     QTimer Rollzeit;
     int Rollrichtung = 0;
+    // The last press was a right press that cancelled a move: the pop-up menu it brings stays shut.
+    bool Rechtsabbruch = false;
 };

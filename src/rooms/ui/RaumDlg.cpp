@@ -89,7 +89,6 @@ TLRaumDlg::TLRaumDlg(TProjekt& projekt, TMeldung& meldungen, std::function<bool(
         b->setAutoDefault(false);
     SchliessenBtn->setToolTip(QString::fromUtf8("Übernehmen & Schließen"));
     DruckenBtn->setToolTip(QStringLiteral("Ohne Rückfrage sofort drucken"));
-    DruckenBtn->setEnabled(!QPrinterInfo::defaultPrinterName().isEmpty());
     connect(DruckenBtn, &QPushButton::clicked, this, [this] {
         if (RaumlisteDrucken) RaumlisteDrucken(Anzeigen->checkedId() == AlleLehrer);
     });
@@ -116,10 +115,16 @@ TLRaumDlg::TLRaumDlg(TProjekt& projekt, TMeldung& meldungen, std::function<bool(
     Anzeigen->button(gespraeche ? NurMitGespraech : AlleLehrer)->setChecked(true);
     for (QAbstractButton* b : Anzeigen->buttons())
         b->setEnabled(gespraeche);
+    Aktivieren();
+    resize(720, 480);
+}
+
+// Every showing starts at the first teacher, ready for typing.
+void TLRaumDlg::Aktivieren() {
+    DruckenBtn->setEnabled(!QPrinterInfo::defaultPrinterName().isEmpty());
     Fuellen();
     Waehlen(nullptr);
     Raumbez->setFocus();
-    resize(720, 480);
 }
 
 TLehrer* TLRaumDlg::Aktuell() const {
@@ -219,8 +224,24 @@ void TLRaumDlg::AlleLoeschen() {
 
 void TLRaumDlg::Schliessen() {
     EditsUebernehmen();
-    // After "Zur Raumzuordnung" the dialog stays for the correction.
-    if (!KonflikteKlaeren || KonflikteKlaeren()) accept();
+    // The conflict window stands alone; hiding ends the modal loop, and exec() shows the dialog again
+    // after "Zur Raumzuordnung".
+    hide();
+    if (!KonflikteKlaeren || KonflikteKlaeren()) {
+        accept();
+        return;
+    }
+    Korrektur = true;
+}
+
+int TLRaumDlg::exec() {
+    int ergebnis = QDialog::exec();
+    while (Korrektur) {
+        Korrektur = false;
+        Aktivieren();
+        ergebnis = QDialog::exec();
+    }
+    return ergebnis;
 }
 
 void TLRaumDlg::done(int ergebnis) {

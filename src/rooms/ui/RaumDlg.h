@@ -14,7 +14,8 @@ class TMeldung;
 class TProjekt;
 
 // Walks through the teachers one by one: the room typed for the current teacher is taken over with
-// Enter and the next teacher comes up. Two-day projects take a second room for day 2.
+// Enter and the next teacher comes up. Two-day projects take a second room for day 2. Run it with exec():
+// after "Zur Raumzuordnung" in the conflict check it comes back for the correction.
 class TLRaumDlg : public QDialog {
     Q_OBJECT
 public:
@@ -41,9 +42,11 @@ public:
     std::function<void(bool alleLehrer)> RaumlisteDrucken;
 
     void Uebernehmen();
+    int exec() override;
     void done(int ergebnis) override;
 
 private:
+    void Aktivieren();
     void Fuellen();
     void ZeileGewaehlt();
     void AlleLoeschen();
@@ -56,4 +59,6 @@ private:
     TProjekt& Projekt;
     TMeldung& Meldungen;
     std::function<bool()> KonflikteKlaeren;
+    // The conflict check sent the user back to the rooms.
+    bool Korrektur = false;
 };
