@@ -28,6 +28,21 @@ int Terminiert(const TProjekt& p) {
                                           [](const auto& g) { return g->Termin >= 0; }));
 }
 
+// The persons whose mark "has an appointment" does not say what the plan says.
+QStringList BelegungFalsch(const TProjekt& p) {
+    QStringList falsch;
+    const auto pruefen = [&](const TPerson& person, const QString& name) {
+        const bool gebucht =
+            std::any_of(person.Zeiten.begin(), person.Zeiten.end(), [](int16_t z) { return z > 0; });
+        if (bool(person.HatTermin) != gebucht) falsch << name;
+    };
+    for (const auto& l : p.Lehrerliste)
+        pruefen(*l, l->Kuerzel);
+    for (const auto& e : p.Elternliste)
+        pruefen(*e, e->Name);
+    return falsch;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(TGeneratorOptionen)
@@ -75,6 +90,7 @@ private Q_SLOTS:
         QVERIFY(b.p.Laufzeit > 0);
         QCOMPARE(Terminiert(b.p), 4);
         QCOMPARE(PlanPruefen(b.p), QStringList());
+        QCOMPARE(BelegungFalsch(b.p), QStringList());
     }
 
     void projektOhneGespraeche() {
@@ -157,6 +173,7 @@ private Q_SLOTS:
         const bool nurNaegel = std::all_of(b.p.Gespraechsliste.begin(), b.p.Gespraechsliste.end(),
                                            [](const auto& g) { return g->Termin < 0 || g->IstGenagelt(); });
         QCOMPARE(nurNaegel, meldung == AbbruchVerteilung);
+        QCOMPARE(BelegungFalsch(b.p), QStringList());
     }
 
     void generierteProjekte_data() {
@@ -185,6 +202,7 @@ private Q_SLOTS:
         QCOMPARE(PlanPruefen(a), QStringList());
         QCOMPARE(NaegelUndSperren(a), vorher);
         QVERIFY(Terminiert(a) > a.Gespraechsliste.Count() / 2);
+        QCOMPARE(BelegungFalsch(a), QStringList());
         Lauf(b, still);
         QCOMPARE(ErsterUnterschied(PlanAbbild(a), PlanAbbild(b)), QString());
     }
