@@ -47,7 +47,8 @@ TStatistik StatistikBerechnen(TProjekt& p) {
     s.mGE = Mittel(s.GZahl, s.EZahl);
     s.mGK = Mittel(s.GZahl, s.KZahl);
     s.mGL = Mittel(s.GZahl, s.LZahl);
-    s.RZeit = p.Laufzeit;
+    // The run keeps its duration in days, as a date difference.
+    s.RZeit = p.Laufzeit * 86400.0;
     s.keinT = s.GZahl - s.AnzG;
     s.unmT = ausgeschlossen;
     s.zuvT = std::clamp(mangel, 0, std::max(0, s.GZahl - s.AnzG - ausgeschlossen));

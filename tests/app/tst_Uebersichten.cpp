@@ -168,11 +168,14 @@ private Q_SLOTS:
                                        "Genagelte Gespräche (nach Eltern sortiert)"}));
     }
 
-    // The statistics window shows the figures and the chart and saves them as PDF.
+    // The statistics window shows the figures, the last run's duration and the chart and saves them as
+    // PDF.
     void statistik() {
         TFensterTest t;
         TVELWnd& f = *t.Fenster;
-        f.ProjektErsetzen(GebuchtesProjekt());
+        auto projekt = GebuchtesProjekt();
+        projekt->Laufzeit = 1.3 / 86400;
+        f.ProjektErsetzen(std::move(projekt));
         const QString datei = t.Ordner.filePath("statistik.pdf");
         t.Dateiwahl.Antworten = {datei};
         TDialogFolge folge({[](QDialog& d) {
@@ -182,6 +185,7 @@ private Q_SLOTS:
             QCOMPARE(s.Felder.value("AnzG")->text(), "3");
             QCOMPARE(s.Felder.value("Quote")->text(), "100,00%");
             QCOMPARE(s.Felder.value("mGK")->text(), "1,50");
+            QCOMPARE(s.RZeit->text(), "Rechenzeit: 1,30s");
             QVERIFY(!s.Grafik->grab().isNull());
             s.PdfBtn->click();
             s.accept();

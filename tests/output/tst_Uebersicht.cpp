@@ -150,6 +150,22 @@ private Q_SLOTS:
         QCOMPARE(Quotentext(s), "100,00%");
     }
 
+    void rechenzeit_data() {
+        QTest::addColumn<double>("sekunden");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("kurz") << 0.3 << "Rechenzeit: 0,30s";
+        QTest::newRow("länger") << 1.3 << "Rechenzeit: 1,30s";
+        QTest::newRow("kein Lauf") << 0.0 << "";
+    }
+    // The run keeps its duration in days; the statistics give it in seconds.
+    void rechenzeit() {
+        QFETCH(double, sekunden);
+        TKleinFall f;
+        f.b.p.Laufzeit = sekunden / 86400;
+        const TStatistik s = StatistikBerechnen(f.b.p);
+        QTEST(Rechenzeittext(s), "text");
+    }
+
     // The rate of the example: 50 of 55 findable appointments.
     void quote() {
         TStatistik s;

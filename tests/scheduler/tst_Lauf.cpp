@@ -5,6 +5,7 @@
 #include "scheduler/Planpruefung.h"
 
 #include <QTest>
+#include <QThread>
 
 namespace {
 
@@ -91,6 +92,20 @@ private Q_SLOTS:
         QCOMPARE(Terminiert(b.p), 4);
         QCOMPARE(PlanPruefen(b.p), QStringList());
         QCOMPARE(BelegungFalsch(b.p), QStringList());
+    }
+
+    // The run's duration is kept in days, as a date difference: a run slowed to about 0.3 s.
+    void laufzeit() {
+        struct TLangsam : TLaufBeobachter {
+            void Text(TLaufText label, const QString&) override {
+                if (label == TLaufText::Label3) QThread::msleep(150);
+            }
+        } langsam;
+        TProjektBauer b;
+        KleinesProjekt(b);
+        Lauf(b.p, langsam);
+        const double sekunden = b.p.Laufzeit * 86400.0;
+        QVERIFY2(sekunden >= 0.29 && sekunden < 10, qPrintable(QString::number(sekunden)));
     }
 
     void projektOhneGespraeche() {
