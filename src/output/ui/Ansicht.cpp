@@ -1,5 +1,7 @@
 #include "Ansicht.h"
 
+#include "ui/Zeilenhoehe.h"
+
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -27,6 +29,8 @@ TAnsichtDlg::TAnsichtDlg(TProjekt& projekt, TUebersichtWahl wahl, QString drucke
     LblTitel->setFont(fett);
     spalte->addWidget(LblTitel);
     Liste->setRootIsDecorated(false);
+    Liste->setUniformRowHeights(true);
+    Liste->setItemDelegate(new TZeilenDelegate(Liste));
     Liste->setSelectionMode(QAbstractItemView::SingleSelection);
     Liste->setAllColumnsShowFocus(true);
     Liste->header()->setStretchLastSection(false);
