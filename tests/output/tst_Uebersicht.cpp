@@ -8,10 +8,12 @@
 
 #include "model/Projektdatei.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -51,7 +53,43 @@ QString PdfAlsText(const QByteArray& pdf) {
     return PdfText(datei.fileName());
 }
 
+// A word that pdftotext finds on a page, with its box in points.
+struct TWort {
+    QString Text;
+    double Links;
+    double Oben;
+    double Rechts;
+};
+
+QList<TWort> PdfWoerter(const QByteArray& pdf) {
+    QTemporaryDir ordner;
+    QFile datei(ordner.filePath("x.pdf"));
+    if (!datei.open(QIODevice::WriteOnly)) return {};
+    datei.write(pdf);
+    datei.close();
+    // With VEL_BILDER set, the PDF is kept there to look at.
+    if (const QString ablage = qEnvironmentVariable("VEL_BILDER"); !ablage.isEmpty())
+        QFile::copy(datei.fileName(),
+                    QDir(ablage).filePath(QStringLiteral("%1 %2.pdf")
+                                              .arg(QString::fromUtf8(QTest::currentTestFunction()),
+                                                   QString::fromUtf8(QTest::currentDataTag()))));
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {"-bbox", datei.fileName(), "-"});
+    p.waitForFinished(30000);
+    static const QRegularExpression wort(QStringLiteral(
+        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"[\\d.]+\">([^<]*)</word>"));
+    QList<TWort> woerter;
+    for (auto it = wort.globalMatch(QString::fromUtf8(p.readAllStandardOutput())); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        woerter.append(
+            {m.captured(4), m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble()});
+    }
+    return woerter;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(TUebersichtArt)
 
 class TstUebersicht : public QObject {
     Q_OBJECT
@@ -206,6 +244,53 @@ private Q_SLOTS:
         QVERIFY2(QString(stat).remove(u' ').contains("STATISTIK"), qPrintable(stat));
         QVERIFY(stat.contains("Anzahl der Gesprächswünsche:"));
         QVERIFY(stat.contains("120"));
+    }
+
+    void abgeschnitten_data() {
+        QTest::addColumn<TUebersichtArt>("art");
+        QTest::addColumn<bool>("fuerEltern");
+        QTest::newRow("ohne Termin, nach Lehrern") << TUebersichtArt::OhneTermin << false;
+        QTest::newRow("genagelt, nach Lehrern") << TUebersichtArt::Genagelt << false;
+        QTest::newRow("ohne Termin, nach Eltern") << TUebersichtArt::OhneTermin << true;
+        QTest::newRow("Anzahlen") << TUebersichtArt::Anzahlen << true;
+    }
+    // A name too long for its column ends in "…" before the next column's text begins, which stays
+    // whole; the columns keep their places.
+    void abgeschnitten() {
+        QFETCH(TUebersichtArt, art);
+        QFETCH(bool, fuerEltern);
+        TProjektBauer b;
+        b.Rahmen(1, 6);
+        TLehrer* l = b.Lehrer("MEY", QString::fromUtf8("Meyer-Lüdenscheidt-Wolkenstein"));
+        l->Anrede = QStringLiteral("Frau");
+        l->AkadTitel = QStringLiteral("Dr.");
+        TKind* lena = b.Kind(QString::fromUtf8("Schäfer-Hohenlimburg-Wittgenstein"), "Lena");
+        b.Wunsch(lena, "MEY", 1, true);
+        b.Wunsch(b.Kind(QString::fromUtf8("Schäfer-Hohenlimburg-Wittgenstein"), "Max"), "MEY");
+        TUebersichtWahl w{art};
+        w.FuerEltern = fuerEltern;
+        const TUebersicht u = UebersichtBauen(b.p, w);
+        const TSchuldaten schule;
+        const QList<TWort> woerter =
+            PdfWoerter(SonstigesPdf(b.p, "x", [&](TZeichenziel& ziel, const TSeitenmetrik& m) {
+                UebersichtZeichnen(ziel, {b.p, schule, m}, w, u);
+            }));
+        QVERIFY(!woerter.isEmpty());
+        const auto gekuerzt = std::find_if(woerter.begin(), woerter.end(), [](const TWort& wort) {
+            return wort.Text.endsWith(QChar(0x2026));
+        });
+        QVERIFY(gekuerzt != woerter.end());
+        QList<TWort> zeile;
+        for (const TWort& wort : woerter) {
+            QVERIFY2(!wort.Text.contains("Wolkenstein"), qPrintable(wort.Text));
+            if (qAbs(wort.Oben - gekuerzt->Oben) < 1) zeile.append(wort);
+        }
+        std::sort(zeile.begin(), zeile.end(),
+                  [](const TWort& a, const TWort& b) { return a.Links < b.Links; });
+        for (qsizetype i = 1; i < zeile.size(); ++i)
+            QVERIFY2(zeile[i - 1].Rechts <= zeile[i].Links,
+                     qPrintable(zeile[i - 1].Text + " | " + zeile[i].Text));
+        QVERIFY(zeile.last().Rechts > gekuerzt->Rechts);
     }
 
     // vel-cli statistik gives the window's figures, as lines or as JSON named like the window's fields.
