@@ -97,8 +97,7 @@ std::vector<TStatistikzeile> Statistikzeilen(const TStatistik& s) {
              .arg(s.GZahl)
              .arg(s.unmT)
              .arg(s.zuvT),
-         {}},
-        {21, {}, n(s.maxF)},
+         n(s.maxF)},
         {22, QStringLiteral("Anzahl der mit VEL gesetzten Termine:"), n(s.AnzG)},
         {24, QStringLiteral("E R F O L G S Q U O T E  (%1 von %2):").arg(s.AnzG).arg(s.maxF), Quotentext(s)},
     };

@@ -189,18 +189,26 @@ void StatistikZeichnen(TZeichenziel& ziel, const TSonstigesBlatt& blatt, const T
     g.Stil(true, false);
     g.Links(links, g.Kopfzeile(2), QStringLiteral("S T A T I S T I K"));
     const std::vector<TStatistikzeile> zeilen = Statistikzeilen(s);
-    QString zeile20;
+    // The values stand in one column right of the longest text, each on the line of its text; they are
+    // measured in bold, as the heading is drawn and the values will be.
+    int textbreite = 0;
+    int wertbreite = 0;
     for (const TStatistikzeile& z : zeilen)
-        if (z.Zeile == 20) zeile20 = z.Text;
+        wertbreite = std::max(wertbreite, g.M().fontMetrics().horizontalAdvance(z.Wert));
     g.Stil(false, false);
-    const int wertX = links + g.M().fontMetrics().horizontalAdvance(zeile20);
+    const QFontMetrics fm = g.M().fontMetrics();
+    for (const TStatistikzeile& z : zeilen)
+        textbreite = std::max(textbreite, fm.horizontalAdvance(z.Text));
+    const int abstand = fm.horizontalAdvance(QStringLiteral("  "));
+    const int wertX = std::min(links + textbreite + abstand + wertbreite, g.X0 + g.Breite);
     const int proSeite = Runden(double(g.Hoehe) / g.Zh);
     int letzte = 6;
     for (const TStatistikzeile& z : zeilen) {
         const int n = 6 + z.Zeile;
         if (n >= proSeite) break;
         g.Stil(false, false);
-        g.Links(links, g.Zeile(n), z.Text);
+        // Only a large font on narrow paper leaves a text too little room before its value.
+        g.Links(links, z.Wert.isEmpty() ? g.X0 + g.Breite : wertX - wertbreite - abstand, g.Zeile(n), z.Text);
         if (!z.Wert.isEmpty()) {
             g.Stil(true, false);
             g.Rechts(wertX, g.Zeile(n), z.Wert);

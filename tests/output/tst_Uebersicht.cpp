@@ -293,6 +293,40 @@ private Q_SLOTS:
         QVERIFY(zeile.last().Rechts > gekuerzt->Rechts);
     }
 
+    // Every value of the statistics page stands on its text's line, in one right-aligned column.
+    void statistikseite() {
+        TProjektBauer b;
+        b.Rahmen(1, 4);
+        for (int i = 0; i < 120; ++i)
+            b.Wunsch(b.Kind(QStringLiteral("Familie%1").arg(i), "Kind"), "MUE");
+        const TStatistik s = StatistikBerechnen(b.p);
+        const TSchuldaten schule;
+        const QList<TWort> woerter =
+            PdfWoerter(SonstigesPdf(b.p, "x", [&](TZeichenziel& ziel, const TSeitenmetrik& m) {
+                StatistikZeichnen(ziel, {b.p, schule, m}, s);
+            }));
+        const auto zeile = [&](const QString& wort) {
+            QList<TWort> teile;
+            const auto it =
+                std::find_if(woerter.begin(), woerter.end(), [&](const TWort& w) { return w.Text == wort; });
+            if (it == woerter.end()) return teile;
+            for (const TWort& w : woerter)
+                if (qAbs(w.Oben - it->Oben) < 1) teile.append(w);
+            std::sort(teile.begin(), teile.end(),
+                      [](const TWort& a, const TWort& b) { return a.Links < b.Links; });
+            return teile;
+        };
+        const QList<TWort> bleibt = zeile("terminierbarer");
+        QVERIFY(bleibt.size() >= 2);
+        QCOMPARE(bleibt.last().Text, QString::number(s.maxF));
+        QVERIFY(bleibt[bleibt.size() - 2].Text.endsWith("):"));
+        QVERIFY(bleibt[bleibt.size() - 2].Rechts < bleibt.last().Links);
+        const QList<TWort> wuensche = zeile(QString::fromUtf8("Gesprächswünsche:"));
+        QVERIFY(!wuensche.isEmpty());
+        QCOMPARE(wuensche.last().Text, "120");
+        QVERIFY(qAbs(wuensche.last().Rechts - bleibt.last().Rechts) < 0.5);
+    }
+
     // vel-cli statistik gives the window's figures, as lines or as JSON named like the window's fields.
     void kommandozeile() {
         TProjektBauer b;
