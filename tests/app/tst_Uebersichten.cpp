@@ -251,6 +251,7 @@ private Q_SLOTS:
             QCOMPARE(s.Felder.value("mGK")->text(), "1,50");
             QCOMPARE(s.RZeit->text(), "Rechenzeit: 1,30s");
             QVERIFY(!s.Grafik->grab().isNull());
+            Ablegen(&s, QStringLiteral("statistik"));
             s.PdfBtn->click();
             s.accept();
         }});

@@ -4,6 +4,7 @@
 #include "output/Statistik.h"
 #include "output/Uebersicht.h"
 #include "output/Uebersichtseiten.h"
+#include "output/ui/Statistikgrafik.h"
 #include "settings/Schuldaten.h"
 
 #include "model/Projektdatei.h"
@@ -325,6 +326,29 @@ private Q_SLOTS:
         QVERIFY(!wuensche.isEmpty());
         QCOMPARE(wuensche.last().Text, "120");
         QVERIFY(qAbs(wuensche.last().Rechts - bleibt.last().Rechts) < 0.5);
+    }
+
+    // A single bar keeps a readable width beside its axis instead of filling the chart.
+    void grafikEinBalken() {
+        TAuslastung a;
+        a.Zeiten[0] = {"14:00", "14:10"};
+        a.Gespraeche[0] = {2, 3};
+        a.Wartezeiten = {4};
+        TStatistikgrafik grafik;
+        grafik.Setzen(a);
+        grafik.resize(800, 480);
+        const QImage bild = grafik.grab().toImage();
+        const QRgb orange = qRgb(0xE0, 0x80, 0x30);
+        QRect balken;
+        for (int y = 0; y < bild.height(); ++y)
+            for (int x = 0; x < bild.width(); ++x)
+                if (bild.pixel(x, y) == orange) balken |= QRect(x, y, 1, 1);
+        QVERIFY(!balken.isEmpty());
+        QVERIFY2(balken.width() <= grafik.fontMetrics().horizontalAdvance("00:00 "),
+                 qPrintable(QString::number(balken.width())));
+        const QRgb achse = grafik.palette().color(QPalette::Mid).rgb();
+        for (int y = balken.top(); y <= balken.bottom(); ++y)
+            QCOMPARE(bild.pixel(balken.left() - 2, y), achse);
     }
 
     // vel-cli statistik gives the window's figures, as lines or as JSON named like the window's fields.
