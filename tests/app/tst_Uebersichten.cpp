@@ -114,9 +114,12 @@ private Q_SLOTS:
         TVELWnd& f = *t.Fenster;
         f.ProjektErsetzen(TeilweiseGebucht());
         QStringList titel;
+        QStringList kopfzeilen;
         TDialogFolge folge({[&](QDialog& d) {
                                 auto& a = dynamic_cast<TAnsichtDlg&>(d);
+                                kopfzeilen << a.windowTitle();
                                 titel << a.LblTitel->text();
+                                Ablegen(&a, QStringLiteral("ansicht-ohne-termin"));
                                 QCOMPARE(Spalte(a.Liste, 0), (QStringList{"Familie Maier", ""}));
                                 a.Wechsln->click();
                                 titel << a.LblTitel->text();
@@ -125,6 +128,7 @@ private Q_SLOTS:
                             },
                             [&](QDialog& d) {
                                 auto& a = dynamic_cast<TAnsichtDlg&>(d);
+                                kopfzeilen << a.windowTitle();
                                 titel << a.LblTitel->text();
                                 QCOMPARE(Spalte(a.Liste, 1), (QStringList{"MUE"}));
                                 QCOMPARE(a.Liste->topLevelItem(0)->text(4), "01.03.27, 16:00");
@@ -132,6 +136,7 @@ private Q_SLOTS:
                             },
                             [&](QDialog& d) {
                                 auto& a = dynamic_cast<TAnsichtDlg&>(d);
+                                kopfzeilen << a.windowTitle();
                                 titel << a.LblTitel->text();
                                 QCOMPARE(Spalte(a.Liste, 0), (QStringList{"BER", "MUE"}));
                                 a.Liste->header()->sectionClicked(4);
@@ -142,6 +147,7 @@ private Q_SLOTS:
                             },
                             [&](QDialog& d) {
                                 auto& a = dynamic_cast<TAnsichtDlg&>(d);
+                                kopfzeilen << a.windowTitle();
                                 titel << a.LblTitel->text();
                                 a.Wechsln->click();
                                 titel << a.LblTitel->text();
@@ -156,6 +162,8 @@ private Q_SLOTS:
                                      "Gesprächsanzahlen der Lehrer (nur beteiligte)",
                                      "Raumzuordnung [nur für Lehrer mit Gespräch]",
                                      "Raumzuordnung für alle Lehrer"}));
+        QCOMPARE(kopfzeilen, (QStringList{"Gespräche ohne Termin", "Genagelte Gespräche", "Gesprächsanzahlen",
+                                          "Raumzuordnung"}));
         // The room overview's choice is kept for the next time.
         QVERIFY(TerminwerteLesen(t.Speicher).AlleAnzeigen);
     }

@@ -22,7 +22,8 @@ TAnsichtDlg::TAnsichtDlg(TProjekt& projekt, TUebersichtWahl wahl, QString drucke
     , Projekt(projekt)
     , Druckername(std::move(druckername))
     , Ausgeben(std::move(ausgeben)) {
-    setWindowTitle(QStringLiteral("Ansicht"));
+    // Several overviews open one after the other are told apart by their captions.
+    setWindowTitle(Uebersichtsname(Wahl.Art));
     auto* spalte = new QVBoxLayout(this);
     QFont fett = LblTitel->font();
     fett.setBold(true);
