@@ -10,7 +10,18 @@ TProjektDokument::TProjektDokument(QObject* eltern)
 
 TProjektDokument::~TProjektDokument() = default;
 
+namespace {
+
+// Changes after which a person may have gained or lost its last appointment.
+constexpr TAenderungen PlanBeruehrt = TAenderung::Plan | TAenderung::Gespraeche | TAenderung::Familien |
+                                      TAenderung::Kinder | TAenderung::Lehrer | TAenderung::Rahmen |
+                                      TAenderung::Zeiten;
+
+} // namespace
+
 void TProjektDokument::Ersetzen(std::unique_ptr<TProjekt> neu, const QString& datei) {
+    // Who has an appointment follows the plan wherever it changes, so that output only reads it.
+    if (neu) neu->BelegungMarkieren();
     const std::unique_ptr<TProjekt> alt = std::exchange(Aktuell, std::move(neu));
     DateiPfad = datei;
     Rueck.Clear();
@@ -29,6 +40,7 @@ void TProjektDokument::DateiSetzen(const QString& datei) {
 }
 
 void TProjektDokument::Melden(TAenderungen was) {
+    if (Aktuell && (was & PlanBeruehrt)) Aktuell->BelegungMarkieren();
     GeaendertStand = SicherungFaelligStand = true;
     Q_EMIT Geaendert(was);
     if (!Beschaeftigt()) BefehlBeendet();

@@ -166,6 +166,8 @@ void Abschliessen(TProjekt& p) {
     p.LetzteGespraechNr = static_cast<uint16_t>(hoechste);
     p.Lehrerliste.NamenDoppeltMarkieren();
     p.ZaehleGespraeche();
+    // The stored mark may be older than the plan it was saved with; the plan decides.
+    p.BelegungMarkieren();
 }
 
 } // namespace

@@ -93,6 +93,7 @@ void PlanZuruecksetzen(TProjekt& p, TRueckCollection& rueck, bool erzwungen) {
         g->SetGenagelt(false);
     }
     p.Laufzeit = 0;
+    p.BelegungMarkieren();
     rueck.Clear();
 }
 

@@ -47,7 +47,8 @@ TStatistik StatistikBerechnen(TProjekt& p) {
     s.mGE = Mittel(s.GZahl, s.EZahl);
     s.mGK = Mittel(s.GZahl, s.KZahl);
     s.mGL = Mittel(s.GZahl, s.LZahl);
-    s.RZeit = p.Laufzeit;
+    // The run keeps its duration in days, as a date difference.
+    s.RZeit = p.Laufzeit * 86400.0;
     s.keinT = s.GZahl - s.AnzG;
     s.unmT = ausgeschlossen;
     s.zuvT = std::clamp(mangel, 0, std::max(0, s.GZahl - s.AnzG - ausgeschlossen));
@@ -96,8 +97,7 @@ std::vector<TStatistikzeile> Statistikzeilen(const TStatistik& s) {
              .arg(s.GZahl)
              .arg(s.unmT)
              .arg(s.zuvT),
-         {}},
-        {21, {}, n(s.maxF)},
+         n(s.maxF)},
         {22, QStringLiteral("Anzahl der mit VEL gesetzten Termine:"), n(s.AnzG)},
         {24, QStringLiteral("E R F O L G S Q U O T E  (%1 von %2):").arg(s.AnzG).arg(s.maxF), Quotentext(s)},
     };

@@ -36,7 +36,8 @@ QString Zahltext(double wert);
 QString Quotentext(const TStatistik& s);
 QString Rechenzeittext(const TStatistik& s);
 
-// The lines of the printed statistics: line number, text and value ("" for none).
+// The lines of the printed statistics: line number, text and value ("" for none); numbers not listed
+// are empty lines.
 struct TStatistikzeile {
     int Zeile;
     QString Text;

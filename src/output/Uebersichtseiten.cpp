@@ -5,6 +5,7 @@
 #include "Zeichenziel.h"
 #include "model/Projekt.h"
 
+#include <algorithm>
 #include <array>
 
 const char* const PapierUngeeignetText =
@@ -51,6 +52,13 @@ public:
     // The head's first text line and the lines below it.
     int Kopfzeile(int n) const { return Y0 + Zh / 2 + n * Zh; }
     void Links(int x, int y, const QString& text) { M().drawText(x, y + M().fontMetrics().ascent(), text); }
+    // A text that does not fit up to bis is cut with "…" there.
+    void Links(int x, int bis, int y, const QString& text) {
+        const QFontMetrics fm = M().fontMetrics();
+        // Measured as the columns are, so that a text that fits by that measure stays whole.
+        Links(x, y,
+              fm.horizontalAdvance(text) <= bis - x ? text : fm.elidedText(text, Qt::ElideRight, bis - x));
+    }
     void Rechts(int x, int y, const QString& text) {
         M().drawText(x - M().fontMetrics().horizontalAdvance(text), y + M().fontMetrics().ascent(), text);
     }
@@ -124,14 +132,27 @@ int UebersichtZeichnen(TZeichenziel& ziel, const TSonstigesBlatt& blatt, const T
     const std::array<int, 5> stellen = Spaltenstellen(w);
     const auto x = [&](int spalte) { return g.X0 + g.Breite * stellen[size_t(spalte)] / 96; };
     const bool zahlen = w.Art == TUebersichtArt::Anzahlen;
+    const auto rechtsbuendig = [zahlen](int spalte) { return zahlen && spalte >= 2; };
+    // A left-aligned text ends a blank before the next column, or before a number right-aligned there;
+    // the last column ends at the right margin. A heading reaches over empty headings beside it.
+    const auto ende = [&](int spalte, const QStringList& texte, bool ueberLeere) {
+        int naechste = spalte + 1;
+        while (ueberLeere && naechste < texte.size() && texte[naechste].isEmpty())
+            ++naechste;
+        if (naechste >= texte.size() || naechste >= 5 || stellen[size_t(naechste)] < 0)
+            return g.X0 + g.Breite;
+        const QFontMetrics fm = g.M().fontMetrics();
+        const int rand = x(naechste) - (rechtsbuendig(naechste) ? fm.horizontalAdvance(texte[naechste]) : 0);
+        return rand - fm.horizontalAdvance(u' ');
+    };
     int zeile = 6;
     g.Stil(true, false);
     const QStringList kopf = Kopfspalten(w, int(u.Spalten.size()));
     for (int i = 0; i < kopf.size(); ++i)
-        if (zahlen && i >= 2)
+        if (rechtsbuendig(i))
             g.Mitte(x(i), g.Zeile(zeile), kopf[i]);
         else
-            g.Links(x(i), g.Zeile(zeile), kopf[i]);
+            g.Links(x(i), ende(i, kopf, true), g.Zeile(zeile), kopf[i]);
     g.Stil(false, false);
 
     const int proSeite = Runden(double(g.Hoehe) / g.Zh);
@@ -153,10 +174,10 @@ int UebersichtZeichnen(TZeichenziel& ziel, const TSonstigesBlatt& blatt, const T
         }
         const QStringList& texte = u.Zeilen[z];
         for (int i = 0; i < texte.size() && i < 5; ++i)
-            if (zahlen && i >= 2)
+            if (rechtsbuendig(i))
                 g.Rechts(x(i), g.Zeile(zeile), texte[i]);
             else
-                g.Links(x(i), g.Zeile(zeile), texte[i]);
+                g.Links(x(i), ende(i, texte, false), g.Zeile(zeile), texte[i]);
     }
     return seite;
 }
@@ -168,18 +189,26 @@ void StatistikZeichnen(TZeichenziel& ziel, const TSonstigesBlatt& blatt, const T
     g.Stil(true, false);
     g.Links(links, g.Kopfzeile(2), QStringLiteral("S T A T I S T I K"));
     const std::vector<TStatistikzeile> zeilen = Statistikzeilen(s);
-    QString zeile20;
+    // The values stand in one column right of the longest text, each on the line of its text; they are
+    // measured in bold, as the heading is drawn and the values will be.
+    int textbreite = 0;
+    int wertbreite = 0;
     for (const TStatistikzeile& z : zeilen)
-        if (z.Zeile == 20) zeile20 = z.Text;
+        wertbreite = std::max(wertbreite, g.M().fontMetrics().horizontalAdvance(z.Wert));
     g.Stil(false, false);
-    const int wertX = links + g.M().fontMetrics().horizontalAdvance(zeile20);
+    const QFontMetrics fm = g.M().fontMetrics();
+    for (const TStatistikzeile& z : zeilen)
+        textbreite = std::max(textbreite, fm.horizontalAdvance(z.Text));
+    const int abstand = fm.horizontalAdvance(QStringLiteral("  "));
+    const int wertX = std::min(links + textbreite + abstand + wertbreite, g.X0 + g.Breite);
     const int proSeite = Runden(double(g.Hoehe) / g.Zh);
     int letzte = 6;
     for (const TStatistikzeile& z : zeilen) {
         const int n = 6 + z.Zeile;
         if (n >= proSeite) break;
         g.Stil(false, false);
-        g.Links(links, g.Zeile(n), z.Text);
+        // Only a large font on narrow paper leaves a text too little room before its value.
+        g.Links(links, z.Wert.isEmpty() ? g.X0 + g.Breite : wertX - wertbreite - abstand, g.Zeile(n), z.Text);
         if (!z.Wert.isEmpty()) {
             g.Stil(true, false);
             g.Rechts(wertX, g.Zeile(n), z.Wert);

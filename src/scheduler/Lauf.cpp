@@ -52,6 +52,8 @@ TLaufErgebnis Lauf(TProjekt& p, TLaufBeobachter& b) {
         t.Optimieren();
     }
 
+    // Who has an appointment follows the plan at once, so that printing only reads it.
+    p.BelegungMarkieren();
     TLaufErgebnis ergebnis;
     if (t.Abbruch) {
         ergebnis.Abgebrochen = true;

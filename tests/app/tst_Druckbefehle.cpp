@@ -2,8 +2,10 @@
 #include "FensterTest.h"
 #include "common/TestHaupt.h"
 #include "common/Testdrucker.h"
+#include "model/Projektdatei.h"
 #include "output/ui/DrBereich.h"
 #include "output/ui/DrVorwahl.h"
+#include "output/ui/DruckBefehle.h"
 #include "output/ui/FpdfVW.h"
 
 #include <QAction>
@@ -60,6 +62,32 @@ private Q_SLOTS:
         QVERIFY(p.waitForFinished(30000));
         QVERIFY(QString::fromUtf8(p.readAllStandardOutput()).contains(QString::fromUtf8("Gespräche für")));
         QVERIFY(!t.Fenster->Dokument.IstGeaendert());
+    }
+
+    // Writing every teacher's list as PDF leaves a project just opened as it was: unchanged, and the
+    // same file if saved. The file was written with a stale mark of who has an appointment.
+    void pdfLaufAendertNichts() {
+        TFensterTest t;
+        const QString datei = t.Ordner.filePath("gebucht.pdt");
+        QString fehler;
+        QVERIFY2(ProjektSpeichern(*GebuchtesProjekt(), datei, fehler), qPrintable(fehler));
+        t.Dateiwahl.Antworten = {datei};
+        t.Fenster->PDTopen1->trigger();
+        QVERIFY(t.Fenster->Projekt());
+        const QByteArray geladen = ProjektDaten(*t.Fenster->Projekt(), fehler);
+        for (const auto& l : t.Fenster->Projekt()->Lehrerliste)
+            QVERIFY2(l->HatTermin, qPrintable(l->Kuerzel));
+        QTemporaryDir ziel;
+        t.Fenster->Gruppen.Druck->Stand.PdfOrdner = ziel.path();
+        TDialogFolge folge(
+            {[](QDialog& d) { QTimer::singleShot(0, static_cast<TFpdfVW&>(d).BpdfL, &QPushButton::click); },
+             [](QDialog& d) { static_cast<TDrBereich&>(d).StartBtn->click(); },
+             [](QDialog& d) { d.reject(); }});
+        t.Fenster->BuPDF->trigger();
+        QCOMPARE(folge.Offen(), 0);
+        QCOMPARE(QDir(ziel.filePath("VEL2027PDF")).entryList(QDir::Files).size(), 2);
+        QVERIFY(!t.Fenster->Dokument.IstGeaendert());
+        QVERIFY(ProjektDaten(*t.Fenster->Projekt(), fehler) == geladen);
     }
 
     // A teachers' print run through the print choice and the range dialog: one job per list on the

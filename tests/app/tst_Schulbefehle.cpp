@@ -127,34 +127,38 @@ private Q_SLOTS:
 
     // The info window names the school and its place once they are set; a name is shown as it is
     // typed, never as markup, and a long one is shortened to the window's width.
+    // Every field of the school data on a line of its own; an empty field leaves no line.
     void info_data() {
         QTest::addColumn<QStringList>("felder");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("ort");
-        QTest::newRow("nicht gesetzt") << QStringList{"", "", "", "", ""} << ""
-                                       << "";
-        QTest::newRow("gesetzt") << Eingetippt << Eingetippt[0] << Eingetippt[2];
-        QTest::newRow("nur Ort") << QStringList{"", "", "Essen", "", ""} << ""
-                                 << "Essen";
-        QTest::newRow("Zeichen wie Markup")
-            << QStringList{"<b>Schule & Co</b>", "", "", "", ""} << "<b>Schule & Co</b>"
-            << "";
+        QTest::addColumn<QStringList>("zeilen");
+        QTest::newRow("nicht gesetzt") << QStringList{"", "", "", "", ""} << QStringList{"", "", "", "", ""};
+        QTest::newRow("gesetzt") << QStringList{Eingetippt[0], Eingetippt[1], Eingetippt[2], Eingetippt[3],
+                                                "0201 88-1299"}
+                                 << QStringList{Eingetippt[0], Eingetippt[1], Eingetippt[2],
+                                                "Tel.: " + Eingetippt[3], "Fax: 0201 88-1299"};
+        QTest::newRow("nur Ort") << QStringList{"", "", "Essen", "", ""}
+                                 << QStringList{"", "", "Essen", "", ""};
+        QTest::newRow("nur Telefon") << QStringList{"", "", "", "0201 1", " "}
+                                     << QStringList{"", "", "", "Tel.: 0201 1", ""};
+        QTest::newRow("Zeichen wie Markup") << QStringList{"<b>Schule & Co</b>", "", "", "", ""}
+                                            << QStringList{"<b>Schule & Co</b>", "", "", "", ""};
     }
     void info() {
         QFETCH(QStringList, felder);
-        QFETCH(QString, name);
-        QFETCH(QString, ort);
+        QFETCH(QStringList, zeilen);
         TFensterTest t;
         SchuldatenSchreiben(t.Speicher, {felder[0], felder[1], felder[2], felder[3], felder[4]});
         QStringList gezeigt;
-        bool sichtbar[2] = {};
+        QList<bool> sichtbar;
         TDialogFolge folge({[&](QDialog& d) {
             auto* info = qobject_cast<TVelInfo*>(&d);
             QVERIFY(info);
-            gezeigt = {info->SchulName->text(), info->SchulOrt->text()};
-            sichtbar[0] = info->SchulName->isVisible();
-            sichtbar[1] = info->SchulOrt->isVisible();
-            QCOMPARE(info->SchulName->textFormat(), Qt::PlainText);
+            for (const QLabel* zeile :
+                 {info->SchulName, info->SchulStrasse, info->SchulOrt, info->SchulTelefon, info->SchulFax}) {
+                gezeigt << zeile->text();
+                sichtbar << zeile->isVisible();
+                QCOMPARE(zeile->textFormat(), Qt::PlainText);
+            }
             // With VEL_BILDER set, the window is saved there as PNG to look at.
             if (const QString ordner = qEnvironmentVariable("VEL_BILDER"); !ordner.isEmpty())
                 QVERIFY(info->grab().save(QDir(ordner).filePath(
@@ -163,9 +167,9 @@ private Q_SLOTS:
         }});
         t.Fenster->Info1->trigger();
         QCOMPARE(folge.Offen(), 0);
-        QCOMPARE(gezeigt, (QStringList{name, ort}));
-        QCOMPARE(sichtbar[0], !name.isEmpty());
-        QCOMPARE(sichtbar[1], !ort.isEmpty());
+        QCOMPARE(gezeigt, zeilen);
+        for (int i = 0; i < zeilen.size(); ++i)
+            QCOMPARE(sichtbar[i], !zeilen[i].isEmpty());
     }
 
     void infoLangerName() {

@@ -1,5 +1,6 @@
 #include "Eingabetest.h"
 #include "FensterTest.h"
+#include "common/ProjektBauer.h"
 #include "common/TestHaupt.h"
 #include "common/Testdrucker.h"
 #include "output/ui/Ansicht.h"
@@ -14,6 +15,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
@@ -38,6 +40,68 @@ std::unique_ptr<TProjekt> TeilweiseGebucht() {
     return p;
 }
 
+// With VEL_BILDER set, the window is saved there as PNG to look at.
+void Ablegen(QWidget* fenster, const QString& name) {
+    if (const QString ordner = qEnvironmentVariable("VEL_BILDER"); !ordner.isEmpty())
+        QVERIFY(fenster->grab().save(ordner + u'/' + name + QStringLiteral(".png")));
+}
+
+// How dark a part of an image is: the sum of its pixels' darkness.
+qint64 Tinte(const QImage& bild, const QRect& teil) {
+    qint64 summe = 0;
+    for (int y = teil.top(); y <= teil.bottom(); ++y)
+        for (int x = teil.left(); x <= teil.right(); ++x)
+            summe += 255 - qGray(bild.pixel(x, y));
+    return summe;
+}
+
+// The ink the dots of "Ü" add to "MUL", drawn in the font with room all round.
+qint64 Punkte(const QFont& schrift) {
+    const auto zeichnen = [&](const QString& text) {
+        QImage bild(200, 100, QImage::Format_RGB32);
+        bild.fill(Qt::white);
+        QPainter maler(&bild);
+        maler.setFont(schrift);
+        maler.drawText(20, 60, text);
+        maler.end();
+        return Tinte(bild, bild.rect());
+    };
+    return zeichnen(QString::fromUtf8("MÜL")) - zeichnen(QStringLiteral("MUL"));
+}
+
+// The row of "MÜL" in a list holds the whole ink of the dots over the row of "MUL": none is cut off
+// at the row's top.
+void PunkteGezeichnet(QAbstractItemView* liste, const QString& spur) {
+    const QAbstractItemModel* modell = liste->model();
+    QModelIndex mitPunkten;
+    QModelIndex ohne;
+    for (int z = 0; z < modell->rowCount(); ++z) {
+        const QModelIndex i = modell->index(z, 0);
+        if (i.data().toString() == QString::fromUtf8("MÜL")) mitPunkten = i;
+        if (i.data().toString() == QStringLiteral("MUL")) ohne = i;
+    }
+    QVERIFY(mitPunkten.isValid() && ohne.isValid());
+    const QImage bild = liste->viewport()->grab().toImage();
+    const qint64 punkte = Tinte(bild, liste->visualRect(mitPunkten)) - Tinte(bild, liste->visualRect(ohne));
+    const qint64 erwartet = Punkte(liste->font());
+    QVERIFY2(erwartet > 0, qPrintable(spur));
+    QVERIFY2(punkte * 10 >= erwartet * 9,
+             qPrintable(QStringLiteral("%1: %2 of %3").arg(spur).arg(punkte).arg(erwartet)));
+}
+
+// Three teachers, MÜL and MUL with one conversation each and AAA with two, so that the first row,
+// which may carry the focus, is another.
+std::unique_ptr<TProjekt> UmlautLehrer() {
+    TProjektBauer b;
+    b.Rahmen(1, 6);
+    b.Wunsch(b.Kind("Maier", "Anna"), "AAA");
+    b.Wunsch(b.Kind("Maier", "Ben"), "AAA");
+    b.Wunsch(b.Kind("Maier", "Anna"), QString::fromUtf8("MÜL"));
+    b.Wunsch(b.Kind("Maier", "Ben"), "MUL");
+    b.p.Lehrerliste.LehrerSortieren();
+    return b.Abgeben();
+}
+
 } // namespace
 
 class TstUebersichten : public QObject {
@@ -50,9 +114,12 @@ private Q_SLOTS:
         TVELWnd& f = *t.Fenster;
         f.ProjektErsetzen(TeilweiseGebucht());
         QStringList titel;
+        QStringList kopfzeilen;
         TDialogFolge folge({[&](QDialog& d) {
                                 auto& a = dynamic_cast<TAnsichtDlg&>(d);
+                                kopfzeilen << a.windowTitle();
                                 titel << a.LblTitel->text();
+                                Ablegen(&a, QStringLiteral("ansicht-ohne-termin"));
                                 QCOMPARE(Spalte(a.Liste, 0), (QStringList{"Familie Maier", ""}));
                                 a.Wechsln->click();
                                 titel << a.LblTitel->text();
@@ -61,6 +128,7 @@ private Q_SLOTS:
                             },
                             [&](QDialog& d) {
                                 auto& a = dynamic_cast<TAnsichtDlg&>(d);
+                                kopfzeilen << a.windowTitle();
                                 titel << a.LblTitel->text();
                                 QCOMPARE(Spalte(a.Liste, 1), (QStringList{"MUE"}));
                                 QCOMPARE(a.Liste->topLevelItem(0)->text(4), "01.03.27, 16:00");
@@ -68,6 +136,7 @@ private Q_SLOTS:
                             },
                             [&](QDialog& d) {
                                 auto& a = dynamic_cast<TAnsichtDlg&>(d);
+                                kopfzeilen << a.windowTitle();
                                 titel << a.LblTitel->text();
                                 QCOMPARE(Spalte(a.Liste, 0), (QStringList{"BER", "MUE"}));
                                 a.Liste->header()->sectionClicked(4);
@@ -78,6 +147,7 @@ private Q_SLOTS:
                             },
                             [&](QDialog& d) {
                                 auto& a = dynamic_cast<TAnsichtDlg&>(d);
+                                kopfzeilen << a.windowTitle();
                                 titel << a.LblTitel->text();
                                 a.Wechsln->click();
                                 titel << a.LblTitel->text();
@@ -92,6 +162,8 @@ private Q_SLOTS:
                                      "Gesprächsanzahlen der Lehrer (nur beteiligte)",
                                      "Raumzuordnung [nur für Lehrer mit Gespräch]",
                                      "Raumzuordnung für alle Lehrer"}));
+        QCOMPARE(kopfzeilen, (QStringList{"Gespräche ohne Termin", "Genagelte Gespräche", "Gesprächsanzahlen",
+                                          "Raumzuordnung"}));
         // The room overview's choice is kept for the next time.
         QVERIFY(TerminwerteLesen(t.Speicher).AlleAnzeigen);
     }
@@ -168,11 +240,14 @@ private Q_SLOTS:
                                        "Genagelte Gespräche (nach Eltern sortiert)"}));
     }
 
-    // The statistics window shows the figures and the chart and saves them as PDF.
+    // The statistics window shows the figures, the last run's duration and the chart and saves them as
+    // PDF.
     void statistik() {
         TFensterTest t;
         TVELWnd& f = *t.Fenster;
-        f.ProjektErsetzen(GebuchtesProjekt());
+        auto projekt = GebuchtesProjekt();
+        projekt->Laufzeit = 1.3 / 86400;
+        f.ProjektErsetzen(std::move(projekt));
         const QString datei = t.Ordner.filePath("statistik.pdf");
         t.Dateiwahl.Antworten = {datei};
         TDialogFolge folge({[](QDialog& d) {
@@ -182,7 +257,9 @@ private Q_SLOTS:
             QCOMPARE(s.Felder.value("AnzG")->text(), "3");
             QCOMPARE(s.Felder.value("Quote")->text(), "100,00%");
             QCOMPARE(s.Felder.value("mGK")->text(), "1,50");
+            QCOMPARE(s.RZeit->text(), "Rechenzeit: 1,30s");
             QVERIFY(!s.Grafik->grab().isNull());
+            Ablegen(&s, QStringLiteral("statistik"));
             s.PdfBtn->click();
             s.accept();
         }});
@@ -192,6 +269,22 @@ private Q_SLOTS:
         const QString text = PdfText(datei);
         QVERIFY2(text.contains("Anzahl der mit VEL gesetzten Termine:"), qPrintable(text));
         QVERIFY(text.contains("100,00%"));
+    }
+
+    // Capital umlauts keep their dots in the rows of the overviews and of the person lists.
+    void umlautpunkte() {
+        auto projekt = UmlautLehrer();
+        TAnsichtDlg ansicht(*projekt, {TUebersichtArt::Anzahlen}, {}, [](bool, const auto&, const auto&) {});
+        ansicht.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&ansicht));
+        PunkteGezeichnet(ansicht.Liste, QStringLiteral("Gesprächsanzahlen"));
+        Ablegen(&ansicht, QStringLiteral("ansicht-anzahlen"));
+
+        TFensterTest t;
+        t.Fenster->ProjektErsetzen(UmlautLehrer());
+        QVERIFY(t.Zeigen());
+        PunkteGezeichnet(t.Fenster->Lehrerpanel->LVLehrer, QStringLiteral("Lehrerliste"));
+        Ablegen(t.Fenster.get(), QStringLiteral("hauptfenster-umlaute"));
     }
 
     // A PDF that cannot be written is reported, not passed over.

@@ -1,4 +1,5 @@
 // The document: its change reports, the command guard and the automatic backup's timing.
+#include "common/ProjektBauer.h"
 #include "common/TestHaupt.h"
 #include "document/ProjektDokument.h"
 #include "model/Projekt.h"
@@ -73,6 +74,31 @@ private Q_SLOTS:
         QCOMPARE(d.Projekt()->Elternliste.Count(), 0);
         QCOMPARE(d.Name(), "b.pdt");
         QVERIFY(!d.IstGeaendert() && !d.IstSicherungFaellig());
+    }
+
+    void belegungFolgtDemPlan_data() {
+        QTest::addColumn<TAenderungen>("was");
+        QTest::newRow("Plan") << TAenderungen(TAenderung::Plan);
+        QTest::newRow("Zeiten") << TAenderungen(TAenderung::Zeiten);
+        QTest::newRow("Gespräche") << TAenderungen(TAenderung::Gespraeche);
+        QTest::newRow("Kinder") << TAenderungen(TAenderung::Kinder);
+        QTest::newRow("Rahmen") << TAenderungen(TAenderung::Rahmen);
+    }
+    // Who has an appointment is derived when a project comes in and when a change may touch the plan,
+    // so that printing, which only reads it, never changes the project.
+    void belegungFolgtDemPlan() {
+        QFETCH(TAenderungen, was);
+        TProjektBauer b;
+        b.Rahmen(1, 6);
+        TGespraech* g = b.Wunsch(b.Kind("Maier", "Anna"), "A", 2);
+        TLehrer* lehrer = g->Lehrer;
+        TEltern* familie = g->Eltern();
+        TProjektDokument d;
+        d.Ersetzen(b.Abgeben(), QStringLiteral("/tmp/a.pdt"));
+        QVERIFY(lehrer->HatTermin && familie->HatTermin);
+        d.Projekt()->Gespraechsliste.TerminAufheben(g->Nummer);
+        d.Melden(was);
+        QVERIFY(!lehrer->HatTermin && !familie->HatTermin);
     }
 
     // The undo store's entries point into the project: another project, opened or created, starts

@@ -249,6 +249,7 @@ private Q_SLOTS:
         b.p.PausenAlle();
         b.p.TermineBerechnet = b.p.ReihenfolgeFest = b.p.UnmoeglichBestimmt = true;
         b.p.Handverschoben = 3;
+        b.p.BelegungMarkieren();
         TRueckCollection rueck;
         rueck.Add(std::make_unique<TRueckgEintrag>());
         rueck.Position = 1;
@@ -264,6 +265,7 @@ private Q_SLOTS:
                 QCOMPARE(person->Zeiten[s], SlotFrei);
         QVERIFY(!b.p.TermineBerechnet && !b.p.ReihenfolgeFest && !b.p.UnmoeglichBestimmt);
         QCOMPARE(b.p.Handverschoben, 0);
+        QVERIFY(!g1->Lehrer->HatTermin && !g2->Lehrer->HatTermin && !k->Eltern->HatTermin);
         QVERIFY(rueck.Leer());
         QCOMPARE(rueck.Position, 0);
     }

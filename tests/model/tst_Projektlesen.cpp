@@ -80,6 +80,28 @@ private Q_SLOTS:
         QVERIFY(p.BitteTag1);
     }
 
+    void belegungAusDemPlan_data() {
+        QTest::addColumn<bool>("mue");
+        QTest::addColumn<bool>("sch");
+        QTest::newRow("wie gespeichert") << true << false;
+        QTest::newRow("veraltet gespeichert") << false << true;
+    }
+    // Who has an appointment comes from the plan, whatever mark the file kept; families keep none.
+    void belegungAusDemPlan() {
+        QFETCH(bool, mue);
+        QFETCH(bool, sch);
+        TProjektF f = Beispielprojekt(4);
+        f.Lehrer[0].HatTermin = mue;
+        f.Lehrer[1].HatTermin = sch;
+        TProjekt p;
+        TSkriptMeldung m;
+        QCOMPARE(Lesen(f, p, m), TLeseErgebnis::Gelesen);
+        QVERIFY(p.Lehrerliste.FindeKuerzel(QStringLiteral("MUE"))->HatTermin);
+        QVERIFY(!p.Lehrerliste.FindeKuerzel(QStringLiteral("SCH"))->HatTermin);
+        QVERIFY(p.Elternliste[0]->HatTermin);
+        QVERIFY(!p.Elternliste[1]->HatTermin);
+    }
+
     void magic_data() {
         QTest::addColumn<QByteArray>("magic");
         QTest::addColumn<int>("version");

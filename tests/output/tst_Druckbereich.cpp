@@ -545,6 +545,33 @@ private Q_SLOTS:
         QCOMPARE(stand.LetzteAnzahlE, 0);
     }
 
+    // The count field takes the number of lists of a large project whole, shown and typed.
+    void bereichVieleListen() {
+        TProjektBauer b;
+        b.Rahmen(1, 6);
+        TLehrer* l = b.Lehrer("MUE");
+        for (int i = 0; i < 3000; ++i) {
+            TEltern* e = b.p.NeueFamilie(QStringLiteral("Familie"), QStringLiteral("F%1").arg(i));
+            b.Wunsch(b.p.NeuesKind(e, QStringLiteral("Kind"), {}), l->Kuerzel);
+        }
+        TDrucklaufStand stand;
+        TDrBereich dlg(b.p, true, false, QStringLiteral("Drucker"), stand);
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        QCOMPARE(dlg.Edit1->text(), QStringLiteral("3000"));
+        NichtsAbgeschnitten(&dlg, QStringLiteral("bereich-3000"));
+        const int innen = dlg.Edit1->contentsRect().width() - 4;
+        QVERIFY(dlg.Edit1->fontMetrics().horizontalAdvance(QStringLiteral("65535")) < innen);
+        dlg.Edit1->setFocus();
+        dlg.Edit1->selectAll();
+        QTest::keyClicks(dlg.Edit1, "2500");
+        QCOMPARE(dlg.ComboBox2->currentIndex(), 2499);
+        QTest::keyClick(dlg.Edit1, Qt::Key_Tab);
+        QCOMPARE(dlg.Edit1->text(), QStringLiteral("2500"));
+        dlg.StartBtn->click();
+        QCOMPARE(stand.LetzteAnzahlE, 2500);
+    }
+
     // A teachers' print run that continues the last one, with the door notice and single pages per day
     // ticked for this run only.
     void bereichLehrer() {

@@ -12,7 +12,9 @@ class TstDruckwarteschlange : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { VEL_TESTDRUCKER_NOETIG(); }
+    // Skipped test by test: a skip in initTestCase would silently skip the test classes after this one
+    // in the same program too.
+    void init() { VEL_TESTDRUCKER_NOETIG(); }
 
     // A printer made without choosing one is the test queue through CUPS, not Qt's own PDF writer.
     void standarddrucker() {

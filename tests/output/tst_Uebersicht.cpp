@@ -4,14 +4,17 @@
 #include "output/Statistik.h"
 #include "output/Uebersicht.h"
 #include "output/Uebersichtseiten.h"
+#include "output/ui/Statistikgrafik.h"
 #include "settings/Schuldaten.h"
 
 #include "model/Projektdatei.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -51,7 +54,43 @@ QString PdfAlsText(const QByteArray& pdf) {
     return PdfText(datei.fileName());
 }
 
+// A word that pdftotext finds on a page, with its box in points.
+struct TWort {
+    QString Text;
+    double Links;
+    double Oben;
+    double Rechts;
+};
+
+QList<TWort> PdfWoerter(const QByteArray& pdf) {
+    QTemporaryDir ordner;
+    QFile datei(ordner.filePath("x.pdf"));
+    if (!datei.open(QIODevice::WriteOnly)) return {};
+    datei.write(pdf);
+    datei.close();
+    // With VEL_BILDER set, the PDF is kept there to look at.
+    if (const QString ablage = qEnvironmentVariable("VEL_BILDER"); !ablage.isEmpty())
+        QFile::copy(datei.fileName(),
+                    QDir(ablage).filePath(QStringLiteral("%1 %2.pdf")
+                                              .arg(QString::fromUtf8(QTest::currentTestFunction()),
+                                                   QString::fromUtf8(QTest::currentDataTag()))));
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {"-bbox", datei.fileName(), "-"});
+    p.waitForFinished(30000);
+    static const QRegularExpression wort(QStringLiteral(
+        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"[\\d.]+\">([^<]*)</word>"));
+    QList<TWort> woerter;
+    for (auto it = wort.globalMatch(QString::fromUtf8(p.readAllStandardOutput())); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        woerter.append(
+            {m.captured(4), m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble()});
+    }
+    return woerter;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(TUebersichtArt)
 
 class TstUebersicht : public QObject {
     Q_OBJECT
@@ -150,6 +189,22 @@ private Q_SLOTS:
         QCOMPARE(Quotentext(s), "100,00%");
     }
 
+    void rechenzeit_data() {
+        QTest::addColumn<double>("sekunden");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("kurz") << 0.3 << "Rechenzeit: 0,30s";
+        QTest::newRow("länger") << 1.3 << "Rechenzeit: 1,30s";
+        QTest::newRow("kein Lauf") << 0.0 << "";
+    }
+    // The run keeps its duration in days; the statistics give it in seconds.
+    void rechenzeit() {
+        QFETCH(double, sekunden);
+        TKleinFall f;
+        f.b.p.Laufzeit = sekunden / 86400;
+        const TStatistik s = StatistikBerechnen(f.b.p);
+        QTEST(Rechenzeittext(s), "text");
+    }
+
     // The rate of the example: 50 of 55 findable appointments.
     void quote() {
         TStatistik s;
@@ -190,6 +245,110 @@ private Q_SLOTS:
         QVERIFY2(QString(stat).remove(u' ').contains("STATISTIK"), qPrintable(stat));
         QVERIFY(stat.contains("Anzahl der Gesprächswünsche:"));
         QVERIFY(stat.contains("120"));
+    }
+
+    void abgeschnitten_data() {
+        QTest::addColumn<TUebersichtArt>("art");
+        QTest::addColumn<bool>("fuerEltern");
+        QTest::newRow("ohne Termin, nach Lehrern") << TUebersichtArt::OhneTermin << false;
+        QTest::newRow("genagelt, nach Lehrern") << TUebersichtArt::Genagelt << false;
+        QTest::newRow("ohne Termin, nach Eltern") << TUebersichtArt::OhneTermin << true;
+        QTest::newRow("Anzahlen") << TUebersichtArt::Anzahlen << true;
+    }
+    // A name too long for its column ends in "…" before the next column's text begins, which stays
+    // whole; the columns keep their places.
+    void abgeschnitten() {
+        QFETCH(TUebersichtArt, art);
+        QFETCH(bool, fuerEltern);
+        TProjektBauer b;
+        b.Rahmen(1, 6);
+        TLehrer* l = b.Lehrer("MEY", QString::fromUtf8("Meyer-Lüdenscheidt-Wolkenstein"));
+        l->Anrede = QStringLiteral("Frau");
+        l->AkadTitel = QStringLiteral("Dr.");
+        TKind* lena = b.Kind(QString::fromUtf8("Schäfer-Hohenlimburg-Wittgenstein"), "Lena");
+        b.Wunsch(lena, "MEY", 1, true);
+        b.Wunsch(b.Kind(QString::fromUtf8("Schäfer-Hohenlimburg-Wittgenstein"), "Max"), "MEY");
+        TUebersichtWahl w{art};
+        w.FuerEltern = fuerEltern;
+        const TUebersicht u = UebersichtBauen(b.p, w);
+        const TSchuldaten schule;
+        const QList<TWort> woerter =
+            PdfWoerter(SonstigesPdf(b.p, "x", [&](TZeichenziel& ziel, const TSeitenmetrik& m) {
+                UebersichtZeichnen(ziel, {b.p, schule, m}, w, u);
+            }));
+        QVERIFY(!woerter.isEmpty());
+        const auto gekuerzt = std::find_if(woerter.begin(), woerter.end(), [](const TWort& wort) {
+            return wort.Text.endsWith(QChar(0x2026));
+        });
+        QVERIFY(gekuerzt != woerter.end());
+        QList<TWort> zeile;
+        for (const TWort& wort : woerter) {
+            QVERIFY2(!wort.Text.contains("Wolkenstein"), qPrintable(wort.Text));
+            if (qAbs(wort.Oben - gekuerzt->Oben) < 1) zeile.append(wort);
+        }
+        std::sort(zeile.begin(), zeile.end(),
+                  [](const TWort& a, const TWort& b) { return a.Links < b.Links; });
+        for (qsizetype i = 1; i < zeile.size(); ++i)
+            QVERIFY2(zeile[i - 1].Rechts <= zeile[i].Links,
+                     qPrintable(zeile[i - 1].Text + " | " + zeile[i].Text));
+        QVERIFY(zeile.last().Rechts > gekuerzt->Rechts);
+    }
+
+    // Every value of the statistics page stands on its text's line, in one right-aligned column.
+    void statistikseite() {
+        TProjektBauer b;
+        b.Rahmen(1, 4);
+        for (int i = 0; i < 120; ++i)
+            b.Wunsch(b.Kind(QStringLiteral("Familie%1").arg(i), "Kind"), "MUE");
+        const TStatistik s = StatistikBerechnen(b.p);
+        const TSchuldaten schule;
+        const QList<TWort> woerter =
+            PdfWoerter(SonstigesPdf(b.p, "x", [&](TZeichenziel& ziel, const TSeitenmetrik& m) {
+                StatistikZeichnen(ziel, {b.p, schule, m}, s);
+            }));
+        const auto zeile = [&](const QString& wort) {
+            QList<TWort> teile;
+            const auto it =
+                std::find_if(woerter.begin(), woerter.end(), [&](const TWort& w) { return w.Text == wort; });
+            if (it == woerter.end()) return teile;
+            for (const TWort& w : woerter)
+                if (qAbs(w.Oben - it->Oben) < 1) teile.append(w);
+            std::sort(teile.begin(), teile.end(),
+                      [](const TWort& a, const TWort& b) { return a.Links < b.Links; });
+            return teile;
+        };
+        const QList<TWort> bleibt = zeile("terminierbarer");
+        QVERIFY(bleibt.size() >= 2);
+        QCOMPARE(bleibt.last().Text, QString::number(s.maxF));
+        QVERIFY(bleibt[bleibt.size() - 2].Text.endsWith("):"));
+        QVERIFY(bleibt[bleibt.size() - 2].Rechts < bleibt.last().Links);
+        const QList<TWort> wuensche = zeile(QString::fromUtf8("Gesprächswünsche:"));
+        QVERIFY(!wuensche.isEmpty());
+        QCOMPARE(wuensche.last().Text, "120");
+        QVERIFY(qAbs(wuensche.last().Rechts - bleibt.last().Rechts) < 0.5);
+    }
+
+    // A single bar keeps a readable width beside its axis instead of filling the chart.
+    void grafikEinBalken() {
+        TAuslastung a;
+        a.Zeiten[0] = {"14:00", "14:10"};
+        a.Gespraeche[0] = {2, 3};
+        a.Wartezeiten = {4};
+        TStatistikgrafik grafik;
+        grafik.Setzen(a);
+        grafik.resize(800, 480);
+        const QImage bild = grafik.grab().toImage();
+        const QRgb orange = qRgb(0xE0, 0x80, 0x30);
+        QRect balken;
+        for (int y = 0; y < bild.height(); ++y)
+            for (int x = 0; x < bild.width(); ++x)
+                if (bild.pixel(x, y) == orange) balken |= QRect(x, y, 1, 1);
+        QVERIFY(!balken.isEmpty());
+        QVERIFY2(balken.width() <= grafik.fontMetrics().horizontalAdvance("00:00 "),
+                 qPrintable(QString::number(balken.width())));
+        const QRgb achse = grafik.palette().color(QPalette::Mid).rgb();
+        for (int y = balken.top(); y <= balken.bottom(); ++y)
+            QCOMPARE(bild.pixel(balken.left() - 2, y), achse);
     }
 
     // vel-cli statistik gives the window's figures, as lines or as JSON named like the window's fields.

@@ -5,6 +5,7 @@
 #include "scheduler/Planpruefung.h"
 
 #include <QTest>
+#include <QThread>
 
 namespace {
 
@@ -26,6 +27,21 @@ void KleinesProjekt(TProjektBauer& b) {
 int Terminiert(const TProjekt& p) {
     return static_cast<int>(std::count_if(p.Gespraechsliste.begin(), p.Gespraechsliste.end(),
                                           [](const auto& g) { return g->Termin >= 0; }));
+}
+
+// The persons whose mark "has an appointment" does not say what the plan says.
+QStringList BelegungFalsch(const TProjekt& p) {
+    QStringList falsch;
+    const auto pruefen = [&](const TPerson& person, const QString& name) {
+        const bool gebucht =
+            std::any_of(person.Zeiten.begin(), person.Zeiten.end(), [](int16_t z) { return z > 0; });
+        if (bool(person.HatTermin) != gebucht) falsch << name;
+    };
+    for (const auto& l : p.Lehrerliste)
+        pruefen(*l, l->Kuerzel);
+    for (const auto& e : p.Elternliste)
+        pruefen(*e, e->Name);
+    return falsch;
 }
 
 } // namespace
@@ -75,6 +91,21 @@ private Q_SLOTS:
         QVERIFY(b.p.Laufzeit > 0);
         QCOMPARE(Terminiert(b.p), 4);
         QCOMPARE(PlanPruefen(b.p), QStringList());
+        QCOMPARE(BelegungFalsch(b.p), QStringList());
+    }
+
+    // The run's duration is kept in days, as a date difference: a run slowed to about 0.3 s.
+    void laufzeit() {
+        struct TLangsam : TLaufBeobachter {
+            void Text(TLaufText label, const QString&) override {
+                if (label == TLaufText::Label3) QThread::msleep(150);
+            }
+        } langsam;
+        TProjektBauer b;
+        KleinesProjekt(b);
+        Lauf(b.p, langsam);
+        const double sekunden = b.p.Laufzeit * 86400.0;
+        QVERIFY2(sekunden >= 0.29 && sekunden < 10, qPrintable(QString::number(sekunden)));
     }
 
     void projektOhneGespraeche() {
@@ -157,6 +188,7 @@ private Q_SLOTS:
         const bool nurNaegel = std::all_of(b.p.Gespraechsliste.begin(), b.p.Gespraechsliste.end(),
                                            [](const auto& g) { return g->Termin < 0 || g->IstGenagelt(); });
         QCOMPARE(nurNaegel, meldung == AbbruchVerteilung);
+        QCOMPARE(BelegungFalsch(b.p), QStringList());
     }
 
     void generierteProjekte_data() {
@@ -185,6 +217,7 @@ private Q_SLOTS:
         QCOMPARE(PlanPruefen(a), QStringList());
         QCOMPARE(NaegelUndSperren(a), vorher);
         QVERIFY(Terminiert(a) > a.Gespraechsliste.Count() / 2);
+        QCOMPARE(BelegungFalsch(a), QStringList());
         Lauf(b, still);
         QCOMPARE(ErsterUnterschied(PlanAbbild(a), PlanAbbild(b)), QString());
     }

@@ -46,7 +46,6 @@ int BefehlPdf(const QStringList& argumente) {
     TProjekt p;
     if (ProjektFuerBefehl(parser.positionalArguments().constFirst(), p)) return 2;
     p.ZaehleGespraeche();
-    p.BelegungMarkieren();
     TDruckbereich bereich = BereichAufbauen(p, parser.isSet(eltern), false);
     const int anzahl = static_cast<int>(bereich.Eintraege.size());
     for (const auto& [option, feld] : {std::pair{&von, &bereich.Erster}, std::pair{&bis, &bereich.Letzter}}) {

@@ -50,17 +50,8 @@ int BefehlStatistik(const QStringList& argumente) {
         aus << QString::fromUtf8(j.Ergebnis()) << '\n';
         return 0;
     }
-    QStringList zeilen;
-    for (const TStatistikzeile& z : Statistikzeilen(s)) {
-        const QString wert = z.Wert.isEmpty() ? QString() : u' ' + z.Wert;
-        // A value without a text of its own belongs to the line above it.
-        if (z.Text.isEmpty() && !zeilen.isEmpty())
-            zeilen.last() += wert;
-        else
-            zeilen << z.Text + wert;
-    }
-    for (const QString& z : zeilen)
-        aus << z << '\n';
+    for (const TStatistikzeile& z : Statistikzeilen(s))
+        aus << z.Text << (z.Wert.isEmpty() ? QString() : u' ' + z.Wert) << '\n';
     if (!Rechenzeittext(s).isEmpty()) aus << Rechenzeittext(s) << '\n';
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "IdentifyKrz.h"
 
 #include "model/TypFunc.h"
+#include "ui/Zeilenhoehe.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,6 +15,7 @@ TIdentifyKrzDlg::TIdentifyKrzDlg(const QString& kuerzel, const std::vector<TLehr
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("Lehrer identifizieren, Kürzel: ") + kuerzel);
     Liste = new QListWidget;
+    Liste->setItemDelegate(new TZeilenDelegate(Liste));
     for (const TLehrer* l : kandidaten)
         Liste->addItem(l->Kuerzel + u'\t' + l->Anschrift(false));
     OkBtn = new QPushButton(QStringLiteral("OK"));

@@ -22,7 +22,7 @@ const QColor Auswahlfarbe(0x77, 0xCC, 0xFF);
 
 TListenDelegate::TListenDelegate(QAbstractItemView* ansicht, TArt art,
                                  const TPerson* const& zeitfensterPerson)
-    : QStyledItemDelegate(ansicht)
+    : TZeilenDelegate(ansicht)
     , Ansicht(ansicht)
     , Art(art)
     , ZeitfensterPerson(zeitfensterPerson) {
@@ -52,7 +52,7 @@ bool TListenDelegate::eventFilter(QObject* objekt, QEvent* ereignis) {
         }
         return false;
     }
-    return QStyledItemDelegate::eventFilter(objekt, ereignis);
+    return TZeilenDelegate::eventFilter(objekt, ereignis);
 }
 
 QRect TListenDelegate::UhrFlaeche(const QStyleOptionViewItem& option, const QModelIndex& index) const {
@@ -65,7 +65,7 @@ QRect TListenDelegate::UhrFlaeche(const QStyleOptionViewItem& option, const QMod
 }
 
 QSize TListenDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
-    QSize groesse = QStyledItemDelegate::sizeHint(option, index);
+    QSize groesse = TZeilenDelegate::sizeHint(option, index);
     groesse.setHeight(qMax(groesse.height(), Uhrgroesse + 2));
     return groesse;
 }

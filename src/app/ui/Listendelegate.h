@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QStyledItemDelegate>
+#include "ui/Zeilenhoehe.h"
 
 class QAbstractItemView;
 class TPerson;
@@ -8,7 +8,7 @@ class TPerson;
 // Draws the rows of the family list, the teacher list and the children tree: the selection in the
 // list's own colours (brighter while the list has the focus), the row of the person whose pop-up time
 // window is open, the list images and, in the person lists, the clock hotspot.
-class TListenDelegate : public QStyledItemDelegate {
+class TListenDelegate : public TZeilenDelegate {
     Q_OBJECT
 public:
     enum class TArt { Eltern, Lehrer, Kinder };

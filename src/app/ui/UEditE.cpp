@@ -4,6 +4,7 @@
 #include "model/TypFunc.h"
 #include "ui/Eingabehilfen.h"
 #include "ui/Speicherbar.h"
+#include "ui/Zeilenhoehe.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -40,6 +41,7 @@ TFEditE::TFEditE(TMeldung& meldung, QWidget* parent)
     QHBoxLayout* knoepfe = OkAbbrechenZeile(OkBtn, CancBtn);
 
     CkLB_ki = new QListWidget;
+    CkLB_ki->setItemDelegate(new TZeilenDelegate(CkLB_ki));
     CkLB_ki->setMaximumHeight(110);
     HakenHinweis =
         new QLabel(QString::fromUtf8("✔ = Änderungen des Nachnamens auch für das Kind übernehmen"));

@@ -7,6 +7,7 @@
 #include "model/Projekt.h"
 #include "output/Gespraechsliste.h"
 #include "scheduler/Termin.h"
+#include "ui/Zeilenhoehe.h"
 #include "ui/Ziehzeiger.h"
 
 #include <QApplication>
@@ -23,7 +24,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -42,10 +42,10 @@ QString Hinweis(const char* text) {
 }
 
 // Draws the rows as the board wants them: its own selection colours, the nail and the drop markers.
-class TZeilenzeichner : public QStyledItemDelegate {
+class TZeilenzeichner : public TZeilenDelegate {
 public:
     TZeilenzeichner(TFVerschieb& board, QTreeWidget* tabelle, bool eltern)
-        : QStyledItemDelegate(tabelle)
+        : TZeilenDelegate(tabelle)
         , Board(board)
         , Tabelle(tabelle)
         , Eltern(eltern) {}

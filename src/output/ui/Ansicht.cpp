@@ -1,5 +1,7 @@
 #include "Ansicht.h"
 
+#include "ui/Zeilenhoehe.h"
+
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -20,13 +22,16 @@ TAnsichtDlg::TAnsichtDlg(TProjekt& projekt, TUebersichtWahl wahl, QString drucke
     , Projekt(projekt)
     , Druckername(std::move(druckername))
     , Ausgeben(std::move(ausgeben)) {
-    setWindowTitle(QStringLiteral("Ansicht"));
+    // Several overviews open one after the other are told apart by their captions.
+    setWindowTitle(Uebersichtsname(Wahl.Art));
     auto* spalte = new QVBoxLayout(this);
     QFont fett = LblTitel->font();
     fett.setBold(true);
     LblTitel->setFont(fett);
     spalte->addWidget(LblTitel);
     Liste->setRootIsDecorated(false);
+    Liste->setUniformRowHeights(true);
+    Liste->setItemDelegate(new TZeilenDelegate(Liste));
     Liste->setSelectionMode(QAbstractItemView::SingleSelection);
     Liste->setAllColumnsShowFocus(true);
     Liste->header()->setStretchLastSection(false);

@@ -105,10 +105,12 @@ TDrBereich::TDrBereich(const TProjekt& projekt, bool fuerEltern, bool alsPdf, co
     ComboBox2 = Listenbox("ComboBox2");
     AnzahlText = Benannt(new QLabel, "AnzahlText");
     Edit1 = Benannt(new QLineEdit, "Edit1");
-    Edit1->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9 ]{0,3}")), Edit1));
-    Edit1->setMaxLength(3);
-    Edit1->setFixedWidth(Edit1->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
+    // A project holds at most 65535 families or teachers, so five digits take any count.
+    constexpr int Stellen = 5;
+    Edit1->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-9 ]{0,%1}").arg(Stellen)), Edit1));
+    Edit1->setMaxLength(Stellen);
+    Edit1->setFixedWidth(Edit1->fontMetrics().horizontalAdvance(QString(Stellen + 1, u'0')) + 12);
     Edit1->setAlignment(Qt::AlignRight);
     auto* raster = new QGridLayout(bereich);
     raster->setColumnMinimumWidth(0, 20);

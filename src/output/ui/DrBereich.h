@@ -17,7 +17,7 @@ class TProjekt;
 // project and the run state and proposes what the last run left over. When the user starts (Accepted) it
 // has written the run state (next start, count, Tueraushang) and hands back the entries with the chosen
 // part and the per-day choice for this run only; on cancel nothing changed. The caller recounts the
-// conversations (ZaehleGespraeche, BelegungMarkieren) before composing, and ticks the note pad's
+// conversations (ZaehleGespraeche) before composing, and ticks the note pad's
 // "... gedruckt" mark when Bereich().BisZumEnde().
 class TDrBereich : public QDialog {
     Q_OBJECT

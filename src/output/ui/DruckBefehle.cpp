@@ -120,7 +120,6 @@ bool TDruckBefehle::Lauf(bool fuerEltern, bool alsPdf) {
     if (!RaumkonflikteKlaeren()) return false;
     if (fuerEltern) Stand.Tueraushang = false;
     p->ZaehleGespraeche();
-    p->BelegungMarkieren();
     const QString ziel = alsPdf ? PdfZielordner(Stand.PdfOrdner, *p) : QPrinterInfo::defaultPrinterName();
     TDrBereich bereich(*p, fuerEltern, alsPdf, ziel, Stand, U.Fenster);
     if (bereich.exec() != QDialog::Accepted) return true;

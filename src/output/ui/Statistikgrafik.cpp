@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 TStatistikgrafik::TStatistikgrafik(QWidget* eltern)
     : QWidget(eltern) {
@@ -23,28 +24,32 @@ void TStatistikgrafik::Balken(QPainter& maler, const QRect& flaeche, const QStri
                               const QColor& farbe) const {
     const QFontMetrics fm = fontMetrics();
     const int zh = fm.height();
-    maler.setPen(palette().color(QPalette::WindowText));
+    const QColor schrift = palette().color(QPalette::WindowText);
+    maler.setPen(schrift);
     maler.drawText(flaeche.left(), flaeche.top() + fm.ascent(), titel);
     const int hoechster = werte.empty() ? 0 : *std::max_element(werte.begin(), werte.end());
-    const QRect feld(flaeche.left() + fm.horizontalAdvance(QStringLiteral("000 ")), flaeche.top() + zh + 4,
-                     flaeche.width() - fm.horizontalAdvance(QStringLiteral("000 ")),
+    const int skala = fm.horizontalAdvance(QStringLiteral("000 "));
+    const QRect feld(flaeche.left() + skala, flaeche.top() + zh + 4, flaeche.width() - skala,
                      flaeche.height() - 2 * zh - 8);
     maler.setPen(palette().color(QPalette::Mid));
     maler.drawLine(feld.bottomLeft(), feld.bottomRight());
+    maler.drawLine(feld.bottomLeft(), feld.topLeft());
     if (werte.empty() || hoechster == 0) return;
-    maler.setPen(palette().color(QPalette::WindowText));
+    maler.setPen(schrift);
     maler.drawText(flaeche.left(), feld.top() + fm.ascent(), QString::number(hoechster));
     maler.drawText(flaeche.left(), feld.bottom(), QStringLiteral("0"));
-    const double breite = double(feld.width()) / double(werte.size());
+    // A few bars stay as wide as a label, side by side from the axis, instead of filling the width.
+    const double etikett = fm.horizontalAdvance(QStringLiteral("00:00 "));
+    const double breite = std::min(double(feld.width()) / double(werte.size()), etikett);
     // Labels only as often as they fit side by side.
-    const int schritt =
-        std::max(1, int(fm.horizontalAdvance(QStringLiteral("00:00 ")) / std::max(1.0, breite)) + 1);
+    const int schritt = std::max(1, int(std::ceil(etikett / std::max(1.0, breite))));
     for (size_t i = 0; i < werte.size(); ++i) {
         const int x = feld.left() + int(i * breite);
-        const int h = feld.height() * werte[i] / hoechster;
-        maler.fillRect(QRect(x + 1, feld.bottom() - h, std::max(1, int(breite) - 2), h), farbe);
+        // The bars stand on the base line and the highest reaches the top of the axis.
+        const int h = (feld.height() - 1) * werte[i] / hoechster;
+        maler.fillRect(QRect(x + 2, feld.bottom() - h, std::max(1, int(breite) - 3), h), farbe);
         if (i % size_t(schritt) == 0 && i < beschriftung.size())
-            maler.drawText(x, feld.bottom() + 2 + fm.ascent(), beschriftung[i]);
+            maler.drawText(x + 2, feld.bottom() + 2 + fm.ascent(), beschriftung[i]);
     }
 }
 

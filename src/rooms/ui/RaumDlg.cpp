@@ -3,6 +3,7 @@
 #include "model/Meldung.h"
 #include "model/Projekt.h"
 #include "rooms/Raumzuweisung.h"
+#include "ui/Zeilenhoehe.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -48,6 +49,7 @@ TLRaumDlg::TLRaumDlg(TProjekt& projekt, TMeldung& meldungen, std::function<bool(
     setWindowTitle(QString::fromUtf8("Räume zuweisen"));
     Lvr->setHeaderLabels({QString::fromUtf8("Kürzel"), QStringLiteral("Name"), QStringLiteral("Raum")});
     Lvr->setRootIsDecorated(false);
+    Lvr->setItemDelegate(new TZeilenDelegate(Lvr));
     Lvr->setSelectionMode(QAbstractItemView::SingleSelection);
     Lvr->setAllColumnsShowFocus(true);
 

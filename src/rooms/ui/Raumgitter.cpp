@@ -1,5 +1,7 @@
 #include "Raumgitter.h"
 
+#include "ui/Zeilenhoehe.h"
+
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -47,7 +49,7 @@ int TRaumgitter::Slotspalte() const {
 }
 
 int TRaumgitter::Zeilenhoehe() const {
-    return fontMetrics().height() + 3;
+    return ::Zeilenhoehe(fontMetrics()) + 1;
 }
 
 int TRaumgitter::Spaltenbreite(int spalte) const {

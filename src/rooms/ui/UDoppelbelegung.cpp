@@ -1,5 +1,7 @@
 #include "UDoppelbelegung.h"
 
+#include "ui/Zeilenhoehe.h"
+
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -24,6 +26,7 @@ TFDoppelbelegung::TFDoppelbelegung(std::vector<TRaumkonflikt> konflikte, QWidget
     , FortfahrenBtn(new QPushButton(QStringLiteral("Ignorieren, schließen, fortfahren"), this))
     , Konflikte(std::move(konflikte)) {
     setWindowTitle(QStringLiteral("Raumkonflikte"));
+    Liste->setItemDelegate(new TZeilenDelegate(Liste));
     auto* spalte = new QVBoxLayout(this);
     auto* kopf = new QLabel(QStringLiteral("Achtung: Doppelbelegung erkannt!"), this);
     QFont fett = kopf->font();

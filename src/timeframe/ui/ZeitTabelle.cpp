@@ -1,5 +1,7 @@
 #include "ZeitTabelle.h"
 
+#include "ui/Zeilenhoehe.h"
+
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -75,7 +77,7 @@ TZeitTabelle::TZeitTabelle(QWidget* parent)
         setItem(s / Spalten, s % Spalten, zelle);
     }
     const int breite = fontMetrics().horizontalAdvance(QStringLiteral("00:00")) + 16;
-    const int hoehe = fontMetrics().height() + 8;
+    const int hoehe = Zeilenhoehe(fontMetrics()) + 2;
     horizontalHeader()->setDefaultSectionSize(breite);
     verticalHeader()->setDefaultSectionSize(hoehe);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

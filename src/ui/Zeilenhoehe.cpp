@@ -1,0 +1,15 @@
+#include "Zeilenhoehe.h"
+
+#include <QFontMetrics>
+#include <algorithm>
+
+int Zeilenhoehe(const QFontMetrics& fm) {
+    const int ueberstand = std::max(0, -fm.tightBoundingRect(QString::fromUtf8("ÄÖÜÅ")).top() - fm.ascent());
+    return fm.height() + 2 * (ueberstand + 1);
+}
+
+QSize TZeilenDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    QSize groesse = QStyledItemDelegate::sizeHint(option, index);
+    groesse.setHeight(std::max(groesse.height(), Zeilenhoehe(option.fontMetrics)));
+    return groesse;
+}
