@@ -154,6 +154,8 @@ void TVELWnd::GruppenAnlegen() {
                 if (sicherungGeaendert) DatumAnzeigen();
             });
     connect(Gruppen.Rahmen, &TRahmenBefehle::GlobalSperrenGewuenscht, this, [this] { ZeitGlob1->trigger(); });
+    connect(Gruppen.Termine, &TTerminBefehle::LaufFertig, Gruppen.Uebersichten,
+            &TUebersichtBefehle::StatistikZeigen);
 }
 
 void TVELWnd::showEvent(QShowEvent* ereignis) {
