@@ -74,7 +74,7 @@ void TProjektDokument::BefehlBeendet() {
 
 TBefehlsWache::TBefehlsWache(TProjektDokument& dokument)
     : Dokument(dokument) {
-    ++Dokument.Befehlstiefe;
+    if (++Dokument.Befehlstiefe == 1) Q_EMIT Dokument.BefehlBeginnt();
 }
 
 TBefehlsWache::~TBefehlsWache() {

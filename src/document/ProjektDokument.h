@@ -75,6 +75,9 @@ Q_SIGNALS:
     void DateiGewechselt();
     // The automatic backup is due now.
     void SicherungGewuenscht();
+    // A command is about to change the project (the outermost TBefehlsWache began): an edit still
+    // pending in a window of its own is to be applied first.
+    void BefehlBeginnt();
 
 private:
     friend class TBefehlsWache;

@@ -1,7 +1,13 @@
 #include "FensterTest.h"
 
 #include "model/Datumstexte.h"
+#include "output/ui/Statisik.h"
+#include "settings/ui/Options.h"
 #include "timeframe/ZRahmen.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
 
 std::unique_ptr<TProjekt> ProjektMitRahmen(int slots, int abstand) {
     auto p = std::make_unique<TProjekt>();
@@ -35,4 +41,24 @@ std::unique_ptr<TProjekt> KleinesProjekt() {
     p->ElternSortieren();
     p->ZaehleGespraeche(); // as after reading a file
     return p;
+}
+
+void StartDruecken() {
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<TOptDlg*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        QCOMPARE(dialog->OkBtn->text(), "START");
+        dialog->OkBtn->click();
+    });
+}
+
+TStatistikWaechter::TStatistikWaechter() {
+    connect(&Takt, &QTimer::timeout, this, [this] {
+        auto* statistik = qobject_cast<TStatisk*>(QApplication::activeModalWidget());
+        if (!statistik || !statistik->isVisible()) return;
+        ++Gezeigt;
+        Termine = statistik->Felder.value(QStringLiteral("AnzG"))->text();
+        statistik->reject();
+    });
+    Takt.start(5);
 }

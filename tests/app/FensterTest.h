@@ -16,6 +16,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 // Answers file choices from a queue (empty, that is cancelled, once the queue is empty) and records them.
@@ -72,3 +73,17 @@ std::unique_ptr<TProjekt> KleinesProjekt();
 // An empty project with a one-day frame on Monday, 01.03.2027: slots slots from 16:00, abstand minutes
 // apart.
 std::unique_ptr<TProjekt> ProjektMitRahmen(int slots = 6, int abstand = 15);
+
+// Answers the options dialog of a scheduling run with START.
+void StartDruecken();
+
+// Closes the statistics window whenever it comes up, and keeps what it showed.
+class TStatistikWaechter : public QObject {
+public:
+    TStatistikWaechter();
+    int Gezeigt = 0;
+    QString Termine; // the number of appointments set, as shown
+
+private:
+    QTimer Takt;
+};

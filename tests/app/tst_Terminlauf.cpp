@@ -4,7 +4,6 @@
 #include "scheduler/Termin.h"
 #include "scheduler/ui/ProzBar.h"
 #include "scheduler/ui/Status.h"
-#include "settings/ui/Options.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,16 +15,6 @@
 #include <array>
 
 namespace {
-
-// Answers the options dialog of the run with START.
-void StartDruecken() {
-    QTimer::singleShot(0, [] {
-        auto* dialog = qobject_cast<TOptDlg*>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        QCOMPARE(dialog->OkBtn->text(), "START");
-        dialog->OkBtn->click();
-    });
-}
 
 std::unique_ptr<TProjekt> Erzeugt(const TGeneratorOptionen& optionen) {
     auto p = std::make_unique<TProjekt>();
@@ -95,10 +84,11 @@ private Q_SLOTS:
         if (gezeigt < 100) QCOMPARE(bild.pixelColor(1 + gezeigt, 2), QColor(Qt::blue));
     }
 
-    // A whole run from the menu: the plan is made, the note-pad mark set, the undo store emptied; the
-    // same run again only tells that nothing changed.
+    // A whole run from the menu: the plan is made, the note-pad mark set, the undo store emptied, and
+    // the statistics show the new plan; the same run again only tells that nothing changed.
     void terminlauf() {
         TFensterTest t;
+        TStatistikWaechter statistik;
         t.Fenster->ProjektErsetzen(KleinesProjekt());
         t.Fenster->Dokument.RueckListe().Add(std::make_unique<TRueckgEintrag>());
         StartDruecken();
@@ -111,9 +101,12 @@ private Q_SLOTS:
         QVERIFY(t.Fenster->Dokument.IstGeaendert());
         QVERIFY(!t.Fenster->Dokument.Beschaeftigt());
         QVERIFY(t.Meldung.Protokoll.isEmpty());
+        QCOMPARE(statistik.Gezeigt, 1);
+        QCOMPARE(statistik.Termine, "3");
 
         StartDruecken();
         t.Fenster->Berech0->trigger();
+        QCOMPARE(statistik.Gezeigt, 1);
         QCOMPARE(t.Meldung.Protokoll.size(), 1);
         QCOMPARE(t.Meldung.Protokoll[0].Text,
                  QString::fromUtf8("Die Termine stehen bereits fest,\rdie Kriterien zur Terminvergabe sind "
@@ -139,7 +132,8 @@ private Q_SLOTS:
         QCOMPARE(t.Fenster->Projekt()->Handverschoben, 2);
     }
 
-    // Cancel is honoured in every phase; during the run the main window takes no command.
+    // Cancel is honoured in every phase; during the run the main window takes no command; a cancelled
+    // run shows no statistics.
     void abbrechen_data() {
         QTest::addColumn<TPhase>("phase");
         QTest::addColumn<QString>("meldung");
@@ -157,6 +151,7 @@ private Q_SLOTS:
         QFETCH(TPhase, phase);
         QFETCH(QString, meldung);
         TFensterTest t;
+        TStatistikWaechter statistik;
         t.Fenster->ProjektErsetzen(Erzeugt(GroesseM()));
         QVERIFY(t.Zeigen());
         StartDruecken();
@@ -183,6 +178,7 @@ private Q_SLOTS:
         const TProjekt& p = *t.Fenster->Projekt();
         QVERIFY(!p.TermineBerechnet);
         QVERIFY(p.NotizHaken[6]);
+        QCOMPARE(statistik.Gezeigt, 0);
         if (phase == TPhase::Optimierung)
             QVERIFY(Terminiert(p) > 0);
         else
@@ -275,6 +271,7 @@ private Q_SLOTS:
     void messungXL() {
         if (qEnvironmentVariableIsEmpty("VEL_MESSUNG")) QSKIP("VEL_MESSUNG nicht gesetzt");
         TFensterTest t;
+        TStatistikWaechter statistik;
         t.Fenster->ProjektErsetzen(Erzeugt(GroesseXL()));
         QVERIFY(t.Zeigen());
         StartDruecken();

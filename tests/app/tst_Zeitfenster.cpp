@@ -3,6 +3,9 @@
 #include "app/ui/Listendelegate.h"
 #include "app/ui/Zeitfensteraufruf.h"
 #include "common/TestHaupt.h"
+#include "editing/ui/HandBefehle.h"
+#include "editing/ui/UVerschieb.h"
+#include "model/Projektdatei.h"
 #include "scheduler/Lauf.h"
 #include "scheduler/Planpruefung.h"
 #include "timeframe/ui/GlobSperr.h"
@@ -18,6 +21,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QToolBar>
 #include <QTreeView>
 
 namespace {
@@ -41,6 +45,10 @@ TEltern* Maier(TVELWnd& f) {
     return nullptr;
 }
 
+QWidget* Werkzeugknopf(TVELWnd& f, QAction* befehl) {
+    return f.findChild<QToolBar*>()->widgetForAction(befehl);
+}
+
 void PlanSauber(const TProjekt& p) {
     const QStringList fehler = PlanPruefen(p);
     QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join('\n')));
@@ -58,6 +66,11 @@ struct TMaierFall : TFensterTest {
         fenster = Fenster->Zeitfenster->Fenster;
     }
     int16_t Slot(int s) { return Maier(*Fenster)->Zeiten[size_t(s)]; }
+    // Maier's window, opened from the keyboard.
+    void Oeffnen() {
+        QTest::keyClick(Fenster->Familienpanel->LVEltern, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(fenster->Person(), Maier(*Fenster));
+    }
 };
 
 } // namespace
@@ -269,6 +282,157 @@ private Q_SLOTS:
         f.ProjektErsetzen(KleinesProjekt());
         QVERIFY(!t.fenster->isVisible());
         QCOMPARE(f.ZeitfensterPerson, nullptr);
+    }
+
+    // A command of the window first applies the blocks of the open window and closes it: the
+    // scheduling run from the tool bar sees them, also where the plan counted as finished, and the
+    // statistics show its result.
+    void vorDemTerminlauf() {
+        TMaierFall t(true);
+        TVELWnd& f = *t.Fenster;
+        TProjekt& p = *f.Projekt();
+        p.TermineBerechnet = p.ReihenfolgeFest = true;
+        t.Oeffnen();
+        t.Meldung.Antworten = {Antwort::Ja, Antwort::Ja};
+        ZelleKlicken(t.fenster->Tage[0], 0);
+        ZelleKlicken(t.fenster->Tage[0], 1);
+        TStatistikWaechter statistik;
+        StartDruecken();
+        QTest::mouseClick(Werkzeugknopf(f, f.Berech0), Qt::LeftButton);
+        QVERIFY(!t.fenster->isVisible());
+        QCOMPARE(f.ZeitfensterPerson, nullptr);
+        QCOMPARE(t.Meldung.Protokoll.size(), 2);
+        QCOMPARE(statistik.Gezeigt, 1);
+        QVERIFY(p.TermineBerechnet);
+        QCOMPARE(t.Slot(0), SlotGesperrt);
+        QCOMPARE(t.Slot(1), SlotGesperrt);
+        for (const auto& g : p.Gespraechsliste)
+            QVERIFY(g->Termin >= 2);
+        PlanSauber(p);
+    }
+
+    // Deleting the teacher whose window is open: the block confirmed there is applied and the window
+    // closed before the question, so the teacher goes with the block and nothing refers to it.
+    void vorDemLoeschen() {
+        TMaierFall t(true);
+        TVELWnd& f = *t.Fenster;
+        f.BuLeh->trigger();
+        LehrerWaehlen(f, {"BER"});
+        const TLehrer* ber = f.Projekt()->Lehrerliste.FindeKuerzel("BER");
+        QTest::keyClick(f.Lehrerpanel->LVLehrer, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(t.fenster->Person(), ber);
+        t.Meldung.Antworten = {Antwort::Ja, Antwort::Ja};
+        ZelleKlicken(t.fenster->Tage[0], 1);
+        ZelleKlicken(t.fenster->Tage[0], 4);
+        bool angewandt = false;
+        t.Meldung.BeiMeldung = [&] {
+            if (t.Meldung.Protokoll.last().Titel == QString::fromUtf8("Lehrer löschen"))
+                angewandt = !t.fenster->isVisible() && ber->Zeiten[1] == SlotGesperrt &&
+                            ber->Zeiten[4] == SlotGesperrt;
+        };
+        QTest::mouseClick(f.Lehrerpanel->BtnLoeschL, Qt::LeftButton);
+        QCOMPARE(t.Meldung.Titel(), QStringList({"Gesprächstermin", QString::fromUtf8("Lehrer löschen")}));
+        QVERIFY(angewandt);
+        QVERIFY(!f.Projekt()->Lehrerliste.FindeKuerzel("BER"));
+        QVERIFY(!t.fenster->isVisible());
+        QCOMPARE(t.fenster->Person(), nullptr);
+        QCOMPARE(f.ZeitfensterPerson, nullptr);
+        QCOMPARE(t.Slot(1), SlotFrei);
+        PlanSauber(*f.Projekt());
+
+        // The window opens again, for the teacher that is left.
+        LehrerWaehlen(f, {"MUE"});
+        QTest::keyClick(f.Lehrerpanel->LVLehrer, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(t.fenster->Person(), f.Projekt()->Lehrerliste.FindeKuerzel("MUE"));
+    }
+
+    // Opening another project: the pending block is applied first, so the question about saving comes,
+    // and the file saved on Yes holds the block.
+    void vorDemOeffnen() {
+        TMaierFall t(true);
+        TVELWnd& f = *t.Fenster;
+        const QString schule = t.Ordner.filePath(QStringLiteral("Schule.pdt"));
+        const QString anderes = t.Ordner.filePath(QStringLiteral("Anderes.pdt"));
+        QString fehler;
+        QVERIFY(ProjektSpeichern(*GebuchtesProjekt(), schule, fehler));
+        QVERIFY(ProjektSpeichern(*KleinesProjekt(), anderes, fehler));
+        f.Gruppen.Projektdateien->ProjektOeffnen(schule);
+        QVERIFY(!f.Dokument.IstGeaendert());
+        FamilieWaehlen(f, Maier(f)->Nummer);
+        t.Oeffnen();
+        ZelleKlicken(t.fenster->Tage[0], 4);
+        t.Meldung.Antworten = {Antwort::Ja};
+        t.Dateiwahl.Antworten = {anderes};
+        QTest::mouseClick(Werkzeugknopf(f, f.Open0), Qt::LeftButton);
+        QCOMPARE(t.Meldung.Titel(), QStringList({"Rückfrage zur Sicherung Ihrer Daten:"}));
+        QCOMPARE(f.Dokument.Datei(), anderes);
+        QVERIFY(!t.fenster->isVisible());
+        QCOMPARE(f.ZeitfensterPerson, nullptr);
+
+        f.Gruppen.Projektdateien->ProjektOeffnen(schule);
+        QCOMPARE(t.Slot(4), SlotGesperrt);
+    }
+
+    // A key in a panel that changes the project, here Del on a request, finds the blocks applied and
+    // the window closed, which thus shows no appointment of the deleted request.
+    void vorDerPaneltaste() {
+        TMaierFall t(true);
+        TVELWnd& f = *t.Fenster;
+        t.Oeffnen();
+        ZelleKlicken(t.fenster->Tage[0], 4);
+        f.Kinderpanel->Waehlen(Knoten(f, QStringLiteral("1.")));
+        const TGespraech* g = f.Kinderpanel->Gespraech();
+        QVERIFY(g);
+        const int slot = g->Termin;
+        t.Meldung.Antworten = {Antwort::Ja};
+        QTest::keyClick(f.Kinderpanel->TVKinder, Qt::Key_Delete);
+        QCOMPARE(t.Meldung.Titel(), QStringList({"Gesprächswunsch löschen"}));
+        QVERIFY(!t.fenster->isVisible());
+        QCOMPARE(f.ZeitfensterPerson, nullptr);
+        QCOMPARE(t.Slot(4), SlotGesperrt);
+        QCOMPARE(t.Slot(slot), SlotFrei);
+        PlanSauber(*f.Projekt());
+    }
+
+    // Closing the program is no command of the table, but its question about saving must see the block
+    // too.
+    void vorDemBeenden() {
+        TMaierFall t(true);
+        t.Oeffnen();
+        ZelleKlicken(t.fenster->Tage[0], 4);
+        QVERIFY(!t.Fenster->Dokument.IstGeaendert());
+        t.Meldung.Antworten = {Antwort::Abbrechen};
+        QVERIFY(!t.Fenster->close());
+        QCOMPARE(t.Meldung.Titel(), QStringList({"Rückfrage zur Sicherung Ihrer Daten:"}));
+        QCOMPARE(t.Slot(4), SlotGesperrt);
+        QVERIFY(!t.fenster->isVisible());
+    }
+
+    // F5 and F9 are swallowed in the window, though the main window's shortcuts reach through it; the
+    // editing board opens from its tool button, after the window applied and closed.
+    void tastenDesHauptfensters() {
+        TMaierFall t(true);
+        TVELWnd& f = *t.Fenster;
+        t.Oeffnen();
+        QVERIFY(QTest::qWaitForWindowActive(t.fenster));
+        ZelleKlicken(t.fenster->Tage[0], 4);
+        {
+            TDialogFolge keiner({});
+            QTest::keyClick(t.fenster->Tage[0]->Panel, Qt::Key_F5);
+            QCOMPARE(keiner.Unerwartet, 0);
+        }
+        QVERIFY(t.fenster->isVisible());
+        QCOMPARE(t.Slot(4), SlotFrei);
+
+        bool angewandt = false;
+        TDialogFolge folge({[&](QDialog& d) {
+            angewandt = !t.fenster->isVisible() && t.Slot(4) == SlotGesperrt;
+            QVERIFY(dynamic_cast<TFVerschieb*>(&d));
+            d.reject();
+        }});
+        QTest::mouseClick(Werkzeugknopf(f, f.HandBearb0), Qt::LeftButton);
+        QCOMPARE(folge.Offen(), 0);
+        QVERIFY(angewandt);
     }
 };
 

@@ -58,6 +58,24 @@ private Q_SLOTS:
         QCOMPARE(gewuenscht.size(), 1);
     }
 
+    // A command announces itself once, when the outermost guard begins: what a listener changes then
+    // already belongs to the command, so the backup waits for its end.
+    void befehlBeginnt() {
+        TProjektDokument d;
+        QSignalSpy beginnt(&d, &TProjektDokument::BefehlBeginnt);
+        bool beschaeftigt = false;
+        connect(&d, &TProjektDokument::BefehlBeginnt, this, [&] { beschaeftigt = d.Beschaeftigt(); });
+        {
+            const TBefehlsWache aussen(d);
+            QCOMPARE(beginnt.size(), 1);
+            { const TBefehlsWache innen(d); }
+        }
+        QCOMPARE(beginnt.size(), 1);
+        QVERIFY(beschaeftigt);
+        { const TBefehlsWache naechster(d); }
+        QCOMPARE(beginnt.size(), 2);
+    }
+
     // A new project replaces the old one, which the views may still read while they are told.
     void ersetzen() {
         TProjektDokument d;

@@ -35,8 +35,10 @@ TEingabe::TEingabe(TProjektDokument& dokument, const TProgrammwerte& programmwer
     // lets go of the old project's records, which the document frees afterwards.
     connect(&Dokument, &TProjektDokument::ProjektErsetzt, this, &TEingabe::ProjektGewechselt);
     connect(&Dokument, &TProjektDokument::Geaendert, this, [this](TAenderungen was) {
-        // After a new plan, a typed request waits for no child any more.
-        if (was.testFlag(TAenderung::Plan)) EingabeLeeren();
+        // After a new plan, a typed request waits for no child any more. Blocked times that took
+        // appointments away leave children and requests alone: the pop-up time window applies them
+        // before the command the user clicked, which needs the selection she made.
+        if (was.testFlag(TAenderung::Plan) && !was.testFlag(TAenderung::Zeiten)) EingabeLeeren();
         if (was & (TAenderung::Familien | TAenderung::Kinder)) FamilienKnoepfeAktualisieren();
     });
     Anschliessen();

@@ -121,7 +121,6 @@ void TVELWnd::GruppenAnlegen() {
     // The board starts with the teacher selected when the teacher list has the focus, else the family.
     Gruppen.Hand->Vorauswahl = [this] {
         TVorauswahl wahl;
-        wahl.Gesperrt = Zeitfenster->Fenster->isVisible();
         wahl.Lehrer = Lehrerpanel->LVLehrer->hasFocus();
         wahl.Person =
             wahl.Lehrer ? static_cast<const TPerson*>(Lehrerpanel->Einer()) : Eingabe->AktuelleFamilie();
@@ -158,6 +157,8 @@ void TVELWnd::GruppenAnlegen() {
                 if (sicherungGeaendert) DatumAnzeigen();
             });
     connect(Gruppen.Rahmen, &TRahmenBefehle::GlobalSperrenGewuenscht, this, [this] { ZeitGlob1->trigger(); });
+    connect(Gruppen.Termine, &TTerminBefehle::LaufFertig, Gruppen.Uebersichten,
+            &TUebersichtBefehle::StatistikZeigen);
 }
 
 void TVELWnd::showEvent(QShowEvent* ereignis) {
@@ -178,6 +179,8 @@ void TVELWnd::ErsteAnzeige() {
 }
 
 void TVELWnd::closeEvent(QCloseEvent* ereignis) {
+    // Blocks made in the pop-up time window belong to the project the question is about.
+    Zeitfenster->Fenster->Schliessen();
     if (!Gruppen.Projektdateien->SpeichernFragen()) {
         ereignis->ignore();
         return;

@@ -22,6 +22,7 @@
 #include <QVBoxLayout>
 
 template <class G> void TVELWnd::Knopf(QAbstractButton* knopf, G* gruppe, void (G::*handler)()) {
+    Zeitfenster->Vorschalten(knopf);
     connect(knopf, &QAbstractButton::clicked, gruppe, handler);
     MitHandler.insert(knopf);
 }

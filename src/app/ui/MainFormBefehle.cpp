@@ -11,6 +11,7 @@
 #include "LehrerBefehle.h"
 #include "LehrerPanel.h"
 #include "ProjektBefehle.h"
+#include "Zeitfensteraufruf.h"
 #include "editing/ui/HandBefehle.h"
 #include "exchange/ui/AustauschBefehle.h"
 #include "output/ui/DruckBefehle.h"
@@ -41,6 +42,8 @@ QString Hinweistext(const char* text) {
 
 QAction* TVELWnd::Befehl(QMenu* menue, const char* text, const char* kuerzel, THandler handler) {
     QAction* aktion = menue->addAction(QString::fromUtf8(text));
+    // First of all, also before the handler a command group connects afterwards.
+    Zeitfenster->Vorschalten(aktion);
     if (kuerzel) aktion->setShortcut(QKeySequence(QLatin1String(kuerzel)));
     if (handler) {
         connect(aktion, &QAction::triggered, this, handler);
@@ -53,6 +56,8 @@ QAction* TVELWnd::Befehl(QMenu* menue, const char* text, const char* kuerzel, TH
 QAction* TVELWnd::Werkzeug(const char* hinweis, const char* symbol, THandler handler) {
     auto* aktion = new QAction(Symbol(QLatin1String(symbol)), Hinweistext(hinweis), this);
     aktion->setToolTip(Hinweistext(hinweis));
+    // First of all, also before the handler a command group connects afterwards.
+    Zeitfenster->Vorschalten(aktion);
     if (handler) {
         connect(aktion, &QAction::triggered, this, handler);
         MitHandler.insert(aktion);

@@ -13,6 +13,7 @@
 #include "ui/Befehlsgruppe.h"
 #include "ui/Eingabehilfen.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QItemSelectionModel>
@@ -71,6 +72,14 @@ TZeitfensterAufruf::TZeitfensterAufruf(const TBefehlsumgebung& u, TEingabe& eing
     connect(lehrer, &QTreeView::doubleClicked, this, [this] {
         if (Eingabe.BuLeh && Eingabe.BuLeh->isChecked()) LehrerZeigen(false);
     });
+}
+
+void TZeitfensterAufruf::Vorschalten(QAction* befehl) {
+    connect(befehl, &QAction::triggered, Fenster, &TFZeitSplash::Schliessen);
+}
+
+void TZeitfensterAufruf::Vorschalten(QAbstractButton* knopf) {
+    connect(knopf, &QAbstractButton::clicked, Fenster, &TFZeitSplash::Schliessen);
 }
 
 bool TZeitfensterAufruf::Hovermodus() const {

@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+class QAbstractButton;
+class QAction;
 class QEvent;
 class QModelIndex;
 class QPoint;
@@ -12,7 +14,8 @@ class TPerson;
 struct TBefehlsumgebung;
 
 // Opens the pop-up time window from the person lists: a clock hotspot (by hovering or clicking, as the
-// user chose), a double click, Ctrl+Z; and marks whose window is open, for the lists to draw.
+// user chose), a double click, Ctrl+Z; marks whose window is open, for the lists to draw; and applies
+// and closes it before a command of the window runs.
 class TZeitfensterAufruf : public QObject {
     Q_OBJECT
 public:
@@ -25,6 +28,12 @@ public:
     // The selected family, or the one selected teacher.
     void FamilieZeigen(bool ausTastatur);
     void LehrerZeigen(bool ausTastatur);
+
+    // The window applies what the user blocked and closes before the command's handler runs, which is
+    // connected afterwards: the command sees the blocks, and no window shows a stale plan or a person
+    // the command deleted.
+    void Vorschalten(QAction* befehl);
+    void Vorschalten(QAbstractButton* knopf);
 
 private:
     void Zeigen(QTreeView* liste, const QModelIndex& zeile, bool ausTastatur, bool perHotspot);

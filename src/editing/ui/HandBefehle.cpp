@@ -43,7 +43,7 @@ void THandBefehle::HandBearb1Click() {
     TProjekt* p = Projekt();
     if (!p || p->Gespraechsliste.Leer()) return;
     const TVorauswahl wahl = Vorauswahl ? Vorauswahl() : TVorauswahl{};
-    if (wahl.Gesperrt || (Board && Board->isVisible())) return;
+    if (Board && Board->isVisible()) return;
     if (!Board) {
         Board = new TFVerschieb(U.Dokument, U.Meldungen, U.Fenster);
         Board->Drucken = [this](const TPerson& person, bool fuerEltern) { ListeDrucken(person, fuerEltern); };

@@ -12,7 +12,6 @@ class TRaumBefehle;
 struct TVorauswahl {
     const TPerson* Person = nullptr;
     bool Lehrer = false;
-    bool Gesperrt = false; // the pop-up time window is open
 };
 
 // Hand editing of the plan on the editing board, with the room check when the board closes.

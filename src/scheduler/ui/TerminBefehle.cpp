@@ -35,16 +35,21 @@ void TTerminBefehle::Berech1Click() {
         return;
     }
 
-    // The window is modal and the command holds back the backup timer: nothing else runs meanwhile.
-    const TBefehlsWache wache(U.Dokument);
+    bool fertig = false;
     {
-        TStatusF status(
-            *projekt, U.Meldungen, [this](const QString& text) { Q_EMIT Statuszeile(text); }, U.Fenster);
-        status.exec();
+        // The window is modal and the command holds back the backup timer: nothing else runs meanwhile.
+        const TBefehlsWache wache(U.Dokument);
+        {
+            TStatusF status(
+                *projekt, U.Meldungen, [this](const QString& text) { Q_EMIT Statuszeile(text); }, U.Fenster);
+            fertig = status.exec() == QDialog::Accepted;
+        }
+        projekt->NotizHaken[Notizhaken::TermineBerechnet] = true;
+        U.Dokument.RueckListe().Clear();
+        U.Dokument.Melden(TAenderung::Plan);
     }
-    projekt->NotizHaken[Notizhaken::TermineBerechnet] = true;
-    U.Dokument.RueckListe().Clear();
-    U.Dokument.Melden(TAenderung::Plan);
+    // The backup of the new plan need not wait until the statistics are closed.
+    if (fertig) Q_EMIT LaufFertig();
 }
 
 void TTerminBefehle::OptPrg1Click() {

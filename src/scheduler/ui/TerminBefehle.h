@@ -19,6 +19,8 @@ public:
 Q_SIGNALS:
     // The run's progress for the status bar.
     void Statuszeile(const QString& text);
+    // A run was completed, not cancelled: its statistics are due.
+    void LaufFertig();
     // The program values changed in the options dialog; vorher are the ones before. sicherungGeaendert:
     // the automatic backup was switched or its interval changed.
     void ProgrammwerteGeaendert(const TProgrammwerte& vorher, bool sicherungGeaendert);

@@ -114,6 +114,9 @@ TFZeitSplash::TFZeitSplash(TProjektDokument& dokument, TMeldung& meldungen, TPro
     Timer3->setSingleShot(true);
     connect(Timer3, &QTimer::timeout, this, &TFZeitSplash::VerlassenPruefen);
     LblName->installEventFilter(this);
+    // Whatever changes the project meanwhile, from the panels' keys or a drag, finds the blocks the
+    // user made here applied and the window closed, instead of a window that shows a stale plan.
+    connect(&Dokument, &TProjektDokument::BefehlBeginnt, this, &TFZeitSplash::Schliessen);
 }
 
 bool TFZeitSplash::Hovermodus() const {
@@ -215,6 +218,7 @@ bool TFZeitSplash::PersonDa() const {
 
 void TFZeitSplash::Schliessen() {
     Timer3->stop();
+    if (!Offen) return;
     TProjekt* p = Dokument.Projekt();
     if (!PersonDa() || !p) {
         Verwerfen();
@@ -239,9 +243,12 @@ void TFZeitSplash::Schliessen() {
     if (!bits) return;
     const TBefehlsWache wache(Dokument);
     ZeitaenderungAuswerten(*p, bits);
-    if (bits & Zeitaenderung::TerminWeg) Dokument.RueckListe().Clear();
-    Dokument.Melden(TAenderung::Zeiten | TAenderung::Plan |
-                    (IstFamilie ? TAenderung::Familien : TAenderung::Lehrer));
+    TAenderungen was = TAenderung::Zeiten | (IstFamilie ? TAenderung::Familien : TAenderung::Lehrer);
+    if (bits & Zeitaenderung::TerminWeg) {
+        Dokument.RueckListe().Clear();
+        was |= TAenderung::Plan;
+    }
+    Dokument.Melden(was);
 }
 
 void TFZeitSplash::Verwerfen() {
@@ -378,6 +385,18 @@ void TFZeitSplash::keyPressEvent(QKeyEvent* ereignis) {
         break;
     }
     QWidget::keyPressEvent(ereignis);
+}
+
+bool TFZeitSplash::event(QEvent* ereignis) {
+    // The main window's shortcuts reach through a tool window; F5 and F9 are swallowed here instead.
+    if (ereignis->type() == QEvent::ShortcutOverride) {
+        const int taste = static_cast<QKeyEvent*>(ereignis)->key();
+        if (taste == Qt::Key_F5 || taste == Qt::Key_F9) {
+            ereignis->accept();
+            return true;
+        }
+    }
+    return QWidget::event(ereignis);
 }
 
 void TFZeitSplash::keyReleaseEvent(QKeyEvent* ereignis) {

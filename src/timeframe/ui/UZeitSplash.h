@@ -26,7 +26,7 @@ public:
 
     // Shows the window next to the person's row (screen coordinates); ausTastatur: opened by key.
     void Zeigen(TPerson& person, bool istFamilie, const QRect& zeile, bool ausTastatur);
-    // Applies the grids to the person and closes.
+    // Applies the grids to the person and closes; nothing while the window is closed.
     void Schliessen();
     // Closes without applying: the person or the whole project is gone.
     void Verwerfen();
@@ -48,6 +48,7 @@ Q_SIGNALS:
     void Geschlossen();
 
 protected:
+    bool event(QEvent* ereignis) override;
     void keyPressEvent(QKeyEvent* ereignis) override;
     void keyReleaseEvent(QKeyEvent* ereignis) override;
     void leaveEvent(QEvent* ereignis) override;
