@@ -8,6 +8,7 @@
 #include "model/Projekt.h"
 #include "model/Projektdatei.h"
 #include "settings/Einstellungen.h"
+#include "ui/Bildschirm.h"
 
 #include <QAction>
 #include <QDropEvent>
@@ -453,6 +454,63 @@ private Q_SLOTS:
         QCOMPARE(d.result(), 1);
         QCOMPARE(d.FamilienErgebnis.Abgebrochen, abgebrochen);
         QCOMPARE(t.Projekt->Elternliste.Count(), familien);
+    }
+
+    // Names as long as a file may hold keep the questions of the family import within the screen: they
+    // are quoted by their beginning, and every button stays in reach.
+    void riesigeNamen_data() {
+        QTest::addColumn<int>("frage");
+        QTest::newRow("Klasse fehlt") << 0;
+        QTest::newRow("ohne Telefon") << 1;
+        QTest::newRow("ähnliches Telefon") << 2;
+        QTest::newRow("Familienname") << 3;
+    }
+    void riesigeNamen() {
+        QFETCH(int, frage);
+        TSkriptMeldung meldung;
+        TFensterFragen fragen(meldung, nullptr);
+        const QString riesig = QStringLiteral("Wąsowski") + QString(200'000, u'W');
+        const QString anfang = QStringLiteral("Wąsowski") + QString(42, u'W') + u'…';
+        TProjekt p;
+        TEltern* f = p.NeueFamilie(QStringLiteral("Familie"), riesig);
+        p.NeuesKind(f, riesig, riesig);
+        f->Telefon = QStringLiteral("040 ") + QString(30000, u'1');
+        const TImportSatz satz{riesig, riesig, riesig, riesig, riesig};
+        QRect flaeche, rahmen, innen;
+        QList<QRect> knoepfe;
+        QString texte;
+        TDialogFolge folge({[&](QDialog& d) {
+            flaeche = Bildschirmflaeche(&d);
+            rahmen = d.frameGeometry();
+            innen = d.rect();
+            for (const QPushButton* b : d.findChildren<QPushButton*>()) {
+                knoepfe << QRect(b->mapTo(&d, QPoint()), b->size());
+                texte += b->text();
+            }
+            for (const QLabel* l : d.findChildren<QLabel*>())
+                texte += l->text();
+            for (const QRadioButton* r : d.findChildren<QRadioButton*>())
+                texte += r->text();
+            d.reject();
+        }});
+        switch (frage) {
+        case 0:
+            fragen.KlasseFehlt(satz, riesig);
+            break;
+        case 3:
+            fragen.Familienname(*f, satz);
+            break;
+        default:
+            fragen.Geschwister(frage, satz, *f, false);
+        }
+        QCOMPARE(folge.Offen(), 0);
+        QVERIFY2(flaeche.contains(rahmen),
+                 qPrintable(QStringLiteral("%1x%2").arg(rahmen.width()).arg(rahmen.height())));
+        QVERIFY(!knoepfe.isEmpty());
+        for (const QRect& k : knoepfe)
+            QVERIFY(innen.contains(k));
+        QVERIFY(texte.contains(anfang));
+        QVERIFY2(texte.size() < 3000, qPrintable(QString::number(texte.size())));
     }
 
     // The same phone under another surname: a plain question, then which name the family keeps.
