@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
@@ -456,6 +457,47 @@ private Q_SLOTS:
         QCOMPARE(t.Projekt->Elternliste.Count(), familien);
     }
 
+    // A text longer than a project file holds is refused with OK, quoted by its beginning, before the
+    // import changes anything; the user can assign the columns again.
+    void zuLangerEintrag_data() {
+        QTest::addColumn<bool>("lehrer");
+        QTest::newRow("Lehrer") << true;
+        QTest::newRow("Schüler") << false;
+    }
+    void zuLangerEintrag() {
+        QFETCH(bool, lehrer);
+        TDialogTest t;
+        TFamilienFragen still;
+        t.Fragen = &still;
+        const QByteArray riesig = "M\xFCller" + QByteArray(2'000'000, 'W');
+        TImportDlgf& d =
+            t.Oeffnen(lehrer ? "Kuerzel;Name;Rufname\r\nAB;Abel;Abel\r\nMU;" + riesig + ";M\xFCller\r\n"
+                             : "Vorname;Nachname;Klasse;Telefon;Rufname\r\nAnna;" + riesig + ";5a;1;Berg\r\n",
+                      lehrer);
+        const QList<int> ziele =
+            lehrer ? QList<int>{LKuerzel, LName} : QList<int>{SVorname, SNachname, SKlasse, STelefon};
+        for (int k = 0; k < ziele.size(); ++k)
+            QVERIFY(d.Zuordnen(ziele[k], k));
+        d.OkClick();
+        QCOMPARE(t.Meldung.Titel(), QStringList{"Eintrag zu lang"});
+        const QString text = t.Meldung.Protokoll[0].Text;
+        QVERIFY2(text.size() < 400, qPrintable(text.left(400)));
+        QVERIFY(text.contains(QStringLiteral("„Müller") + QString(44, u'W') + u'…'));
+        QCOMPARE(d.result(), 0);
+        QCOMPARE(t.Projekt->Lehrerliste.Count(), 0);
+        QCOMPARE(t.Projekt->Elternliste.Count(), 0);
+
+        // With another column for the name the file is imported.
+        const int name = lehrer ? int(LName) : int(SNachname);
+        QVERIFY(d.Freigeben(name));
+        QVERIFY(d.Zuordnen(name, lehrer ? 2 : 4));
+        d.OkClick();
+        QCOMPARE(t.Meldung.Protokoll.size(), 1);
+        QCOMPARE(d.result(), 1);
+        QCOMPARE(lehrer ? t.Projekt->Lehrerliste[1]->Name : t.Projekt->Elternliste[0]->Name,
+                 lehrer ? "Müller" : "Berg");
+    }
+
     // Names as long as a file may hold keep the questions of the family import within the screen: they
     // are quoted by their beginning, and every button stays in reach.
     void riesigeNamen_data() {
@@ -664,6 +706,28 @@ private Q_SLOTS:
         QCOMPARE(t.Meldung.Titel(), editor ? QStringList{"Automatischer Anredegenerator"} : QStringList{});
         QCOMPARE(aufrufe, geoeffnet);
         QCOMPARE(f.Projekt()->Lehrerliste.Count(), 2);
+    }
+
+    // vel-cli refuses such a file as the dialog does, with a short message, and writes no project.
+    void cliZuLang() {
+        QTemporaryDir ordner;
+        QString fehler;
+        const QString projekt = ordner.filePath(QStringLiteral("p.pdt"));
+        QVERIFY(ProjektSpeichern(*ProjektMitRahmen(), projekt, fehler));
+        const QString datei = Schreiben(ordner, QStringLiteral("l.txt"),
+                                        "Name;Kuerzel\r\nM\xFCller" + QByteArray(2'000'000, 'W') + ";WA\r\n");
+        QProcess cli;
+        cli.start(QStringLiteral(VEL_CLI),
+                  {QStringLiteral("import-lehrer"), projekt, datei, QStringLiteral("--feld"),
+                   QStringLiteral("Name=Name"), QStringLiteral("--feld"), QStringLiteral("Kürzel=Kuerzel"),
+                   QStringLiteral("-o"), ordner.filePath(QStringLiteral("aus.pdt"))});
+        QVERIFY(cli.waitForFinished(60000));
+        QCOMPARE(cli.exitCode(), 2);
+        const QString meldung = QString::fromUtf8(cli.readAllStandardError());
+        QVERIFY2(meldung.size() < 400, qPrintable(meldung.left(400)));
+        QVERIFY(meldung.startsWith(
+            QStringLiteral("Im 1. Datensatz ist das Feld „Name“ mit 2000006 Zeichen zu lang")));
+        QVERIFY(!QFile::exists(ordner.filePath(QStringLiteral("aus.pdt"))));
     }
 
     // "Import Abbrechen" ends the command with the teachers as they were.

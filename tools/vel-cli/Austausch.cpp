@@ -4,6 +4,7 @@
 #include "Konsole.h"
 
 #include "exchange/Familienimport.h"
+#include "exchange/Importgrenze.h"
 #include "exchange/Lehreraustausch.h"
 #include "model/Projekt.h"
 
@@ -118,6 +119,10 @@ int Import(const QStringList& argumente, bool lehrer) {
     TFeldzuordnung z;
     if (!Einlesen(parser.positionalArguments()[1], parser, datei) || !Zuordnen(parser, datei, lehrer, z))
         return 2;
+    if (const QString grund = ZuLangesFeld(datei, z, lehrer); !grund.isEmpty()) {
+        Fehler() << QString(grund).replace(u'\r', u'\n') << '\n';
+        return 2;
+    }
     QTextStream aus(stdout);
     if (lehrer) {
         if (!p.Gespraechsliste.Leer()) {

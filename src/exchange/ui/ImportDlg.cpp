@@ -1,6 +1,7 @@
 #include "ImportDlg.h"
 
 #include "FamilienDialoge.h"
+#include "exchange/Importgrenze.h"
 #include "model/Meldung.h"
 #include "model/Projekt.h"
 #include "settings/Einstellungen.h"
@@ -498,6 +499,13 @@ void TImportDlgf::OkClick() {
     done(1);
 }
 
+bool TImportDlgf::Speicherbar() {
+    const QString grund = ZuLangesFeld(Import, Felder, Lehrer);
+    if (grund.isEmpty()) return true;
+    Meldungen.Meldung(grund, QString::fromUtf8(ZuLangTitel), MeldungsArt::Warnung);
+    return false;
+}
+
 bool TImportDlgf::LehrerImport() {
     if (Felder[LName] < 0) {
         if (Fehlt(LName,
@@ -513,6 +521,7 @@ bool TImportDlgf::LehrerImport() {
             "Sie haben noch kein Feld für das Kürzel gewählt.\rMöchten Sie wirklich ohne Kürzel fortfahren?",
             QStringLiteral("Kürzel fehlt")))
         return false;
+    if (!Speicherbar()) return false;
     LehrerErgebnis = LehrerImportieren(Projekt, Import, Felder);
     if (LehrerErgebnis.Ersatzzaehler > 0)
         Meldungen.Meldung(QString::fromUtf8(ErsatzkuerzelText), QStringLiteral("Hinweis"),
@@ -549,7 +558,7 @@ bool TImportDlgf::FamilienImport() {
             "fortfahren?",
             QStringLiteral("Telefon fehlt")))
         return false;
-    if (!Rueck || !Stand) return false;
+    if (!Rueck || !Stand || !Speicherbar()) return false;
     if (!Fragen) FamilienSetzen(*Rueck, Anhaengen, *Stand);
     FamilienErgebnis = FamilienImportieren(Projekt, *Rueck, Import, Felder, Anhaengen, *Fragen, *Stand);
     return true;

@@ -142,6 +142,8 @@ private:
     void Geaendert();
     void HinweisZeigen();
     bool Fehlt(int ziel, const char* text, const QString& titel);
+    // False, after telling the user, when a record holds a text the project file could not store.
+    bool Speicherbar();
     bool LehrerImport();
     bool FamilienImport();
 
