@@ -14,7 +14,9 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMimeData>
+#include <QPainter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -122,6 +124,110 @@ class TstImportdialog : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    // The dialog as the user sees it: every target panel framed on all sides and a long field name cut
+    // with "…" in it, the preview's columns sharing the table's width, the dots of capital umlauts
+    // within the field list's rows.
+    void gestalt() {
+        TDialogTest t;
+        const QByteArray lang = "Nachname der Lehrkraft laut Schulverwaltungsprogramm (ohne Titel)";
+        TImportDlgf& d = t.Oeffnen("\xC4\xD6\xDC;" + lang + ";Raum\r\nM\xDC;\xD6zt\xFCrk;101\r\n", true);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        int summe = 0;
+        for (int k = 0; k < 3; ++k) {
+            QVERIFY(qAbs(d.lvDaten->columnWidth(k) - d.lvDaten->viewport()->width() / 3) <= 2);
+            summe += d.lvDaten->columnWidth(k);
+        }
+        QCOMPARE(summe, d.lvDaten->viewport()->width());
+
+        const int breite = d.width();
+        QVERIFY(d.Zuordnen(LName, 1));
+        QCOMPARE(d.width(), breite);
+        const auto ort = [&d](const QWidget* w) { return QRect(w->mapTo(&d, QPoint()), w->size()); };
+        for (TFeldPanel* p : d.P) {
+            QVERIFY(!ort(p).intersects(ort(d.Rahmen2)));
+            const QImage bild = p->grab().toImage();
+            const int mitte = qGray(bild.pixel(bild.width() / 2, 1 + bild.height() / 2));
+            for (const QPoint rand :
+                 {QPoint(0, bild.height() / 2), QPoint(bild.width() - 1, bild.height() / 2),
+                  QPoint(bild.width() / 4, 0), QPoint(bild.width() / 4, bild.height() - 1)})
+                QVERIFY2(qGray(bild.pixel(rand)) < mitte - 40, qPrintable(p->objectName()));
+        }
+        QVERIFY(d.P[LName]->Gezeigt().endsWith(u'…'));
+
+        // The dots drawn in the row as many as in the text drawn without any bounds.
+        const QListWidgetItem* umlaute = d.FelderLB->item(0);
+        QCOMPARE(umlaute->text(), "ÄÖÜ");
+        d.FelderLB->setCurrentRow(-1);
+        d.FelderLB->clearSelection();
+        const auto dunkel = [](const QImage& bild, const QRect& bereich) {
+            int n = 0;
+            for (int y = bereich.top(); y <= bereich.bottom(); ++y)
+                for (int x = bereich.left(); x <= bereich.right(); ++x)
+                    n += qGray(bild.pixel(x, y)) < 128;
+            return n;
+        };
+        const QRect zeile = d.FelderLB->visualItemRect(umlaute);
+        const int gezeichnet = dunkel(d.FelderLB->viewport()->grab().toImage(), zeile);
+        QImage frei(200, 100, QImage::Format_RGB32);
+        frei.fill(Qt::white);
+        {
+            QPainter maler(&frei);
+            maler.setFont(d.FelderLB->font());
+            maler.drawText(20, 60, QStringLiteral("ÄÖÜ"));
+        }
+        const int vollstaendig = dunkel(frei, frei.rect());
+        QVERIFY2(gezeichnet >= vollstaendig * 97 / 100,
+                 qPrintable(QStringLiteral("%1 < %2").arg(gezeichnet).arg(vollstaendig)));
+    }
+
+    // After every move the entry before the dragged field is selected, or OK takes the focus when the
+    // list is empty.
+    void auswahlNachZiehen() {
+        TDialogTest t;
+        TImportDlgf& d = t.Oeffnen("A;B;C;D\r\n1;2;3;4\r\n", true);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        const auto gewaehlt = [&d] {
+            return d.FelderLB->currentItem() ? d.FelderLB->currentItem()->text() : QString();
+        };
+        QVERIFY(d.Zuordnen(LName, 2));
+        QCOMPARE(gewaehlt(), "B");
+        QVERIFY(d.Zuordnen(LAnrede, 0));
+        QCOMPARE(gewaehlt(), "B");
+        QVERIFY(d.Verschieben(LName, LRaum));
+        QCOMPARE(gewaehlt(), "B");
+        QVERIFY(d.Freigeben(LRaum));
+        QCOMPARE(gewaehlt(), "B");
+        QVERIFY(d.Freigeben(LAnrede));
+        QCOMPARE(gewaehlt(), "A");
+        for (int k = 0; k < 4; ++k)
+            QVERIFY(d.Zuordnen(k, k));
+        QCOMPARE(d.FelderLB->count(), 0);
+        QCOMPARE(QApplication::focusWidget(), d.BtnOk);
+    }
+
+    // An empty file, and one that only looks empty, shows no field and no record; without records the
+    // list begins with the first record.
+    void leereDatei_data() {
+        QTest::addColumn<QByteArray>("inhalt");
+        QTest::newRow("leer") << QByteArray();
+        QTest::newRow("Leerzeilen") << QByteArray("\r\n   \r\n");
+        QTest::newRow("nur Byte-Order-Mark") << QByteArray("\xEF\xBB\xBF");
+    }
+    void leereDatei() {
+        QFETCH(QByteArray, inhalt);
+        TDialogTest t;
+        TImportDlgf& d = t.Oeffnen(inhalt, true);
+        QCOMPARE(d.FelderLB->count(), 0);
+        QCOMPARE(d.lvDaten->model()->rowCount(), 0);
+        QCOMPARE(d.lvDaten->model()->columnCount(), 0);
+        QCOMPARE(d.Label5->text(), "Anzahl der Datensätze in dieser Datenbank: 0");
+        QVERIFY(d.RBDatensatz->isChecked());
+        d.OkClick();
+        QCOMPARE(t.Meldung.Titel(), QStringList{"Name fehlt"});
+    }
+
     void felderZiehen() {
         TDialogTest t;
         TImportDlgf& d = t.Oeffnen("Name;;Raum\r\nMeier;x;101\r\nAbel;y;102\r\n", true);
