@@ -102,12 +102,6 @@ struct TDialogTest {
     }
 };
 
-template <class D> D& Als(QDialog& d) {
-    auto* dlg = qobject_cast<D*>(&d);
-    if (!dlg) qFatal("unexpected dialog %s", qPrintable(d.windowTitle()));
-    return *dlg;
-}
-
 QStringList Kinder(const TProjekt& p) {
     QStringList l;
     for (const auto& e : p.Elternliste)
@@ -780,26 +774,34 @@ private Q_SLOTS:
         QVERIFY(f.Dokument.RueckListe().Leer());
     }
 
-    // Salutations given as codes are offered for checking where a salutation editor is at hand.
+    // Salutations given as codes are offered for checking in the salutation editor; letters that name
+    // the sex are not ambiguous and are translated without asking.
     void anredeUebersetzt_data() {
+        QTest::addColumn<QByteArray>("datei");
         QTest::addColumn<bool>("editor");
         QTest::addColumn<Antwort>("antwort");
+        QTest::addColumn<bool>("gefragt");
         QTest::addColumn<int>("geoeffnet");
-        QTest::newRow("ohne Editor") << false << Antwort::Ja << 0;
-        QTest::newRow("Nein") << true << Antwort::Nein << 0;
-        QTest::newRow("Ja") << true << Antwort::Ja << 1;
+        const QByteArray codes = "G;Name;K\r\n0;Zeh;ZE\r\n1;Uhl;UH\r\n";
+        QTest::newRow("ohne Editor") << codes << false << Antwort::Ja << false << 0;
+        QTest::newRow("Nein") << codes << true << Antwort::Nein << true << 0;
+        QTest::newRow("Ja") << codes << true << Antwort::Ja << true << 1;
+        QTest::newRow("Buchstaben") << QByteArray("G;Name;K\r\nm;Zeh;ZE\r\nw;Uhl;UH\r\n") << true
+                                    << Antwort::Ja << false << 0;
     }
     void anredeUebersetzt() {
+        QFETCH(QByteArray, datei);
         QFETCH(bool, editor);
         QFETCH(Antwort, antwort);
+        QFETCH(bool, gefragt);
         QFETCH(int, geoeffnet);
         TFensterTest t;
         TVELWnd& f = *t.Fenster;
         f.ProjektErsetzen(ProjektMitRahmen());
         int aufrufe = 0;
+        f.Gruppen.Austausch->AnredeEditor = nullptr;
         if (editor) f.Gruppen.Austausch->AnredeEditor = [&aufrufe] { ++aufrufe; };
-        t.Dateiwahl.Antworten = {
-            Schreiben(t.Ordner, QStringLiteral("l.txt"), "G;Name;K\r\n0;Zeh;ZE\r\n1;Uhl;UH\r\n")};
+        t.Dateiwahl.Antworten = {Schreiben(t.Ordner, QStringLiteral("l.txt"), datei)};
         t.Meldung.Antworten = {antwort};
         TDialogFolge folge({[](QDialog& d) {
             auto& dlg = Als<TImportDlgf>(d);
@@ -809,9 +811,40 @@ private Q_SLOTS:
         }});
         f.impL1->trigger();
         QCOMPARE(folge.Offen(), 0);
-        QCOMPARE(t.Meldung.Titel(), editor ? QStringList{"Automatischer Anredegenerator"} : QStringList{});
+        QCOMPARE(t.Meldung.Titel(), gefragt ? QStringList{"Automatischer Anredegenerator"} : QStringList{});
         QCOMPARE(aufrufe, geoeffnet);
         QCOMPARE(f.Projekt()->Lehrerliste.Count(), 2);
+    }
+
+    // The window's own salutation editor opens from the question: swapping corrects codes that meant
+    // the other way round.
+    void anredeEditorNachImport() {
+        TFensterTest t;
+        TVELWnd& f = *t.Fenster;
+        f.ProjektErsetzen(ProjektMitRahmen());
+        t.Dateiwahl.Antworten = {Schreiben(t.Ordner, QStringLiteral("l.txt"),
+                                           "G;Name;K\r\n0;\xD6zt\xFCrk;\xD6Z\r\n1;M\xFCller;M\xDC\r\n")};
+        t.Meldung.Antworten = {Antwort::Ja};
+        TDialogFolge folge({[](QDialog& d) {
+                                auto& dlg = Als<TImportDlgf>(d);
+                                for (int z = 0; z < 3; ++z)
+                                    QVERIFY(dlg.Zuordnen(QList<int>{LAnrede, LName, LKuerzel}[z], z));
+                                dlg.BtnOk->click();
+                            },
+                            [](QDialog& d) {
+                                QCOMPARE(d.windowTitle(), "Anrede-Editor (Anreden global bearbeiten)");
+                                auto* tauschen = d.findChild<QRadioButton*>();
+                                QVERIFY(tauschen && tauschen->text() == "Herr / Frau aus&tauschen");
+                                tauschen->click();
+                                QTest::keyClick(Fokus(d), Qt::Key_Return);
+                            }});
+        f.impL1->trigger();
+        QCOMPARE(folge.Offen(), 0);
+        QCOMPARE(folge.Unerwartet, 0);
+        QCOMPARE(t.Meldung.Titel(), QStringList{"Automatischer Anredegenerator"});
+        QCOMPARE(f.Projekt()->Lehrerliste.FindeKuerzel(QStringLiteral("ÖZ"))->Anrede, "Frau");
+        QCOMPARE(f.Projekt()->Lehrerliste.FindeKuerzel(QStringLiteral("MÜ"))->Anrede, "Herr");
+        QVERIFY(f.Dokument.IstGeaendert());
     }
 
     // vel-cli refuses such a file as the dialog does, with a short message, and writes no project.

@@ -159,7 +159,7 @@ private Q_SLOTS:
             {"&Optionen|Einstellungen zur Terminberechnung...", "", true, true},
             {"&Optionen|&Gesprächslisten-Layout...", "", false, false},
             {"&Optionen|Sonstige Listen: Rand, Ausrichtung, Schrift...", "", false, false},
-            {"&Sonstiges|&Anrede-Editor", "", false, false},
+            {"&Sonstiges|&Anrede-Editor", "", false, true},
             {"&Sonstiges|&Zeiten freigeben/sperren", "", false, true},
             {"&Sonstiges|&Nägel ziehen...", "", false, true},
             {"&Sonstiges|Alle gesetzten Gespräche &festnageln...", "", false, true},
@@ -375,9 +375,10 @@ private Q_SLOTS:
                               QStringLiteral("Anrede-Editor"), QStringLiteral("Zeiten-Standardvorgabe"),
                               QStringLiteral("Zeiten sperren/freigeben (global)"),
                               QStringLiteral("X zu allen aus y hinzu")}));
-        // Without a selection only what concerns everybody is offered: blocked times and rooms.
+        // Without a selection only what concerns everybody is offered: blocked times, rooms and the
+        // salutations of all teachers.
         const QList<QAction*> fuerAlle = {t.Fenster->ZDefaultE1, t.Fenster->ZeitGlobE1, t.Fenster->ZDefaultL1,
-                                          t.Fenster->ZeitGlobL1, t.Fenster->RaumL1};
+                                          t.Fenster->ZeitGlobL1, t.Fenster->RaumL1,     t.Fenster->AnrEditL1};
         for (QMenu* menue : {t.Fenster->PopMenuGespr, t.Fenster->PopMenuEltern, t.Fenster->PopMenuLehrer}) {
             Q_EMIT menue->aboutToShow();
             for (QAction* a : menue->actions())
