@@ -198,15 +198,30 @@ TTextimport TTextimport::Lesen(const QByteArray& inhalt) {
     t.Wahl = KodierungErkennen(t.Roh);
     t.Kodierung = t.Wahl.Kodierung;
     t.Aufbauen();
-    // Without names of fields, or without records, the first line is data.
-    if (!t.Kopf.isEmpty() && (ErsteZeileIstDatensatz(t.Kopf) || t.Zeilen.empty())) t.KopfAlsDatensatz(true);
+    // Without names of fields, or without records (an empty file too), the first line is data.
+    if (ErsteZeileIstDatensatz(t.Kopf) || t.Zeilen.empty()) t.KopfAlsDatensatz(true);
     return t;
 }
 
+namespace {
+
+bool OhneInhalt(const QStringList& felder) {
+    return std::all_of(felder.begin(), felder.end(), [](const QString& f) { return f.isEmpty(); });
+}
+
+bool NurLeerzeichen(const QString& zeile) {
+    return std::all_of(zeile.begin(), zeile.end(), [](QChar c) { return c.unicode() <= u' '; });
+}
+
+} // namespace
+
 void TTextimport::Aufbauen() {
     QStringList zeilen;
-    for (const QByteArray& z : Roh)
-        zeilen << Dekodieren(z, Kodierung);
+    for (const QByteArray& z : Roh) {
+        // A line of blanks, or a byte-order mark alone, is as empty as an empty line.
+        const QString zeile = Dekodieren(z, Kodierung);
+        if (!NurLeerzeichen(zeile)) zeilen << zeile;
+    }
     Trennung = TrennungErkennen(zeilen);
     Kopf.clear();
     Zeilen.clear();
@@ -214,12 +229,9 @@ void TTextimport::Aufbauen() {
     Kopf = ZeileZerlegen(zeilen.front(), Trennung);
     for (qsizetype i = 1; i < zeilen.size(); ++i) {
         QStringList felder = ZeileZerlegen(zeilen[i], Trennung);
-        bool leer = true;
-        for (const QString& f : felder)
-            leer = leer && f.isEmpty();
-        if (!leer) Zeilen.push_back(std::move(felder));
+        if (!OhneInhalt(felder)) Zeilen.push_back(std::move(felder));
     }
-    if (KopfIstDatensatz) Zeilen.insert(Zeilen.begin(), Kopf);
+    if (KopfIstDatensatz && !OhneInhalt(Kopf)) Zeilen.insert(Zeilen.begin(), Kopf);
 }
 
 void TTextimport::KodierungSetzen(TKodierung kodierung) {
@@ -230,6 +242,8 @@ void TTextimport::KodierungSetzen(TKodierung kodierung) {
 void TTextimport::KopfAlsDatensatz(bool an) {
     if (an == KopfIstDatensatz) return;
     KopfIstDatensatz = an;
+    // Like any other line, the first one is a record only when it holds something.
+    if (OhneInhalt(Kopf)) return;
     if (an)
         Zeilen.insert(Zeilen.begin(), Kopf);
     else if (!Zeilen.empty())

@@ -182,3 +182,30 @@ std::vector<QString> KlassenDerKinder(const TProjekt& projekt, bool mitLeerer) {
     });
     return klassen;
 }
+
+bool AnredenTauschen(TLehrerliste& lehrer) {
+    bool geaendert = false;
+    for (const auto& l : lehrer) {
+        if (l->Anrede == u"Herr")
+            l->Anrede = QStringLiteral("Frau");
+        else if (l->Anrede == u"Frau")
+            l->Anrede = QStringLiteral("Herr");
+        else
+            continue;
+        geaendert = true;
+    }
+    return geaendert;
+}
+
+bool AnredenErsetzen(TLehrerliste& lehrer, const QString& von, const QString& nach) {
+    const QString alt = Trimmen(von);
+    const QString neu = Trimmen(nach);
+    if (alt == neu) return false;
+    bool geaendert = false;
+    for (const auto& l : lehrer)
+        if (l->Anrede == alt) {
+            l->Anrede = neu;
+            geaendert = true;
+        }
+    return geaendert;
+}

@@ -7,6 +7,7 @@ class TEltern;
 class TGespraech;
 class TKind;
 class TLehrer;
+class TLehrerliste;
 class TProjekt;
 class TRueckCollection;
 
@@ -48,6 +49,12 @@ TLehrer* LehrerHinzufuegen(TProjekt& projekt, const QString& anrede, const QStri
                            const QString& name, const QString& zusatz, const QString& akadTitel);
 // Sorts the teacher list again after a teacher's names or Kürzel changed.
 void LehrerNeuOrdnen(TProjekt& projekt);
+
+// The salutation editor: "Herr" and "Frau" swapped for every teacher; or, with both texts normalised
+// with Trimmen, every salutation that is exactly von replaced by nach (an empty von fills in the missing
+// ones). True when a salutation changed.
+bool AnredenTauschen(TLehrerliste& lehrer);
+bool AnredenErsetzen(TLehrerliste& lehrer, const QString& von, const QString& nach);
 
 // A family renamed to name/zusatz: a ticked child takes the new family name, an unticked child keeps
 // the name it had (its own surname, or the old family name).

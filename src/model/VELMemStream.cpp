@@ -1,6 +1,7 @@
 #include "VELMemStream.h"
 
 #include "Cp1252.h"
+#include "Textgrenze.h"
 #include "TypFunc.h"
 
 #include <QDir>
@@ -10,6 +11,7 @@
 #include <QtEndian>
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -17,14 +19,16 @@ template <class T> T Lesen(const char* p) {
     return qFromLittleEndian<T>(p);
 }
 
+// The names are quoted by their beginning: the text that is too long may be one of them.
 QString DatensatzText(const TLoadSaveObject* d) {
     if (const auto* e = dynamic_cast<const TEltern*>(d))
-        return QStringLiteral(" bei %1 (Nr. %2)").arg(e->Anschrift(false)).arg(e->Nummer);
+        return QStringLiteral(" bei %1 (Nr. %2)").arg(Textanfang(e->Anschrift(false))).arg(e->Nummer);
     if (const auto* l = dynamic_cast<const TLehrer*>(d))
-        return QStringLiteral(" bei %1 (%2)").arg(l->Anschrift(false), l->Kuerzel);
+        return QStringLiteral(" bei %1 (%2)").arg(Textanfang(l->Anschrift(false)), Textanfang(l->Kuerzel));
     if (const auto* k = dynamic_cast<const TKind*>(d))
-        return k->Eltern ? QStringLiteral(" beim Kind %1 der %2").arg(k->Vorname, k->Eltern->Anschrift(false))
-                         : QStringLiteral(" beim Kind %1").arg(k->Vorname);
+        return k->Eltern ? QStringLiteral(" beim Kind %1 der %2")
+                               .arg(Textanfang(k->Vorname), Textanfang(k->Eltern->Anschrift(false)))
+                         : QStringLiteral(" beim Kind %1").arg(Textanfang(k->Vorname));
     if (const auto* g = dynamic_cast<const TGespraech*>(d))
         return QStringLiteral(" beim Gespräch Nr. %1").arg(g->Nummer);
     return {};
@@ -141,10 +145,12 @@ void TVELMemStream::SchreibeText(const QString& text, const char* feld) {
     if (bytes.size() > MaxTextLaenge) {
         // Cutting would lose what the user wrote without telling; the file is not written instead.
         Fehler(QStringLiteral("Der Text „%1“%2 ist mit %3 Zeichen zu lang; gespeichert werden können "
-                              "höchstens %4 Zeichen.\r\nKürzen Sie den Text und speichern Sie erneut.")
+                              "höchstens %4 Zeichen. Er beginnt mit „%5“.\r\nKürzen Sie den Text und "
+                              "speichern Sie erneut.")
                    .arg(QString::fromUtf8(feld), DatensatzText(Datensatz))
                    .arg(bytes.size())
-                   .arg(MaxTextLaenge));
+                   .arg(MaxTextLaenge)
+                   .arg(Textanfang(text)));
         SchreibeUInt16(0);
         return;
     }
@@ -165,11 +171,12 @@ void TVELMemStream::SchreibeZeiten(const TZeiten& zeiten) {
 }
 
 void TVELMemStream::SchreibeAnzahl(qsizetype anzahl, const char* liste) {
-    if (anzahl > MaxTextLaenge)
+    constexpr qsizetype MaxAnzahl = std::numeric_limits<int16_t>::max();
+    if (anzahl > MaxAnzahl)
         Fehler(QStringLiteral("Die Liste „%1“%2 hat %3 Einträge; gespeichert werden können höchstens %4.")
                    .arg(QString::fromUtf8(liste), DatensatzText(Datensatz))
                    .arg(anzahl)
-                   .arg(MaxTextLaenge));
+                   .arg(MaxAnzahl));
     SchreibeInt16(static_cast<int16_t>(anzahl));
 }
 

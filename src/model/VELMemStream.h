@@ -18,8 +18,6 @@ public:
     explicit TVELMemStream(QByteArray daten)
         : Daten(std::move(daten)) {}
 
-    static constexpr qsizetype MaxTextLaenge = 32767;
-
     const QByteArray& Inhalt() const { return Daten; }
     qsizetype Rest() const { return Daten.size() - Pos; }
     bool LeseOK = true;

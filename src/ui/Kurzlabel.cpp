@@ -9,11 +9,16 @@ QSize TKurzLabel::minimumSizeHint() const {
 }
 
 QString TKurzLabel::Gezeigt() const {
-    return fontMetrics().elidedText(text(), Qt::ElideRight, contentsRect().width());
+    return fontMetrics().elidedText(text(), Qt::ElideRight, Textflaeche().width());
+}
+
+QRect TKurzLabel::Textflaeche() const {
+    return contentsRect().marginsRemoved(QMargins(margin(), margin(), margin(), margin()));
 }
 
 void TKurzLabel::paintEvent(QPaintEvent*) {
     QPainter maler(this);
-    style()->drawItemText(&maler, contentsRect(), static_cast<int>(alignment()), palette(), isEnabled(),
+    drawFrame(&maler);
+    style()->drawItemText(&maler, Textflaeche(), static_cast<int>(alignment()), palette(), isEnabled(),
                           Gezeigt(), foregroundRole());
 }

@@ -13,4 +13,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* ereignis) override;
+
+private:
+    // Within the frame and the label's margin.
+    QRect Textflaeche() const;
 };

@@ -11,25 +11,43 @@
 
 namespace {
 
+// What the fields of one window changed last, and whether the user has been told.
+struct THinweisstand {
+    QString Eingabe;
+    QString Form;
+    bool Gemeldet = false;
+    bool Abgeschnitten = false; // not told yet
+};
+
 class TSpeicherPruefer : public QValidator {
 public:
-    TSpeicherPruefer(QObject* eltern, std::function<void(const QString&, const QString&)> ersetzt)
+    TSpeicherPruefer(QObject* eltern, qsizetype laenge, std::shared_ptr<THinweisstand> stand)
         : QValidator(eltern)
-        , Ersetzt(std::move(ersetzt)) {}
+        , Laenge(laenge)
+        , Stand(std::move(stand)) {}
 
     State validate(QString& text, int& stelle) const override {
-        const QString form = Speicherform(text);
-        if (form != text) {
-            stelle = std::clamp<int>(stelle + static_cast<int>(form.size() - text.size()), 0,
-                                     static_cast<int>(form.size()));
-            if (Ersetzt) Ersetzt(text, form);
-            text = form;
+        const QString voll = Speicherform(text);
+        QString form = voll;
+        // The stored form holds one byte per character.
+        if (form.size() > Laenge) {
+            form.truncate(Laenge);
+            Stand->Abgeschnitten = true;
         }
+        if (form == text) return Acceptable;
+        if (voll != text) {
+            Stand->Eingabe = text;
+            Stand->Form = voll;
+        }
+        stelle = std::clamp<int>(stelle + static_cast<int>(form.size() - text.size()), 0,
+                                 static_cast<int>(form.size()));
+        text = form;
         return Acceptable;
     }
 
 private:
-    std::function<void(const QString&, const QString&)> Ersetzt;
+    qsizetype Laenge;
+    std::shared_ptr<THinweisstand> Stand;
 };
 
 QString HinweisText(const QString& eingabe, const QString& form) {
@@ -38,29 +56,33 @@ QString HinweisText(const QString& eingabe, const QString& form) {
                "speichern: Ein Buchstabe, den sie nicht kennt, wird durch seinen Grundbuchstaben ersetzt "
                "(z. B. ł durch l, ş durch s), jedes andere solche Zeichen durch „?“.\rBitte prüfen Sie "
                "die Schreibweise.")
-        .arg(eingabe, form);
+        .arg(Textanfang(eingabe), Textanfang(form));
 }
 
-// What the fields of one window replaced last, and whether the user has been told.
-struct THinweisstand {
-    QString Eingabe;
-    QString Form;
-    bool Gemeldet = false;
-};
+QString ZuLangText(const QString& text, qsizetype laenge) {
+    return QStringLiteral("Der Text „%1“ ist zu lang: Hier kann ein Eintrag höchstens %2 Zeichen haben.\r\r"
+                          "Was darüber hinausging, wurde abgeschnitten.")
+        .arg(Textanfang(text))
+        .arg(laenge);
+}
 
 } // namespace
 
-void NurSpeicherbar(QWidget* fenster, TMeldung* meldung, const QList<QLineEdit*>& felder) {
+void NurSpeicherbar(QWidget* fenster, TMeldung* meldung, const QList<QLineEdit*>& felder, qsizetype laenge) {
     auto stand = std::make_shared<THinweisstand>();
     for (QLineEdit* feld : felder) {
-        feld->setValidator(new TSpeicherPruefer(feld, [stand](const QString& eingabe, const QString& form) {
-            stand->Eingabe = eingabe;
-            stand->Form = form;
-        }));
+        // One more than can be stored, so that the check sees a text that was too long and can say so.
+        feld->setMaxLength(static_cast<int>(laenge + 1));
+        feld->setValidator(new TSpeicherPruefer(feld, laenge, stand));
         if (!meldung) continue;
         // Told once the typed key has been taken, before the next one, so the box cannot interrupt
         // the field's own input handling.
-        QObject::connect(feld, &QLineEdit::textEdited, fenster, [stand, meldung] {
+        QObject::connect(feld, &QLineEdit::textEdited, fenster, [stand, meldung, feld, laenge] {
+            if (stand->Abgeschnitten) {
+                stand->Abgeschnitten = false;
+                meldung->Meldung(ZuLangText(feld->text(), laenge), QStringLiteral("Hinweis"),
+                                 MeldungsArt::Information);
+            }
             if (stand->Gemeldet || stand->Form.isEmpty()) return;
             stand->Gemeldet = true;
             meldung->Meldung(HinweisText(stand->Eingabe, stand->Form), QStringLiteral("Hinweis"),

@@ -1,5 +1,6 @@
 #include "Zeilenhoehe.h"
 
+#include <QAbstractItemView>
 #include <QFontMetrics>
 #include <algorithm>
 
@@ -12,4 +13,8 @@ QSize TZeilenDelegate::sizeHint(const QStyleOptionViewItem& option, const QModel
     QSize groesse = QStyledItemDelegate::sizeHint(option, index);
     groesse.setHeight(std::max(groesse.height(), Zeilenhoehe(option.fontMetrics)));
     return groesse;
+}
+
+void UmlautZeilen(QAbstractItemView* liste) {
+    liste->setItemDelegate(new TZeilenDelegate(liste));
 }

@@ -2,6 +2,7 @@
 
 #include <QStyledItemDelegate>
 
+class QAbstractItemView;
 class QFontMetrics;
 
 // The height of a list row in which capital umlauts keep their dots: many fonts draw the marks of "ÄÖÜ"
@@ -16,3 +17,6 @@ public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 };
+
+// Gives a list without a delegate of its own rows of that height.
+void UmlautZeilen(QAbstractItemView* liste);

@@ -36,6 +36,13 @@ private:
     QPointer<QDialog> Bearbeitet;
 };
 
+// The dialog as the one a step expects; another one ends the test.
+template <class D> D& Als(QDialog& d) {
+    auto* dlg = qobject_cast<D*>(&d);
+    if (!dlg) qFatal("unexpected dialog %s", qPrintable(d.windowTitle()));
+    return *dlg;
+}
+
 // The dialog's focus widget, or the dialog.
 QWidget* Fokus(QDialog& d);
 // Types any text, umlauts and letters of other alphabets too.

@@ -318,6 +318,45 @@ private Q_SLOTS:
         const std::vector<QString> ergebnis = KlassenDerKinder(b.p, mitLeerer);
         QCOMPARE(QStringList(ergebnis.begin(), ergebnis.end()), erwartet);
     }
+
+    // The salutation editor's two ways, on Herr, Frau, Familie and an empty salutation.
+    void anreden_data() {
+        QTest::addColumn<bool>("tauschen");
+        QTest::addColumn<QString>("von");
+        QTest::addColumn<QString>("nach");
+        QTest::addColumn<QStringList>("anreden");
+        QTest::addColumn<bool>("geaendert");
+        QTest::newRow("tauschen") << true << ""
+                                  << "" << QStringList{"Frau", "Herr", "Familie", ""} << true;
+        QTest::newRow("ersetzen") << false << "Herr"
+                                  << "Herr Dr." << QStringList{"Herr Dr.", "Frau", "Familie", ""} << true;
+        QTest::newRow("Blanken zählen nicht")
+            << false << " Frau "
+            << "Frau  Prof." << QStringList{"Herr", "Frau Prof.", "Familie", ""} << true;
+        QTest::newRow("leere ergänzen") << false << ""
+                                        << "Frau" << QStringList{"Herr", "Frau", "Familie", "Frau"} << true;
+        QTest::newRow("gleiche Texte") << false << "Frau"
+                                       << " Frau" << QStringList{"Herr", "Frau", "Familie", ""} << false;
+        QTest::newRow("niemand so") << false << "Dr."
+                                    << "Herr Dr." << QStringList{"Herr", "Frau", "Familie", ""} << false;
+    }
+    void anreden() {
+        QFETCH(bool, tauschen);
+        QFETCH(QString, von);
+        QFETCH(QString, nach);
+        QFETCH(QStringList, anreden);
+        QFETCH(bool, geaendert);
+        TProjekt p;
+        for (const char* anrede : {"Herr", "Frau", "Familie", ""})
+            p.NeuerLehrer(QString::fromUtf8(anrede), QString::number(p.Lehrerliste.Count()),
+                          QStringLiteral("N"), {}, {});
+        QCOMPARE(tauschen ? AnredenTauschen(p.Lehrerliste) : AnredenErsetzen(p.Lehrerliste, von, nach),
+                 geaendert);
+        QStringList ergebnis;
+        for (const auto& l : p.Lehrerliste)
+            ergebnis << l->Anrede;
+        QCOMPARE(ergebnis, anreden);
+    }
 };
 
 VEL_TEST(TstDateneingabe)

@@ -8,12 +8,16 @@
 #include "model/Projekt.h"
 #include "model/Projektdatei.h"
 #include "settings/Einstellungen.h"
+#include "ui/Bildschirm.h"
 
 #include <QAction>
 #include <QDropEvent>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMimeData>
+#include <QPainter>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
@@ -98,12 +102,6 @@ struct TDialogTest {
     }
 };
 
-template <class D> D& Als(QDialog& d) {
-    auto* dlg = qobject_cast<D*>(&d);
-    if (!dlg) qFatal("unexpected dialog %s", qPrintable(d.windowTitle()));
-    return *dlg;
-}
-
 QStringList Kinder(const TProjekt& p) {
     QStringList l;
     for (const auto& e : p.Elternliste)
@@ -120,6 +118,110 @@ class TstImportdialog : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    // The dialog as the user sees it: every target panel framed on all sides and a long field name cut
+    // with "…" in it, the preview's columns sharing the table's width, the dots of capital umlauts
+    // within the field list's rows.
+    void gestalt() {
+        TDialogTest t;
+        const QByteArray lang = "Nachname der Lehrkraft laut Schulverwaltungsprogramm (ohne Titel)";
+        TImportDlgf& d = t.Oeffnen("\xC4\xD6\xDC;" + lang + ";Raum\r\nM\xDC;\xD6zt\xFCrk;101\r\n", true);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        int summe = 0;
+        for (int k = 0; k < 3; ++k) {
+            QVERIFY(qAbs(d.lvDaten->columnWidth(k) - d.lvDaten->viewport()->width() / 3) <= 2);
+            summe += d.lvDaten->columnWidth(k);
+        }
+        QCOMPARE(summe, d.lvDaten->viewport()->width());
+
+        const int breite = d.width();
+        QVERIFY(d.Zuordnen(LName, 1));
+        QCOMPARE(d.width(), breite);
+        const auto ort = [&d](const QWidget* w) { return QRect(w->mapTo(&d, QPoint()), w->size()); };
+        for (TFeldPanel* p : d.P) {
+            QVERIFY(!ort(p).intersects(ort(d.Rahmen2)));
+            const QImage bild = p->grab().toImage();
+            const int mitte = qGray(bild.pixel(bild.width() / 2, 1 + bild.height() / 2));
+            for (const QPoint rand :
+                 {QPoint(0, bild.height() / 2), QPoint(bild.width() - 1, bild.height() / 2),
+                  QPoint(bild.width() / 4, 0), QPoint(bild.width() / 4, bild.height() - 1)})
+                QVERIFY2(qGray(bild.pixel(rand)) < mitte - 40, qPrintable(p->objectName()));
+        }
+        QVERIFY(d.P[LName]->Gezeigt().endsWith(u'…'));
+
+        // The dots drawn in the row as many as in the text drawn without any bounds.
+        const QListWidgetItem* umlaute = d.FelderLB->item(0);
+        QCOMPARE(umlaute->text(), "ÄÖÜ");
+        d.FelderLB->setCurrentRow(-1);
+        d.FelderLB->clearSelection();
+        const auto dunkel = [](const QImage& bild, const QRect& bereich) {
+            int n = 0;
+            for (int y = bereich.top(); y <= bereich.bottom(); ++y)
+                for (int x = bereich.left(); x <= bereich.right(); ++x)
+                    n += qGray(bild.pixel(x, y)) < 128;
+            return n;
+        };
+        const QRect zeile = d.FelderLB->visualItemRect(umlaute);
+        const int gezeichnet = dunkel(d.FelderLB->viewport()->grab().toImage(), zeile);
+        QImage frei(200, 100, QImage::Format_RGB32);
+        frei.fill(Qt::white);
+        {
+            QPainter maler(&frei);
+            maler.setFont(d.FelderLB->font());
+            maler.drawText(20, 60, QStringLiteral("ÄÖÜ"));
+        }
+        const int vollstaendig = dunkel(frei, frei.rect());
+        QVERIFY2(gezeichnet >= vollstaendig * 97 / 100,
+                 qPrintable(QStringLiteral("%1 < %2").arg(gezeichnet).arg(vollstaendig)));
+    }
+
+    // After every move the entry before the dragged field is selected, or OK takes the focus when the
+    // list is empty.
+    void auswahlNachZiehen() {
+        TDialogTest t;
+        TImportDlgf& d = t.Oeffnen("A;B;C;D\r\n1;2;3;4\r\n", true);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        const auto gewaehlt = [&d] {
+            return d.FelderLB->currentItem() ? d.FelderLB->currentItem()->text() : QString();
+        };
+        QVERIFY(d.Zuordnen(LName, 2));
+        QCOMPARE(gewaehlt(), "B");
+        QVERIFY(d.Zuordnen(LAnrede, 0));
+        QCOMPARE(gewaehlt(), "B");
+        QVERIFY(d.Verschieben(LName, LRaum));
+        QCOMPARE(gewaehlt(), "B");
+        QVERIFY(d.Freigeben(LRaum));
+        QCOMPARE(gewaehlt(), "B");
+        QVERIFY(d.Freigeben(LAnrede));
+        QCOMPARE(gewaehlt(), "A");
+        for (int k = 0; k < 4; ++k)
+            QVERIFY(d.Zuordnen(k, k));
+        QCOMPARE(d.FelderLB->count(), 0);
+        QCOMPARE(QApplication::focusWidget(), d.BtnOk);
+    }
+
+    // An empty file, and one that only looks empty, shows no field and no record; without records the
+    // list begins with the first record.
+    void leereDatei_data() {
+        QTest::addColumn<QByteArray>("inhalt");
+        QTest::newRow("leer") << QByteArray();
+        QTest::newRow("Leerzeilen") << QByteArray("\r\n   \r\n");
+        QTest::newRow("nur Byte-Order-Mark") << QByteArray("\xEF\xBB\xBF");
+    }
+    void leereDatei() {
+        QFETCH(QByteArray, inhalt);
+        TDialogTest t;
+        TImportDlgf& d = t.Oeffnen(inhalt, true);
+        QCOMPARE(d.FelderLB->count(), 0);
+        QCOMPARE(d.lvDaten->model()->rowCount(), 0);
+        QCOMPARE(d.lvDaten->model()->columnCount(), 0);
+        QCOMPARE(d.Label5->text(), "Anzahl der Datensätze in dieser Datenbank: 0");
+        QVERIFY(d.RBDatensatz->isChecked());
+        d.OkClick();
+        QCOMPARE(t.Meldung.Titel(), QStringList{"Name fehlt"});
+    }
+
     void felderZiehen() {
         TDialogTest t;
         TImportDlgf& d = t.Oeffnen("Name;;Raum\r\nMeier;x;101\r\nAbel;y;102\r\n", true);
@@ -465,6 +567,104 @@ private Q_SLOTS:
         QCOMPARE(t.Projekt->Elternliste.Count(), familien);
     }
 
+    // A text longer than a project file holds is refused with OK, quoted by its beginning, before the
+    // import changes anything; the user can assign the columns again.
+    void zuLangerEintrag_data() {
+        QTest::addColumn<bool>("lehrer");
+        QTest::newRow("Lehrer") << true;
+        QTest::newRow("Schüler") << false;
+    }
+    void zuLangerEintrag() {
+        QFETCH(bool, lehrer);
+        TDialogTest t;
+        TFamilienFragen still;
+        t.Fragen = &still;
+        const QByteArray riesig = "M\xFCller" + QByteArray(2'000'000, 'W');
+        TImportDlgf& d =
+            t.Oeffnen(lehrer ? "Kuerzel;Name;Rufname\r\nAB;Abel;Abel\r\nMU;" + riesig + ";M\xFCller\r\n"
+                             : "Vorname;Nachname;Klasse;Telefon;Rufname\r\nAnna;" + riesig + ";5a;1;Berg\r\n",
+                      lehrer);
+        const QList<int> ziele =
+            lehrer ? QList<int>{LKuerzel, LName} : QList<int>{SVorname, SNachname, SKlasse, STelefon};
+        for (int k = 0; k < ziele.size(); ++k)
+            QVERIFY(d.Zuordnen(ziele[k], k));
+        d.OkClick();
+        QCOMPARE(t.Meldung.Titel(), QStringList{"Eintrag zu lang"});
+        const QString text = t.Meldung.Protokoll[0].Text;
+        QVERIFY2(text.size() < 400, qPrintable(text.left(400)));
+        QVERIFY(text.contains(QStringLiteral("„Müller") + QString(44, u'W') + u'…'));
+        QCOMPARE(d.result(), 0);
+        QCOMPARE(t.Projekt->Lehrerliste.Count(), 0);
+        QCOMPARE(t.Projekt->Elternliste.Count(), 0);
+
+        // With another column for the name the file is imported.
+        const int name = lehrer ? int(LName) : int(SNachname);
+        QVERIFY(d.Freigeben(name));
+        QVERIFY(d.Zuordnen(name, lehrer ? 2 : 4));
+        d.OkClick();
+        QCOMPARE(t.Meldung.Protokoll.size(), 1);
+        QCOMPARE(d.result(), 1);
+        QCOMPARE(lehrer ? t.Projekt->Lehrerliste[1]->Name : t.Projekt->Elternliste[0]->Name,
+                 lehrer ? "Müller" : "Berg");
+    }
+
+    // Names as long as a file may hold keep the questions of the family import within the screen: they
+    // are quoted by their beginning, and every button stays in reach.
+    void riesigeNamen_data() {
+        QTest::addColumn<int>("frage");
+        QTest::newRow("Klasse fehlt") << 0;
+        QTest::newRow("ohne Telefon") << 1;
+        QTest::newRow("ähnliches Telefon") << 2;
+        QTest::newRow("Familienname") << 3;
+    }
+    void riesigeNamen() {
+        QFETCH(int, frage);
+        TSkriptMeldung meldung;
+        TFensterFragen fragen(meldung, nullptr);
+        const QString riesig = QStringLiteral("Wąsowski") + QString(200'000, u'W');
+        const QString anfang = QStringLiteral("Wąsowski") + QString(42, u'W') + u'…';
+        TProjekt p;
+        TEltern* f = p.NeueFamilie(QStringLiteral("Familie"), riesig);
+        p.NeuesKind(f, riesig, riesig);
+        f->Telefon = QStringLiteral("040 ") + QString(30000, u'1');
+        const TImportSatz satz{riesig, riesig, riesig, riesig, riesig};
+        QRect flaeche, rahmen, innen;
+        QList<QRect> knoepfe;
+        QString texte;
+        TDialogFolge folge({[&](QDialog& d) {
+            flaeche = Bildschirmflaeche(&d);
+            rahmen = d.frameGeometry();
+            innen = d.rect();
+            for (const QPushButton* b : d.findChildren<QPushButton*>()) {
+                knoepfe << QRect(b->mapTo(&d, QPoint()), b->size());
+                texte += b->text();
+            }
+            for (const QLabel* l : d.findChildren<QLabel*>())
+                texte += l->text();
+            for (const QRadioButton* r : d.findChildren<QRadioButton*>())
+                texte += r->text();
+            d.reject();
+        }});
+        switch (frage) {
+        case 0:
+            fragen.KlasseFehlt(satz, riesig);
+            break;
+        case 3:
+            fragen.Familienname(*f, satz);
+            break;
+        default:
+            fragen.Geschwister(frage, satz, *f, false);
+        }
+        QCOMPARE(folge.Offen(), 0);
+        QVERIFY2(flaeche.contains(rahmen),
+                 qPrintable(QStringLiteral("%1x%2").arg(rahmen.width()).arg(rahmen.height())));
+        QVERIFY(!knoepfe.isEmpty());
+        for (const QRect& k : knoepfe)
+            QVERIFY(innen.contains(k));
+        QVERIFY(texte.contains(anfang));
+        QVERIFY2(texte.size() < 3000, qPrintable(QString::number(texte.size())));
+    }
+
     // The same phone under another surname: a plain question, then which name the family keeps.
     void gleichesTelefon_data() {
         QTest::addColumn<Antwort>("antwort");
@@ -584,26 +784,34 @@ private Q_SLOTS:
         QVERIFY(f.Dokument.RueckListe().Leer());
     }
 
-    // Salutations given as codes are offered for checking where a salutation editor is at hand.
+    // Salutations given as codes are offered for checking in the salutation editor; letters that name
+    // the sex are not ambiguous and are translated without asking.
     void anredeUebersetzt_data() {
+        QTest::addColumn<QByteArray>("datei");
         QTest::addColumn<bool>("editor");
         QTest::addColumn<Antwort>("antwort");
+        QTest::addColumn<bool>("gefragt");
         QTest::addColumn<int>("geoeffnet");
-        QTest::newRow("ohne Editor") << false << Antwort::Ja << 0;
-        QTest::newRow("Nein") << true << Antwort::Nein << 0;
-        QTest::newRow("Ja") << true << Antwort::Ja << 1;
+        const QByteArray codes = "G;Name;K\r\n0;Zeh;ZE\r\n1;Uhl;UH\r\n";
+        QTest::newRow("ohne Editor") << codes << false << Antwort::Ja << false << 0;
+        QTest::newRow("Nein") << codes << true << Antwort::Nein << true << 0;
+        QTest::newRow("Ja") << codes << true << Antwort::Ja << true << 1;
+        QTest::newRow("Buchstaben") << QByteArray("G;Name;K\r\nm;Zeh;ZE\r\nw;Uhl;UH\r\n") << true
+                                    << Antwort::Ja << false << 0;
     }
     void anredeUebersetzt() {
+        QFETCH(QByteArray, datei);
         QFETCH(bool, editor);
         QFETCH(Antwort, antwort);
+        QFETCH(bool, gefragt);
         QFETCH(int, geoeffnet);
         TFensterTest t;
         TVELWnd& f = *t.Fenster;
         f.ProjektErsetzen(ProjektMitRahmen());
         int aufrufe = 0;
+        f.Gruppen.Austausch->AnredeEditor = nullptr;
         if (editor) f.Gruppen.Austausch->AnredeEditor = [&aufrufe] { ++aufrufe; };
-        t.Dateiwahl.Antworten = {
-            Schreiben(t.Ordner, QStringLiteral("l.txt"), "G;Name;K\r\n0;Zeh;ZE\r\n1;Uhl;UH\r\n")};
+        t.Dateiwahl.Antworten = {Schreiben(t.Ordner, QStringLiteral("l.txt"), datei)};
         t.Meldung.Antworten = {antwort};
         TDialogFolge folge({[](QDialog& d) {
             auto& dlg = Als<TImportDlgf>(d);
@@ -613,9 +821,62 @@ private Q_SLOTS:
         }});
         f.impL1->trigger();
         QCOMPARE(folge.Offen(), 0);
-        QCOMPARE(t.Meldung.Titel(), editor ? QStringList{"Automatischer Anredegenerator"} : QStringList{});
+        QCOMPARE(t.Meldung.Titel(), gefragt ? QStringList{"Automatischer Anredegenerator"} : QStringList{});
         QCOMPARE(aufrufe, geoeffnet);
         QCOMPARE(f.Projekt()->Lehrerliste.Count(), 2);
+    }
+
+    // The window's own salutation editor opens from the question: swapping corrects codes that meant
+    // the other way round.
+    void anredeEditorNachImport() {
+        TFensterTest t;
+        TVELWnd& f = *t.Fenster;
+        f.ProjektErsetzen(ProjektMitRahmen());
+        t.Dateiwahl.Antworten = {Schreiben(t.Ordner, QStringLiteral("l.txt"),
+                                           "G;Name;K\r\n0;\xD6zt\xFCrk;\xD6Z\r\n1;M\xFCller;M\xDC\r\n")};
+        t.Meldung.Antworten = {Antwort::Ja};
+        TDialogFolge folge({[](QDialog& d) {
+                                auto& dlg = Als<TImportDlgf>(d);
+                                for (int z = 0; z < 3; ++z)
+                                    QVERIFY(dlg.Zuordnen(QList<int>{LAnrede, LName, LKuerzel}[z], z));
+                                dlg.BtnOk->click();
+                            },
+                            [](QDialog& d) {
+                                QCOMPARE(d.windowTitle(), "Anrede-Editor (Anreden global bearbeiten)");
+                                auto* tauschen = d.findChild<QRadioButton*>();
+                                QVERIFY(tauschen && tauschen->text() == "Herr / Frau aus&tauschen");
+                                tauschen->click();
+                                QTest::keyClick(Fokus(d), Qt::Key_Return);
+                            }});
+        f.impL1->trigger();
+        QCOMPARE(folge.Offen(), 0);
+        QCOMPARE(folge.Unerwartet, 0);
+        QCOMPARE(t.Meldung.Titel(), QStringList{"Automatischer Anredegenerator"});
+        QCOMPARE(f.Projekt()->Lehrerliste.FindeKuerzel(QStringLiteral("ÖZ"))->Anrede, "Frau");
+        QCOMPARE(f.Projekt()->Lehrerliste.FindeKuerzel(QStringLiteral("MÜ"))->Anrede, "Herr");
+        QVERIFY(f.Dokument.IstGeaendert());
+    }
+
+    // vel-cli refuses such a file as the dialog does, with a short message, and writes no project.
+    void cliZuLang() {
+        QTemporaryDir ordner;
+        QString fehler;
+        const QString projekt = ordner.filePath(QStringLiteral("p.pdt"));
+        QVERIFY(ProjektSpeichern(*ProjektMitRahmen(), projekt, fehler));
+        const QString datei = Schreiben(ordner, QStringLiteral("l.txt"),
+                                        "Name;Kuerzel\r\nM\xFCller" + QByteArray(2'000'000, 'W') + ";WA\r\n");
+        QProcess cli;
+        cli.start(QStringLiteral(VEL_CLI),
+                  {QStringLiteral("import-lehrer"), projekt, datei, QStringLiteral("--feld"),
+                   QStringLiteral("Name=Name"), QStringLiteral("--feld"), QStringLiteral("Kürzel=Kuerzel"),
+                   QStringLiteral("-o"), ordner.filePath(QStringLiteral("aus.pdt"))});
+        QVERIFY(cli.waitForFinished(60000));
+        QCOMPARE(cli.exitCode(), 2);
+        const QString meldung = QString::fromUtf8(cli.readAllStandardError());
+        QVERIFY2(meldung.size() < 400, qPrintable(meldung.left(400)));
+        QVERIFY(meldung.startsWith(
+            QStringLiteral("Im 1. Datensatz ist das Feld „Name“ mit 2000006 Zeichen zu lang")));
+        QVERIFY(!QFile::exists(ordner.filePath(QStringLiteral("aus.pdt"))));
     }
 
     // "Import Abbrechen" ends the command with the teachers as they were.

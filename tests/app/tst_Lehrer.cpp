@@ -1,12 +1,16 @@
 // The teacher list and its commands, driven through the main window.
 #include "Eingabetest.h"
+#include "app/ui/AnrDlg.h"
 #include "app/ui/UEditL.h"
 #include "common/TestHaupt.h"
 #include "model/Dateneingabe.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTreeView>
 
 class TstLehrer : public QObject {
@@ -196,6 +200,64 @@ private Q_SLOTS:
         QVERIFY(!f.Lehrerpanel->LVLehrer->isEnabled());
         QCOMPARE(Fokusfeld(), f.Lehrerpanel->BtnLehrerHinzu);
         QVERIFY(!f.Berech1->isEnabled());
+    }
+
+    // The salutation editor from the menu: Enter in "von" leads on to "nach"; then every teacher with
+    // exactly that salutation gets the new one, and the project counts as changed.
+    void anredeEditorErsetzen() {
+        TFensterTest t;
+        t.Fenster->ProjektErsetzen(KleinesProjekt());
+        QVERIFY(t.Zeigen());
+        TVELWnd& f = *t.Fenster;
+        QVERIFY(f.AnrEdit1->isEnabled());
+        TDialogFolge folge({[](QDialog& d) {
+            auto& a = Als<TAnrDlgF>(d);
+            QCOMPARE(a.windowTitle(), "Anrede-Editor (Anreden global bearbeiten)");
+            QCOMPARE(a.Liste->item(0)->text(), "BER\tFrau von Berg");
+            QVERIFY(a.RBErsetzen->isChecked());
+            QCOMPARE(Fokus(d), a.EdVon);
+            Tippen(a.EdVon, QStringLiteral("  Frau "));
+            QTest::keyClick(a.EdVon, Qt::Key_Return);
+            QVERIFY(a.isVisible());
+            QCOMPARE(Fokus(d), a.EdNach);
+            Tippen(a.EdNach, QStringLiteral("Frau  Dr."));
+            QTest::keyClick(a.EdNach, Qt::Key_Return);
+        }});
+        f.AnrEdit1->trigger();
+        QCOMPARE(folge.Offen(), 0);
+        QCOMPARE(folge.Unerwartet, 0);
+        QCOMPARE(f.Projekt()->Lehrerliste.FindeKuerzel(QStringLiteral("BER"))->Anrede, "Frau Dr.");
+        QCOMPARE(f.Projekt()->Lehrerliste.FindeKuerzel(QStringLiteral("MUE"))->Anrede, "Herr");
+        QVERIFY(f.Dokument.IstGeaendert());
+    }
+
+    // From the teacher's context menu: swapping, with the "von"/"nach" fields hidden; the teacher the
+    // menu was opened on stays selected. Cancel changes nothing.
+    void anredeEditorTauschen_data() {
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("OK") << true;
+        QTest::newRow("Abbrechen") << false;
+    }
+    void anredeEditorTauschen() {
+        QFETCH(bool, ok);
+        TFensterTest t;
+        t.Fenster->ProjektErsetzen(KleinesProjekt());
+        QVERIFY(t.Zeigen());
+        TVELWnd& f = *t.Fenster;
+        LehrerWaehlen(f, {"MUE"});
+        TDialogFolge folge({[ok](QDialog& d) {
+            auto& a = Als<TAnrDlgF>(d);
+            a.RBTauschen->click();
+            QVERIFY(!a.EdVon->isVisible());
+            QVERIFY(!a.EdNach->isVisible());
+            (ok ? a.OkBtn : a.CancBtn)->click();
+        }});
+        f.AnrEditL1->trigger();
+        QCOMPARE(folge.Offen(), 0);
+        QCOMPARE(f.Projekt()->Lehrerliste.FindeKuerzel(QStringLiteral("BER"))->Anrede, ok ? "Herr" : "Frau");
+        QCOMPARE(f.Projekt()->Lehrerliste.FindeKuerzel(QStringLiteral("MUE"))->Anrede, ok ? "Frau" : "Herr");
+        QCOMPARE(f.Dokument.IstGeaendert(), ok);
+        QCOMPARE(f.Lehrerpanel->Einer(), f.Projekt()->Lehrerliste.FindeKuerzel(QStringLiteral("MUE")));
     }
 };
 

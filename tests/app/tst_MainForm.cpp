@@ -10,6 +10,7 @@
 #include "settings/Einstellungen.h"
 #include "timeframe/ui/Datumsfeld.h"
 #include "timeframe/ui/ZeitRahmenDlg.h"
+#include "ui/Bildschirm.h"
 #include "ui/Kurzlabel.h"
 #include "ui/Symbole.h"
 
@@ -158,7 +159,7 @@ private Q_SLOTS:
             {"&Optionen|Einstellungen zur Terminberechnung...", "", true, true},
             {"&Optionen|&Gesprächslisten-Layout...", "", false, false},
             {"&Optionen|Sonstige Listen: Rand, Ausrichtung, Schrift...", "", false, false},
-            {"&Sonstiges|&Anrede-Editor", "", false, false},
+            {"&Sonstiges|&Anrede-Editor", "", false, true},
             {"&Sonstiges|&Zeiten freigeben/sperren", "", false, true},
             {"&Sonstiges|&Nägel ziehen...", "", false, true},
             {"&Sonstiges|Alle gesetzten Gespräche &festnageln...", "", false, true},
@@ -241,6 +242,59 @@ private Q_SLOTS:
         QVERIFY2(breite >= noetig, qPrintable(QStringLiteral("%1 < %2").arg(breite).arg(noetig)));
     }
 
+    // However long its text (a name may be as long as the files allow), a message shows soon, within
+    // the screen with its buttons, and quotes the text by its beginning.
+    void meldungImBildschirm_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("anfang");
+        QTest::newRow("ein langes Wort") << QStringLiteral("Soll Frau Wąsowski") + QString(200'000, u'W') +
+                                                QStringLiteral(" (WA)\rwirklich gelöscht werden?")
+                                         << QStringLiteral("Soll Frau WąsowskiWWW");
+        QTest::newRow("langer Absatz")
+            << QStringLiteral("Öztürk ").repeated(300'000) << QStringLiteral("Öztürk Öztürk");
+        QTest::newRow("viele Zeilen")
+            << QStringLiteral("Müller\r").repeated(10'000) << QStringLiteral("Müller\nMüller");
+    }
+    void meldungImBildschirm() {
+        QFETCH(QString, text);
+        QFETCH(QString, anfang);
+        TDesktopMeldung meldung;
+        QRect flaeche, rahmen, innen;
+        QList<QRect> knoepfe;
+        QString gezeigt;
+        qint64 dauer = -1;
+        QElapsedTimer uhr;
+        uhr.start();
+        const auto pruefen = [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            dauer = uhr.elapsed();
+            flaeche = Bildschirmflaeche(box);
+            rahmen = box->frameGeometry();
+            innen = box->rect();
+            for (const QAbstractButton* b : box->buttons())
+                knoepfe << QRect(b->mapTo(box, QPoint()), b->size());
+            gezeigt = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
+            box->accept();
+        };
+        // Checked once the box has taken its final size and place.
+        QTimer::singleShot(200, pruefen);
+        meldung.Meldung(text, QStringLiteral("Lehrer löschen"), MeldungsArt::Frage, Knoepfe::JaNein,
+                        Antwort::Nein);
+        QVERIFY2(dauer >= 0 && dauer < 2000, qPrintable(QString::number(dauer)));
+        QVERIFY2(flaeche.contains(rahmen), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                          .arg(rahmen.x())
+                                                          .arg(rahmen.y())
+                                                          .arg(rahmen.width())
+                                                          .arg(rahmen.height())));
+        QCOMPARE(knoepfe.size(), 2);
+        for (const QRect& k : knoepfe)
+            QVERIFY(innen.contains(k));
+        QVERIFY(gezeigt.startsWith(anfang));
+        QVERIFY(gezeigt.contains(u'…'));
+        QVERIFY2(gezeigt.size() < 5000, qPrintable(QString::number(gezeigt.size())));
+    }
+
     void werkzeugleiste() {
         TFensterTest t;
         auto* leiste = t.Fenster->findChild<QToolBar*>();
@@ -321,9 +375,10 @@ private Q_SLOTS:
                               QStringLiteral("Anrede-Editor"), QStringLiteral("Zeiten-Standardvorgabe"),
                               QStringLiteral("Zeiten sperren/freigeben (global)"),
                               QStringLiteral("X zu allen aus y hinzu")}));
-        // Without a selection only what concerns everybody is offered: blocked times and rooms.
+        // Without a selection only what concerns everybody is offered: blocked times, rooms and the
+        // salutations of all teachers.
         const QList<QAction*> fuerAlle = {t.Fenster->ZDefaultE1, t.Fenster->ZeitGlobE1, t.Fenster->ZDefaultL1,
-                                          t.Fenster->ZeitGlobL1, t.Fenster->RaumL1};
+                                          t.Fenster->ZeitGlobL1, t.Fenster->RaumL1,     t.Fenster->AnrEditL1};
         for (QMenu* menue : {t.Fenster->PopMenuGespr, t.Fenster->PopMenuEltern, t.Fenster->PopMenuLehrer}) {
             Q_EMIT menue->aboutToShow();
             for (QAction* a : menue->actions())

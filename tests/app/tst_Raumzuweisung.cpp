@@ -1,6 +1,7 @@
 #include "Eingabetest.h"
 #include "FensterTest.h"
 #include "common/TestHaupt.h"
+#include "model/Projektdatei.h"
 #include "output/ui/DruckBefehle.h"
 #include "output/ui/FpdfVW.h"
 #include "rooms/ui/RaumDlg.h"
@@ -183,6 +184,27 @@ private Q_SLOTS:
         QCOMPARE(meldung.Protokoll.last().Titel, "Löschen?");
         QVERIFY(a->Raum.isEmpty());
         QVERIFY(dlg.Geaendert);
+    }
+
+    // Two rooms as long as the fields take still make a text the project file can store.
+    void langeRaeume() {
+        TProjekt p;
+        TSkriptMeldung meldung;
+        p.ZweiTage = true;
+        TLehrer* a = p.NeuerLehrer("Frau", "AB", "Abel");
+        TLRaumDlg dlg(p, meldung, {}, {});
+        for (QLineEdit* feld : {dlg.Raumbez, dlg.Raum2}) {
+            feld->selectAll();
+            feld->insert(QString(20000, u'7'));
+        }
+        QCOMPARE(meldung.Titel(), (QStringList{"Hinweis", "Hinweis"}));
+        QVERIFY(meldung.Protokoll[0].Text.contains("höchstens 16383 Zeichen"));
+        dlg.Raum2->setText(dlg.Raum2->text().replace(u'7', u'8'));
+        dlg.Uebernehmen();
+        QCOMPARE(a->Raum.size(), 32767);
+        QString fehler;
+        QVERIFY(!ProjektDaten(p, fehler).isEmpty());
+        QCOMPARE(fehler, QString());
     }
 
     // Without teachers there is nothing to walk through: the dialog says so and closes as usual.

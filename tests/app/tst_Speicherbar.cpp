@@ -7,6 +7,8 @@
 #include "model/Projektdatei.h"
 #include "scheduler/Planpruefung.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -109,6 +111,32 @@ private Q_SLOTS:
         QTRY_COMPARE(Hinweise(m).size(), 1);
         QTest::qWait(20);
         QCOMPARE(Hinweise(m).size(), 1);
+    }
+
+    // Pasted text longer than a project file holds is cut at that length, which is told every time,
+    // with only the beginning of the text quoted.
+    void zuLangerText() {
+        TSkriptMeldung m;
+        TFEditK kind(m);
+        kind.show();
+        kind.Edit1->setFocus();
+        QApplication::clipboard()->setText(QStringLiteral("Wąsowski") + QString(40000, u'W'));
+        QCOMPARE(QApplication::clipboard()->text().size(), 40008);
+        kind.Edit1->paste();
+        QCOMPARE(kind.Edit1->text().size(), 32767);
+        QVERIFY(kind.Edit1->text().startsWith(QStringLiteral("WasowskiWW")));
+        QTRY_COMPARE(Hinweise(m).size(), 2);
+        QCOMPARE(Hinweise(m)[0],
+                 QStringLiteral("Der Text „Wasowski") + QString(42, u'W') +
+                     QStringLiteral("…“ ist zu lang: Hier kann ein Eintrag höchstens 32767 Zeichen haben."));
+        QCOMPARE(Hinweise(m)[1], QStringLiteral("„Wąsowski") + QString(42, u'W') +
+                                     QStringLiteral("…“ wird als „Wasowski") + QString(42, u'W') +
+                                     QStringLiteral("…“ gespeichert."));
+        // Typing at the limit is cut as well, and told again.
+        QTest::keyClick(kind.Edit1, Qt::Key_End);
+        Tippen(kind.Edit1, QStringLiteral("x"));
+        QCOMPARE(kind.Edit1->text().size(), 32767);
+        QTRY_COMPARE(Hinweise(m).size(), 3);
     }
 };
 

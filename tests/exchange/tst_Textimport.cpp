@@ -188,6 +188,35 @@ private Q_SLOTS:
         QCOMPARE(t.Zeilen.size(), size_t(1));
     }
 
+    // A file without records begins with its first record; a file that only looks empty (blank lines,
+    // a byte-order mark alone) is empty: no columns, no records.
+    void ohneDatensaetze_data() {
+        QTest::addColumn<QByteArray>("inhalt");
+        QTest::addColumn<int>("spalten");
+        QTest::addColumn<int>("datensaetze");
+        QTest::addColumn<bool>("kopfIstDatensatz");
+        QTest::newRow("leer") << QByteArray() << 0 << 0 << true;
+        QTest::newRow("Leerzeichen und Tabulatoren") << QByteArray("  \r\n\t\r\n \x1A") << 0 << 0 << true;
+        QTest::newRow("nur Byte-Order-Mark") << QByteArray("\xEF\xBB\xBF\r\n") << 0 << 0 << true;
+        QTest::newRow("nur Kopfzeile") << QByteArray("Name;K\xFCrzel\r\n") << 2 << 1 << true;
+        QTest::newRow("Leerzeile vor dem Kopf")
+            << QByteArray("  \r\nName;Raum\r\nAbel;101\r\n") << 2 << 1 << false;
+    }
+    void ohneDatensaetze() {
+        QFETCH(QByteArray, inhalt);
+        QFETCH(int, spalten);
+        QFETCH(int, datensaetze);
+        QFETCH(bool, kopfIstDatensatz);
+        TTextimport t = TTextimport::Lesen(inhalt);
+        QCOMPARE(t.Spalten(), spalten);
+        QCOMPARE(int(t.Zeilen.size()), datensaetze);
+        QCOMPARE(t.KopfIstDatensatz, kopfIstDatensatz);
+        // An empty first line is no record in either reading.
+        t.KopfAlsDatensatz(!kopfIstDatensatz);
+        t.KopfAlsDatensatz(kopfIstDatensatz);
+        QCOMPARE(int(t.Zeilen.size()), datensaetze);
+    }
+
     // The assignment comes back only when the same captions stand in the same columns.
     void zuordnung() {
         const TTextimport t = TTextimport::Lesen("Kuerzel;Name;Anrede\nAB;Abel;Frau\n");

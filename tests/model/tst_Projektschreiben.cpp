@@ -6,6 +6,7 @@
 #include "model/VELMemStream.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -264,6 +265,32 @@ private Q_SLOTS:
         QCOMPARE(fehler.isEmpty(), ok);
         if (!ok)
             QVERIFY(fehler.startsWith(QStringLiteral("Der Text „Notizen“ ist mit 32768 Zeichen zu lang")));
+    }
+
+    // A name far beyond what the file holds is refused at once, with a message that quotes only the
+    // beginning of the names.
+    void riesigerName_data() {
+        QTest::addColumn<bool>("lehrer");
+        QTest::newRow("Familie") << false;
+        QTest::newRow("Lehrkraft") << true;
+    }
+    void riesigerName() {
+        QFETCH(bool, lehrer);
+        TProjekt p;
+        const QString name = QString::fromUtf8("Wąsowski") + QString(2'000'000, u'W');
+        if (lehrer)
+            p.NeuerLehrer(QStringLiteral("Frau"), QStringLiteral("WA"), name, {}, {});
+        else
+            p.NeueFamilie(QStringLiteral("Familie"), name, {});
+        QString fehler;
+        QElapsedTimer uhr;
+        uhr.start();
+        QVERIFY(ProjektDaten(p, fehler).isEmpty());
+        QVERIFY2(uhr.elapsed() < 2000, qPrintable(QString::number(uhr.elapsed())));
+        QVERIFY2(fehler.size() < 400, qPrintable(fehler.left(400)));
+        QVERIFY(fehler.startsWith(QStringLiteral("Der Text „Name“ bei ")));
+        QVERIFY(fehler.contains(QStringLiteral("2000008 Zeichen zu lang")));
+        QVERIFY(fehler.contains(QString::fromUtf8("Er beginnt mit „Wąsowski") + QString(42, u'W') + u'…'));
     }
 
     // The hint that old files open with is no note of the user's.

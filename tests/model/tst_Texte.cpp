@@ -2,6 +2,7 @@
 #include "common/TestHaupt.h"
 #include "model/Cp1252.h"
 #include "model/Datumstexte.h"
+#include "model/Textgrenze.h"
 
 #include <QTest>
 
@@ -50,6 +51,30 @@ private Q_SLOTS:
         QCOMPARE(Speicherform(ein), form);
         // The stored form is what a save and a reload give back.
         QCOMPARE(AusCp1252(NachCp1252(form)), form);
+    }
+
+    // Messages quote a text by its beginning, on one line; a character outside the code page counts
+    // once, as it is stored.
+    void textanfang_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("anfang");
+        QTest::addColumn<qsizetype>("laenge");
+        QTest::newRow("kurz") << QString::fromUtf8("Öztürk") << QString::fromUtf8("Öztürk") << qsizetype(6);
+        QTest::newRow("genau passend") << QString(50, u'a') << QString(50, u'a') << qsizetype(50);
+        QTest::newRow("riesig") << QString(2'000'000, u'W') << QString(50, u'W') + u'…'
+                                << qsizetype(2'000'000);
+        QTest::newRow("Zeilenumbrüche")
+            << QStringLiteral("Müller\r\nAnna\tB") << QStringLiteral("Müller  Anna B") << qsizetype(14);
+        QTest::newRow("Zeichenpaar an der Grenze")
+            << QString(49, u'x') + QString::fromUtf8("😀😀") << QString(49, u'x') + u'…' << qsizetype(51);
+    }
+    void textanfang() {
+        QFETCH(QString, text);
+        QFETCH(QString, anfang);
+        QFETCH(qsizetype, laenge);
+        QCOMPARE(Textanfang(text), anfang);
+        QCOMPARE(Speicherlaenge(text), laenge);
+        QCOMPARE(Speicherlaenge(text), NachCp1252(text).size());
     }
 
     void textHelfer_data() {

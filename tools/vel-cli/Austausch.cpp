@@ -5,6 +5,7 @@
 #include "Textquelle.h"
 
 #include "exchange/Familienimport.h"
+#include "exchange/Importgrenze.h"
 #include "exchange/Importquelle.h"
 #include "exchange/Lehreraustausch.h"
 #include "model/Projekt.h"
@@ -42,10 +43,19 @@ bool NurText(const QCommandLineParser& parser, const QStringList& argumente, con
     return true;
 }
 
+// A field longer than a project file can hold is refused before anything changes.
+bool Speicherbar(const TTextimport& datei, const TFeldzuordnung& z, bool lehrer) {
+    const QString grund = ZuLangesFeld(datei, z, lehrer);
+    if (!grund.isEmpty()) Fehlerzeile(QString(grund).replace(u'\r', u'\n'));
+    return grund.isEmpty();
+}
+
 int LehrerAusText(TProjekt& p, const QString& quelle, const QCommandLineParser& parser) {
     TTextimport datei;
     TFeldzuordnung z;
-    if (!TextLesen(quelle, parser, datei) || !Zuordnen(parser, datei, true, z)) return 2;
+    if (!TextLesen(quelle, parser, datei) || !Zuordnen(parser, datei, true, z) ||
+        !Speicherbar(datei, z, true))
+        return 2;
     if (z[LName] < 0) {
         Fehlerzeile(QString::fromUtf8("Für die Lehrernamen fehlt ein Feld (--feld Name=SPALTE)."));
         return 2;
@@ -61,7 +71,9 @@ int LehrerAusText(TProjekt& p, const QString& quelle, const QCommandLineParser& 
 int ElternAusText(TProjekt& p, const QString& quelle, const QCommandLineParser& parser, bool anhaengen) {
     TTextimport datei;
     TFeldzuordnung z;
-    if (!TextLesen(quelle, parser, datei) || !Zuordnen(parser, datei, false, z)) return 2;
+    if (!TextLesen(quelle, parser, datei) || !Zuordnen(parser, datei, false, z) ||
+        !Speicherbar(datei, z, false))
+        return 2;
     if (z[SNachname] < 0 || z[SVorname] < 0) {
         Fehlerzeile(QString::fromUtf8("Für Vorname und Nachname muss je ein Feld zugeordnet sein."));
         return 2;

@@ -1,5 +1,6 @@
 #pragma once
 
+class TAnredeBefehle;
 class TAustauschBefehle;
 class TDruckBefehle;
 class TFamilienBefehle;
@@ -33,4 +34,5 @@ struct TBefehlsgruppen {
     TGespraechBefehle* Gespraechbefehle = nullptr;
     THandBefehle* Hand = nullptr;
     TAustauschBefehle* Austausch = nullptr;
+    TAnredeBefehle* Anreden = nullptr;
 };

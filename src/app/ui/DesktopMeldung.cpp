@@ -1,11 +1,12 @@
 #include "DesktopMeldung.h"
 
+#include "ui/Bildschirm.h"
+
 #include <QAbstractButton>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
+#include <QTimer>
 #include <algorithm>
 
 namespace {
@@ -56,44 +57,56 @@ QMessageBox::StandardButton Knopf(Antwort antwort) {
 
 // Wider lines are paragraphs that may wrap.
 constexpr int MaxZeilenbreite = 720;
+// What a box needs besides its text: icon, margins, buttons and title bar.
+constexpr int Beiwerk = 200;
+
+// Puts the text into the box, cut to what fits the screen: the texts name persons, and a name may be
+// as long as the files allow. Then sizes the box and places it in the screen's centre or, with ort, with
+// its top-left corner near that point.
+void Einrichten(QMessageBox& box, const QString& text, std::optional<QPoint> ort) {
+    const QRect flaeche = Bildschirmflaeche(box.parentWidget());
+    auto* zeilen = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    const QFontMetrics schrift = zeilen ? zeilen->fontMetrics() : box.fontMetrics();
+    const int breite = std::clamp(flaeche.width() - Beiwerk, 1, MaxZeilenbreite);
+    // The texts use "\r" alone as a line break, too.
+    QString anzeige = text;
+    anzeige.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    anzeige = Anzeigetext(anzeige, schrift, breite, (flaeche.height() - Beiwerk) / schrift.lineSpacing());
+    // A name that looks like markup is shown as written.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(anzeige);
+    // A text laid out by its own line breaks keeps them: narrower than its longest line, the box would
+    // wrap that again and leave single words on lines of their own. A long paragraph is wrapped at the
+    // width its shortening allowed for.
+    if (zeilen) {
+        int noetig = 0;
+        for (const QString& zeile : anzeige.split(u'\n'))
+            noetig = std::max(noetig, schrift.horizontalAdvance(zeile));
+        zeilen->setMinimumWidth(std::min(noetig + 2, breite));
+    }
+    box.adjustSize();
+    QPoint ecke = flaeche.center() - box.rect().center();
+    if (ort) ecke = *ort;
+    box.move(ecke);
+    InBildschirm(&box);
+    // The box takes its final size when it is shown; then its frame is known too.
+    QTimer::singleShot(0, &box, [&box] { InBildschirm(&box); });
+}
 
 } // namespace
 
 Antwort TDesktopMeldung::Meldung(const QString& text, const QString& titel, MeldungsArt art, Knoepfe knoepfe,
                                  Antwort vorgabe) {
-    // The texts use "\r" alone as a line break, too.
-    QString anzeige = text;
-    anzeige.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-    QMessageBox box(Symbol(art), titel, anzeige, KnopfSatz(knoepfe), Eltern);
+    QMessageBox box(Symbol(art), titel, QString(), KnopfSatz(knoepfe), Eltern);
     const std::pair<QMessageBox::StandardButton, const char*> beschriftungen[] = {
         {QMessageBox::Yes, "&Ja"},
         {QMessageBox::No, "&Nein"},
         {QMessageBox::Cancel, "Abbrechen"},
         {QMessageBox::Ok, "OK"}};
-    for (const auto& [knopf, text] : beschriftungen)
-        if (QAbstractButton* b = box.button(knopf)) b->setText(QString::fromUtf8(text));
+    for (const auto& [knopf, beschriftung] : beschriftungen)
+        if (QAbstractButton* b = box.button(knopf)) b->setText(QString::fromUtf8(beschriftung));
     box.setDefaultButton(Knopf(vorgabe));
-    // A text laid out by its own line breaks keeps them: narrower than its longest line, the box would
-    // wrap that again and leave single words on lines of their own.
-    if (auto* zeilen = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-        zeilen && anzeige.contains(u'\n')) {
-        int breite = 0;
-        for (const QString& zeile : anzeige.split(u'\n'))
-            breite = std::max(breite, zeilen->fontMetrics().horizontalAdvance(zeile));
-        zeilen->setMinimumWidth(std::min(breite + 2, MaxZeilenbreite));
-    }
-    box.adjustSize();
-    if (const QScreen* bildschirm = QGuiApplication::primaryScreen()) {
-        const QRect flaeche = bildschirm->availableGeometry();
-        QPoint ecke = flaeche.center() - box.rect().center();
-        if (Ort) {
-            ecke.setX(std::clamp(Ort->x(), flaeche.left(),
-                                 std::max(flaeche.left(), flaeche.right() - box.width())));
-            ecke.setY(std::clamp(Ort->y(), flaeche.top(),
-                                 std::max(flaeche.top(), flaeche.bottom() - box.height())));
-        }
-        box.move(ecke);
-    }
+    Einrichten(box, text, Ort);
     Ort.reset();
     switch (box.exec()) {
     case QMessageBox::Yes:
@@ -115,17 +128,13 @@ Antwort TDesktopMeldung::MeldungBei(const QPoint& ort, const QString& text, cons
 
 int TDesktopMeldung::Auswahl(const QString& text, const QString& titel, MeldungsArt art,
                              const QStringList& knoepfe, int vorgabe) {
-    QString anzeige = text;
-    anzeige.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-    QMessageBox box(Symbol(art), titel, anzeige, QMessageBox::NoButton, Eltern);
+    QMessageBox box(Symbol(art), titel, QString(), QMessageBox::NoButton, Eltern);
     QList<QAbstractButton*> gewaehlt;
     for (const QString& k : knoepfe)
         gewaehlt.append(box.addButton(k, QMessageBox::AcceptRole));
     if (vorgabe >= 0 && vorgabe < gewaehlt.size())
         box.setDefaultButton(qobject_cast<QPushButton*>(gewaehlt[vorgabe]));
-    box.adjustSize();
-    if (const QScreen* bildschirm = QGuiApplication::primaryScreen())
-        box.move(bildschirm->availableGeometry().center() - box.rect().center());
+    Einrichten(box, text, std::nullopt);
     box.exec();
     return static_cast<int>(gewaehlt.indexOf(box.clickedButton()));
 }

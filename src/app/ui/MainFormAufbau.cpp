@@ -2,6 +2,7 @@
 // the right, and the data entry that works across them.
 #include "MainForm.h"
 
+#include "AnredeBefehle.h"
 #include "Eingabe.h"
 #include "FamilienBefehle.h"
 #include "FamilienPanel.h"
@@ -12,6 +13,7 @@
 #include "LehrerPanel.h"
 #include "Zeitfensteraufruf.h"
 #include "Ziehen.h"
+#include "exchange/ui/AustauschBefehle.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -84,6 +86,8 @@ void TVELWnd::EingabeAnlegen() {
     Gruppen.Familienbefehle = new TFamilienBefehle(umgebung, *Eingabe, this);
     Gruppen.Lehrerbefehle = new TLehrerBefehle(umgebung, *Eingabe, this);
     Gruppen.Gespraechbefehle = new TGespraechBefehle(umgebung, *Eingabe, *Gruppen.Lehrerbefehle, this);
+    Gruppen.Anreden = new TAnredeBefehle(umgebung, *Lehrerpanel, this);
+    Gruppen.Austausch->AnredeEditor = [this] { Gruppen.Anreden->AnrEdit1Click(); };
     Zeitfenster = new TZeitfensterAufruf(umgebung, *Eingabe, ZeitfensterPerson, this);
     connect(Gruppen.Familienbefehle, &TFamilienBefehle::NeuesProjektGewuenscht, this, [this] {
         if (PDTneu1->isEnabled()) PDTneu1->trigger();

@@ -3,6 +3,7 @@
 // built yet and stays disabled.
 #include "MainForm.h"
 
+#include "AnredeBefehle.h"
 #include "FamilienBefehle.h"
 #include "FamilienPanel.h"
 #include "GespraechBefehle.h"
@@ -192,7 +193,7 @@ void TVELWnd::MenuesAnlegen() {
     SeiteOpt1 = Befehl(Optionen1, "Sonstige Listen: Rand, Ausrichtung, Schrift...", nullptr, nullptr);
 
     Sonstiges1 = leiste->addMenu(QStringLiteral("&Sonstiges"));
-    AnrEdit1 = Befehl(Sonstiges1, "&Anrede-Editor", nullptr, nullptr);
+    AnrEdit1 = Befehl(Sonstiges1, "&Anrede-Editor", nullptr, Gruppen.Anreden, &TAnredeBefehle::AnrEdit1Click);
     ZeitGlob1 = Befehl(Sonstiges1, "&Zeiten freigeben/sperren", nullptr, Gruppen.Sperren,
                        &TSperrBefehle::ZeitGlob1Click);
     NagZieh1 =
@@ -308,7 +309,8 @@ void TVELWnd::KontextmenuesAnlegen() {
     EditL1 = Befehl(PopMenuLehrer, "Lehrerdaten bearbeiten", nullptr, Gruppen.Lehrerbefehle,
                     &TLehrerBefehle::BtnEditLClick);
     RaumL1 = Befehl(PopMenuLehrer, "Raumzuweisung", nullptr, Gruppen.Raeume, &TRaumBefehle::Raumzuw1Click);
-    AnrEditL1 = Befehl(PopMenuLehrer, "Anrede-Editor", nullptr, nullptr);
+    AnrEditL1 =
+        Befehl(PopMenuLehrer, "Anrede-Editor", nullptr, Gruppen.Anreden, &TAnredeBefehle::AnrEdtr1Click);
     PopMenuLehrer->addSeparator();
     ZDefaultL1 = Befehl(PopMenuLehrer, "Zeiten-Standardvorgabe", nullptr, Gruppen.Sperren,
                         &TSperrBefehle::ZDefault1Click);

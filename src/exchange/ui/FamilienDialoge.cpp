@@ -1,7 +1,10 @@
 #include "FamilienDialoge.h"
 
 #include "model/Meldung.h"
+#include "model/Textgrenze.h"
 #include "model/TypFunc.h"
+#include "ui/Bildschirm.h"
+#include "ui/Speicherbar.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -18,17 +21,29 @@ QString Zeilentext(const QString& text) {
 
 namespace {
 
+// The questions quote names by their beginning: one as long as the files allow would push the
+// buttons off the screen.
 QString Erstkind(const TEltern& f) {
-    return f.Kinder.Leer() ? QString() : f.Kinder[0]->KindMitKlasse();
+    return f.Kinder.Leer() ? QString() : Textanfang(f.Kinder[0]->KindMitKlasse());
+}
+
+// What a button or radio button needs beside its text.
+constexpr int Knopfrand = 40;
+
+// The record and the family as the sibling questions name them.
+QStringList Namen(const TImportSatz& r, const TEltern& f) {
+    return {Textanfang(r.Vollname()), Textanfang(r.Vorname), Textanfang(r.Klasse), Textanfang(r.Telefon),
+            Textanfang(f.VollName()), Erstkind(f),           Textanfang(f.Telefon)};
 }
 
 } // namespace
 
-TKlRueckfrgDlg::TKlRueckfrgDlg(QWidget* eltern)
+TKlRueckfrgDlg::TKlRueckfrgDlg(TMeldung& meldung, QWidget* eltern)
     : QDialog(eltern) {
     setWindowTitle(QStringLiteral("Rückfrage wegen fehlender Klassenbezeichnung"));
     auto* aussen = new QVBoxLayout(this);
     LblSchueler = new QLabel(this);
+    LblSchueler->setWordWrap(true);
     aussen->addWidget(LblSchueler);
     auto* gruppe = new QGroupBox(QStringLiteral("Bei fehlender Klassenbezeichnung ... "), this);
     auto* innen = new QVBoxLayout(gruppe);
@@ -41,6 +56,7 @@ TKlRueckfrgDlg::TKlRueckfrgDlg(QWidget* eltern)
     RBWahl[1]->setText(QStringLiteral("leere Klassenbezeichnungen nicht ersetzen"));
     RBWahl[2]->setText(QStringLiteral("folgende Klassenbezeichnung verwenden:"));
     EdKlasse = new QLineEdit(gruppe);
+    NurSpeicherbar(this, &meldung, {EdKlasse});
     innen->addWidget(EdKlasse);
     aussen->addWidget(gruppe);
     auto* knoepfe = new QHBoxLayout;
@@ -74,15 +90,19 @@ void TKlRueckfrgDlg::WahlGeaendert() {
 }
 
 TKlassenantwort TKlRueckfrgDlg::Fragen(const TImportSatz& satz, const QString& letzteKlasse) {
-    LblSchueler->setText(
-        QStringLiteral("Bei %1 %2 fehlt die Klassenbezeichnung").arg(satz.Vorname, satz.Vollname()));
+    const int breite = Zeilenbreite(this);
+    LblSchueler->setText(Anzeigetext(QStringLiteral("Bei %1 %2 fehlt die Klassenbezeichnung")
+                                         .arg(Textanfang(satz.Vorname), Textanfang(satz.Vollname())),
+                                     LblSchueler->fontMetrics(), breite, 4));
     const bool ohne = letzteKlasse.isEmpty();
-    RBWahl[0]->setText(QStringLiteral("zuletzt verwendete Klassenbezeichnung eintragen (hier: %1)")
-                           .arg(ohne ? QStringLiteral("keine!") : letzteKlasse));
+    RBWahl[0]->setText(Einzeilig(QStringLiteral("zuletzt verwendete Klassenbezeichnung eintragen (hier: %1)")
+                                     .arg(ohne ? QStringLiteral("keine!") : Textanfang(letzteKlasse)),
+                                 RBWahl[0]->fontMetrics(), breite - Knopfrand));
     if (ohne && RBWahl[0]->isChecked()) RBWahl[2]->setChecked(true);
     BtnAlle->setEnabled(!ohne);
     WahlGeaendert();
     FuerAlle = false;
+    InBildschirm(this);
     // Closing the window answers as Ok does: the pupil has to get some class.
     exec();
     TKlassenantwort a;
@@ -99,6 +119,7 @@ TRueckFrageForm::TRueckFrageForm(QWidget* eltern)
     LblInfo->setWordWrap(true);
     LblInfo->setFrameShape(QFrame::StyledPanel);
     LblFrage = new QLabel(this);
+    LblFrage->setWordWrap(true);
     aussen->addWidget(LblInfo);
     aussen->addWidget(LblFrage);
     auto* knoepfe = new QHBoxLayout;
@@ -115,29 +136,34 @@ TRueckFrageForm::TRueckFrageForm(QWidget* eltern)
     aussen->addLayout(knoepfe);
 }
 
+void TRueckFrageForm::Frage(const QString& text) {
+    LblFrage->setText(Anzeigetext(Zeilentext(text), LblFrage->fontMetrics(), Zeilenbreite(this), 16));
+}
+
 TGeschwisterAntwort TRueckFrageForm::Fragen(int frage, const TImportSatz& r, const TEltern& f,
                                             bool namenGleich) {
+    const QStringList n = Namen(r, f);
     if (frage == 1) {
         setWindowTitle(QStringLiteral("Rückfrage wegen fehlender Telefonnummer"));
         LblInfo->setText(Zeilentext(QStringLiteral(
             "Wählen Sie 'Automatisch zuordnen', wenn Sie bei fehlenden Telefonnummern auf eine Rückfrage "
             "verzichten möchten.\r\rDer Nachname entscheidet dann darüber, ob es Geschwister sind.")));
-        LblFrage->setText(Zeilentext(
-            QStringLiteral("%1, %2 (%3)\r\rund\r\r%4, %5\r\rhaben kein Telefon. Sind es Geschwister?")
-                .arg(r.Vollname(), r.Vorname, r.Klasse, f.VollName(), Erstkind(f))));
+        Frage(QStringLiteral("%1, %2 (%3)\r\rund\r\r%4, %5\r\rhaben kein Telefon. Sind es Geschwister?")
+                  .arg(n[0], n[1], n[2], n[4], n[5]));
     } else {
         setWindowTitle(QStringLiteral("Rückfrage wegen Ähnlichkeit bei der Telefonnummer"));
         LblInfo->setText(Zeilentext(QStringLiteral(
             "Wählen Sie 'Automatisch zuordnen', wenn Sie bei solchen Übereinstimmungen in der Telefonnummer "
             "auf eine Rückfrage verzichten möchten.\r\rDer Nachname entscheidet dann darüber, ob es "
             "Geschwister sind.")));
-        LblFrage->setText(Zeilentext(
-            QStringLiteral("%1, %2 (%3)\r%4\r\rund\r\r%5, %6\r%7\r\rhaben eine "
-                           "auffallende Übereinstimmung bei der Telefonnummer.\r"
-                           "Sind es Geschwister?")
-                .arg(r.Vollname(), r.Vorname, r.Klasse, r.Telefon, f.VollName(), Erstkind(f), f.Telefon)));
+        Frage(QStringLiteral("%1, %2 (%3)\r%4\r\rund\r\r%5, %6\r%7\r\rhaben eine "
+                             "auffallende Übereinstimmung bei der Telefonnummer.\r"
+                             "Sind es Geschwister?")
+                  .arg(n[0], n[1], n[2], n[3], n[4], n[5], n[6]));
     }
     (namenGleich ? BtnJa : BtnNein)->setFocus();
+    adjustSize();
+    InBildschirm(this);
     switch (exec()) {
     case 10:
         return TGeschwisterAntwort::Ja;
@@ -151,16 +177,20 @@ TGeschwisterAntwort TRueckFrageForm::Fragen(int frage, const TImportSatz& r, con
     }
 }
 
-TFamilDlgF::TFamilDlgF(const TEltern& f, const TImportSatz& r, QWidget* eltern)
+TFamilDlgF::TFamilDlgF(const TEltern& f, const TImportSatz& r, TMeldung& meldung, QWidget* eltern)
     : QDialog(eltern) {
     setWindowTitle(QStringLiteral("Elternimport"));
     auto* aussen = new QVBoxLayout(this);
     aussen->addWidget(new QLabel(QStringLiteral("Die Kinder"), this));
     const auto seite = [this](const QString& vorname, const QString& zusatz, const QString& name) {
-        auto* p =
-            new QPushButton(vorname + u' ' + (zusatz.isEmpty() ? QString() : zusatz + u' ') + name, this);
+        auto* p = new QPushButton(this);
+        p->setText(Einzeilig(Textanfang(vorname) + u' ' +
+                                 (zusatz.isEmpty() ? QString() : Textanfang(zusatz) + u' ') +
+                                 Textanfang(name),
+                             p->fontMetrics(), Zeilenbreite(this) - Knopfrand));
         p->setAutoDefault(false);
-        p->setToolTip(QStringLiteral("Hier klicken, um ") + name + QStringLiteral(" einzutragen"));
+        p->setToolTip(QStringLiteral("Hier klicken, um ") + Textanfang(name) +
+                      QStringLiteral(" einzutragen"));
         connect(p, &QPushButton::clicked, this, [this, zusatz, name] {
             EdZusatz->setText(zusatz);
             EdName->setText(name);
@@ -178,6 +208,7 @@ TFamilDlgF::TFamilDlgF(const TEltern& f, const TImportSatz& r, QWidget* eltern)
     auto* zeile = new QHBoxLayout(gruppe);
     EdZusatz = new QLineEdit(f.Zusatz, gruppe);
     EdName = new QLineEdit(f.Name, gruppe);
+    NurSpeicherbar(this, &meldung, {EdZusatz, EdName});
     zeile->addWidget(new QLabel(QStringLiteral("Zusatz:"), gruppe));
     zeile->addWidget(EdZusatz);
     zeile->addWidget(new QLabel(QStringLiteral("Name:"), gruppe));
@@ -189,6 +220,8 @@ TFamilDlgF::TFamilDlgF(const TEltern& f, const TImportSatz& r, QWidget* eltern)
     connect(EdName, &QLineEdit::textChanged, this,
             [this](const QString& t) { BtnOk->setEnabled(!t.trimmed().isEmpty()); });
     connect(BtnOk, &QPushButton::clicked, this, &QDialog::accept);
+    adjustSize();
+    InBildschirm(this);
 }
 
 TFensterFragen::TFensterFragen(TMeldung& meldung, QWidget* eltern)
@@ -201,7 +234,7 @@ TFensterFragen::~TFensterFragen() {
 }
 
 TKlassenantwort TFensterFragen::KlasseFehlt(const TImportSatz& satz, const QString& letzteKlasse) {
-    if (!Klasse) Klasse = new TKlRueckfrgDlg(Eltern);
+    if (!Klasse) Klasse = new TKlRueckfrgDlg(Meldungen, Eltern);
     return Klasse->Fragen(satz, letzteKlasse);
 }
 
@@ -212,17 +245,17 @@ TGeschwisterAntwort TFensterFragen::Geschwister(int frage, const TImportSatz& sa
 }
 
 bool TFensterFragen::GleichesTelefon(const TImportSatz& r, const TEltern& f) {
-    return Meldungen.Meldung(
-               QStringLiteral("%1, %2 (%3)\r%4\r\rund\r\r%5, %6\r%7\r\rhaben die gleiche "
-                              "Telefonnummer.\rSind es Geschwister?")
-                   .arg(r.Vollname(), r.Vorname, r.Klasse, r.Telefon, f.VollName(), Erstkind(f), f.Telefon),
-               QStringLiteral("Geschwistererkennung"), MeldungsArt::Frage, Knoepfe::JaNein,
-               Antwort::Ja) == Antwort::Ja;
+    const QStringList n = Namen(r, f);
+    return Meldungen.Meldung(QStringLiteral("%1, %2 (%3)\r%4\r\rund\r\r%5, %6\r%7\r\rhaben die gleiche "
+                                            "Telefonnummer.\rSind es Geschwister?")
+                                 .arg(n[0], n[1], n[2], n[3], n[4], n[5], n[6]),
+                             QStringLiteral("Geschwistererkennung"), MeldungsArt::Frage, Knoepfe::JaNein,
+                             Antwort::Ja) == Antwort::Ja;
 }
 
 std::optional<std::pair<QString, QString>> TFensterFragen::Familienname(const TEltern& familie,
                                                                         const TImportSatz& satz) {
-    TFamilDlgF dlg(familie, satz, Eltern);
+    TFamilDlgF dlg(familie, satz, Meldungen, Eltern);
     if (dlg.exec() != QDialog::Accepted) return std::nullopt;
     return std::make_pair(dlg.EdZusatz->text().trimmed(), dlg.EdName->text().trimmed());
 }

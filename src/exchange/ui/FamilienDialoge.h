@@ -15,7 +15,7 @@ class TMeldung;
 class TKlRueckfrgDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit TKlRueckfrgDlg(QWidget* eltern);
+    TKlRueckfrgDlg(TMeldung& meldung, QWidget* eltern);
     TKlassenantwort Fragen(const TImportSatz& satz, const QString& letzteKlasse);
 
     QLabel* LblSchueler;
@@ -43,13 +43,16 @@ public:
     QPushButton* BtnNein;
     QPushButton* BtnAuto;
     QPushButton* BtnAbbrechen;
+
+private:
+    void Frage(const QString& text);
 };
 
 // Which name a family keeps when pupils of different names join it.
 class TFamilDlgF : public QDialog {
     Q_OBJECT
 public:
-    TFamilDlgF(const TEltern& familie, const TImportSatz& satz, QWidget* eltern);
+    TFamilDlgF(const TEltern& familie, const TImportSatz& satz, TMeldung& meldung, QWidget* eltern);
 
     QPushButton* PFamilie;
     QPushButton* PSchueler;

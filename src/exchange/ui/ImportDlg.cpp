@@ -1,9 +1,13 @@
 #include "ImportDlg.h"
 
 #include "FamilienDialoge.h"
+#include "exchange/Importgrenze.h"
 #include "model/Meldung.h"
 #include "model/Projekt.h"
+#include "model/Textgrenze.h"
 #include "settings/Einstellungen.h"
+#include "ui/Eingabehilfen.h"
+#include "ui/Zeilenhoehe.h"
 #include "ui/Ziehzeiger.h"
 
 #include <QApplication>
@@ -89,11 +93,18 @@ void TImportModell::Neu(const QStringList& titel) {
 }
 
 TFeldPanel::TFeldPanel(int ziel, QWidget* eltern)
-    : QLabel(eltern)
+    : TKurzLabel(eltern)
     , Ziel(ziel) {
     setAcceptDrops(true);
-    setFrameShape(QFrame::Panel);
-    setFrameShadow(QFrame::Sunken);
+    // A grey line on all four sides: the light edges of a sunken panel vanish on its white ground, so
+    // that the panels looked cut off on the right.
+    setFrameShape(QFrame::Box);
+    setFrameShadow(QFrame::Plain);
+    QPalette farben = palette();
+    farben.setColor(QPalette::WindowText, farben.color(QPalette::Window).darker(150));
+    setPalette(farben);
+    setForegroundRole(QPalette::Text);
+    setMargin(2);
     setMinimumWidth(140);
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Base);
@@ -101,7 +112,7 @@ TFeldPanel::TFeldPanel(int ziel, QWidget* eltern)
 
 void TFeldPanel::mousePressEvent(QMouseEvent* e) {
     Start = e->position().toPoint();
-    QLabel::mousePressEvent(e);
+    TKurzLabel::mousePressEvent(e);
 }
 
 void TFeldPanel::mouseMoveEvent(QMouseEvent* e) {
@@ -184,6 +195,7 @@ TImportDlgf::TImportDlgf(const QString& datei, bool lehrer, uint32_t dateityp, T
     links->addWidget(new QLabel(QStringLiteral("Felder in der Datenbank:"), this));
     FelderLB = new TFelderListe(this);
     FelderLB->setMinimumWidth(160);
+    UmlautZeilen(FelderLB);
     links->addWidget(FelderLB);
     oben->addLayout(links);
 
@@ -262,8 +274,15 @@ TImportDlgf::TImportDlgf(const QString& datei, bool lehrer, uint32_t dateityp, T
     lvDaten->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lvDaten->setSelectionBehavior(QAbstractItemView::SelectRows);
     lvDaten->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    lvDaten->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    lvDaten->horizontalHeader()->setTextElideMode(Qt::ElideRight);
+    lvDaten->verticalHeader()->setDefaultSectionSize(Zeilenhoehe(fontMetrics()));
     lvDaten->verticalHeader()->hide();
+    // The table's width is known only once its own area has been laid out, which may be after the
+    // dialog's.
+    FilterAnbringen(lvDaten->viewport(), [this](QEvent* e) {
+        if (e->type() == QEvent::Resize) Spaltenbreiten();
+        return false;
+    });
     aussen->addWidget(lvDaten, 1);
     Label5 = new QLabel(this);
     aussen->addWidget(Label5);
@@ -370,7 +389,7 @@ void TImportDlgf::Anzeigen() {
         P[j]->Belegt = k >= 0;
         P[j]->setText(k < 0                            ? QString()
                       : Import.Kopf.value(k).isEmpty() ? QStringLiteral("(- -)")
-                                                       : Import.Kopf[k]);
+                                                       : Textanfang(Import.Kopf[k]));
         if (datensatz && k >= 0 && k < titel.size()) titel[k] = ziele.value(j);
     }
     Modell->Neu(titel);
@@ -378,8 +397,8 @@ void TImportDlgf::Anzeigen() {
     FelderLB->clear();
     for (int k = 0; k < Import.Spalten(); ++k) {
         if (std::find(Felder.begin(), Felder.end(), k) != Felder.end()) continue;
-        auto* e =
-            new QListWidgetItem(Import.Kopf[k].isEmpty() ? QStringLiteral("?") : Import.Kopf[k], FelderLB);
+        auto* e = new QListWidgetItem(
+            Import.Kopf[k].isEmpty() ? QStringLiteral("?") : Textanfang(Import.Kopf[k]), FelderLB);
         e->setData(Qt::UserRole, k);
     }
     Label5->setText(
@@ -390,20 +409,34 @@ void TImportDlgf::Anzeigen() {
 void TImportDlgf::Spaltenbreiten() {
     const int spalten = Import.Spalten();
     if (spalten == 0) return;
-    const int breite =
-        std::max(lvDaten->viewport()->width() / spalten, fontMetrics().horizontalAdvance(u'x') * 12);
+    const int platz = lvDaten->viewport()->width();
+    const int breite = std::max(platz / spalten, fontMetrics().horizontalAdvance(u'x') * 12);
     for (int k = 0; k < spalten; ++k)
         lvDaten->setColumnWidth(k, breite);
+    // The last column takes what the equal shares leave over.
+    if (breite * spalten < platz) lvDaten->setColumnWidth(spalten - 1, platz - breite * (spalten - 1));
 }
 
-void TImportDlgf::resizeEvent(QResizeEvent* ereignis) {
-    QDialog::resizeEvent(ereignis);
-    Spaltenbreiten();
+namespace {
+
+// The list entry before the place of column spalte (the column dragged), or the first.
+int Vorgaenger(const QListWidget* liste, int spalte) {
+    int zeile = 0;
+    for (int i = 0; i < liste->count(); ++i)
+        if (liste->item(i)->data(Qt::UserRole).toInt() < spalte) zeile = i;
+    return zeile;
 }
 
-void TImportDlgf::Geaendert() {
+} // namespace
+
+void TImportDlgf::Geaendert(int spalte) {
+    Anzeigen();
     Vorgabe = false;
     HinweisZeigen();
+    if (FelderLB->count() == 0)
+        BtnOk->setFocus();
+    else
+        FelderLB->setCurrentRow(Vorgaenger(FelderLB, spalte));
 }
 
 void TImportDlgf::Ablegen(const QMimeData* daten, int ziel) {
@@ -416,30 +449,13 @@ void TImportDlgf::Ablegen(const QMimeData* daten, int ziel) {
         Freigeben(quelle);
 }
 
-namespace {
-
-// The list entry before the place of column spalte, or the first.
-int Vorgaenger(const QListWidget* liste, int spalte) {
-    int zeile = 0;
-    for (int i = 0; i < liste->count(); ++i)
-        if (liste->item(i)->data(Qt::UserRole).toInt() < spalte) zeile = i;
-    return zeile;
-}
-
-} // namespace
-
 bool TImportDlgf::Zuordnen(int ziel, int spalte) {
     if (ziel < 0 || ziel >= Zielfelder(Lehrer).size() || spalte < 0 || spalte >= Import.Spalten() ||
         Felder[static_cast<size_t>(ziel)] >= 0 ||
         std::find(Felder.begin(), Felder.end(), spalte) != Felder.end())
         return false;
     Felder[static_cast<size_t>(ziel)] = spalte;
-    Anzeigen();
-    Geaendert();
-    if (FelderLB->count() == 0)
-        BtnOk->setFocus();
-    else
-        FelderLB->setCurrentRow(Vorgaenger(FelderLB, spalte));
+    Geaendert(spalte);
     return true;
 }
 
@@ -448,8 +464,7 @@ bool TImportDlgf::Verschieben(int von, int nach) {
         Felder[static_cast<size_t>(von)] < 0 || Felder[static_cast<size_t>(nach)] >= 0)
         return false;
     std::swap(Felder[static_cast<size_t>(von)], Felder[static_cast<size_t>(nach)]);
-    Anzeigen();
-    Geaendert();
+    Geaendert(Felder[static_cast<size_t>(nach)]);
     return true;
 }
 
@@ -457,9 +472,7 @@ bool TImportDlgf::Freigeben(int ziel) {
     if (ziel < 0 || ziel >= 6 || Felder[static_cast<size_t>(ziel)] < 0) return false;
     const int spalte = Felder[static_cast<size_t>(ziel)];
     Felder[static_cast<size_t>(ziel)] = -1;
-    Anzeigen();
-    Geaendert();
-    FelderLB->setCurrentRow(std::max(0, Vorgaenger(FelderLB, spalte) - 1));
+    Geaendert(spalte);
     return true;
 }
 
@@ -498,6 +511,13 @@ void TImportDlgf::OkClick() {
     done(1);
 }
 
+bool TImportDlgf::Speicherbar() {
+    const QString grund = ZuLangesFeld(Import, Felder, Lehrer);
+    if (grund.isEmpty()) return true;
+    Meldungen.Meldung(grund, QString::fromUtf8(ZuLangTitel), MeldungsArt::Warnung);
+    return false;
+}
+
 bool TImportDlgf::LehrerImport() {
     if (Felder[LName] < 0) {
         if (Fehlt(LName,
@@ -513,6 +533,7 @@ bool TImportDlgf::LehrerImport() {
             "Sie haben noch kein Feld für das Kürzel gewählt.\rMöchten Sie wirklich ohne Kürzel fortfahren?",
             QStringLiteral("Kürzel fehlt")))
         return false;
+    if (!Speicherbar()) return false;
     LehrerErgebnis = LehrerImportieren(Projekt, Import, Felder);
     if (LehrerErgebnis.Ersatzzaehler > 0)
         Meldungen.Meldung(QString::fromUtf8(ErsatzkuerzelText), QStringLiteral("Hinweis"),
@@ -549,7 +570,7 @@ bool TImportDlgf::FamilienImport() {
             "fortfahren?",
             QStringLiteral("Telefon fehlt")))
         return false;
-    if (!Rueck || !Stand) return false;
+    if (!Rueck || !Stand || !Speicherbar()) return false;
     if (!Fragen) FamilienSetzen(*Rueck, Anhaengen, *Stand);
     FamilienErgebnis = FamilienImportieren(Projekt, *Rueck, Import, Felder, Anhaengen, *Fragen, *Stand);
     return true;

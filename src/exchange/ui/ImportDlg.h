@@ -3,6 +3,7 @@
 #include "exchange/Familienimport.h"
 #include "exchange/Lehreraustausch.h"
 #include "exchange/Textimport.h"
+#include "ui/Kurzlabel.h"
 
 #include <QAbstractTableModel>
 #include <QDialog>
@@ -44,9 +45,9 @@ private:
     QStringList Titel;
 };
 
-// A target field: shows the column assigned to it, takes a column dropped on it while empty, and
-// hands its column on when dragged.
-class TFeldPanel : public QLabel {
+// A target field: shows the column assigned to it (a long name cut with "…"), takes a column dropped
+// on it while empty, and hands its column on when dragged.
+class TFeldPanel : public TKurzLabel {
     Q_OBJECT
 public:
     TFeldPanel(int ziel, QWidget* eltern);
@@ -132,16 +133,17 @@ public:
     QPushButton* BtnNeu;
     QPushButton* BtnHilfe;
 
-protected:
-    void resizeEvent(QResizeEvent* ereignis) override;
-
 private:
     void Spaltenbreiten();
     void Ablegen(const QMimeData* daten, int ziel);
     void Anzeigen();
-    void Geaendert();
+    // After a change of the assignment by dragging column spalte: the entry before it in the list is
+    // selected, or with the list empty OK takes the focus.
+    void Geaendert(int spalte);
     void HinweisZeigen();
     bool Fehlt(int ziel, const char* text, const QString& titel);
+    // False, after telling the user, when a record holds a text the project file could not store.
+    bool Speicherbar();
     bool LehrerImport();
     bool FamilienImport();
 

@@ -3,6 +3,7 @@
 #include "model/Meldung.h"
 #include "model/Projekt.h"
 #include "rooms/Raumzuweisung.h"
+#include "ui/Speicherbar.h"
 #include "ui/Zeilenhoehe.h"
 
 #include <QButtonGroup>
@@ -20,6 +21,9 @@
 #include <QVBoxLayout>
 
 namespace {
+
+// A teacher's two rooms and the mark between them are one stored text.
+constexpr qsizetype RaumLaenge = (MaxTextLaenge - 1) / 2;
 
 constexpr int AlleLehrer = 0;
 constexpr int NurMitGespraech = 1;
@@ -79,6 +83,7 @@ TLRaumDlg::TLRaumDlg(TProjekt& projekt, TMeldung& meldungen, std::function<bool(
     if (zweiTage) rechts->addWidget(new QLabel(QStringLiteral("ggf. abweichender Raum am 2.Tag"), this));
     rechts->addWidget(Raum2);
     Raum2->setVisible(zweiTage);
+    NurSpeicherbar(this, &Meldungen, {Raumbez, Raum2}, RaumLaenge);
     rechts->addWidget(UebernehmenBtn);
     rechts->addStretch();
     for (QPushButton* b : {LoeschenBtn, TippBtn, HilfeBtn, DruckenBtn, SchliessenBtn})
