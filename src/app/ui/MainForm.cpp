@@ -20,6 +20,7 @@
 #include "timeframe/ui/RahmenBefehle.h"
 #include "timeframe/ui/SperrBefehle.h"
 #include "timeframe/ui/UZeitSplash.h"
+#include "ui/Arbeitsflaeche.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -40,7 +41,8 @@ TVELWnd::TVELWnd(TMeldung& meldung, TDateiwahl& dateiwahl, TEinstellungsSpeicher
     , Dateiwahl(dateiwahl)
     , Speicher(speicher) {
     setWindowTitle(QStringLiteral("VEL"));
-    setMinimumSize(856, 800);
+    // Where the screen is smaller, fitting it wins: the panels scroll.
+    Mindestgroesse(this, QSize(856, 800));
     Programmordner = QCoreApplication::applicationDirPath() + u'/';
     Programmwerte = ProgrammwerteLesen(Speicher, Programmordner);
     AutoAnmerkFragen = !Programmwerte.autoAnmerk;

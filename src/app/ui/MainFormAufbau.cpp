@@ -12,6 +12,7 @@
 #include "LehrerPanel.h"
 #include "Zeitfensteraufruf.h"
 #include "Ziehen.h"
+#include "ui/Rollflaeche.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -38,7 +39,8 @@ void TVELWnd::FensterAufbauen() {
     zeile->addWidget(Familienpanel, 5);
     zeile->addWidget(mittelteil, 4);
     zeile->addWidget(Lehrerpanel, 5);
-    setCentralWidget(mitte);
+    // On a small screen at a high scaling the panels scroll rather than push the window off the screen.
+    setCentralWidget(new TRollflaeche(mitte, this));
 
     EingabeAnlegen();
     MenuesAnlegen();
