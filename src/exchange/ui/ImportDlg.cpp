@@ -4,6 +4,8 @@
 #include "model/Meldung.h"
 #include "model/Projekt.h"
 #include "settings/Einstellungen.h"
+#include "ui/Arbeitsflaeche.h"
+#include "ui/Rollflaeche.h"
 #include "ui/Ziehzeiger.h"
 
 #include <QApplication>
@@ -316,7 +318,8 @@ TImportDlgf::TImportDlgf(const QString& datei, bool lehrer, uint32_t dateityp, T
     }
     Anzeigen();
     HinweisZeigen();
-    resize(860, 640);
+    Rollbar(this);
+    Anfangsgroesse(this, QSize(860, 640));
     if (Vorgabe) BtnOk->setFocus();
 }
 

@@ -1,5 +1,7 @@
 #include "Ansicht.h"
 
+#include "ui/Arbeitsflaeche.h"
+
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -47,7 +49,7 @@ TAnsichtDlg::TAnsichtDlg(TProjekt& projekt, TUebersichtWahl wahl, QString drucke
     connect(Wechsln, &QPushButton::clicked, this, &TAnsichtDlg::Wechseln);
     connect(Schl, &QPushButton::clicked, this, &QDialog::accept);
     connect(Liste->header(), &QHeaderView::sectionClicked, this, &TAnsichtDlg::Sortieren);
-    resize(640, 480);
+    Anfangsgroesse(this, QSize(640, 480));
 }
 
 void TAnsichtDlg::showEvent(QShowEvent* ereignis) {

@@ -3,6 +3,7 @@
 #include "model/Meldung.h"
 #include "model/Projekt.h"
 #include "rooms/Raumzuweisung.h"
+#include "ui/Arbeitsflaeche.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -119,7 +120,7 @@ TLRaumDlg::TLRaumDlg(TProjekt& projekt, TMeldung& meldungen, std::function<bool(
     Fuellen();
     Waehlen(nullptr);
     Raumbez->setFocus();
-    resize(720, 480);
+    Anfangsgroesse(this, QSize(720, 480));
 }
 
 TLehrer* TLRaumDlg::Aktuell() const {
