@@ -1,11 +1,15 @@
 #include "DesktopMeldung.h"
 
+#include "ui/Arbeitsflaeche.h"
+
 #include <QAbstractButton>
-#include <QGuiApplication>
+#include <QEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <algorithm>
 
 namespace {
@@ -57,6 +61,54 @@ QMessageBox::StandardButton Knopf(Antwort antwort) {
 // Wider lines are paragraphs that may wrap.
 constexpr int MaxZeilenbreite = 720;
 
+// A message box takes its final size only as it shows; it is placed then, and a text taller than the
+// work area scrolls.
+class TMeldungsfenster : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+    std::optional<QPoint> Ort; // the frame's top left corner; the work area's centre without
+
+protected:
+    bool event(QEvent* ereignis) override {
+        // Qt sizes the box anew at every layout request, then by the scroll area instead of the text.
+        if (Gerollt && ereignis->type() == QEvent::LayoutRequest) return QDialog::event(ereignis);
+        return QMessageBox::event(ereignis);
+    }
+    void showEvent(QShowEvent* ereignis) override {
+        QMessageBox::showEvent(ereignis);
+        const QRect flaeche = Ort ? Arbeitsflaeche(*Ort) : Arbeitsflaeche(this);
+        const QMargins rahmen = Fensterrahmen(this);
+        const QSize hoechstens = flaeche.size().shrunkBy(rahmen);
+        // Qt keeps a box 480 pixels narrower than the screen, on a small screen narrower than our lines.
+        if (const int breite = std::min(layout()->totalMinimumSize().width(), hoechstens.width());
+            breite > width())
+            setFixedSize(breite, layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(breite)
+                                                               : layout()->totalMinimumSize().height());
+        if (height() > hoechstens.height())
+            TextRollen({std::min(width() + Rollbreite(), hoechstens.width()), hoechstens.height()});
+        const QPoint ecke =
+            Ort ? *Ort + QPoint(rahmen.left(), rahmen.top()) : flaeche.center() - rect().center();
+        setGeometry(Eingepasst(QRect(ecke, size()), rahmen, flaeche));
+    }
+
+private:
+    int Rollbreite() const { return style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this); }
+    void TextRollen(const QSize& groesse) {
+        auto* text = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        if (!text) return;
+        auto* rolle = new QScrollArea(this);
+        rolle->setFrameShape(QFrame::NoFrame);
+        rolle->setWidgetResizable(true);
+        delete layout()->replaceWidget(text, rolle);
+        // The lines wrap where the scroll bar leaves less than their width.
+        text->setMinimumWidth(0);
+        rolle->setWidget(text);
+        Gerollt = true;
+        setFixedSize(groesse);
+    }
+    bool Gerollt = false;
+};
+
 } // namespace
 
 Antwort TDesktopMeldung::Meldung(const QString& text, const QString& titel, MeldungsArt art, Knoepfe knoepfe,
@@ -64,7 +116,7 @@ Antwort TDesktopMeldung::Meldung(const QString& text, const QString& titel, Meld
     // The texts use "\r" alone as a line break, too.
     QString anzeige = text;
     anzeige.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-    QMessageBox box(Symbol(art), titel, anzeige, KnopfSatz(knoepfe), Eltern);
+    TMeldungsfenster box(Symbol(art), titel, anzeige, KnopfSatz(knoepfe), Eltern);
     const std::pair<QMessageBox::StandardButton, const char*> beschriftungen[] = {
         {QMessageBox::Yes, "&Ja"},
         {QMessageBox::No, "&Nein"},
@@ -80,20 +132,12 @@ Antwort TDesktopMeldung::Meldung(const QString& text, const QString& titel, Meld
         int breite = 0;
         for (const QString& zeile : anzeige.split(u'\n'))
             breite = std::max(breite, zeilen->fontMetrics().horizontalAdvance(zeile));
-        zeilen->setMinimumWidth(std::min(breite + 2, MaxZeilenbreite));
+        // The icon and the margins take about 100 pixels beside the text.
+        const int hoechstens =
+            std::min(MaxZeilenbreite, Arbeitsflaeche(Eltern ? Eltern : &box).width() - 100);
+        zeilen->setMinimumWidth(std::min(breite + 2, hoechstens));
     }
-    box.adjustSize();
-    if (const QScreen* bildschirm = QGuiApplication::primaryScreen()) {
-        const QRect flaeche = bildschirm->availableGeometry();
-        QPoint ecke = flaeche.center() - box.rect().center();
-        if (Ort) {
-            ecke.setX(std::clamp(Ort->x(), flaeche.left(),
-                                 std::max(flaeche.left(), flaeche.right() - box.width())));
-            ecke.setY(std::clamp(Ort->y(), flaeche.top(),
-                                 std::max(flaeche.top(), flaeche.bottom() - box.height())));
-        }
-        box.move(ecke);
-    }
+    box.Ort = Ort;
     Ort.reset();
     switch (box.exec()) {
     case QMessageBox::Yes:
@@ -117,15 +161,12 @@ int TDesktopMeldung::Auswahl(const QString& text, const QString& titel, Meldungs
                              const QStringList& knoepfe, int vorgabe) {
     QString anzeige = text;
     anzeige.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-    QMessageBox box(Symbol(art), titel, anzeige, QMessageBox::NoButton, Eltern);
+    TMeldungsfenster box(Symbol(art), titel, anzeige, QMessageBox::NoButton, Eltern);
     QList<QAbstractButton*> gewaehlt;
     for (const QString& k : knoepfe)
         gewaehlt.append(box.addButton(k, QMessageBox::AcceptRole));
     if (vorgabe >= 0 && vorgabe < gewaehlt.size())
         box.setDefaultButton(qobject_cast<QPushButton*>(gewaehlt[vorgabe]));
-    box.adjustSize();
-    if (const QScreen* bildschirm = QGuiApplication::primaryScreen())
-        box.move(bildschirm->availableGeometry().center() - box.rect().center());
     box.exec();
     return static_cast<int>(gewaehlt.indexOf(box.clickedButton()));
 }
