@@ -12,6 +12,7 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -136,6 +137,24 @@ private Q_SLOTS:
         QCOMPARE(f.g->Raster.Cursor, 29);
         f.panel.clearFocus();
         QCOMPARE(f.g->Raster.Cursor, -1);
+    }
+
+    // On a small screen the grid shrinks to its minimum, and every time still shows whole within the frame
+    // of its cell.
+    void kleinsteZellen() {
+        TPanelFall f;
+        QVERIFY(f.panel.minimumSizeHint().width() < f.panel.sizeHint().width());
+        f.panel.resize(f.panel.minimumSizeHint());
+        const QFontMetrics masse(f.g->font());
+        for (int z = 0; z < SlotsProTag; ++z) {
+            const QString& text = f.g->Raster.Beschriftung[size_t(z)];
+            if (text.isEmpty()) continue;
+            // One pixel of inset and one of frame on every side.
+            const QRect innen = f.g->Zellenrechteck(z).adjusted(2, 2, -2, -2);
+            QVERIFY2(innen.width() >= masse.horizontalAdvance(text) &&
+                         innen.height() >= masse.tightBoundingRect(text).height(),
+                     qPrintable(text));
+        }
     }
 
     // A pause of the person comes back when its blocked cell is freed; hints name the conversation.

@@ -1,12 +1,16 @@
 #include "DesktopMeldung.h"
 
+#include "ui/Arbeitsflaeche.h"
 #include "ui/Bildschirm.h"
 
 #include <QAbstractButton>
+#include <QEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
+#include <QScrollArea>
+#include <QStyle>
 #include <algorithm>
 
 namespace {
@@ -60,11 +64,58 @@ constexpr int MaxZeilenbreite = 720;
 // What a box needs besides its text: icon, margins, buttons and title bar.
 constexpr int Beiwerk = 200;
 
-// Puts the text into the box, cut to what fits the screen: the texts name persons, and a name may be
-// as long as the files allow. Then sizes the box and places it in the screen's centre or, with ort, with
-// its top-left corner near that point.
-void Einrichten(QMessageBox& box, const QString& text, std::optional<QPoint> ort) {
-    const QRect flaeche = Bildschirmflaeche(box.parentWidget());
+// A message box takes its final size only as it shows; it is placed then, and a text taller than the
+// work area scrolls.
+class TMeldungsfenster : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+    std::optional<QPoint> Ort; // the frame's top left corner; the work area's centre without
+
+protected:
+    bool event(QEvent* ereignis) override {
+        // Qt sizes the box anew at every layout request, then by the scroll area instead of the text.
+        if (Gerollt && ereignis->type() == QEvent::LayoutRequest) return QDialog::event(ereignis);
+        return QMessageBox::event(ereignis);
+    }
+    void showEvent(QShowEvent* ereignis) override {
+        QMessageBox::showEvent(ereignis);
+        const QRect flaeche = Ort ? Arbeitsflaeche(*Ort) : Arbeitsflaeche(this);
+        const QMargins rahmen = Fensterrahmen(this);
+        const QSize hoechstens = flaeche.size().shrunkBy(rahmen);
+        // Qt keeps a box 480 pixels narrower than the screen, on a small screen narrower than our lines.
+        if (const int breite = std::min(layout()->totalMinimumSize().width(), hoechstens.width());
+            breite > width())
+            setFixedSize(breite, layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(breite)
+                                                               : layout()->totalMinimumSize().height());
+        if (height() > hoechstens.height())
+            TextRollen({std::min(width() + Rollbreite(), hoechstens.width()), hoechstens.height()});
+        const QPoint ecke =
+            Ort ? *Ort + QPoint(rahmen.left(), rahmen.top()) : flaeche.center() - rect().center();
+        setGeometry(Eingepasst(QRect(ecke, size()), rahmen, flaeche));
+    }
+
+private:
+    int Rollbreite() const { return style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this); }
+    void TextRollen(const QSize& groesse) {
+        auto* text = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        if (!text) return;
+        auto* rolle = new QScrollArea(this);
+        rolle->setFrameShape(QFrame::NoFrame);
+        rolle->setWidgetResizable(true);
+        delete layout()->replaceWidget(text, rolle);
+        // The lines wrap where the scroll bar leaves less than their width.
+        text->setMinimumWidth(0);
+        rolle->setWidget(text);
+        Gerollt = true;
+        setFixedSize(groesse);
+    }
+    bool Gerollt = false;
+};
+
+// Puts the text into the box, cut to what fits the work area: the texts name persons, and a name may be
+// as long as the files allow.
+void TextEinsetzen(TMeldungsfenster& box, const QString& text) {
+    const QRect flaeche = Arbeitsflaeche(box.parentWidget() ? box.parentWidget() : &box);
     auto* zeilen = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
     const QFontMetrics schrift = zeilen ? zeilen->fontMetrics() : box.fontMetrics();
     const int breite = std::clamp(flaeche.width() - Beiwerk, 1, MaxZeilenbreite);
@@ -76,28 +127,20 @@ void Einrichten(QMessageBox& box, const QString& text, std::optional<QPoint> ort
     box.setTextFormat(Qt::PlainText);
     box.setText(anzeige);
     // A text laid out by its own line breaks keeps them: narrower than its longest line, the box would
-    // wrap that again and leave single words on lines of their own. A long paragraph is wrapped at the
-    // width its shortening allowed for.
-    if (zeilen) {
+    // wrap that again and leave single words on lines of their own.
+    if (zeilen && anzeige.contains(u'\n')) {
         int noetig = 0;
         for (const QString& zeile : anzeige.split(u'\n'))
             noetig = std::max(noetig, schrift.horizontalAdvance(zeile));
         zeilen->setMinimumWidth(std::min(noetig + 2, breite));
     }
-    box.adjustSize();
-    QPoint ecke = flaeche.center() - box.rect().center();
-    if (ort) ecke = *ort;
-    box.move(ecke);
-    InBildschirm(&box);
-    // The box takes its final size when it is shown; then its frame is known too.
-    QTimer::singleShot(0, &box, [&box] { InBildschirm(&box); });
 }
 
 } // namespace
 
 Antwort TDesktopMeldung::Meldung(const QString& text, const QString& titel, MeldungsArt art, Knoepfe knoepfe,
                                  Antwort vorgabe) {
-    QMessageBox box(Symbol(art), titel, QString(), KnopfSatz(knoepfe), Eltern);
+    TMeldungsfenster box(Symbol(art), titel, QString(), KnopfSatz(knoepfe), Eltern);
     const std::pair<QMessageBox::StandardButton, const char*> beschriftungen[] = {
         {QMessageBox::Yes, "&Ja"},
         {QMessageBox::No, "&Nein"},
@@ -106,7 +149,8 @@ Antwort TDesktopMeldung::Meldung(const QString& text, const QString& titel, Meld
     for (const auto& [knopf, beschriftung] : beschriftungen)
         if (QAbstractButton* b = box.button(knopf)) b->setText(QString::fromUtf8(beschriftung));
     box.setDefaultButton(Knopf(vorgabe));
-    Einrichten(box, text, Ort);
+    TextEinsetzen(box, text);
+    box.Ort = Ort;
     Ort.reset();
     switch (box.exec()) {
     case QMessageBox::Yes:
@@ -128,13 +172,13 @@ Antwort TDesktopMeldung::MeldungBei(const QPoint& ort, const QString& text, cons
 
 int TDesktopMeldung::Auswahl(const QString& text, const QString& titel, MeldungsArt art,
                              const QStringList& knoepfe, int vorgabe) {
-    QMessageBox box(Symbol(art), titel, QString(), QMessageBox::NoButton, Eltern);
+    TMeldungsfenster box(Symbol(art), titel, QString(), QMessageBox::NoButton, Eltern);
     QList<QAbstractButton*> gewaehlt;
     for (const QString& k : knoepfe)
         gewaehlt.append(box.addButton(k, QMessageBox::AcceptRole));
     if (vorgabe >= 0 && vorgabe < gewaehlt.size())
         box.setDefaultButton(qobject_cast<QPushButton*>(gewaehlt[vorgabe]));
-    Einrichten(box, text, std::nullopt);
+    TextEinsetzen(box, text);
     box.exec();
     return static_cast<int>(gewaehlt.indexOf(box.clickedButton()));
 }

@@ -5,6 +5,7 @@
 #include "model/Dateneingabe.h"
 #include "model/Meldung.h"
 #include "model/Projekt.h"
+#include "ui/Arbeitsflaeche.h"
 
 #include <QAbstractItemDelegate>
 #include <QGuiApplication>
@@ -68,7 +69,7 @@ TFKlLeitg::TFKlLeitg(TProjekt& projekt, TMeldung& meldung, QWidget* parent)
     layout->addWidget(warnung);
     layout->addWidget(Gitter, 1);
     layout->addLayout(knoepfe);
-    resize(480, 520);
+    Anfangsgroesse(this, QSize(480, 520));
     if (Gitter->rowCount() > 0) Gitter->setCurrentCell(0, 1);
 }
 

@@ -20,6 +20,7 @@
 #include "timeframe/ui/RahmenBefehle.h"
 #include "timeframe/ui/SperrBefehle.h"
 #include "timeframe/ui/UZeitSplash.h"
+#include "ui/Arbeitsflaeche.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -41,7 +42,8 @@ TVELWnd::TVELWnd(TMeldung& meldung, TDateiwahl& dateiwahl, TEinstellungsSpeicher
     , Dateiwahl(dateiwahl)
     , Speicher(speicher) {
     setWindowTitle(QStringLiteral("VEL"));
-    setMinimumSize(856, 800);
+    // Where the screen is smaller, fitting it wins: the panels scroll.
+    Mindestgroesse(this, QSize(856, 800));
     Programmordner = QCoreApplication::applicationDirPath() + u'/';
     // Projects belong to the user, not beside the installed program: until the options name a folder,
     // the file dialogs start in the user's documents.

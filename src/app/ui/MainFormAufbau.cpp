@@ -14,6 +14,7 @@
 #include "Zeitfensteraufruf.h"
 #include "Ziehen.h"
 #include "exchange/ui/AustauschBefehle.h"
+#include "ui/Rollflaeche.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -41,7 +42,8 @@ void TVELWnd::FensterAufbauen() {
     zeile->addWidget(Familienpanel, 5);
     zeile->addWidget(mittelteil, 4);
     zeile->addWidget(Lehrerpanel, 5);
-    setCentralWidget(mitte);
+    // On a small screen at a high scaling the panels scroll rather than push the window off the screen.
+    setCentralWidget(new TRollflaeche(mitte, this));
 
     EingabeAnlegen();
     MenuesAnlegen();

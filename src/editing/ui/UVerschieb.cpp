@@ -22,7 +22,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -321,14 +320,7 @@ void TFVerschieb::Vorbereiten(const TPerson* person, bool lehrerSeite) {
     AktiveTabelle()->setFocus();
     KnoepfeAktualisieren();
 
-    // The board sits at the top left of the work area.
-    if (const QScreen* schirm = screen()) {
-        const QRect flaeche = VolleHoehe ? schirm->geometry() : schirm->availableGeometry();
-        const int breite = std::min(schirm->geometry().width() * 92 / 210, 559);
-        for (QWidget* w : std::initializer_list<QWidget*>{CombE, LVE, CombL, LVL})
-            w->setFixedWidth(breite);
-        setGeometry(flaeche.left(), flaeche.top(), std::min(1273, flaeche.width()), flaeche.height());
-    }
+    Platzieren();
 }
 
 void TFVerschieb::showEvent(QShowEvent* ereignis) {
@@ -649,10 +641,7 @@ void TFVerschieb::BtnHoeheClick() {
     BtnHoehe->setToolTip(VolleHoehe ? Hinweis("Höhe der Arbeitsfläche anpassen (F4)")
                                     : Hinweis("Höhe dem Bildschirm anpassen (F4)\r(Taskleiste verdecken)"));
     ObenBleiben(VolleHoehe);
-    if (const QScreen* schirm = screen()) {
-        const QRect flaeche = VolleHoehe ? schirm->geometry() : schirm->availableGeometry();
-        setGeometry(flaeche.left(), flaeche.top(), std::min(1273, flaeche.width()), flaeche.height());
-    }
+    Platzieren();
 }
 
 void TFVerschieb::ObenBleiben(bool an) {

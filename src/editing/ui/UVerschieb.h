@@ -92,6 +92,8 @@ private:
     void BtnZurueckClick() { Spulen(-1); }
     void BtnVorClick() { Spulen(1); }
     void BtnHoeheClick();
+    // At the top left of the work area and as high as it, or as the whole screen in full height.
+    void Platzieren();
     void BtnTippClick();
     void Spulen(int richtung);
     void NagelAktion(bool setzen);

@@ -6,7 +6,9 @@
 #include "model/Projekt.h"
 #include "model/Textgrenze.h"
 #include "settings/Einstellungen.h"
+#include "ui/Arbeitsflaeche.h"
 #include "ui/Eingabehilfen.h"
+#include "ui/Rollflaeche.h"
 #include "ui/Zeilenhoehe.h"
 #include "ui/Ziehzeiger.h"
 
@@ -335,7 +337,8 @@ TImportDlgf::TImportDlgf(const QString& datei, bool lehrer, uint32_t dateityp, T
     }
     Anzeigen();
     HinweisZeigen();
-    resize(860, 640);
+    Rollbar(this);
+    Anfangsgroesse(this, QSize(860, 640));
     if (Vorgabe) BtnOk->setFocus();
 }
 

@@ -1,5 +1,6 @@
 #include "Ansicht.h"
 
+#include "ui/Arbeitsflaeche.h"
 #include "ui/Zeilenhoehe.h"
 
 #include <QHBoxLayout>
@@ -52,7 +53,7 @@ TAnsichtDlg::TAnsichtDlg(TProjekt& projekt, TUebersichtWahl wahl, QString drucke
     connect(Wechsln, &QPushButton::clicked, this, &TAnsichtDlg::Wechseln);
     connect(Schl, &QPushButton::clicked, this, &QDialog::accept);
     connect(Liste->header(), &QHeaderView::sectionClicked, this, &TAnsichtDlg::Sortieren);
-    resize(640, 480);
+    Anfangsgroesse(this, QSize(640, 480));
 }
 
 void TAnsichtDlg::showEvent(QShowEvent* ereignis) {

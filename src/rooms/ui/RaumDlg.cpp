@@ -3,6 +3,7 @@
 #include "model/Meldung.h"
 #include "model/Projekt.h"
 #include "rooms/Raumzuweisung.h"
+#include "ui/Arbeitsflaeche.h"
 #include "ui/Speicherbar.h"
 #include "ui/Zeilenhoehe.h"
 
@@ -132,6 +133,7 @@ void TLRaumDlg::Aktivieren() {
     Fuellen();
     Waehlen(nullptr);
     Raumbez->setFocus();
+    Anfangsgroesse(this, QSize(720, 480));
 }
 
 TLehrer* TLRaumDlg::Aktuell() const {

@@ -1,5 +1,6 @@
 #include "UDoppelbelegung.h"
 
+#include "ui/Arbeitsflaeche.h"
 #include "ui/Zeilenhoehe.h"
 
 #include <QHBoxLayout>
@@ -71,7 +72,7 @@ TFDoppelbelegung::TFDoppelbelegung(std::vector<TRaumkonflikt> konflikte, QWidget
     Fuellen();
     for (int i = 0; i < Liste->columnCount(); ++i)
         Liste->resizeColumnToContents(i);
-    resize(qMax(sizeHint().width(), 560), sizeHint().height());
+    Anfangsgroesse(this, QSize(qMax(sizeHint().width(), 560), sizeHint().height()));
 }
 
 void TFDoppelbelegung::reject() {

@@ -2,6 +2,7 @@
 
 #include "ZBtnGrid.h"
 #include "settings/Einstellungen.h"
+#include "ui/Rollflaeche.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -104,6 +105,7 @@ TMausOption::TMausOption(TProgrammwerte& werte, TEinstellungsSpeicher& speicher,
     });
     connect(ChBSplash, &QCheckBox::toggled, this, geaendert);
     connect(Testpanel->Grid(), &TZBtnGrid::Geaendert, this, geaendert);
+    Rollbar(this);
 }
 
 void TMausOption::accept() {

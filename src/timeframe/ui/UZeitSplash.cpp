@@ -8,17 +8,17 @@
 #include "model/Projekt.h"
 #include "settings/Einstellungen.h"
 #include "timeframe/Verfuegbarkeit.h"
+#include "ui/Arbeitsflaeche.h"
 #include "ui/Symbole.h"
 
 #include <QCursor>
 #include <QFocusEvent>
-#include <QGuiApplication>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 #include <algorithm>
 
@@ -72,6 +72,8 @@ TFZeitSplash::TFZeitSplash(TProjektDokument& dokument, TMeldung& meldungen, TPro
     , OkBtn(new QPushButton(QStringLiteral("Ok (Enter)"), this))
     , AbbruchBtn(new QPushButton(QStringLiteral("Abbrechen (ESC)"), this))
     , Timer3(new QTimer(this))
+    , TageRaster(new QGridLayout)
+    , Knopfzeilen{new QHBoxLayout, new QHBoxLayout}
     , Dokument(dokument)
     , Meldungen(std::make_unique<TFensterMeldung>(meldungen, *this))
     , Werte(werte)
@@ -86,9 +88,7 @@ TFZeitSplash::TFZeitSplash(TProjektDokument& dokument, TMeldung& meldungen, TPro
     Bild->setPixmap(Symbol(QStringLiteral("x-office-calendar")).pixmap(32));
     kopf->addWidget(LblName, 1);
     spalte->addLayout(kopf);
-    auto* tage = new QHBoxLayout;
     for (TTagesraster* t : Tage) {
-        tage->addWidget(t);
         TZBtnGrid* g = t->Grid();
         g->Meldungen = Meldungen.get();
         g->Projekt = Dokument.Projekt();
@@ -97,14 +97,15 @@ TFZeitSplash::TFZeitSplash(TProjektDokument& dokument, TMeldung& meldungen, TPro
         connect(t->BtnFreigeben, &QPushButton::clicked, this, [this, t] { TagFreigeben(t->Tag); });
         t->Panel->installEventFilter(this);
     }
-    spalte->addLayout(tage);
-    auto* knoepfe = new QHBoxLayout;
+    PaarAnordnen(TageRaster, Tage[0], Tage[1], true);
+    spalte->addLayout(TageRaster);
     for (QPushButton* b : {MausBtn, RueckBtn, InfoBtn})
-        knoepfe->addWidget(b);
-    knoepfe->addStretch();
-    knoepfe->addWidget(OkBtn);
-    knoepfe->addWidget(AbbruchBtn);
-    spalte->addLayout(knoepfe);
+        Knopfzeilen[0]->addWidget(b);
+    for (QHBoxLayout* zeile : Knopfzeilen) {
+        zeile->addStretch();
+        spalte->addLayout(zeile);
+    }
+    KnoepfeAnordnen(true);
     connect(MausBtn, &QPushButton::clicked, this, &TFZeitSplash::MausEinstellen);
     connect(RueckBtn, &QPushButton::clicked, this, &TFZeitSplash::Rueckgaengig);
     connect(InfoBtn, &QPushButton::clicked, this, &TFZeitSplash::Info);
@@ -157,7 +158,7 @@ void TFZeitSplash::Zeigen(TPerson& person, bool istFamilie, const QRect& zeile, 
     Tage[1]->setVisible(p->ZweiTage);
     Tage[1]->setEnabled(p->ZweiTage);
     KnoepfeZeigen(!Hovermodus());
-    adjustSize();
+    Einrichten(Arbeitsflaeche(zeile.center()));
     Platzieren(zeile);
 
     ZeigerVorher = QCursor::pos();
@@ -177,15 +178,31 @@ void TFZeitSplash::Zeigen(TPerson& person, bool istFamilie, const QRect& zeile, 
     Q_EMIT Geoeffnet();
 }
 
+void TFZeitSplash::KnoepfeAnordnen(bool eineZeile) {
+    for (QPushButton* b : {OkBtn, AbbruchBtn}) {
+        for (QHBoxLayout* zeile : Knopfzeilen)
+            zeile->removeWidget(b);
+        Knopfzeilen[eineZeile ? 0 : 1]->addWidget(b);
+    }
+}
+
+void TFZeitSplash::Einrichten(const QRect& flaeche) {
+    // Day 2 goes below day 1 where the two side by side would be wider than the screen, and on a still
+    // narrower screen OK and cancel go below the other buttons.
+    KnoepfeAnordnen(true);
+    PaarAnordnen(TageRaster, Tage[0], Tage[1], true);
+    if (Tage[1]->isVisibleTo(this) && sizeHint().width() > flaeche.width())
+        PaarAnordnen(TageRaster, Tage[0], Tage[1], false);
+    if (sizeHint().width() > flaeche.width()) KnoepfeAnordnen(false);
+    GroesseAnpassen(this, flaeche);
+}
+
 void TFZeitSplash::Platzieren(const QRect& zeile) {
-    const QScreen* bildschirm = QGuiApplication::screenAt(zeile.center());
-    if (!bildschirm) bildschirm = QGuiApplication::primaryScreen();
-    const QRect flaeche = bildschirm ? bildschirm->availableGeometry() : QRect(0, 0, 4000, 4000);
+    const QRect flaeche = Arbeitsflaeche(zeile.center());
     const int x = IstFamilie ? zeile.left() + 5 : zeile.right() + 5 - width();
     const int y =
-        zeile.bottom() + 1 + height() <= flaeche.bottom() ? zeile.bottom() + 1 : zeile.top() - height();
-    move(std::clamp(x, flaeche.left(), std::max(flaeche.left(), flaeche.right() - width())),
-         std::clamp(y, flaeche.top(), std::max(flaeche.top(), flaeche.bottom() - height())));
+        zeile.bottom() + 1 + height() <= flaeche.bottom() + 1 ? zeile.bottom() + 1 : zeile.top() - height();
+    move(Eingepasst(QRect(QPoint(x, y), size()), {}, flaeche).topLeft());
 }
 
 void TFZeitSplash::Laden() {
@@ -286,13 +303,9 @@ void TFZeitSplash::MausEinstellen() {
     TMausOption dlg(Werte, Speicher, {Tage[0]->Grid(), Tage[1]->Grid()}, true, this);
     dlg.adjustSize();
     const QRect r = geometry();
-    QPoint ort(r.right() - 40, r.top() + 10);
-    if (const QScreen* s = screen()) {
-        const QRect f = s->availableGeometry();
-        ort.setX(std::clamp(ort.x(), f.left(), std::max(f.left(), f.right() - dlg.width())));
-        ort.setY(std::clamp(ort.y(), f.top(), std::max(f.top(), f.bottom() - dlg.height())));
-    }
-    dlg.move(ort);
+    const QMargins rahmen = Fensterrahmen(&dlg);
+    const QPoint ecke(r.right() - 40 + rahmen.left(), r.top() + 10 + rahmen.top());
+    dlg.setGeometry(Eingepasst(QRect(ecke, dlg.size()), rahmen, Arbeitsflaeche(this)));
     ++Fragen;
     const bool ok = dlg.exec() == QDialog::Accepted;
     --Fragen;

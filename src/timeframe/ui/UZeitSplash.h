@@ -7,6 +7,8 @@
 #include <QWidget>
 #include <memory>
 
+class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -59,6 +61,9 @@ protected:
 private:
     bool Hovermodus() const;
     void KnoepfeZeigen(bool sichtbar);
+    // Arranges the days and sizes the window for the work area.
+    void Einrichten(const QRect& flaeche);
+    void KnoepfeAnordnen(bool eineZeile);
     void Platzieren(const QRect& zeile);
     void Laden();
     void Rueckgaengig();
@@ -72,6 +77,8 @@ private:
     void VerlassenPruefen();
     bool PersonDa() const;
 
+    QGridLayout* TageRaster;     // day 2 beside day 1, or below it on a narrow screen
+    QHBoxLayout* Knopfzeilen[2]; // OK and cancel in the first row, or in the second on a narrow screen
     TProjektDokument& Dokument;
     // Every question of the window goes through here: while one is open, leaving does not close it.
     std::unique_ptr<TMeldung> Meldungen;

@@ -198,6 +198,15 @@ QSize TZBtnPanel::sizeHint() const {
     return {b * RasterSpalten, h * RasterZeilen};
 }
 
+QSize TZBtnPanel::minimumSizeHint() const {
+    // The inset and the 3D frame take two pixels on every side of a cell, and the digits keep one more.
+    const QFontMetrics m(font());
+    const QString muster = QStringLiteral("00:00");
+    const int b = m.horizontalAdvance(muster) + 6;
+    const int h = m.tightBoundingRect(muster).height() + 6;
+    return {b * RasterSpalten, h * RasterZeilen};
+}
+
 TTerminSperre TZBtnPanel::BereichFragen() {
     if (!Raster->Meldungen) return TTerminSperre::Abbrechen;
     const QRect zeile = Raster->Zellenrechteck(Raster->Raster.Cursor);

@@ -56,8 +56,8 @@ public:
 
     TZBtnGrid* Grid() const { return Raster; }
     QSize sizeHint() const override;
-    // Smaller, the times would no longer fit their cells.
-    QSize minimumSizeHint() const override { return sizeHint(); }
+    // On a small screen the cells shrink to their times.
+    QSize minimumSizeHint() const override;
 
 protected:
     void keyPressEvent(QKeyEvent* ereignis) override;

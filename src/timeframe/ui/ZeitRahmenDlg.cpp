@@ -5,6 +5,8 @@
 #include "model/Datumstexte.h"
 #include "model/Meldung.h"
 #include "model/TypFunc.h"
+#include "ui/Arbeitsflaeche.h"
+#include "ui/Rollflaeche.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -182,9 +184,7 @@ void TZeitRahmenDlg::Aufbauen() {
     tag2Spalte->addLayout(datum2);
     tag2Spalte->addWidget(StringGrid2);
 
-    auto* tage = new QHBoxLayout;
-    tage->addWidget(tag1);
-    tage->addWidget(tag2);
+    auto* tage = new QGridLayout;
 
     auto* fuellen = new QHBoxLayout;
     fuellen->addWidget(new QLabel(QStringLiteral("Tabelle ab Cursorposition..."), this));
@@ -215,6 +215,11 @@ void TZeitRahmenDlg::Aufbauen() {
     spalte->addWidget(hinweisF2);
     spalte->addLayout(knoepfe);
     spalte->setSizeConstraint(QLayout::SetFixedSize);
+    // Day 2 goes below day 1 where the screen is too narrow for both; what is still too large scrolls.
+    PaarAnordnen(tage, tag1, tag2, true);
+    if (sizeHint().width() > Hoechstgroesse(this, Arbeitsflaeche(this)).width())
+        PaarAnordnen(tage, tag1, tag2, false);
+    Rollbar(this);
 
     QWidget* const reihenfolge[] = {DatePick1, StringGrid1, DatePick2, cbFolgetag, StringGrid2,
                                     Edit3,     OkBtn,       CancBtn,   HilfeBtn,   TipBtn};

@@ -6,6 +6,7 @@
 #include "model/Meldung.h"
 #include "model/Projekt.h"
 #include "settings/Einstellungen.h"
+#include "ui/Arbeitsflaeche.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -65,7 +66,7 @@ void TZeitenSperrDlg::showEvent(QShowEvent* ereignis) {
     Laden();
     OkBtn->setDefault(true);
     OkBtn->setFocus();
-    adjustSize();
+    GroesseAnpassen(this, Arbeitsflaeche(this));
     QDialog::showEvent(ereignis);
 }
 
