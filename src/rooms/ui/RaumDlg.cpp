@@ -124,7 +124,7 @@ TLRaumDlg::TLRaumDlg(TProjekt& projekt, TMeldung& meldungen, std::function<bool(
     for (QAbstractButton* b : Anzeigen->buttons())
         b->setEnabled(gespraeche);
     Aktivieren();
-    resize(720, 480);
+    Anfangsgroesse(this, QSize(720, 480));
 }
 
 // Every showing starts at the first teacher, ready for typing.
@@ -133,7 +133,6 @@ void TLRaumDlg::Aktivieren() {
     Fuellen();
     Waehlen(nullptr);
     Raumbez->setFocus();
-    Anfangsgroesse(this, QSize(720, 480));
 }
 
 TLehrer* TLRaumDlg::Aktuell() const {
