@@ -16,14 +16,14 @@ int Tageskosten(TTagesmaske belegt, bool familie) {
     if (!belegt) return 0;
     const int erster = std::countr_zero(belegt);
     const int letzter = 63 - std::countl_zero(belegt);
-    const int anzahl = std::popcount(belegt);
+    const int anzahl = Bitzahl(belegt);
     const int frei = letzter - erster + 1 - anzahl;
     const int toleranz = familie ? Toleranz(anzahl) : 0;
     if (frei <= toleranz) return 0;
     // Gaps are the runs of set bits in the not-booked slots strictly between the first and the last.
     const TTagesmaske luecken = ~belegt & (Bit(letzter) - 1) & ~(Bit(erster + 1) - 1);
-    const int anfaenge = std::popcount(luecken & ~(luecken << 1));
-    const int lange = std::popcount(luecken & (luecken >> 1) & ~(luecken << 1));
+    const int anfaenge = Bitzahl(luecken & ~(luecken << 1));
+    const int lange = Bitzahl(luecken & (luecken >> 1) & ~(luecken << 1));
     const int kosten = 2 * frei + 2 * lange + (lange > 0 ? anfaenge : 0) - 2 * toleranz;
     return kosten > 0 ? kosten : 0;
 }
@@ -51,10 +51,11 @@ int TTerminierung::Luecken(const TZeiten& p, bool familie) const {
 }
 
 int TTerminierung::Verschiebungswert(const TZeiten& familie, int von, int nach) const {
-    TTagesmaske ohne[2];
-    const TSlotMasken m = Masken(familie);
-    for (int tag = 0; tag < 2; ++tag)
-        ohne[tag] = m.Belegt[tag];
+    return VerschiebungswertAus(Masken(familie).Belegt, von, nach);
+}
+
+int TTerminierung::VerschiebungswertAus(const TTagesmaske belegt[2], int von, int nach) const {
+    TTagesmaske ohne[2] = {belegt[0], belegt[1]};
     ohne[von / SlotsProTag] &= ~Bit(von % SlotsProTag);
     ohne[nach / SlotsProTag] &= ~Bit(nach % SlotsProTag);
     TTagesmaske dort[2] = {ohne[0], ohne[1]};

@@ -1,4 +1,5 @@
 #include "Lauf.h"
+#include "Tagesmaske.h"
 #include "Termin.h"
 
 #include <bit>
@@ -44,18 +45,33 @@ void TTerminierung::Verbessern(TPerson& person, bool istFamilie, int basis, int 
     if (person.Zaehler & Markierung) return;
     const int b = richtung > 0 ? ErsterTermin(person.Zeiten, basis) : LetzterTermin(person.Zeiten, basis);
     if (b == KeinSlot) return;
-    TGespraech* h = GespraechMitNummer(person.Zeiten[b]);
-    if (!h || h->IstGenagelt() || !h->Lehrer || !h->Eltern()) return;
-    TZeiten& familie = istFamilie ? person.Zeiten : h->Eltern()->Zeiten;
-    TZeiten& lehrer = istFamilie ? h->Lehrer->Zeiten : person.Zeiten;
+    const TNummer* e = MitNummer(person.Zeiten[b]);
+    if (!e || e->Genagelt || e->Lehrer < 0 || e->Familie < 0) return;
+    TGespraech* h = Gespraeche[static_cast<size_t>(person.Zeiten[b])];
+    TZeiten& familie = istFamilie ? person.Zeiten : *Zeitfeld(e->Familie);
+    TZeiten& lehrer = istFamilie ? *Zeitfeld(e->Lehrer) : person.Zeiten;
 
     BesterPlatz = b;
-    KostenFamilie0 = Luecken(familie, true);
-    KostenLehrer0 = Luecken(lehrer, false);
+    // Both arrays are read once before anything is written into them; the bits follow the release of b.
+    TTagesbits fb[2];
+    TTagesbits lb[2];
+    for (int tag = 0; tag < (P.ZweiTage ? 2 : 1); ++tag) {
+        fb[tag] = Tagesbits(familie.data() + tag * SlotsProTag);
+        lb[tag] = Tagesbits(lehrer.data() + tag * SlotsProTag);
+    }
+    const TTagesmaske belegtFamilie[2] = {fb[0].Belegt & Aktiv[0], fb[1].Belegt & Aktiv[1]};
+    const TTagesmaske belegtLehrer[2] = {lb[0].Belegt & Aktiv[0], lb[1].Belegt & Aktiv[1]};
+    KostenFamilie0 = LueckenAusMasken(belegtFamilie, true);
+    KostenLehrer0 = LueckenAusMasken(belegtLehrer, false);
     Loesen(familie, lehrer, b);
+    const TTagesmaske frei = Bit(b % SlotsProTag);
+    for (TTagesbits* t : {&fb[b / SlotsProTag], &lb[b / SlotsProTag]}) {
+        t->Belegt &= ~frei;
+        t->Frei |= frei;
+    }
     // With the pauses recomputed, every slot free for both keeps both within their block limits.
-    const TSlotMasken f = PausenSetzen(familie, true);
-    const TSlotMasken l = PausenSetzen(lehrer, false);
+    const TSlotMasken f = PausenSetzenAus(familie, true, fb);
+    const TSlotMasken l = PausenSetzenAus(lehrer, false, lb);
     BesterGewinn = 0;
     Probieren(f, l, richtung, Tagesbasis1);
     if (P.ZweiTage) Probieren(f, l, richtung, Tagesbasis2);

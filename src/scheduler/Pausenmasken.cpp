@@ -2,12 +2,18 @@
 #include "Termin.h"
 
 TSlotMasken TTerminierung::PausenSetzen(TZeiten& p, bool istFamilie) {
+    const TTagesbits bits[2] = {Tagesbits(p.data()),
+                                P.ZweiTage ? Tagesbits(p.data() + SlotsProTag) : TTagesbits()};
+    return PausenSetzenAus(p, istFamilie, bits);
+}
+
+TSlotMasken TTerminierung::PausenSetzenAus(TZeiten& p, bool istFamilie, const TTagesbits bits[2]) {
     const int grenze = istFamilie ? GrenzeFamilie() : GrenzeLehrer();
     TSlotMasken m;
     const int tage = P.ZweiTage ? 2 : 1;
     for (int tag = 0; tag < tage; ++tag) {
         int16_t* z = p.data() + tag * SlotsProTag;
-        const TTagesbits t = Tagesbits(z);
+        const TTagesbits& t = bits[tag];
         for (TTagesmaske alt = t.Pause; alt; alt &= alt - 1)
             z[std::countr_zero(alt)] = SlotFrei;
         const TTagesmaske belegt = t.Belegt & Aktiv[tag];

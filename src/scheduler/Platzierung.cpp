@@ -8,18 +8,11 @@
 void TTerminierung::Buchen(TZeiten& familie, TZeiten& lehrer, TGespraech& g, int slot) {
     familie[slot] = lehrer[slot] = g.Nummer;
     g.Termin = static_cast<int16_t>(slot);
+    if (TNummer* e = Eintrag(g)) e->Gebucht = true;
 }
 
 void TTerminierung::Loesen(TZeiten& familie, TZeiten& lehrer, int slot) {
     familie[slot] = lehrer[slot] = SlotFrei;
-}
-
-TTagesmaske TTerminierung::BelegtTag(const TZeiten& p, int tag) const {
-    return Tagesbits(p.data() + tag * SlotsProTag).Belegt & Aktiv[tag];
-}
-
-TTagesmaske TTerminierung::FreiTag(const TZeiten& p, int tag) const {
-    return Tagesbits(p.data() + tag * SlotsProTag).Frei & Aktiv[tag];
 }
 
 int TTerminierung::ErsterTermin(const TZeiten& p, int basis) const {
@@ -41,7 +34,8 @@ int TTerminierung::FreiFuerBeide(const TZeiten& a, const TZeiten& b, int start, 
     const int letzterTag = (schritt > 0 ? bis : von) / SlotsProTag;
     for (int tag = ersterTag;; tag += schritt) {
         const int basis = tag * SlotsProTag;
-        const TTagesmaske frei = FreiTag(a, tag) & FreiTag(b, tag) &
+        const TTagesmaske frei = Tagesbits(a.data() + basis).Frei & Tagesbits(b.data() + basis).Frei &
+                                 Aktiv[tag] &
                                  Bereich(std::max(von - basis, 0), std::min(bis - basis, SlotsProTag - 1));
         if (frei) return basis + (schritt > 0 ? std::countr_zero(frei) : 63 - std::countl_zero(frei));
         if (tag == letzterTag) return KeinSlot;
@@ -49,18 +43,11 @@ int TTerminierung::FreiFuerBeide(const TZeiten& a, const TZeiten& b, int start, 
 }
 
 int TTerminierung::Abstand(const TZeiten& p, int slot) const {
-    const int i = slot % SlotsProTag;
-    const TTagesmaske belegt = BelegtTag(p, slot / SlotsProTag);
-    const TTagesmaske unten = belegt & (Bit(i) - 1);
-    const TTagesmaske oben = belegt & ~((Bit(i) << 1) - 1);
-    return std::min(unten ? i - (63 - std::countl_zero(unten)) : SlotsProTag,
-                    oben ? std::countr_zero(oben) - i : SlotsProTag);
+    return AbstandIn(BelegtTag(p, slot / SlotsProTag), slot % SlotsProTag);
 }
 
 int TTerminierung::Blocklaenge(int basis, int slot, const TZeiten& p) const {
-    const int i = slot - basis;
-    const TTagesmaske belegt = BelegtTag(p, basis / SlotsProTag);
-    return LueckeDarueber(belegt, i) - LueckeDarunter(belegt, i) - 1;
+    return Lauflaenge(BelegtTag(p, basis / SlotsProTag), slot - basis);
 }
 
 bool TTerminierung::BlockPruefen(int basis, int slot, TZeiten& p, int grenze) {
@@ -71,33 +58,62 @@ bool TTerminierung::BlockPruefen(int basis, int slot, TZeiten& p, int grenze) {
 
 void TTerminierung::PausenLoesen(int slot, TZeiten& p) {
     const int basis = slot / SlotsProTag * SlotsProTag;
-    const TTagesmaske belegt = BelegtTag(p, basis / SlotsProTag);
-    const int unten = LueckeDarunter(belegt, slot - basis);
-    if (unten >= 0 && p[basis + unten] == SlotPause) p[basis + unten] = SlotFrei;
-    const int oben = LueckeDarueber(belegt, slot - basis);
-    if (oben < SlotsProTag && p[basis + oben] == SlotPause) p[basis + oben] = SlotFrei;
+    TTagesbits t = Tagesbits(p.data() + basis);
+    PausenLoesenIn(basis, slot - basis, p, t);
+}
+
+void TTerminierung::PausenLoesenIn(int basis, int i, TZeiten& p, TTagesbits& t) {
+    const TTagesmaske belegt = t.Belegt & Aktiv[basis / SlotsProTag];
+    for (const int s : {LueckeDarunter(belegt, i), LueckeDarueber(belegt, i)}) {
+        if (s < 0 || s >= SlotsProTag || !(t.Pause & Bit(s))) continue;
+        p[basis + s] = SlotFrei;
+        t.Pause &= ~Bit(s);
+        t.Frei |= Bit(s);
+    }
 }
 
 int TTerminierung::FindeTermin(TZeiten& familie, TZeiten& lehrer, int basis) {
-    const int ende = basis + SlotsProTag - 1;
+    return FindeTerminIn(familie, lehrer, basis, Tagesbits(familie.data() + basis),
+                         Tagesbits(lehrer.data() + basis));
+}
+
+int TTerminierung::FindeTerminIn(TZeiten& familie, TZeiten& lehrer, int basis, const TTagesbits& f,
+                                 const TTagesbits& l) {
+    // The search only turns free slots into pauses, so the bookings are read once and the free slots
+    // follow the pauses it sets.
+    const int tag = basis / SlotsProTag;
+    const TTagesmaske belegtFamilie = f.Belegt & Aktiv[tag];
+    const TTagesmaske belegtLehrer = l.Belegt & Aktiv[tag];
+    TTagesmaske frei = f.Frei & l.Frei & Aktiv[tag];
     // Every repetition turns one more free slot into a pause, so the loop ends.
     for (;;) {
-        const int letzter = LetzterTermin(familie, basis);
         int kandidat = KeinSlot;
-        if (letzter != KeinSlot) {
-            const int vorher = FreiFuerBeide(familie, lehrer, letzter - 1, -1, basis);
-            if (vorher != KeinSlot) {
-                const int abstand = Abstand(familie, vorher);
-                const int nachher = FreiFuerBeide(familie, lehrer, letzter + 1, +1, ende);
-                kandidat = nachher != KeinSlot && nachher - letzter < abstand ? nachher : vorher;
+        TTagesmaske spaeter = frei;
+        if (belegtFamilie) {
+            const int letzter = 63 - std::countl_zero(belegtFamilie);
+            const TTagesmaske frueher = frei & (Bit(letzter) - 1);
+            spaeter = frei & ~((Bit(letzter) << 1) - 1);
+            if (frueher) {
+                const int vorher = 63 - std::countl_zero(frueher);
+                const int nachher = spaeter ? std::countr_zero(spaeter) : KeinSlot;
+                kandidat = nachher != KeinSlot && nachher - letzter < AbstandIn(belegtFamilie, vorher)
+                               ? nachher
+                               : vorher;
             }
         }
-        if (kandidat == KeinSlot)
-            kandidat = FreiFuerBeide(familie, lehrer, letzter != KeinSlot ? letzter + 1 : basis, +1, ende);
-        if (kandidat == KeinSlot) return KeinSlot;
-        if (BlockPruefen(basis, kandidat, familie, GrenzeFamilie()) &&
-            BlockPruefen(basis, kandidat, lehrer, GrenzeLehrer()))
-            return kandidat;
+        if (kandidat == KeinSlot) {
+            if (!spaeter) return KeinSlot;
+            kandidat = std::countr_zero(spaeter);
+        }
+        const int slot = basis + kandidat;
+        if (Lauflaenge(belegtFamilie, kandidat) > GrenzeFamilie()) {
+            familie[slot] = SlotPause;
+        } else if (Lauflaenge(belegtLehrer, kandidat) > GrenzeLehrer()) {
+            lehrer[slot] = SlotPause;
+        } else {
+            return slot;
+        }
+        frei &= ~Bit(kandidat);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "Termin.h"
 
+#include <algorithm>
 #include <bit>
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -62,4 +63,29 @@ inline int LueckeDarunter(TTagesmaske belegt, int i) {
 inline int LueckeDarueber(TTagesmaske belegt, int i) {
     const int s = std::countr_zero(~belegt & ~((Bit(i) << 1) - 1));
     return s < SlotsProTag ? s : SlotsProTag;
+}
+
+// Length of the run of booked slots that a booking at i would stand in.
+inline int Lauflaenge(TTagesmaske belegt, int i) {
+    return LueckeDarueber(belegt, i) - LueckeDarunter(belegt, i) - 1;
+}
+
+// Distance from i to the nearest booked slot of the day, SlotsProTag on a side without one.
+inline int AbstandIn(TTagesmaske belegt, int i) {
+    const TTagesmaske unten = belegt & (Bit(i) - 1);
+    const TTagesmaske oben = belegt & ~((Bit(i) << 1) - 1);
+    return std::min(unten ? i - (63 - std::countl_zero(unten)) : SlotsProTag,
+                    oben ? std::countr_zero(oben) - i : SlotsProTag);
+}
+
+// The number of set bits, spelt out: without a processor option std::popcount becomes a library call.
+constexpr int Bitzahl(TTagesmaske x) {
+    x = x - ((x >> 1) & 0x5555555555555555u);
+    x = (x & 0x3333333333333333u) + ((x >> 2) & 0x3333333333333333u);
+    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
+    return static_cast<int>((x * 0x0101010101010101u) >> 56);
+}
+
+inline TTagesmaske TTerminierung::BelegtTag(const TZeiten& p, int tag) const {
+    return Tagesbits(p.data() + tag * SlotsProTag).Belegt & Aktiv[tag];
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 class TLaufBeobachter;
+struct TTagesbits;
 
 // A slot search that found nothing.
 constexpr int KeinSlot = -1;
@@ -97,21 +98,46 @@ public:
     int BesterPlatz = KeinSlot;
 
 private:
+    // What the search needs of a conversation whose number it reads in a slot, in one small flat table:
+    // following the records' pointers from every slot it looks at costs more than the search itself.
+    struct TNummer {
+        int32_t Familie = -1; // index into Zeitfelder, -1 without family
+        int32_t Lehrer = -1;  // -1 without teacher
+        bool Vorhanden = false;
+        bool Genagelt = false;
+        bool Gebucht = false; // Termin >= 0; Buchen and Freigeben keep it
+    };
+
     TProjekt& P;
     TLaufBeobachter& Beobachter;
     TTagesmaske Aktiv[2] = {0, 0};
     // Conversations by number, so that a number read from a slot is found at once.
-    std::vector<TGespraech*> NachNummer;
+    std::vector<TNummer> NachNummer;
+    std::vector<TGespraech*> Gespraeche;
+    // The slot arrays of the persons the table names.
+    std::vector<TZeiten*> Zeitfelder;
 
     void TagesbasenSetzen();
-    TGespraech* GespraechMitNummer(int nummer) const;
+    const TNummer* MitNummer(int nummer) const;
+    TZeiten* Zeitfeld(int32_t index) const {
+        return index >= 0 ? Zeitfelder[static_cast<size_t>(index)] : nullptr;
+    }
+    TNummer* Eintrag(const TGespraech& g);
     bool Existiert(int s) const { return P.ZeitAktiv[static_cast<size_t>(s)]; }
     int Blocklaenge(int basis, int slot, const TZeiten& p) const;
     bool BlockHaelt(int basis, int slot, TZeiten& p, int grenze, TVerworfen& verworfen);
-    TTagesmaske BelegtTag(const TZeiten& p, int tag) const;
-    TTagesmaske FreiTag(const TZeiten& p, int tag) const;
+    inline TTagesmaske BelegtTag(const TZeiten& p, int tag) const;
     TSlotMasken Masken(const TZeiten& p) const;
     int LueckenAusMasken(const TTagesmaske belegt[2], bool familie) const;
+    int VerschiebungswertAus(const TTagesmaske belegt[2], int von, int nach) const;
+    [[gnu::always_inline]] TVerdraengung Verdraengen(int slot, TZeiten& familie, TZeiten& lehrer);
+    // The table entry of the conversation standing in a slot of the family or the teacher.
+    const TNummer* EintragIn(const TZeiten& familie, const TZeiten& lehrer, int slot) const;
+    // The same as the public operations on the bits of a day as read before the last writes into it; the
+    // bits follow what they change.
+    int FindeTerminIn(TZeiten& familie, TZeiten& lehrer, int basis, const TTagesbits& f, const TTagesbits& l);
+    void PausenLoesenIn(int basis, int i, TZeiten& p, TTagesbits& t);
+    TSlotMasken PausenSetzenAus(TZeiten& p, bool istFamilie, const TTagesbits bits[2]);
     void Probieren(const TSlotMasken& familie, const TSlotMasken& lehrer, int richtung, int basis);
     template <class Liste> bool Phase(const Liste& personen, bool familien, int richtung);
 };

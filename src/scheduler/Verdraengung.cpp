@@ -1,50 +1,124 @@
 #include "Lauf.h"
+#include "Tagesmaske.h"
 #include "Termin.h"
 
 #include <cmath>
 
-TVerdraengung TTerminierung::VerdraengungBewerten(int slot, TZeiten& familie, TZeiten& lehrer) {
+// Inlined into the scan: handing the result back through a call costs a stall of its own.
+inline TVerdraengung TTerminierung::Verdraengen(int slot, TZeiten& familie, TZeiten& lehrer) {
     TVerdraengung r;
     r.Slot = slot;
-    TGespraech* h = GespraechMitNummer(familie[slot] != SlotFrei ? familie[slot] : lehrer[slot]);
-    if (!h || h->Termin < 0 || h->IstGenagelt() || !h->Lehrer || !h->Eltern()) return r;
-    TZeiten& familie2 = h->Eltern()->Zeiten;
-    TZeiten& lehrer2 = h->Lehrer->Zeiten;
-    // The other person of h gets the slot blocked for a moment, so that h's new place is searched elsewhere.
+    const int16_t nummer = familie[slot] != SlotFrei ? familie[slot] : lehrer[slot];
+    const TNummer* h = MitNummer(nummer);
+    if (!h || !h->Gebucht || h->Genagelt || h->Lehrer < 0 || h->Familie < 0) return r;
+    TZeiten& familie2 = *Zeitfeld(h->Familie);
+    TZeiten& lehrer2 = *Zeitfeld(h->Lehrer);
     TZeiten& gesperrt = familie[slot] != SlotFrei ? lehrer2 : familie2;
+    const bool familieGesperrt = &gesperrt == &familie2;
+    // Every array is read before anything is written into it: reading a slot right after writing it stalls
+    // the processor far longer than following the writes in the bits.
+    const int basis = slot / SlotsProTag * SlotsProTag;
+    const int i = slot - basis;
+    TTagesbits g = Tagesbits(gesperrt.data() + basis);
+    // The other person of h gets the slot blocked for a moment, so that h's new place is searched elsewhere.
     gesperrt[slot] = SlotGesperrt;
-    PausenLoesen(slot, gesperrt);
-    const int a1 = FindeTermin(familie2, lehrer2, Tagesbasis1);
+    g.Frei &= ~Bit(i);
+    g.Belegt &= ~Bit(i);
+    g.Pause &= ~Bit(i);
+    PausenLoesenIn(basis, i, gesperrt, g);
+    auto suchen = [&](int tagesbasis) {
+        const bool heute = tagesbasis == basis;
+        const TTagesbits l = heute && !familieGesperrt ? g : Tagesbits(lehrer2.data() + tagesbasis);
+        // A teacher without a free slot that day ends the search before it changes anything.
+        if (!(l.Frei & Aktiv[tagesbasis / SlotsProTag])) return KeinSlot;
+        const TTagesbits f = heute && familieGesperrt ? g : Tagesbits(familie2.data() + tagesbasis);
+        return FindeTerminIn(familie2, lehrer2, tagesbasis, f, l);
+    };
+    // Searching for h only sets pauses: the bookings of h's family are read once, when a slot was found.
+    TTagesmaske belegt[2] = {0, 0};
+    auto wert = [&](int alternative) {
+        if (!belegt[0] && !belegt[1])
+            for (int tag = 0; tag < (P.ZweiTage ? 2 : 1); ++tag)
+                belegt[tag] = BelegtTag(familie2, tag);
+        return VerschiebungswertAus(belegt, slot, alternative);
+    };
+    const int a1 = suchen(Tagesbasis1);
     if (a1 != KeinSlot) {
-        r.Wert = Verschiebungswert(familie2, slot, a1);
+        r.Wert = wert(a1);
         r.Alternative = a1;
     }
     if (P.ZweiTage) {
-        const int a2 = FindeTermin(familie2, lehrer2, Tagesbasis2);
+        const int a2 = suchen(Tagesbasis2);
         if (a2 != KeinSlot) {
-            const int w = Verschiebungswert(familie2, slot, a2);
+            const int w = wert(a2);
             if (w > r.Wert) {
                 r.Wert = w;
                 r.Alternative = a2;
             }
         }
     }
-    gesperrt[slot] = h->Nummer;
+    gesperrt[slot] = nummer;
     return r;
+}
+
+TVerdraengung TTerminierung::VerdraengungBewerten(int slot, TZeiten& familie, TZeiten& lehrer) {
+    return Verdraengen(slot, familie, lehrer);
+}
+
+const TTerminierung::TNummer* TTerminierung::EintragIn(const TZeiten& familie, const TZeiten& lehrer,
+                                                       int slot) const {
+    const bool vonFamilie = familie[slot] != SlotFrei;
+    const int nummer = vonFamilie ? familie[slot] : lehrer[slot];
+    if (nummer <= 0 || nummer >= static_cast<int>(NachNummer.size())) return nullptr;
+    const TNummer& e = NachNummer[static_cast<size_t>(nummer)];
+    return &e;
 }
 
 TVerdraengung TTerminierung::KandidatSuchen(TZeiten& familie, TZeiten& lehrer, int start, int schritt,
                                             int grenze, const TVerworfen& verworfen) {
     TVerdraengung r;
-    for (int s = start; schritt > 0 ? s <= grenze : s >= grenze; s += schritt) {
-        if (!Existiert(s) || verworfen[static_cast<size_t>(s)]) continue;
-        const int f = familie[s];
-        const int l = lehrer[s];
-        if (!((f >= 0 && l == SlotFrei) || (f == SlotFrei && l >= 0))) continue;
+    const int von = std::max(schritt > 0 ? start : grenze, 0);
+    const int bis = std::min(schritt > 0 ? grenze : start, SlotAnzahl - 1);
+    if (von > bis) return r;
+    // The scan stays within one day: slots that are free for one person and free or booked for the other.
+    const int basis = von / SlotsProTag * SlotsProTag;
+    const int tag = basis / SlotsProTag;
+    TTagesmaske offen = Bereich(von - basis, std::min(bis - basis, SlotsProTag - 1)) & Aktiv[tag];
+    auto moeglich = [&] {
+        const TTagesbits f = Tagesbits(familie.data() + basis);
+        const TTagesbits l = Tagesbits(lehrer.data() + basis);
+        return (((f.Frei | f.Belegt) & l.Frei) | (f.Frei & (l.Belegt | l.Frei))) & offen;
+    };
+    // Evaluating a displacement reads the table entry of the conversation standing in the slot and the slot
+    // array of its other person, far apart in memory: the processor is asked for the entries of all slots at
+    // the start and for the array of the next slot while one is evaluated. Only a hint; nothing changes.
+    auto naechster = [schritt](TTagesmaske m) {
+        return schritt > 0 ? std::countr_zero(m) : 63 - std::countl_zero(m);
+    };
+    for (TTagesmaske m = moeglich(); m; m &= m - 1)
+        if (const TNummer* e = EintragIn(familie, lehrer, basis + std::countr_zero(m))) __builtin_prefetch(e);
+    // Evaluating a displacement may set or clear pauses of both persons, so the slots still to scan are read
+    // again after each one.
+    for (TTagesmaske m = moeglich(); m;) {
+        const int i = naechster(m);
+        if (const TTagesmaske weiter = m & ~Bit(i)) {
+            const int s = basis + naechster(weiter);
+            if (const TNummer* e = EintragIn(familie, lehrer, s))
+                if (const TZeiten* z = Zeitfeld(familie[s] != SlotFrei ? e->Lehrer : e->Familie))
+                    for (size_t b = 0; b < sizeof(TZeiten); b += 64)
+                        __builtin_prefetch(reinterpret_cast<const char*>(z->data()) + b);
+        }
+        offen &= schritt > 0 ? ~((Bit(i) << 1) - 1) : Bit(i) - 1;
+        const int s = basis + i;
+        if (verworfen[static_cast<size_t>(s)]) {
+            m &= offen;
+            continue;
+        }
         // A slot free for both wins over any displacement found before it.
-        if (f == SlotFrei && l == SlotFrei) return {0, s, s};
-        const TVerdraengung w = VerdraengungBewerten(s, familie, lehrer);
+        if (familie[s] == SlotFrei && lehrer[s] == SlotFrei) return {0, s, s};
+        const TVerdraengung w = Verdraengen(s, familie, lehrer);
         if (r.Wert < w.Wert) r = w;
+        m = moeglich();
     }
     return r;
 }
@@ -96,17 +170,19 @@ void TTerminierung::Nachplatzieren() {
                 const int s = r.Slot;
                 if (familie[s] != SlotFrei) {
                     // The family's own appointment with another teacher moves to its alternative.
-                    if (TGespraech* h = GespraechMitNummer(familie[s]); h && h->Lehrer) {
-                        TZeiten& lehrer2 = h->Lehrer->Zeiten;
+                    if (const TNummer* h = MitNummer(familie[s]); h && h->Lehrer >= 0) {
+                        TGespraech& hg = *Gespraeche[static_cast<size_t>(familie[s])];
+                        TZeiten& lehrer2 = *Zeitfeld(h->Lehrer);
                         lehrer2[s] = SlotFrei;
-                        Buchen(familie, lehrer2, *h, r.Alternative);
+                        Buchen(familie, lehrer2, hg, r.Alternative);
                         Buchen(familie, lehrer, g, s);
                     }
                 } else if (lehrer[s] != SlotFrei) {
-                    if (TGespraech* h = GespraechMitNummer(lehrer[s]); h && h->Eltern()) {
-                        TZeiten& familie2 = h->Eltern()->Zeiten;
+                    if (const TNummer* h = MitNummer(lehrer[s]); h && h->Familie >= 0) {
+                        TGespraech& hg = *Gespraeche[static_cast<size_t>(lehrer[s])];
+                        TZeiten& familie2 = *Zeitfeld(h->Familie);
                         familie2[s] = SlotFrei;
-                        Buchen(familie2, lehrer, *h, r.Alternative);
+                        Buchen(familie2, lehrer, hg, r.Alternative);
                         Buchen(familie, lehrer, g, s);
                     }
                 } else {

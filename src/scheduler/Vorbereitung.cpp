@@ -2,6 +2,7 @@
 #include "Termin.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace {
 
@@ -21,11 +22,27 @@ TTerminierung::TTerminierung(TProjekt& projekt, TLaufBeobachter* beobachter)
     int hoechste = 0;
     for (const auto& g : P.Gespraechsliste)
         hoechste = std::max<int>(hoechste, g->Nummer);
-    NachNummer.assign(static_cast<size_t>(hoechste) + 1, nullptr);
+    NachNummer.assign(static_cast<size_t>(hoechste) + 1, TNummer());
+    Gespraeche.assign(static_cast<size_t>(hoechste) + 1, nullptr);
+    std::unordered_map<const TZeiten*, int32_t> feldIndex;
+    auto feld = [&](TZeiten* z) -> int32_t {
+        if (!z) return -1;
+        const auto [it, neu] = feldIndex.emplace(z, static_cast<int32_t>(Zeitfelder.size()));
+        if (neu) Zeitfelder.push_back(z);
+        return it->second;
+    };
     // Like a search from the front of the list, the first conversation with a number wins.
-    for (const auto& g : P.Gespraechsliste)
-        if (g->Nummer > 0 && !NachNummer[static_cast<size_t>(g->Nummer)])
-            NachNummer[static_cast<size_t>(g->Nummer)] = g.get();
+    for (const auto& g : P.Gespraechsliste) {
+        if (g->Nummer <= 0) continue;
+        TNummer& e = NachNummer[static_cast<size_t>(g->Nummer)];
+        if (e.Vorhanden) continue;
+        e.Vorhanden = true;
+        e.Familie = feld(g->Eltern() ? &g->Eltern()->Zeiten : nullptr);
+        e.Lehrer = feld(g->Lehrer ? &g->Lehrer->Zeiten : nullptr);
+        e.Genagelt = g->IstGenagelt();
+        e.Gebucht = g->Termin >= 0;
+        Gespraeche[static_cast<size_t>(g->Nummer)] = g.get();
+    }
     TagesbasenSetzen();
 }
 
@@ -35,9 +52,16 @@ void TTerminierung::TagesbasenSetzen() {
     Tagesbasis2 = tag1Zuerst ? SlotsProTag : 0;
 }
 
-TGespraech* TTerminierung::GespraechMitNummer(int nummer) const {
+const TTerminierung::TNummer* TTerminierung::MitNummer(int nummer) const {
     if (nummer <= 0 || nummer >= static_cast<int>(NachNummer.size())) return nullptr;
-    return NachNummer[static_cast<size_t>(nummer)];
+    const TNummer& e = NachNummer[static_cast<size_t>(nummer)];
+    return e.Vorhanden ? &e : nullptr;
+}
+
+TTerminierung::TNummer* TTerminierung::Eintrag(const TGespraech& g) {
+    if (g.Nummer <= 0 || g.Nummer >= static_cast<int>(NachNummer.size())) return nullptr;
+    return Gespraeche[static_cast<size_t>(g.Nummer)] == &g ? &NachNummer[static_cast<size_t>(g.Nummer)]
+                                                           : nullptr;
 }
 
 int TTerminierung::GrenzeFamilie() const {
@@ -84,6 +108,7 @@ void TTerminierung::Freigeben() {
         if (Vollstaendig(*g) && g->Termin < SlotAnzahl)
             Loesen(g->Eltern()->Zeiten, g->Lehrer->Zeiten, g->Termin);
         g->Termin = TerminOffen;
+        if (TNummer* e = Eintrag(*g)) e->Gebucht = false;
     }
 }
 

@@ -14,3 +14,4 @@ int BefehlStatistik(const QStringList& argumente);
 int BefehlImportLehrer(const QStringList& argumente);
 int BefehlImportEltern(const QStringList& argumente);
 int BefehlExportLehrer(const QStringList& argumente);
+int BefehlVerbessern(const QStringList& argumente);

@@ -26,6 +26,7 @@ const TBefehl Befehle[] = {
     {"convert", BefehlConvert, "convert EIN AUS"},
     {"plan", BefehlPlan,
      "plan DATEI [-o AUS] [--abbrechen-nach vorbereitung|verteilung|nachplatzieren|eltern|lehrer]"},
+    {"verbessern", BefehlVerbessern, "verbessern DATEI -o AUS [--zeit SEKUNDEN] [--saat N] [--schritte N]"},
     {"check", BefehlCheck, "check DATEI"},
     {"pdf", BefehlPdf, "pdf DATEI (--eltern|--lehrer) -o ORDNER [--von N] [--bis M]", true},
     {"raeume", BefehlRaeume, "raeume PROJEKTDATEI [--csv AUSGABE]"},
