@@ -89,24 +89,35 @@ TVerdraengung TTerminierung::KandidatSuchen(TZeiten& familie, TZeiten& lehrer, i
         const TTagesbits l = Tagesbits(lehrer.data() + basis);
         return (((f.Frei | f.Belegt) & l.Frei) | (f.Frei & (l.Belegt | l.Frei))) & offen;
     };
-    // Evaluating a displacement reads the table entry of the conversation standing in the slot and the slot
-    // array of its other person, far apart in memory: the processor is asked for the entries of all slots at
-    // the start and for the array of the next slot while one is evaluated. Only a hint; nothing changes.
+    // Evaluating a displacement reads the table entry of the conversation standing in the slot and that day
+    // of the slot array of its other person, far apart in memory: while one slot is evaluated the processor
+    // is asked for the entry two slots on and for the day of the array one slot on, whose entry it has by
+    // then. Only a hint; nothing changes.
     auto naechster = [schritt](TTagesmaske m) {
         return schritt > 0 ? std::countr_zero(m) : 63 - std::countl_zero(m);
     };
-    for (TTagesmaske m = moeglich(); m; m &= m - 1)
-        if (const TNummer* e = EintragIn(familie, lehrer, basis + std::countr_zero(m))) __builtin_prefetch(e);
+    auto eintragHolen = [&](TTagesmaske m) {
+        if (!m) return;
+        if (const TNummer* e = EintragIn(familie, lehrer, basis + naechster(m))) __builtin_prefetch(e);
+    };
+    auto tagHolen = [&](TTagesmaske m) {
+        if (!m) return;
+        const int s = basis + naechster(m);
+        const TNummer* e = EintragIn(familie, lehrer, s);
+        if (const TZeiten* z = e ? Zeitfeld(familie[s] != SlotFrei ? e->Lehrer : e->Familie) : nullptr)
+            for (const int byte : {0, 64, 95})
+                __builtin_prefetch(reinterpret_cast<const char*>(z->data() + basis) + byte);
+    };
+    const TTagesmaske anfang = moeglich();
+    eintragHolen(anfang);
+    eintragHolen(anfang & ~Bit(naechster(anfang)));
     // Evaluating a displacement may set or clear pauses of both persons, so the slots still to scan are read
     // again after each one.
-    for (TTagesmaske m = moeglich(); m;) {
+    for (TTagesmaske m = anfang; m;) {
         const int i = naechster(m);
         if (const TTagesmaske weiter = m & ~Bit(i)) {
-            const int s = basis + naechster(weiter);
-            if (const TNummer* e = EintragIn(familie, lehrer, s))
-                if (const TZeiten* z = Zeitfeld(familie[s] != SlotFrei ? e->Lehrer : e->Familie))
-                    for (size_t b = 0; b < sizeof(TZeiten); b += 64)
-                        __builtin_prefetch(reinterpret_cast<const char*>(z->data()) + b);
+            tagHolen(weiter);
+            eintragHolen(weiter & ~Bit(naechster(weiter)));
         }
         offen &= schritt > 0 ? ~((Bit(i) << 1) - 1) : Bit(i) - 1;
         const int s = basis + i;
