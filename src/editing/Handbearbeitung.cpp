@@ -4,6 +4,7 @@
 #include "scheduler/Termin.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace {
 
@@ -31,6 +32,45 @@ void SlotWechseln(TProjekt& p, TPerson& person, bool istFamilie, int slot) {
         wert = SlotGesperrt;
     }
     KlassifikationErneuern(p);
+}
+
+// Every conversation of the change still exists, and every slot it goes back to is open to both of its
+// persons or held by another conversation of the change, which leaves it.
+bool PlanwechselAusfuehrbar(const TProjekt& p, const TRueckgEintrag& e) {
+    std::unordered_set<const TGespraech*> vorhanden;
+    for (const auto& g : p.Gespraechsliste)
+        vorhanden.insert(g.get());
+    std::unordered_set<int> nummern;
+    for (const auto& [g, ziel] : e.Termine) {
+        if (!vorhanden.count(g) || !g->Lehrer || !g->Eltern()) return false;
+        nummern.insert(g->Nummer);
+    }
+    for (const auto& [g, ziel] : e.Termine) {
+        if (ziel < 0) continue;
+        auto offen = [&](const TZeiten& z) { return Frei(z[ziel]) || nummern.count(z[ziel]); };
+        if (!Aktiv(p, ziel) || !offen(g->Eltern()->Zeiten) || !offen(g->Lehrer->Zeiten)) return false;
+    }
+    return true;
+}
+
+// All conversations leave their slots before any takes its other one: two of them may swap.
+void PlanWechseln(TProjekt& p, TRueckgEintrag& e) {
+    for (const auto& [g, ziel] : e.Termine) {
+        if (g->Termin < 0) continue;
+        for (TZeiten* z : {&g->Eltern()->Zeiten, &g->Lehrer->Zeiten})
+            if ((*z)[static_cast<size_t>(g->Termin)] == g->Nummer)
+                (*z)[static_cast<size_t>(g->Termin)] = SlotFrei;
+    }
+    for (auto& [g, ziel] : e.Termine) {
+        const int16_t jetzt = g->Termin;
+        if (ziel >= 0) {
+            g->Eltern()->Zeiten[static_cast<size_t>(ziel)] = g->Nummer;
+            g->Lehrer->Zeiten[static_cast<size_t>(ziel)] = g->Nummer;
+        }
+        g->Termin = ziel;
+        ziel = jetzt;
+    }
+    p.PausenAlle();
 }
 
 template <class Liste> bool Enthaelt(const Liste& liste, const TLoadSaveObject* ziel) {
@@ -120,6 +160,12 @@ void EintragHinzufuegen(TRueckCollection& rueck, const TRueckgEintrag& eintrag) 
     rueck.Add(std::make_unique<TRueckgEintrag>(eintrag));
 }
 
+void PlanwechselEintragen(TRueckCollection& rueck, std::vector<std::pair<TGespraech*, int16_t>> alt) {
+    TRueckgEintrag e{TRueckgEintrag::Planwechsel, nullptr, static_cast<int32_t>(alt.size())};
+    e.Termine = std::move(alt);
+    EintragHinzufuegen(rueck, e);
+}
+
 void RueckListeLeeren(TRueckCollection& rueck) {
     rueck.Clear();
 }
@@ -175,6 +221,8 @@ bool EintragAusfuehrbar(const TProjekt& p, const TRueckgEintrag& e) {
     }
     case TRueckgEintrag::Nagel:
         return ZielGespraech(p, e) != nullptr;
+    case TRueckgEintrag::Planwechsel:
+        return PlanwechselAusfuehrbar(p, e);
     case TRueckgEintrag::LehrerSperre:
     case TRueckgEintrag::ElternSperre: {
         const TPerson* person = ZielPerson(p, e);
@@ -196,6 +244,18 @@ TRueckfrage RueckfrageText(const TProjekt& p, const TRueckgEintrag& e, int richt
                  (vor ? QStringLiteral("erneut verschoben") : QStringLiteral("zurückgesetzt")) +
                  QStringLiteral(" werden\r\rvon: ") + p.TerminText(g->Termin) + QStringLiteral("\rauf:  ") +
                  p.TerminText(e.Wert) + QStringLiteral(" ?");
+        return f;
+    }
+    if (e.Art == TRueckgEintrag::Planwechsel) {
+        f.Titel = vor ? QStringLiteral("Planverbesserung wiederherstellen:")
+                      : QStringLiteral("Planverbesserung zurücknehmen:");
+        f.Text =
+            vor ? QStringLiteral("Soll die Verbesserung des Plans wiederhergestellt werden?\r%1 Gespräche "
+                                 "erhalten wieder ihre verbesserten Termine.")
+                      .arg(e.Termine.size())
+                : QStringLiteral("Soll die Verbesserung des Plans zurückgenommen werden?\r%1 Gespräche "
+                                 "kehren auf ihre vorigen Termine zurück.")
+                      .arg(e.Termine.size());
         return f;
     }
     f.Titel = QStringLiteral("Nagel-Aktion ") +
@@ -223,6 +283,8 @@ QString EintragBeschreiben(const TProjekt& p, const TRueckCollection& rueck, int
     if (index < 0 || index >= rueck.Count()) return {};
     const TRueckgEintrag& e = *rueck[index];
     const bool vor = richtung > 0;
+    if (e.Art == TRueckgEintrag::Planwechsel)
+        return QStringLiteral("Planverbesserung:\r%1 Gespräche verlegt").arg(e.Termine.size());
     if (e.Art == TRueckgEintrag::Terminverschiebung || e.Art == TRueckgEintrag::Nagel) {
         const TGespraech* g = ZielGespraech(p, e);
         if (!g) return {};
@@ -255,6 +317,9 @@ bool Zurueckspulen(TProjekt& p, TRueckCollection& rueck, int richtung) {
         g.SetGenagelt(!g.IstGenagelt());
         break;
     }
+    case TRueckgEintrag::Planwechsel:
+        PlanWechseln(p, *e);
+        break;
     default:
         SlotWechseln(p, *ZielPerson(p, *e), e->Art == TRueckgEintrag::ElternSperre, e->Wert);
         break;

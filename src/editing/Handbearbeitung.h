@@ -4,6 +4,8 @@
 
 #include <QString>
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 class TProjekt;
 
@@ -35,6 +37,8 @@ TZielart ZielPruefen(const TProjekt& projekt, const TAufnahme& aufnahme, int zei
 void TerminVerschieben(TProjekt& projekt, TGespraech& g, int slot);
 
 void EintragHinzufuegen(TRueckCollection& rueck, const TRueckgEintrag& eintrag);
+// Records a change of many appointments as one step: every conversation it moved, with its Termin before.
+void PlanwechselEintragen(TRueckCollection& rueck, std::vector<std::pair<TGespraech*, int16_t>> alt);
 void RueckListeLeeren(TRueckCollection& rueck);
 
 // The recorded hand edits. The caller has checked the target with ZielPruefen.

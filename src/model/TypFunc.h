@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 
 class TProjekt;
@@ -168,12 +169,14 @@ public:
     void ElternSortieren(uint8_t listenSortierung, bool latKlBez);
 };
 
-// One undoable hand edit.
+// One undoable hand edit, or one change of many appointments at once.
 struct TRueckgEintrag {
-    enum : uint8_t { Terminverschiebung = 0, Nagel = 1, LehrerSperre = 2, ElternSperre = 3 };
+    enum : uint8_t { Terminverschiebung = 0, Nagel = 1, LehrerSperre = 2, ElternSperre = 3, Planwechsel = 4 };
     uint8_t Art = 0;
     TLoadSaveObject* Ziel = nullptr;
     int32_t Wert = 0;
+    // Planwechsel: every conversation it moved, with the Termin the next undo or redo gives it.
+    std::vector<std::pair<TGespraech*, int16_t>> Termine = {};
 };
 
 constexpr int MaxRueckSchritte = 150;

@@ -46,10 +46,10 @@ void TTerminierung::Verbessern(TPerson& person, bool istFamilie, int basis, int 
     const int b = richtung > 0 ? ErsterTermin(person.Zeiten, basis) : LetzterTermin(person.Zeiten, basis);
     if (b == KeinSlot) return;
     const TNummer* e = MitNummer(person.Zeiten[b]);
-    if (!e || e->Genagelt || e->Lehrer < 0 || e->Familie < 0) return;
+    if (!e || e->Genagelt || !e->Lehrer || !e->Familie) return;
     TGespraech* h = Gespraeche[static_cast<size_t>(person.Zeiten[b])];
-    TZeiten& familie = istFamilie ? person.Zeiten : *Zeitfeld(e->Familie);
-    TZeiten& lehrer = istFamilie ? *Zeitfeld(e->Lehrer) : person.Zeiten;
+    TZeiten& familie = istFamilie ? person.Zeiten : *e->Familie;
+    TZeiten& lehrer = istFamilie ? *e->Lehrer : person.Zeiten;
 
     BesterPlatz = b;
     // Both arrays are read once before anything is written into them; the bits follow the release of b.

@@ -49,11 +49,17 @@ TPlanwerte PlanwerteBerechnen(const TProjekt& p) {
 
 std::vector<TPlanwertzeile> Planwertzeilen(bool zweiTage) {
     std::vector<TPlanwertzeile> zeilen{
-        {QStringLiteral("Terminierte Gespräche:"), &TPlanwerte::Terminiert},
-        {QStringLiteral("Wartezeit der Familien (Zeitabschnitte):"), &TPlanwerte::LeerlaufEltern},
-        {QStringLiteral("Familien an zwei Tagen:"), &TPlanwerte::ZweiTage},
-        {QStringLiteral("Leerlauf der Lehrer (Zeitabschnitte):"), &TPlanwerte::LeerlaufLehrer},
+        {QStringLiteral("Terminierte Gespräche:"), [](const TPlanwerte& w) { return w.Terminiert; }},
+        {QStringLiteral("Wartezeit der Familien (Zeitabschnitte):"),
+         [](const TPlanwerte& w) { return w.LeerlaufEltern; }},
     };
-    if (!zweiTage) zeilen.erase(zeilen.begin() + 2);
+    if (zweiTage) {
+        zeilen.push_back(
+            {QStringLiteral("Familien an zwei Tagen:"), [](const TPlanwerte& w) { return w.ZweiTage; }});
+        zeilen.push_back({QStringLiteral("Wartezeit, ein zweiter Tag zählt 12:"),
+                          [](const TPlanwerte& w) { return w.Wartezeit(); }});
+    }
+    zeilen.push_back({QStringLiteral("Leerlauf der Lehrer (Zeitabschnitte):"),
+                      [](const TPlanwerte& w) { return w.LeerlaufLehrer; }});
     return zeilen;
 }

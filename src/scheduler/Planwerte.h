@@ -21,9 +21,9 @@ struct TPlanwerte {
 
 TPlanwerte PlanwerteBerechnen(const TProjekt& projekt);
 
-// The figures as the windows list them, the second day only in a two-day frame.
+// The figures as the windows list them, those of the second day only in a two-day frame.
 struct TPlanwertzeile {
     QString Text;
-    int TPlanwerte::*Wert;
+    int (*Wert)(const TPlanwerte&);
 };
 std::vector<TPlanwertzeile> Planwertzeilen(bool zweiTage);

@@ -108,8 +108,10 @@ int TTerminierung::FindeTerminIn(TZeiten& familie, TZeiten& lehrer, int basis, c
         const int slot = basis + kandidat;
         if (Lauflaenge(belegtFamilie, kandidat) > GrenzeFamilie()) {
             familie[slot] = SlotPause;
+            ++Geschrieben;
         } else if (Lauflaenge(belegtLehrer, kandidat) > GrenzeLehrer()) {
             lehrer[slot] = SlotPause;
+            ++Geschrieben;
         } else {
             return slot;
         }

@@ -101,8 +101,8 @@ private:
     // What the search needs of a conversation whose number it reads in a slot, in one small flat table:
     // following the records' pointers from every slot it looks at costs more than the search itself.
     struct TNummer {
-        int32_t Familie = -1; // index into Zeitfelder, -1 without family
-        int32_t Lehrer = -1;  // -1 without teacher
+        TZeiten* Familie = nullptr; // null without family
+        TZeiten* Lehrer = nullptr;  // null without teacher
         bool Vorhanden = false;
         bool Genagelt = false;
         bool Gebucht = false; // Termin >= 0; Buchen and Freigeben keep it
@@ -110,18 +110,15 @@ private:
 
     TProjekt& P;
     TLaufBeobachter& Beobachter;
+    // Counts the writes of the searches for displaced appointments that may reach the arrays a scan reads.
+    int Geschrieben = 0;
     TTagesmaske Aktiv[2] = {0, 0};
     // Conversations by number, so that a number read from a slot is found at once.
     std::vector<TNummer> NachNummer;
     std::vector<TGespraech*> Gespraeche;
-    // The slot arrays of the persons the table names.
-    std::vector<TZeiten*> Zeitfelder;
 
     void TagesbasenSetzen();
     const TNummer* MitNummer(int nummer) const;
-    TZeiten* Zeitfeld(int32_t index) const {
-        return index >= 0 ? Zeitfelder[static_cast<size_t>(index)] : nullptr;
-    }
     TNummer* Eintrag(const TGespraech& g);
     bool Existiert(int s) const { return P.ZeitAktiv[static_cast<size_t>(s)]; }
     int Blocklaenge(int basis, int slot, const TZeiten& p) const;

@@ -48,7 +48,7 @@ TVerbesserer::TVerbesserer(const TProjekt& p, uint64_t saat)
     for (const auto& g : p.Gespraechsliste)
         ++nummern[g->Nummer];
     for (const auto& g : p.Gespraechsliste) {
-        if (g->Termin >= 0) ++AnzahlTerminiert;
+        if (g->Termin >= 0) ++Summen.Terminiert;
         if (g->IstGenagelt() || !g->Lehrer || !g->Eltern() || nummern[g->Nummer] != 1) continue;
         const auto f = index.find(g->Eltern());
         const auto l = index.find(g->Lehrer);
@@ -79,7 +79,6 @@ TVerbesserer::TVerbesserer(const TProjekt& p, uint64_t saat)
         Gesamtkosten += st.Kosten;
         Zaehlen(st, st.Belegt, +1);
     }
-    Summen.Terminiert = AnzahlTerminiert;
 }
 
 int64_t TVerbesserer::PersonKosten(const TStand& person, const TBelegung& b) const {

@@ -62,15 +62,16 @@ struct TZug {
 // nailed move; everything else stays where it is and only occupies its slots.
 class TVerbesserer {
 public:
-    // The weights make the cost compare as the objective does, for whole plans: one slot of a family's
-    // waiting outweighs all teachers' idle slots together, and one of those the days' preference.
+    // The weights make the cost compare as the objective does, for whole plans of any size a school has:
+    // one slot of a family's waiting outweighs all teachers' idle slots together, and one of those all
+    // appointments on the day not asked for first.
     static constexpr int64_t GewichtEltern = int64_t{1} << 40;
     static constexpr int64_t GewichtLehrer = int64_t{1} << 16;
 
     TVerbesserer(const TProjekt& projekt, uint64_t saat);
 
     int64_t Kosten() const { return Gesamtkosten; }
-    int Terminiert() const { return AnzahlTerminiert; }
+    int Terminiert() const { return Summen.Terminiert; }
     bool HatBewegliche() const { return !Platziert.empty(); }
     int AnzahlBeweglich() const { return static_cast<int>(Termine.size()); }
     // Figures of the current plan.
@@ -82,7 +83,7 @@ public:
     template <class Annahme> void Schritt(Annahme&& annehmen);
     // Tries to give every conversation without appointment a slot, moving one other appointment if need be;
     // each one placed is taken whatever it costs.
-    int Einfuegen();
+    void Einfuegen();
 
     // Writes the slots into the project: the appointments that moved, then the pauses. Returns every
     // conversation whose slot changed, with the slot it had before.
@@ -112,13 +113,6 @@ private:
         TBelegung Neu;
         int64_t Kosten = 0;
     };
-    // What one person adds to the figures of the plan.
-    struct TAnteil {
-        int Leerlauf = 0;
-        int ZweiTage = 0;
-        int AndererTag = 0;
-        int Mehrere = 0;
-    };
 
     std::vector<TStand> Personen; // families first, then teachers
     std::vector<TTermin> Termine;
@@ -129,7 +123,6 @@ private:
     std::vector<int> Offen;
     int AndererTag = 1;
     int64_t Gesamtkosten = 0;
-    int AnzahlTerminiert = 0;
     TPlanwerte Summen;
     TZufallsquelle Zufall;
 
@@ -138,7 +131,6 @@ private:
     int AnzahlBetroffen = 0;
 
     int64_t PersonKosten(const TStand& person, const TBelegung& b) const;
-    TAnteil Anteil(const TStand& person, const TBelegung& b) const;
     void Zaehlen(const TStand& person, const TBelegung& b, int richtung);
     TTagesmaske Frei(int person, int tag) const {
         return Personen[static_cast<size_t>(person)].Nutzbar[tag] &

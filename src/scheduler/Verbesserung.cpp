@@ -37,8 +37,9 @@ TVerbesserungsErgebnis PlanVerbessern(TProjekt& projekt, const TVerbesserungsOpt
     TVerbesserer v(projekt, o.Saat);
     v.Einfuegen();
     const int64_t schritte =
-        o.Schritte > 0 ? o.Schritte
-                       : std::max(SchritteMindestens, SchritteJeTermin * static_cast<int64_t>(v.AnzahlBeweglich()));
+        o.Schritte > 0
+            ? o.Schritte
+            : std::max(SchritteMindestens, SchritteJeTermin * static_cast<int64_t>(v.AnzahlBeweglich()));
 
     std::vector<int16_t> beste;
     v.SlotsMerken(beste);

@@ -140,8 +140,7 @@ TTagesmaske TVerbesserer::Anbaubar(int person, int tag, TTagesmaske kandidaten) 
     return gut;
 }
 
-int TVerbesserer::Einfuegen() {
-    int gesetzt = 0;
+void TVerbesserer::Einfuegen() {
     std::vector<int> bleiben;
     for (const int termin : Offen) {
         // Tried again only when its family or its teacher changed since; the rest of the plan is not
@@ -162,10 +161,7 @@ int TVerbesserer::Einfuegen() {
         }
         Ausfuehren(zug, aenderung);
         Platziert.push_back(termin);
-        ++AnzahlTerminiert;
         ++Summen.Terminiert;
-        ++gesetzt;
     }
     Offen = std::move(bleiben);
-    return gesetzt;
 }

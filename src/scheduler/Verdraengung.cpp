@@ -10,10 +10,12 @@ inline TVerdraengung TTerminierung::Verdraengen(int slot, TZeiten& familie, TZei
     r.Slot = slot;
     const int16_t nummer = familie[slot] != SlotFrei ? familie[slot] : lehrer[slot];
     const TNummer* h = MitNummer(nummer);
-    if (!h || !h->Gebucht || h->Genagelt || h->Lehrer < 0 || h->Familie < 0) return r;
-    TZeiten& familie2 = *Zeitfeld(h->Familie);
-    TZeiten& lehrer2 = *Zeitfeld(h->Lehrer);
+    if (!h || !h->Gebucht || h->Genagelt || !h->Lehrer || !h->Familie) return r;
+    TZeiten& familie2 = *h->Familie;
+    TZeiten& lehrer2 = *h->Lehrer;
     TZeiten& gesperrt = familie[slot] != SlotFrei ? lehrer2 : familie2;
+    // In a consistent plan the other person of h is neither this family nor this teacher.
+    if (&gesperrt == &familie || &gesperrt == &lehrer) ++Geschrieben;
     const bool familieGesperrt = &gesperrt == &familie2;
     // Every array is read before anything is written into it: reading a slot right after writing it stalls
     // the processor far longer than following the writes in the bits.
@@ -89,24 +91,38 @@ TVerdraengung TTerminierung::KandidatSuchen(TZeiten& familie, TZeiten& lehrer, i
         const TTagesbits l = Tagesbits(lehrer.data() + basis);
         return (((f.Frei | f.Belegt) & l.Frei) | (f.Frei & (l.Belegt | l.Frei))) & offen;
     };
-    // Evaluating a displacement reads the table entry of the conversation standing in the slot and the slot
-    // array of its other person, far apart in memory: the processor is asked for the entries of all slots at
-    // the start and for the array of the next slot while one is evaluated. Only a hint; nothing changes.
+    // Evaluating a displacement reads the table entry of the conversation standing in the slot and that day
+    // of the slot array of its other person, far apart in memory: while one slot is evaluated the processor
+    // is asked for the entry two slots on and for the day of the array one slot on, whose entry it has by
+    // then. Only a hint; nothing changes.
     auto naechster = [schritt](TTagesmaske m) {
         return schritt > 0 ? std::countr_zero(m) : 63 - std::countl_zero(m);
     };
-    for (TTagesmaske m = moeglich(); m; m &= m - 1)
-        if (const TNummer* e = EintragIn(familie, lehrer, basis + std::countr_zero(m))) __builtin_prefetch(e);
-    // Evaluating a displacement may set or clear pauses of both persons, so the slots still to scan are read
-    // again after each one.
-    for (TTagesmaske m = moeglich(); m;) {
+    auto eintragHolen = [&](TTagesmaske m) {
+        if (!m) return;
+        if (const TNummer* e = EintragIn(familie, lehrer, basis + naechster(m))) __builtin_prefetch(e);
+    };
+    auto tagHolen = [&](TTagesmaske m) {
+        if (!m) return;
+        const int s = basis + naechster(m);
+        const TNummer* e = EintragIn(familie, lehrer, s);
+        if (const TZeiten* z = e ? (familie[s] != SlotFrei ? e->Lehrer : e->Familie) : nullptr) {
+            const char* tag = reinterpret_cast<const char*>(z->data() + basis);
+            __builtin_prefetch(tag);
+            __builtin_prefetch(tag + 64);
+            __builtin_prefetch(tag + SlotsProTag * sizeof(int16_t) - 1);
+        }
+    };
+    const TTagesmaske anfang = moeglich();
+    eintragHolen(anfang);
+    eintragHolen(anfang & ~Bit(naechster(anfang)));
+    // Evaluating a displacement may set pauses of this family or teacher: then the slots still to scan are
+    // read again.
+    for (TTagesmaske m = anfang; m;) {
         const int i = naechster(m);
         if (const TTagesmaske weiter = m & ~Bit(i)) {
-            const int s = basis + naechster(weiter);
-            if (const TNummer* e = EintragIn(familie, lehrer, s))
-                if (const TZeiten* z = Zeitfeld(familie[s] != SlotFrei ? e->Lehrer : e->Familie))
-                    for (size_t b = 0; b < sizeof(TZeiten); b += 64)
-                        __builtin_prefetch(reinterpret_cast<const char*>(z->data()) + b);
+            tagHolen(weiter);
+            eintragHolen(weiter & ~Bit(naechster(weiter)));
         }
         offen &= schritt > 0 ? ~((Bit(i) << 1) - 1) : Bit(i) - 1;
         const int s = basis + i;
@@ -116,9 +132,10 @@ TVerdraengung TTerminierung::KandidatSuchen(TZeiten& familie, TZeiten& lehrer, i
         }
         // A slot free for both wins over any displacement found before it.
         if (familie[s] == SlotFrei && lehrer[s] == SlotFrei) return {0, s, s};
+        const int vorher = Geschrieben;
         const TVerdraengung w = Verdraengen(s, familie, lehrer);
         if (r.Wert < w.Wert) r = w;
-        m = moeglich();
+        m = Geschrieben != vorher ? moeglich() : m & offen;
     }
     return r;
 }
@@ -170,17 +187,17 @@ void TTerminierung::Nachplatzieren() {
                 const int s = r.Slot;
                 if (familie[s] != SlotFrei) {
                     // The family's own appointment with another teacher moves to its alternative.
-                    if (const TNummer* h = MitNummer(familie[s]); h && h->Lehrer >= 0) {
+                    if (const TNummer* h = MitNummer(familie[s]); h && h->Lehrer) {
                         TGespraech& hg = *Gespraeche[static_cast<size_t>(familie[s])];
-                        TZeiten& lehrer2 = *Zeitfeld(h->Lehrer);
+                        TZeiten& lehrer2 = *h->Lehrer;
                         lehrer2[s] = SlotFrei;
                         Buchen(familie, lehrer2, hg, r.Alternative);
                         Buchen(familie, lehrer, g, s);
                     }
                 } else if (lehrer[s] != SlotFrei) {
-                    if (const TNummer* h = MitNummer(lehrer[s]); h && h->Familie >= 0) {
+                    if (const TNummer* h = MitNummer(lehrer[s]); h && h->Familie) {
                         TGespraech& hg = *Gespraeche[static_cast<size_t>(lehrer[s])];
-                        TZeiten& familie2 = *Zeitfeld(h->Familie);
+                        TZeiten& familie2 = *h->Familie;
                         familie2[s] = SlotFrei;
                         Buchen(familie2, lehrer, hg, r.Alternative);
                         Buchen(familie, lehrer, g, s);

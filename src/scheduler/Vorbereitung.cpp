@@ -2,7 +2,6 @@
 #include "Termin.h"
 
 #include <algorithm>
-#include <unordered_map>
 
 namespace {
 
@@ -24,21 +23,14 @@ TTerminierung::TTerminierung(TProjekt& projekt, TLaufBeobachter* beobachter)
         hoechste = std::max<int>(hoechste, g->Nummer);
     NachNummer.assign(static_cast<size_t>(hoechste) + 1, TNummer());
     Gespraeche.assign(static_cast<size_t>(hoechste) + 1, nullptr);
-    std::unordered_map<const TZeiten*, int32_t> feldIndex;
-    auto feld = [&](TZeiten* z) -> int32_t {
-        if (!z) return -1;
-        const auto [it, neu] = feldIndex.emplace(z, static_cast<int32_t>(Zeitfelder.size()));
-        if (neu) Zeitfelder.push_back(z);
-        return it->second;
-    };
     // Like a search from the front of the list, the first conversation with a number wins.
     for (const auto& g : P.Gespraechsliste) {
         if (g->Nummer <= 0) continue;
         TNummer& e = NachNummer[static_cast<size_t>(g->Nummer)];
         if (e.Vorhanden) continue;
         e.Vorhanden = true;
-        e.Familie = feld(g->Eltern() ? &g->Eltern()->Zeiten : nullptr);
-        e.Lehrer = feld(g->Lehrer ? &g->Lehrer->Zeiten : nullptr);
+        e.Familie = g->Eltern() ? &g->Eltern()->Zeiten : nullptr;
+        e.Lehrer = g->Lehrer ? &g->Lehrer->Zeiten : nullptr;
         e.Genagelt = g->IstGenagelt();
         e.Gebucht = g->Termin >= 0;
         Gespraeche[static_cast<size_t>(g->Nummer)] = g.get();

@@ -35,6 +35,8 @@ bool TBefehlsgruppe::Erfuellt(TRegel regel) const {
         return p && !p->Lehrerliste.Leer();
     case TRegel::Gespraeche:
         return p && !p->Gespraechsliste.Leer();
+    case TRegel::Plan:
+        return p && p->Gespraechsliste.HatTermine();
     }
     return false;
 }

@@ -28,7 +28,8 @@ struct TBefehlsumgebung {
 };
 
 // When a command is available.
-enum class TRegel { Immer, Projekt, Personen, Lehrer, Gespraeche };
+// Plan: some conversation has an appointment.
+enum class TRegel { Immer, Projekt, Personen, Lehrer, Gespraeche, Plan };
 
 // The commands of one feature: their handlers and when they are available. The main window's command
 // table creates the actions with caption, shortcut and icon and hands each to its group's Anschliessen,

@@ -6,10 +6,12 @@
 #include "scheduler/Lauf.h"
 #include "scheduler/Planpruefung.h"
 #include "scheduler/Termin.h"
+#include "scheduler/Verbesserung.h"
 #include "timeframe/Verfuegbarkeit.h"
 
 #include <QRandomGenerator>
 #include <QTest>
+#include <algorithm>
 
 namespace {
 
@@ -315,6 +317,68 @@ private Q_SLOTS:
         NagelUmschalten(rueck, *f.offen);
         FamilieLoeschen(f.p(), rueck, f.acker);
         QCOMPARE(rueck.Count(), 0);
+    }
+
+    // "Plan verbessern" is one step of the store: undo puts back every appointment it moved, redo every
+    // improvement, after and before the hand edits around it.
+    void planverbesserung() {
+        TProjekt p;
+        ProjektErzeugen(p, {60, 8, 2, 12, 4});
+        TLaufBeobachter still;
+        Lauf(p, still);
+        p.PausenAlle();
+        TRueckCollection rueck;
+        const TStand anfang = StandAufnehmen(p);
+        // A hand edit first: the first conversation that has a slot free for both.
+        bool abgelegt = false;
+        for (int i = 0; i < p.Gespraechsliste.Count() && !abgelegt; ++i) {
+            TGespraech* g = p.Gespraechsliste[i];
+            const TAufnahme a = Aufnehmen(p, *g);
+            for (int zeile = 0; zeile < AktiveSlots(p) && !abgelegt; ++zeile)
+                if (ZielPruefen(p, a, zeile, g->Termin >= 0 ? SlotZuZeile(p, g->Termin) : -1) ==
+                    TZielart::Frei) {
+                    GespraechAblegen(p, rueck, *g, zeile);
+                    abgelegt = true;
+                }
+        }
+        QVERIFY(abgelegt);
+        const TStand vorher = StandAufnehmen(p);
+
+        TVerbesserungsOptionen o;
+        o.Schritte = 20000;
+        TVerbesserungsBeobachter beobachter;
+        TVerbesserungsErgebnis e = PlanVerbessern(p, o, beobachter);
+        QVERIFY(e.Alt.size() > 10);
+        PlanwechselEintragen(rueck, e.Alt);
+        const TStand nachher = StandAufnehmen(p);
+        QCOMPARE(rueck.Count(), 2);
+        QCOMPARE(rueck.Position, 2);
+        QCOMPARE(EintragBeschreiben(p, rueck, 1, -1),
+                 QStringLiteral("Planverbesserung:\r%1 Gespräche verlegt").arg(e.Alt.size()));
+        QCOMPARE(RueckfrageText(p, *rueck[1], -1).Titel, QStringLiteral("Planverbesserung zurücknehmen:"));
+        QCOMPARE(RueckfrageText(p, *rueck[1], 1).Titel, QStringLiteral("Planverbesserung wiederherstellen:"));
+
+        for (int runde = 0; runde < 2; ++runde) {
+            QVERIFY(Zurueckspulen(p, rueck, -1));
+            QCOMPARE(StandAufnehmen(p), vorher);
+            QVERIFY(PlanPruefen(p).isEmpty());
+            QVERIFY(Zurueckspulen(p, rueck, 1));
+            QCOMPARE(StandAufnehmen(p), nachher);
+        }
+        QVERIFY(Zurueckspulen(p, rueck, -1));
+        QVERIFY(Zurueckspulen(p, rueck, -1));
+        QCOMPARE(StandAufnehmen(p), anfang);
+
+        // A slot the plan would go back to, blocked meanwhile, stops it.
+        QVERIFY(Zurueckspulen(p, rueck, 1));
+        QVERIFY(Zurueckspulen(p, rueck, 1));
+        const auto& termine = rueck[1]->Termine;
+        const auto bewegt =
+            std::find_if(termine.begin(), termine.end(), [](const auto& t) { return t.second >= 0; });
+        QVERIFY(bewegt != termine.end());
+        bewegt->first->Lehrer->Zeiten[static_cast<size_t>(bewegt->second)] = SlotGesperrt;
+        QVERIFY(!EintragAusfuehrbar(p, *rueck[1]));
+        QVERIFY(!Zurueckspulen(p, rueck, -1));
     }
 
     // Random edits, undos and redos on a computed plan keep it sound; undoing all restores it exactly.

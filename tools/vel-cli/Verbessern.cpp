@@ -39,18 +39,16 @@ private:
 
 void Vergleich(const TVerbesserungsErgebnis& e) {
     QTextStream aus(stdout);
-    auto zeile = [&](const char* text, int vorher, int nachher) {
-        aus << QString::fromUtf8(text).leftJustified(32) << QString::number(vorher).rightJustified(8)
+    auto zeile = [&](const QString& text, int vorher, int nachher) {
+        aus << text.leftJustified(50) << QString::number(vorher).rightJustified(8)
             << QString::number(nachher).rightJustified(9) << '\n';
     };
-    aus << QString().leftJustified(32) << "  vorher  nachher\n";
-    zeile("terminiert:", e.Vorher.Terminiert, e.Nachher.Terminiert);
-    zeile("Leerlauf der Familien:", e.Vorher.LeerlaufEltern, e.Nachher.LeerlaufEltern);
-    zeile("Familien an zwei Tagen:", e.Vorher.ZweiTage, e.Nachher.ZweiTage);
-    zeile("Wartezeit der Familien:", e.Vorher.Wartezeit(), e.Nachher.Wartezeit());
-    zeile("Leerlauf der Lehrer:", e.Vorher.LeerlaufLehrer, e.Nachher.LeerlaufLehrer);
-    zeile("Termine am anderen Tag:", e.Vorher.AndererTag, e.Nachher.AndererTag);
-    zeile("Familien mit mehreren Terminen:", e.Vorher.MehrereTermine, e.Nachher.MehrereTermine);
+    aus << QString().leftJustified(50) << "  vorher  nachher\n";
+    for (const TPlanwertzeile& z : Planwertzeilen(true))
+        zeile(z.Text, z.Wert(e.Vorher), z.Wert(e.Nachher));
+    zeile(QStringLiteral("Termine am anderen Tag:"), e.Vorher.AndererTag, e.Nachher.AndererTag);
+    zeile(QStringLiteral("Familien mit mehreren Terminen:"), e.Vorher.MehrereTermine,
+          e.Nachher.MehrereTermine);
     aus << QString::fromUtf8("verlegte Gespräche: ") << e.Alt.size() << '\n'
         << "Schritte: " << e.Schritte << '\n'
         << "Zeit: " << QString::number(e.Sekunden, 'f', 2) << " s\n";

@@ -101,6 +101,9 @@ void TVELWnd::GruppenAnlegen() {
         return false;
     };
     Gruppen.Uebersichten = new TUebersichtBefehle(umgebung, *Gruppen.Druck, this);
+    Gruppen.Termine->StatistikVergleichen = [this](const TPlanwerte& vorher) {
+        Gruppen.Uebersichten->StatistikZeigen(&vorher);
+    };
     Gruppen.Raeume->RaumlisteDrucken = [this](bool alle) { Gruppen.Uebersichten->RaumlisteDrucken(alle); };
     Gruppen.Druck->SonstigeListeZeigen = [this](int eintrag, bool alsPdf) {
         switch (eintrag) {

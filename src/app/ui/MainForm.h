@@ -122,6 +122,7 @@ public:
     QAction* IndividuelleAnmerkungen1 = nullptr;
     QAction* AutoAnmerk1 = nullptr;
     QAction* Berech1 = nullptr;
+    QAction* Verbessern1 = nullptr;
     QAction* OptAusw1 = nullptr;
     QAction* AnsGspList0 = nullptr;
     QAction* Statstk1 = nullptr;

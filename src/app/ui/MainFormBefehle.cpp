@@ -156,6 +156,8 @@ void TVELWnd::MenuesAnlegen() {
     Auswerten1 = leiste->addMenu(QStringLiteral("Aus&werten"));
     Berech1 =
         Befehl(Auswerten1, "&Termine berechnen", nullptr, Gruppen.Termine, &TTerminBefehle::Berech1Click);
+    Verbessern1 = Befehl(Auswerten1, "Plan &verbessern...", nullptr, Gruppen.Termine,
+                         &TTerminBefehle::Verbessern1Click);
     OptAusw1 = Befehl(Auswerten1, "&Optionen für Auswertung...", nullptr, Gruppen.Termine,
                       &TTerminBefehle::OptTermin1Click);
 

@@ -584,6 +584,8 @@ void TFVerschieb::Spulen(int richtung) {
     auto zeigen = [&] {
         if (g) {
             GespraechZeigen(*g, eltern);
+        } else if (!person) {
+            // A change of the whole plan has no one place to show.
         } else if (GezeigtePerson(eltern ? LVE : LVL) != person) {
             PersonZeigen(eltern, person, SlotZuZeile(p, slot));
         } else {
@@ -604,6 +606,9 @@ void TFVerschieb::Spulen(int richtung) {
     Zurueckspulen(p, rueck, richtung);
     if (g) {
         GespraechZeigen(*g, eltern);
+    } else if (!person) {
+        for (QTreeWidget* t : {LVE, LVL})
+            TabelleFuellen(t, GezeigtePerson(t));
     } else {
         QTreeWidget* t = eltern ? LVE : LVL;
         TabelleFuellen(t, person);

@@ -1,8 +1,10 @@
 #include "Statisik.h"
 
 #include "Statistikgrafik.h"
+#include "model/Projekt.h"
 
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -86,4 +88,27 @@ void TStatisk::Berechnen() {
         Felder.value(QString::fromUtf8(name))->setText(text);
     RZeit->setText(Rechenzeittext(S));
     Grafik->Setzen(AuslastungBerechnen(Projekt));
+}
+
+void TStatisk::VergleichZeigen(const TPlanwerte& vorher) {
+    auto* kasten = new QGroupBox(QStringLiteral("Plan verbessert"), this);
+    auto* tabelle = new QGridLayout(kasten);
+    tabelle->addWidget(new QLabel(QStringLiteral("vorher"), kasten), 0, 1, Qt::AlignRight);
+    tabelle->addWidget(new QLabel(QStringLiteral("nachher"), kasten), 0, 2, Qt::AlignRight);
+    const TPlanwerte nachher = PlanwerteBerechnen(Projekt);
+    for (const TPlanwertzeile& z : Planwertzeilen(Projekt.ZweiTage)) {
+        const int zeile = tabelle->rowCount();
+        auto* alt = new QLabel(QString::number(z.Wert(vorher)), kasten);
+        auto* neu = new QLabel(QString::number(z.Wert(nachher)), kasten);
+        QFont fett = neu->font();
+        fett.setBold(true);
+        neu->setFont(fett);
+        tabelle->addWidget(new QLabel(z.Text, kasten), zeile, 0);
+        tabelle->addWidget(alt, zeile, 1, Qt::AlignRight);
+        tabelle->addWidget(neu, zeile, 2, Qt::AlignRight);
+        Vergleich.emplace_back(alt, neu);
+    }
+    tabelle->setColumnStretch(0, 1);
+    // Between the figures and the chart.
+    static_cast<QVBoxLayout*>(layout())->insertWidget(1, kasten);
 }

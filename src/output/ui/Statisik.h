@@ -1,10 +1,13 @@
 #pragma once
 
 #include "output/Statistik.h"
+#include "scheduler/Planwerte.h"
 
 #include <QDialog>
 #include <QMap>
 #include <functional>
+#include <utility>
+#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -27,6 +30,11 @@ public:
     QPushButton* PdfBtn;
 
     const TStatistik& Werte() const { return S; }
+
+    // Adds the waiting of the plan before "Plan verbessern" beside the plan's as it is now.
+    void VergleichZeigen(const TPlanwerte& vorher);
+    // Before, after: one row per figure of Planwertzeilen, empty until VergleichZeigen.
+    std::vector<std::pair<QLabel*, QLabel*>> Vergleich;
 
 protected:
     void showEvent(QShowEvent* ereignis) override;

@@ -50,12 +50,13 @@ void TUebersichtBefehle::UebersichtZeigen(TUebersichtArt art) {
         ProgrammwertSchreiben(U.Speicher, QStringLiteral("AlleAnzeigen"), dlg.Wahl.AlleAnzeigen);
 }
 
-void TUebersichtBefehle::StatistikZeigen() {
+void TUebersichtBefehle::StatistikZeigen(const TPlanwerte* vorher) {
     TProjekt* p = Projekt();
     if (!p) return;
     TStatisk dlg(
         *p, !QPrinterInfo::defaultPrinterName().isEmpty(),
         [this](bool alsPdf, const TStatistik& s) { StatistikDrucken(alsPdf, s); }, U.Fenster);
+    if (vorher) dlg.VergleichZeigen(*vorher);
     dlg.exec();
 }
 

@@ -2,6 +2,7 @@
 
 #include "output/Statistik.h"
 #include "output/Uebersicht.h"
+#include "scheduler/Planwerte.h"
 #include "ui/Befehlsgruppe.h"
 
 class TDruckBefehle;
@@ -22,7 +23,8 @@ public:
     void Statstk1Click() { StatistikZeigen(); }
 
     void UebersichtZeigen(TUebersichtArt art);
-    void StatistikZeigen();
+    // With vorher, the waiting of the plan before "Plan verbessern" beside the plan's as it is now.
+    void StatistikZeigen(const TPlanwerte* vorher = nullptr);
     // Prints or saves the overview as the window shows it; an empty one is refused with a message.
     void UebersichtDrucken(bool alsPdf, const TUebersichtWahl& wahl, const TUebersicht& uebersicht);
     void StatistikDrucken(bool alsPdf, const TStatistik& statistik);

@@ -1,17 +1,21 @@
 #include "TerminBefehle.h"
 
 #include "document/ProjektDokument.h"
+#include "editing/Handbearbeitung.h"
 #include "model/Meldung.h"
 #include "model/Projekt.h"
 #include "scheduler/Lauf.h"
 #include "scheduler/ui/Status.h"
+#include "scheduler/ui/Verbesserungsfenster.h"
 #include "ui/Dateiwahl.h"
 
 #include <QAction>
 
 void TTerminBefehle::Anschliessen(QAction* aktion, void (TTerminBefehle::*handler)()) {
     connect(aktion, &QAction::triggered, this, handler);
-    Aufnehmen(aktion, handler == &TTerminBefehle::Berech1Click ? TRegel::Gespraeche : TRegel::Immer);
+    Aufnehmen(aktion, handler == &TTerminBefehle::Berech1Click       ? TRegel::Gespraeche
+                      : handler == &TTerminBefehle::Verbessern1Click ? TRegel::Plan
+                                                                     : TRegel::Immer);
 }
 
 void TTerminBefehle::Berech1Click() {
@@ -50,6 +54,23 @@ void TTerminBefehle::Berech1Click() {
     }
     // The backup of the new plan need not wait until the statistics are closed.
     if (fertig) Q_EMIT LaufFertig();
+}
+
+void TTerminBefehle::Verbessern1Click() {
+    TProjekt* projekt = U.Dokument.Projekt();
+    if (!projekt) return;
+    const TBefehlsWache wache(U.Dokument);
+    TVerbesserungF fenster(*projekt, TVerbesserungsOptionen(), U.Fenster);
+    fenster.exec();
+    const TVerbesserungsErgebnis& ergebnis = fenster.Ergebnis();
+    // The whole change is one step of the undo store, also when it was cancelled.
+    if (!ergebnis.Alt.empty()) {
+        PlanwechselEintragen(U.Dokument.RueckListe(), ergebnis.Alt);
+        projekt->ZaehleGespraeche();
+        projekt->BelegungMarkieren();
+        U.Dokument.Melden(TAenderung::Plan);
+    }
+    if (StatistikVergleichen) StatistikVergleichen(ergebnis.Vorher);
 }
 
 void TTerminBefehle::OptPrg1Click() {

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "scheduler/Planwerte.h"
 #include "settings/Einstellungen.h"
 #include "settings/ui/Options.h"
 #include "ui/Befehlsgruppe.h"
+
+#include <functional>
 
 // The scheduling run and the options dialog in its three modes.
 class TTerminBefehle : public TBefehlsgruppe {
@@ -13,8 +16,12 @@ public:
     void Anschliessen(QAction* aktion, void (TTerminBefehle::*handler)());
 
     void Berech1Click();
+    void Verbessern1Click();
     void OptPrg1Click();
     void OptTermin1Click();
+
+    // Opens the statistics with the figures of the plan before "Plan verbessern" beside those after.
+    std::function<void(const TPlanwerte& vorher)> StatistikVergleichen;
 
 Q_SIGNALS:
     // The run's progress for the status bar.
