@@ -163,7 +163,7 @@ void TVELWnd::GruppenAnlegen() {
             });
     connect(Gruppen.Rahmen, &TRahmenBefehle::GlobalSperrenGewuenscht, this, [this] { ZeitGlob1->trigger(); });
     connect(Gruppen.Termine, &TTerminBefehle::LaufFertig, Gruppen.Uebersichten,
-            &TUebersichtBefehle::StatistikZeigen);
+            [this] { Gruppen.Uebersichten->StatistikZeigen(); });
 }
 
 void TVELWnd::showEvent(QShowEvent* ereignis) {
