@@ -10,7 +10,7 @@
 #include "settings/Einstellungen.h"
 #include "timeframe/ui/Datumsfeld.h"
 #include "timeframe/ui/ZeitRahmenDlg.h"
-#include "ui/Bildschirm.h"
+#include "ui/Arbeitsflaeche.h"
 #include "ui/Kurzlabel.h"
 #include "ui/Symbole.h"
 
@@ -269,7 +269,7 @@ private Q_SLOTS:
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box) return;
             dauer = uhr.elapsed();
-            flaeche = Bildschirmflaeche(box);
+            flaeche = Arbeitsflaeche(box);
             rahmen = box->frameGeometry();
             innen = box->rect();
             for (const QAbstractButton* b : box->buttons())
