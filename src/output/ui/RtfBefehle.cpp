@@ -1,0 +1,23 @@
+#include "RtfBefehle.h"
+
+#include "RiEd.h"
+#include "model/Projekt.h"
+#include "settings/Einstellungen.h"
+
+#include <QAction>
+
+TRtfBefehle::TRtfBefehle(const TBefehlsumgebung& umgebung, QObject* eltern)
+    : TBefehlsgruppe(umgebung, eltern) {}
+
+void TRtfBefehle::Anschliessen(QAction* aktion, void (TRtfBefehle::*handler)()) {
+    connect(aktion, &QAction::triggered, this, handler);
+    Aufnehmen(aktion, TRegel::Gespraeche);
+}
+
+void TRtfBefehle::Exportieren(bool fuerEltern) {
+    TProjekt* p = Projekt();
+    if (!p) return;
+    p->ZaehleGespraeche();
+    TRiEd_Form dialog(*p, fuerEltern, U.Dateiwahl, U.Meldungen, U.Programmwerte.ProjektPfad, U.Fenster);
+    dialog.exec();
+}
