@@ -307,7 +307,8 @@ private Q_SLOTS:
     void libreOffice() {
         const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
         if (soffice.isEmpty()) {
-            const char* grund = "soffice (LibreOffice Writer) is not installed; the RTF is not read back";
+            const char* grund = "soffice fehlt (scripts/install-deps installiert libreoffice-writer-nogui); "
+                                "das RTF wird nicht zurückgelesen";
             if (!qEnvironmentVariableIsEmpty("VEL_SOFFICETEST")) QFAIL(grund);
             QSKIP(grund);
         }
