@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -43,7 +44,10 @@ TRiEd_Form::TRiEd_Form(const TProjekt& projekt, bool fuerEltern, TDateiwahl& dat
 
     setWindowTitle(QString::fromUtf8("Gesprächslisten für ") + Art() +
                    QStringLiteral(" im Rich Text Format (.rtf) exportieren"));
-    RtfDarstellen(RtfErzeugen(Projekt, FuerEltern, TRtfFassung::Bildschirm).Daten, *RichEdit1->document());
+    // Filled before the view lays it out: the view would lay out the growing document at every line.
+    auto* dokument = new QTextDocument(RichEdit1);
+    RtfDarstellen(RtfErzeugen(Projekt, FuerEltern, TRtfFassung::Bildschirm).Daten, *dokument);
+    RichEdit1->setDocument(dokument);
     BtnSpeichern->setEnabled(true);
     BtnSchliessen->setEnabled(true);
     BtnSchliessen->setDefault(true);

@@ -5,6 +5,7 @@
 #include "settings/Einstellungen.h"
 
 #include <QAction>
+#include <QGuiApplication>
 
 TRtfBefehle::TRtfBefehle(const TBefehlsumgebung& umgebung, QObject* eltern)
     : TBefehlsgruppe(umgebung, eltern) {}
@@ -18,6 +19,9 @@ void TRtfBefehle::Exportieren(bool fuerEltern) {
     TProjekt* p = Projekt();
     if (!p) return;
     p->ZaehleGespraeche();
+    // Some thousand families' lists take a few seconds to compose and lay out.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     TRiEd_Form dialog(*p, fuerEltern, U.Dateiwahl, U.Meldungen, U.Programmwerte.ProjektPfad, U.Fenster);
+    QGuiApplication::restoreOverrideCursor();
     dialog.exec();
 }
