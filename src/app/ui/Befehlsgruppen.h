@@ -11,6 +11,7 @@ class TLehrerBefehle;
 class TProjektBefehle;
 class TRahmenBefehle;
 class TRaumBefehle;
+class TRtfBefehle;
 class TSchulBefehle;
 class TSperrBefehle;
 class TTerminBefehle;
@@ -35,4 +36,5 @@ struct TBefehlsgruppen {
     THandBefehle* Hand = nullptr;
     TAustauschBefehle* Austausch = nullptr;
     TAnredeBefehle* Anreden = nullptr;
+    TRtfBefehle* Rtf = nullptr;
 };
