@@ -2,6 +2,7 @@
 
 #include <optional>
 
+class QString;
 class QTabWidget;
 class QWidget;
 
