@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QHelpEngine>
 #include <QHelpLink>
@@ -21,12 +22,18 @@ bool KopieAktuell(const QString& sammlung, const QString& kopie) {
     return k.exists() && k.lastModified() >= QFileInfo(sammlung).lastModified();
 }
 
-bool Kopieren(const QString& sammlung, const QString& arbeitsordner, const QString& kopie) {
+// The collection names its documentation relative to itself, so both go to the copy. (The engine's own
+// copy of a collection leaves the contents and the index it keeps behind.)
+bool Kopieren(const QString& sammlung, const QString& arbeitsordner) {
     QDir(arbeitsordner).removeRecursively();
     if (!QDir().mkpath(arbeitsordner)) return false;
-    QHelpEngineCore quelle(sammlung);
-    quelle.setReadOnly(true);
-    return quelle.setupData() && quelle.copyCollectionFile(kopie);
+    const QFileInfo quelle(sammlung);
+    for (const QString& name : {quelle.fileName(), quelle.completeBaseName() + QStringLiteral(".qch")}) {
+        const QString kopie = arbeitsordner + u'/' + name;
+        if (!QFile::copy(quelle.dir().filePath(name), kopie)) return false;
+        QFile::setPermissions(kopie, QFile::permissions(kopie) | QFileDevice::WriteOwner);
+    }
+    return true;
 }
 } // namespace
 
@@ -42,7 +49,7 @@ THilfe::THilfe(const QString& sammlung, const QString& arbeitsordner, QObject* e
     : QObject(eltern) {
     if (sammlung.isEmpty()) return;
     const QString kopie = arbeitsordner + u'/' + QFileInfo(sammlung).fileName();
-    if (!KopieAktuell(sammlung, kopie) && !Kopieren(sammlung, arbeitsordner, kopie)) return;
+    if (!KopieAktuell(sammlung, kopie) && !Kopieren(sammlung, arbeitsordner)) return;
     auto engine = std::make_unique<QHelpEngine>(kopie);
     engine->setUsesFilterEngine(true);
     if (!engine->setupData() || engine->registeredDocumentations().isEmpty()) return;
