@@ -1,5 +1,8 @@
 #include "HilfeFenster.h"
 
+#include "ui/Arbeitsflaeche.h"
+#include "ui/Symbole.h"
+
 #include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QHelpContentWidget>
@@ -39,7 +42,7 @@ private:
 QToolButton* Knopf(const QString& text, const char* symbol, const QKeySequence& taste, QWidget* eltern) {
     auto* knopf = new QToolButton(eltern);
     knopf->setText(text);
-    knopf->setIcon(QIcon::fromTheme(QLatin1String(symbol)));
+    knopf->setIcon(Symbol(QLatin1String(symbol)));
     knopf->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     knopf->setShortcut(taste);
     knopf->setAutoRaise(true);
@@ -58,7 +61,7 @@ THilfeFenster::THilfeFenster(QHelpEngine& engine, const QUrl& startseite, QWidge
     , Engine(engine)
     , Startseite(startseite) {
     setWindowTitle(QStringLiteral("VEL-Handbuch"));
-    resize(960, 700);
+    Anfangsgroesse(this, QSize(960, 700));
 
     auto* indexSeite = new QWidget;
     auto* indexLayout = new QVBoxLayout(indexSeite);
@@ -110,6 +113,10 @@ THilfeFenster::THilfeFenster(QHelpEngine& engine, const QUrl& startseite, QWidge
     connect(Inhalt, &QHelpContentWidget::linkActivated, this, &THilfeFenster::SeiteZeigen);
     connect(engine.contentModel(), &QHelpContentModel::contentsCreated, this,
             &THilfeFenster::InhaltAbgleichen);
+    // On the index page typing goes to the keyword at once.
+    connect(Reiter, &QTabWidget::currentChanged, this, [this, indexSeite] {
+        if (Reiter->currentWidget() == indexSeite) Stichwort->setFocus();
+    });
     connect(Stichwort, &QLineEdit::textChanged, this,
             [this](const QString& text) { Index->filterIndices(text); });
     connect(Stichwort, &QLineEdit::returnPressed, Index, &QHelpIndexWidget::activateCurrentItem);
