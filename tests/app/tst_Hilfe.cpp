@@ -53,6 +53,7 @@ const TDialogfall Dialogfaelle[] = {
     {"Sortierung der Elternliste", &TVELWnd::EListeSort1, "sortierung.html"},
     {"Einstellungen zur Terminberechnung", &TVELWnd::OptTermin1, "terminberechnung.html"},
     {"Anrede-Editor", &TVELWnd::AnrEdit1, "anredeeditor.html"},
+    {"Gespräche von Hand verschieben", &TVELWnd::HandBearb1, "handbearbeitung.html"},
 };
 
 // A main window that finds the built handbook, with a small project open.

@@ -914,8 +914,6 @@ bool TFVerschieb::Fenstertaste(QKeyEvent* taste) {
         if (BtnZurueck->isEnabled()) Spulen(-1);
     } else if (strg && key == Qt::Key_W) {
         if (BtnVor->isEnabled()) Spulen(1);
-    } else if (key == Qt::Key_F1 && mit == Qt::NoModifier) {
-        if (Hilfe) Hilfe();
     } else if (key == Qt::Key_F4) {
         BtnHoeheClick();
     } else if (key == Qt::Key_F5) {
