@@ -54,6 +54,7 @@ const TDialogfall Dialogfaelle[] = {
     {"Einstellungen zur Terminberechnung", &TVELWnd::OptTermin1, "terminberechnung.html"},
     {"Anrede-Editor", &TVELWnd::AnrEdit1, "anredeeditor.html"},
     {"Gespräche von Hand verschieben", &TVELWnd::HandBearb1, "handbearbeitung.html"},
+    {"Gesprächslisten als RTF", &TVELWnd::Eltern1, "rtf.html"},
 };
 
 // A main window that finds the built handbook, with a small project open.
