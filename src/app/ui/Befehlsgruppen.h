@@ -15,6 +15,7 @@ class TSchulBefehle;
 class TSperrBefehle;
 class TTerminBefehle;
 class TUebersichtBefehle;
+class TVorschauBefehle;
 
 // The command groups the main window puts together: a new feature adds its group here, creates it in
 // TVELWnd::GruppenAnlegen as a child of the window (which updates every child group's commands) and
@@ -35,4 +36,5 @@ struct TBefehlsgruppen {
     THandBefehle* Hand = nullptr;
     TAustauschBefehle* Austausch = nullptr;
     TAnredeBefehle* Anreden = nullptr;
+    TVorschauBefehle* Vorschau = nullptr;
 };
