@@ -66,7 +66,12 @@ void BlattMalen(QPainter& maler, const QRectF& blatt, const TSeitenmetrik& metri
         maler.translate(teile.Inhalt.topLeft());
         maler.scale(teile.Inhalt.width() / std::max(1, bild.width()),
                     teile.Inhalt.height() / std::max(1, bild.height()));
-        maler.setRenderHint(QPainter::Antialiasing);
+        // The picture sets only what differs from a fresh painter's state; it must find that state.
+        maler.setPen(QPen());
+        maler.setBrush(Qt::NoBrush);
+        // Lines of a pixel of the page stay visible when shrunk to the screen: not smoothed, they keep a
+        // whole pixel.
+        maler.setRenderHint(QPainter::Antialiasing, false);
         maler.setRenderHint(QPainter::SmoothPixmapTransform);
         maler.drawPicture(0, 0, *seite);
     }
