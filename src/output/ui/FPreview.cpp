@@ -62,7 +62,7 @@ TFPreview::~TFPreview() = default;
 void TFPreview::Aufbauen() {
     LblArt = new QLabel(QStringLiteral("Eltern"));
     CBPerson = new QComboBox;
-    CBPerson->setMinimumContentsLength(28);
+    CBPerson->setMinimumContentsLength(20);
     CBPerson->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     LblArt->setBuddy(CBPerson);
     BtnWechseln = new QToolButton;
@@ -112,6 +112,7 @@ void TFPreview::Aufbauen() {
     Flaeche->setFocusPolicy(Qt::StrongFocus);
     Flaeche->installEventFilter(this);
     Flaeche->viewport()->installEventFilter(this);
+    Blatt->installEventFilter(this);
 
     auto* aussen = new QVBoxLayout(this);
     aussen->setContentsMargins(4, 4, 4, 0);
@@ -374,7 +375,7 @@ void TFPreview::closeEvent(QCloseEvent* ereignis) {
 bool TFPreview::eventFilter(QObject* objekt, QEvent* ereignis) {
     if (objekt == Flaeche && ereignis->type() == QEvent::Resize) {
         BlattAnpassen();
-    } else if (objekt == Flaeche->viewport() && ereignis->type() == QEvent::Wheel) {
+    } else if ((objekt == Blatt || objekt == Flaeche->viewport()) && ereignis->type() == QEvent::Wheel) {
         const QPoint drehung = static_cast<QWheelEvent*>(ereignis)->angleDelta();
         QScrollBar* senkrecht = Flaeche->verticalScrollBar();
         QScrollBar* waagrecht = Flaeche->horizontalScrollBar();
