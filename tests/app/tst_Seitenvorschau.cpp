@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
+#include <QPainter>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QScrollArea>
@@ -441,6 +442,52 @@ private Q_SLOTS:
         QVERIFY(t.Aktiv());
         QTest::keyClick(&v, Qt::Key_F9);
         QVERIFY(!v.isVisible());
+    }
+
+    // VEL_VORSCHAU_BILDER=dir keeps pictures of the preview for a look at them: a one-day and a two-day
+    // list, portrait and landscape, with and without logo, at every zoom level.
+    void ansichten() {
+        const QString ordner = qEnvironmentVariable("VEL_VORSCHAU_BILDER");
+        if (ordner.isEmpty()) QSKIP("VEL_VORSCHAU_BILDER is not set");
+        QImage logo(480, 200, QImage::Format_RGB32);
+        logo.fill(QColor(30, 90, 160));
+        QPainter maler(&logo);
+        maler.fillRect(QRect(30, 30, 140, 140), Qt::yellow);
+        maler.end();
+        for (const int tage : {1, 2}) {
+            TVorschauTest t;
+            if (tage == 1) {
+                TProjektBauer b;
+                b.Rahmen(1, 24, 15 * 60, 10);
+                for (int i = 0; i < 6; ++i)
+                    b.Wunsch(b.Kind(QStringLiteral("Familie%1").arg(i), "Kim", "5a"), i % 2 ? "MUE" : "BER",
+                             i * 3);
+                t.f.ProjektErsetzen(b.Abgeben());
+            }
+            QVERIFY(t.MitFamilieOeffnen(0));
+            TFPreview& v = *t.v();
+            for (const bool quer : {false, true})
+                for (const bool mitLogo : {false, true}) {
+                    TListenlayout& l = t.f.Projekt()->Listenlayout;
+                    l.Ausrichtung = quer ? 1 : 0;
+                    l.MitLogo = mitLogo;
+                    l.Logo = mitLogo ? logo : QImage();
+                    v.VorschauNeuZeichnen();
+                    for (int stufe = 0; stufe < 3; ++stufe) {
+                        QTest::keyClick(&v, stufe == 0 ? Qt::Key_Minus : Qt::Key_Plus);
+                        if (stufe == 0) QTest::keyClick(&v, Qt::Key_Minus);
+                        QCOMPARE(v.Zoomstufe(), stufe);
+                        QCoreApplication::processEvents();
+                        QVERIFY(v.grab().save(QStringLiteral("%1/tage%2-%3-%4-zoom%5.png")
+                                                  .arg(ordner)
+                                                  .arg(tage)
+                                                  .arg(quer ? "quer" : "hoch")
+                                                  .arg(mitLogo ? "logo" : "ohne")
+                                                  .arg(stufe)));
+                    }
+                }
+            v.close();
+        }
     }
 
     // Another project opened meanwhile (handed over by a second start) closes the preview, whose persons
