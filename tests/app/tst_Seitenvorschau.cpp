@@ -14,6 +14,8 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -95,6 +97,13 @@ QPointF Anteil(const TFPreview& v, QPoint imFenster) {
             static_cast<double>(ort.y() - blatt.y()) / blatt.height()};
 }
 
+// The mouse moved there, without a button.
+void Bewegen(QWidget* ziel, QPoint ort) {
+    QMouseEvent bewegung(QEvent::MouseMove, ort, ziel->mapToGlobal(ort), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+    QApplication::sendEvent(ziel, &bewegung);
+}
+
 void Rad(QWidget* ziel, int drehung) {
     const QPointF ort(10, 10);
     QWheelEvent rad(ort, ziel->mapToGlobal(ort), QPoint(), QPoint(0, drehung), Qt::NoButton, Qt::NoModifier,
@@ -154,6 +163,15 @@ private Q_SLOTS:
         }
         QCOMPARE(verbergen.count(), 3);
         QCOMPARE(wiederherstellen.count(), 3);
+
+        // A family the search hides is shown again: the search goes.
+        t.f.Familienpanel->SuchE->setText("F00");
+        QCOMPARE(t.f.Familienpanel->Zeile(t.Familie(49)), -1);
+        t.f.AnsGspList0->trigger();
+        t.PersonWaehlen("F050");
+        v.close();
+        QCOMPARE(t.f.Familienpanel->SuchE->text(), QString());
+        QCOMPARE(t.f.Eingabe->AktuelleFamilie(), t.Familie(49));
     }
 
     // With the teacher list focused the preview starts at the selected teacher; "wechseln" goes to the
@@ -308,6 +326,21 @@ private Q_SLOTS:
         QCOMPARE(v.Zoomstufe(), 2);
         QTest::mouseClick(v.Blatt, Qt::RightButton, {}, v.Blatt->Blatt().center());
         QCOMPARE(v.Zoomstufe(), 1);
+        // The pointer over the sheet is a magnifier that shows what the next click does: a plus up to the
+        // last level, a minus there; beside the sheet it is the arrow.
+        const auto zeiger = [&v](QPoint ort) {
+            Bewegen(v.Blatt, ort);
+            return v.Blatt->cursor().pixmap().toImage();
+        };
+        const QImage plus = zeiger(v.Blatt->Blatt().center());
+        QVERIFY(!plus.isNull());
+        QTest::mouseClick(v.Blatt, Qt::LeftButton, {}, v.Blatt->Blatt().center());
+        const QImage minus = zeiger(v.Blatt->Blatt().center());
+        QVERIFY(!minus.isNull() && minus != plus);
+        Bewegen(v.Blatt, v.Blatt->Blatt().topLeft() - QPoint(2, 0));
+        QCOMPARE(v.Blatt->cursor().shape(), Qt::ArrowCursor);
+        QTest::mouseClick(v.Blatt, Qt::RightButton, {}, v.Blatt->Blatt().center());
+        QCOMPARE(zeiger(v.Blatt->Blatt().center()), plus);
         // A click beside the sheet does nothing.
         QTest::mouseClick(v.Blatt, Qt::LeftButton, {}, QPoint(1, 1));
         QCOMPARE(v.Zoomstufe(), 1);
