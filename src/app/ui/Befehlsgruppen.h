@@ -16,6 +16,7 @@ class TSchulBefehle;
 class TSperrBefehle;
 class TTerminBefehle;
 class TUebersichtBefehle;
+class TVorschauBefehle;
 
 // The command groups the main window puts together: a new feature adds its group here, creates it in
 // TVELWnd::GruppenAnlegen as a child of the window (which updates every child group's commands) and
@@ -37,4 +38,5 @@ struct TBefehlsgruppen {
     TAustauschBefehle* Austausch = nullptr;
     TAnredeBefehle* Anreden = nullptr;
     TRtfBefehle* Rtf = nullptr;
+    TVorschauBefehle* Vorschau = nullptr;
 };
