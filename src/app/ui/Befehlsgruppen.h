@@ -1,5 +1,6 @@
 #pragma once
 
+class TAnmerkBefehle;
 class TAnredeBefehle;
 class TAustauschBefehle;
 class TDruckBefehle;
@@ -35,4 +36,5 @@ struct TBefehlsgruppen {
     THandBefehle* Hand = nullptr;
     TAustauschBefehle* Austausch = nullptr;
     TAnredeBefehle* Anreden = nullptr;
+    TAnmerkBefehle* Anmerkungen = nullptr;
 };

@@ -11,6 +11,7 @@
 #include "editing/ui/HandBefehle.h"
 #include "exchange/ui/AustauschBefehle.h"
 #include "model/Projektoperationen.h"
+#include "output/ui/AnmerkBefehle.h"
 #include "output/ui/DruckBefehle.h"
 #include "output/ui/SonstigeListen.h"
 #include "output/ui/UebersichtBefehle.h"
@@ -49,7 +50,6 @@ TVELWnd::TVELWnd(TMeldung& meldung, TDateiwahl& dateiwahl, TEinstellungsSpeicher
     // the file dialogs start in the user's documents.
     Programmwerte =
         ProgrammwerteLesen(Speicher, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-    AutoAnmerkFragen = !Programmwerte.autoAnmerk;
 
     GruppenAnlegen();
     FensterAufbauen();
@@ -131,6 +131,12 @@ void TVELWnd::GruppenAnlegen() {
             wahl.Lehrer ? static_cast<const TPerson*>(Lehrerpanel->Einer()) : Eingabe->AktuelleFamilie();
         return wahl;
     };
+    Gruppen.Anmerkungen = new TAnmerkBefehle(umgebung, this);
+    const auto anmerken = [this](const TPerson* person, bool eltern, QWidget* fenster) {
+        Gruppen.Anmerkungen->Oeffnen(person, eltern, fenster);
+    };
+    Gruppen.Raeume->Anmerken = anmerken;
+    Gruppen.Hand->Anmerken = anmerken;
     Gruppen.Schulbefehle = new TSchulBefehle(umgebung, this);
     Gruppen.Projektdateien = new TProjektBefehle(umgebung, *Gruppen.Rahmen, this);
     Gruppen.Sperren->SpeichernFragen = [this] { return Gruppen.Projektdateien->SpeichernFragen(); };
