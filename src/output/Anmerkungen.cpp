@@ -28,10 +28,8 @@ QString OhneErklaerung(const QString& text) {
     if (stelle < 0) return text;
     QString rest = text;
     rest.remove(stelle, PlusErklaerung().size());
-    while (rest.startsWith(u' '))
-        rest.remove(0, 1);
-    while (rest.endsWith(u' '))
-        rest.chop(1);
+    // Also a line break that followed the explanation would leave an empty line at the top.
+    rest = rest.trimmed();
     while (rest.contains(QStringLiteral("  ")))
         rest.replace(QStringLiteral("  "), QStringLiteral(" "));
     return rest;

@@ -128,7 +128,8 @@ void NurSpeicherbar(QWidget* fenster, TMeldung* meldung, QPlainTextEdit* feld, q
             stand->Abgeschnitten = true;
         }
         if (form == eingabe) return;
-        if (voll != eingabe) {
+        // The explanation quotes the first adaptation, which may lie several keys back.
+        if (voll != eingabe && stand->Form.isEmpty()) {
             stand->Eingabe = eingabe;
             stand->Form = voll;
         }
