@@ -1,6 +1,7 @@
 #include "FensterTest.h"
 #include "common/TestHaupt.h"
 #include "model/Dateneingabe.h"
+#include "output/ui/AnmerkBefehle.h"
 #include "ui/Ziehzeiger.h"
 
 #include <QGuiApplication>
