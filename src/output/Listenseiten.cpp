@@ -1,5 +1,6 @@
 #include "Listenseiten.h"
 
+#include "Anmerkungsorte.h"
 #include "Zeichenziel.h"
 #include "model/Datumstexte.h"
 #include "model/Projekt.h"
@@ -41,12 +42,11 @@ public:
         , Eltern(blatt.Auftrag.FuerEltern)
         , Tuer(blatt.Auftrag.Tueraushang && !blatt.Auftrag.FuerEltern)
         , Zeilen(zeilen) {
-        const TRandPx r = RaenderBerechnen(L.Seitenraender, B.Metrik);
-        Breite = B.Metrik.SeiteBreitePx - r.Links - r.Rechts;
-        Hoehe = B.Metrik.SeiteHoehePx - r.Oben - r.Unten;
-        if (Ziel.Vorschau()) {
-            if (B.Metrik.PpiY != B.Metrik.PpiX) Breite = Breite * B.Metrik.PpiY / B.Metrik.PpiX;
-        } else {
+        const QSize inhalt = Inhaltsgroesse(B.Metrik, L.Seitenraender, Ziel.Vorschau());
+        Breite = inhalt.width();
+        Hoehe = inhalt.height();
+        if (!Ziel.Vorschau()) {
+            const TRandPx r = RaenderBerechnen(L.Seitenraender, B.Metrik);
             X0 = r.Links;
             Y0 = r.Oben;
         }
@@ -61,7 +61,7 @@ public:
 
     int Zeichnen() {
         Kopf(ProTag && !Eltern ? std::optional(RaumAmTag(Lehrer().Raum, 0)) : std::nullopt);
-        const auto [oben, unten] = Anmerkungen();
+        const auto [oben, unten] = AnmerkungenVerteilen(B.Projekt, Person, Eltern);
         bool gezeichnet = false;
         if (!Tuer)
             for (const QString& text : oben)
@@ -220,28 +220,6 @@ private:
         Stil(false, false);
         Y += 5 * Zh;
         if (mitLogo) M().drawLine(X0, Y - Zh / 4, X0 + Breite, Y - Zh / 4);
-    }
-
-    // The annotations above and below the list, by the layout's position code.
-    std::pair<std::vector<QString>, std::vector<QString>> Anmerkungen() const {
-        const QString alle = Eltern ? B.Projekt.AnmerkungAlleEltern : B.Projekt.AnmerkungAlleLehrer;
-        const QString eigene = Person.Anmerkung;
-        switch (Eltern ? L.NachrPosE : L.NachrPosL) {
-        case 0:
-            return {{alle, eigene}, {}};
-        case 1:
-            return {{eigene, alle}, {}};
-        case 2:
-            return {{eigene}, {alle}};
-        case 3:
-            return {{alle}, {eigene}};
-        case 4:
-            return {{}, {alle, eigene}};
-        case 5:
-            return {{}, {eigene, alle}};
-        default:
-            return {{alle, eigene}, {}};
-        }
     }
 
     // Lays out text across the content width and draws the lines that fit into hoehe pixels (all when
@@ -441,6 +419,13 @@ private:
 };
 
 } // namespace
+
+QSize Inhaltsgroesse(const TSeitenmetrik& metrik, const TSeitenraender& raender, bool vorschau) {
+    const TRandPx r = RaenderBerechnen(raender, metrik);
+    int breite = metrik.SeiteBreitePx - r.Links - r.Rechts;
+    if (vorschau && metrik.PpiY != metrik.PpiX) breite = breite * metrik.PpiY / metrik.PpiX;
+    return {breite, metrik.SeiteHoehePx - r.Oben - r.Unten};
+}
 
 QString Titeltext(const TProjekt& projekt) {
     const TListenlayout& l = projekt.Listenlayout;

@@ -127,8 +127,8 @@ private Q_SLOTS:
             {"&Datei|Elterndaten imp&ortieren...", "", false, true},
             {"&Datei|&Lehrerdaten exportieren...", "", false, true},
             {"&Datei|Gesprächslisten exportieren... (PDF)", "", false, true},
-            {"&Datei|&Gesprächlisten exportieren... (RTF)|für &Lehrer...", "", false, false},
-            {"&Datei|&Gesprächlisten exportieren... (RTF)|für &Eltern...", "", false, false},
+            {"&Datei|&Gesprächlisten exportieren... (RTF)|für &Lehrer...", "", false, true},
+            {"&Datei|&Gesprächlisten exportieren... (RTF)|für &Eltern...", "", false, true},
             {"&Datei|&Drucken...", "", false, true},
             {"&Datei|Seite e&inrichten|&Gesprächslisten... (mit Vorschau)", "", false, false},
             {"&Datei|Seite e&inrichten|Sonstige Listen...", "", false, false},
@@ -144,7 +144,7 @@ private Q_SLOTS:
             {"&Bearbeiten|Anmerkungen schreiben ...|Automatische Anmerkungen...", "", false, true},
             {"Aus&werten|&Termine berechnen", "", false, true},
             {"Aus&werten|&Optionen für Auswertung...", "", false, true},
-            {"&Ansicht|Seitenvorschau (Gesprächslisten)", "F9", false, false},
+            {"&Ansicht|Seitenvorschau (Gesprächslisten)", "F9", false, true},
             {"&Ansicht|&Statistik", "", false, true},
             {"&Ansicht|&Raumzuordnung", "", false, true},
             {"&Ansicht|&Anzahl der Gespräche pro Lehrer", "", false, true},
@@ -216,6 +216,7 @@ private Q_SLOTS:
         QVERIFY(QtDeutschLaden(&besitzer));
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
         QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), "Suchen in:");
+        QCOMPARE(QCoreApplication::translate("QHelpSearchQueryWidget", "Search"), "Suche");
     }
 
     // A message laid out by its own line breaks is wide enough for its longest line, so that no line is
@@ -329,13 +330,14 @@ private Q_SLOTS:
         frei.clear();
         for (QAction* a : leiste->actions())
             if (!a->isSeparator() && leiste->widgetForAction(a)->isEnabled()) frei << a->toolTip();
-        QCOMPARE(frei,
-                 (QStringList{
-                     "Neues Projekt", QString::fromUtf8("Öffnen..."), "Speichern", "Speichern unter...",
-                     QString::fromUtf8("Elternliste bearbeiten, Gespräche eingeben"),
-                     "Lehrerliste bearbeiten\n(Markierung Eltern/Kind aufheben)", "Raumzuweisung bearbeiten",
-                     "Termine berechnen...", QString::fromUtf8("Gesprächslisten bearbeiten (F5)"),
-                     "Statistik", "Drucken...", "Listen als PDF...", "Hilfe anzeigen", "Programm beenden"}));
+        QCOMPARE(frei, (QStringList{"Neues Projekt", QString::fromUtf8("Öffnen..."), "Speichern",
+                                    "Speichern unter...",
+                                    QString::fromUtf8("Elternliste bearbeiten, Gespräche eingeben"),
+                                    "Lehrerliste bearbeiten\n(Markierung Eltern/Kind aufheben)",
+                                    "Raumzuweisung bearbeiten", "Termine berechnen...",
+                                    QString::fromUtf8("Gesprächslisten bearbeiten (F5)"), "Statistik",
+                                    QString::fromUtf8("Seitenvorschau (Gesprächslisten): F9"), "Drucken...",
+                                    "Listen als PDF...", "Hilfe anzeigen", "Programm beenden"}));
         const auto deckung = [](const QImage& bild) {
             qint64 summe = 0;
             for (int y = 0; y < bild.height(); ++y)
@@ -689,8 +691,7 @@ private Q_SLOTS:
         t.Fenster->Inhalt1->trigger();
         t.Fenster->NeuindieserVersion1->trigger();
         QCOMPARE(t.Meldung.Protokoll.size(), 2);
-        QCOMPARE(t.Meldung.Protokoll[0].Text,
-                 "Die Hilfedatei " + t.Ordner.filePath("VEL_Hilfe.chm") + " ist nicht installiert.");
+        QCOMPARE(t.Meldung.Protokoll[0].Text, "Das Handbuch von VEL ist nicht installiert.");
         QCOMPARE(t.Meldung.Protokoll[1].Text,
                  "Die Seite " + t.Ordner.filePath("version.htm") + " ist nicht installiert.");
 

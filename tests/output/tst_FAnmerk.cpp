@@ -3,6 +3,7 @@
 #include "common/TestHaupt.h"
 #include "model/Textgrenze.h"
 #include "output/ui/FAnmerk.h"
+#include "ui/Hilfekontext.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -73,6 +74,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&dlg));
         Ablegen(dlg);
         QCOMPARE(dlg.windowTitle(), titel);
+        QCOMPARE(HilfekontextVon(&dlg), Hilfekontext::Anmerkungen);
         QCOMPARE(dlg.LblKopf->text(), kopf);
         QCOMPARE(dlg.LblName->isVisible(), person);
         QCOMPARE(dlg.MemoEigen->isVisible(), person);

@@ -12,10 +12,12 @@ class TLehrerBefehle;
 class TProjektBefehle;
 class TRahmenBefehle;
 class TRaumBefehle;
+class TRtfBefehle;
 class TSchulBefehle;
 class TSperrBefehle;
 class TTerminBefehle;
 class TUebersichtBefehle;
+class TVorschauBefehle;
 
 // The command groups the main window puts together: a new feature adds its group here, creates it in
 // TVELWnd::GruppenAnlegen as a child of the window (which updates every child group's commands) and
@@ -37,4 +39,6 @@ struct TBefehlsgruppen {
     TAustauschBefehle* Austausch = nullptr;
     TAnredeBefehle* Anreden = nullptr;
     TAnmerkBefehle* Anmerkungen = nullptr;
+    TRtfBefehle* Rtf = nullptr;
+    TVorschauBefehle* Vorschau = nullptr;
 };

@@ -13,8 +13,10 @@
 #include "model/Projektoperationen.h"
 #include "output/ui/AnmerkBefehle.h"
 #include "output/ui/DruckBefehle.h"
+#include "output/ui/RtfBefehle.h"
 #include "output/ui/SonstigeListen.h"
 #include "output/ui/UebersichtBefehle.h"
+#include "output/ui/VorschauBefehle.h"
 #include "rooms/ui/RaumBefehle.h"
 #include "scheduler/ui/TerminBefehle.h"
 #include "settings/ui/SchulBefehle.h"
@@ -83,7 +85,7 @@ TBefehlsumgebung TVELWnd::Umgebung() {
             Speicher,
             Programmwerte,
             this,
-            [this] { Gruppen.Hilfe->Inhalt1Click(); }};
+            [this] { Gruppen.Hilfe->KontextZeigen(); }};
 }
 
 void TVELWnd::GruppenAnlegen() {
@@ -92,6 +94,7 @@ void TVELWnd::GruppenAnlegen() {
     Gruppen.Rahmen = new TRahmenBefehle(umgebung, this);
     Gruppen.Termine = new TTerminBefehle(umgebung, this);
     Gruppen.Druck = new TDruckBefehle(umgebung, this);
+    Gruppen.Rtf = new TRtfBefehle(umgebung, this);
     Gruppen.Sperren = new TSperrBefehle(umgebung, this);
     Gruppen.Raeume = new TRaumBefehle(umgebung, this);
     // "Zur Raumzuordnung" ends the run; the room assignment opens once the print choice has closed.
@@ -137,6 +140,14 @@ void TVELWnd::GruppenAnlegen() {
     };
     Gruppen.Raeume->Anmerken = anmerken;
     Gruppen.Hand->Anmerken = anmerken;
+    Gruppen.Vorschau = new TVorschauBefehle(umgebung, *Gruppen.Druck, this);
+    Gruppen.Vorschau->Vorauswahl = [this] {
+        return TVorschauAuswahl{Eingabe->AktuelleFamilie(), Lehrerpanel->Einer(),
+                                Lehrerpanel->LVLehrer->hasFocus()};
+    };
+    Gruppen.Vorschau->PersonZeigen = [this](const TPerson* person, bool familie) {
+        Eingabe->PersonZeigen(person, familie);
+    };
     Gruppen.Schulbefehle = new TSchulBefehle(umgebung, this);
     Gruppen.Projektdateien = new TProjektBefehle(umgebung, *Gruppen.Rahmen, this);
     Gruppen.Sperren->SpeichernFragen = [this] { return Gruppen.Projektdateien->SpeichernFragen(); };

@@ -17,7 +17,9 @@
 #include "exchange/ui/AustauschBefehle.h"
 #include "output/ui/AnmerkBefehle.h"
 #include "output/ui/DruckBefehle.h"
+#include "output/ui/RtfBefehle.h"
 #include "output/ui/UebersichtBefehle.h"
+#include "output/ui/VorschauBefehle.h"
 #include "rooms/ui/RaumBefehle.h"
 #include "scheduler/ui/TerminBefehle.h"
 #include "settings/ui/SchulBefehle.h"
@@ -130,8 +132,8 @@ void TVELWnd::MenuesAnlegen() {
     PDFExport1 = Befehl(Datei1, "Gesprächslisten exportieren... (PDF)", nullptr, Gruppen.Druck,
                         &TDruckBefehle::PDFExport1Click);
     RTF1 = Datei1->addMenu(QString::fromUtf8("&Gesprächlisten exportieren... (RTF)"));
-    Lehrer1 = Befehl(RTF1, "für &Lehrer...", nullptr, nullptr);
-    Eltern1 = Befehl(RTF1, "für &Eltern...", nullptr, nullptr);
+    Lehrer1 = Befehl(RTF1, "für &Lehrer...", nullptr, Gruppen.Rtf, &TRtfBefehle::Lehrer1Click);
+    Eltern1 = Befehl(RTF1, "für &Eltern...", nullptr, Gruppen.Rtf, &TRtfBefehle::Eltern1Click);
     Druck1 = Befehl(Datei1, "&Drucken...", nullptr, Gruppen.Druck, &TDruckBefehle::Druck1Click);
     Seiteeinrichten0 = Datei1->addMenu(QStringLiteral("Seite e&inrichten"));
     Layout1 = Befehl(Seiteeinrichten0, "&Gesprächslisten... (mit Vorschau)", nullptr, nullptr);
@@ -167,7 +169,8 @@ void TVELWnd::MenuesAnlegen() {
                       &TTerminBefehle::OptTermin1Click);
 
     Ansicht1 = leiste->addMenu(QStringLiteral("&Ansicht"));
-    AnsGspList0 = Befehl(Ansicht1, "Seitenvorschau (Gesprächslisten)", "F9", nullptr);
+    AnsGspList0 = Befehl(Ansicht1, "Seitenvorschau (Gesprächslisten)", "F9", Gruppen.Vorschau,
+                         &TVorschauBefehle::AnsGspList0Click);
     Statstk1 =
         Befehl(Ansicht1, "&Statistik", nullptr, Gruppen.Uebersichten, &TUebersichtBefehle::Statstk1Click);
     Ansicht1->addSeparator();
@@ -246,7 +249,8 @@ void TVELWnd::WerkzeugleisteAnlegen() {
                           &THandBefehle::HandBearb1Click);
     Statstk0 = Werkzeug("Statistik", "x-office-presentation", Gruppen.Uebersichten,
                         &TUebersichtBefehle::Statstk1Click);
-    Vorschau0 = Werkzeug("Seitenvorschau (Gesprächslisten): F9", "document-print-preview", nullptr);
+    Vorschau0 = Werkzeug("Seitenvorschau (Gesprächslisten): F9", "document-print-preview", Gruppen.Vorschau,
+                         &TVorschauBefehle::AnsGspList0Click);
     Druck0 = Werkzeug("Drucken...", "document-print", Gruppen.Druck, &TDruckBefehle::Druck1Click);
     BuPDF = Werkzeug("Listen als PDF...", "gnome-mime-application-pdf", Gruppen.Druck,
                      &TDruckBefehle::PDFExport1Click);

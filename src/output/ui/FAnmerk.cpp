@@ -4,6 +4,7 @@
 #include "model/TypFunc.h"
 #include "output/Anmerkungen.h"
 #include "ui/Arbeitsflaeche.h"
+#include "ui/Hilfekontext.h"
 #include "ui/Speicherbar.h"
 
 #include <QColor>
@@ -84,6 +85,7 @@ TFAnmerk::TFAnmerk(const TListenlayout& layout, bool eltern, const QString& alle
         aussen->addWidget(MemoAlle, 1);
         MemoAlle->setFocus();
     }
+    HilfekontextSetzen(this, Hilfekontext::Anmerkungen);
     LblKopf->setWordWrap(true);
     aussen->addWidget(knoepfe);
     Anfangsgroesse(this, QSize(560, person ? 420 : 300));
