@@ -1,5 +1,6 @@
 #pragma once
 
+class TAnmerkBefehle;
 class TAnredeBefehle;
 class TAustauschBefehle;
 class TDruckBefehle;
@@ -37,6 +38,7 @@ struct TBefehlsgruppen {
     THandBefehle* Hand = nullptr;
     TAustauschBefehle* Austausch = nullptr;
     TAnredeBefehle* Anreden = nullptr;
+    TAnmerkBefehle* Anmerkungen = nullptr;
     TRtfBefehle* Rtf = nullptr;
     TVorschauBefehle* Vorschau = nullptr;
 };

@@ -11,6 +11,7 @@
 #include "editing/ui/HandBefehle.h"
 #include "exchange/ui/AustauschBefehle.h"
 #include "model/Projektoperationen.h"
+#include "output/ui/AnmerkBefehle.h"
 #include "output/ui/DruckBefehle.h"
 #include "output/ui/RtfBefehle.h"
 #include "output/ui/SonstigeListen.h"
@@ -51,7 +52,6 @@ TVELWnd::TVELWnd(TMeldung& meldung, TDateiwahl& dateiwahl, TEinstellungsSpeicher
     // the file dialogs start in the user's documents.
     Programmwerte =
         ProgrammwerteLesen(Speicher, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-    AutoAnmerkFragen = !Programmwerte.autoAnmerk;
 
     GruppenAnlegen();
     FensterAufbauen();
@@ -134,6 +134,12 @@ void TVELWnd::GruppenAnlegen() {
             wahl.Lehrer ? static_cast<const TPerson*>(Lehrerpanel->Einer()) : Eingabe->AktuelleFamilie();
         return wahl;
     };
+    Gruppen.Anmerkungen = new TAnmerkBefehle(umgebung, this);
+    const auto anmerken = [this](const TPerson* person, bool eltern, QWidget* fenster) {
+        Gruppen.Anmerkungen->Oeffnen(person, eltern, fenster);
+    };
+    Gruppen.Raeume->Anmerken = anmerken;
+    Gruppen.Hand->Anmerken = anmerken;
     Gruppen.Vorschau = new TVorschauBefehle(umgebung, *Gruppen.Druck, this);
     Gruppen.Vorschau->Vorauswahl = [this] {
         return TVorschauAuswahl{Eingabe->AktuelleFamilie(), Lehrerpanel->Einer(),

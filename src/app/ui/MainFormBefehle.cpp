@@ -15,6 +15,7 @@
 #include "Zeitfensteraufruf.h"
 #include "editing/ui/HandBefehle.h"
 #include "exchange/ui/AustauschBefehle.h"
+#include "output/ui/AnmerkBefehle.h"
 #include "output/ui/DruckBefehle.h"
 #include "output/ui/RtfBefehle.h"
 #include "output/ui/UebersichtBefehle.h"
@@ -150,10 +151,14 @@ void TVELWnd::MenuesAnlegen() {
     Klassenleitung1 = Befehl(Bearbeiten1, "Gespräche: Lehrkraft für alle Kinder einer Klasse ...", nullptr,
                              Gruppen.Gespraechbefehle, &TGespraechBefehle::Klassenleitung1Click);
     Anmerkungen1 = Bearbeiten1->addMenu(QStringLiteral("Anmerkungen schreiben ..."));
-    Anmerkung1 = Befehl(Anmerkungen1, "zu den Gesprächslisten für Lehrer", nullptr, nullptr);
-    Anmerk2 = Befehl(Anmerkungen1, "zu den Gesprächslisten für Eltern", nullptr, nullptr);
-    IndividuelleAnmerkungen1 = Befehl(Anmerkungen1, "Individuelle Anmerkungen...", nullptr, nullptr);
-    AutoAnmerk1 = Befehl(Anmerkungen1, "Automatische Anmerkungen...", nullptr, nullptr);
+    Anmerkung1 = Befehl(Anmerkungen1, "zu den Gesprächslisten für Lehrer", nullptr, Gruppen.Anmerkungen,
+                        &TAnmerkBefehle::Anmerkung1Click);
+    Anmerk2 = Befehl(Anmerkungen1, "zu den Gesprächslisten für Eltern", nullptr, Gruppen.Anmerkungen,
+                     &TAnmerkBefehle::Anmerk2Click);
+    IndividuelleAnmerkungen1 = Befehl(Anmerkungen1, "Individuelle Anmerkungen...", nullptr,
+                                      Gruppen.Anmerkungen, &TAnmerkBefehle::IndividuelleAnmerkungen1Click);
+    AutoAnmerk1 = Befehl(Anmerkungen1, "Automatische Anmerkungen...", nullptr, Gruppen.Anmerkungen,
+                         &TAnmerkBefehle::AutoAnmerk1Click);
 
     Auswerten1 = leiste->addMenu(QStringLiteral("Aus&werten"));
     Berech1 =
@@ -295,8 +300,10 @@ void TVELWnd::KontextmenuesAnlegen() {
     connect(PopMenuGespr, &QMenu::aboutToShow, g, &TGespraechBefehle::KontextmenueVorbereiten);
 
     PopMenuEltern = new QMenu(this);
-    AnmerkE1 = Befehl(PopMenuEltern, "Anmerkungen individuell", nullptr, nullptr);
-    AnmerkAlleE1 = Befehl(PopMenuEltern, "Anmerkungen für alle Eltern", nullptr, nullptr);
+    AnmerkE1 = Befehl(PopMenuEltern, "Anmerkungen individuell", nullptr, Gruppen.Anmerkungen,
+                      &TAnmerkBefehle::AnmerkE1Click);
+    AnmerkAlleE1 = Befehl(PopMenuEltern, "Anmerkungen für alle Eltern", nullptr, Gruppen.Anmerkungen,
+                          &TAnmerkBefehle::Anmerk2Click);
     PopMenuEltern->addSeparator();
     EditE1 = Befehl(PopMenuEltern, "Elterndaten bearbeiten...", nullptr, Gruppen.Familienbefehle,
                     &TFamilienBefehle::BtnEditEClick);
@@ -309,8 +316,10 @@ void TVELWnd::KontextmenuesAnlegen() {
                         &TSperrBefehle::ZeitGlob1Click);
 
     PopMenuLehrer = new QMenu(this);
-    AnmerkL1 = Befehl(PopMenuLehrer, "Individuelle Anmerkung", nullptr, nullptr);
-    AnmerkAlleL1 = Befehl(PopMenuLehrer, "Anmerkung für alle Lehrer", nullptr, nullptr);
+    AnmerkL1 = Befehl(PopMenuLehrer, "Individuelle Anmerkung", nullptr, Gruppen.Anmerkungen,
+                      &TAnmerkBefehle::AnmerkL1Click);
+    AnmerkAlleL1 = Befehl(PopMenuLehrer, "Anmerkung für alle Lehrer", nullptr, Gruppen.Anmerkungen,
+                          &TAnmerkBefehle::Anmerkung1Click);
     PopMenuLehrer->addSeparator();
     EditL1 = Befehl(PopMenuLehrer, "Lehrerdaten bearbeiten", nullptr, Gruppen.Lehrerbefehle,
                     &TLehrerBefehle::BtnEditLClick);
@@ -369,8 +378,7 @@ void TVELWnd::BefehleAktualisieren() {
     for (QAction* b : {AnrEdit1, expL1})
         Freigeben(b, lehrer);
     // Entries that need only a running program, or only an open project behind an enabled menu.
-    for (QAction* b : {Layout1, Seiteeinrichten1, Notizzettel1, LayoutOpt1, SeiteOpt1, VerTest1, Tel1,
-                       Anmerkung1, Anmerk2, IndividuelleAnmerkungen1, AutoAnmerk1})
+    for (QAction* b : {Layout1, Seiteeinrichten1, Notizzettel1, LayoutOpt1, SeiteOpt1, VerTest1, Tel1})
         Freigeben(b, true);
     for (TBefehlsgruppe* gruppe : findChildren<TBefehlsgruppe*>(Qt::FindDirectChildrenOnly))
         gruppe->Aktualisieren();
