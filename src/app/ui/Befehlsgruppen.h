@@ -13,8 +13,10 @@ class TRahmenBefehle;
 class TRaumBefehle;
 class TSchulBefehle;
 class TSperrBefehle;
+class TTelefonBefehle;
 class TTerminBefehle;
 class TUebersichtBefehle;
+class TUpdateBefehle;
 
 // The command groups the main window puts together: a new feature adds its group here, creates it in
 // TVELWnd::GruppenAnlegen as a child of the window (which updates every child group's commands) and
@@ -35,4 +37,6 @@ struct TBefehlsgruppen {
     THandBefehle* Hand = nullptr;
     TAustauschBefehle* Austausch = nullptr;
     TAnredeBefehle* Anreden = nullptr;
+    TTelefonBefehle* Telefon = nullptr;
+    TUpdateBefehle* Update = nullptr;
 };
