@@ -64,7 +64,6 @@ TFTelEd::TFTelEd(std::vector<TEltern*> familien, bool telefonInListen, bool latK
     TipBtn->setIcon(Symbol(QStringLiteral("dialog-information")));
     TipBtn->setToolTip(QStringLiteral("Suchen Sie Eltern?"));
     TipBtn->setAutoRaise(true);
-    TipBtn->setFocusPolicy(Qt::NoFocus);
 
     LblTelefon = new QLabel(QStringLiteral("Telefon:"), this);
     Edit1 = new QLineEdit(this);
