@@ -100,6 +100,9 @@ public:
 // rest of the text ignoring case.
 int KlassenVergleich(const QString& a, const QString& b, uint8_t sortierung, bool latKlBez);
 
+// Order of the family list for a ListenSortierung of 128 and above: by name or (0x40) by class first.
+int ElternVergleich(const TEltern& a, const TEltern& b, uint8_t sortierung, bool latKlBez);
+
 // Latin class-level names in search order (a name before the shorter names it contains) and the
 // end marker of pupils who have left school.
 extern const QStringList Klassenstufen;

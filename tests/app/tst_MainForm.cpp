@@ -133,7 +133,7 @@ private Q_SLOTS:
             {"&Datei|Seite e&inrichten|&Gesprächslisten... (mit Vorschau)", "", false, false},
             {"&Datei|Seite e&inrichten|Sonstige Listen...", "", false, false},
             {"&Datei|&Beenden", "", true, true},
-            {"&Bearbeiten|Elterntelefonnummer ...", "", false, false},
+            {"&Bearbeiten|Elterntelefonnummer ...", "", false, true},
             {"&Bearbeiten|&Sortierung der Elternliste", "", false, true},
             {"&Bearbeiten|&Raum zuweisen", "", false, true},
             {"&Bearbeiten|&Gesprächsliste von Hand bearbeiten", "F5", false, true},
@@ -167,7 +167,7 @@ private Q_SLOTS:
             {"&Hilfe|&Inhalt", "", true, true},
             {"&Hilfe|Inde&x", "", true, true},
             {"&Hilfe|Neu in dieser Version...", "", true, true},
-            {"&Hilfe|Auf Update prüfen...", "", false, false},
+            {"&Hilfe|Auf Update prüfen...", "", true, true},
             {"&Hilfe|In&fo über VEL", "", true, true},
         };
         for (const TZeile& z : zeilen)

@@ -15,9 +15,11 @@ class TRaumBefehle;
 class TRtfBefehle;
 class TSchulBefehle;
 class TSperrBefehle;
+class TTelefonBefehle;
 class TTerminBefehle;
 class TUebersichtBefehle;
 class TVorschauBefehle;
+class TUpdateBefehle;
 
 // The command groups the main window puts together: a new feature adds its group here, creates it in
 // TVELWnd::GruppenAnlegen as a child of the window (which updates every child group's commands) and
@@ -41,4 +43,6 @@ struct TBefehlsgruppen {
     TAnmerkBefehle* Anmerkungen = nullptr;
     TRtfBefehle* Rtf = nullptr;
     TVorschauBefehle* Vorschau = nullptr;
+    TTelefonBefehle* Telefon = nullptr;
+    TUpdateBefehle* Update = nullptr;
 };

@@ -7,6 +7,8 @@
 #include "KinderPanel.h"
 #include "LehrerPanel.h"
 #include "ProjektBefehle.h"
+#include "TelefonBefehle.h"
+#include "UpdateBefehle.h"
 #include "Zeitfensteraufruf.h"
 #include "editing/ui/HandBefehle.h"
 #include "exchange/ui/AustauschBefehle.h"
@@ -149,6 +151,8 @@ void TVELWnd::GruppenAnlegen() {
         Eingabe->PersonZeigen(person, familie);
     };
     Gruppen.Schulbefehle = new TSchulBefehle(umgebung, this);
+    Gruppen.Telefon = new TTelefonBefehle(umgebung, this);
+    Gruppen.Update = new TUpdateBefehle(umgebung, this);
     Gruppen.Projektdateien = new TProjektBefehle(umgebung, *Gruppen.Rahmen, this);
     Gruppen.Sperren->SpeichernFragen = [this] { return Gruppen.Projektdateien->SpeichernFragen(); };
     Gruppen.Austausch = new TAustauschBefehle(umgebung, this);

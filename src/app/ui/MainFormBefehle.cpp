@@ -12,6 +12,8 @@
 #include "LehrerBefehle.h"
 #include "LehrerPanel.h"
 #include "ProjektBefehle.h"
+#include "TelefonBefehle.h"
+#include "UpdateBefehle.h"
 #include "Zeitfensteraufruf.h"
 #include "editing/ui/HandBefehle.h"
 #include "exchange/ui/AustauschBefehle.h"
@@ -142,7 +144,8 @@ void TVELWnd::MenuesAnlegen() {
     Ende1 = Befehl(Datei1, "&Beenden", nullptr, &TVELWnd::Ende1Click);
 
     Bearbeiten1 = leiste->addMenu(QStringLiteral("&Bearbeiten"));
-    Tel1 = Befehl(Bearbeiten1, "Elterntelefonnummer ...", nullptr, nullptr);
+    Tel1 =
+        Befehl(Bearbeiten1, "Elterntelefonnummer ...", nullptr, Gruppen.Telefon, &TTelefonBefehle::Tel1Click);
     EListeSort1 = Befehl(Bearbeiten1, "&Sortierung der Elternliste", nullptr, Gruppen.Familienbefehle,
                          &TFamilienBefehle::EListeSort1Click);
     LRaumZw1 = Befehl(Bearbeiten1, "&Raum zuweisen", nullptr, Gruppen.Raeume, &TRaumBefehle::LRaumZw1Click);
@@ -218,7 +221,8 @@ void TVELWnd::MenuesAnlegen() {
     Index1 = Befehl(Hilfe1, "Inde&x", nullptr, Gruppen.Hilfe, &THilfeBefehle::Index1Click);
     NeuindieserVersion1 = Befehl(Hilfe1, "Neu in dieser Version...", nullptr, Gruppen.Hilfe,
                                  &THilfeBefehle::NeuindieserVersion1Click);
-    VerTest1 = Befehl(Hilfe1, "Auf Update prüfen...", nullptr, nullptr);
+    VerTest1 =
+        Befehl(Hilfe1, "Auf Update prüfen...", nullptr, Gruppen.Update, &TUpdateBefehle::VerTest1Click);
     Hilfe1->addSeparator();
     Info1 = Befehl(Hilfe1, "In&fo über VEL", nullptr, Gruppen.Hilfe, &THilfeBefehle::Info1Click);
 
@@ -378,7 +382,7 @@ void TVELWnd::BefehleAktualisieren() {
     for (QAction* b : {AnrEdit1, expL1})
         Freigeben(b, lehrer);
     // Entries that need only a running program, or only an open project behind an enabled menu.
-    for (QAction* b : {Layout1, Seiteeinrichten1, Notizzettel1, LayoutOpt1, SeiteOpt1, VerTest1, Tel1})
+    for (QAction* b : {Layout1, Seiteeinrichten1, Notizzettel1, LayoutOpt1, SeiteOpt1})
         Freigeben(b, true);
     for (TBefehlsgruppe* gruppe : findChildren<TBefehlsgruppe*>(Qt::FindDirectChildrenOnly))
         gruppe->Aktualisieren();
