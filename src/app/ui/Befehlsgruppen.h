@@ -7,6 +7,8 @@ class TFamilienBefehle;
 class TGespraechBefehle;
 class THandBefehle;
 class THilfeBefehle;
+class TNeuBefehle;
+class TNotizBefehle;
 class TLehrerBefehle;
 class TProjektBefehle;
 class TRahmenBefehle;
@@ -35,4 +37,6 @@ struct TBefehlsgruppen {
     THandBefehle* Hand = nullptr;
     TAustauschBefehle* Austausch = nullptr;
     TAnredeBefehle* Anreden = nullptr;
+    TNotizBefehle* Notiz = nullptr;
+    TNeuBefehle* Neu = nullptr;
 };

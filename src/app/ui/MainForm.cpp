@@ -6,6 +6,7 @@
 #include "HilfeBefehle.h"
 #include "KinderPanel.h"
 #include "LehrerPanel.h"
+#include "NeuBefehle.h"
 #include "ProjektBefehle.h"
 #include "Zeitfensteraufruf.h"
 #include "editing/ui/HandBefehle.h"
@@ -16,6 +17,7 @@
 #include "output/ui/UebersichtBefehle.h"
 #include "rooms/ui/RaumBefehle.h"
 #include "scheduler/ui/TerminBefehle.h"
+#include "settings/ui/NotizBefehle.h"
 #include "settings/ui/SchulBefehle.h"
 #include "timeframe/ui/RahmenBefehle.h"
 #include "timeframe/ui/SperrBefehle.h"
@@ -136,6 +138,9 @@ void TVELWnd::GruppenAnlegen() {
     Gruppen.Sperren->SpeichernFragen = [this] { return Gruppen.Projektdateien->SpeichernFragen(); };
     Gruppen.Austausch = new TAustauschBefehle(umgebung, this);
     Gruppen.Austausch->SpeichernFragen = [this] { return Gruppen.Projektdateien->SpeichernFragen(); };
+    Gruppen.Notiz = new TNotizBefehle(umgebung, this);
+    Gruppen.Neu = new TNeuBefehle(umgebung, *Gruppen.Projektdateien, *Gruppen.Sperren, *Gruppen.Austausch,
+                                  *Gruppen.Notiz, this);
     Gruppen.Austausch->NeuerName = [this] {
         TProjektBefehle* g = Gruppen.Projektdateien;
         g->ProjektNameVorgabe = NeuerProjektName(g->ProjektNameVorgabe);
@@ -176,6 +181,7 @@ void TVELWnd::showEvent(QShowEvent* ereignis) {
 void TVELWnd::ErsteAnzeige() {
     Gruppen.Projektdateien->StartProjektOeffnen();
     Gruppen.Projektdateien->Timer1Setzen();
+    Gruppen.Notiz->StartAnzeigen();
     Eingabe->FamilienKnoepfeAktualisieren();
     if (Familienpanel->LVEltern->isEnabled())
         Familienpanel->LVEltern->setFocus();
