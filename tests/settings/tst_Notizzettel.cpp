@@ -55,7 +55,8 @@ private Q_SLOTS:
         QTest::newRow("kein Raum") << TStand::Wuensche << 7 << "es keinen Lehrer mit Raum gibt";
         QTest::newRow("Raum") << TStand::MitRaum << 7 << "";
         QTest::newRow("nicht terminiert") << TStand::MitRaum << 8 << "kein Gespräch terminiert ist";
-        QTest::newRow("Eltern gedruckt ohne Plan") << TStand::Wuensche << 12 << "kein Gespräch terminiert ist";
+        QTest::newRow("Eltern gedruckt ohne Plan")
+            << TStand::Wuensche << 12 << "kein Gespräch terminiert ist";
         QTest::newRow("Termine berechnet") << TStand::Geplant << 8 << "";
         QTest::newRow("Lehrerlisten gedruckt") << TStand::Geplant << 11 << "";
     }
