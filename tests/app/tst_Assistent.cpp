@@ -311,6 +311,60 @@ private Q_SLOTS:
         QCOMPARE(t.Dateiwahl.Anfragen.last().Name, "Proj-0");
     }
 
+    // Pupils imported class by class: while the import goes on class by class the guide asks for the next
+    // class; No ends it and the guide goes on.
+    void klassenweise() {
+        struct TKlassenFragen : TFamilienFragen {
+            TKlassenantwort KlasseFehlt(const TImportSatz&, const QString&) override {
+                return {TKlassenwahl::Eigene, QStringLiteral("7a"), true};
+            }
+        } fragen;
+        TFensterTest t;
+        TVELWnd& f = *t.Fenster;
+        f.Gruppen.Austausch->Fragen = &fragen;
+        QVERIFY(t.Zeigen());
+        t.Dateiwahl.Antworten = {Datei(t.Ordner, "7a.csv", "Vorname;Nachname;Telefon\r\nAnna;Berg;1\r\n"),
+                                 Datei(t.Ordner, "7b.csv", "Vorname;Nachname;Telefon\r\nBen;Cole;2\r\n")};
+        // Each file without a class column is confirmed ("Klasse fehlt") before the next class is asked for.
+        t.Meldung.Antworten = {Antwort::Ja, Antwort::Ja,   Antwort::Ja,
+                               Antwort::Ja, Antwort::Nein, Antwort::Nein};
+        const auto zuordnen = [](TImportDlgf& d) {
+            if (d.Wiederhergestellt())
+                d.BtnOk->click();
+            else
+                Zuordnen(d, {{SVorname, 0}, {SNachname, 1}, {STelefon, 2}});
+        };
+        TFuehrung fuehrung({
+            Im(1, [](TNeuF& a) { a.BtnAusfuehren->click(); }),
+            Dialog<TZeitRahmenDlg>([](TZeitRahmenDlg& d) { d.OkBtn->click(); }),
+            Im(2,
+               [](TNeuF& a) {
+                   a.Bilder[3]->click();
+                   QCOMPARE(a.Schritt(), 4);
+                   a.BtnAusfuehren->click();
+               }),
+            Dialog<TImportDlgf>(zuordnen),
+            Dialog<TImportDlgf>(zuordnen),
+            Im(5,
+               [](TNeuF& a) {
+                   QVERIFY(a.Erledigt(4));
+                   a.BtnAbbruch->click();
+               }),
+        });
+        f.PDTneu1->trigger();
+        QCOMPARE(fuehrung.Offen(), 0);
+        QCOMPARE(fuehrung.Haengend, 0);
+        QCOMPARE(t.Meldung.Titel(),
+                 QStringList({"Sind die Datumseingaben korrekt?", "Klasse fehlt", "Import einzelner Klassen",
+                              "Klasse fehlt", "Import einzelner Klassen", "Hinweis"}));
+        QCOMPARE(t.Meldung.Protokoll[2].Text,
+                 QString::fromUtf8("Möchten Sie jetzt weitere Schüler / eine weitere Klasse importieren?"));
+        QCOMPARE(f.Projekt()->Elternliste.Count(), 2);
+        for (const auto& e : f.Projekt()->Elternliste)
+            QCOMPARE(e->Kinder[0]->Klasse, "7a");
+        QVERIFY(!f.Gruppen.Austausch->Stand.KlassenFolgeImport);
+    }
+
     // "Abbruch" before the time frame keeps the open project with its file and its changes; the
     // frame cancelled inside the guide too.
     void abbruchBehaeltProjekt_data() {
