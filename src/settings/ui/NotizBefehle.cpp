@@ -8,7 +8,6 @@
 #include "settings/Notizzettel.h"
 
 #include <QAction>
-#include <QPlainTextEdit>
 #include <QToolTip>
 
 TNotizBefehle::TNotizBefehle(const TBefehlsumgebung& umgebung, QObject* eltern)

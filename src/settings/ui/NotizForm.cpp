@@ -3,7 +3,7 @@
 #include "model/Projekt.h"
 #include "ui/Arbeitsflaeche.h"
 
-#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMainWindow>
@@ -105,6 +105,7 @@ TNotizForm::TNotizForm(QWidget* hauptfenster)
     kopf->addWidget(titel, 1);
     kopf->addWidget(SpeedButton1);
     spalte->addLayout(kopf);
+    spalte->addSpacing(6);
 
     for (int s = 1; s <= NotizSchritte; ++s) {
         auto* zeile = new TNotizZeile(s, this);
