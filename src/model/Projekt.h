@@ -18,6 +18,8 @@ constexpr int ElternlisteErfasst = 2;
 constexpr int ElternlisteBearbeitet = 4; // "Elternliste: Zeiten gesperrt, Gesprächswünsche eingegeben"
 constexpr int RaeumeZugeordnet = 5;
 constexpr int TermineBerechnet = 6;
+constexpr int LehrerGedruckt = 9;
+constexpr int ElternGedruckt = 10;
 } // namespace Notizhaken
 
 // Level and rest of a class text: "7b" gives 7 and "b".

@@ -151,7 +151,7 @@ private Q_SLOTS:
             {"&Ansicht|Nicht &terminierte Gespräche", "", false, true},
             {"&Ansicht|Ge&nagelte Gespräche", "", false, true},
             {"&Ansicht|Raum&belegung", "", false, true},
-            {"&Ansicht|Notiz&zettel", "F11", false, false},
+            {"&Ansicht|Notiz&zettel", "F11", true, true},
             {"&Voreinstellungen|&Zeitrahmen", "", false, true},
             {"&Voreinstellungen|Zeitsperrungen: &Standardvorgabe", "", false, true},
             {"&Voreinstellungen|&Schuldaten...", "", true, true},

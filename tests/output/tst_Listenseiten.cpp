@@ -137,6 +137,27 @@ private Q_SLOTS:
         QVERIFY(zweite.contains("02.03.27 14:00 Familie Maier Anna (5a)"));
     }
 
+    void ueberschriftOhneTermin_data() {
+        QTest::addColumn<bool>("berechnet");
+        QTest::newRow("Termine berechnet") << true;
+        QTest::newRow("nicht berechnet") << false;
+    }
+    // A person without any appointment: the note pad's "Termine berechnet" chooses between the heading of
+    // wishes and that of conversations no slot was found for, whatever the last scheduling run left.
+    void ueberschriftOhneTermin() {
+        QFETCH(bool, berechnet);
+        TLangeListe f(1, 0);
+        f.b.Wunsch(f.maier->Kinder[0], "MUE");
+        f.b.p.ZaehleGespraeche();
+        f.b.p.NotizHaken[Notizhaken::TermineBerechnet] = berechnet;
+        f.b.p.TermineBerechnet = !berechnet;
+        const QString text = Einfach(f.Pdf(f.maier, true));
+        const QString wunsch = QString::fromUtf8("Folgende Gespräche werden gewünscht:");
+        const QString ohne = QString::fromUtf8("Für folgende Gespräche konnte kein Termin gefunden werden:");
+        QVERIFY2(text.contains(berechnet ? ohne : wunsch), qPrintable(text));
+        QVERIFY(!text.contains(berechnet ? wunsch : ohne));
+    }
+
     // A room whose name says "Raum" gets no label; a teacher without a room gets the label alone.
     void raumtext() {
         TLangeListe f(1, 2);

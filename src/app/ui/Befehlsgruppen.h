@@ -8,6 +8,8 @@ class TFamilienBefehle;
 class TGespraechBefehle;
 class THandBefehle;
 class THilfeBefehle;
+class TNeuBefehle;
+class TNotizBefehle;
 class TLehrerBefehle;
 class TProjektBefehle;
 class TRahmenBefehle;
@@ -45,4 +47,6 @@ struct TBefehlsgruppen {
     TVorschauBefehle* Vorschau = nullptr;
     TTelefonBefehle* Telefon = nullptr;
     TUpdateBefehle* Update = nullptr;
+    TNotizBefehle* Notiz = nullptr;
+    TNeuBefehle* Neu = nullptr;
 };

@@ -6,6 +6,7 @@
 #include "HilfeBefehle.h"
 #include "KinderPanel.h"
 #include "LehrerPanel.h"
+#include "NeuBefehle.h"
 #include "ProjektBefehle.h"
 #include "TelefonBefehle.h"
 #include "UpdateBefehle.h"
@@ -21,6 +22,7 @@
 #include "output/ui/VorschauBefehle.h"
 #include "rooms/ui/RaumBefehle.h"
 #include "scheduler/ui/TerminBefehle.h"
+#include "settings/ui/NotizBefehle.h"
 #include "settings/ui/SchulBefehle.h"
 #include "timeframe/ui/RahmenBefehle.h"
 #include "timeframe/ui/SperrBefehle.h"
@@ -157,6 +159,9 @@ void TVELWnd::GruppenAnlegen() {
     Gruppen.Sperren->SpeichernFragen = [this] { return Gruppen.Projektdateien->SpeichernFragen(); };
     Gruppen.Austausch = new TAustauschBefehle(umgebung, this);
     Gruppen.Austausch->SpeichernFragen = [this] { return Gruppen.Projektdateien->SpeichernFragen(); };
+    Gruppen.Notiz = new TNotizBefehle(umgebung, this);
+    Gruppen.Neu = new TNeuBefehle(umgebung, *Gruppen.Projektdateien, *Gruppen.Sperren, *Gruppen.Austausch,
+                                  *Gruppen.Notiz, this);
     Gruppen.Austausch->NeuerName = [this] {
         TProjektBefehle* g = Gruppen.Projektdateien;
         g->ProjektNameVorgabe = NeuerProjektName(g->ProjektNameVorgabe);
@@ -197,6 +202,7 @@ void TVELWnd::showEvent(QShowEvent* ereignis) {
 void TVELWnd::ErsteAnzeige() {
     Gruppen.Projektdateien->StartProjektOeffnen();
     Gruppen.Projektdateien->Timer1Setzen();
+    Gruppen.Notiz->StartAnzeigen();
     Eingabe->FamilienKnoepfeAktualisieren();
     if (Familienpanel->LVEltern->isEnabled())
         Familienpanel->LVEltern->setFocus();

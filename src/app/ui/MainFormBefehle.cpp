@@ -11,6 +11,7 @@
 #include "KinderPanel.h"
 #include "LehrerBefehle.h"
 #include "LehrerPanel.h"
+#include "NeuBefehle.h"
 #include "ProjektBefehle.h"
 #include "TelefonBefehle.h"
 #include "UpdateBefehle.h"
@@ -24,6 +25,7 @@
 #include "output/ui/VorschauBefehle.h"
 #include "rooms/ui/RaumBefehle.h"
 #include "scheduler/ui/TerminBefehle.h"
+#include "settings/ui/NotizBefehle.h"
 #include "settings/ui/SchulBefehle.h"
 #include "timeframe/ui/RahmenBefehle.h"
 #include "timeframe/ui/SperrBefehle.h"
@@ -105,8 +107,7 @@ void TVELWnd::MenuesAnlegen() {
     QMenuBar* leiste = menuBar();
 
     Datei1 = leiste->addMenu(QStringLiteral("&Datei"));
-    PDTneu1 =
-        Befehl(Datei1, "Projekt: &Neu", nullptr, Gruppen.Projektdateien, &TProjektBefehle::PDTneu1Click);
+    PDTneu1 = Befehl(Datei1, "Projekt: &Neu", nullptr, Gruppen.Neu, &TNeuBefehle::PDTneu1Click);
     PDTopen1 = Befehl(Datei1, "Projekt ö&ffnen...", "Ctrl+O", Gruppen.Projektdateien,
                       &TProjektBefehle::PDTopen1Click);
     PDTsave1 = Befehl(Datei1, "Projekt &speichern", "Ctrl+S", Gruppen.Projektdateien,
@@ -187,7 +188,7 @@ void TVELWnd::MenuesAnlegen() {
                         &TUebersichtBefehle::AnsNaegel1Click);
     AnsRaumDlg = Befehl(Ansicht1, "Raum&belegung", nullptr, Gruppen.Raeume, &TRaumBefehle::AnsRaumDlgClick);
     Ansicht1->addSeparator();
-    Notizzettel1 = Befehl(Ansicht1, "Notiz&zettel", "F11", nullptr);
+    Notizzettel1 = Befehl(Ansicht1, "Notiz&zettel", "F11", Gruppen.Notiz, &TNotizBefehle::Notizzettel1Click);
 
     Voreinstellungen1 = leiste->addMenu(QStringLiteral("&Voreinstellungen"));
     ZeitRa1 =
@@ -237,7 +238,7 @@ void TVELWnd::WerkzeugleisteAnlegen() {
     leiste->setObjectName(QStringLiteral("Werkzeugleiste"));
     leiste->setMovable(false);
     leiste->setIconSize(QSize(24, 24));
-    Neu0 = Werkzeug("Neues Projekt", "document-new", Gruppen.Projektdateien, &TProjektBefehle::PDTneu1Click);
+    Neu0 = Werkzeug("Neues Projekt", "document-new", Gruppen.Neu, &TNeuBefehle::PDTneu1Click);
     Open0 = Werkzeug("Öffnen...", "document-open", Gruppen.Projektdateien, &TProjektBefehle::PDTopen1Click);
     Save0 = Werkzeug("Speichern", "document-save", Gruppen.Projektdateien, &TProjektBefehle::PDTsave1Click);
     SaveN0 = Werkzeug("Speichern unter...", "document-save-as", Gruppen.Projektdateien,
