@@ -160,6 +160,10 @@ void TVELWnd::GruppenAnlegen() {
     Gruppen.Austausch = new TAustauschBefehle(umgebung, this);
     Gruppen.Austausch->SpeichernFragen = [this] { return Gruppen.Projektdateien->SpeichernFragen(); };
     Gruppen.Notiz = new TNotizBefehle(umgebung, this);
+    connect(Gruppen.Vorschau, &TVorschauBefehle::NotizzettelVerbergen, Gruppen.Notiz,
+            &TNotizBefehle::Verbergen);
+    connect(Gruppen.Vorschau, &TVorschauBefehle::NotizzettelWiederherstellen, Gruppen.Notiz,
+            &TNotizBefehle::Wiederherstellen);
     Gruppen.Neu = new TNeuBefehle(umgebung, *Gruppen.Projektdateien, *Gruppen.Sperren, *Gruppen.Austausch,
                                   *Gruppen.Notiz, this);
     Gruppen.Austausch->NeuerName = [this] {

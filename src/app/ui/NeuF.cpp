@@ -1,5 +1,6 @@
 #include "NeuF.h"
 
+#include "ui/Hilfekontext.h"
 #include "ui/Symbole.h"
 
 #include <QFrame>
@@ -177,6 +178,8 @@ void TNeuF::Gehe(int schritt) {
         panel->setLineWidth(2);
     }
     Memo->setPlainText(QString::fromUtf8(Schrittinfos[static_cast<size_t>(schritt - 1)].Text));
+    // F1 and the help button open the handbook at the step shown.
+    HilfekontextSetzen(this, static_cast<::Hilfekontext>(Hilfekontext()));
     BtnZurueck->setEnabled(schritt > 1);
     BtnUeberspringen->setEnabled(NeuesProjekt && schritt < Schritte);
     (schritt == Schritte ? BtnAbbruch : BtnAusfuehren)->setDefault(true);

@@ -5,6 +5,7 @@
 #include "model/Telefonliste.h"
 #include "model/TypFunc.h"
 #include "ui/Eingabehilfen.h"
+#include "ui/Hilfekontext.h"
 #include "ui/Symbole.h"
 #include "ui/Zeilenhoehe.h"
 
@@ -41,6 +42,7 @@ TFTelEd::TFTelEd(std::vector<TEltern*> familien, bool telefonInListen, bool latK
     , LatKlBez(latKlBez)
     , Meldung(meldung) {
     setWindowTitle(QString::fromUtf8("Telefonnummern für nicht terminierte Gespräche bearbeiten"));
+    HilfekontextSetzen(this, Hilfekontext::Telefonnummern);
 
     L_tel = new QTableWidget(0, 3, this);
     L_tel->setHorizontalHeaderLabels(

@@ -2,6 +2,7 @@
 
 #include "model/Projekt.h"
 #include "ui/Arbeitsflaeche.h"
+#include "ui/Hilfekontext.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -83,6 +84,7 @@ TNotizForm::TNotizForm(QWidget* hauptfenster)
     : QWidget(hauptfenster, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
     , Hauptfenster(hauptfenster) {
     setWindowTitle(QStringLiteral("Notizzettel"));
+    HilfekontextSetzen(this, Hilfekontext::Notizzettel);
     setAttribute(Qt::WA_TranslucentBackground);
     auto* spalte = new QVBoxLayout(this);
     spalte->setContentsMargins(Eckradius / 2, 4, Eckradius / 2, Eckradius / 2);
