@@ -135,6 +135,12 @@ TFTelEd::TFTelEd(std::vector<TEltern*> familien, bool telefonInListen, bool latK
         move(bildschirm->availableGeometry().center() - rect().center());
 }
 
+TFTelEd::~TFTelEd() {
+    for (QObject* ziel : {static_cast<QObject*>(L_tel), static_cast<QObject*>(L_tel->viewport()),
+                          static_cast<QObject*>(Edit1)})
+        FilterEntfernen(ziel);
+}
+
 bool TFTelEd::TelefonInListen() const {
     return CBTelefon->isChecked();
 }

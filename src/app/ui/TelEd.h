@@ -27,6 +27,7 @@ class TFTelEd : public QDialog {
 public:
     TFTelEd(std::vector<TEltern*> familien, bool telefonInListen, bool latKlBez, TMeldung& meldung,
             QWidget* eltern);
+    ~TFTelEd() override;
 
     // Gives the family the number typed; the command that opened the dialog changes the project.
     std::function<void(TEltern&, const QString&)> Uebernehmen;
