@@ -181,6 +181,8 @@ void TFTelEd::L_telSelectItem() {
 
 void TFTelEd::Edit1Change() {
     BtnUebernehmen->setEnabled(true);
+    // A number being typed is meant to be taken over, also where the field got no focus event.
+    BtnUebernehmen->setDefault(true);
 }
 
 void TFTelEd::BtnUebernehmenClick() {
