@@ -1,5 +1,6 @@
 #include "common/ProjektBauer.h"
 #include "common/TestHaupt.h"
+#include "common/VelCli.h"
 #include "model/Meldung.h"
 #include "model/Projektdatei.h"
 
@@ -10,18 +11,8 @@
 
 namespace {
 
-struct TAufruf {
-    int Status = -1;
-    QString Ausgabe;
-    QString Fehler;
-};
-
 TAufruf Aufruf(const QStringList& argumente) {
-    QProcess p;
-    p.start(QStringLiteral(VEL_CLI), argumente);
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    return VelCliAufrufen(argumente);
 }
 
 void Schreiben(const QString& pfad, const QByteArray& inhalt) {

@@ -1,5 +1,6 @@
 #include "common/ProjektBauer.h"
 #include "common/TestHaupt.h"
+#include "common/VelCli.h"
 #include "model/Projektdatei.h"
 #include "output/Rtfdokument.h"
 #include "output/Rtfleser.h"
@@ -63,18 +64,8 @@ QString Unterschied(const QByteArray& ist, const QByteArray& soll, const QString
         .arg(QString::fromLatin1(ist.mid(i, 40)), QString::fromLatin1(soll.mid(i, 40)), ablage);
 }
 
-struct TAufruf {
-    int Status = -1;
-    QString Ausgabe;
-    QString Fehler;
-};
-
 TAufruf VelCli(const QStringList& argumente) {
-    QProcess p;
-    p.start(QStringLiteral(VEL_CLI), argumente);
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    return VelCliAufrufen(argumente);
 }
 
 } // namespace

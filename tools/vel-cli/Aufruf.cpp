@@ -81,3 +81,11 @@ int Zerlegen(QCommandLineParser& parser, const QString& aufruf, const QString& b
     }
     return -1;
 }
+
+QCommandLineOption ElternOption() {
+    return {{"eltern", "families"}, QString::fromUtf8("Die Gesprächslisten der Familien")};
+}
+
+QCommandLineOption LehrerOption() {
+    return {{"lehrer", "teachers"}, QString::fromUtf8("Die Gesprächslisten der Lehrkräfte")};
+}

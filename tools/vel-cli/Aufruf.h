@@ -10,6 +10,10 @@ class QCommandLineParser;
 // What the commands share for their options: German names with the English ones as aliases, and
 // messages that name what the user typed.
 
+// The choice of the lists' kind that the output commands share.
+QCommandLineOption ElternOption();
+QCommandLineOption LehrerOption();
+
 // "-o" or "--familien" for an option name.
 QString Schalter(const QString& name);
 // The option name in an argument such as "--tage=2" or "-o".

@@ -21,10 +21,8 @@ const char* const Aufruf = "Aufruf: vel-cli pdf DATEI (--eltern|--lehrer) -o ORD
 
 int BefehlPdf(const QStringList& argumente) {
     QTextStream fehler(stderr);
-    const QCommandLineOption eltern({"eltern", "families"},
-                                    QString::fromUtf8("Die Gesprächslisten der Familien"));
-    const QCommandLineOption lehrer({"lehrer", "teachers"},
-                                    QString::fromUtf8("Die Gesprächslisten der Lehrkräfte"));
+    const QCommandLineOption eltern = ElternOption();
+    const QCommandLineOption lehrer = LehrerOption();
     const QCommandLineOption ausgabe(
         {"o", "ausgabe"}, QString::fromUtf8("Ordner; die Dateien gehen in seinen Unterordner VEL<Jahr>PDF"),
         "ORDNER");

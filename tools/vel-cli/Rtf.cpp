@@ -17,10 +17,8 @@ const char* const Aufruf = "Aufruf: vel-cli rtf DATEI (--eltern|--lehrer) -o AUS
 
 int BefehlRtf(const QStringList& argumente) {
     QTextStream fehler(stderr);
-    const QCommandLineOption eltern({"eltern", "families"},
-                                    QString::fromUtf8("Die Gesprächslisten der Familien"));
-    const QCommandLineOption lehrer({"lehrer", "teachers"},
-                                    QString::fromUtf8("Die Gesprächslisten der Lehrkräfte"));
+    const QCommandLineOption eltern = ElternOption();
+    const QCommandLineOption lehrer = LehrerOption();
     const QCommandLineOption ausgabe({"o", "ausgabe"}, QStringLiteral("Die RTF-Datei"), "AUS.rtf");
     QCommandLineParser parser;
     if (const int status =
