@@ -125,8 +125,10 @@ void TabulatorenAnpassen(TListenlayout& l, const TSeitenmetrik& m) {
         const double ort = links + tab / 100.0;
         if (ort < 0)
             tab = Runden(-links * 100);
-        else if (ort > RechteGrenze(m))
-            tab = static_cast<int32_t>(std::floor((RechteGrenze(m) - links) * 100));
+        else if (ort > RechteGrenze(m)) {
+            tab = Runden((RechteGrenze(m) - links) * 100);
+            if (links + tab / 100.0 > RechteGrenze(m)) --tab;
+        }
     }
 }
 
@@ -161,4 +163,17 @@ TTelefonwahl Telefonwahl(const TListenlayout& l) {
 void TelefonwahlSetzen(TListenlayout& l, TTelefonwahl wahl) {
     l.TelefonNichtTerminiert = wahl != TTelefonwahl::Nie;
     l.TelefonImmer = wahl == TTelefonwahl::Immer;
+}
+
+TListenFormat ListenFormat(const TListenlayout& l) {
+    return {l.ListenRaender, l.ListenAusrichtung, l.ListenSchriftart, l.ListenSchriftgroesse};
+}
+
+bool ListenFormatSetzen(TListenlayout& l, const TListenFormat& f) {
+    if (ListenFormat(l) == f) return false;
+    l.ListenRaender = f.Raender;
+    l.ListenAusrichtung = f.Ausrichtung;
+    l.ListenSchriftart = f.Schriftart;
+    l.ListenSchriftgroesse = f.Schriftgroesse;
+    return true;
 }

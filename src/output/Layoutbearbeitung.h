@@ -4,6 +4,7 @@
 #include "model/Listenlayout.h"
 
 #include <QString>
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -82,3 +83,15 @@ void TelefonwahlSetzen(TListenlayout& layout, TTelefonwahl wahl);
 
 // The bit of MitNummer that prints the request position on teachers' lists.
 constexpr uint8_t NummerDrucken = 2;
+
+// Margins, orientation and font of the other lists, as their format dialog edits them.
+struct TListenFormat {
+    std::array<int32_t, 4> Raender{}; // left, top, right, bottom in thousandths of a centimetre
+    uint8_t Ausrichtung = 0;
+    QString Schriftart;
+    int32_t Schriftgroesse = 12;
+    bool operator==(const TListenFormat&) const = default;
+};
+TListenFormat ListenFormat(const TListenlayout& layout);
+// False when nothing differs.
+bool ListenFormatSetzen(TListenlayout& layout, const TListenFormat& format);

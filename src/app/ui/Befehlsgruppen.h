@@ -7,6 +7,7 @@ class TFamilienBefehle;
 class TGespraechBefehle;
 class THandBefehle;
 class THilfeBefehle;
+class TLayoutBefehle;
 class TLehrerBefehle;
 class TProjektBefehle;
 class TRahmenBefehle;
@@ -35,4 +36,5 @@ struct TBefehlsgruppen {
     THandBefehle* Hand = nullptr;
     TAustauschBefehle* Austausch = nullptr;
     TAnredeBefehle* Anreden = nullptr;
+    TLayoutBefehle* Layout = nullptr;
 };

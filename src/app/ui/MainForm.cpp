@@ -12,6 +12,7 @@
 #include "exchange/ui/AustauschBefehle.h"
 #include "model/Projektoperationen.h"
 #include "output/ui/DruckBefehle.h"
+#include "output/ui/LayoutBefehle.h"
 #include "output/ui/SonstigeListen.h"
 #include "output/ui/UebersichtBefehle.h"
 #include "rooms/ui/RaumBefehle.h"
@@ -101,6 +102,7 @@ void TVELWnd::GruppenAnlegen() {
         return false;
     };
     Gruppen.Uebersichten = new TUebersichtBefehle(umgebung, *Gruppen.Druck, this);
+    Gruppen.Layout = new TLayoutBefehle(umgebung, *Gruppen.Druck, this);
     Gruppen.Termine->StatistikVergleichen = [this](const TPlanwerte& vorher) {
         Gruppen.Uebersichten->StatistikZeigen(&vorher);
     };
