@@ -301,6 +301,8 @@ private Q_SLOTS:
         QTest::newRow("Zeiten global") << F([](TstFensterImBild& t) { t.Modal(t.F().ZeitGlob1); });
         QTest::newRow("Programmoptionen") << F([](TstFensterImBild& t) { t.Modal(t.F().OptPrg1); });
         QTest::newRow("Terminoptionen") << F([](TstFensterImBild& t) { t.Modal(t.F().OptTermin1); });
+        QTest::newRow("Layout") << F([](TstFensterImBild& t) { t.Modal(t.F().LayoutOpt1); });
+        QTest::newRow("Listenformat") << F([](TstFensterImBild& t) { t.Modal(t.F().SeiteOpt1); });
         QTest::newRow("Schuldaten") << F([](TstFensterImBild& t) { t.Modal(t.F().Schuldaten1); });
         QTest::newRow("Raumzuweisung") << F([](TstFensterImBild& t) { t.Modal(t.F().LRaumZw1); });
         QTest::newRow("Raumbelegung") << F([](TstFensterImBild& t) { t.Modal(t.F().AnsRaumDlg); });

@@ -4,6 +4,7 @@
 #include "Schriftliste.h"
 #include "output/Schriftwahl.h"
 #include "ui/Eingabehilfen.h"
+#include "ui/Rollflaeche.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -84,6 +85,7 @@ TFListenFormat::TFListenFormat(const TListenFormat& werte, bool projektOffen, QW
     spalte->addLayout(raster);
     spalte->addWidget(CBmerken);
     spalte->addLayout(knoepfe);
+    Rollbar(this);
 
     RaenderZeigen(werte.Raender);
     Ausrichtung[werte.Ausrichtung == 1 ? 1 : 0]->setChecked(true);

@@ -70,14 +70,17 @@ void TAnmerkungsbild::paintEvent(QPaintEvent*) {
 
 TLayoutAnmerkungen::TLayoutAnmerkungen(TListenlayout& layout, QWidget* eltern)
     : TLayoutSeite(layout, eltern) {
-    auto* zeile = new QHBoxLayout(this);
+    auto* seite = new QVBoxLayout(this);
+    auto* zeile = new QHBoxLayout;
+    seite->addLayout(zeile);
     const auto spalte = [this, zeile](const QString& titel, TAnmerkungsbild*& bild,
                                       std::array<QPushButton*, 4>& knoepfe, TListenArt art,
                                       int32_t TListenlayout::*feld) {
         auto* box = new QGroupBox(titel);
         auto* raster = new QGridLayout(box);
         bild = new TAnmerkungsbild;
-        raster->addWidget(bild, 0, 0, 4, 1);
+        raster->addWidget(bild, 0, 0, 5, 1);
+        raster->setRowStretch(4, 1);
         for (int i = 0; i < 4; ++i) {
             auto* knopf = new QPushButton(QString::fromUtf8(Knopftexte[i]));
             knopf->setToolTip(QString::fromUtf8(Hinweise[i]));
@@ -94,12 +97,10 @@ TLayoutAnmerkungen::TLayoutAnmerkungen(TListenlayout& layout, QWidget* eltern)
     };
     spalte(QStringLiteral("Für Eltern:"), BildE, KnoepfeE, TListenArt::Eltern, &TListenlayout::NachrPosE);
     spalte(QStringLiteral("Für Lehrer:"), BildL, KnoepfeL, TListenArt::Lehrer, &TListenlayout::NachrPosL);
-    auto* erklaerung = new QLabel(QString::fromUtf8("Blau: Anmerkung für alle, rot: individuelle Anmerkung,\n"
-                                                    "grau: die Liste der Gespräche."));
-    auto* spalten = new QVBoxLayout;
-    spalten->addWidget(erklaerung);
-    spalten->addStretch();
-    zeile->addLayout(spalten);
+    zeile->addStretch();
+    seite->addWidget(new QLabel(QString::fromUtf8(
+        "Blau: Anmerkung für alle, rot: individuelle Anmerkung, grau: die Liste der Gespräche.")));
+    seite->addStretch();
     Fuellen();
 }
 

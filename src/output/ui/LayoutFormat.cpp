@@ -34,7 +34,8 @@ TLayoutFormat::TLayoutFormat(TListenlayout& layout, std::function<TSeitenmetrik(
     LVRand->setHeaderLabels({QStringLiteral("Rand"), QStringLiteral("cm")});
     LVRand->setRootIsDecorated(false);
     LVRand->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    LVRand->setMinimumHeight(LVRand->fontMetrics().height() * 7);
+    LVRand->header()->setStretchLastSection(false);
+    LVRand->setFixedHeight(LVRand->fontMetrics().height() * 8);
     for (int i = 0; i < 4; ++i) {
         auto* zeile = new QTreeWidgetItem(LVRand, {QString::fromLatin1(Seitennamen[i]), QString()});
         zeile->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
@@ -52,6 +53,7 @@ TLayoutFormat::TLayoutFormat(TListenlayout& layout, std::function<TSeitenmetrik(
     eingabe->addStretch();
     raender->addLayout(eingabe);
     raender->addWidget(BtnStandard, 0, Qt::AlignLeft);
+    raender->addStretch();
     auto* zeile = new QHBoxLayout(this);
     zeile->addWidget(RGOrientation);
     zeile->addLayout(raender, 1);

@@ -60,11 +60,9 @@ TLayoutInhalt::TLayoutInhalt(TListenlayout& layout, bool zweiTage, QDate heute, 
     l->addWidget(Leerzeilenwahl(LehLeer));
     LNrDruck = new QLabel(QString::fromUtf8("Position aus dem Eingabedialog für Gesprächswünsche"));
     ChBNrDruck = new QCheckBox(QStringLiteral("mit ausdrucken"));
-    auto* nummer = new QHBoxLayout;
-    nummer->addWidget(LNrDruck);
-    nummer->addWidget(ChBNrDruck);
-    nummer->addStretch();
-    l->addLayout(nummer);
+    LNrDruck->setWordWrap(true);
+    l->addWidget(LNrDruck);
+    l->addWidget(ChBNrDruck);
     CBumbL = new QCheckBox(QStringLiteral("Einzellisten pro Tag"));
     CBpauseDruck = new QCheckBox(QStringLiteral("\"Pause\" drucken"));
     CBalleTerminiertL =
@@ -73,7 +71,7 @@ TLayoutInhalt::TLayoutInhalt(TListenlayout& layout, bool zweiTage, QDate heute, 
     l->addWidget(CBpauseDruck);
     l->addWidget(CBalleTerminiertL);
     rgTelefon = new QGroupBox(QStringLiteral("Elterntelefonnummer drucken"));
-    auto* t = new QHBoxLayout(rgTelefon);
+    auto* t = new QVBoxLayout(rgTelefon);
     const char* telefontexte[] = {"nie", "falls nicht-terminiert", "immer"};
     for (int i = 0; i < 3; ++i) {
         Telefon[static_cast<size_t>(i)] = new QRadioButton(QString::fromUtf8(telefontexte[i]));
