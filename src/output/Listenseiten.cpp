@@ -1,5 +1,6 @@
 #include "Listenseiten.h"
 
+#include "Anmerkungsorte.h"
 #include "Zeichenziel.h"
 #include "model/Datumstexte.h"
 #include "model/Projekt.h"
@@ -61,7 +62,7 @@ public:
 
     int Zeichnen() {
         Kopf(ProTag && !Eltern ? std::optional(RaumAmTag(Lehrer().Raum, 0)) : std::nullopt);
-        const auto [oben, unten] = Anmerkungen();
+        const auto [oben, unten] = AnmerkungenVerteilen(B.Projekt, Person, Eltern);
         bool gezeichnet = false;
         if (!Tuer)
             for (const QString& text : oben)
@@ -220,28 +221,6 @@ private:
         Stil(false, false);
         Y += 5 * Zh;
         if (mitLogo) M().drawLine(X0, Y - Zh / 4, X0 + Breite, Y - Zh / 4);
-    }
-
-    // The annotations above and below the list, by the layout's position code.
-    std::pair<std::vector<QString>, std::vector<QString>> Anmerkungen() const {
-        const QString alle = Eltern ? B.Projekt.AnmerkungAlleEltern : B.Projekt.AnmerkungAlleLehrer;
-        const QString eigene = Person.Anmerkung;
-        switch (Eltern ? L.NachrPosE : L.NachrPosL) {
-        case 0:
-            return {{alle, eigene}, {}};
-        case 1:
-            return {{eigene, alle}, {}};
-        case 2:
-            return {{eigene}, {alle}};
-        case 3:
-            return {{alle}, {eigene}};
-        case 4:
-            return {{}, {alle, eigene}};
-        case 5:
-            return {{}, {eigene, alle}};
-        default:
-            return {{alle, eigene}, {}};
-        }
     }
 
     // Lays out text across the content width and draws the lines that fit into hoehe pixels (all when

@@ -1,24 +1,17 @@
 #include "Bildschirm.h"
 
+#include "Arbeitsflaeche.h"
+
 #include <QFontMetrics>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QStringList>
-#include <QStyle>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
 
-QRect Bildschirmflaeche(const QWidget* fenster) {
-    const QScreen* bildschirm = fenster ? fenster->screen() : nullptr;
-    if (!bildschirm) bildschirm = QGuiApplication::primaryScreen();
-    return bildschirm ? bildschirm->availableGeometry() : QRect(0, 0, 1024, 768);
-}
-
 int Zeilenbreite(const QWidget* fenster) {
     // Margins of the dialog and its layouts, the frame, and a little air.
     constexpr int Rand = 100;
-    return std::max(Bildschirmflaeche(fenster).width() - Rand, 100);
+    return std::max(Arbeitsflaeche(fenster).width() - Rand, 100);
 }
 
 QString Einzeilig(const QString& text, const QFontMetrics& schrift, int breite) {
@@ -74,25 +67,11 @@ QString Anzeigetext(const QString& text, const QFontMetrics& schrift, int breite
 }
 
 void InBildschirm(QWidget* fenster) {
-    const QRect flaeche = Bildschirmflaeche(fenster);
-    // Before it is shown a window has no frame yet: its title bar is allowed for.
-    const QRect rahmen = fenster->frameGeometry();
-    const QRect innen = fenster->geometry();
-    const QMargins rand = fenster->isVisible()
-                              ? QMargins(innen.left() - rahmen.left(), innen.top() - rahmen.top(),
-                                         rahmen.right() - innen.right(), rahmen.bottom() - innen.bottom())
-                              : QMargins(0, fenster->style()->pixelMetric(QStyle::PM_TitleBarHeight), 0, 0);
-    const QSize platz = flaeche.size().shrunkBy(rand);
+    const QRect flaeche = Arbeitsflaeche(fenster);
+    const QSize platz = Hoechstgroesse(fenster, flaeche);
     fenster->setMaximumSize(fenster->maximumSize().boundedTo(platz));
     fenster->resize(fenster->size().boundedTo(platz));
     // A dialog not placed yet is centred on its parent within the screen when it is shown.
     if (!fenster->isVisible() && !fenster->testAttribute(Qt::WA_Moved)) return;
-    // The position of a window is that of its frame.
-    const QSize aussen = fenster->size().grownBy(rand);
-    QPoint ecke = fenster->pos();
-    ecke.setX(
-        std::clamp(ecke.x(), flaeche.left(), std::max(flaeche.left(), flaeche.right() + 1 - aussen.width())));
-    ecke.setY(
-        std::clamp(ecke.y(), flaeche.top(), std::max(flaeche.top(), flaeche.bottom() + 1 - aussen.height())));
-    fenster->move(ecke);
+    fenster->setGeometry(Eingepasst(fenster->geometry(), Fensterrahmen(fenster), flaeche));
 }

@@ -1,15 +1,11 @@
 #pragma once
 
-#include <QRect>
 #include <QString>
 
 class QFontMetrics;
 class QWidget;
 
 // Keeps windows and the texts they show within the screen.
-
-// The free area (without task bars) of the screen the window is on, or of the main screen.
-QRect Bildschirmflaeche(const QWidget* fenster);
 
 // The widest a line of text in a dialog may be, so that the dialog with its margins and frame fits
 // the screen.

@@ -133,6 +133,7 @@ private Q_SLOTS:
 // built as its caller builds it.
 class TstFensterImBild : public QObject {
     Q_OBJECT
+    Q_CLASSINFO("NurEinzeln", "TstBildschirm")
 
     std::unique_ptr<TFensterTest> T;
     QStringList Fehler;
@@ -233,7 +234,7 @@ class TstFensterImBild : public QObject {
 
 private Q_SLOTS:
     void initTestCase() {
-        if (qEnvironmentVariableIsEmpty(Bildschirmvariable)) QSKIP("runs in the processes of TstBildschirm");
+        QVERIFY2(!qEnvironmentVariableIsEmpty(Bildschirmvariable), "runs in the processes of TstBildschirm");
         T = std::make_unique<TFensterTest>();
         // The pop-up shows its OK and cancel buttons only in click mode.
         F().Programmwerte.ZeitSplash = true;

@@ -8,7 +8,7 @@
 #include "model/Projekt.h"
 #include "model/Projektdatei.h"
 #include "settings/Einstellungen.h"
-#include "ui/Bildschirm.h"
+#include "ui/Arbeitsflaeche.h"
 
 #include <QAction>
 #include <QDropEvent>
@@ -632,7 +632,7 @@ private Q_SLOTS:
         QList<QRect> knoepfe;
         QString texte;
         TDialogFolge folge({[&](QDialog& d) {
-            flaeche = Bildschirmflaeche(&d);
+            flaeche = Arbeitsflaeche(&d);
             rahmen = d.frameGeometry();
             innen = d.rect();
             for (const QPushButton* b : d.findChildren<QPushButton*>()) {
@@ -782,6 +782,30 @@ private Q_SLOTS:
         QVERIFY(f.Projekt()->NotizHaken[Notizhaken::LehrerlisteErfasst]);
         QVERIFY(f.Dokument.IstGeaendert());
         QVERIFY(f.Dokument.RueckListe().Leer());
+    }
+
+    // A damaged teacher file or project is refused with a message and leaves the project unchanged: not
+    // marked changed, its teachers kept.
+    void lehrerImportAbgelehnt_data() {
+        QTest::addColumn<QString>("art");
+        QTest::newRow("Lehrerdatei") << "ldt";
+        QTest::newRow("Projekt") << "pdt";
+    }
+    void lehrerImportAbgelehnt() {
+        QFETCH(QString, art);
+        TFensterTest t;
+        TVELWnd& f = *t.Fenster;
+        auto projekt = ProjektMitRahmen();
+        LehrerHinzufuegen(*projekt, QStringLiteral("Frau"), QStringLiteral("ZE"), QStringLiteral("Zeh"), {},
+                          {});
+        f.ProjektErsetzen(std::move(projekt));
+        f.Dokument.RueckListe().Add(std::make_unique<TRueckgEintrag>());
+        t.Dateiwahl.Antworten = {
+            Schreiben(t.Ordner, QStringLiteral("kaputt.") + art, "kein gültiger Inhalt")};
+        f.impL1->trigger();
+        QVERIFY(!t.Meldung.Protokoll.isEmpty());
+        QCOMPARE(f.Projekt()->Lehrerliste.Count(), 1);
+        QVERIFY(!f.Dokument.IstGeaendert());
     }
 
     // Salutations given as codes are offered for checking in the salutation editor; letters that name

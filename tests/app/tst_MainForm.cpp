@@ -10,7 +10,7 @@
 #include "settings/Einstellungen.h"
 #include "timeframe/ui/Datumsfeld.h"
 #include "timeframe/ui/ZeitRahmenDlg.h"
-#include "ui/Bildschirm.h"
+#include "ui/Arbeitsflaeche.h"
 #include "ui/Kurzlabel.h"
 #include "ui/Symbole.h"
 
@@ -127,8 +127,8 @@ private Q_SLOTS:
             {"&Datei|Elterndaten imp&ortieren...", "", false, true},
             {"&Datei|&Lehrerdaten exportieren...", "", false, true},
             {"&Datei|Gesprächslisten exportieren... (PDF)", "", false, true},
-            {"&Datei|&Gesprächlisten exportieren... (RTF)|für &Lehrer...", "", false, false},
-            {"&Datei|&Gesprächlisten exportieren... (RTF)|für &Eltern...", "", false, false},
+            {"&Datei|&Gesprächlisten exportieren... (RTF)|für &Lehrer...", "", false, true},
+            {"&Datei|&Gesprächlisten exportieren... (RTF)|für &Eltern...", "", false, true},
             {"&Datei|&Drucken...", "", false, true},
             {"&Datei|Seite e&inrichten|&Gesprächslisten... (mit Vorschau)", "", false, false},
             {"&Datei|Seite e&inrichten|Sonstige Listen...", "", false, false},
@@ -269,7 +269,7 @@ private Q_SLOTS:
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box) return;
             dauer = uhr.elapsed();
-            flaeche = Bildschirmflaeche(box);
+            flaeche = Arbeitsflaeche(box);
             rahmen = box->frameGeometry();
             innen = box->rect();
             for (const QAbstractButton* b : box->buttons())

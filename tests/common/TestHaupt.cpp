@@ -1,6 +1,7 @@
 #include "TestHaupt.h"
 
 #include <QByteArray>
+#include <QMetaObject>
 #include <QTest>
 #ifdef VEL_TEST_WIDGETS
 #include <QApplication>
@@ -22,7 +23,11 @@ int main(int argc, char* argv[]) {
     int fehler = 0;
     for (const auto& erzeugen : TestKlassen()) {
         const std::unique_ptr<QObject> klasse = erzeugen();
-        if (nur.isEmpty() || nur == klasse->metaObject()->className())
+        const QMetaObject* art = klasse->metaObject();
+        // A class that another test starts in a child process runs only when named: skipping it from its
+        // initTestCase would leave Qt Test skipping every class after it.
+        const bool nurEinzeln = art->indexOfClassInfo("NurEinzeln") >= 0;
+        if (nur.isEmpty() ? !nurEinzeln : nur == art->className())
             fehler += QTest::qExec(klasse.get(), argc, argv);
     }
     return fehler == 0 ? 0 : 1;

@@ -29,6 +29,7 @@ const TBefehl Befehle[] = {
     {"verbessern", BefehlVerbessern, "verbessern DATEI -o AUS [--zeit SEKUNDEN] [--saat N] [--schritte N]"},
     {"check", BefehlCheck, "check DATEI"},
     {"pdf", BefehlPdf, "pdf DATEI (--eltern|--lehrer) -o ORDNER [--von N] [--bis M]", true},
+    {"rtf", BefehlRtf, "rtf DATEI (--eltern|--lehrer) -o AUS.rtf"},
     {"raeume", BefehlRaeume, "raeume PROJEKTDATEI [--csv AUSGABE]"},
     {"statistik", BefehlStatistik, "statistik PROJEKTDATEI [--json]"},
     {"import-lehrer", BefehlImportLehrer,

@@ -12,6 +12,7 @@ class TLehrerBefehle;
 class TProjektBefehle;
 class TRahmenBefehle;
 class TRaumBefehle;
+class TRtfBefehle;
 class TSchulBefehle;
 class TSperrBefehle;
 class TTerminBefehle;
@@ -37,4 +38,5 @@ struct TBefehlsgruppen {
     TAustauschBefehle* Austausch = nullptr;
     TAnredeBefehle* Anreden = nullptr;
     TLayoutBefehle* Layout = nullptr;
+    TRtfBefehle* Rtf = nullptr;
 };

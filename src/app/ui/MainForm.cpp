@@ -13,6 +13,7 @@
 #include "model/Projektoperationen.h"
 #include "output/ui/DruckBefehle.h"
 #include "output/ui/LayoutBefehle.h"
+#include "output/ui/RtfBefehle.h"
 #include "output/ui/SonstigeListen.h"
 #include "output/ui/UebersichtBefehle.h"
 #include "rooms/ui/RaumBefehle.h"
@@ -93,6 +94,7 @@ void TVELWnd::GruppenAnlegen() {
     Gruppen.Rahmen = new TRahmenBefehle(umgebung, this);
     Gruppen.Termine = new TTerminBefehle(umgebung, this);
     Gruppen.Druck = new TDruckBefehle(umgebung, this);
+    Gruppen.Rtf = new TRtfBefehle(umgebung, this);
     Gruppen.Sperren = new TSperrBefehle(umgebung, this);
     Gruppen.Raeume = new TRaumBefehle(umgebung, this);
     // "Zur Raumzuordnung" ends the run; the room assignment opens once the print choice has closed.

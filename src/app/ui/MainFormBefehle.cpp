@@ -17,6 +17,7 @@
 #include "exchange/ui/AustauschBefehle.h"
 #include "output/ui/DruckBefehle.h"
 #include "output/ui/LayoutBefehle.h"
+#include "output/ui/RtfBefehle.h"
 #include "output/ui/UebersichtBefehle.h"
 #include "rooms/ui/RaumBefehle.h"
 #include "scheduler/ui/TerminBefehle.h"
@@ -130,8 +131,8 @@ void TVELWnd::MenuesAnlegen() {
     PDFExport1 = Befehl(Datei1, "Gesprächslisten exportieren... (PDF)", nullptr, Gruppen.Druck,
                         &TDruckBefehle::PDFExport1Click);
     RTF1 = Datei1->addMenu(QString::fromUtf8("&Gesprächlisten exportieren... (RTF)"));
-    Lehrer1 = Befehl(RTF1, "für &Lehrer...", nullptr, nullptr);
-    Eltern1 = Befehl(RTF1, "für &Eltern...", nullptr, nullptr);
+    Lehrer1 = Befehl(RTF1, "für &Lehrer...", nullptr, Gruppen.Rtf, &TRtfBefehle::Lehrer1Click);
+    Eltern1 = Befehl(RTF1, "für &Eltern...", nullptr, Gruppen.Rtf, &TRtfBefehle::Eltern1Click);
     Druck1 = Befehl(Datei1, "&Drucken...", nullptr, Gruppen.Druck, &TDruckBefehle::Druck1Click);
     Seiteeinrichten0 = Datei1->addMenu(QStringLiteral("Seite e&inrichten"));
     Layout1 = Befehl(Seiteeinrichten0, "&Gesprächslisten... (mit Vorschau)", nullptr, Gruppen.Layout,

@@ -86,10 +86,11 @@ void TAustauschBefehle::impL1Click() {
             if (datei.isEmpty()) break;
             const TBefehlsWache wache(U.Dokument);
             const TImportquelle quelle = Importquelle(datei);
+            // A file that was refused has left the project as it was.
             if (quelle == TImportquelle::Lehrerdatei) {
-                LehrerdateiLaden(datei, *p, U.Meldungen);
+                if (!LehrerdateiLaden(datei, *p, U.Meldungen)) return;
             } else if (quelle == TImportquelle::Projekt) {
-                LehrerAusProjekt(*p, datei, U.Meldungen);
+                if (!LehrerAusProjekt(*p, datei, U.Meldungen)) return;
             } else {
                 TImportDlgf dlg(datei, true, 1, *p, U.Meldungen, U.Speicher, U.Fenster);
                 dlg.Hilfe = U.Hilfe;

@@ -2,6 +2,7 @@
 
 #include "Statistikgrafik.h"
 #include "model/Projekt.h"
+#include "ui/Rollflaeche.h"
 
 #include <QFormLayout>
 #include <QGridLayout>
@@ -20,7 +21,7 @@ TStatisk::TStatisk(TProjekt& projekt, bool mitDrucker, std::function<void(bool, 
     , PdfBtn(new QPushButton(QStringLiteral("Speichern als PDF ..."), this))
     , Projekt(projekt) {
     setWindowTitle(QStringLiteral("Statistik"));
-    auto* spalte = new QVBoxLayout(this);
+    auto* spalte = Spalte = new QVBoxLayout(this);
     auto* oben = new QHBoxLayout;
     const auto gruppe = [this, oben](const QString& titel,
                                      std::initializer_list<std::pair<const char*, const char*>> felder) {
@@ -69,6 +70,8 @@ TStatisk::TStatisk(TProjekt& projekt, bool mitDrucker, std::function<void(bool, 
     connect(DruckBtn, &QPushButton::clicked, this, [this, ausgeben] { ausgeben(false, S); });
     connect(PdfBtn, &QPushButton::clicked, this, [this, ausgeben] { ausgeben(true, S); });
     connect(schliessen, &QPushButton::clicked, this, &QDialog::accept);
+    // With the comparison of an improved plan the window may be taller than a small screen.
+    Rollbar(this);
 }
 
 void TStatisk::showEvent(QShowEvent* ereignis) {
@@ -110,5 +113,5 @@ void TStatisk::VergleichZeigen(const TPlanwerte& vorher) {
     }
     tabelle->setColumnStretch(0, 1);
     // Between the figures and the chart.
-    static_cast<QVBoxLayout*>(layout())->insertWidget(1, kasten);
+    Spalte->insertWidget(1, kasten);
 }

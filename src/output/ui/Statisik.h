@@ -11,6 +11,7 @@
 
 class QLabel;
 class QPushButton;
+class QVBoxLayout;
 class TProjekt;
 class TStatistikgrafik;
 
@@ -44,4 +45,5 @@ private:
 
     TProjekt& Projekt;
     TStatistik S;
+    QVBoxLayout* Spalte;
 };

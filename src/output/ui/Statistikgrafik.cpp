@@ -19,6 +19,12 @@ QSize TStatistikgrafik::sizeHint() const {
     return {fontMetrics().averageCharWidth() * 90, zh * 24};
 }
 
+QSize TStatistikgrafik::minimumSizeHint() const {
+    // Below this its captions run into each other.
+    const int zh = fontMetrics().height();
+    return {fontMetrics().averageCharWidth() * 60, zh * 16};
+}
+
 void TStatistikgrafik::Balken(QPainter& maler, const QRect& flaeche, const QString& titel,
                               const std::vector<int>& werte, const std::vector<QString>& beschriftung,
                               const QColor& farbe) const {

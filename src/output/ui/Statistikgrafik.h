@@ -12,6 +12,7 @@ public:
     explicit TStatistikgrafik(QWidget* eltern = nullptr);
     void Setzen(TAuslastung auslastung);
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* ereignis) override;
