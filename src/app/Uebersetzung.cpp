@@ -6,11 +6,16 @@
 #include <QTranslator>
 
 bool QtDeutschLaden(QObject* eltern) {
-    auto* uebersetzung = new QTranslator(eltern);
-    if (!uebersetzung->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
-                            QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    bool alle = true;
+    // qt_help: the search of the handbook window.
+    for (const char* modul : {"qtbase", "qt_help"}) {
+        auto* uebersetzung = new QTranslator(eltern);
+        if (uebersetzung->load(QLocale(QLocale::German, QLocale::Germany), QLatin1String(modul),
+                               QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+            QCoreApplication::installTranslator(uebersetzung))
+            continue;
         delete uebersetzung;
-        return false;
+        alle = false;
     }
-    return QCoreApplication::installTranslator(uebersetzung);
+    return alle;
 }

@@ -216,6 +216,7 @@ private Q_SLOTS:
         QVERIFY(QtDeutschLaden(&besitzer));
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
         QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), "Suchen in:");
+        QCOMPARE(QCoreApplication::translate("QHelpSearchQueryWidget", "Search"), "Suche");
     }
 
     // A message laid out by its own line breaks is wide enough for its longest line, so that no line is
@@ -688,8 +689,7 @@ private Q_SLOTS:
         t.Fenster->Inhalt1->trigger();
         t.Fenster->NeuindieserVersion1->trigger();
         QCOMPARE(t.Meldung.Protokoll.size(), 2);
-        QCOMPARE(t.Meldung.Protokoll[0].Text,
-                 "Die Hilfedatei " + t.Ordner.filePath("VEL_Hilfe.chm") + " ist nicht installiert.");
+        QCOMPARE(t.Meldung.Protokoll[0].Text, "Das Handbuch von VEL ist nicht installiert.");
         QCOMPARE(t.Meldung.Protokoll[1].Text,
                  "Die Seite " + t.Ordner.filePath("version.htm") + " ist nicht installiert.");
 

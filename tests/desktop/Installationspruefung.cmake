@@ -18,7 +18,9 @@ set(erwartet
   ${BINDIR}/vel-cli
   ${DATADIR}/applications/vel.desktop
   ${DATADIR}/icons/hicolor/scalable/apps/vel.svg
-  ${DATADIR}/mime/packages/vel.xml)
+  ${DATADIR}/mime/packages/vel.xml
+  ${DATADIR}/vel/vel-handbuch.qch
+  ${DATADIR}/vel/vel-handbuch.qhc)
 foreach(groesse IN LISTS SYMBOLGROESSEN)
   list(APPEND erwartet ${DATADIR}/icons/hicolor/${groesse}x${groesse}/apps/vel.png)
 endforeach()

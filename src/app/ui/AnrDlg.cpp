@@ -2,6 +2,7 @@
 
 #include "model/Projekt.h"
 #include "ui/Eingabehilfen.h"
+#include "ui/Hilfekontext.h"
 #include "ui/Speicherbar.h"
 #include "ui/Zeilenhoehe.h"
 
@@ -16,6 +17,7 @@
 
 TAnrDlgF::TAnrDlgF(const TLehrerliste& lehrer, TMeldung& meldung, QWidget* eltern)
     : QDialog(eltern) {
+    HilfekontextSetzen(this, Hilfekontext::Anredeeditor);
     setWindowTitle(QStringLiteral("Anrede-Editor (Anreden global bearbeiten)"));
     Liste = new QListWidget(this);
     Liste->setSelectionMode(QAbstractItemView::NoSelection);

@@ -1,5 +1,7 @@
 #include "BackUpF.h"
 
+#include "ui/Hilfekontext.h"
+
 #include <QDateTime>
 #include <QDialogButtonBox>
 #include <QFileInfo>
@@ -10,6 +12,7 @@
 
 TBackUpF::TBackUpF(const QString& datei, QWidget* parent)
     : QDialog(parent) {
+    HilfekontextSetzen(this, Hilfekontext::Sicherungsdatei);
     setWindowTitle(QStringLiteral("Sicherungsdatei gefunden"));
     const QFileInfo info(datei);
     const QDateTime zeit = info.lastModified();
@@ -45,5 +48,5 @@ TBackUpF::TBackUpF(const QString& datei, QWidget* parent)
 
     connect(BtnOeffnen, &QPushButton::clicked, this, &QDialog::accept);
     connect(BtnLoeschen, &QPushButton::clicked, this, &QDialog::reject);
-    connect(BtnHilfe, &QPushButton::clicked, this, [this] { Q_EMIT HilfeAngefordert(920); });
+    connect(BtnHilfe, &QPushButton::clicked, this, &TBackUpF::HilfeAngefordert);
 }

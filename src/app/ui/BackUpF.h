@@ -20,5 +20,5 @@ public:
     QPushButton* BtnHilfe = nullptr;
 
 Q_SIGNALS:
-    void HilfeAngefordert(int kontext);
+    void HilfeAngefordert();
 };

@@ -1,5 +1,7 @@
 #include "ErgRckfrg.h"
 
+#include "ui/Hilfekontext.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -7,6 +9,7 @@
 
 TFErgRckfrg::TFErgRckfrg(QWidget* parent)
     : QDialog(parent) {
+    HilfekontextSetzen(this, Hilfekontext::Lehrkraft);
     setWindowTitle(QStringLiteral("Leere Eingabe"));
     Text = new QLabel;
     JaBtn = new QPushButton(QStringLiteral("&Ja"));

@@ -1,6 +1,7 @@
 #include "IdentifyKrz.h"
 
 #include "model/TypFunc.h"
+#include "ui/Hilfekontext.h"
 #include "ui/Zeilenhoehe.h"
 
 #include <QHBoxLayout>
@@ -13,6 +14,7 @@
 TIdentifyKrzDlg::TIdentifyKrzDlg(const QString& kuerzel, const std::vector<TLehrer*>& kandidaten,
                                  QWidget* parent)
     : QDialog(parent) {
+    HilfekontextSetzen(this, Hilfekontext::Gespraechswuensche);
     setWindowTitle(QStringLiteral("Lehrer identifizieren, Kürzel: ") + kuerzel);
     Liste = new QListWidget;
     Liste->setItemDelegate(new TZeilenDelegate(Liste));

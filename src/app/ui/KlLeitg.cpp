@@ -1,6 +1,7 @@
 #include "KlLeitg.h"
 
 #include "ui/Eingabehilfen.h"
+#include "ui/Hilfekontext.h"
 
 #include "model/Dateneingabe.h"
 #include "model/Meldung.h"
@@ -22,6 +23,7 @@ TFKlLeitg::TFKlLeitg(TProjekt& projekt, TMeldung& meldung, QWidget* parent)
     : QDialog(parent)
     , Projekt(projekt)
     , Meldung(meldung) {
+    HilfekontextSetzen(this, Hilfekontext::Klassengespraeche);
     setWindowTitle(QString::fromUtf8("Gespräche mit allen Kindern einer Klasse"));
     auto* erklaerung = new QLabel(QString::fromUtf8(
         "Wenn für jedes Kind einer Klasse das Gespräch mit einer Lehrkraft (z.B. Klassenleitung) gewünscht "

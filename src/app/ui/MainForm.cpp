@@ -85,7 +85,7 @@ TBefehlsumgebung TVELWnd::Umgebung() {
             Speicher,
             Programmwerte,
             this,
-            [this] { Gruppen.Hilfe->Inhalt1Click(); }};
+            [this] { Gruppen.Hilfe->KontextZeigen(); }};
 }
 
 void TVELWnd::GruppenAnlegen() {

@@ -1,5 +1,7 @@
 #include "SortF.h"
 
+#include "ui/Hilfekontext.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -25,6 +27,7 @@ QComboBox* Reihenfolge() {
 
 TSortF::TSortF(uint8_t sortierung, QWidget* parent)
     : QDialog(parent) {
+    HilfekontextSetzen(this, Hilfekontext::Sortierung);
     setWindowTitle(QStringLiteral("Sortierung der Elternliste festlegen"));
     Schluessel1 = new QComboBox;
     Schluessel1->addItems({QStringLiteral("Klasse der Kinder"), QStringLiteral("Elternname"),

@@ -3,6 +3,7 @@
 #include "model/Meldung.h"
 #include "model/TypFunc.h"
 #include "ui/Eingabehilfen.h"
+#include "ui/Hilfekontext.h"
 #include "ui/Speicherbar.h"
 #include "ui/Zeilenhoehe.h"
 
@@ -19,6 +20,7 @@
 TFEditE::TFEditE(TMeldung& meldung, QWidget* parent)
     : QDialog(parent)
     , Meldung(meldung) {
+    HilfekontextSetzen(this, Hilfekontext::Familie);
     TelE = new QLineEdit;
     CB = new QCheckBox(QStringLiteral("Eingabe mit Tel. beginnen"));
     AnrE = new QLineEdit;

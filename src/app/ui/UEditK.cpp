@@ -3,6 +3,7 @@
 #include "model/Meldung.h"
 #include "model/TypFunc.h"
 #include "ui/Eingabehilfen.h"
+#include "ui/Hilfekontext.h"
 #include "ui/Speicherbar.h"
 
 #include <QFormLayout>
@@ -15,6 +16,7 @@
 TFEditK::TFEditK(TMeldung& meldung, QWidget* parent)
     : QDialog(parent)
     , Meldung(meldung) {
+    HilfekontextSetzen(this, Hilfekontext::Kind);
     auto* gruppe = new QGroupBox(QStringLiteral("Kind"));
     Edit1 = new QLineEdit;
     Edit2 = new QLineEdit;

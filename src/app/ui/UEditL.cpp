@@ -4,6 +4,7 @@
 #include "model/Meldung.h"
 #include "model/TypFunc.h"
 #include "ui/Eingabehilfen.h"
+#include "ui/Hilfekontext.h"
 #include "ui/Speicherbar.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@ TFEditL::TFEditL(const TLehrerliste& lehrer, TMeldung& meldung, QWidget* parent)
     : QDialog(parent)
     , Lehrer(lehrer)
     , Meldung(meldung) {
+    HilfekontextSetzen(this, Hilfekontext::Lehrkraft);
     E_Anr = new QLineEdit;
     E_Dr = new QLineEdit;
     E_Zus = new QLineEdit;

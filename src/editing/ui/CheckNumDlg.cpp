@@ -1,6 +1,7 @@
 #include "CheckNumDlg.h"
 
 #include "ui/Erklaerungsfeld.h"
+#include "ui/Hilfekontext.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -10,6 +11,7 @@
 TCheckNumDlg::TCheckNumDlg(uint8_t mitNummer, QWidget* eltern)
     : QDialog(eltern)
     , Alt(mitNummer) {
+    HilfekontextSetzen(this, Hilfekontext::Handbearbeitung);
     setWindowTitle(QString::fromUtf8("Eingabeposition des Gesprächswunsches anzeigen?"));
     // At its narrowest the box still holds the first line, the longest, whole.
     auto* text = new TErklaerungsfeld(

@@ -1,5 +1,7 @@
 #include "UFarben.h"
 
+#include "ui/Hilfekontext.h"
+
 #include <QColorDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -13,6 +15,7 @@ const std::array<QColor, 3> TFFarben::Standard{QColor(0x00, 0xFF, 0x00), QColor(
 TFFarben::TFFarben(const std::array<QColor, 3>& farben, QWidget* eltern)
     : QDialog(eltern)
     , Farben(farben) {
+    HilfekontextSetzen(this, Hilfekontext::Handbearbeitung);
     setWindowTitle(QStringLiteral("Farben zur Kennzeichnung der Ziele beim Verschieben"));
     Waehlen = [this](const QColor& farbe, const QString& titel) {
         // The custom colours start white, as the chooser shows them first.

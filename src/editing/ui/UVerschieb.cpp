@@ -7,6 +7,7 @@
 #include "model/Projekt.h"
 #include "output/Gespraechsliste.h"
 #include "scheduler/Termin.h"
+#include "ui/Hilfekontext.h"
 #include "ui/Zeilenhoehe.h"
 #include "ui/Ziehzeiger.h"
 
@@ -159,6 +160,7 @@ TFVerschieb::TFVerschieb(TProjektDokument& dokument, TMeldung& meldung, QWidget*
     : QDialog(eltern)
     , Dokument(dokument)
     , Meldungen(meldung) {
+    HilfekontextSetzen(this, Hilfekontext::Handbearbeitung);
     setWindowTitle(QString::fromUtf8("VEL - Gespräche von Hand verschieben"));
     setModal(true);
 
@@ -912,8 +914,6 @@ bool TFVerschieb::Fenstertaste(QKeyEvent* taste) {
         if (BtnZurueck->isEnabled()) Spulen(-1);
     } else if (strg && key == Qt::Key_W) {
         if (BtnVor->isEnabled()) Spulen(1);
-    } else if (key == Qt::Key_F1 && mit == Qt::NoModifier) {
-        if (Hilfe) Hilfe();
     } else if (key == Qt::Key_F4) {
         BtnHoeheClick();
     } else if (key == Qt::Key_F5) {

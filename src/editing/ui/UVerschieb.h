@@ -37,7 +37,6 @@ public:
     // Keep the choices of the pop-up menu's dialogs for the next program start.
     std::function<void(uint8_t mitNummer)> MitNummerSpeichern;
     std::function<void(const std::array<QColor, 3>& farben)> FarbenSpeichern;
-    std::function<void()> Hilfe;
 
     QLabel* Label1;
     QLabel* Label2;

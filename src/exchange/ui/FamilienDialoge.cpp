@@ -4,6 +4,7 @@
 #include "model/Textgrenze.h"
 #include "model/TypFunc.h"
 #include "ui/Bildschirm.h"
+#include "ui/Hilfekontext.h"
 #include "ui/Speicherbar.h"
 
 #include <QButtonGroup>
@@ -40,6 +41,7 @@ QStringList Namen(const TImportSatz& r, const TEltern& f) {
 
 TKlRueckfrgDlg::TKlRueckfrgDlg(TMeldung& meldung, QWidget* eltern)
     : QDialog(eltern) {
+    HilfekontextSetzen(this, Hilfekontext::Elternimportdialog);
     setWindowTitle(QStringLiteral("Rückfrage wegen fehlender Klassenbezeichnung"));
     auto* aussen = new QVBoxLayout(this);
     LblSchueler = new QLabel(this);
@@ -114,6 +116,7 @@ TKlassenantwort TKlRueckfrgDlg::Fragen(const TImportSatz& satz, const QString& l
 
 TRueckFrageForm::TRueckFrageForm(QWidget* eltern)
     : QDialog(eltern) {
+    HilfekontextSetzen(this, Hilfekontext::Elternimportdialog);
     auto* aussen = new QVBoxLayout(this);
     LblInfo = new QLabel(this);
     LblInfo->setWordWrap(true);
@@ -179,6 +182,7 @@ TGeschwisterAntwort TRueckFrageForm::Fragen(int frage, const TImportSatz& r, con
 
 TFamilDlgF::TFamilDlgF(const TEltern& f, const TImportSatz& r, TMeldung& meldung, QWidget* eltern)
     : QDialog(eltern) {
+    HilfekontextSetzen(this, Hilfekontext::Elternimportdialog);
     setWindowTitle(QStringLiteral("Elternimport"));
     auto* aussen = new QVBoxLayout(this);
     aussen->addWidget(new QLabel(QStringLiteral("Die Kinder"), this));

@@ -8,6 +8,7 @@
 #include "settings/Einstellungen.h"
 #include "ui/Arbeitsflaeche.h"
 #include "ui/Eingabehilfen.h"
+#include "ui/Hilfekontext.h"
 #include "ui/Rollflaeche.h"
 #include "ui/Zeilenhoehe.h"
 #include "ui/Ziehzeiger.h"
@@ -185,6 +186,7 @@ TImportDlgf::TImportDlgf(const QString& datei, bool lehrer, uint32_t dateityp, T
     , Projekt(projekt)
     , Meldungen(meldung)
     , Speicher(speicher) {
+    HilfekontextSetzen(this, lehrer ? Hilfekontext::Lehrerimportdialog : Hilfekontext::Elternimportdialog);
     QFile f(datei);
     Import = TTextimport::Lesen(f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray());
 

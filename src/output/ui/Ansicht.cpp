@@ -1,6 +1,7 @@
 #include "Ansicht.h"
 
 #include "ui/Arbeitsflaeche.h"
+#include "ui/Hilfekontext.h"
 #include "ui/Zeilenhoehe.h"
 
 #include <QHBoxLayout>
@@ -23,6 +24,7 @@ TAnsichtDlg::TAnsichtDlg(TProjekt& projekt, TUebersichtWahl wahl, QString drucke
     , Projekt(projekt)
     , Druckername(std::move(druckername))
     , Ausgeben(std::move(ausgeben)) {
+    HilfekontextSetzen(this, Hilfekontext::Uebersichten);
     // Several overviews open one after the other are told apart by their captions.
     setWindowTitle(Uebersichtsname(Wahl.Art));
     auto* spalte = new QVBoxLayout(this);

@@ -2,6 +2,7 @@
 
 #include "model/Projekt.h"
 #include "ui/Eingabehilfen.h"
+#include "ui/Hilfekontext.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -44,6 +45,7 @@ TDrBereich::TDrBereich(const TProjekt& projekt, bool fuerEltern, bool alsPdf, co
     , Stand(stand)
     , FuerEltern(fuerEltern)
     , AlsPdf(alsPdf) {
+    HilfekontextSetzen(this, Hilfekontext::Drucken);
     setWindowTitle(QStringLiteral("Listen drucken"));
 
     Label6 = Benannt(new QLabel, "Label6");

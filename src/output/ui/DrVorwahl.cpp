@@ -2,6 +2,7 @@
 
 #include "SonstigeListen.h"
 #include "model/Meldung.h"
+#include "ui/Hilfekontext.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -16,6 +17,7 @@ TDrVorwahl::TDrVorwahl(QPrinter& drucker, TMeldung& meldung, QWidget* parent)
     : QDialog(parent)
     , Drucker(drucker)
     , Meldung(meldung) {
+    HilfekontextSetzen(this, Hilfekontext::Drucken);
     setWindowTitle(QStringLiteral("Drucken ..."));
     Einrichten = [this](QPrinter& p) {
         QPrintDialog dialog(&p, this);

@@ -3,6 +3,7 @@
 #include "SonstigeListen.h"
 #include "output/Druckbereich.h"
 #include "ui/Dateiwahl.h"
+#include "ui/Hilfekontext.h"
 
 #include <QEvent>
 #include <QFileInfo>
@@ -16,6 +17,7 @@ TFpdfVW::TFpdfVW(TDrucklaufStand& stand, TDateiwahl& dateiwahl, QWidget* parent)
     : QDialog(parent)
     , Stand(stand)
     , Dateiwahl(dateiwahl) {
+    HilfekontextSetzen(this, Hilfekontext::PdfExport);
     setWindowTitle(QStringLiteral("Listen als PDF speichern"));
     Ordner = new QLineEdit;
     Ordner->setReadOnly(true);

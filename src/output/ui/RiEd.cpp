@@ -4,6 +4,7 @@
 #include "output/Rtfdokument.h"
 #include "output/Rtfleser.h"
 #include "ui/Dateiwahl.h"
+#include "ui/Hilfekontext.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -20,6 +21,7 @@ TRiEd_Form::TRiEd_Form(const TProjekt& projekt, bool fuerEltern, TDateiwahl& dat
     , Dateiwahl(dateiwahl)
     , Meldungen(meldung)
     , Startordner(startordner) {
+    HilfekontextSetzen(this, Hilfekontext::RtfExport);
     setWindowTitle(QString::fromUtf8("Gesprächlisten als Text speichern ..."));
     RichEdit1 = new QTextEdit;
     RichEdit1->setReadOnly(true);

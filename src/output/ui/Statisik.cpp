@@ -2,6 +2,7 @@
 
 #include "Statistikgrafik.h"
 #include "model/Projekt.h"
+#include "ui/Hilfekontext.h"
 #include "ui/Rollflaeche.h"
 
 #include <QFormLayout>
@@ -20,6 +21,7 @@ TStatisk::TStatisk(TProjekt& projekt, bool mitDrucker, std::function<void(bool, 
     , DruckBtn(new QPushButton(QStringLiteral("Statistik &drucken"), this))
     , PdfBtn(new QPushButton(QStringLiteral("Speichern als PDF ..."), this))
     , Projekt(projekt) {
+    HilfekontextSetzen(this, Hilfekontext::Statistik);
     setWindowTitle(QStringLiteral("Statistik"));
     auto* spalte = Spalte = new QVBoxLayout(this);
     auto* oben = new QHBoxLayout;

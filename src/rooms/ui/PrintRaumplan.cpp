@@ -1,5 +1,7 @@
 #include "PrintRaumplan.h"
 
+#include "ui/Hilfekontext.h"
+
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -28,6 +30,7 @@ QGroupBox* Auswahl(const QString& titel, const QStringList& punkte, int vorgabe,
 
 TFPrintRaumplan::TFPrintRaumplan(bool alsPdf, const QString& druckername, QWidget* parent)
     : QDialog(parent) {
+    HilfekontextSetzen(this, Hilfekontext::Raumbelegung);
     setWindowTitle(alsPdf ? QStringLiteral("Raumbelegung: Als PDF speichern")
                           : QStringLiteral("Raumbelegung: Drucken"));
     RGRaeume = Auswahl(QStringLiteral("Für welche Räume soll ein Plan ausgegeben werden?"),

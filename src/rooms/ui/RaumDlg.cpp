@@ -4,6 +4,7 @@
 #include "model/Projekt.h"
 #include "rooms/Raumzuweisung.h"
 #include "ui/Arbeitsflaeche.h"
+#include "ui/Hilfekontext.h"
 #include "ui/Speicherbar.h"
 #include "ui/Zeilenhoehe.h"
 
@@ -51,6 +52,7 @@ TLRaumDlg::TLRaumDlg(TProjekt& projekt, TMeldung& meldungen, std::function<bool(
     , Projekt(projekt)
     , Meldungen(meldungen)
     , KonflikteKlaeren(std::move(konflikteKlaeren)) {
+    HilfekontextSetzen(this, Hilfekontext::Raumzuweisung);
     setWindowTitle(QString::fromUtf8("Räume zuweisen"));
     Lvr->setHeaderLabels({QString::fromUtf8("Kürzel"), QStringLiteral("Name"), QStringLiteral("Raum")});
     Lvr->setRootIsDecorated(false);

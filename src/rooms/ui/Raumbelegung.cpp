@@ -4,6 +4,7 @@
 #include "document/ProjektDokument.h"
 #include "model/Meldung.h"
 #include "model/Projekt.h"
+#include "ui/Hilfekontext.h"
 #include "ui/Ziehzeiger.h"
 
 #include <QAction>
@@ -34,6 +35,7 @@ TFRaumbelegung::TFRaumbelegung(TProjektDokument& dokument, TMeldung& meldung, TD
     , Drucker(drucker)
     , PdfOrdner(pdfOrdner)
     , Hilfe(std::move(hilfe)) {
+    HilfekontextSetzen(this, Hilfekontext::Raumbelegung);
     setWindowTitle(QStringLiteral("Raumbelegungsplan"));
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
 

@@ -1,6 +1,7 @@
 #include "UDoppelbelegung.h"
 
 #include "ui/Arbeitsflaeche.h"
+#include "ui/Hilfekontext.h"
 #include "ui/Zeilenhoehe.h"
 
 #include <QHBoxLayout>
@@ -26,6 +27,7 @@ TFDoppelbelegung::TFDoppelbelegung(std::vector<TRaumkonflikt> konflikte, QWidget
     , ZuordnenBtn(new QPushButton(QStringLiteral("Zur Raumzuordnung"), this))
     , FortfahrenBtn(new QPushButton(QStringLiteral("Ignorieren, schließen, fortfahren"), this))
     , Konflikte(std::move(konflikte)) {
+    HilfekontextSetzen(this, Hilfekontext::Raumkonflikte);
     setWindowTitle(QStringLiteral("Raumkonflikte"));
     Liste->setItemDelegate(new TZeilenDelegate(Liste));
     auto* spalte = new QVBoxLayout(this);

@@ -2,6 +2,7 @@
 
 #include "ProzBar.h"
 #include "model/Meldung.h"
+#include "ui/Hilfekontext.h"
 #include "ui/Symbole.h"
 
 #include <QApplication>
@@ -31,6 +32,7 @@ TStatusF::TStatusF(TProjekt& projekt, TMeldung& meldung, std::function<void(cons
     , Projekt(projekt)
     , Meldungen(meldung)
     , StatuszeileSchreiben(std::move(statuszeile)) {
+    HilfekontextSetzen(this, Hilfekontext::Terminlauf);
     setWindowTitle(QStringLiteral("Terminauswertung"));
     // Each bar has two lines of text below it before the next bar begins.
     constexpr int Zeilenabstand = 70;

@@ -2,6 +2,7 @@
 
 #include "ProzBar.h"
 #include "model/Projekt.h"
+#include "ui/Hilfekontext.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -35,6 +36,7 @@ TVerbesserungF::TVerbesserungF(TProjekt& projekt, const TVerbesserungsOptionen& 
     , Projekt(projekt)
     , Optionen(optionen)
     , Zeilen(Planwertzeilen(projekt.ZweiTage)) {
+    HilfekontextSetzen(this, Hilfekontext::Planverbessern);
     setWindowTitle(QStringLiteral("Plan verbessern"));
     auto* spalte = new QVBoxLayout(this);
     Hinweis =

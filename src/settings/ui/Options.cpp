@@ -3,6 +3,7 @@
 #include "model/Datumstexte.h"
 #include "model/Meldung.h"
 #include "model/Projekt.h"
+#include "ui/Hilfekontext.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -113,6 +114,9 @@ TOptDlg::TOptDlg(const TProgrammwerte& programm, const TProjekt* projekt, Modus 
     if (modus != Modus::Start) Seiten->addTab(ProgOpt, QStringLiteral("Programm-Einstellungen"));
     Seiten->addTab(AuswOpt, QStringLiteral("Terminberechnung"));
     if (modus == Modus::Terminberechnung) Seiten->setCurrentWidget(AuswOpt);
+    HilfekontextSetzen(ProgOpt, Hilfekontext::Programmeinstellungen);
+    HilfekontextSetzen(AuswOpt, Hilfekontext::Terminberechnung);
+    HilfekontextFolgtSeite(Seiten);
 
     auto* knoepfe = new QDialogButtonBox(this);
     OkBtn = knoepfe->addButton(modus == Modus::Start ? QStringLiteral("START") : QStringLiteral("OK"),
@@ -143,8 +147,7 @@ TOptDlg::TOptDlg(const TProgrammwerte& programm, const TProjekt* projekt, Modus 
     connect(UebBtn, &QPushButton::clicked, this, &TOptDlg::UebBtnClick);
     connect(OkBtn, &QPushButton::clicked, this, &TOptDlg::OkBtnClick);
     connect(CancBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(HilfeBtn, &QPushButton::clicked, this,
-            [this] { Q_EMIT HilfeAngefordert(Seiten->currentWidget() == ProgOpt ? 610 : 660); });
+    connect(HilfeBtn, &QPushButton::clicked, this, &TOptDlg::HilfeAngefordert);
 }
 
 void TOptDlg::WerteAnzeigen(const TProgrammwerte& programm, const TProjekt* projekt) {

@@ -55,7 +55,7 @@ public:
     QPushButton* HilfeBtn = nullptr;
 
 Q_SIGNALS:
-    void HilfeAngefordert(int kontext);
+    void HilfeAngefordert();
     // The input was checked and is to be applied now.
     void WerteUebernehmen(const TOptionswerte& werte);
 

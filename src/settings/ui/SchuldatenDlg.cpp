@@ -1,6 +1,7 @@
 #include "SchuldatenDlg.h"
 
 #include "ui/Eingabehilfen.h"
+#include "ui/Hilfekontext.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -10,6 +11,7 @@
 
 TSchuldatenDlg::TSchuldatenDlg(const TSchuldaten& daten, QWidget* parent)
     : QDialog(parent) {
+    HilfekontextSetzen(this, Hilfekontext::Schuldaten);
     setWindowTitle(QStringLiteral("Schuldaten"));
     E_Name = new QLineEdit(daten.Name);
     E_Strasse = new QLineEdit(daten.Strasse);

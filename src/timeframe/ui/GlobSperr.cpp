@@ -1,6 +1,7 @@
 #include "GlobSperr.h"
 
 #include "model/Meldung.h"
+#include "ui/Hilfekontext.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -35,6 +36,7 @@ TGlobSperrF::TGlobSperrF(bool lehrerLeer, bool elternLeer, TMeldung& meldungen, 
     , LehrerLeer(lehrerLeer)
     , ElternLeer(elternLeer)
     , Meldungen(meldungen) {
+    HilfekontextSetzen(this, Hilfekontext::GlobaleSperre);
     setWindowTitle(QString::fromUtf8("Zeiten  freigeben / sperren für alle..."));
     auto* spalte = new QVBoxLayout(this);
     auto* gruppen = new QHBoxLayout;

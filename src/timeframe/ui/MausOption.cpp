@@ -2,6 +2,7 @@
 
 #include "ZBtnGrid.h"
 #include "settings/Einstellungen.h"
+#include "ui/Hilfekontext.h"
 #include "ui/Rollflaeche.h"
 
 #include <QCheckBox>
@@ -28,6 +29,7 @@ TMausOption::TMausOption(TProgrammwerte& werte, TEinstellungsSpeicher& speicher,
     , Werte(werte)
     , Speicher(speicher)
     , Grids(grids) {
+    HilfekontextSetzen(this, Hilfekontext::MausTastatur);
     setWindowTitle(QString::fromUtf8("EINSTELLUNGEN für Maus, INFO für Maus/Tastatur, TESTBEREICH"));
     auto* spalte = new QVBoxLayout(this);
 

@@ -6,6 +6,7 @@
 #include "document/ProjektDokument.h"
 #include "model/Meldung.h"
 #include "model/Projekt.h"
+#include "ui/Hilfekontext.h"
 
 #include <algorithm>
 
@@ -39,6 +40,7 @@ void TSperrBefehle::ZeitGlob1Click() {
             dlg.Vorlage.fill(modus == TGlobalModus::Freigeben ? SlotGesperrt : SlotFrei);
         dlg.setWindowTitle(QStringLiteral("Zeitendialog zum globalen ") + glob.Modustext() +
                            QString::fromUtf8(" für alle ") + glob.Gruppentext());
+        HilfekontextSetzen(&dlg, Hilfekontext::GlobaleSperre);
         glob.hide();
         if (dlg.exec() != QDialog::Accepted) continue;
         const TZeiten vorlage = dlg.Vorlage;

@@ -9,6 +9,7 @@
 #include "settings/Einstellungen.h"
 #include "timeframe/Verfuegbarkeit.h"
 #include "ui/Arbeitsflaeche.h"
+#include "ui/Hilfekontext.h"
 #include "ui/Symbole.h"
 
 #include <QCursor>
@@ -78,6 +79,7 @@ TFZeitSplash::TFZeitSplash(TProjektDokument& dokument, TMeldung& meldungen, TPro
     , Meldungen(std::make_unique<TFensterMeldung>(meldungen, *this))
     , Werte(werte)
     , Speicher(speicher) {
+    HilfekontextSetzen(this, Hilfekontext::Zeitfenster);
     setAutoFillBackground(true);
     auto* spalte = new QVBoxLayout(this);
     auto* kopf = new QHBoxLayout;

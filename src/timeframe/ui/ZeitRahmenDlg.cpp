@@ -6,6 +6,7 @@
 #include "model/Meldung.h"
 #include "model/TypFunc.h"
 #include "ui/Arbeitsflaeche.h"
+#include "ui/Hilfekontext.h"
 #include "ui/Rollflaeche.h"
 
 #include <QApplication>
@@ -52,6 +53,7 @@ TZeitRahmenDlg::TZeitRahmenDlg(TModus modus, TMeldung& meldung, QWidget* parent)
     : QDialog(parent)
     , Modus(modus)
     , Meldung(meldung) {
+    HilfekontextSetzen(this, Hilfekontext::Zeitrahmen);
     Aufbauen();
     const QDate heute = QDate::currentDate();
     DatePick1->setDate(heute);

@@ -7,6 +7,7 @@
 #include "model/Projekt.h"
 #include "settings/Einstellungen.h"
 #include "ui/Arbeitsflaeche.h"
+#include "ui/Hilfekontext.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -27,6 +28,7 @@ TZeitenSperrDlg::TZeitenSperrDlg(const TProjekt& projekt, TMeldung& meldungen, T
     , Meldungen(meldungen)
     , Werte(werte)
     , Speicher(speicher) {
+    HilfekontextSetzen(this, Hilfekontext::Standardsperre);
     setWindowTitle(QString::fromUtf8("Zeiten sperren für ..."));
     auto* zeile = new QHBoxLayout(this);
     auto* tage = new QVBoxLayout;

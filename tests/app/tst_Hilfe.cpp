@@ -1,0 +1,251 @@
+#include "Eingabetest.h"
+#include "FensterTest.h"
+#include "app/ui/Hilfe.h"
+#include "app/ui/HilfeBefehle.h"
+#include "app/ui/HilfeFenster.h"
+#include "common/TestHaupt.h"
+#include "settings/ui/Options.h"
+#include "ui/Hilfekontext.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QHelpContentWidget>
+#include <QHelpEngine>
+#include <QHelpLink>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QWindow>
+
+namespace {
+
+// The folder of the built program, where the build puts the handbook.
+const QString Programmordner = QStringLiteral(VEL_PROGRAMMORDNER);
+
+QString Datei(const QUrl& url) {
+    return url.adjusted(QUrl::RemoveFragment).fileName();
+}
+
+bool HatAnker(const QByteArray& seite, const QString& anker) {
+    return seite.contains(QStringLiteral("name=\"%1\"").arg(anker).toUtf8());
+}
+
+void Sammeln(const QHelpContentModel& inhalt, const QModelIndex& eltern, QSet<QString>& seiten) {
+    for (int zeile = 0; zeile < inhalt.rowCount(eltern); ++zeile) {
+        const QModelIndex stelle = inhalt.index(zeile, 0, eltern);
+        seiten << Datei(inhalt.contentItemAt(stelle)->url());
+        Sammeln(inhalt, stelle, seiten);
+    }
+}
+
+// A dialog of the main window and the page F1 opens in it.
+struct TDialogfall {
+    const char* Name;
+    QAction* TVELWnd::*Befehl;
+    const char* Seite;
+};
+const TDialogfall Dialogfaelle[] = {
+    {"Sortierung der Elternliste", &TVELWnd::EListeSort1, "sortierung.html"},
+    {"Einstellungen zur Terminberechnung", &TVELWnd::OptTermin1, "terminberechnung.html"},
+    {"Anrede-Editor", &TVELWnd::AnrEdit1, "anredeeditor.html"},
+    {"Gespräche von Hand verschieben", &TVELWnd::HandBearb1, "handbearbeitung.html"},
+    {"Gesprächslisten als RTF", &TVELWnd::Eltern1, "rtf.html"},
+};
+
+// A main window that finds the built handbook, with a small project open.
+struct THandbuchFenster : TFensterTest {
+    THandbuchFenster() {
+        Fenster->Programmordner = Programmordner;
+        Fenster->ProjektErsetzen(KleinesProjekt());
+    }
+    THilfe* Hilfe() { return Fenster->Gruppen.Hilfe->Handbuch(); }
+};
+
+} // namespace
+
+class TstHilfe : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir Arbeit;
+    std::unique_ptr<THilfe> Hilfe;
+
+    QHelpEngine& Engine() { return Hilfe->HelpEngine(); }
+    QList<QUrl> Seiten() {
+        return Engine().files(Engine().registeredDocumentations().constFirst(), QString(),
+                              QStringLiteral("html"));
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        const QString sammlung = HandbuchSuchen(Programmordner);
+        QVERIFY2(!sammlung.isEmpty(), qPrintable(Programmordner));
+        Hilfe = std::make_unique<THilfe>(sammlung, Arbeit.path());
+        QVERIFY(Hilfe->Geoeffnet());
+        QVERIFY(Seiten().size() > 40);
+    }
+
+    // Every context a window names leads to a page of the handbook that is there, anchor included.
+    void kontextHatSeite_data() {
+        QTest::addColumn<int>("kontext");
+        for (const Hilfekontext kontext : AlleHilfekontexte)
+            QTest::newRow(qPrintable(HilfekontextKennung(kontext))) << static_cast<int>(kontext);
+    }
+    void kontextHatSeite() {
+        QFETCH(int, kontext);
+        const QUrl seite = Hilfe->Seite(static_cast<Hilfekontext>(kontext));
+        QVERIFY2(!seite.isEmpty(), "keine Seite im Handbuch");
+        const QByteArray inhalt = Engine().fileData(seite.adjusted(QUrl::RemoveFragment));
+        QVERIFY2(inhalt.contains("<h1>"), qPrintable(seite.toString()));
+        if (seite.hasFragment()) QVERIFY2(HatAnker(inhalt, seite.fragment()), qPrintable(seite.toString()));
+    }
+
+    // No page of the handbook is out of the contents' reach, and every entry of the contents exists.
+    void jedeSeiteImInhalt() {
+        QHelpContentModel* inhalt = Engine().contentModel();
+        QTRY_VERIFY(!inhalt->isCreatingContents() && inhalt->rowCount() > 0);
+        QSet<QString> erreichbar;
+        Sammeln(*inhalt, {}, erreichbar);
+        QSet<QString> vorhanden;
+        for (const QUrl& seite : Seiten())
+            vorhanden << Datei(seite);
+        QCOMPARE(vorhanden - erreichbar, QSet<QString>());
+        QCOMPARE(erreichbar - vorhanden, QSet<QString>());
+    }
+
+    // Every link of every page leads to a page of the handbook and to an anchor that page has.
+    void verweiseFuehrenZuSeiten() {
+        static const QRegularExpression verweis(QStringLiteral("href=\"([^\"]+)\""));
+        QStringList tot;
+        for (const QUrl& seite : Seiten()) {
+            const QString text = QString::fromUtf8(Engine().fileData(seite));
+            for (auto treffer = verweis.globalMatch(text); treffer.hasNext();) {
+                const QUrl ziel = seite.resolved(QUrl(treffer.next().captured(1)));
+                const QByteArray zielseite = Engine().fileData(ziel.adjusted(QUrl::RemoveFragment));
+                if (zielseite.isEmpty() || (ziel.hasFragment() && !HatAnker(zielseite, ziel.fragment())))
+                    tot << Datei(seite) + " -> " + ziel.fileName() + u'#' + ziel.fragment();
+            }
+        }
+        QCOMPARE(tot, QStringList());
+    }
+
+    // The window shows the page a context names and reaches its anchor.
+    void fensterZeigtKontext() {
+        THilfeFenster* fenster = Hilfe->Fenster();
+        const QUrl seite = Hilfe->Seite(Hilfekontext::LayoutTabulatoren);
+        fenster->SeiteZeigen(seite);
+        QCOMPARE(fenster->Seite(), seite);
+        QVERIFY(fenster->windowTitle().endsWith(QStringLiteral("Layout der Gesprächslisten")));
+        QVERIFY(fenster->Browser->toPlainText().contains(QStringLiteral("Tabulator ändern")));
+    }
+
+    // F1 in a dialog opens the handbook at the dialog's page, above the dialog, and the help stays usable
+    // while the dialog waits for its answer.
+    void f1ImDialog_data() {
+        QTest::addColumn<int>("fall");
+        for (int i = 0; i < int(std::size(Dialogfaelle)); ++i)
+            QTest::newRow(Dialogfaelle[i].Name) << i;
+    }
+    void f1ImDialog() {
+        QFETCH(int, fall);
+        const TDialogfall& f = Dialogfaelle[fall];
+        THandbuchFenster t;
+        QUrl seite;
+        bool sichtbar = false, ueberDemDialog = false;
+        QString getippt;
+        TDialogFolge folge({[&](QDialog& d) {
+            QTest::keyClick(Fokus(d), Qt::Key_F1);
+            THilfeFenster* hilfe = t.Hilfe()->Fenster();
+            seite = hilfe->Seite();
+            sichtbar = hilfe->isVisible();
+            ueberDemDialog = hilfe->windowHandle()->transientParent() == d.windowHandle();
+            // Keys reach the help through the window system as a user's would, past the modal dialog.
+            // The window takes its focus when the platform activates it.
+            QTest::qWait(50);
+            hilfe->Stichwort->setFocus();
+            hilfe->Stichwort->clear();
+            for (const char zeichen : {'r', 'a', 'u', 'm'})
+                QTest::keyClick(hilfe->windowHandle(), zeichen);
+            getippt = hilfe->Stichwort->text();
+            d.reject();
+        }});
+        (t.Fenster.get()->*f.Befehl)->trigger();
+        QCOMPARE(folge.Offen(), 0);
+        QCOMPARE(Datei(seite), QString::fromLatin1(f.Seite));
+        QVERIFY(sichtbar);
+        QCOMPARE(getippt, "raum");
+        QVERIFY(ueberDemDialog);
+        QCOMPARE(t.Meldung.Protokoll.size(), 0);
+    }
+
+    // The help button of a dialog with pages opens the page in front.
+    void hilfeknopfFolgtDerSeite() {
+        THandbuchFenster t;
+        QStringList seiten;
+        TDialogFolge folge({[&](QDialog& d) {
+            auto& dlg = Als<TOptDlg>(d);
+            for (QWidget* seite : {dlg.ProgOpt, dlg.AuswOpt}) {
+                dlg.Seiten->setCurrentWidget(seite);
+                QTest::mouseClick(dlg.HilfeBtn, Qt::LeftButton);
+                seiten << Datei(t.Hilfe()->Fenster()->Seite());
+            }
+            dlg.reject();
+        }});
+        t.Fenster->OptPrg1->trigger();
+        QCOMPARE(folge.Offen(), 0);
+        QCOMPARE(seiten, (QStringList{"programmeinstellungen.html", "terminberechnung.html"}));
+    }
+
+    // F1 in the main window, contents and index from the menu; the help outlives no dialog it belonged to.
+    void hauptfenster() {
+        THandbuchFenster t;
+        QVERIFY(t.Zeigen());
+        QTest::keyClick(t.Fenster.get(), Qt::Key_F1);
+        THilfeFenster* hilfe = t.Hilfe()->Fenster();
+        QCOMPARE(Datei(hilfe->Seite()), "hauptfenster.html");
+        t.Fenster->Index1->trigger();
+        QCOMPARE(hilfe->Reiter->currentIndex(), 1);
+        t.Fenster->Inhalt1->trigger();
+        QCOMPARE(hilfe->Reiter->currentWidget(), hilfe->Inhalt);
+        QVERIFY(hilfe->isVisible());
+        QCOMPARE(t.Meldung.Protokoll.size(), 0);
+    }
+
+    // Without a handbook the commands say so, and nobody names a file the user cannot do anything with.
+    void ohneHandbuch() {
+        TFensterTest t;
+        t.Fenster->Inhalt1->trigger();
+        QTest::keyClick(t.Fenster.get(), Qt::Key_F1);
+        QCOMPARE(t.Meldung.Protokoll.size(), 2);
+        for (const auto& meldung : t.Meldung.Protokoll)
+            QCOMPARE(meldung.Text, "Das Handbuch von VEL ist nicht installiert.");
+    }
+
+    // The program looks beside itself, then in the data folder of its prefix.
+    void handbuchSuchen_data() {
+        QTest::addColumn<QString>("ablage");
+        QTest::addColumn<bool>("gefunden");
+        QTest::newRow("neben dem Programm") << "bin" << true;
+        QTest::newRow("share/vel") << "share/vel" << true;
+        QTest::newRow("anderswo") << "share" << false;
+    }
+    void handbuchSuchen() {
+        QFETCH(QString, ablage);
+        QFETCH(bool, gefunden);
+        QTemporaryDir wurzel;
+        const QDir prefix(wurzel.path());
+        QVERIFY(prefix.mkpath(QStringLiteral("bin")) && prefix.mkpath(ablage));
+        QFile datei(prefix.filePath(ablage + QStringLiteral("/vel-handbuch.qhc")));
+        QVERIFY(datei.open(QIODevice::WriteOnly));
+        datei.close();
+        const QString ergebnis = HandbuchSuchen(prefix.filePath(QStringLiteral("bin")) + u'/');
+        QCOMPARE(ergebnis, gefunden ? QFileInfo(datei).absoluteFilePath() : QString());
+    }
+};
+
+VEL_TEST(TstHilfe)
+#include "tst_Hilfe.moc"
