@@ -8,6 +8,7 @@
 #include "LayoutTabulatoren.h"
 #include "LayoutTexte.h"
 #include "model/Meldung.h"
+#include "ui/Hilfekontext.h"
 #include "ui/Rollflaeche.h"
 
 #include <QCheckBox>
@@ -18,13 +19,6 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <utility>
-
-namespace {
-
-// The help pages of the dialog's pages, in the order of TFLayout::TSeite.
-constexpr int Hilfekontexte[] = {620, 622, 640, 657, 645, 647, 650, 665};
-
-} // namespace
 
 TFLayout::TFLayout(TListenlayout& layout, const TLayoutUmfeld& umfeld, TMeldung& meldung,
                    TDateiwahl& dateiwahl, QWidget* eltern)
@@ -43,15 +37,22 @@ TFLayout::TFLayout(TListenlayout& layout, const TLayoutUmfeld& umfeld, TMeldung&
     SeiteSchrift = new TLayoutSchrift(layout);
     SeiteLogo = new TLayoutLogo(layout, dateiwahl, meldung);
     Seiten = new QTabWidget;
-    const std::pair<TLayoutSeite*, const char*> seiten[] = {{SeiteInhalt, "Inhalt"},
-                                                            {SeiteTitel, "Titel"},
-                                                            {SeiteAnmerkungen, "Position von Anmerkungen"},
-                                                            {SeiteTabulatoren, "Tabulatoren"},
-                                                            {SeiteFormat, "Format"},
-                                                            {SeiteUeberschrift, "Überschriften"},
-                                                            {SeiteSchrift, "Schriftart"},
-                                                            {SeiteLogo, "Schul-Logo"}};
-    for (const auto& [seite, name] : seiten) {
+    struct TSeitenEintrag {
+        TLayoutSeite* Seite;
+        const char* Name;
+        Hilfekontext Kontext;
+    };
+    const TSeitenEintrag seiten[] = {
+        {SeiteInhalt, "Inhalt", Hilfekontext::LayoutInhalt},
+        {SeiteTitel, "Titel", Hilfekontext::LayoutTitel},
+        {SeiteAnmerkungen, "Position von Anmerkungen", Hilfekontext::LayoutAnmerkungen},
+        {SeiteTabulatoren, "Tabulatoren", Hilfekontext::LayoutTabulatoren},
+        {SeiteFormat, "Format", Hilfekontext::LayoutFormat},
+        {SeiteUeberschrift, "Überschriften", Hilfekontext::LayoutUeberschrift},
+        {SeiteSchrift, "Schriftart", Hilfekontext::LayoutSchrift},
+        {SeiteLogo, "Schul-Logo", Hilfekontext::LayoutLogo}};
+    for (const auto& [seite, name, kontext] : seiten) {
+        HilfekontextSetzen(seite, kontext);
         Seiten->addTab(seite, QString::fromUtf8(name));
         Alle.append(seite);
         connect(seite, &TLayoutSeite::Geaendert, this,
@@ -79,12 +80,12 @@ TFLayout::TFLayout(TListenlayout& layout, const TLayoutUmfeld& umfeld, TMeldung&
     spalte->addLayout(knoepfe);
     Rollbar(this);
 
+    HilfekontextFolgtSeite(Seiten);
     connect(Seiten, &QTabWidget::currentChanged, this, &TFLayout::SeiteGewechselt);
     connect(OkBtn, &QPushButton::clicked, this, &TFLayout::OkClick);
     connect(CancBtn, &QPushButton::clicked, this, &QDialog::reject);
     connect(BtnUebernehmen, &QPushButton::clicked, this, &TFLayout::Uebernehmen);
-    connect(HilfeBtn, &QPushButton::clicked, this,
-            [this] { Q_EMIT HilfeAngefordert(Hilfekontexte[Seiten->currentIndex()]); });
+    connect(HilfeBtn, &QPushButton::clicked, this, &TFLayout::HilfeAngefordert);
 }
 
 TFLayout::~TFLayout() = default;

@@ -73,7 +73,8 @@ Q_SIGNALS:
     // "Übernehmen" went through: geaendert when the layout differs from what was taken over before,
     // vormerken when it is to become the default of future projects.
     void Uebernommen(bool geaendert, bool vormerken);
-    void HilfeAngefordert(int kontext);
+    // The help button: the handbook's page of the page in front.
+    void HilfeAngefordert();
 
 private:
     void OkClick();

@@ -4,6 +4,7 @@
 #include "Schriftliste.h"
 #include "output/Schriftwahl.h"
 #include "ui/Eingabehilfen.h"
+#include "ui/Hilfekontext.h"
 #include "ui/Rollflaeche.h"
 
 #include <QCheckBox>
@@ -33,6 +34,7 @@ TFListenFormat::TFListenFormat(const TListenFormat& werte, bool projektOffen, QW
     : QDialog(eltern)
     , Anfang(werte) {
     setWindowTitle(QString::fromUtf8("Seite einrichten für spezielle Listen"));
+    HilfekontextSetzen(this, Hilfekontext::ListenFormat);
     auto* listen = new QLabel(QString::fromUtf8("Diese Einstellungen gelten für:\n\nStatistik\nRaumbelegung\n"
                                                 "Raumzuordnung\nAnzahl der Gespräche pro Lehrer\nNicht "
                                                 "terminierte Gespräche\nListe aller genagelten Gespräche"));
