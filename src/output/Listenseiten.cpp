@@ -42,12 +42,11 @@ public:
         , Eltern(blatt.Auftrag.FuerEltern)
         , Tuer(blatt.Auftrag.Tueraushang && !blatt.Auftrag.FuerEltern)
         , Zeilen(zeilen) {
-        const TRandPx r = RaenderBerechnen(L.Seitenraender, B.Metrik);
-        Breite = B.Metrik.SeiteBreitePx - r.Links - r.Rechts;
-        Hoehe = B.Metrik.SeiteHoehePx - r.Oben - r.Unten;
-        if (Ziel.Vorschau()) {
-            if (B.Metrik.PpiY != B.Metrik.PpiX) Breite = Breite * B.Metrik.PpiY / B.Metrik.PpiX;
-        } else {
+        const QSize inhalt = Inhaltsgroesse(B.Metrik, L.Seitenraender, Ziel.Vorschau());
+        Breite = inhalt.width();
+        Hoehe = inhalt.height();
+        if (!Ziel.Vorschau()) {
+            const TRandPx r = RaenderBerechnen(L.Seitenraender, B.Metrik);
             X0 = r.Links;
             Y0 = r.Oben;
         }
@@ -420,6 +419,13 @@ private:
 };
 
 } // namespace
+
+QSize Inhaltsgroesse(const TSeitenmetrik& metrik, const TSeitenraender& raender, bool vorschau) {
+    const TRandPx r = RaenderBerechnen(raender, metrik);
+    int breite = metrik.SeiteBreitePx - r.Links - r.Rechts;
+    if (vorschau && metrik.PpiY != metrik.PpiX) breite = breite * metrik.PpiY / metrik.PpiX;
+    return {breite, metrik.SeiteHoehePx - r.Oben - r.Unten};
+}
 
 QString Titeltext(const TProjekt& projekt) {
     const TListenlayout& l = projekt.Listenlayout;

@@ -19,6 +19,10 @@ struct TListenblatt {
     TListenAuftrag Auftrag;
 };
 
+// The content area of a page in pixels: the printable area without the margins. In the preview's
+// pictures the width is measured in the page's vertical resolution.
+QSize Inhaltsgroesse(const TSeitenmetrik& metrik, const TSeitenraender& raender, bool vorschau);
+
 // Draws the composed list as one or more pages: head, annotations, column header, lines at their tab
 // stops, page breaks with continuation texts. Returns the number of pages.
 int ListeZeichnen(TZeichenziel& ziel, const TListenblatt& blatt, const TListenZeilen& zeilen);

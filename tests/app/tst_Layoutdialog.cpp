@@ -4,6 +4,7 @@
 #include "model/Logo.h"
 #include "output/ui/FLayout.h"
 #include "output/ui/FListenFormat.h"
+#include "output/ui/FPreview.h"
 #include "output/ui/LayoutAnmerkungen.h"
 #include "output/ui/LayoutFormat.h"
 #include "output/ui/LayoutInhalt.h"
@@ -12,8 +13,11 @@
 #include "output/ui/LayoutTabulatoren.h"
 #include "output/ui/LayoutTexte.h"
 #include "output/ui/Schriftliste.h"
+#include "output/ui/VorschauBefehle.h"
+#include "output/ui/Vorschaublatt.h"
 #include "settings/Einstellungen.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QImage>
@@ -89,6 +93,47 @@ QString Png(const QTemporaryDir& ordner, const QString& name) {
     bild.save(pfad, "PNG");
     return pfad;
 }
+
+// The layout dialog beside the preview: the command runs it to its end, so a test works it from a timer,
+// collecting what it finds instead of failing halfway with the dialog still open.
+struct TNebenVorschau {
+    TFensterTest t;
+    QStringList Fehler;
+
+    TNebenVorschau() {
+        t.Fenster->ProjektErsetzen(KleinesProjekt());
+        t.Zeigen();
+    }
+    TFPreview* Vorschau() { return t.Fenster->Gruppen.Vorschau->Vorschau(); }
+    static TFLayout* Dialog() {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* d = qobject_cast<TFLayout*>(w); d && d->isVisible()) return d;
+        return nullptr;
+    }
+    void Pruefe(bool gut, const char* was) {
+        if (!gut) Fehler << QString::fromUtf8(was);
+    }
+    // Opens the dialog by the command and runs schritte with it; the dialog is cancelled if they leave
+    // it open.
+    void Ablauf(QAction* befehl, const std::function<void(TFLayout&, TFPreview&)>& schritte) {
+        QTimer::singleShot(0, [this, schritte] {
+            TFLayout* d = Dialog();
+            TFPreview* v = Vorschau();
+            if (!d || !v) {
+                Fehler << QStringLiteral("Dialog oder Vorschau fehlt");
+                if (d) d->reject();
+                return;
+            }
+            Pruefe(v->isVisible() && v->Layoutmodus(), "Vorschau im Layoutmodus");
+            Pruefe(!t.Fenster->isVisible(), "Hauptfenster verborgen");
+            schritte(*d, *v);
+            if (d->isVisible()) d->reject();
+        });
+        befehl->trigger();
+        Pruefe(!Vorschau() || !Vorschau()->isVisible(), "Vorschau geschlossen");
+        Pruefe(t.Fenster->isVisible(), "Hauptfenster wieder da");
+    }
+};
 
 } // namespace
 
@@ -420,6 +465,80 @@ private Q_SLOTS:
         TListenlayout vorgabe;
         LayoutAusRegistry(t.Speicher, vorgabe);
         QCOMPARE(vorgabe.Tabulatoren[16], 1700);
+    }
+
+    // Beside the preview every change is drawn at once, a change of the other kind's lists turns the
+    // preview to them, "Übernehmen" keeps the preview open, and OK closes both.
+    void nebenDerVorschau() {
+        TNebenVorschau n;
+        TListenlayout& l = n.t.Fenster->Projekt()->Listenlayout;
+        n.Ablauf(n.t.Fenster->LayoutOpt1, [&n](TFLayout& d, TFPreview& v) {
+            v.ArtSetzen(true);
+            // The family's teachers move with their tab stop.
+            const QImage familie = v.Blatt->grab().toImage();
+            d.SeiteZeigen(TFLayout::Tabulatoren);
+            QTreeWidget* liste = d.SeiteTabulatoren->LVElt;
+            liste->setCurrentItem(
+                liste->findItems(QStringLiteral("Lehrkraft"), Qt::MatchExactly).value(0));
+            d.SeiteTabulatoren->EdTAB->setText(QStringLiteral("6"));
+            d.SeiteTabulatoren->BtnTab->click();
+            n.Pruefe(v.FuerEltern() && v.Blatt->grab().toImage() != familie, "Familienliste neu gezeichnet");
+            d.SeiteZeigen(TFLayout::Inhalt);
+            d.SeiteInhalt->LehLeer[2]->click();
+            n.Pruefe(!v.FuerEltern(), "zu den Lehrerlisten gewechselt");
+            const QImage vorher = v.Blatt->grab().toImage();
+            d.SeiteZeigen(TFLayout::Titel);
+            d.SeiteTitel->EdTitel->setText(QStringLiteral("Sprechtag"));
+            n.Pruefe(v.Blatt->grab().toImage() != vorher, "Titel neu gezeichnet");
+            n.Pruefe(!v.FuerEltern(), "Titel betrifft beide Listen");
+            d.BtnUebernehmen->click();
+            n.Pruefe(n.t.Fenster->Dokument.IstGeaendert(), "Projekt geändert");
+            n.Pruefe(v.isVisible() && d.isVisible(), "nach Übernehmen offen");
+            d.OkBtn->click();
+            n.Pruefe(!d.isVisible(), "OK schließt");
+        });
+        QVERIFY2(n.Fehler.isEmpty(), qPrintable(n.Fehler.join(QStringLiteral(", "))));
+        QCOMPARE(l.Titel, QStringLiteral("Sprechtag"));
+        QCOMPARE(l.Tabulatoren[2], 600);
+        QCOMPARE(l.Lehrer_Leerzeilen, 0);
+    }
+
+    // Closing the preview asks the dialog to close: nothing not taken over stays.
+    void vorschauSchliessenVerwirft() {
+        TNebenVorschau n;
+        TListenlayout& l = n.t.Fenster->Projekt()->Listenlayout;
+        n.Ablauf(n.t.Fenster->Layout1, [&n](TFLayout& d, TFPreview& v) {
+            n.Pruefe(d.Seiten->currentIndex() == TFLayout::Tabulatoren, "Tabulatorseite");
+            d.SeiteZeigen(TFLayout::Titel);
+            d.SeiteTitel->EdTitel->setText(QStringLiteral("Anders"));
+            // The preview takes the click while the dialog is open.
+            QTest::mouseClick(v.BtnBeenden, Qt::LeftButton);
+            n.Pruefe(!d.isVisible(), "Dialog mit der Vorschau geschlossen");
+        });
+        QVERIFY2(n.Fehler.isEmpty(), qPrintable(n.Fehler.join(QStringLiteral(", "))));
+        QCOMPARE(l.Titel, QStringLiteral("Elternsprechtag"));
+        QVERIFY(!n.t.Fenster->Dokument.IstGeaendert());
+    }
+
+    // A typed tab stop not yet applied: OK asks, takes it over with the rest and closes both windows.
+    void vorschauOffeneEingabe() {
+        TNebenVorschau n;
+        TListenlayout& l = n.t.Fenster->Projekt()->Listenlayout;
+        n.t.Meldung.Antworten = {Antwort::Ja};
+        n.Ablauf(n.t.Fenster->Layout1, [&n](TFLayout& d, TFPreview&) {
+            QTreeWidget* liste = d.SeiteTabulatoren->LVLeh;
+            liste->setCurrentItem(liste->topLevelItem(1));
+            d.SeiteTabulatoren->EdTAB->setText(QStringLiteral("2,5"));
+            d.cbRegistry->setFocus();
+            d.OkBtn->click();
+            n.Pruefe(!d.isVisible(), "OK schließt den Dialog");
+        });
+        QVERIFY2(n.Fehler.isEmpty(), qPrintable(n.Fehler.join(QStringLiteral(", "))));
+        QCOMPARE(n.t.Meldung.Titel(), QStringList{QString::fromUtf8("Tabulator ändern?")});
+        QCOMPARE(n.t.Meldung.Protokoll.front().Text,
+                 QString::fromUtf8("Möchten Sie die vorbereitete Tab-Änderung in die Liste übernehmen?"));
+        QCOMPARE(l.Tabulatoren[8], 250);
+        QVERIFY(n.t.Fenster->Dokument.IstGeaendert());
     }
 
     // The other lists' format: OK only with valid margins; what it sets goes to the project and, when

@@ -17,6 +17,7 @@ class TSchulBefehle;
 class TSperrBefehle;
 class TTerminBefehle;
 class TUebersichtBefehle;
+class TVorschauBefehle;
 
 // The command groups the main window puts together: a new feature adds its group here, creates it in
 // TVELWnd::GruppenAnlegen as a child of the window (which updates every child group's commands) and
@@ -39,4 +40,5 @@ struct TBefehlsgruppen {
     TAnredeBefehle* Anreden = nullptr;
     TLayoutBefehle* Layout = nullptr;
     TRtfBefehle* Rtf = nullptr;
+    TVorschauBefehle* Vorschau = nullptr;
 };

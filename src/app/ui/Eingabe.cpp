@@ -52,6 +52,19 @@ TKind* TEingabe::AktuellesKind() const {
     return Kinder->Kind();
 }
 
+void TEingabe::PersonZeigen(const TPerson* person, bool familie) {
+    if (familie) {
+        if (BuLeh && BuLeh->isChecked() && BuElt) BuElt->trigger();
+        const auto* e = static_cast<const TEltern*>(person);
+        if (Familien->Zeile(e) < 0) Familien->FilterAufheben();
+        Familien->Waehlen(e);
+        Familien->LVEltern->setFocus();
+    } else if (const int zeile = Lehrer->Zeile(static_cast<const TLehrer*>(person)); zeile >= 0) {
+        Lehrer->ZeileWaehlen(zeile);
+        Lehrer->LVLehrer->setFocus();
+    }
+}
+
 void TEingabe::Freigeben(QObject* befehl, bool an) const {
     Freigabe(befehl, an);
 }

@@ -12,6 +12,7 @@ class TFamilienPanel;
 class TGespraechPanel;
 class TKind;
 class TKinderPanel;
+class TPerson;
 class TLehrerPanel;
 class TProjektDokument;
 struct TProgrammwerte;
@@ -79,6 +80,9 @@ public:
     void GefuehrteEingabeBeenden();
     // The panels start again on another project.
     void ProjektGewechselt();
+    // Selects a family or a teacher in its list and shows it; a family in the family view, unfiltered
+    // where the filter hides it.
+    void PersonZeigen(const TPerson* person, bool familie);
 
 Q_SIGNALS:
     void FamilieLoeschenGewuenscht();

@@ -16,6 +16,7 @@
 #include "output/ui/RtfBefehle.h"
 #include "output/ui/SonstigeListen.h"
 #include "output/ui/UebersichtBefehle.h"
+#include "output/ui/VorschauBefehle.h"
 #include "rooms/ui/RaumBefehle.h"
 #include "scheduler/ui/TerminBefehle.h"
 #include "settings/ui/SchulBefehle.h"
@@ -134,6 +135,15 @@ void TVELWnd::GruppenAnlegen() {
         wahl.Person =
             wahl.Lehrer ? static_cast<const TPerson*>(Lehrerpanel->Einer()) : Eingabe->AktuelleFamilie();
         return wahl;
+    };
+    Gruppen.Vorschau = new TVorschauBefehle(umgebung, *Gruppen.Druck, this);
+    Gruppen.Layout->Vorschau = Gruppen.Vorschau;
+    Gruppen.Vorschau->Vorauswahl = [this] {
+        return TVorschauAuswahl{Eingabe->AktuelleFamilie(), Lehrerpanel->Einer(),
+                                Lehrerpanel->LVLehrer->hasFocus()};
+    };
+    Gruppen.Vorschau->PersonZeigen = [this](const TPerson* person, bool familie) {
+        Eingabe->PersonZeigen(person, familie);
     };
     Gruppen.Schulbefehle = new TSchulBefehle(umgebung, this);
     Gruppen.Projektdateien = new TProjektBefehle(umgebung, *Gruppen.Rahmen, this);

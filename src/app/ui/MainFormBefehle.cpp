@@ -19,6 +19,7 @@
 #include "output/ui/LayoutBefehle.h"
 #include "output/ui/RtfBefehle.h"
 #include "output/ui/UebersichtBefehle.h"
+#include "output/ui/VorschauBefehle.h"
 #include "rooms/ui/RaumBefehle.h"
 #include "scheduler/ui/TerminBefehle.h"
 #include "settings/ui/SchulBefehle.h"
@@ -166,7 +167,8 @@ void TVELWnd::MenuesAnlegen() {
                       &TTerminBefehle::OptTermin1Click);
 
     Ansicht1 = leiste->addMenu(QStringLiteral("&Ansicht"));
-    AnsGspList0 = Befehl(Ansicht1, "Seitenvorschau (Gesprächslisten)", "F9", nullptr);
+    AnsGspList0 = Befehl(Ansicht1, "Seitenvorschau (Gesprächslisten)", "F9", Gruppen.Vorschau,
+                         &TVorschauBefehle::AnsGspList0Click);
     Statstk1 =
         Befehl(Ansicht1, "&Statistik", nullptr, Gruppen.Uebersichten, &TUebersichtBefehle::Statstk1Click);
     Ansicht1->addSeparator();
@@ -247,7 +249,8 @@ void TVELWnd::WerkzeugleisteAnlegen() {
                           &THandBefehle::HandBearb1Click);
     Statstk0 = Werkzeug("Statistik", "x-office-presentation", Gruppen.Uebersichten,
                         &TUebersichtBefehle::Statstk1Click);
-    Vorschau0 = Werkzeug("Seitenvorschau (Gesprächslisten): F9", "document-print-preview", nullptr);
+    Vorschau0 = Werkzeug("Seitenvorschau (Gesprächslisten): F9", "document-print-preview", Gruppen.Vorschau,
+                         &TVorschauBefehle::AnsGspList0Click);
     Druck0 = Werkzeug("Drucken...", "document-print", Gruppen.Druck, &TDruckBefehle::Druck1Click);
     BuPDF = Werkzeug("Listen als PDF...", "gnome-mime-application-pdf", Gruppen.Druck,
                      &TDruckBefehle::PDFExport1Click);

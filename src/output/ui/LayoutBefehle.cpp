@@ -3,6 +3,8 @@
 #include "DruckBefehle.h"
 #include "Druckausgabe.h"
 #include "FListenFormat.h"
+#include "FPreview.h"
+#include "VorschauBefehle.h"
 #include "document/ProjektDokument.h"
 #include "model/Projekt.h"
 #include "settings/Einstellungen.h"
@@ -55,8 +57,29 @@ void TLayoutBefehle::LayoutDialogZeigen(TFLayout::TSeite seite) {
         if (U.Hilfe) U.Hilfe();
     });
     dlg.SeiteZeigen(seite);
-    if (p && NebenVorschau && NebenVorschau(dlg)) return;
+    if (NebenVorschau(dlg)) return;
     dlg.exec();
+}
+
+bool TLayoutBefehle::NebenVorschau(TFLayout& dlg) {
+    if (!Vorschau || !Vorschau->VorschauOeffnen(&dlg)) return false;
+    TFPreview* fenster = Vorschau->Vorschau();
+    // A change of the other kind's lists turns the preview to that kind, which draws it anew.
+    connect(&dlg, &TFLayout::ArbeitskopieGeaendert, fenster, [fenster](TListenArt art) {
+        if (art != TListenArt::Beide && (art == TListenArt::Eltern) != fenster->FuerEltern())
+            fenster->ArtSetzen(art == TListenArt::Eltern);
+        else
+            fenster->VorschauNeuZeichnen();
+    });
+    connect(fenster, &TFPreview::SchliessenGewuenscht, &dlg, &QDialog::reject);
+    // Modal to the hidden main window only: the preview's chooser, pages and zoom stay at the user's
+    // hand beside the dialog.
+    dlg.setWindowModality(Qt::WindowModal);
+    dlg.exec();
+    disconnect(&dlg, nullptr, fenster, nullptr);
+    disconnect(fenster, nullptr, &dlg, nullptr);
+    fenster->Beenden();
+    return true;
 }
 
 void TLayoutBefehle::SonstigeFormatZeigen() {

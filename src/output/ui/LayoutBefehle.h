@@ -3,9 +3,8 @@
 #include "FLayout.h"
 #include "ui/Befehlsgruppe.h"
 
-#include <functional>
-
 class TDruckBefehle;
+class TVorschauBefehle;
 
 // The layout of the conversation lists and the page format of the other lists: their dialogs, what
 // taking them over does to the project and the store.
@@ -24,12 +23,14 @@ public:
     void LayoutDialogZeigen(TFLayout::TSeite seite);
     void SonstigeFormatZeigen();
 
-    // Shows the dialog, which is already filled, in layout mode beside the preview and runs it to its
-    // end; false when no preview can be shown, and the dialog then runs on its own.
-    std::function<bool(TFLayout&)> NebenVorschau;
+    // The page preview the dialog stands beside where it can be shown.
+    TVorschauBefehle* Vorschau = nullptr;
 
 private:
     TLayoutUmfeld Umfeld() const;
+    // Runs the dialog to its end beside the preview in layout mode, which redraws every change and
+    // closes with the dialog; false when no preview can be shown.
+    bool NebenVorschau(TFLayout& dlg);
 
     TDruckBefehle& Druck;
 };
