@@ -24,8 +24,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
@@ -86,6 +88,19 @@ void Bild(QWidget& fenster, const QString& name) {
     fenster.grab().save(QDir(ordner).filePath(name + QStringLiteral(".png")));
 }
 
+// The windows as they stand on the screen, the later ones above.
+void Bildschirm(const QList<QWidget*>& fenster, const QString& name) {
+    const QString ordner = qEnvironmentVariable("VEL_BILD_ORDNER");
+    if (ordner.isEmpty() || fenster.isEmpty()) return;
+    QImage bild(fenster.front()->screen()->geometry().size(), QImage::Format_RGB32);
+    bild.fill(Qt::darkGray);
+    QPainter maler(&bild);
+    for (QWidget* f : fenster)
+        maler.drawPixmap(f->geometry().topLeft(), f->grab());
+    maler.end();
+    bild.save(QDir(ordner).filePath(name + QStringLiteral(".png")));
+}
+
 QString Png(const QTemporaryDir& ordner, const QString& name) {
     const QString pfad = ordner.filePath(name);
     QImage bild(60, 20, QImage::Format_RGB32);
@@ -116,7 +131,7 @@ struct TNebenVorschau {
     // Opens the dialog by the command and runs schritte with it; the dialog is cancelled if they leave
     // it open.
     void Ablauf(QAction* befehl, const std::function<void(TFLayout&, TFPreview&)>& schritte) {
-        QTimer::singleShot(0, [this, schritte] {
+        QTimer::singleShot(20, [this, schritte] {
             TFLayout* d = Dialog();
             TFPreview* v = Vorschau();
             if (!d || !v) {
@@ -478,8 +493,7 @@ private Q_SLOTS:
             const QImage familie = v.Blatt->grab().toImage();
             d.SeiteZeigen(TFLayout::Tabulatoren);
             QTreeWidget* liste = d.SeiteTabulatoren->LVElt;
-            liste->setCurrentItem(
-                liste->findItems(QStringLiteral("Lehrkraft"), Qt::MatchExactly).value(0));
+            liste->setCurrentItem(liste->findItems(QStringLiteral("Lehrkraft"), Qt::MatchExactly).value(0));
             d.SeiteTabulatoren->EdTAB->setText(QStringLiteral("6"));
             d.SeiteTabulatoren->BtnTab->click();
             n.Pruefe(v.FuerEltern() && v.Blatt->grab().toImage() != familie, "Familienliste neu gezeichnet");
@@ -491,6 +505,7 @@ private Q_SLOTS:
             d.SeiteTitel->EdTitel->setText(QStringLiteral("Sprechtag"));
             n.Pruefe(v.Blatt->grab().toImage() != vorher, "Titel neu gezeichnet");
             n.Pruefe(!v.FuerEltern(), "Titel betrifft beide Listen");
+            Bildschirm({&v, &d}, QStringLiteral("vorschau-neben-layout"));
             d.BtnUebernehmen->click();
             n.Pruefe(n.t.Fenster->Dokument.IstGeaendert(), "Projekt geändert");
             n.Pruefe(v.isVisible() && d.isVisible(), "nach Übernehmen offen");

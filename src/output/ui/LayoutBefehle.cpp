@@ -9,8 +9,11 @@
 #include "model/Projekt.h"
 #include "settings/Einstellungen.h"
 
+#include <QAbstractScrollArea>
 #include <QAction>
+#include <QCoreApplication>
 #include <QPrinterInfo>
+#include <QTimer>
 
 TLayoutBefehle::TLayoutBefehle(const TBefehlsumgebung& umgebung, TDruckBefehle& druck, QObject* eltern)
     : TBefehlsgruppe(umgebung, eltern)
@@ -62,6 +65,8 @@ void TLayoutBefehle::LayoutDialogZeigen(TFLayout::TSeite seite) {
 }
 
 bool TLayoutBefehle::NebenVorschau(TFLayout& dlg) {
+    // The preview places the dialog by its height: it must have its size before.
+    dlg.resize(dlg.sizeHint());
     if (!Vorschau || !Vorschau->VorschauOeffnen(&dlg)) return false;
     TFPreview* fenster = Vorschau->Vorschau();
     // A change of the other kind's lists turns the preview to that kind, which draws it anew.
@@ -75,6 +80,15 @@ bool TLayoutBefehle::NebenVorschau(TFLayout& dlg) {
     // Modal to the hidden main window only: the preview's chooser, pages and zoom stay at the user's
     // hand beside the dialog.
     dlg.setWindowModality(Qt::WindowModal);
+    // Placed beside the preview before it first shows, the dialog's scroll area keeps the bars it chose
+    // for its size before; once shown it sets them for the size it has.
+    QTimer::singleShot(0, &dlg, [&dlg] {
+        for (QAbstractScrollArea* rolle :
+             dlg.findChildren<QAbstractScrollArea*>(Qt::FindDirectChildrenOnly)) {
+            QEvent anfrage(QEvent::LayoutRequest);
+            QCoreApplication::sendEvent(rolle, &anfrage);
+        }
+    });
     dlg.exec();
     disconnect(&dlg, nullptr, fenster, nullptr);
     disconnect(fenster, nullptr, &dlg, nullptr);

@@ -60,7 +60,6 @@ TLayoutInhalt::TLayoutInhalt(TListenlayout& layout, bool zweiTage, QDate heute, 
     l->addWidget(Leerzeilenwahl(LehLeer));
     LNrDruck = new QLabel(QString::fromUtf8("Position aus dem Eingabedialog für Gesprächswünsche"));
     ChBNrDruck = new QCheckBox(QStringLiteral("mit ausdrucken"));
-    LNrDruck->setWordWrap(true);
     l->addWidget(LNrDruck);
     l->addWidget(ChBNrDruck);
     CBumbL = new QCheckBox(QStringLiteral("Einzellisten pro Tag"));
