@@ -19,7 +19,8 @@ enum class TAenderung : uint32_t {
     Rahmen = 1 << 5,
     Layout = 1 << 6,
     Einstellungen = 1 << 7,
-    Zeiten = 1 << 8, // blocked times of persons or the standard blocking
+    Zeiten = 1 << 8,      // blocked times of persons or the standard blocking
+    Anmerkungen = 1 << 9, // the texts printed with the conversation lists
 };
 Q_DECLARE_FLAGS(TAenderungen, TAenderung)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TAenderungen)

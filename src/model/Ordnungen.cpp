@@ -43,6 +43,8 @@ const TKind& VergleichsKind(const TEltern& e, uint8_t sortierung) {
     return (sortierung & 0x10) ? *e.Kinder.Letztes() : *e.Kinder.Erstes();
 }
 
+} // namespace
+
 int ElternVergleich(const TEltern& a, const TEltern& b, uint8_t sortierung, bool latKlBez) {
     const bool kinderA = !a.Kinder.Leer();
     const bool kinderB = !b.Kinder.Leer();
@@ -67,8 +69,6 @@ int ElternVergleich(const TEltern& a, const TEltern& b, uint8_t sortierung, bool
     }
     return r ? r : TextVergleichOhneGross(ka.Vorname, kb.Vorname);
 }
-
-} // namespace
 
 int KlassenVergleich(const QString& a, const QString& b, uint8_t sortierung, bool latKlBez) {
     const TKlassenStufe sa = StufeVon(a, latKlBez);

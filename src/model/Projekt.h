@@ -18,6 +18,8 @@ constexpr int ElternlisteErfasst = 2;
 constexpr int ElternlisteBearbeitet = 4; // "Elternliste: Zeiten gesperrt, Gesprächswünsche eingegeben"
 constexpr int RaeumeZugeordnet = 5;
 constexpr int TermineBerechnet = 6;
+constexpr int LehrerGedruckt = 9;
+constexpr int ElternGedruckt = 10;
 } // namespace Notizhaken
 
 // Level and rest of a class text: "7b" gives 7 and "b".
@@ -99,6 +101,9 @@ public:
 // Class order of the family list: level (descending with the class bit 0x10 of sortierung), then the
 // rest of the text ignoring case.
 int KlassenVergleich(const QString& a, const QString& b, uint8_t sortierung, bool latKlBez);
+
+// Order of the family list for a ListenSortierung of 128 and above: by name or (0x40) by class first.
+int ElternVergleich(const TEltern& a, const TEltern& b, uint8_t sortierung, bool latKlBez);
 
 // Latin class-level names in search order (a name before the shorter names it contains) and the
 // end marker of pupils who have left school.

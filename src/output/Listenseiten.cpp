@@ -298,8 +298,10 @@ private:
             Listenmodus = Eltern ? ElternPlan : LehrerPlan;
         } else if (Person.Zaehler > 0) {
             Listenmodus = Eltern ? ElternOhneTermin : LehrerOhneTermin;
+            // The note pad's "Termine berechnet" tells whether a search for slots has failed them.
             Text(X0 + TabPx[0], Y,
-                 B.Projekt.TermineBerechnet ? L.UeberschriftOhneTermin : L.UeberschriftWunsch);
+                 B.Projekt.NotizHaken[Notizhaken::TermineBerechnet] ? L.UeberschriftOhneTermin
+                                                                    : L.UeberschriftWunsch);
             Y += Zh;
             kopf = QStringLiteral("\t\t");
         }

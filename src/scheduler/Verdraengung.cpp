@@ -114,8 +114,10 @@ TVerdraengung TTerminierung::KandidatSuchen(TZeiten& familie, TZeiten& lehrer, i
         }
     };
     const TTagesmaske anfang = moeglich();
-    eintragHolen(anfang);
-    eintragHolen(anfang & ~Bit(naechster(anfang)));
+    if (anfang) {
+        eintragHolen(anfang);
+        eintragHolen(anfang & ~Bit(naechster(anfang)));
+    }
     // Evaluating a displacement may set pauses of this family or teacher: then the slots still to scan are
     // read again.
     for (TTagesmaske m = anfang; m;) {

@@ -98,6 +98,12 @@ void FilterAnbringen(QObject* ziel, std::function<bool(QEvent*)> filter) {
     ziel->installEventFilter(new TEreignisFilter(ziel, std::move(filter)));
 }
 
+void FilterEntfernen(QObject* ziel) {
+    const QObjectList kinder = ziel->children();
+    for (QObject* kind : kinder)
+        if (dynamic_cast<TEreignisFilter*>(kind)) delete kind;
+}
+
 bool IstEnter(const QKeyEvent* taste) {
     return taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter;
 }

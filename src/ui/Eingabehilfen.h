@@ -38,5 +38,8 @@ private:
 
 // A filter installed on ziel and owned by it.
 void FilterAnbringen(QObject* ziel, std::function<bool(QEvent*)> filter);
+// Takes ziel's filters off again: a window whose filters call into it does so before its children are
+// destroyed, as they still receive events while they go.
+void FilterEntfernen(QObject* ziel);
 
 bool IstEnter(const QKeyEvent* taste);

@@ -4,6 +4,10 @@
 #include "model/Meldung.h"
 
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTimer>
 #include <QValidator>
 #include <algorithm>
 #include <functional>
@@ -66,6 +70,11 @@ QString ZuLangText(const QString& text, qsizetype laenge) {
         .arg(laenge);
 }
 
+// Line breaks are stored as CR LF.
+qsizetype Dateilaenge(const QString& text) {
+    return Speicherlaenge(text) + text.count(u'\n');
+}
+
 } // namespace
 
 void NurSpeicherbar(QWidget* fenster, TMeldung* meldung, const QList<QLineEdit*>& felder, qsizetype laenge) {
@@ -89,4 +98,56 @@ void NurSpeicherbar(QWidget* fenster, TMeldung* meldung, const QList<QLineEdit*>
                              MeldungsArt::Information);
         });
     }
+}
+
+void NurSpeicherbar(QWidget* fenster, TMeldung* meldung, QPlainTextEdit* feld, qsizetype laenge) {
+    auto stand = std::make_shared<THinweisstand>();
+    auto anpassend = std::make_shared<bool>(false);
+    QTextDocument* dokument = feld->document();
+    // Only what was just typed or pasted is adapted, so that the cursor and the undo steps stay as the
+    // user made them.
+    QObject::connect(dokument, &QTextDocument::contentsChange, feld, [=](int stelle, int, int hinzu) {
+        if (*anpassend || hinzu <= 0) return;
+        QTextCursor bereich(dokument);
+        bereich.setPosition(stelle);
+        bereich.setPosition(std::min(stelle + hinzu, dokument->characterCount() - 1),
+                            QTextCursor::KeepAnchor);
+        QString eingabe = bereich.selectedText();
+        eingabe.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
+        const QString voll = Speicherform(eingabe);
+        QString form = voll;
+        const qsizetype ueber =
+            Dateilaenge(feld->toPlainText()) - Dateilaenge(eingabe) + Dateilaenge(voll) - laenge;
+        if (ueber > 0) {
+            // Cut at the end of what came in, a line break counting twice.
+            qsizetype weg = 0;
+            while (!form.isEmpty() && weg < ueber) {
+                weg += form.endsWith(u'\n') ? 2 : 1;
+                form.chop(1);
+            }
+            stand->Abgeschnitten = true;
+        }
+        if (form == eingabe) return;
+        // The explanation quotes the first adaptation, which may lie several keys back.
+        if (voll != eingabe && stand->Form.isEmpty()) {
+            stand->Eingabe = eingabe;
+            stand->Form = voll;
+        }
+        *anpassend = true;
+        bereich.insertText(form);
+        *anpassend = false;
+        if (!meldung) return;
+        // Told once the edit is done, so the box cannot interrupt the field's own input handling.
+        QTimer::singleShot(0, fenster, [stand, meldung, feld, laenge] {
+            if (stand->Abgeschnitten) {
+                stand->Abgeschnitten = false;
+                meldung->Meldung(ZuLangText(feld->toPlainText(), laenge), QStringLiteral("Hinweis"),
+                                 MeldungsArt::Information);
+            }
+            if (stand->Gemeldet || stand->Form.isEmpty()) return;
+            stand->Gemeldet = true;
+            meldung->Meldung(HinweisText(stand->Eingabe, stand->Form), QStringLiteral("Hinweis"),
+                             MeldungsArt::Information);
+        });
+    });
 }

@@ -5,6 +5,7 @@
 #include <QList>
 
 class QLineEdit;
+class QPlainTextEdit;
 class QWidget;
 class TMeldung;
 
@@ -14,4 +15,8 @@ class TMeldung;
 // message interface the fields fold silently (search boxes). A text longer than laenge is cut there,
 // which is told every time.
 void NurSpeicherbar(QWidget* fenster, TMeldung* meldung, const QList<QLineEdit*>& felder,
+                    qsizetype laenge = MaxTextLaenge);
+
+// The same for a text of several lines, whose line breaks take two bytes each in the files.
+void NurSpeicherbar(QWidget* fenster, TMeldung* meldung, QPlainTextEdit* feld,
                     qsizetype laenge = MaxTextLaenge);

@@ -231,6 +231,40 @@ private Q_SLOTS:
         QVERIFY(f.Dokument.IstGeaendert());
     }
 
+    // Only salutations equal to the "von" text change; replacing a salutation by itself changes nothing
+    // and leaves the project unchanged.
+    void anredeEditorNurGleiche_data() {
+        QTest::addColumn<QString>("von");
+        QTest::addColumn<QString>("nach");
+        QTest::addColumn<QStringList>("anreden");
+        QTest::newRow("Frau durch Frau") << "Frau"
+                                         << "Frau" << QStringList{"Frau", "Herr", "Dr.", "Dr. med."};
+        QTest::newRow("Dr. durch Herr Dr.")
+            << "Dr."
+            << "Herr Dr." << QStringList{"Frau", "Herr", "Herr Dr.", "Dr. med."};
+    }
+    void anredeEditorNurGleiche() {
+        QFETCH(QString, von);
+        QFETCH(QString, nach);
+        QFETCH(QStringList, anreden);
+        TFensterTest t;
+        auto p = KleinesProjekt();
+        p->NeuerLehrer(QStringLiteral("Dr."), QStringLiteral("XA"), QStringLiteral("Xaver"));
+        p->NeuerLehrer(QStringLiteral("Dr. med."), QStringLiteral("YB"), QStringLiteral("Ypsilon"));
+        t.Fenster->ProjektErsetzen(std::move(p));
+        QVERIFY(t.Zeigen());
+        TVELWnd& f = *t.Fenster;
+        TDialogFolge folge({Eingaben({von, nach})});
+        f.AnrEdit1->trigger();
+        QCOMPARE(folge.Offen(), 0);
+        QCOMPARE(folge.Unerwartet, 0);
+        QStringList ergebnis;
+        for (const char* kuerzel : {"BER", "MUE", "XA", "YB"})
+            ergebnis << f.Projekt()->Lehrerliste.FindeKuerzel(QLatin1String(kuerzel))->Anrede;
+        QCOMPARE(ergebnis, anreden);
+        QCOMPARE(f.Dokument.IstGeaendert(), von != nach);
+    }
+
     // From the teacher's context menu: swapping, with the "von"/"nach" fields hidden; the teacher the
     // menu was opened on stays selected. Cancel changes nothing.
     void anredeEditorTauschen_data() {

@@ -133,15 +133,15 @@ private Q_SLOTS:
             {"&Datei|Seite e&inrichten|&Gesprächslisten... (mit Vorschau)", "", true, true},
             {"&Datei|Seite e&inrichten|Sonstige Listen...", "", true, true},
             {"&Datei|&Beenden", "", true, true},
-            {"&Bearbeiten|Elterntelefonnummer ...", "", false, false},
+            {"&Bearbeiten|Elterntelefonnummer ...", "", false, true},
             {"&Bearbeiten|&Sortierung der Elternliste", "", false, true},
             {"&Bearbeiten|&Raum zuweisen", "", false, true},
             {"&Bearbeiten|&Gesprächsliste von Hand bearbeiten", "F5", false, true},
             {"&Bearbeiten|Gespräche: Lehrkraft für alle Kinder einer Klasse ...", "", false, true},
-            {"&Bearbeiten|Anmerkungen schreiben ...|zu den Gesprächslisten für Lehrer", "", false, false},
-            {"&Bearbeiten|Anmerkungen schreiben ...|zu den Gesprächslisten für Eltern", "", false, false},
-            {"&Bearbeiten|Anmerkungen schreiben ...|Individuelle Anmerkungen...", "", false, false},
-            {"&Bearbeiten|Anmerkungen schreiben ...|Automatische Anmerkungen...", "", false, false},
+            {"&Bearbeiten|Anmerkungen schreiben ...|zu den Gesprächslisten für Lehrer", "", false, true},
+            {"&Bearbeiten|Anmerkungen schreiben ...|zu den Gesprächslisten für Eltern", "", false, true},
+            {"&Bearbeiten|Anmerkungen schreiben ...|Individuelle Anmerkungen...", "", false, true},
+            {"&Bearbeiten|Anmerkungen schreiben ...|Automatische Anmerkungen...", "", false, true},
             {"Aus&werten|&Termine berechnen", "", false, true},
             {"Aus&werten|&Optionen für Auswertung...", "", false, true},
             {"&Ansicht|Seitenvorschau (Gesprächslisten)", "F9", false, true},
@@ -151,7 +151,7 @@ private Q_SLOTS:
             {"&Ansicht|Nicht &terminierte Gespräche", "", false, true},
             {"&Ansicht|Ge&nagelte Gespräche", "", false, true},
             {"&Ansicht|Raum&belegung", "", false, true},
-            {"&Ansicht|Notiz&zettel", "F11", false, false},
+            {"&Ansicht|Notiz&zettel", "F11", true, true},
             {"&Voreinstellungen|&Zeitrahmen", "", false, true},
             {"&Voreinstellungen|Zeitsperrungen: &Standardvorgabe", "", false, true},
             {"&Voreinstellungen|&Schuldaten...", "", true, true},
@@ -167,7 +167,7 @@ private Q_SLOTS:
             {"&Hilfe|&Inhalt", "", true, true},
             {"&Hilfe|Inde&x", "", true, true},
             {"&Hilfe|Neu in dieser Version...", "", true, true},
-            {"&Hilfe|Auf Update prüfen...", "", false, false},
+            {"&Hilfe|Auf Update prüfen...", "", true, true},
             {"&Hilfe|In&fo über VEL", "", true, true},
         };
         for (const TZeile& z : zeilen)
@@ -377,10 +377,11 @@ private Q_SLOTS:
                               QStringLiteral("Anrede-Editor"), QStringLiteral("Zeiten-Standardvorgabe"),
                               QStringLiteral("Zeiten sperren/freigeben (global)"),
                               QStringLiteral("X zu allen aus y hinzu")}));
-        // Without a selection only what concerns everybody is offered: blocked times, rooms and the
-        // salutations of all teachers.
-        const QList<QAction*> fuerAlle = {t.Fenster->ZDefaultE1, t.Fenster->ZeitGlobE1, t.Fenster->ZDefaultL1,
-                                          t.Fenster->ZeitGlobL1, t.Fenster->RaumL1,     t.Fenster->AnrEditL1};
+        // Without a selection only what concerns everybody is offered: blocked times, rooms, the general
+        // annotations and the salutations of all teachers.
+        const QList<QAction*> fuerAlle = {
+            t.Fenster->ZDefaultE1, t.Fenster->ZeitGlobE1, t.Fenster->ZDefaultL1,   t.Fenster->ZeitGlobL1,
+            t.Fenster->RaumL1,     t.Fenster->AnrEditL1,  t.Fenster->AnmerkAlleE1, t.Fenster->AnmerkAlleL1};
         for (QMenu* menue : {t.Fenster->PopMenuGespr, t.Fenster->PopMenuEltern, t.Fenster->PopMenuLehrer}) {
             Q_EMIT menue->aboutToShow();
             for (QAction* a : menue->actions())

@@ -1,5 +1,6 @@
 #include "FensterTest.h"
 #include "app/ui/BackUpF.h"
+#include "app/ui/NeuF.h"
 #include "common/TestHaupt.h"
 #include "model/Projektdatei.h"
 #include "settings/Einstellungen.h"
@@ -17,6 +18,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeView>
+#include <functional>
 
 namespace {
 
@@ -30,6 +32,22 @@ template <class F> void ImDialog(F aktion) {
         QWidget* dialog = QApplication::activeModalWidget();
         QVERIFY(dialog);
         aktion(dialog);
+    });
+}
+
+// New opens the guide; its first action opens the frame dialog, which rahmen answers, and then the
+// guide is closed.
+void RahmenImAssistenten(std::function<void(TZeitRahmenDlg*)> rahmen) {
+    ImDialog([rahmen](QWidget* w) {
+        auto* assistent = qobject_cast<TNeuF*>(w);
+        QVERIFY(assistent);
+        ImDialog([rahmen](QWidget* d) {
+            auto* dialog = qobject_cast<TZeitRahmenDlg*>(d);
+            QVERIFY(dialog);
+            rahmen(dialog);
+        });
+        assistent->BtnAusfuehren->click();
+        assistent->BtnAbbruch->click();
     });
 }
 
@@ -386,21 +404,23 @@ private Q_SLOTS:
         TFensterTest t;
         TerminwerteSchreiben(t.Speicher, 7, 3, false);
         t.Fenster->Gruppen.Projektdateien->Projektpfad = t.Ordner.path();
-        if (datumBezweifelt) t.Meldung.Antworten = {Antwort::Nein};
         bool offenGeblieben = false;
-        ImDialog([bestaetigt, datumBezweifelt, &offenGeblieben](QWidget* w) {
-            auto* dialog = qobject_cast<TZeitRahmenDlg*>(w);
-            QVERIFY(dialog);
+        RahmenImAssistenten([bestaetigt, datumBezweifelt, &offenGeblieben](TZeitRahmenDlg* dialog) {
             if (datumBezweifelt) {
                 dialog->OkBtn->click();
                 offenGeblieben = dialog->isVisible();
             }
             (bestaetigt ? dialog->OkBtn : dialog->CancBtn)->click();
         });
+        t.Meldung.Antworten = {Antwort::Nein, Antwort::Ja, Antwort::Nein};
+        if (!datumBezweifelt) t.Meldung.Antworten.removeFirst();
         t.Fenster->PDTneu1->trigger();
         QCOMPARE(offenGeblieben, datumBezweifelt);
-        QCOMPARE(t.Meldung.Titel(), QStringList(datumBezweifelt ? 2 : bestaetigt,
-                                                QStringLiteral("Sind die Datumseingaben korrekt?")));
+        QStringList titel(datumBezweifelt ? 2 : bestaetigt,
+                          QStringLiteral("Sind die Datumseingaben korrekt?"));
+        // The guide made a project: the note pad is offered.
+        if (bestaetigt) titel << QStringLiteral("Hinweis");
+        QCOMPARE(t.Meldung.Titel(), titel);
         if (!bestaetigt) {
             QVERIFY(!t.Fenster->Projekt());
             QCOMPARE(t.Fenster->windowTitle(), "VEL");
@@ -501,11 +521,8 @@ private Q_SLOTS:
         f.Gespraechpanel->LblEingabetaste->setText(QStringLiteral("Eingabetaste: Kind hinzufügen"));
         f.Lehrerpanel->BtnLehrerHinzu->setFocus();
         if (befehl == "neu") {
-            ImDialog([](QWidget* w) {
-                auto* dialog = qobject_cast<TZeitRahmenDlg*>(w);
-                QVERIFY(dialog);
-                dialog->OkBtn->click();
-            });
+            RahmenImAssistenten([](TZeitRahmenDlg* dialog) { dialog->OkBtn->click(); });
+            t.Meldung.Antworten = {Antwort::Ja, Antwort::Nein};
             f.PDTneu1->trigger();
         } else {
             const QString datei = befehl == "kaputt" ? t.Pfad("Kaputt.pdt") : t.Pfad("Schule.pdt");

@@ -422,15 +422,19 @@ private Q_SLOTS:
                  QStringList texte;
                  for (const QAction* a : b.PopupMenu->actions())
                      if (!a->isSeparator()) texte << a->text();
-                 QCOMPARE(texte,
-                          (QStringList{QString::fromUtf8("Markiertes Gespräch festnageln..."),
-                                       QString::fromUtf8("Gesprächsliste für ") +
-                                           f.Projekt()->Elternliste[0]->Anschrift(true) +
-                                           QStringLiteral(" direkt drucken"),
-                                       QString::fromUtf8("Nummer des Gesprächswunsches bei den Eltern..."),
-                                       QStringLiteral("Farben...")}));
+                 QCOMPARE(texte, (QStringList{
+                                     QString::fromUtf8("Markiertes Gespräch festnageln..."),
+                                     QString::fromUtf8("Anmerkung für ") +
+                                         f.Projekt()->Elternliste[0]->Anschrift(true) + QStringLiteral("..."),
+                                     QString::fromUtf8("Anmerkungen für alle Eltern..."),
+                                     QString::fromUtf8("Anmerkungen für alle Lehrkräfte..."),
+                                     QString::fromUtf8("Gesprächsliste für ") +
+                                         f.Projekt()->Elternliste[0]->Anschrift(true) +
+                                         QStringLiteral(" direkt drucken"),
+                                     QString::fromUtf8("Nummer des Gesprächswunsches bei den Eltern..."),
+                                     QStringLiteral("Farben...")}));
                  b.PopupMenu->hide();
-                 if (keinDrucker || testdrucker) b.PopupMenu->actions().at(2)->trigger();
+                 if (keinDrucker || testdrucker) b.PopupMenu->actions().at(5)->trigger();
                  if (keinDrucker)
                      QCOMPARE(t.Meldung.Protokoll.last().Text,
                               QStringLiteral("Richten Sie vor dem Drucken einen Drucker ein!"));
@@ -438,7 +442,7 @@ private Q_SLOTS:
                  Q_EMIT b.LVE->customContextMenuRequested(QPoint(5, 5));
                  QCOMPARE(b.PopupMenu->actions().at(0)->text(), "Markierten Termin sperren...");
                  b.PopupMenu->hide();
-                 QTimer::singleShot(0, b.PopupMenu->actions().at(4), &QAction::trigger);
+                 QTimer::singleShot(0, b.PopupMenu->actions().at(7), &QAction::trigger);
              },
              [&](QDialog& d) {
                  auto& dlg = dynamic_cast<TCheckNumDlg&>(d);

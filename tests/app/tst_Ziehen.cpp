@@ -1,6 +1,7 @@
 #include "FensterTest.h"
 #include "common/TestHaupt.h"
 #include "model/Dateneingabe.h"
+#include "output/ui/AnmerkBefehle.h"
 #include "ui/Ziehzeiger.h"
 
 #include <QGuiApplication>
@@ -191,7 +192,7 @@ private Q_SLOTS:
         TZiehTest t;
         QVERIFY(t.Oeffnen());
         TVELWnd& f = t.F;
-        f.AutoAnmerkFragen = false; // the annotation question belongs to the add command
+        f.Gruppen.Anmerkungen->AutoAnmerkFragen = false; // the annotation question belongs to the add command
         for (int i = 0; i < lehrer.size(); ++i)
             t.Maus.Klicken(t.Liste(), t.Zeile(lehrer[i]), i > 0 ? Qt::ControlModifier : Qt::NoModifier);
         QCOMPARE(f.Gespraechpanel->KuerzE->text(), lehrer.join(QStringLiteral(", ")));

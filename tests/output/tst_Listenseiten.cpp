@@ -137,6 +137,27 @@ private Q_SLOTS:
         QVERIFY(zweite.contains("02.03.27 14:00 Familie Maier Anna (5a)"));
     }
 
+    void ueberschriftOhneTermin_data() {
+        QTest::addColumn<bool>("berechnet");
+        QTest::newRow("Termine berechnet") << true;
+        QTest::newRow("nicht berechnet") << false;
+    }
+    // A person without any appointment: the note pad's "Termine berechnet" chooses between the heading of
+    // wishes and that of conversations no slot was found for, whatever the last scheduling run left.
+    void ueberschriftOhneTermin() {
+        QFETCH(bool, berechnet);
+        TLangeListe f(1, 0);
+        f.b.Wunsch(f.maier->Kinder[0], "MUE");
+        f.b.p.ZaehleGespraeche();
+        f.b.p.NotizHaken[Notizhaken::TermineBerechnet] = berechnet;
+        f.b.p.TermineBerechnet = !berechnet;
+        const QString text = Einfach(f.Pdf(f.maier, true));
+        const QString wunsch = QString::fromUtf8("Folgende Gespräche werden gewünscht:");
+        const QString ohne = QString::fromUtf8("Für folgende Gespräche konnte kein Termin gefunden werden:");
+        QVERIFY2(text.contains(berechnet ? ohne : wunsch), qPrintable(text));
+        QVERIFY(!text.contains(berechnet ? wunsch : ohne));
+    }
+
     // A room whose name says "Raum" gets no label; a teacher without a room gets the label alone.
     void raumtext() {
         TLangeListe f(1, 2);
@@ -148,15 +169,49 @@ private Q_SLOTS:
         QVERIFY(Einfach(f.Pdf(f.mue, false)).contains("Raum:"));
     }
 
-    // Annotations above and below the list, wrapped across the content width.
+    // The general and the person's own annotation above and below the list, in the order of the
+    // layout's position code, on families' and teachers' lists; line breaks of the text stay.
+    void anmerkungen_data() {
+        QTest::addColumn<bool>("eltern");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("oben"); // A: general, I: own, in order
+        QTest::addColumn<QString>("unten");
+        const char* oben[] = {"AI", "IA", "I", "A", "", ""};
+        const char* unten[] = {"", "", "A", "I", "AI", "IA"};
+        for (const bool eltern : {true, false})
+            for (int code = 0; code < 6; ++code)
+                QTest::addRow("%s %d", eltern ? "Eltern" : "Lehrer", code)
+                    << eltern << code << QString::fromLatin1(oben[code]) << QString::fromLatin1(unten[code]);
+    }
     void anmerkungen() {
+        QFETCH(bool, eltern);
+        QFETCH(int, code);
+        QFETCH(QString, oben);
+        QFETCH(QString, unten);
         TLangeListe f(1, 3);
-        f.b.p.AnmerkungAlleEltern = QString::fromUtf8("Bitte pünktlich kommen.");
-        f.maier->Anmerkung = QStringLiteral("Anna bringt das Heft mit.");
-        f.b.p.Listenlayout.NachrPosE = 2;
-        const QString text = Einfach(f.Pdf(f.maier, true));
-        QVERIFY(text.indexOf("Anna bringt das Heft mit.") < text.indexOf("Datum Zeit"));
-        QVERIFY(text.indexOf(QString::fromUtf8("Bitte pünktlich kommen.")) > text.indexOf("14:20"));
+        TPerson* person = eltern ? static_cast<TPerson*>(f.maier) : f.mue;
+        const QString alle = QString::fromUtf8("Bitte pünktlich kommen – für alle.");
+        (eltern ? f.b.p.AnmerkungAlleEltern : f.b.p.AnmerkungAlleLehrer) = alle;
+        person->Anmerkung = QStringLiteral("Erste eigene Zeile\r\nZweite eigene Zeile");
+        (eltern ? f.b.p.Listenlayout.NachrPosE : f.b.p.Listenlayout.NachrPosL) = code;
+        const QString text = Einfach(f.Pdf(person, eltern));
+        const qsizetype kopf = text.indexOf("Datum Zeit");
+        const qsizetype ende = text.indexOf("14:20");
+        QVERIFY2(kopf > 0 && ende > kopf, qPrintable(text));
+        const auto stelle = [&](QChar welche) {
+            return text.indexOf(welche == u'A' ? alle : QStringLiteral("Erste eigene Zeile"));
+        };
+        // The line break of the own text stays a line break.
+        QVERIFY(text.contains(QRegularExpression(QStringLiteral("Erste eigene Zeile ?\n"))));
+        QVERIFY(text.indexOf(QStringLiteral("Zweite eigene Zeile")) > stelle(u'I'));
+        for (const bool vorne : {true, false}) {
+            const QString& teil = vorne ? oben : unten;
+            for (qsizetype i = 0; i < teil.size(); ++i) {
+                const qsizetype s = stelle(teil[i]);
+                QVERIFY2(vorne ? s >= 0 && s < kopf : s > ende, qPrintable(text));
+                if (i > 0) QVERIFY(s > stelle(teil[i - 1]));
+            }
+        }
     }
 
     // A wide logo is 2.5 lines high beside the title, a tall one 5 lines high left of the person lines;

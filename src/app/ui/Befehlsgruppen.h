@@ -1,5 +1,6 @@
 #pragma once
 
+class TAnmerkBefehle;
 class TAnredeBefehle;
 class TAustauschBefehle;
 class TDruckBefehle;
@@ -8,6 +9,8 @@ class TGespraechBefehle;
 class THandBefehle;
 class THilfeBefehle;
 class TLayoutBefehle;
+class TNeuBefehle;
+class TNotizBefehle;
 class TLehrerBefehle;
 class TProjektBefehle;
 class TRahmenBefehle;
@@ -15,9 +18,11 @@ class TRaumBefehle;
 class TRtfBefehle;
 class TSchulBefehle;
 class TSperrBefehle;
+class TTelefonBefehle;
 class TTerminBefehle;
 class TUebersichtBefehle;
 class TVorschauBefehle;
+class TUpdateBefehle;
 
 // The command groups the main window puts together: a new feature adds its group here, creates it in
 // TVELWnd::GruppenAnlegen as a child of the window (which updates every child group's commands) and
@@ -39,6 +44,11 @@ struct TBefehlsgruppen {
     TAustauschBefehle* Austausch = nullptr;
     TAnredeBefehle* Anreden = nullptr;
     TLayoutBefehle* Layout = nullptr;
+    TAnmerkBefehle* Anmerkungen = nullptr;
     TRtfBefehle* Rtf = nullptr;
     TVorschauBefehle* Vorschau = nullptr;
+    TTelefonBefehle* Telefon = nullptr;
+    TUpdateBefehle* Update = nullptr;
+    TNotizBefehle* Notiz = nullptr;
+    TNeuBefehle* Neu = nullptr;
 };

@@ -109,6 +109,7 @@ void TGespraechBefehle::GespraecheHinzufuegen(bool kindKommtMit) {
             // about the next Kürzel may refer to it.
             U.Dokument.Melden(TAenderung::Gespraeche);
             E.Kinder->KindWaehlen(kind);
+            if (kindKommtMit) Q_EMIT KindKommtMitGesetzt();
         }
         E.Gespraeche->KuerzE->setText(text);
     }
@@ -185,18 +186,23 @@ void TGespraechBefehle::AlleGLoeClick() {
 }
 
 void TGespraechBefehle::kindkommtmit1Click() {
+    bool gesetzt = false;
     if (TGespraech* g = E.Kinder->Gespraech()) {
-        g->SetKindKommtMit(!g->KindKommtMit());
+        gesetzt = !g->KindKommtMit();
+        g->SetKindKommtMit(gesetzt);
     } else if (TKind* k = E.Kinder->Kind()) {
-        const bool gesetzt = !kindkommtmit1->text().contains(QStringLiteral("nur mit Eltern"));
+        const bool mit = !kindkommtmit1->text().contains(QStringLiteral("nur mit Eltern"));
         for (TGespraech* g : k->Gespraeche)
-            g->SetKindKommtMit(gesetzt);
+            g->SetKindKommtMit(mit);
+        gesetzt = mit && !k->Gespraeche.empty();
     } else {
         return;
     }
+    const TBefehlsWache wache(U.Dokument);
     U.Dokument.Melden(TAenderung::Gespraeche);
     E.EingabeLeeren();
     E.KinderKnoepfeAktualisieren();
+    if (gesetzt) Q_EMIT KindKommtMitGesetzt();
 }
 
 namespace {

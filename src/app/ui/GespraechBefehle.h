@@ -42,6 +42,10 @@ public:
     // The teacher context menu offers the selected teacher for the filtered class.
     void KlasseHinzuAnbieten();
 
+Q_SIGNALS:
+    // A request was marked "child comes along", newly made so or by the context entry.
+    void KindKommtMitGesetzt();
+
 private:
     void GespraechLoeschen(bool fragen);
     void AlleGespraecheLoeschen(std::vector<TGespraech*> gespraeche, TKind* auswahl);

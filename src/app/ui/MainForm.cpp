@@ -6,11 +6,15 @@
 #include "HilfeBefehle.h"
 #include "KinderPanel.h"
 #include "LehrerPanel.h"
+#include "NeuBefehle.h"
 #include "ProjektBefehle.h"
+#include "TelefonBefehle.h"
+#include "UpdateBefehle.h"
 #include "Zeitfensteraufruf.h"
 #include "editing/ui/HandBefehle.h"
 #include "exchange/ui/AustauschBefehle.h"
 #include "model/Projektoperationen.h"
+#include "output/ui/AnmerkBefehle.h"
 #include "output/ui/DruckBefehle.h"
 #include "output/ui/LayoutBefehle.h"
 #include "output/ui/RtfBefehle.h"
@@ -19,6 +23,7 @@
 #include "output/ui/VorschauBefehle.h"
 #include "rooms/ui/RaumBefehle.h"
 #include "scheduler/ui/TerminBefehle.h"
+#include "settings/ui/NotizBefehle.h"
 #include "settings/ui/SchulBefehle.h"
 #include "timeframe/ui/RahmenBefehle.h"
 #include "timeframe/ui/SperrBefehle.h"
@@ -52,7 +57,6 @@ TVELWnd::TVELWnd(TMeldung& meldung, TDateiwahl& dateiwahl, TEinstellungsSpeicher
     // the file dialogs start in the user's documents.
     Programmwerte =
         ProgrammwerteLesen(Speicher, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-    AutoAnmerkFragen = !Programmwerte.autoAnmerk;
 
     GruppenAnlegen();
     FensterAufbauen();
@@ -136,6 +140,12 @@ void TVELWnd::GruppenAnlegen() {
             wahl.Lehrer ? static_cast<const TPerson*>(Lehrerpanel->Einer()) : Eingabe->AktuelleFamilie();
         return wahl;
     };
+    Gruppen.Anmerkungen = new TAnmerkBefehle(umgebung, this);
+    const auto anmerken = [this](const TPerson* person, bool eltern, QWidget* fenster) {
+        Gruppen.Anmerkungen->Oeffnen(person, eltern, fenster);
+    };
+    Gruppen.Raeume->Anmerken = anmerken;
+    Gruppen.Hand->Anmerken = anmerken;
     Gruppen.Vorschau = new TVorschauBefehle(umgebung, *Gruppen.Druck, this);
     Gruppen.Layout->Vorschau = Gruppen.Vorschau;
     Gruppen.Vorschau->Vorauswahl = [this] {
@@ -146,10 +156,19 @@ void TVELWnd::GruppenAnlegen() {
         Eingabe->PersonZeigen(person, familie);
     };
     Gruppen.Schulbefehle = new TSchulBefehle(umgebung, this);
+    Gruppen.Telefon = new TTelefonBefehle(umgebung, this);
+    Gruppen.Update = new TUpdateBefehle(umgebung, this);
     Gruppen.Projektdateien = new TProjektBefehle(umgebung, *Gruppen.Rahmen, this);
     Gruppen.Sperren->SpeichernFragen = [this] { return Gruppen.Projektdateien->SpeichernFragen(); };
     Gruppen.Austausch = new TAustauschBefehle(umgebung, this);
     Gruppen.Austausch->SpeichernFragen = [this] { return Gruppen.Projektdateien->SpeichernFragen(); };
+    Gruppen.Notiz = new TNotizBefehle(umgebung, this);
+    connect(Gruppen.Vorschau, &TVorschauBefehle::NotizzettelVerbergen, Gruppen.Notiz,
+            &TNotizBefehle::Verbergen);
+    connect(Gruppen.Vorschau, &TVorschauBefehle::NotizzettelWiederherstellen, Gruppen.Notiz,
+            &TNotizBefehle::Wiederherstellen);
+    Gruppen.Neu = new TNeuBefehle(umgebung, *Gruppen.Projektdateien, *Gruppen.Sperren, *Gruppen.Austausch,
+                                  *Gruppen.Notiz, this);
     Gruppen.Austausch->NeuerName = [this] {
         TProjektBefehle* g = Gruppen.Projektdateien;
         g->ProjektNameVorgabe = NeuerProjektName(g->ProjektNameVorgabe);
@@ -190,6 +209,7 @@ void TVELWnd::showEvent(QShowEvent* ereignis) {
 void TVELWnd::ErsteAnzeige() {
     Gruppen.Projektdateien->StartProjektOeffnen();
     Gruppen.Projektdateien->Timer1Setzen();
+    Gruppen.Notiz->StartAnzeigen();
     Eingabe->FamilienKnoepfeAktualisieren();
     if (Familienpanel->LVEltern->isEnabled())
         Familienpanel->LVEltern->setFocus();

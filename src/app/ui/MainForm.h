@@ -52,7 +52,6 @@ public:
 
     // Window state.
     QString Programmordner;
-    bool AutoAnmerkFragen = true;
     TProgrammwerte Programmwerte;
 
     // The pop-up time window, and whose times it shows while it is open.

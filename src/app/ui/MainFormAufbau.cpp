@@ -14,6 +14,7 @@
 #include "Zeitfensteraufruf.h"
 #include "Ziehen.h"
 #include "exchange/ui/AustauschBefehle.h"
+#include "output/ui/AnmerkBefehle.h"
 #include "ui/Rollflaeche.h"
 
 #include <QAbstractButton>
@@ -22,6 +23,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 template <class G> void TVELWnd::Knopf(QAbstractButton* knopf, G* gruppe, void (G::*handler)()) {
@@ -90,6 +92,16 @@ void TVELWnd::EingabeAnlegen() {
     Gruppen.Gespraechbefehle = new TGespraechBefehle(umgebung, *Eingabe, *Gruppen.Lehrerbefehle, this);
     Gruppen.Anreden = new TAnredeBefehle(umgebung, *Lehrerpanel, this);
     Gruppen.Austausch->AnredeEditor = [this] { Gruppen.Anreden->AnrEdit1Click(); };
+    connect(Gruppen.Gespraechbefehle, &TGespraechBefehle::KindKommtMitGesetzt, Gruppen.Anmerkungen,
+            &TAnmerkBefehle::KindKommtMitGesetzt);
+    Gruppen.Anmerkungen->Familie = [this] { return Eingabe->AktuelleFamilie(); };
+    Gruppen.Anmerkungen->Lehrkraft = [this] { return Lehrerpanel->Einer(); };
+    // The menu's entry takes the person of the list that has the focus.
+    Gruppen.Anmerkungen->Fokusperson = [this]() -> const TPerson* {
+        if (Familienpanel->LVEltern->hasFocus()) return Eingabe->AktuelleFamilie();
+        if (Lehrerpanel->LVLehrer->hasFocus()) return Lehrerpanel->Einer();
+        return nullptr;
+    };
     Zeitfenster = new TZeitfensterAufruf(umgebung, *Eingabe, ZeitfensterPerson, this);
     connect(Gruppen.Familienbefehle, &TFamilienBefehle::NeuesProjektGewuenscht, this, [this] {
         if (PDTneu1->isEnabled()) PDTneu1->trigger();

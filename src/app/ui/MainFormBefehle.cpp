@@ -11,10 +11,14 @@
 #include "KinderPanel.h"
 #include "LehrerBefehle.h"
 #include "LehrerPanel.h"
+#include "NeuBefehle.h"
 #include "ProjektBefehle.h"
+#include "TelefonBefehle.h"
+#include "UpdateBefehle.h"
 #include "Zeitfensteraufruf.h"
 #include "editing/ui/HandBefehle.h"
 #include "exchange/ui/AustauschBefehle.h"
+#include "output/ui/AnmerkBefehle.h"
 #include "output/ui/DruckBefehle.h"
 #include "output/ui/LayoutBefehle.h"
 #include "output/ui/RtfBefehle.h"
@@ -22,6 +26,7 @@
 #include "output/ui/VorschauBefehle.h"
 #include "rooms/ui/RaumBefehle.h"
 #include "scheduler/ui/TerminBefehle.h"
+#include "settings/ui/NotizBefehle.h"
 #include "settings/ui/SchulBefehle.h"
 #include "timeframe/ui/RahmenBefehle.h"
 #include "timeframe/ui/SperrBefehle.h"
@@ -103,8 +108,7 @@ void TVELWnd::MenuesAnlegen() {
     QMenuBar* leiste = menuBar();
 
     Datei1 = leiste->addMenu(QStringLiteral("&Datei"));
-    PDTneu1 =
-        Befehl(Datei1, "Projekt: &Neu", nullptr, Gruppen.Projektdateien, &TProjektBefehle::PDTneu1Click);
+    PDTneu1 = Befehl(Datei1, "Projekt: &Neu", nullptr, Gruppen.Neu, &TNeuBefehle::PDTneu1Click);
     PDTopen1 = Befehl(Datei1, "Projekt ö&ffnen...", "Ctrl+O", Gruppen.Projektdateien,
                       &TProjektBefehle::PDTopen1Click);
     PDTsave1 = Befehl(Datei1, "Projekt &speichern", "Ctrl+S", Gruppen.Projektdateien,
@@ -144,7 +148,8 @@ void TVELWnd::MenuesAnlegen() {
     Ende1 = Befehl(Datei1, "&Beenden", nullptr, &TVELWnd::Ende1Click);
 
     Bearbeiten1 = leiste->addMenu(QStringLiteral("&Bearbeiten"));
-    Tel1 = Befehl(Bearbeiten1, "Elterntelefonnummer ...", nullptr, nullptr);
+    Tel1 =
+        Befehl(Bearbeiten1, "Elterntelefonnummer ...", nullptr, Gruppen.Telefon, &TTelefonBefehle::Tel1Click);
     EListeSort1 = Befehl(Bearbeiten1, "&Sortierung der Elternliste", nullptr, Gruppen.Familienbefehle,
                          &TFamilienBefehle::EListeSort1Click);
     LRaumZw1 = Befehl(Bearbeiten1, "&Raum zuweisen", nullptr, Gruppen.Raeume, &TRaumBefehle::LRaumZw1Click);
@@ -153,10 +158,14 @@ void TVELWnd::MenuesAnlegen() {
     Klassenleitung1 = Befehl(Bearbeiten1, "Gespräche: Lehrkraft für alle Kinder einer Klasse ...", nullptr,
                              Gruppen.Gespraechbefehle, &TGespraechBefehle::Klassenleitung1Click);
     Anmerkungen1 = Bearbeiten1->addMenu(QStringLiteral("Anmerkungen schreiben ..."));
-    Anmerkung1 = Befehl(Anmerkungen1, "zu den Gesprächslisten für Lehrer", nullptr, nullptr);
-    Anmerk2 = Befehl(Anmerkungen1, "zu den Gesprächslisten für Eltern", nullptr, nullptr);
-    IndividuelleAnmerkungen1 = Befehl(Anmerkungen1, "Individuelle Anmerkungen...", nullptr, nullptr);
-    AutoAnmerk1 = Befehl(Anmerkungen1, "Automatische Anmerkungen...", nullptr, nullptr);
+    Anmerkung1 = Befehl(Anmerkungen1, "zu den Gesprächslisten für Lehrer", nullptr, Gruppen.Anmerkungen,
+                        &TAnmerkBefehle::Anmerkung1Click);
+    Anmerk2 = Befehl(Anmerkungen1, "zu den Gesprächslisten für Eltern", nullptr, Gruppen.Anmerkungen,
+                     &TAnmerkBefehle::Anmerk2Click);
+    IndividuelleAnmerkungen1 = Befehl(Anmerkungen1, "Individuelle Anmerkungen...", nullptr,
+                                      Gruppen.Anmerkungen, &TAnmerkBefehle::IndividuelleAnmerkungen1Click);
+    AutoAnmerk1 = Befehl(Anmerkungen1, "Automatische Anmerkungen...", nullptr, Gruppen.Anmerkungen,
+                         &TAnmerkBefehle::AutoAnmerk1Click);
 
     Auswerten1 = leiste->addMenu(QStringLiteral("Aus&werten"));
     Berech1 =
@@ -182,7 +191,7 @@ void TVELWnd::MenuesAnlegen() {
                         &TUebersichtBefehle::AnsNaegel1Click);
     AnsRaumDlg = Befehl(Ansicht1, "Raum&belegung", nullptr, Gruppen.Raeume, &TRaumBefehle::AnsRaumDlgClick);
     Ansicht1->addSeparator();
-    Notizzettel1 = Befehl(Ansicht1, "Notiz&zettel", "F11", nullptr);
+    Notizzettel1 = Befehl(Ansicht1, "Notiz&zettel", "F11", Gruppen.Notiz, &TNotizBefehle::Notizzettel1Click);
 
     Voreinstellungen1 = leiste->addMenu(QStringLiteral("&Voreinstellungen"));
     ZeitRa1 =
@@ -218,7 +227,8 @@ void TVELWnd::MenuesAnlegen() {
     Index1 = Befehl(Hilfe1, "Inde&x", nullptr, Gruppen.Hilfe, &THilfeBefehle::Index1Click);
     NeuindieserVersion1 = Befehl(Hilfe1, "Neu in dieser Version...", nullptr, Gruppen.Hilfe,
                                  &THilfeBefehle::NeuindieserVersion1Click);
-    VerTest1 = Befehl(Hilfe1, "Auf Update prüfen...", nullptr, nullptr);
+    VerTest1 =
+        Befehl(Hilfe1, "Auf Update prüfen...", nullptr, Gruppen.Update, &TUpdateBefehle::VerTest1Click);
     Hilfe1->addSeparator();
     Info1 = Befehl(Hilfe1, "In&fo über VEL", nullptr, Gruppen.Hilfe, &THilfeBefehle::Info1Click);
 
@@ -233,7 +243,7 @@ void TVELWnd::WerkzeugleisteAnlegen() {
     leiste->setObjectName(QStringLiteral("Werkzeugleiste"));
     leiste->setMovable(false);
     leiste->setIconSize(QSize(24, 24));
-    Neu0 = Werkzeug("Neues Projekt", "document-new", Gruppen.Projektdateien, &TProjektBefehle::PDTneu1Click);
+    Neu0 = Werkzeug("Neues Projekt", "document-new", Gruppen.Neu, &TNeuBefehle::PDTneu1Click);
     Open0 = Werkzeug("Öffnen...", "document-open", Gruppen.Projektdateien, &TProjektBefehle::PDTopen1Click);
     Save0 = Werkzeug("Speichern", "document-save", Gruppen.Projektdateien, &TProjektBefehle::PDTsave1Click);
     SaveN0 = Werkzeug("Speichern unter...", "document-save-as", Gruppen.Projektdateien,
@@ -300,8 +310,10 @@ void TVELWnd::KontextmenuesAnlegen() {
     connect(PopMenuGespr, &QMenu::aboutToShow, g, &TGespraechBefehle::KontextmenueVorbereiten);
 
     PopMenuEltern = new QMenu(this);
-    AnmerkE1 = Befehl(PopMenuEltern, "Anmerkungen individuell", nullptr, nullptr);
-    AnmerkAlleE1 = Befehl(PopMenuEltern, "Anmerkungen für alle Eltern", nullptr, nullptr);
+    AnmerkE1 = Befehl(PopMenuEltern, "Anmerkungen individuell", nullptr, Gruppen.Anmerkungen,
+                      &TAnmerkBefehle::AnmerkE1Click);
+    AnmerkAlleE1 = Befehl(PopMenuEltern, "Anmerkungen für alle Eltern", nullptr, Gruppen.Anmerkungen,
+                          &TAnmerkBefehle::Anmerk2Click);
     PopMenuEltern->addSeparator();
     EditE1 = Befehl(PopMenuEltern, "Elterndaten bearbeiten...", nullptr, Gruppen.Familienbefehle,
                     &TFamilienBefehle::BtnEditEClick);
@@ -314,8 +326,10 @@ void TVELWnd::KontextmenuesAnlegen() {
                         &TSperrBefehle::ZeitGlob1Click);
 
     PopMenuLehrer = new QMenu(this);
-    AnmerkL1 = Befehl(PopMenuLehrer, "Individuelle Anmerkung", nullptr, nullptr);
-    AnmerkAlleL1 = Befehl(PopMenuLehrer, "Anmerkung für alle Lehrer", nullptr, nullptr);
+    AnmerkL1 = Befehl(PopMenuLehrer, "Individuelle Anmerkung", nullptr, Gruppen.Anmerkungen,
+                      &TAnmerkBefehle::AnmerkL1Click);
+    AnmerkAlleL1 = Befehl(PopMenuLehrer, "Anmerkung für alle Lehrer", nullptr, Gruppen.Anmerkungen,
+                          &TAnmerkBefehle::Anmerkung1Click);
     PopMenuLehrer->addSeparator();
     EditL1 = Befehl(PopMenuLehrer, "Lehrerdaten bearbeiten", nullptr, Gruppen.Lehrerbefehle,
                     &TLehrerBefehle::BtnEditLClick);
@@ -374,8 +388,7 @@ void TVELWnd::BefehleAktualisieren() {
     for (QAction* b : {AnrEdit1, expL1})
         Freigeben(b, lehrer);
     // Entries that need only a running program, or only an open project behind an enabled menu.
-    for (QAction* b : {Layout1, Seiteeinrichten1, Notizzettel1, LayoutOpt1, SeiteOpt1, VerTest1, Tel1,
-                       Anmerkung1, Anmerk2, IndividuelleAnmerkungen1, AutoAnmerk1})
+    for (QAction* b : {Layout1, Seiteeinrichten1, Notizzettel1, LayoutOpt1, SeiteOpt1})
         Freigeben(b, true);
     for (TBefehlsgruppe* gruppe : findChildren<TBefehlsgruppe*>(Qt::FindDirectChildrenOnly))
         gruppe->Aktualisieren();

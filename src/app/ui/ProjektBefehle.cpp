@@ -11,6 +11,7 @@
 #include "model/Projektoperationen.h"
 #include "model/VELMemStream.h"
 #include "settings/Einstellungen.h"
+#include "settings/Notizzettel.h"
 #include "timeframe/ui/RahmenBefehle.h"
 #include "ui/Dateiwahl.h"
 
@@ -85,9 +86,8 @@ void TProjektBefehle::Anschliessen(QAction* aktion, void (TProjektBefehle::*hand
     Aufnehmen(aktion, speichern ? TRegel::Projekt : TRegel::Immer);
 }
 
-void TProjektBefehle::PDTneu1Click() {
+bool TProjektBefehle::NeuesProjektAnlegen() {
     const TBefehlsWache wache(U.Dokument);
-    if (!SpeichernFragen()) return;
     // A new project starts with the defaults of the settings store; it replaces the open one only
     // when its time frame is confirmed.
     auto neu = std::make_unique<TProjekt>();
@@ -98,15 +98,15 @@ void TProjektBefehle::PDTneu1Click() {
     neu->BitteTag1 = werte.BitteTag1;
     neu->ListenSortierung = werte.SortierKrit;
     neu->LatKlBez = U.Programmwerte.LatKlBez;
-    neu->NotizHaken.fill(false);
+    NotizenLeeren(*neu);
 
-    if (!Rahmen.RahmenFuerNeuesProjekt(*neu)) return;
+    if (!Rahmen.RahmenFuerNeuesProjekt(*neu)) return false;
 
     ProjektNameVorgabe = NeuerProjektName(ProjektNameVorgabe);
     U.Dokument.Ersetzen(std::move(neu), QDir(Projektpfad).filePath(ProjektNameVorgabe));
     // Unsaved from the start, so that nothing typed into it is lost without a question.
     U.Dokument.Melden({});
-    Q_EMIT OeffnenBeendet();
+    return true;
 }
 
 void TProjektBefehle::PDTopen1Click() {

@@ -21,7 +21,9 @@ public:
 
     void Anschliessen(QAction* aktion, void (TProjektBefehle::*handler)());
 
-    void PDTneu1Click();
+    // The first action of the new-project guide: the time frame of a new project, which replaces the
+    // open one once the frame is confirmed. False when the user cancelled.
+    bool NeuesProjektAnlegen();
     void PDTopen1Click();
     void SichOpen1Click();
     // Files of an older layout than their magic says; Scroll Lock cannot be read here, so the two
@@ -33,7 +35,8 @@ public:
     void SichDisk1Click();
 
     enum class TSpeicherArt { Speichern, SpeichernUnter, Sicherungskopie };
-    void Speichern(TSpeicherArt art);
+    // True when the file was written.
+    bool Speichern(TSpeicherArt art);
     // Before the open project is left: offers to save its changes. False when the user cancelled, also
     // through the file dialog of the save.
     bool SpeichernFragen();
@@ -70,7 +73,7 @@ public:
     QTimer* Timer1 = nullptr;
 
 Q_SIGNALS:
-    // Open or New has run, also when nothing was read: the guided keyboard entry starts afresh.
+    // Open or a new project has run, also when nothing was read: the guided keyboard entry starts afresh.
     void OeffnenBeendet();
     // The automatic backup is being written, for the status bar ...
     void Statuszeile(const QString& text);

@@ -29,9 +29,9 @@ bool TProjektBefehle::OhneEigeneDatei() const {
             QFileInfo(datei).absolutePath() + u'/' == TempOrdner);
 }
 
-void TProjektBefehle::Speichern(TSpeicherArt art) {
+bool TProjektBefehle::Speichern(TSpeicherArt art) {
     TProjekt* projekt = U.Dokument.Projekt();
-    if (!projekt) return;
+    if (!projekt) return false;
     const TBefehlsWache wache(U.Dokument);
     // An opened backup "x.pd~" is saved as the project file "x.pdt".
     QString ziel = U.Dokument.Datei();
@@ -46,20 +46,20 @@ void TProjektBefehle::Speichern(TSpeicherArt art) {
             auswahl.Ordner = DesktopOrdner();
         }
         ziel = U.Dateiwahl.SpeichernWaehlen(auswahl);
-        if (ziel.isEmpty()) return;
+        if (ziel.isEmpty()) return false;
     }
 
     QString fehler;
     if (!ProjektSpeichern(*projekt, ziel, fehler)) {
         // The file that was there is untouched; the project keeps its file, name and changes.
         U.Meldungen.Meldung(fehler, QStringLiteral("Fehler"), MeldungsArt::Fehler);
-        return;
+        return false;
     }
     if (!kopie) {
         U.Dokument.DateiSetzen(ziel);
         U.Dokument.Gespeichert();
         SicherungenLoeschen(TempOrdner);
-        return;
+        return true;
     }
     if (U.Dokument.IstGeaendert() &&
         U.Meldungen.Meldung(QString::fromUtf8("Möchten Sie den aktuellen Zustand Ihres Projekts\r"
@@ -67,6 +67,7 @@ void TProjektBefehle::Speichern(TSpeicherArt art) {
                             QString::fromUtf8("Änderungen sind noch nicht auf Festplatte gespeichert"),
                             MeldungsArt::Frage, Knoepfe::JaNein, Antwort::Ja) == Antwort::Ja)
         Speichern(TSpeicherArt::Speichern);
+    return true;
 }
 
 bool TProjektBefehle::SpeichernFragen() {

@@ -47,6 +47,7 @@ void THandBefehle::HandBearb1Click() {
     if (!Board) {
         Board = new TFVerschieb(U.Dokument, U.Meldungen, U.Fenster);
         Board->Drucken = [this](const TPerson& person, bool fuerEltern) { ListeDrucken(person, fuerEltern); };
+        Board->Anmerken = Anmerken;
         Board->MitNummerSpeichern = [this](uint8_t mitNummer) {
             U.Speicher.SchluesselSchreiben(QStringLiteral("Optionen"))
                 .ZahlSchreiben(QStringLiteral("MitNummer"), mitNummer);

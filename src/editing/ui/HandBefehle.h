@@ -6,6 +6,7 @@
 
 class TFVerschieb;
 class TPerson;
+class QWidget;
 class TRaumBefehle;
 
 // Whom the editing board shows first, as the main window's lists say.
@@ -26,6 +27,8 @@ public:
     void HandBearb1Click();
 
     std::function<TVorauswahl()> Vorauswahl;
+    // The annotation dialog for the person, or for all families or teachers, over the window given.
+    std::function<void(const TPerson* person, bool eltern, QWidget* fenster)> Anmerken;
     // Created at the first opening and kept, so that its settings last while the program runs.
     TFVerschieb* Board = nullptr;
 

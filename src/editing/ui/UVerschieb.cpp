@@ -702,8 +702,16 @@ void TFVerschieb::MenueZeigen(const QPoint& ort) {
     });
     PopupMenu->addSeparator();
     const TPerson* person = GezeigtePerson(t);
+    const bool eltern = t == LVE;
+    if (person)
+        connect(PopupMenu->addAction(QString::fromUtf8("Anmerkung für ") + person->Anschrift(true) +
+                                     QStringLiteral("...")),
+                &QAction::triggered, this, [this, person, eltern] { AnmerkungClick(person, eltern); });
+    connect(PopupMenu->addAction(QString::fromUtf8("Anmerkungen für alle Eltern...")), &QAction::triggered,
+            this, [this] { AnmerkungClick(nullptr, true); });
+    connect(PopupMenu->addAction(QString::fromUtf8("Anmerkungen für alle Lehrkräfte...")),
+            &QAction::triggered, this, [this] { AnmerkungClick(nullptr, false); });
     if (person) {
-        const bool eltern = t == LVE;
         QAction* drucken = PopupMenu->addAction(QString::fromUtf8("Gesprächsliste für ") +
                                                 person->Anschrift(true) + QStringLiteral(" direkt drucken"));
         connect(drucken, &QAction::triggered, this, [this, person, eltern] {
@@ -720,11 +728,20 @@ void TFVerschieb::MenueZeigen(const QPoint& ort) {
 }
 
 int TFVerschieb::Menuedialog(QDialog& dlg) {
+    int ergebnis = QDialog::Rejected;
+    MenueFenster([&] { ergebnis = dlg.exec(); });
+    return ergebnis;
+}
+
+void TFVerschieb::MenueFenster(const std::function<void()>& zeigen) {
     // A board that covers the screen on top would hide the dialog.
     if (VolleHoehe) ObenBleiben(false);
-    const int ergebnis = dlg.exec();
+    zeigen();
     if (VolleHoehe) ObenBleiben(true);
-    return ergebnis;
+}
+
+void TFVerschieb::AnmerkungClick(const TPerson* person, bool eltern) {
+    if (Anmerken) MenueFenster([&] { Anmerken(person, eltern, this); });
 }
 
 void TFVerschieb::NummerClick() {

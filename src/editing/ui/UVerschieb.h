@@ -37,6 +37,8 @@ public:
     // Keep the choices of the pop-up menu's dialogs for the next program start.
     std::function<void(uint8_t mitNummer)> MitNummerSpeichern;
     std::function<void(const std::array<QColor, 3>& farben)> FarbenSpeichern;
+    // The annotation dialog for the person, or without one for all families or all teachers.
+    std::function<void(const TPerson* person, bool eltern, QWidget* fenster)> Anmerken;
 
     QLabel* Label1;
     QLabel* Label2;
@@ -98,6 +100,9 @@ private:
     void NagelAktion(bool setzen);
     void MenueZeigen(const QPoint& ort);
     int Menuedialog(QDialog& dlg);
+    // Runs a dialog of the menu with the board taken off the top while it covers the screen.
+    void MenueFenster(const std::function<void()>& zeigen);
+    void AnmerkungClick(const TPerson* person, bool eltern);
     void ObenBleiben(bool an);
     void NummerClick();
     void FarbenClick();

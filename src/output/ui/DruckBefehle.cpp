@@ -124,11 +124,22 @@ bool TDruckBefehle::Lauf(bool fuerEltern, bool alsPdf) {
     TDrBereich bereich(*p, fuerEltern, alsPdf, ziel, Stand, U.Fenster);
     if (bereich.exec() != QDialog::Accepted) return true;
     const TProTagFuerLauf proTag(p->Listenlayout, fuerEltern, bereich.EinzelseitenProTag());
+    ListenGedruckt(bereich.Bereich());
     if (alsPdf)
         Pdflauf(bereich.Bereich());
     else
         Drucklauf(bereich.Bereich());
     return true;
+}
+
+void TDruckBefehle::ListenGedruckt(const TDruckbereich& bereich) {
+    bool& haken =
+        Projekt()->NotizHaken[bereich.FuerEltern ? Notizhaken::ElternGedruckt : Notizhaken::LehrerGedruckt];
+    // Only a run that reaches the last list finishes the lists; the mark goes with the project's file.
+    if (haken || !bereich.BisZumEnde()) return;
+    const TBefehlsWache wache(U.Dokument);
+    haken = true;
+    U.Dokument.Melden({});
 }
 
 void TDruckBefehle::Pdflauf(const TDruckbereich& bereich) {

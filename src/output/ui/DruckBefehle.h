@@ -39,6 +39,8 @@ private:
     // False when the run did not start because the user went to correct the rooms.
     bool Lauf(bool fuerEltern, bool alsPdf);
     void SonstigeListenAnbieten(QMenu* menue, QDialog* wahl, bool alsPdf);
+    // Ticks the note pad's mark of the kind of lists when the run reaches the last one.
+    void ListenGedruckt(const TDruckbereich& bereich);
     void Drucklauf(const TDruckbereich& bereich);
     void Pdflauf(const TDruckbereich& bereich);
 

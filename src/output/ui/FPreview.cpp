@@ -5,6 +5,7 @@
 #include "document/ProjektDokument.h"
 #include "model/Meldung.h"
 #include "model/Projekt.h"
+#include "ui/Hilfekontext.h"
 #include "ui/Lupenzeiger.h"
 #include "ui/Symbole.h"
 
@@ -48,6 +49,7 @@ TFPreview::TFPreview(TProjektDokument& dokument, QPrinter& drucker, TMeldung& me
     , Drucker(drucker)
     , Meldung(meldung) {
     setWindowTitle(QStringLiteral("Seitenvorschau"));
+    HilfekontextSetzen(this, Hilfekontext::Seitenvorschau);
     Aufbauen();
     TastenAnlegen();
     // The persons of another project are gone: the preview closes without selecting one.

@@ -26,6 +26,7 @@ void TRaumBefehle::LRaumZw1Click() {
         U.Fenster);
     QApplication::restoreOverrideCursor();
     dlg.RaumlisteDrucken = RaumlisteDrucken;
+    dlg.Anmerken = Anmerken;
     dlg.exec();
     if (!dlg.Geaendert) return;
     RaeumeZugeordnetVermerken(*p);

@@ -6,6 +6,8 @@
 
 class TDruckBefehle;
 class TFRaumbelegung;
+class TPerson;
+class QWidget;
 enum class TRaumplanStart : int;
 
 // The rooms: assigning them teacher by teacher, the check for two teachers in one room at one time, and
@@ -29,6 +31,8 @@ public:
 
     // Prints the room list of the assignment dialog (every teacher, or those with conversations).
     std::function<void(bool alleLehrer)> RaumlisteDrucken;
+    // The annotation dialog for the teacher, or for all teachers when null, over the window given.
+    std::function<void(const TPerson* lehrer, bool eltern, QWidget* fenster)> Anmerken;
 
     // Whose printer and PDF folder the plan prints with; the group makes its own when none is given.
     TDruckBefehle* Druck = nullptr;

@@ -104,6 +104,12 @@ TLRaumDlg::TLRaumDlg(TProjekt& projekt, TMeldung& meldungen, std::function<bool(
     });
     auto* tipps = new QMenu(TippBtn);
     tipps->addAction(QStringLiteral("Tipp"), this, &TLRaumDlg::Tipp);
+    AnmerkungLehrer = tipps->addAction(QString(), this, [this] {
+        if (Anmerken && Aktuell()) Anmerken(Aktuell(), false, this);
+    });
+    tipps->addAction(QString::fromUtf8("Anmerkungen für alle Lehrer"), this, [this] {
+        if (Anmerken) Anmerken(nullptr, false, this);
+    });
     TippBtn->setMenu(tipps);
 
     connect(UebernehmenBtn, &QPushButton::clicked, this, &TLRaumDlg::Uebernehmen);
@@ -172,6 +178,9 @@ void TLRaumDlg::ZeileGewaehlt() {
     const TLehrer* l = Aktuell();
     for (QWidget* w : std::initializer_list<QWidget*>{Raumbez, Raum2, UebernehmenBtn})
         w->setEnabled(l != nullptr);
+    AnmerkungLehrer->setEnabled(l != nullptr);
+    AnmerkungLehrer->setText(QString::fromUtf8("Anmerkungen für die Gesprächsliste von ") +
+                             (l ? l->Anschrift(true) : QString()));
     if (!l) {
         // Nothing to assign: the dialog still opens and says so.
         LblLehrer->setText(Lvr->topLevelItemCount() == 0 && Projekt.Lehrerliste.Leer()

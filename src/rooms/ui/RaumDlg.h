@@ -11,6 +11,7 @@ class QPushButton;
 class QTreeWidget;
 class TLehrer;
 class TMeldung;
+class TPerson;
 class TProjekt;
 
 // Walks through the teachers one by one: the room typed for the current teacher is taken over with
@@ -35,11 +36,15 @@ public:
     QPushButton* SchliessenBtn;
     QPushButton* DruckenBtn;
     QPushButton* TippBtn;
+    // The tip button's menu entry for the current teacher's annotation.
+    QAction* AnmerkungLehrer = nullptr;
 
     // Whether any teacher's room changed while the dialog was open.
     bool Geaendert = false;
     // Prints the listed rooms at once: every teacher, or those with conversations.
     std::function<void(bool alleLehrer)> RaumlisteDrucken;
+    // Opens the annotation dialog for the teacher, or for all teachers when null.
+    std::function<void(const TPerson* lehrer, bool eltern, QWidget* fenster)> Anmerken;
 
     void Uebernehmen();
     int exec() override;

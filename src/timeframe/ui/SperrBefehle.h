@@ -17,6 +17,8 @@ public:
     std::function<bool()> SpeichernFragen = [] { return true; };
 
     void ZDefault1Click();
+    // The standard blocking of new persons; true when the user confirmed it.
+    bool StandardsperreFestlegen();
     void ZeitGlob1Click();
     void NoTimeClick();
     void AlleNageln1Click();

@@ -11,17 +11,22 @@
 #include <algorithm>
 
 void TSperrBefehle::ZDefault1Click() {
+    StandardsperreFestlegen();
+}
+
+bool TSperrBefehle::StandardsperreFestlegen() {
     TProjekt* p = Projekt();
-    if (!p) return;
+    if (!p) return false;
     TZeitenSperrDlg dlg(*p, U.Meldungen, U.Programmwerte, U.Speicher, U.Fenster);
     dlg.Vorlage = p->Standardsperre;
     dlg.setWindowTitle(QStringLiteral("Standardvorgabe für gesperrte Zeiten bei Eltern & Lehrern"));
-    if (dlg.exec() != QDialog::Accepted) return;
+    if (dlg.exec() != QDialog::Accepted) return false;
     const TBefehlsWache wache(U.Dokument);
     p->Standardsperre = dlg.Vorlage;
     p->NotizHaken[Notizhaken::Standardsperre] = true;
     // The template is saved with the project; a changed one must not be lost on closing.
     U.Dokument.Melden(TAenderung::Zeiten);
+    return true;
 }
 
 void TSperrBefehle::ZeitGlob1Click() {
