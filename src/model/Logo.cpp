@@ -4,8 +4,10 @@
 #include "VELMemStream.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QtEndian>
 
 namespace {
@@ -27,9 +29,15 @@ const char* Bildformat(int art) {
     }
 }
 
-QImage Bild(QByteArrayView daten, int art) {
+QImage Bild(const QByteArray& daten, int art) {
     const char* format = Bildformat(art);
-    return format ? QImage::fromData(daten, format) : QImage();
+    if (!format) return {};
+    QBuffer puffer;
+    puffer.setData(daten);
+    QImageReader leser(&puffer, format);
+    // The kind is the extension's: a file whose contents are of another kind counts as damaged.
+    leser.setDecideFormatFromContent(false);
+    return leser.read();
 }
 
 QByteArray PngAus(const QImage& bild) {
@@ -53,15 +61,6 @@ bool Schreibbar(int art, const QByteArray& daten) {
     if (art == LogoBitmap) return BitmapLaenge(daten) == daten.size();
     if (art == LogoPng) return PngLaenge(daten) == daten.size();
     return MitLaenge(art);
-}
-
-// Metafiles cannot be drawn here; their headers at least tell them from other data.
-bool IstMetafile(const QByteArray& d) {
-    if (d.size() >= 44 && qFromLittleEndian<quint32>(d.constData()) == 1 && d.mid(40, 4) == " EMF")
-        return true;
-    if (d.size() >= 22 && qFromLittleEndian<quint32>(d.constData()) == 0x9AC6CDD7u) return true;
-    return d.size() >= 18 && (d.startsWith(QByteArray("\x01\x00\x09\x00", 4)) ||
-                              d.startsWith(QByteArray("\x02\x00\x09\x00", 4)));
 }
 
 int ArtAusEndung(const QString& datei) {
@@ -143,19 +142,23 @@ void LogoSchreiben(TVELMemStream& s, const TListenlayout& l) {
     s.SchreibeBytes(daten);
 }
 
-bool LogoLaden(TListenlayout& l, const QString& datei) {
+void LogoVerwerfen(TListenlayout& l) {
+    LogoEntfernen(l);
+    l.MitLogo = false;
+    l.LogoDatei.clear();
+    l.SchulnameAusblenden = false;
+}
+
+TLogoFehler LogoLaden(TListenlayout& l, const QString& datei) {
     const int art = ArtAusEndung(datei);
-    if (art == LogoKeins) return false;
+    if (art == LogoKeins) return TLogoFehler::Art;
+    // Qt draws no metafiles; a logo that prints nothing would be worse than the one there was.
+    if (art == LogoMetafile) return TLogoFehler::Metafile;
     QFile f(datei);
-    if (!f.open(QIODevice::ReadOnly)) return false;
+    if (!f.open(QIODevice::ReadOnly)) return TLogoFehler::Lesen;
     QByteArray daten = f.readAll();
-    QImage bild;
-    if (art == LogoMetafile) {
-        if (!IstMetafile(daten)) return false;
-    } else {
-        bild = Bild(daten, art);
-        if (bild.isNull()) return false;
-    }
+    const QImage bild = Bild(daten, art);
+    if (bild.isNull()) return TLogoFehler::Bild;
     if (art == LogoPng) {
         // Only the PNG stream itself is stored: the reader finds its end by the end chunk.
         const qsizetype laenge = PngLaenge(daten);
@@ -164,5 +167,32 @@ bool LogoLaden(TListenlayout& l, const QString& datei) {
     l.LogoArt = static_cast<uint8_t>(art);
     l.LogoQuelle = daten;
     l.Logo = bild;
-    return true;
+    l.MitLogo = true;
+    l.LogoDatei = datei;
+    l.SchulnameAusblenden = false;
+    return TLogoFehler::Keiner;
+}
+
+QString LogoFehlertext(TLogoFehler fehler, const QString& datei) {
+    const QString name = QDir::toNativeSeparators(datei);
+    switch (fehler) {
+    case TLogoFehler::Art:
+        return QString::fromUtf8("Die Datei %1 ist keine Bilddatei, die VEL als Logo verwenden kann.\r"
+                                 "Möglich sind Bilder der Arten PNG, JPEG, BMP, GIF und ICO.")
+            .arg(name);
+    case TLogoFehler::Metafile:
+        return QString::fromUtf8("Die Datei %1 ist eine Vektorgrafik (EMF oder WMF), die VEL nicht "
+                                 "darstellen kann.\rBitte speichern Sie das Logo als PNG, JPEG oder BMP "
+                                 "und öffnen Sie es dann.")
+            .arg(name);
+    case TLogoFehler::Lesen:
+        return QString::fromUtf8("Die Datei %1 kann nicht gelesen werden.").arg(name);
+    case TLogoFehler::Bild:
+        return QString::fromUtf8("Die Datei %1 ist beschädigt oder kein Bild der Art, die ihre Endung "
+                                 "angibt.\rDas bisherige Logo bleibt unverändert.")
+            .arg(name);
+    case TLogoFehler::Keiner:
+        break;
+    }
+    return {};
 }

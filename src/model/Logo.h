@@ -25,11 +25,19 @@ enum TLogoArt : uint8_t {
 void LogoLesen(TVELMemStream& strom, TListenlayout& layout);
 void LogoSchreiben(TVELMemStream& strom, const TListenlayout& layout);
 
-// Loads a picture file for the layout; the extension gives the kind. False when it is no picture of
-// a known kind; the layout is then unchanged.
-bool LogoLaden(TListenlayout& layout, const QString& datei);
+// Why a picture file could not become the logo.
+enum class TLogoFehler { Keiner, Art, Metafile, Lesen, Bild };
 
+// Takes a picture file as the school's logo: the extension gives the kind, the picture is printed and
+// the school's name shown beside it. On any failure the layout stays as it was, old logo and all.
+TLogoFehler LogoLaden(TListenlayout& layout, const QString& datei);
+// The message telling why the file was refused.
+QString LogoFehlertext(TLogoFehler fehler, const QString& datei);
+
+// The picture alone, as when a project holds none.
 void LogoEntfernen(TListenlayout& layout);
+// No logo any more: no picture, no file, and the school's name printed again.
+void LogoVerwerfen(TListenlayout& layout);
 
 // Length of the PNG stream at the start of the data (signature to the end chunk), or -1.
 qsizetype PngLaenge(QByteArrayView daten);

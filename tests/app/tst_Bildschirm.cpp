@@ -22,6 +22,7 @@
 #include "timeframe/ui/Tagesraster.h"
 #include "timeframe/ui/UZeitSplash.h"
 #include "ui/Arbeitsflaeche.h"
+#include "ui/Rollflaeche.h"
 
 #include <QAbstractScrollArea>
 #include <QAction>
@@ -32,6 +33,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTreeView>
 
@@ -181,6 +183,21 @@ class TstFensterImBild : public QObject {
                           .arg(minimum.width())
                           .arg(minimum.height());
     }
+    // A window whose contents scroll shows scroll bars only where the contents do not fit.
+    void RollbalkenNurWoNoetig(QWidget& fenster) {
+        for (const TRollflaeche* rolle : fenster.findChildren<TRollflaeche*>()) {
+            const QSize platz = rolle->maximumViewportSize();
+            const QSize inhalt = rolle->widget()->minimumSizeHint().expandedTo(rolle->widget()->sizeHint());
+            if (inhalt.width() <= platz.width() && inhalt.height() <= platz.height() &&
+                (rolle->verticalScrollBar()->isVisible() || rolle->horizontalScrollBar()->isVisible()))
+                Fehler << QStringLiteral("%1: Rollbalken, obwohl der Inhalt %2x%3 in %4x%5 passt")
+                              .arg(QString::fromLatin1(fenster.metaObject()->className()))
+                              .arg(inhalt.width())
+                              .arg(inhalt.height())
+                              .arg(platz.width())
+                              .arg(platz.height());
+        }
+    }
     // A dialog the command opens modally: checked, then cancelled.
     void Modal(QAction* befehl, std::function<void(QDialog&)> weiter = {}) {
         TDialogFolge folge({[this, weiter](QDialog& d) {
@@ -302,6 +319,10 @@ private Q_SLOTS:
         QTest::newRow("Zeiten global") << F([](TstFensterImBild& t) { t.Modal(t.F().ZeitGlob1); });
         QTest::newRow("Programmoptionen") << F([](TstFensterImBild& t) { t.Modal(t.F().OptPrg1); });
         QTest::newRow("Terminoptionen") << F([](TstFensterImBild& t) { t.Modal(t.F().OptTermin1); });
+        QTest::newRow("Layout") << F([](TstFensterImBild& t) {
+            t.Modal(t.F().LayoutOpt1, [&t](QDialog& d) { t.RollbalkenNurWoNoetig(d); });
+        });
+        QTest::newRow("Listenformat") << F([](TstFensterImBild& t) { t.Modal(t.F().SeiteOpt1); });
         QTest::newRow("Schuldaten") << F([](TstFensterImBild& t) { t.Modal(t.F().Schuldaten1); });
         QTest::newRow("Raumzuweisung") << F([](TstFensterImBild& t) { t.Modal(t.F().LRaumZw1); });
         QTest::newRow("Raumbelegung") << F([](TstFensterImBild& t) { t.Modal(t.F().AnsRaumDlg); });

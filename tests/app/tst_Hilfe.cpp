@@ -55,6 +55,8 @@ const TDialogfall Dialogfaelle[] = {
     {"Anrede-Editor", &TVELWnd::AnrEdit1, "anredeeditor.html"},
     {"Gespräche von Hand verschieben", &TVELWnd::HandBearb1, "handbearbeitung.html"},
     {"Gesprächslisten als RTF", &TVELWnd::Eltern1, "rtf.html"},
+    {"Layout der Gesprächslisten", &TVELWnd::LayoutOpt1, "layout.html"},
+    {"Sonstige Listen einrichten", &TVELWnd::SeiteOpt1, "listenformat.html"},
 };
 
 // A main window that finds the built handbook, with a small project open.

@@ -4,8 +4,11 @@
 #include "model/VELMemStream.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+Q_DECLARE_METATYPE(TLogoFehler)
 
 class TstLogo : public QObject {
     Q_OBJECT
@@ -13,48 +16,64 @@ private Q_SLOTS:
     void laden_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("art");
-        QTest::addColumn<bool>("bild");
-        QTest::newRow("png") << QStringLiteral("logo.png") << int(LogoPng) << true;
-        QTest::newRow("JPG groß geschrieben") << QStringLiteral("logo.JPG") << int(LogoJpeg) << true;
-        QTest::newRow("jpeg") << QStringLiteral("logo.jpeg") << int(LogoJpeg) << true;
-        QTest::newRow("bmp") << QStringLiteral("logo.bmp") << int(LogoBitmap) << true;
-        QTest::newRow("ico") << QStringLiteral("logo.ico") << int(LogoIcon) << true;
-        QTest::newRow("gif") << QStringLiteral("logo.gif") << int(LogoGif) << true;
-        QTest::newRow("wmf") << QStringLiteral("logo.wmf") << int(LogoMetafile) << false;
-        QTest::newRow("emf") << QStringLiteral("logo.emf") << int(LogoMetafile) << false;
+        QTest::newRow("png") << QStringLiteral("logo.png") << int(LogoPng);
+        QTest::newRow("JPG groß geschrieben") << QStringLiteral("logo.JPG") << int(LogoJpeg);
+        QTest::newRow("jpeg") << QStringLiteral("logo.jpeg") << int(LogoJpeg);
+        QTest::newRow("bmp") << QStringLiteral("logo.bmp") << int(LogoBitmap);
+        QTest::newRow("ico") << QStringLiteral("logo.ico") << int(LogoIcon);
+        QTest::newRow("gif") << QStringLiteral("logo.gif") << int(LogoGif);
     }
-    // The picture is kept as its file holds it; metafiles only as bytes.
+    // The picture is kept as its file holds it and printed from now on, with the school's name beside it.
     void laden() {
         QFETCH(QString, name);
         QFETCH(int, art);
-        QFETCH(bool, bild);
         QTemporaryDir ordner;
         const QString pfad = ordner.filePath(name);
         QFile f(pfad);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        const QByteArray daten = name.endsWith(u"emf") ? QByteArray("\x01\0\0\0", 4) + QByteArray(36, '\0') +
-                                                             " EMF" + QByteArray(8, '\0')
-                                                       : Logobild(art);
+        const QByteArray daten = Logobild(art);
         f.write(daten);
         f.close();
         TListenlayout l;
-        QVERIFY(LogoLaden(l, pfad));
+        l.SchulnameAusblenden = true;
+        QCOMPARE(LogoLaden(l, pfad), TLogoFehler::Keiner);
         QCOMPARE(l.LogoArt, art);
         QCOMPARE(l.LogoQuelle, daten);
-        QCOMPARE(!l.Logo.isNull(), bild);
+        QVERIFY(!l.Logo.isNull());
+        QVERIFY(l.MitLogo);
+        QCOMPARE(l.LogoDatei, pfad);
+        QVERIFY(!l.SchulnameAusblenden);
     }
 
     void ladenAbgelehnt_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("inhalt");
-        QTest::newRow("unbekannte Endung") << QStringLiteral("logo.txt") << Logobild(LogoPng);
-        QTest::newRow("kein Bild") << QStringLiteral("logo.png") << QByteArray("kein Bild");
-        QTest::newRow("kein Metafile") << QStringLiteral("logo.wmf") << QByteArray(100, 'x');
-        QTest::newRow("fehlt") << QStringLiteral("fehlt.png") << QByteArray();
+        QTest::addColumn<TLogoFehler>("fehler");
+        QTest::addColumn<QString>("meldung");
+        const QByteArray emf =
+            QByteArray("\x01\0\0\0", 4) + QByteArray(36, '\0') + " EMF" + QByteArray(8, '\0');
+        QTest::newRow("unbekannte Endung") << QStringLiteral("logo.txt") << Logobild(LogoPng)
+                                           << TLogoFehler::Art << QStringLiteral("keine Bilddatei");
+        QTest::newRow("kein Bild") << QStringLiteral("logo.png") << QByteArray("kein Bild")
+                                   << TLogoFehler::Bild << QString::fromUtf8("beschädigt");
+        QTest::newRow("PNG halb") << QStringLiteral("logo.png") << Logobild(LogoPng).left(30)
+                                  << TLogoFehler::Bild << QString::fromUtf8("beschädigt");
+        QTest::newRow("JPEG als PNG benannt") << QStringLiteral("logo.png") << Logobild(LogoJpeg)
+                                              << TLogoFehler::Bild << QString::fromUtf8("beschädigt");
+        QTest::newRow("emf") << QStringLiteral("logo.emf") << emf << TLogoFehler::Metafile
+                             << QStringLiteral("(EMF oder WMF)");
+        QTest::newRow("wmf") << QStringLiteral("logo.wmf")
+                             << QByteArray("\x01\x00\x09\x00", 4) + QByteArray(20, 0) << TLogoFehler::Metafile
+                             << QStringLiteral("(EMF oder WMF)");
+        QTest::newRow("fehlt") << QStringLiteral("fehlt.png") << QByteArray() << TLogoFehler::Lesen
+                               << QStringLiteral("kann nicht gelesen werden");
     }
+    // Whatever goes wrong, the logo there was stays whole, and the message says why.
     void ladenAbgelehnt() {
         QFETCH(QString, name);
         QFETCH(QByteArray, inhalt);
+        QFETCH(TLogoFehler, fehler);
+        QFETCH(QString, meldung);
         QTemporaryDir ordner;
         const QString pfad = ordner.filePath(name);
         if (!inhalt.isEmpty()) {
@@ -65,9 +84,33 @@ private Q_SLOTS:
         TListenlayout l;
         l.LogoArt = LogoGif;
         l.LogoQuelle = Logobild(LogoGif);
-        QVERIFY(!LogoLaden(l, pfad));
+        l.Logo = QImage::fromData(l.LogoQuelle, "GIF");
+        l.MitLogo = true;
+        l.LogoDatei = QStringLiteral("/alt/logo.gif");
+        l.SchulnameAusblenden = true;
+        const TListenlayout vorher = l;
+        QCOMPARE(LogoLaden(l, pfad), fehler);
         QCOMPARE(l.LogoArt, LogoGif);
-        QCOMPARE(l.LogoQuelle, Logobild(LogoGif));
+        QCOMPARE(l.LogoQuelle, vorher.LogoQuelle);
+        QCOMPARE(l.Logo, vorher.Logo);
+        QVERIFY(l.MitLogo && l.SchulnameAusblenden);
+        QCOMPARE(l.LogoDatei, vorher.LogoDatei);
+        const QString text = LogoFehlertext(fehler, pfad);
+        QVERIFY2(text.contains(meldung) && text.contains(QFileInfo(pfad).fileName()), qPrintable(text));
+    }
+
+    void verwerfen() {
+        TListenlayout l;
+        l.LogoArt = LogoPng;
+        l.LogoQuelle = Logobild(LogoPng);
+        l.Logo = QImage(2, 2, QImage::Format_RGB32);
+        l.MitLogo = true;
+        l.LogoDatei = QStringLiteral("/logo.png");
+        l.SchulnameAusblenden = true;
+        LogoVerwerfen(l);
+        QVERIFY(!l.MitLogo && !l.SchulnameAusblenden && l.LogoDatei.isEmpty() && l.Logo.isNull());
+        QCOMPARE(l.LogoArt, LogoKeins);
+        QVERIFY(l.LogoQuelle.isEmpty());
     }
 
     // Only the PNG stream is stored, since a reader finds its end by the end chunk.
@@ -79,7 +122,7 @@ private Q_SLOTS:
         f.write(Logobild(LogoPng) + "Anhang");
         f.close();
         TListenlayout l;
-        QVERIFY(LogoLaden(l, pfad));
+        QCOMPARE(LogoLaden(l, pfad), TLogoFehler::Keiner);
         QCOMPARE(l.LogoQuelle, Logobild(LogoPng));
     }
 

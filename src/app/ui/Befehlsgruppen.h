@@ -8,6 +8,7 @@ class TFamilienBefehle;
 class TGespraechBefehle;
 class THandBefehle;
 class THilfeBefehle;
+class TLayoutBefehle;
 class TNeuBefehle;
 class TNotizBefehle;
 class TLehrerBefehle;
@@ -42,6 +43,7 @@ struct TBefehlsgruppen {
     THandBefehle* Hand = nullptr;
     TAustauschBefehle* Austausch = nullptr;
     TAnredeBefehle* Anreden = nullptr;
+    TLayoutBefehle* Layout = nullptr;
     TAnmerkBefehle* Anmerkungen = nullptr;
     TRtfBefehle* Rtf = nullptr;
     TVorschauBefehle* Vorschau = nullptr;

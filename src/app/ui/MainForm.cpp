@@ -16,6 +16,7 @@
 #include "model/Projektoperationen.h"
 #include "output/ui/AnmerkBefehle.h"
 #include "output/ui/DruckBefehle.h"
+#include "output/ui/LayoutBefehle.h"
 #include "output/ui/RtfBefehle.h"
 #include "output/ui/SonstigeListen.h"
 #include "output/ui/UebersichtBefehle.h"
@@ -108,6 +109,7 @@ void TVELWnd::GruppenAnlegen() {
         return false;
     };
     Gruppen.Uebersichten = new TUebersichtBefehle(umgebung, *Gruppen.Druck, this);
+    Gruppen.Layout = new TLayoutBefehle(umgebung, *Gruppen.Druck, this);
     Gruppen.Termine->StatistikVergleichen = [this](const TPlanwerte& vorher) {
         Gruppen.Uebersichten->StatistikZeigen(&vorher);
     };
@@ -145,6 +147,7 @@ void TVELWnd::GruppenAnlegen() {
     Gruppen.Raeume->Anmerken = anmerken;
     Gruppen.Hand->Anmerken = anmerken;
     Gruppen.Vorschau = new TVorschauBefehle(umgebung, *Gruppen.Druck, this);
+    Gruppen.Layout->Vorschau = Gruppen.Vorschau;
     Gruppen.Vorschau->Vorauswahl = [this] {
         return TVorschauAuswahl{Eingabe->AktuelleFamilie(), Lehrerpanel->Einer(),
                                 Lehrerpanel->LVLehrer->hasFocus()};

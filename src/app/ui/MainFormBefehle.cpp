@@ -20,6 +20,7 @@
 #include "exchange/ui/AustauschBefehle.h"
 #include "output/ui/AnmerkBefehle.h"
 #include "output/ui/DruckBefehle.h"
+#include "output/ui/LayoutBefehle.h"
 #include "output/ui/RtfBefehle.h"
 #include "output/ui/UebersichtBefehle.h"
 #include "output/ui/VorschauBefehle.h"
@@ -139,8 +140,10 @@ void TVELWnd::MenuesAnlegen() {
     Eltern1 = Befehl(RTF1, "für &Eltern...", nullptr, Gruppen.Rtf, &TRtfBefehle::Eltern1Click);
     Druck1 = Befehl(Datei1, "&Drucken...", nullptr, Gruppen.Druck, &TDruckBefehle::Druck1Click);
     Seiteeinrichten0 = Datei1->addMenu(QStringLiteral("Seite e&inrichten"));
-    Layout1 = Befehl(Seiteeinrichten0, "&Gesprächslisten... (mit Vorschau)", nullptr, nullptr);
-    Seiteeinrichten1 = Befehl(Seiteeinrichten0, "Sonstige Listen...", nullptr, nullptr);
+    Layout1 = Befehl(Seiteeinrichten0, "&Gesprächslisten... (mit Vorschau)", nullptr, Gruppen.Layout,
+                     &TLayoutBefehle::Layout1Click);
+    Seiteeinrichten1 = Befehl(Seiteeinrichten0, "Sonstige Listen...", nullptr, Gruppen.Layout,
+                              &TLayoutBefehle::SeiteOpt1Click);
     Datei1->addSeparator();
     Ende1 = Befehl(Datei1, "&Beenden", nullptr, &TVELWnd::Ende1Click);
 
@@ -203,8 +206,10 @@ void TVELWnd::MenuesAnlegen() {
                      &TTerminBefehle::OptPrg1Click);
     OptTermin1 = Befehl(Optionen1, "Einstellungen zur Terminberechnung...", nullptr, Gruppen.Termine,
                         &TTerminBefehle::OptTermin1Click);
-    LayoutOpt1 = Befehl(Optionen1, "&Gesprächslisten-Layout...", nullptr, nullptr);
-    SeiteOpt1 = Befehl(Optionen1, "Sonstige Listen: Rand, Ausrichtung, Schrift...", nullptr, nullptr);
+    LayoutOpt1 = Befehl(Optionen1, "&Gesprächslisten-Layout...", nullptr, Gruppen.Layout,
+                        &TLayoutBefehle::LayoutOpt1Click);
+    SeiteOpt1 = Befehl(Optionen1, "Sonstige Listen: Rand, Ausrichtung, Schrift...", nullptr, Gruppen.Layout,
+                       &TLayoutBefehle::SeiteOpt1Click);
 
     Sonstiges1 = leiste->addMenu(QStringLiteral("&Sonstiges"));
     AnrEdit1 = Befehl(Sonstiges1, "&Anrede-Editor", nullptr, Gruppen.Anreden, &TAnredeBefehle::AnrEdit1Click);
