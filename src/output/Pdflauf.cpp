@@ -2,6 +2,7 @@
 
 #include "Gespraechsliste.h"
 #include "Pdfliste.h"
+#include "Vorausarbeit.h"
 #include "model/Datumstexte.h"
 #include "model/Meldung.h"
 #include "model/Projekt.h"
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QThread>
 
 namespace {
 
@@ -48,18 +50,32 @@ TPdfErgebnis PdfLauf(const TPdfAuftrag& auftrag, TMeldung& fragen,
         ergebnis.OrdnerFehlt = true;
         return ergebnis;
     }
+    const auto mitListe = [&auftrag](size_t i) {
+        const TPerson* person = auftrag.Listen[i].Person;
+        return person && person->Zaehler > 0;
+    };
+    // Composing and drawing only read the project; asking, writing and the progress stay here, in the
+    // order of the lists.
+    TVorausarbeit listen(
+        static_cast<int>(auftrag.Listen.size()),
+        [&auftrag, &mitListe](int i) {
+            const size_t n = static_cast<size_t>(i);
+            if (!mitListe(n)) return QByteArray();
+            const TListenAuftrag was{auftrag.Listen[n].Person, auftrag.FuerEltern, false};
+            TListenZeilen zeilen;
+            ListeZusammenstellen(auftrag.Projekt, was, zeilen);
+            return ListeAlsPdf(auftrag.Projekt, auftrag.Schule, was, zeilen);
+        },
+        auftrag.Faeden > 0 ? auftrag.Faeden : QThread::idealThreadCount());
     bool jaFuerAlle = auftrag.Ueberschreiben;
     for (size_t i = 0; i < auftrag.Listen.size() && !ergebnis.Abgebrochen; ++i) {
-        const TPdfListe& liste = auftrag.Listen[i];
         if (fortschritt && !fortschritt(static_cast<int>(i))) {
             ergebnis.Abgebrochen = true;
             break;
         }
-        if (!liste.Person || liste.Person->Zaehler == 0) continue;
-        const TListenAuftrag was{liste.Person, auftrag.FuerEltern, false};
-        TListenZeilen zeilen;
-        ListeZusammenstellen(auftrag.Projekt, was, zeilen);
-        const QString name = Dateinamensicher(liste.Name);
+        if (!mitListe(i)) continue;
+        const QByteArray pdf = listen.Holen(static_cast<int>(i));
+        const QString name = Dateinamensicher(auftrag.Listen[i].Name);
         const QString datei = auftrag.Zielordner + u'/' + name + QStringLiteral(".pdf");
         if (!jaFuerAlle && QFileInfo::exists(datei)) {
             const int antwort =
@@ -76,7 +92,7 @@ TPdfErgebnis PdfLauf(const TPdfAuftrag& auftrag, TMeldung& fragen,
                 continue;
             }
         }
-        if (Schreiben(datei, ListeAlsPdf(auftrag.Projekt, auftrag.Schule, was, zeilen)))
+        if (Schreiben(datei, pdf))
             ++ergebnis.Geschrieben;
         else
             ergebnis.Fehlgeschlagen << datei;
