@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -39,8 +40,8 @@ struct TLauf {
 };
 
 // A school of two days: fourteen families with three children each, every list long enough to break
-// onto a second page, a note for all families and notes of single families and teachers, and some
-// requests without appointment.
+// onto a second page, a logo that all lists share, a note for all families and notes of single
+// families and teachers, and some requests without appointment.
 struct TSchule {
     TProjektBauer b;
     TSchuldaten schule{QStringLiteral("Gymnasium Am Wall"),
@@ -67,6 +68,10 @@ struct TSchule {
         b.Wunsch(b.Kind("Ahrens", "Nachzug", "9a"), "JKL");
         b.p.AnmerkungAlleEltern = QString::fromUtf8("Bitte bringen Sie das letzte Zeugnis mit.");
         b.Lehrer("ABC")->Anmerkung = QString::fromUtf8("Raumwechsel nach der Pause möglich.");
+        QImage logo(240, 120, QImage::Format_RGB32);
+        logo.fill(Qt::darkBlue);
+        b.p.Listenlayout.Logo = logo;
+        b.p.Listenlayout.MitLogo = true;
         b.p.ZaehleGespraeche();
         b.p.BelegungMarkieren();
     }
