@@ -218,6 +218,28 @@ private Q_SLOTS:
         const TPdfErgebnis e = PdfLauf(ueber, l.meldung);
         QCOMPARE(e.Geschrieben, 1);
         QCOMPARE(e.Fehlgeschlagen, QStringList{l.ordner.filePath("VEL2027PDF/VEL2027E - Maier.pdf")});
+        QCOMPARE(l.Dateien(), QStringList{QString::fromUtf8("VEL2027E - Öztürk.pdf")});
+    }
+
+    // A list written again replaces the file in one step and keeps its permissions.
+    void ersetzt() {
+        TLauf l;
+        PdfLauf(l.Auftrag(), l.meldung);
+        const QString maier = l.ordner.filePath("VEL2027PDF/VEL2027E - Maier.pdf");
+        const QFile::Permissions rechte = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+        QVERIFY(QFile::setPermissions(maier, rechte));
+        QFile alt(maier);
+        QVERIFY(alt.open(QIODevice::WriteOnly));
+        alt.write("alt");
+        alt.close();
+        TPdfAuftrag ueber = l.Auftrag();
+        ueber.Ueberschreiben = true;
+        QCOMPARE(PdfLauf(ueber, l.meldung).Geschrieben, 2);
+        QCOMPARE(QFile::permissions(maier), rechte | QFile::ReadUser | QFile::WriteUser);
+        QVERIFY(alt.open(QIODevice::ReadOnly));
+        QVERIFY(alt.read(5) == "%PDF-");
+        QCOMPARE(l.Dateien(),
+                 (QStringList{"VEL2027E - Maier.pdf", QString::fromUtf8("VEL2027E - Öztürk.pdf")}));
     }
 
     // Lists drawn on several threads are the files one thread writes: names, pages and text.
