@@ -2,14 +2,17 @@
 
 #include "Gespraechsliste.h"
 #include "Pdfliste.h"
+#include "Vorausarbeit.h"
 #include "model/Datumstexte.h"
 #include "model/Meldung.h"
 #include "model/Projekt.h"
 #include "model/TypFunc.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QThread>
+#include <filesystem>
 
 namespace {
 
@@ -18,9 +21,23 @@ constexpr int MaxNamensbytes = 200;
 
 enum TAntwort { JaFuerAlle = 0, Ja = 1, Ueberspringen = 2, Abbrechen = 3 };
 
+// A list goes to a file beside its target that then replaces the target in one step, so that no file
+// is ever half written under its name. Unlike the project file it is not forced to the disk: that cost
+// a tenth of a run of thousands of lists, and a list can be written again from the project any time.
 bool Schreiben(const QString& datei, const QByteArray& inhalt) {
-    QSaveFile f(datei);
-    return f.open(QIODevice::WriteOnly) && f.write(inhalt) == inhalt.size() && f.commit();
+    QFile teil(datei + QStringLiteral(".teil"));
+    bool ok = teil.open(QIODevice::WriteOnly);
+    // A replaced list keeps who may read it.
+    if (ok && QFileInfo::exists(datei)) teil.setPermissions(QFile::permissions(datei));
+    ok = ok && teil.write(inhalt) == inhalt.size() && teil.flush();
+    teil.close();
+    std::error_code fehler;
+    if (ok)
+        std::filesystem::rename(QFile::encodeName(teil.fileName()).toStdString(),
+                                QFile::encodeName(datei).toStdString(), fehler);
+    ok = ok && !fehler;
+    if (!ok) teil.remove();
+    return ok;
 }
 
 } // namespace
@@ -48,18 +65,32 @@ TPdfErgebnis PdfLauf(const TPdfAuftrag& auftrag, TMeldung& fragen,
         ergebnis.OrdnerFehlt = true;
         return ergebnis;
     }
+    const auto mitListe = [&auftrag](size_t i) {
+        const TPerson* person = auftrag.Listen[i].Person;
+        return person && person->Zaehler > 0;
+    };
+    // Composing and drawing only read the project; asking, writing and the progress stay here, in the
+    // order of the lists.
+    TVorausarbeit listen(
+        static_cast<int>(auftrag.Listen.size()),
+        [&auftrag, &mitListe](int i) {
+            const size_t n = static_cast<size_t>(i);
+            if (!mitListe(n)) return QByteArray();
+            const TListenAuftrag was{auftrag.Listen[n].Person, auftrag.FuerEltern, false};
+            TListenZeilen zeilen;
+            ListeZusammenstellen(auftrag.Projekt, was, zeilen);
+            return ListeAlsPdf(auftrag.Projekt, auftrag.Schule, was, zeilen);
+        },
+        auftrag.Faeden > 0 ? auftrag.Faeden : QThread::idealThreadCount());
     bool jaFuerAlle = auftrag.Ueberschreiben;
     for (size_t i = 0; i < auftrag.Listen.size() && !ergebnis.Abgebrochen; ++i) {
-        const TPdfListe& liste = auftrag.Listen[i];
         if (fortschritt && !fortschritt(static_cast<int>(i))) {
             ergebnis.Abgebrochen = true;
             break;
         }
-        if (!liste.Person || liste.Person->Zaehler == 0) continue;
-        const TListenAuftrag was{liste.Person, auftrag.FuerEltern, false};
-        TListenZeilen zeilen;
-        ListeZusammenstellen(auftrag.Projekt, was, zeilen);
-        const QString name = Dateinamensicher(liste.Name);
+        if (!mitListe(i)) continue;
+        const QByteArray pdf = listen.Holen(static_cast<int>(i));
+        const QString name = Dateinamensicher(auftrag.Listen[i].Name);
         const QString datei = auftrag.Zielordner + u'/' + name + QStringLiteral(".pdf");
         if (!jaFuerAlle && QFileInfo::exists(datei)) {
             const int antwort =
@@ -76,7 +107,7 @@ TPdfErgebnis PdfLauf(const TPdfAuftrag& auftrag, TMeldung& fragen,
                 continue;
             }
         }
-        if (Schreiben(datei, ListeAlsPdf(auftrag.Projekt, auftrag.Schule, was, zeilen)))
+        if (Schreiben(datei, pdf))
             ++ergebnis.Geschrieben;
         else
             ergebnis.Fehlgeschlagen << datei;

@@ -28,6 +28,8 @@ struct TPdfAuftrag {
     std::vector<TPdfListe> Listen;
     // Existing files are overwritten without asking (for batch use).
     bool Ueberschreiben = false;
+    // Threads that compose and draw the lists: 0 one per core, 1 the calling thread alone.
+    int Faeden = 0;
 };
 
 struct TPdfErgebnis {
@@ -41,7 +43,9 @@ struct TPdfErgebnis {
 // Writes one PDF file per list into the target folder, asking before an existing file is overwritten
 // ("JA für alle", "Ja", "Überspringen", "Abbrechen"). Persons without conversations get no file.
 // fortschritt is told the index of each list before it is written; when it answers false the run ends
-// there, as after "Abbrechen".
+// there, as after "Abbrechen". The lists are composed and drawn on worker threads ahead of the writing;
+// questions, files and progress come on the calling thread in the order of the lists, as one list after
+// another would give them.
 TPdfErgebnis PdfLauf(const TPdfAuftrag& auftrag, TMeldung& fragen,
                      const std::function<bool(int)>& fortschritt = {});
 
