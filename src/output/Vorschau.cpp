@@ -82,13 +82,31 @@ int Zoomschritt(int stufe, bool links) {
     return (stufe + (links ? 1 : Zoomstufen - 1)) % Zoomstufen;
 }
 
+namespace {
+
+// The paper's height per width.
+double Hoehenverhaeltnis(const TSeitenmetrik& m) {
+    return static_cast<double>(std::max(1, m.PhysHoehePx)) / std::max(1, m.PhysBreitePx);
+}
+
+} // namespace
+
 QSize Blattgroesse(const TSeitenmetrik& m, int stufe, QSize platz) {
     static constexpr std::array<double, Zoomstufen> Faktor{1.0, 1.3, 1.69};
     const double faktor = Faktor[static_cast<size_t>(std::clamp(stufe, 0, Zoomstufen - 1))];
-    const double seitenverhaeltnis =
-        static_cast<double>(std::max(1, m.PhysHoehePx)) / std::max(1, m.PhysBreitePx);
+    const double seitenverhaeltnis = Hoehenverhaeltnis(m);
     const bool quer = m.PhysBreitePx > m.PhysHoehePx;
     const double breite = quer ? platz.width() : platz.height() / seitenverhaeltnis;
     const double hoehe = quer ? platz.width() * seitenverhaeltnis : platz.height();
     return {Runden(breite * faktor), Runden(hoehe * faktor)};
+}
+
+QSize BlattgroesseEingepasst(const TSeitenmetrik& m, int stufe, QSize platz) {
+    const double seitenverhaeltnis = Hoehenverhaeltnis(m);
+    // The side that decides is shortened so far that the other fits.
+    if (m.PhysBreitePx > m.PhysHoehePx)
+        platz.setWidth(std::min(platz.width(), static_cast<int>(platz.height() / seitenverhaeltnis)));
+    else
+        platz.setHeight(std::min(platz.height(), static_cast<int>(platz.width() * seitenverhaeltnis)));
+    return Blattgroesse(m, stufe, platz);
 }

@@ -59,3 +59,6 @@ int Zoomschritt(int stufe, bool links);
 // The sheet at a zoom level: at level 0 a portrait sheet is as high as the space, a landscape sheet as
 // wide, and the other side follows the paper.
 QSize Blattgroesse(const TSeitenmetrik& metrik, int stufe, QSize platz);
+// The same, but at level 0 the sheet fits the space both ways: beside the layout dialog the space may be
+// narrower than a sheet as high as it.
+QSize BlattgroesseEingepasst(const TSeitenmetrik& metrik, int stufe, QSize platz);

@@ -29,8 +29,10 @@ QSize TRollflaeche::sizeHint() const {
 bool TRollflaeche::eventFilter(QObject* objekt, QEvent* ereignis) {
     if (objekt == window() && ereignis->type() == QEvent::Show && !ereignis->spontaneous()) {
         QWidget* fenster = window();
-        const QRect flaeche = Arbeitsflaeche(fenster);
-        const QSize hoechstens = Hoechstgroesse(fenster, flaeche);
+        const QRect flaeche = Bereich.isEmpty() ? Arbeitsflaeche(fenster) : Bereich;
+        // A given area lies inside the work area already: no pixel is lost to rounding there.
+        const QSize hoechstens = Bereich.isEmpty() ? Hoechstgroesse(fenster, flaeche)
+                                                   : flaeche.size().shrunkBy(Fensterrahmen(fenster));
         // Qt gives a new window at most two thirds of the screen; the contents may have the whole.
         const QSize voll = fenster->sizeHint();
         QSize groesse = fenster->size().expandedTo(voll).boundedTo(hoechstens);
@@ -61,4 +63,10 @@ void Rollbar(QWidget* fenster) {
     auto* rahmen = new QVBoxLayout(fenster);
     rahmen->setContentsMargins(0, 0, 0, 0);
     rahmen->addWidget(rolle);
+}
+
+void Einweisen(QWidget* fenster, const QRect& bereich) {
+    if (auto* rolle = fenster->findChild<TRollflaeche*>(QString(), Qt::FindDirectChildrenOnly))
+        rolle->Bereich = bereich;
+    fenster->setGeometry(bereich.marginsRemoved(Fensterrahmen(fenster)));
 }

@@ -11,9 +11,17 @@ public:
 
     QSize sizeHint() const override;
 
+    // The window stays within this rectangle (frame included) instead of the work area; empty: the work
+    // area.
+    QRect Bereich;
+
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 };
 
 // Moves the window's finished layout onto a page that scrolls inside the window.
 void Rollbar(QWidget* fenster);
+
+// Puts a window whose contents scroll into bereich (frame included), there to stay when it shows, rather
+// than growing over the work area to the size of its contents.
+void Einweisen(QWidget* fenster, const QRect& bereich);

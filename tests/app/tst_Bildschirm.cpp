@@ -17,6 +17,9 @@
 #include "output/Druckbereich.h"
 #include "output/ui/DrBereich.h"
 #include "output/ui/DrVorwahl.h"
+#include "output/ui/FPreview.h"
+#include "output/ui/VorschauBefehle.h"
+#include "output/ui/Vorschaublatt.h"
 #include "rooms/ui/PrintRaumplan.h"
 #include "rooms/ui/UDoppelbelegung.h"
 #include "timeframe/ui/Tagesraster.h"
@@ -103,7 +106,7 @@ private Q_SLOTS:
     void passt_data() {
         QTest::addColumn<QSize>("groesse");
         QTest::addColumn<QString>("faktor");
-        for (const QSize groesse : {QSize(1366, 768), QSize(1600, 1000)})
+        for (const QSize groesse : {QSize(1366, 768), QSize(1600, 1000), QSize(1920, 1080)})
             for (const char* faktor : {"1", "1.25", "1.5", "2"})
                 QTest::addRow("%dx%d %s", groesse.width(), groesse.height(), faktor) << groesse << faktor;
     }
@@ -183,20 +186,60 @@ class TstFensterImBild : public QObject {
                           .arg(minimum.width())
                           .arg(minimum.height());
     }
-    // A window whose contents scroll shows scroll bars only where the contents do not fit.
+    // A window whose contents scroll shows scroll bars only where the contents do not fit, and there it
+    // does: without a bar, what does not fit would be cut off.
     void RollbalkenNurWoNoetig(QWidget& fenster) {
+        const QString name = QString::fromLatin1(fenster.metaObject()->className());
         for (const TRollflaeche* rolle : fenster.findChildren<TRollflaeche*>()) {
             const QSize platz = rolle->maximumViewportSize();
             const QSize inhalt = rolle->widget()->minimumSizeHint().expandedTo(rolle->widget()->sizeHint());
             if (inhalt.width() <= platz.width() && inhalt.height() <= platz.height() &&
                 (rolle->verticalScrollBar()->isVisible() || rolle->horizontalScrollBar()->isVisible()))
                 Fehler << QStringLiteral("%1: Rollbalken, obwohl der Inhalt %2x%3 in %4x%5 passt")
-                              .arg(QString::fromLatin1(fenster.metaObject()->className()))
+                              .arg(name)
                               .arg(inhalt.width())
                               .arg(inhalt.height())
                               .arg(platz.width())
                               .arg(platz.height());
+            const QSize mindestens = rolle->widget()->minimumSizeHint();
+            const QSize sichtbar = rolle->viewport()->size();
+            if ((mindestens.width() > sichtbar.width() && !rolle->horizontalScrollBar()->isVisible()) ||
+                (mindestens.height() > sichtbar.height() && !rolle->verticalScrollBar()->isVisible()))
+                Fehler << QStringLiteral("%1: Inhalt %2x%3 abgeschnitten in %4x%5 ohne Rollbalken")
+                              .arg(name)
+                              .arg(mindestens.width())
+                              .arg(mindestens.height())
+                              .arg(sichtbar.width())
+                              .arg(sichtbar.height());
         }
+    }
+    // The layout dialog beside the preview: it covers neither the sheet nor the preview's head row, and the
+    // sheet keeps room enough to be read.
+    void NebenVorschau(QDialog& dialog) {
+        const TFPreview* vorschau = F().Gruppen.Vorschau->Vorschau();
+        if (!vorschau || !vorschau->isVisible()) {
+            Fehler << QStringLiteral("Layout: keine Vorschau");
+            return;
+        }
+        const QRect rahmen = dialog.frameGeometry();
+        const QRect blatt(vorschau->Blatt->mapToGlobal(vorschau->Blatt->Blatt().topLeft()),
+                          vorschau->Blatt->Blatt().size());
+        if (rahmen.intersects(blatt))
+            Fehler << QStringLiteral("Layout: Dialog %1,%2 %3x%4 verdeckt das Blatt %5,%6 %7x%8")
+                          .arg(rahmen.x())
+                          .arg(rahmen.y())
+                          .arg(rahmen.width())
+                          .arg(rahmen.height())
+                          .arg(blatt.x())
+                          .arg(blatt.y())
+                          .arg(blatt.width())
+                          .arg(blatt.height());
+        for (const QAbstractButton* knopf : vorschau->findChildren<QAbstractButton*>())
+            if (knopf->isVisible() &&
+                rahmen.intersects(QRect(knopf->mapToGlobal(QPoint(0, 0)), knopf->size())))
+                Fehler << QStringLiteral("Layout: Dialog verdeckt \"%1\" der Vorschau").arg(knopf->text());
+        if (blatt.width() < vorschau->screen()->availableGeometry().width() / 4)
+            Fehler << QStringLiteral("Layout: Blatt nur %1 breit").arg(blatt.width());
     }
     // A dialog the command opens modally: checked, then cancelled.
     void Modal(QAction* befehl, std::function<void(QDialog&)> weiter = {}) {
@@ -320,9 +363,14 @@ private Q_SLOTS:
         QTest::newRow("Programmoptionen") << F([](TstFensterImBild& t) { t.Modal(t.F().OptPrg1); });
         QTest::newRow("Terminoptionen") << F([](TstFensterImBild& t) { t.Modal(t.F().OptTermin1); });
         QTest::newRow("Layout") << F([](TstFensterImBild& t) {
-            t.Modal(t.F().LayoutOpt1, [&t](QDialog& d) { t.RollbalkenNurWoNoetig(d); });
+            t.Modal(t.F().LayoutOpt1, [&t](QDialog& d) {
+                t.RollbalkenNurWoNoetig(d);
+                t.NebenVorschau(d);
+            });
         });
-        QTest::newRow("Listenformat") << F([](TstFensterImBild& t) { t.Modal(t.F().SeiteOpt1); });
+        QTest::newRow("Listenformat") << F([](TstFensterImBild& t) {
+            t.Modal(t.F().SeiteOpt1, [&t](QDialog& d) { t.RollbalkenNurWoNoetig(d); });
+        });
         QTest::newRow("Schuldaten") << F([](TstFensterImBild& t) { t.Modal(t.F().Schuldaten1); });
         QTest::newRow("Raumzuweisung") << F([](TstFensterImBild& t) { t.Modal(t.F().LRaumZw1); });
         QTest::newRow("Raumbelegung") << F([](TstFensterImBild& t) { t.Modal(t.F().AnsRaumDlg); });

@@ -428,10 +428,14 @@ private Q_SLOTS:
         TFPreview& v = *t.v();
         QVERIFY(v.Layoutmodus());
         QCOMPARE(v.windowTitle(), QString());
-        const QRect flaeche = Arbeitsflaeche(&v);
-        QCOMPARE(dialog.pos(), QPoint(flaeche.left() + 686, flaeche.top() + 280));
-        // The sheet stands at the left edge, not centred.
+        // The sheet stands at the left edge, not centred; the dialog keeps its size right of the sheet,
+        // below the head row.
         QCOMPARE(v.Blatt->Blatt().left(), 5);
+        const QRect blatt(v.Blatt->mapToGlobal(v.Blatt->Blatt().topLeft()), v.Blatt->Blatt().size());
+        QCOMPARE(dialog.size(), QSize(400, 300));
+        QVERIFY(dialog.frameGeometry().left() > blatt.right());
+        QVERIFY(dialog.frameGeometry().top() >= v.Flaeche->mapToGlobal(QPoint(0, 0)).y());
+        QVERIFY(Arbeitsflaeche(&v).contains(dialog.frameGeometry()));
 
         v.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&v));

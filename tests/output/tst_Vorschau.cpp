@@ -142,6 +142,31 @@ private Q_SLOTS:
                  qPrintable(QStringLiteral("%1x%2").arg(g.width()).arg(g.height())));
     }
 
+    // Fitted into the room beside the layout dialog, level 0 fits both ways with the paper's proportions;
+    // the zoom levels multiply it.
+    void blattgroesseEingepasst_data() {
+        QTest::addColumn<bool>("quer");
+        QTest::addColumn<QSize>("platz");
+        QTest::addColumn<QSize>("groesse");
+        const double hoch = 29.73 / 21.02;
+        QTest::newRow("hoch, schmal") << false << QSize(400, 1000) << QSize(400, int(400 * hoch));
+        QTest::newRow("hoch, breit genug") << false << QSize(1500, 1000) << QSize(qRound(1000 / hoch), 1000);
+        QTest::newRow("quer, niedrig") << true << QSize(1500, 600) << QSize(qRound(600 * hoch), 600);
+        QTest::newRow("quer, hoch genug") << true << QSize(800, 1000) << QSize(800, qRound(800 / hoch));
+    }
+    void blattgroesseEingepasst() {
+        QFETCH(bool, quer);
+        QFETCH(QSize, platz);
+        QFETCH(QSize, groesse);
+        const TSeitenmetrik metrik = StandardMetrik(quer);
+        const QSize g = BlattgroesseEingepasst(metrik, 0, platz);
+        QVERIFY2(qAbs(g.width() - groesse.width()) <= 1 && qAbs(g.height() - groesse.height()) <= 1,
+                 qPrintable(QStringLiteral("%1x%2").arg(g.width()).arg(g.height())));
+        QVERIFY(g.width() <= platz.width() && g.height() <= platz.height());
+        const QSize zoom2 = BlattgroesseEingepasst(metrik, 2, platz);
+        QVERIFY(qAbs(zoom2.width() - g.width() * 1.69) <= 2 && qAbs(zoom2.height() - g.height() * 1.69) <= 2);
+    }
+
     // The page picture lands in the content area of the sheet: the head's frame starts at its top-left
     // corner and nothing is drawn in the margins, whatever the margins and the orientation; the printable
     // area is framed in cyan.

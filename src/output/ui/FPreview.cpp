@@ -2,11 +2,14 @@
 
 #include "Druckausgabe.h"
 #include "Vorschaublatt.h"
+#include "Vorschauplatz.h"
 #include "document/ProjektDokument.h"
 #include "model/Meldung.h"
 #include "model/Projekt.h"
+#include "ui/Arbeitsflaeche.h"
 #include "ui/Hilfekontext.h"
 #include "ui/Lupenzeiger.h"
+#include "ui/Rollflaeche.h"
 #include "ui/Symbole.h"
 
 #include <QAbstractItemView>
@@ -185,12 +188,21 @@ void TFPreview::VorschauOeffnen(const TVorschauStart& start, const TSchuldaten& 
     // As many entries as fit below the chooser on the screen.
     const int unten = flaeche.bottom() - CBPerson->mapToGlobal(QPoint(0, CBPerson->height())).y();
     CBPerson->setMaxVisibleItems(std::max(1, unten / std::max(1, CBPerson->view()->sizeHintForRow(0))));
-    if (Layoutdialog) {
-        const int hoehe = Layoutdialog->frameGeometry().height();
-        Layoutdialog->move(flaeche.left() + 686,
-                           flaeche.top() + std::max(0, std::min(280, flaeche.height() - hoehe)));
-    }
+    if (Layoutdialog) DialogPlatzieren(flaeche);
     ZeigerAktualisieren();
+}
+
+void TFPreview::DialogPlatzieren(const QRect& flaeche) {
+    layout()->activate();
+    const int kopf = Fensterrahmen(this).top() + Flaeche->mapTo(this, QPoint(0, 0)).y();
+    // A dialog without a layout asks for no size: it keeps the one it has.
+    const QSize wunsch = Layoutdialog->sizeHint().isValid() ? Layoutdialog->sizeHint() : Layoutdialog->size();
+    const QSize dialog = wunsch.grownBy(Fensterrahmen(Layoutdialog));
+    const TVorschauplatz platz = VorschauplatzTeilen(
+        flaeche, kopf, dialog, static_cast<double>(Metrik.PhysBreitePx) / std::max(1, Metrik.PhysHoehePx));
+    Blattbereich = platz.Blatt;
+    Einweisen(Layoutdialog, platz.Dialog);
+    BlattAnpassen();
 }
 
 void TFPreview::VorschauNeuZeichnen() {
@@ -337,11 +349,19 @@ void TFPreview::BlattAnpassen() {
     const int balken = Flaeche->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, Flaeche);
     const bool quer = Metrik.PhysBreitePx > Metrik.PhysHoehePx;
     const int oben = quer ? ObenQuer : ObenHoch;
-    QSize verfuegbar(platz.width() - Rand - RechtsQuer, platz.height() - oben);
-    // A landscape sheet higher than the window leaves room for the scroll bar beside it.
-    if (quer && oben + Blattgroesse(Metrik, 0, verfuegbar).height() > platz.height())
-        verfuegbar.rwidth() -= balken;
-    const QSize blatt = Blattgroesse(Metrik, Zoom, verfuegbar);
+    QSize blatt;
+    if (Layoutdialog && !Blattbereich.isEmpty()) {
+        // Beside the layout dialog the sheet fits the room left of it.
+        const int links = Flaeche->viewport()->mapToGlobal(QPoint(0, 0)).x();
+        const int breite = std::min(platz.width(), Blattbereich.right() + 1 - links);
+        blatt = BlattgroesseEingepasst(Metrik, Zoom, QSize(breite - 2 * Rand, platz.height() - oben));
+    } else {
+        QSize verfuegbar(platz.width() - Rand - RechtsQuer, platz.height() - oben);
+        // A landscape sheet higher than the window leaves room for the scroll bar beside it.
+        if (quer && oben + Blattgroesse(Metrik, 0, verfuegbar).height() > platz.height())
+            verfuegbar.rwidth() -= balken;
+        blatt = Blattgroesse(Metrik, Zoom, verfuegbar);
+    }
     const bool rollenSenkrecht = oben + blatt.height() > platz.height();
     const int sichtbarBreite = platz.width() - (rollenSenkrecht ? balken : 0);
     const int x = quer || Layoutdialog ? Rand : std::max(Rand, (sichtbarBreite - blatt.width()) / 2);
@@ -370,6 +390,7 @@ void TFPreview::closeEvent(QCloseEvent* ereignis) {
     SeiteNr = 0;
     Blatt->Zeigen(QRect(), Metrik, Raender, nullptr);
     Layoutdialog = nullptr;
+    Blattbereich = QRect();
     QWidget::closeEvent(ereignis);
     Q_EMIT Geschlossen(person, Eltern);
 }

@@ -98,6 +98,8 @@ private:
     void Blaettern(int schritte);
     // Sizes and places the sheet for the window and the zoom level.
     void BlattAnpassen();
+    // Shares the work area with the layout dialog: the dialog right of the sheet, below the head row.
+    void DialogPlatzieren(const QRect& flaeche);
     void ZeigerAktualisieren();
 
     TProjektDokument& Dokument;
@@ -106,6 +108,8 @@ private:
     TSchuldaten Schule;
     QString Druckername;
     QPointer<QWidget> Layoutdialog;
+    // Beside the layout dialog: the part of the screen the sheet is fitted into.
+    QRect Blattbereich;
     bool Eltern = true;
     std::vector<TVorschauEintrag> Eintraege;
     TListenZeilen Listenzeilen;

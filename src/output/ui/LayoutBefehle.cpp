@@ -65,8 +65,6 @@ void TLayoutBefehle::LayoutDialogZeigen(TFLayout::TSeite seite) {
 }
 
 bool TLayoutBefehle::NebenVorschau(TFLayout& dlg) {
-    // The preview places the dialog by its height: it must have its size before.
-    dlg.resize(dlg.sizeHint());
     if (!Vorschau || !Vorschau->VorschauOeffnen(&dlg)) return false;
     TFPreview* fenster = Vorschau->Vorschau();
     // A change of the other kind's lists turns the preview to that kind, which draws it anew.
