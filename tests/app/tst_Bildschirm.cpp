@@ -17,6 +17,7 @@
 #include "output/Druckbereich.h"
 #include "output/ui/DrBereich.h"
 #include "output/ui/DrVorwahl.h"
+#include "output/ui/FLayout.h"
 #include "output/ui/FPreview.h"
 #include "output/ui/VorschauBefehle.h"
 #include "output/ui/Vorschaublatt.h"
@@ -366,6 +367,11 @@ private Q_SLOTS:
             t.Modal(t.F().LayoutOpt1, [&t](QDialog& d) {
                 t.RollbalkenNurWoNoetig(d);
                 t.NebenVorschau(d);
+                // Only the pages scroll: the buttons stay in sight, which Pruefen then checks.
+                const auto& dlg = dynamic_cast<TFLayout&>(d);
+                for (const QPushButton* knopf : {dlg.OkBtn, dlg.CancBtn, dlg.BtnUebernehmen, dlg.HilfeBtn})
+                    if (Gerollt(knopf, &d))
+                        t.Fehler << QStringLiteral("Layout: \"%1\" rollt").arg(knopf->text());
             });
         });
         QTest::newRow("Listenformat") << F([](TstFensterImBild& t) {

@@ -75,10 +75,10 @@ TFLayout::TFLayout(TListenlayout& layout, const TLayoutUmfeld& umfeld, TMeldung&
     for (QPushButton* knopf : {OkBtn, CancBtn, BtnUebernehmen, HilfeBtn})
         knoepfe->addWidget(knopf);
     auto* spalte = new QVBoxLayout(this);
-    spalte->addWidget(Seiten);
+    // Only the pages scroll on a small screen: the buttons stay in sight.
+    spalte->addWidget(new TRollflaeche(Seiten, this), 1);
     spalte->addWidget(cbRegistry);
     spalte->addLayout(knoepfe);
-    Rollbar(this);
 
     HilfekontextFolgtSeite(Seiten);
     connect(Seiten, &QTabWidget::currentChanged, this, &TFLayout::SeiteGewechselt);
