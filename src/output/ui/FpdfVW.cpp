@@ -41,14 +41,14 @@ TFpdfVW::TFpdfVW(TDrucklaufStand& stand, TDateiwahl& dateiwahl, QWidget* parent)
     auto* listen = new QHBoxLayout;
     listen->addWidget(BpdfE);
     listen->addWidget(BpdfL);
-    listen->addSpacing(12);
-    listen->addWidget(CBKalender);
     listen->addStretch();
     listen->addWidget(BpdfS);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(ordner);
     layout->addSpacing(8);
     layout->addLayout(listen);
+    // Under the lists' buttons: it goes with their runs, not with the other lists.
+    layout->addWidget(CBKalender, 0, Qt::AlignLeft);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     OrdnerPruefen();
