@@ -156,9 +156,17 @@ int Terminminuten(const TProjekt& p) {
 QByteArray KalenderText(const TProjekt& p, const TPerson& person, bool fuerEltern, TKalenderzeit zeit,
                         const QDateTime& jetzt) {
     std::vector<const TGespraech*> termine;
-    for (const auto& g : p.Gespraechsliste) {
-        if (!g->Kind || !g->Lehrer || Startminuten(p, g->Termin) < 0) continue;
-        if (fuerEltern ? g->Eltern() == &person : g->Lehrer == &person) termine.push_back(g.get());
+    const auto nehmen = [&p, &termine](const TGespraech* g) {
+        if (g->Kind && g->Lehrer && Startminuten(p, g->Termin) >= 0) termine.push_back(g);
+    };
+    // A family reaches its conversations through its children; one run writes thousands of families.
+    if (fuerEltern) {
+        for (const auto& kind : static_cast<const TEltern&>(person).Kinder)
+            for (const TGespraech* g : kind->Gespraeche)
+                nehmen(g);
+    } else {
+        for (const auto& g : p.Gespraechsliste)
+            if (g->Lehrer == &person) nehmen(g.get());
     }
     if (termine.empty()) return {};
     std::stable_sort(termine.begin(), termine.end(),
