@@ -53,11 +53,13 @@ QByteArray Zeitwert(const QDateTime& ortszeit, TKalenderzeit zeit) {
     return ':' + inBerlin.toUTC().toString("yyyyMMdd'T'HHmmss'Z'").toLatin1();
 }
 
-// A calendar replaces an event it already holds when the UID comes again, so the UID must name the
-// conversation for as long as it exists: its number and its family's number never change (numbers are
-// given once and not reused while the project lives), whatever is added, deleted or rescheduled, and
-// the teacher's file names the same meeting as the family's. The first date keeps apart the projects of
-// other years or terms, whose numbers start again at 1.
+// A calendar replaces an event it already holds when the UID comes again, so the UID names the
+// conversation by what stays with it: its number and its family's number, whatever else is added, deleted,
+// sorted or rescheduled (families are numbered anew only when the family list is replaced, which removes
+// every conversation), and the teacher's file names the same meeting as the family's. A number comes again
+// only after the newest conversation was deleted and the project reopened; the UID then repeats only for
+// the same family, whose calendar swaps the dropped appointment for the new one. The first date keeps
+// apart the projects of other years or terms, whose numbers start again at 1.
 QByteArray Uid(const TProjekt& p, const TGespraech& g) {
     return DatumAusWert(p.Datum[0]).toString("yyyyMMdd").toLatin1() + '-' +
            QByteArray::number(g.Eltern()->Nummer) + '-' + QByteArray::number(g.Nummer) + "@vel";
