@@ -20,23 +20,33 @@ TDialogFolge::TDialogFolge(QList<TSchritt> schritte)
 void TDialogFolge::Pruefen() {
     auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
     if (!dialog || !dialog->isVisible()) return;
-    if (dialog == Bearbeitet) {
+    if (dialog == Oben) {
         if (Seit.elapsed() > 3000) {
             ++Unerwartet;
             dialog->reject();
         }
         return;
     }
-    Bearbeitet = dialog;
+    Oben = dialog;
     Seit.start();
-    connect(dialog, &QDialog::finished, this, [this] { Bearbeitet = nullptr; });
-    if (Schritte.isEmpty()) {
-        ++Unerwartet;
-        dialog->reject();
+    const bool neu = !Gesehen.contains(dialog);
+    if (neu) {
+        Gesehen << dialog;
+        connect(dialog, &QDialog::finished, this, [this, dialog] {
+            Gesehen.removeAll(dialog);
+            if (Oben == dialog) Oben = nullptr;
+        });
+    }
+    if (!Schritte.isEmpty() && Schritte.constFirst().Passt(*dialog)) {
+        Schritte.takeFirst()(*dialog);
         return;
     }
-    Schritte.takeFirst()(*dialog);
+    if (neu) {
+        ++Unerwartet;
+        dialog->reject();
+    }
 }
+
 QWidget* Fokus(QDialog& d) {
     return d.focusWidget() ? d.focusWidget() : &d;
 }
