@@ -16,6 +16,7 @@
 
 class QComboBox;
 class QMenu;
+class QTreeWidget;
 
 // Helpers of the tests that enter data through the main window.
 
@@ -97,3 +98,5 @@ QStringList Eintraege(const QComboBox* box);
 // The context menu as it shows itself.
 void MenueZeigen(QMenu* menue);
 bool SlotsFrei(const TPerson& person);
+// The texts of a table of the editing board that do not show whole in its day and time columns.
+QStringList BrettAbgeschnitten(const QTreeWidget* tabelle);
