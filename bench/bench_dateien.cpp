@@ -14,7 +14,7 @@ namespace {
 
 class TStill : public TMeldung {
 public:
-    Antwort Meldung(const QString&, const QString&, MeldungsArt, Knoepfe, Antwort vorgabe) override {
+    Antwort Meldung(const QString&, const QString&, MeldungsArt, Knoepfe, Antwort vorgabe, int) override {
         return vorgabe;
     }
 };

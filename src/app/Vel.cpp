@@ -2,6 +2,7 @@
 #include "app/ui/Dateiaufruf.h"
 #include "app/ui/DesktopDateiwahl.h"
 #include "app/ui/DesktopMeldung.h"
+#include "app/ui/HilfeBefehle.h"
 #include "app/ui/MainForm.h"
 #include "app/ui/Run1.h"
 #include "app/ui/Splash.h"
@@ -34,6 +35,7 @@ int main(int argc, char* argv[]) {
     TDesktopMeldung meldung;
     TDesktopDateiwahl dateiwahl;
     TVELWnd fenster(meldung, dateiwahl, speicher);
+    meldung.Hilfe = [&fenster](QWidget* von) { fenster.Gruppen.Hilfe->KontextZeigen(von); };
     auto* aufruf = new TDateiaufruf(fenster);
     aufruf->Vormerken(dateien);
     QObject::connect(&instanz, &TEinzelInstanz::DateienGewuenscht, aufruf, &TDateiaufruf::Oeffnen);

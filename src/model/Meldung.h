@@ -12,8 +12,11 @@ enum class Antwort { OK, Ja, Nein, Abbrechen };
 class TMeldung {
 public:
     virtual ~TMeldung() = default;
+    // hilfekontext, where not 0, is the number of the handbook's page about the question: the dialog
+    // then offers a help button that shows the page and leaves the question open.
     virtual Antwort Meldung(const QString& text, const QString& titel, MeldungsArt art,
-                            Knoepfe knoepfe = Knoepfe::OK, Antwort vorgabe = Antwort::OK) = 0;
+                            Knoepfe knoepfe = Knoepfe::OK, Antwort vorgabe = Antwort::OK,
+                            int hilfekontext = 0) = 0;
     // The same question placed with its top-left corner near ort (screen coordinates), next to what it
     // is about; where dialogs cannot be placed it is an ordinary message.
     virtual Antwort MeldungBei(const QPoint& ort, const QString& text, const QString& titel, MeldungsArt art,
@@ -37,7 +40,7 @@ public:
 class TStilleMeldung : public TMeldung {
 public:
     int Anzahl = 0;
-    Antwort Meldung(const QString&, const QString&, MeldungsArt, Knoepfe, Antwort vorgabe) override {
+    Antwort Meldung(const QString&, const QString&, MeldungsArt, Knoepfe, Antwort vorgabe, int) override {
         ++Anzahl;
         return vorgabe;
     }

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QItemSelectionModel>
 #include <QMenu>
 #include <QTest>
@@ -20,23 +21,33 @@ TDialogFolge::TDialogFolge(QList<TSchritt> schritte)
 void TDialogFolge::Pruefen() {
     auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
     if (!dialog || !dialog->isVisible()) return;
-    if (dialog == Bearbeitet) {
+    if (dialog == Oben) {
         if (Seit.elapsed() > 3000) {
             ++Unerwartet;
             dialog->reject();
         }
         return;
     }
-    Bearbeitet = dialog;
+    Oben = dialog;
     Seit.start();
-    connect(dialog, &QDialog::finished, this, [this] { Bearbeitet = nullptr; });
-    if (Schritte.isEmpty()) {
-        ++Unerwartet;
-        dialog->reject();
+    const bool neu = !Gesehen.contains(dialog);
+    if (neu) {
+        Gesehen << dialog;
+        connect(dialog, &QDialog::finished, this, [this, dialog] {
+            Gesehen.removeAll(dialog);
+            if (Oben == dialog) Oben = nullptr;
+        });
+    }
+    if (!Schritte.isEmpty() && Schritte.constFirst().Passt(*dialog)) {
+        Schritte.takeFirst()(*dialog);
         return;
     }
-    Schritte.takeFirst()(*dialog);
+    if (neu) {
+        ++Unerwartet;
+        dialog->reject();
+    }
 }
+
 QWidget* Fokus(QDialog& d) {
     return d.focusWidget() ? d.focusWidget() : &d;
 }
@@ -150,4 +161,17 @@ std::unique_ptr<TProjekt> GebuchtesProjekt() {
 
 bool SlotsFrei(const TPerson& person) {
     return std::none_of(person.Zeiten.begin(), person.Zeiten.end(), [](int16_t z) { return z > 0; });
+}
+
+QStringList BrettAbgeschnitten(const QTreeWidget* tabelle) {
+    QStringList texte;
+    const QFontMetrics fm(tabelle->font());
+    for (const int spalte : {0, 1})
+        for (int i = 0; i < tabelle->topLevelItemCount(); ++i) {
+            const QString text = tabelle->topLevelItem(i)->text(spalte);
+            // The board draws a text 2 pixels in from each edge of its cell.
+            if (fm.horizontalAdvance(text) + 4 > tabelle->columnWidth(spalte))
+                texte << QStringLiteral("\"%1\" in %2 Pixeln").arg(text).arg(tabelle->columnWidth(spalte));
+        }
+    return texte;
 }

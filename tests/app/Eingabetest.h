@@ -9,19 +9,41 @@
 #include <QPointer>
 #include <QStringList>
 #include <QTimer>
+#include <concepts>
 #include <functional>
 #include <memory>
+#include <type_traits>
 
 class QComboBox;
 class QMenu;
+class QTreeWidget;
 
 // Helpers of the tests that enter data through the main window.
 
-using TSchritt = std::function<void(QDialog&)>;
+// One step of a TDialogFolge, for whichever dialog comes next; Fuer<D> keeps it for a dialog of class D.
+class TSchritt {
+public:
+    template <class F>
+    requires(!std::same_as<std::remove_cvref_t<F>, TSchritt> && std::invocable<F&, QDialog&>) TSchritt(F tun)
+        : Tun(std::move(tun)) {}
+    void operator()(QDialog& d) const { Tun(d); }
+    bool Passt(const QDialog& d) const { return !Klasse || Klasse->cast(&d); }
+
+private:
+    template <class D> friend TSchritt Fuer(TSchritt schritt);
+    std::function<void(QDialog&)> Tun;
+    const QMetaObject* Klasse = nullptr;
+};
+
+template <class D> TSchritt Fuer(TSchritt schritt) {
+    schritt.Klasse = &D::staticMetaObject;
+    return schritt;
+}
 
 // Works the modal dialogs that open one after another, one step each; a dialog nobody expected, or one
-// still open a few seconds after its step, is cancelled and counted, so a wrong script fails instead of
-// hanging.
+// on top for a few seconds without a change, is cancelled and counted, so a wrong script fails instead
+// of hanging. A dialog that comes back on top when a dialog over it closes gets the next step only if
+// the step is for it: otherwise it waits for the dialog its last step is about to open.
 class TDialogFolge : public QObject {
 public:
     explicit TDialogFolge(QList<TSchritt> schritte);
@@ -33,7 +55,9 @@ private:
     QTimer Takt;
     QElapsedTimer Seit;
     QList<TSchritt> Schritte;
-    QPointer<QDialog> Bearbeitet;
+    // Every dialog that came on top and is still open, the ones under the top one too.
+    QList<QPointer<QDialog>> Gesehen;
+    QPointer<QDialog> Oben;
 };
 
 // The dialog as the one a step expects; another one ends the test.
@@ -74,3 +98,5 @@ QStringList Eintraege(const QComboBox* box);
 // The context menu as it shows itself.
 void MenueZeigen(QMenu* menue);
 bool SlotsFrei(const TPerson& person);
+// The texts of a table of the editing board that do not show whole in its day and time columns.
+QStringList BrettAbgeschnitten(const QTreeWidget* tabelle);

@@ -308,7 +308,8 @@ private Q_SLOTS:
             QTimer::singleShot(0, Eintrag(board->PopupMenu, eintrag), &QAction::trigger);
         };
         const auto schreiben = [&](const QString& text, bool weiter, const QString& eintrag) {
-            return [&, text, weiter, eintrag](QDialog& d) {
+            // The board comes back on top between two of them and must wait for the next.
+            return Fuer<TFAnmerk>([&, text, weiter, eintrag](QDialog& d) {
                 QCOMPARE(d.parentWidget(), board);
                 Schreiben(text, nullptr)(d);
                 titel << d.windowTitle() + u'|' + Als<TFAnmerk>(d).LblKopf->text();
@@ -316,7 +317,7 @@ private Q_SLOTS:
                     QTimer::singleShot(0, board, [&, eintrag] { menue(eintrag); });
                 else
                     QTimer::singleShot(0, board, [&] { board->BtnSchliessen->click(); });
-            };
+            });
         };
         TDialogFolge folge(
             {[&](QDialog& d) {
@@ -356,20 +357,20 @@ private Q_SLOTS:
                  texte = Texte(raum->TippBtn->menu());
                  QTimer::singleShot(0, raum->AnmerkungLehrer, &QAction::trigger);
              },
-             [&](QDialog& d) {
+             Fuer<TFAnmerk>([&](QDialog& d) {
                  QCOMPARE(d.parentWidget(), raum);
                  QCOMPARE(d.windowTitle(), "Ergänzender Text für Frau von Berg");
                  Schreiben(QStringLiteral("Raum wechselt"))(d);
                  QTimer::singleShot(
                      0, Eintrag(raum->TippBtn->menu(), QString::fromUtf8("Anmerkungen für alle Lehrer")),
                      &QAction::trigger);
-             },
-             [&](QDialog& d) {
+             }),
+             Fuer<TFAnmerk>([&](QDialog& d) {
                  QCOMPARE(Als<TFAnmerk>(d).LblKopf->text(),
                           "Folgender Text wird bei allen Lehrern zu der Gesprächsliste ergänzt:");
                  Schreiben(QStringLiteral("Kaffee"))(d);
                  QTimer::singleShot(0, raum->SchliessenBtn, &QPushButton::click);
-             }});
+             })});
         f.LRaumZw1->trigger();
         QCOMPARE(folge.Offen(), 0);
         QCOMPARE(folge.Unerwartet, 0);

@@ -40,6 +40,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTreeView>
+#include <QTreeWidget>
 
 // Every window fits the work area of a small screen at the scalings users choose. The scaling is fixed
 // when the application starts, so each screen and scaling gets a process of its own: this program, running
@@ -352,6 +353,14 @@ private Q_SLOTS:
         QTest::newRow("Handbearbeitung") << F([](TstFensterImBild& t) {
             t.Modal(t.F().HandBearb1, [&t](QDialog& d) {
                 auto& brett = dynamic_cast<TFVerschieb&>(d);
+                // A conversation of the family shows its teacher's table beside it.
+                for (int i = 0; i < brett.LVE->topLevelItemCount(); ++i)
+                    if (!brett.LVE->topLevelItem(i)->text(3).isEmpty()) {
+                        brett.LVE->setCurrentItem(brett.LVE->topLevelItem(i));
+                        break;
+                    }
+                QVERIFY(brett.LVE->topLevelItemCount() > 0 && brett.LVL->topLevelItemCount() > 0);
+                t.Fehler << BrettAbgeschnitten(brett.LVE) + BrettAbgeschnitten(brett.LVL);
                 brett.BtnHoehe->click();
                 QVERIFY(QTest::qWaitForWindowExposed(&brett));
                 t.Pruefen(brett, QStringLiteral(" (volle Höhe)"));

@@ -1,5 +1,6 @@
 #include "Eingabetest.h"
 #include "FensterTest.h"
+#include "app/ui/DesktopMeldung.h"
 #include "app/ui/Hilfe.h"
 #include "app/ui/HilfeBefehle.h"
 #include "app/ui/HilfeFenster.h"
@@ -7,6 +8,7 @@
 #include "settings/ui/Options.h"
 #include "ui/Hilfekontext.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -14,6 +16,7 @@
 #include <QHelpEngine>
 #include <QHelpLink>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
@@ -200,6 +203,71 @@ private Q_SLOTS:
         t.Fenster->OptPrg1->trigger();
         QCOMPARE(folge.Offen(), 0);
         QCOMPARE(seiten, (QStringList{"programmeinstellungen.html", "terminberechnung.html"}));
+    }
+
+    // A question about a page of the handbook: its help button shows the page above the question, which
+    // stays open with its default; F1 does the same.
+    void frageMitHilfe() {
+        THandbuchFenster t;
+        TDesktopMeldung meldung(t.Fenster.get());
+        meldung.Hilfe = [&](QWidget* von) { t.Fenster->Gruppen.Hilfe->KontextZeigen(von); };
+        QStringList knoepfe;
+        QString vorgabe;
+        QStringList seiten;
+        bool offen = false;
+        bool ueberDerFrage = false;
+        TDialogFolge folge({[&](QDialog& d) {
+            auto& box = Als<QMessageBox>(d);
+            for (const QAbstractButton* k : box.buttons())
+                knoepfe << k->text();
+            vorgabe = box.defaultButton() ? box.defaultButton()->text() : QString();
+            if (qEnvironmentVariableIsSet("VEL_BILDER"))
+                box.grab().save(qEnvironmentVariable("VEL_BILDER") + QStringLiteral("/frage-hilfe.png"));
+            auto* hilfe = qobject_cast<QPushButton*>(box.buttons().value(knoepfe.indexOf("Hilfe")));
+            QVERIFY(hilfe);
+            QTest::mouseClick(hilfe, Qt::LeftButton);
+            THilfeFenster* fenster = t.Hilfe()->Fenster();
+            seiten << Datei(fenster->Seite());
+            ueberDerFrage =
+                fenster->isVisible() && fenster->windowHandle()->transientParent() == box.windowHandle();
+            fenster->SeiteZeigen(t.Hilfe()->Startseite());
+            QTest::keyClick(&box, Qt::Key_F1);
+            seiten << Datei(fenster->Seite());
+            offen = box.isVisible() && QApplication::activeModalWidget() == &box;
+            QTest::keyClick(&box, Qt::Key_Return);
+        }});
+        const Antwort antwort = meldung.Meldung(
+            QString::fromUtf8("Möchten Sie für alle gesetzten Gespräche die Termine festnageln?\r(Hinweise "
+                              "zu diesem Menüpunkt finden Sie in der VEL-Hilfe.)"),
+            QString::fromUtf8("Gespräche festnageln:"), MeldungsArt::Frage, Knoepfe::JaNein, Antwort::Nein,
+            320);
+        QCOMPARE(folge.Offen(), 0);
+        QCOMPARE(folge.Unerwartet, 0);
+        QCOMPARE(knoepfe.size(), 3);
+        QVERIFY(knoepfe.contains("&Ja") && knoepfe.contains("&Nein"));
+        QCOMPARE(vorgabe, "&Nein");
+        QCOMPARE(seiten, (QStringList{"festnageln.html", "festnageln.html"}));
+        QVERIFY(ueberDerFrage);
+        QVERIFY(offen);
+        QCOMPARE(antwort, Antwort::Nein);
+        QCOMPARE(t.Meldung.Protokoll.size(), 0);
+    }
+
+    // A message without a page has no help button.
+    void meldungOhneHilfe() {
+        THandbuchFenster t;
+        TDesktopMeldung meldung(t.Fenster.get());
+        meldung.Hilfe = [&](QWidget* von) { t.Fenster->Gruppen.Hilfe->KontextZeigen(von); };
+        QStringList knoepfe;
+        TDialogFolge folge({[&](QDialog& d) {
+            for (const QAbstractButton* k : Als<QMessageBox>(d).buttons())
+                knoepfe << k->text();
+            d.reject();
+        }});
+        static_cast<TMeldung&>(meldung).Meldung(QStringLiteral("Gespeichert."), QStringLiteral("Hinweis"),
+                                                MeldungsArt::Information);
+        QCOMPARE(folge.Offen(), 0);
+        QCOMPARE(knoepfe, QStringList{"OK"});
     }
 
     // F1 in the main window, contents and index from the menu; the help outlives no dialog it belonged to.

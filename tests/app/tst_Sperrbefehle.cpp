@@ -23,6 +23,7 @@ private Q_SLOTS:
         f.AlleNageln1->trigger();
         QCOMPARE(t.Meldung.Protokoll.last().Titel, "Gespräche festnageln:");
         QCOMPARE(t.Meldung.Protokoll.last().Vorgabe, Antwort::Nein);
+        QCOMPARE(t.Meldung.Protokoll.last().Hilfekontext, 320);
         QVERIFY(!f.Dokument.IstGeaendert());
 
         f.Dokument.RueckListe().Add(std::make_unique<TRueckgEintrag>());

@@ -18,6 +18,7 @@
 #include <QMouseEvent>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
@@ -85,6 +86,42 @@ class TstVerschieben : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    // The day and time columns show their texts whole in the desktop's font, small or large.
+    void spaltenbreiten_data() {
+        QTest::addColumn<int>("punkte");
+        QTest::newRow("9 pt") << 9;
+        QTest::newRow("11 pt") << 11;
+        QTest::newRow("16 pt") << 16;
+    }
+    void spaltenbreiten() {
+        QFETCH(int, punkte);
+        const QFont vorher = QApplication::font();
+        const auto zurueck = qScopeGuard([&] { QApplication::setFont(vorher); });
+        QFont schrift = vorher;
+        schrift.setPointSize(punkte);
+        QApplication::setFont(schrift);
+        TFensterTest t;
+        TVELWnd& f = *t.Fenster;
+        f.ProjektErsetzen(Brett());
+        QVERIFY(t.Zeigen());
+        FamilieWaehlen(f, 1);
+        QStringList abgeschnitten;
+        TDialogFolge folge({[&](QDialog& d) {
+            auto& b = dynamic_cast<TFVerschieb&>(d);
+            // Anna's conversation with MUE shows the teacher's table beside the family's.
+            b.LVE->setCurrentItem(b.LVE->topLevelItem(0));
+            QCOMPARE(b.LVL->topLevelItemCount(), 7);
+            abgeschnitten = BrettAbgeschnitten(b.LVE) + BrettAbgeschnitten(b.LVL);
+            if (qEnvironmentVariableIsSet("VEL_BILDER"))
+                b.grab().save(qEnvironmentVariable("VEL_BILDER") +
+                              QStringLiteral("/brett-%1pt.png").arg(punkte));
+            d.reject();
+        }});
+        f.HandBearb1->trigger();
+        QCOMPARE(folge.Offen(), 0);
+        QVERIFY2(abgeschnitten.isEmpty(), qPrintable(abgeschnitten.join(u',')));
+    }
+
     // A move by mouse, a refused drop, a move by keyboard, nail, block, undo with its question and
     // redo, on both tables; the main window sees the changed plan afterwards.
     void brett() {

@@ -3,8 +3,8 @@
 #include <QStringList>
 
 Antwort TSkriptMeldung::Meldung(const QString& text, const QString& titel, MeldungsArt art, Knoepfe knoepfe,
-                                Antwort vorgabe) {
-    Protokoll.append({text, titel, art, knoepfe, vorgabe, {}});
+                                Antwort vorgabe, int hilfekontext) {
+    Protokoll.append({text, titel, art, knoepfe, vorgabe, {}, hilfekontext});
     if (BeiMeldung) BeiMeldung();
     return Antworten.isEmpty() ? vorgabe : Antworten.takeFirst();
 }

@@ -16,6 +16,7 @@ public:
         ::Knoepfe Knopfsatz;
         Antwort Vorgabe;
         QStringList Knopftexte; // of a question with buttons of its own
+        int Hilfekontext = 0;   // the handbook's page its help button shows
     };
     QList<Eintrag> Protokoll;
     QList<Antwort> Antworten;
@@ -25,7 +26,7 @@ public:
     std::function<void()> BeiMeldung;
 
     Antwort Meldung(const QString& text, const QString& titel, MeldungsArt art, Knoepfe knoepfe,
-                    Antwort vorgabe) override;
+                    Antwort vorgabe, int hilfekontext = 0) override;
     int Auswahl(const QString& text, const QString& titel, MeldungsArt art, const QStringList& knoepfe,
                 int vorgabe) override;
     QStringList Titel() const;

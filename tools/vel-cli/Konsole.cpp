@@ -4,8 +4,8 @@
 
 #include <QTextStream>
 
-Antwort TKonsolenMeldung::Meldung(const QString& text, const QString&, MeldungsArt, Knoepfe,
-                                  Antwort vorgabe) {
+Antwort TKonsolenMeldung::Meldung(const QString& text, const QString&, MeldungsArt, Knoepfe, Antwort vorgabe,
+                                  int) {
     QString zeilen = text;
     zeilen.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
     QTextStream(stderr) << zeilen << '\n';

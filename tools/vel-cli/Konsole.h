@@ -11,7 +11,7 @@ class TProjekt;
 class TKonsolenMeldung : public TMeldung {
 public:
     Antwort Meldung(const QString& text, const QString& titel, MeldungsArt art, Knoepfe knoepfe,
-                    Antwort vorgabe) override;
+                    Antwort vorgabe, int hilfekontext) override;
 };
 
 // Reads a project for a command with the built-in program defaults. The result is the exit status:

@@ -2,8 +2,10 @@
 
 #include "ui/Arbeitsflaeche.h"
 #include "ui/Bildschirm.h"
+#include "ui/Hilfekontext.h"
 
 #include <QAbstractButton>
+#include <QDialogButtonBox>
 #include <QEvent>
 #include <QLabel>
 #include <QLayout>
@@ -139,7 +141,7 @@ void TextEinsetzen(TMeldungsfenster& box, const QString& text) {
 } // namespace
 
 Antwort TDesktopMeldung::Meldung(const QString& text, const QString& titel, MeldungsArt art, Knoepfe knoepfe,
-                                 Antwort vorgabe) {
+                                 Antwort vorgabe, int hilfekontext) {
     TMeldungsfenster box(Symbol(art), titel, QString(), KnopfSatz(knoepfe), Eltern);
     const std::pair<QMessageBox::StandardButton, const char*> beschriftungen[] = {
         {QMessageBox::Yes, "&Ja"},
@@ -149,6 +151,7 @@ Antwort TDesktopMeldung::Meldung(const QString& text, const QString& titel, Meld
     for (const auto& [knopf, beschriftung] : beschriftungen)
         if (QAbstractButton* b = box.button(knopf)) b->setText(QString::fromUtf8(beschriftung));
     box.setDefaultButton(Knopf(vorgabe));
+    if (hilfekontext != 0) HilfeAnbieten(box, static_cast<Hilfekontext>(hilfekontext));
     TextEinsetzen(box, text);
     box.Ort = Ort;
     Ort.reset();
@@ -164,10 +167,23 @@ Antwort TDesktopMeldung::Meldung(const QString& text, const QString& titel, Meld
     }
 }
 
+void TDesktopMeldung::HilfeAnbieten(QMessageBox& box, Hilfekontext kontext) {
+    // F1 finds the page by the box as well.
+    HilfekontextSetzen(&box, kontext);
+    auto* knoepfe = box.findChild<QDialogButtonBox*>();
+    if (!Hilfe || !knoepfe) return;
+    QPushButton* hilfe = knoepfe->addButton(QStringLiteral("Hilfe"), QDialogButtonBox::HelpRole);
+    // Enter still gives the default answer after a click on it.
+    hilfe->setAutoDefault(false);
+    // Any button of the box's row would answer the question and close it; this one only shows the page.
+    QObject::disconnect(hilfe, &QAbstractButton::clicked, knoepfe, nullptr);
+    QObject::connect(hilfe, &QAbstractButton::clicked, &box, [this, &box] { Hilfe(&box); });
+}
+
 Antwort TDesktopMeldung::MeldungBei(const QPoint& ort, const QString& text, const QString& titel,
                                     MeldungsArt art, Knoepfe knoepfe, Antwort vorgabe) {
     Ort = ort;
-    return Meldung(text, titel, art, knoepfe, vorgabe);
+    return Meldung(text, titel, art, knoepfe, vorgabe, 0);
 }
 
 int TDesktopMeldung::Auswahl(const QString& text, const QString& titel, MeldungsArt art,

@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -27,10 +28,13 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <algorithm>
 
 namespace {
 
 constexpr int MarkeRolle = Qt::UserRole;
+// The rows' texts keep this distance from the edges of their cells.
+constexpr int Textrand = 2;
 
 // Tool tips break their lines with "\n" where the texts use "\r".
 QString Hinweis(QString text) {
@@ -80,7 +84,7 @@ public:
         else if (!gewaehlt && zeile == Board.Slotzeilen())
             schrift = QColor(0xC0, 0x00, 0x00);
 
-        QRect rect = option.rect.adjusted(2, 0, -2, 0);
+        QRect rect = option.rect.adjusted(Textrand, 0, -Textrand, 0);
         if (index.column() == 2) {
             rect.setLeft(rect.left() + 12);
             const int mitte = option.rect.center().y();
@@ -145,6 +149,15 @@ QTreeWidget* NeueTabelle(const QStringList& spalten) {
     t->header()->setStretchLastSection(false);
     t->header()->setSectionResizeMode(QHeaderView::Fixed);
     return t;
+}
+
+// The day and time columns are 45 pixels wide, or wider where the board's font needs it for a text.
+int Inhaltsbreite(const QTreeWidget* t, int spalte) {
+    const QFontMetrics fm(t->font());
+    int breite = std::max(45, t->header()->sectionSizeHint(spalte));
+    for (int i = 0; i < t->topLevelItemCount(); ++i)
+        breite = std::max(breite, fm.horizontalAdvance(t->topLevelItem(i)->text(spalte)) + 2 * Textrand);
+    return breite;
 }
 
 QPushButton* Knopf(const QString& text, const char* hinweis) {
@@ -334,9 +347,11 @@ void TFVerschieb::showEvent(QShowEvent* ereignis) {
 void TFVerschieb::SpaltenBreiten(QTreeWidget* t) {
     const TProjekt* p = Dokument.Projekt();
     const int n = p && (p->Listenlayout.MitNummer & 1) ? 20 * logicalDpiX() / 96 : 0;
-    int rest = t->viewport()->width() - 90 - n;
-    t->setColumnWidth(0, 45);
-    t->setColumnWidth(1, 45);
+    const int tag = Inhaltsbreite(t, 0);
+    const int zeit = Inhaltsbreite(t, 1);
+    int rest = t->viewport()->width() - tag - zeit - n;
+    t->setColumnWidth(0, tag);
+    t->setColumnWidth(1, zeit);
     if (t == LVE) {
         const int raum = rest / 4;
         rest -= raum;

@@ -5,6 +5,7 @@
 #include "model/Projekt.h"
 #include "model/Projektoperationen.h"
 #include "timeframe/Verfuegbarkeit.h"
+#include "ui/Hilfekontext.h"
 
 #include <QAction>
 
@@ -52,7 +53,7 @@ void TSperrBefehle::AlleNageln1Click() {
                                               "festnageln?\r(Hinweise zu diesem Menüpunkt finden Sie in der "
                                               "VEL-Hilfe.)"),
                             QString::fromUtf8("Gespräche festnageln:"), MeldungsArt::Frage, Knoepfe::JaNein,
-                            Antwort::Nein) != Antwort::Ja)
+                            Antwort::Nein, static_cast<int>(Hilfekontext::Festnageln)) != Antwort::Ja)
         return;
     const TBefehlsWache wache(U.Dokument);
     AlleNageln(*p);

@@ -30,8 +30,8 @@ public:
         : Ziel(ziel)
         , Fenster(fenster) {}
     Antwort Meldung(const QString& text, const QString& titel, MeldungsArt art, Knoepfe knoepfe,
-                    Antwort vorgabe) override {
-        return Fragen([&] { return Ziel.Meldung(text, titel, art, knoepfe, vorgabe); });
+                    Antwort vorgabe, int hilfekontext) override {
+        return Fragen([&] { return Ziel.Meldung(text, titel, art, knoepfe, vorgabe, hilfekontext); });
     }
     Antwort MeldungBei(const QPoint& ort, const QString& text, const QString& titel, MeldungsArt art,
                        Knoepfe knoepfe, Antwort vorgabe) override {
