@@ -2,6 +2,7 @@
 
 #include "Gespraechsliste.h"
 #include "Pdfliste.h"
+#include "Terminecode.h"
 #include "Vorausarbeit.h"
 #include "model/Datumstexte.h"
 #include "model/Meldung.h"
@@ -69,17 +70,19 @@ TPdfErgebnis PdfLauf(const TPdfAuftrag& auftrag, TMeldung& fragen,
         const TPerson* person = auftrag.Listen[i].Person;
         return person && person->Zaehler > 0;
     };
+    TTerminecodes codes(auftrag.Terminecodes && auftrag.FuerEltern);
+    int ohneCode = 0;
     // Composing and drawing only read the project; asking, writing and the progress stay here, in the
     // order of the lists.
     TVorausarbeit listen(
         static_cast<int>(auftrag.Listen.size()),
-        [&auftrag, &mitListe](int i) {
+        [&auftrag, &mitListe, &codes](int i) {
             const size_t n = static_cast<size_t>(i);
             if (!mitListe(n)) return QByteArray();
             const TListenAuftrag was{auftrag.Listen[n].Person, auftrag.FuerEltern, false};
             TListenZeilen zeilen;
             ListeZusammenstellen(auftrag.Projekt, was, zeilen);
-            return ListeAlsPdf(auftrag.Projekt, auftrag.Schule, was, zeilen);
+            return ListeAlsPdf(auftrag.Projekt, auftrag.Schule, was, zeilen, &codes);
         },
         auftrag.Faeden > 0 ? auftrag.Faeden : QThread::idealThreadCount());
     bool jaFuerAlle = auftrag.Ueberschreiben;
@@ -107,10 +110,14 @@ TPdfErgebnis PdfLauf(const TPdfAuftrag& auftrag, TMeldung& fragen,
                 continue;
             }
         }
-        if (Schreiben(datei, pdf))
+        if (Schreiben(datei, pdf)) {
             ++ergebnis.Geschrieben;
-        else
+            // Lists drawn ahead but never written do not count.
+            if (codes.OhneCode(*auftrag.Listen[i].Person)) ++ohneCode;
+        } else {
             ergebnis.Fehlgeschlagen << datei;
+        }
     }
+    OhneCodeMelden(fragen, ohneCode);
     return ergebnis;
 }

@@ -9,6 +9,8 @@
 #include "model/Meldung.h"
 #include "model/Projekt.h"
 #include "output/Pdflauf.h"
+#include "output/Terminecode.h"
+#include "settings/Codeoption.h"
 #include "settings/Schuldaten.h"
 
 #include <QAction>
@@ -146,6 +148,7 @@ void TDruckBefehle::Pdflauf(const TDruckbereich& bereich) {
     const TProjekt& p = *Projekt();
     const TSchuldaten schule = SchuldatenLesen(U.Speicher);
     TPdfAuftrag auftrag{p, schule, bereich.FuerEltern, PdfZielordner(Stand.PdfOrdner, p), {}, false};
+    auftrag.Terminecodes = TerminecodeLesen(U.Speicher);
     for (int i = bereich.Erster; i <= bereich.Letzter; ++i)
         auftrag.Listen.push_back({bereich.Eintraege[static_cast<size_t>(i)].Person,
                                   ListenName(p, bereich, i, i - bereich.Erster + 1, true)});
@@ -178,6 +181,7 @@ void TDruckBefehle::Drucklauf(const TDruckbereich& bereich) {
     const TProjekt& p = *Projekt();
     const TSchuldaten schule = SchuldatenLesen(U.Speicher);
     const bool dateiName = DateiListenName(false, QPrinterInfo::defaultPrinterName());
+    TTerminecodes codes(bereich.FuerEltern && TerminecodeLesen(U.Speicher));
     QStringList fehler;
     int laufnummer = 0;
     for (int i = bereich.Erster; i <= bereich.Letzter; ++i) {
@@ -187,7 +191,7 @@ void TDruckBefehle::Drucklauf(const TDruckbereich& bereich) {
         TListenZeilen zeilen;
         ListeZusammenstellen(p, auftrag, zeilen);
         const QString titel = ListenName(p, bereich, i, ++laufnummer, dateiName);
-        if (!ListeDrucken(Drucker(), titel, p, schule, auftrag, zeilen)) fehler << titel;
+        if (!ListeDrucken(Drucker(), titel, p, schule, auftrag, zeilen, &codes)) fehler << titel;
         QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
     if (!fehler.isEmpty())
@@ -195,4 +199,5 @@ void TDruckBefehle::Drucklauf(const TDruckbereich& bereich) {
                                 .arg(fehler.size())
                                 .arg(fehler.constFirst()),
                             QStringLiteral("Fehler"), MeldungsArt::Fehler);
+    OhneCodeMelden(U.Meldungen, codes.OhneCodeAnzahl());
 }
