@@ -292,7 +292,7 @@ private:
         const QSize modul(std::max(1, Runden(punkte * ppiX / 300.0)),
                           std::max(1, Runden(punkte * B.Metrik.PpiY / 300.0)));
         const QSize feld((n + 2 * QrRuhezone) * modul.width(), (n + 2 * QrRuhezone) * modul.height());
-        const QString titel = QStringLiteral("Termine ins Handy: Code mit der Kamera scannen");
+        const QString titel = QStringLiteral("Termine ins Handy:\nCode mit der Kamera scannen");
         const int flags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
         M().setFont(Klein());
         const int unterschrift =

@@ -10,12 +10,18 @@ TQrMatrix::TQrMatrix(int version, int seite, std::vector<bool> module)
     , Breite(seite)
     , Module(std::move(module)) {}
 
-std::optional<TQrMatrix> QrKodieren(const QByteArray& daten) {
-    if (daten.isEmpty()) return std::nullopt;
-    const std::unique_ptr<QRcode, decltype(&QRcode_free)> code(
-        QRcode_encodeData(static_cast<int>(daten.size()),
-                          reinterpret_cast<const unsigned char*>(daten.data()), 0, QR_ECLEVEL_L),
-        &QRcode_free);
+std::optional<TQrMatrix> QrKodieren(const QByteArray& text) {
+    if (text.isEmpty()) return std::nullopt;
+    const std::unique_ptr<QRinput, decltype(&QRinput_free)> eingabe(QRinput_new2(0, QR_ECLEVEL_L),
+                                                                    &QRinput_free);
+    // Without the mark readers guess the character set of the bytes and take umlauts for Japanese.
+    constexpr unsigned int Utf8 = 26;
+    if (!eingabe || QRinput_appendECIheader(eingabe.get(), Utf8) != 0 ||
+        QRinput_append(eingabe.get(), QR_MODE_8, static_cast<int>(text.size()),
+                       reinterpret_cast<const unsigned char*>(text.constData())) != 0)
+        return std::nullopt;
+    const std::unique_ptr<QRcode, decltype(&QRcode_free)> code(QRcode_encodeInput(eingabe.get()),
+                                                               &QRcode_free);
     if (!code || code->version > QrHoechsteVersion) return std::nullopt;
     const int seite = code->width;
     std::vector<bool> module(static_cast<size_t>(seite) * static_cast<size_t>(seite));

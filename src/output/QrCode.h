@@ -30,10 +30,10 @@ private:
     std::vector<bool> Module;
 };
 
-// The bytes as they are (8-bit mode), at error correction level L, in the smallest symbol that holds
-// them; none when even the largest symbol the lists print cannot. Printed paper is rarely soiled, and
-// level L holds the most: a family's eight appointments with long names still fit.
-std::optional<TQrMatrix> QrKodieren(const QByteArray& daten);
+// UTF-8 text as it is (8-bit mode, marked as UTF-8), at error correction level L, in the smallest symbol
+// that holds it; none when even the largest symbol the lists print cannot. Printed paper is rarely
+// soiled, and level L holds the most: a family's eight appointments with long names still fit.
+std::optional<TQrMatrix> QrKodieren(const QByteArray& text);
 
 // Draws the dark modules as filled rectangles, one per run of a row, with ursprung the top-left corner
 // of the symbol (the quiet zone lies outside) and modul the size of one module in pixels.
