@@ -293,24 +293,27 @@ private:
                           std::max(1, Runden(punkte * B.Metrik.PpiY / 300.0)));
         const QSize feld((n + 2 * QrRuhezone) * modul.width(), (n + 2 * QrRuhezone) * modul.height());
         const QString titel = QStringLiteral("Termine ins Handy:\nCode mit der Kamera scannen");
-        const int flags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
         M().setFont(Klein());
-        const int unterschrift =
-            M().fontMetrics().boundingRect(QRect(0, 0, feld.width(), Hoehe), flags, titel).height();
+        // The caption keeps its two lines where the page allows; symbol and caption centred on each other.
+        const QRect text = M().fontMetrics().boundingRect(QRect(0, 0, Breite, Hoehe),
+                                                          Qt::AlignHCenter | Qt::TextWordWrap, titel);
         M().setFont(Schrift);
-        const int hoehe = feld.height() + unterschrift;
-        if (feld.width() > Breite || hoehe > Hoehe - 2 * Zh) return;
+        const int breite = std::max(feld.width(), text.width());
+        const int hoehe = feld.height() + text.height();
+        if (breite > Breite || hoehe > Hoehe - 2 * Zh) return;
         int oben = frei + Zh / 2;
         if (oben + hoehe > Y0 + Hoehe) {
             Listenmodus = KeinKopf;
             Umbruch(TUmbruch::OhneKopf);
             oben = Y + Zh / 2;
         }
-        const int links = X0 + Breite - feld.width();
+        const int links = X0 + Breite - breite;
+        const int codeLinks = links + (breite - feld.width()) / 2;
         QrZeichnen(M(), *code.Matrix,
-                   QPoint(links + QrRuhezone * modul.width(), oben + QrRuhezone * modul.height()), modul);
+                   QPoint(codeLinks + QrRuhezone * modul.width(), oben + QrRuhezone * modul.height()), modul);
         M().setFont(Klein());
-        M().drawText(QRect(links, oben + feld.height(), feld.width(), unterschrift), flags, titel);
+        M().drawText(QRect(links, oben + feld.height(), breite, text.height()),
+                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, titel);
         M().setFont(Schrift);
         Y = oben + hoehe;
     }

@@ -52,7 +52,7 @@ TLayoutInhalt::TLayoutInhalt(TListenlayout& layout, bool& terminecode, bool zwei
     CBumbE = new QCheckBox(QStringLiteral("Einzellisten pro Tag"));
     CBalleTerminiertE =
         new QCheckBox(QString::fromUtf8("Hinweis drucken, wenn alle Gespräche terminiert sind."));
-    CBQrCodeE = new QCheckBox(QStringLiteral("QR-Code mit den Terminen drucken (alle Projekte)"));
+    CBQrCodeE = new QCheckBox(QString::fromUtf8("QR-Code mit den Terminen drucken (für alle Projekte)"));
     CBQrCodeE->setToolTip(QString::fromUtf8(
         "Jede Elternliste erhält einen QR-Code mit ihren Terminen.\nMit der Kamera des Handys gescannt, "
         "kommen die Termine in den Kalender.\nDie Einstellung gilt an diesem Rechner für alle Projekte."));
