@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
                         {l.get(), QStringLiteral("VEL2027L - %1 (%2)").arg(l->Name, l->Kuerzel)});
             const double cpu = CpuMs();
             const auto start = std::chrono::steady_clock::now();
-            const TPdfErgebnis e = PdfLauf(auftrag, meldung);
+            const TDateilaufErgebnis e = PdfLauf(auftrag, meldung);
             const std::chrono::duration<double> dauer = std::chrono::steady_clock::now() - start;
             qint64 bytes = 0;
             for (const QFileInfo& f : QDir(auftrag.Zielordner).entryInfoList(QDir::Files))

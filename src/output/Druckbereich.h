@@ -64,6 +64,8 @@ struct TDrucklaufStand {
     uint16_t LetzteAnzahlE = 0;
     uint16_t LetzteAnzahlL = 0;
     bool Tueraushang = false;
+    // PDF runs write each list's appointments as a calendar file beside it.
+    bool Kalenderdateien = false;
 
     void ProjektGeoeffnet() { NaechsterStartE = NaechsterStartL = 0; }
     void ElternUmsortiert() { NaechsterStartE = 0; }

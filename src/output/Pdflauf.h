@@ -1,12 +1,12 @@
 #pragma once
 
+#include "Dateilauf.h"
+
 #include <QString>
-#include <QStringList>
 #include <functional>
 #include <vector>
 
 class TMeldung;
-class TPerson;
 class TProjekt;
 struct TSchuldaten;
 
@@ -14,18 +14,12 @@ struct TSchuldaten;
 // otherwise that folder inside it.
 QString PdfZielordner(const QString& gewaehlt, const TProjekt& projekt);
 
-// One list of a run: whose it is and the name its file gets.
-struct TPdfListe {
-    const TPerson* Person = nullptr;
-    QString Name;
-};
-
 struct TPdfAuftrag {
     const TProjekt& Projekt;
     const TSchuldaten& Schule;
     bool FuerEltern = true;
     QString Zielordner;
-    std::vector<TPdfListe> Listen;
+    std::vector<TListenDatei> Listen;
     // Existing files are overwritten without asking (for batch use).
     bool Ueberschreiben = false;
     // Threads that compose and draw the lists: 0 one per core, 1 the calling thread alone.
@@ -34,23 +28,11 @@ struct TPdfAuftrag {
     bool Terminecodes = false;
 };
 
-struct TPdfErgebnis {
-    int Geschrieben = 0;
-    int Uebersprungen = 0;
-    QStringList Fehlgeschlagen; // files that could not be written
-    bool Abgebrochen = false;
-    bool OrdnerFehlt = false; // the target folder could not be created; nothing was written
-};
-
 // Writes one PDF file per list into the target folder, asking before an existing file is overwritten
 // ("JA für alle", "Ja", "Überspringen", "Abbrechen"). Persons without conversations get no file.
 // fortschritt is told the index of each list before it is written; when it answers false the run ends
 // there, as after "Abbrechen". The lists are composed and drawn on worker threads ahead of the writing;
 // questions, files and progress come on the calling thread in the order of the lists, as one list after
 // another would give them. Lists written without the code they should carry are told once at the end.
-TPdfErgebnis PdfLauf(const TPdfAuftrag& auftrag, TMeldung& fragen,
-                     const std::function<bool(int)>& fortschritt = {});
-
-// A file name's base made safe: Dateiname's replacements, control characters too, and a name too long
-// for a file system cut, keeping it readable.
-QString Dateinamensicher(const QString& name);
+TDateilaufErgebnis PdfLauf(const TPdfAuftrag& auftrag, TMeldung& fragen,
+                           const std::function<bool(int)>& fortschritt = {});

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -63,6 +64,66 @@ private Q_SLOTS:
         p.start("pdftotext", {jahr.filePath(dateien.filter("Maier").constFirst()), "-"});
         QVERIFY(p.waitForFinished(30000));
         QVERIFY(QString::fromUtf8(p.readAllStandardOutput()).contains(QString::fromUtf8("Gespräche für")));
+        QVERIFY(!t.Fenster->Dokument.IstGeaendert());
+    }
+
+    // With "Kalenderdateien (.ics)" ticked, every PDF of the run gets its calendar beside it; files that
+    // exist are asked about as in the PDF run, after "JA für alle" there no more, and a message says
+    // how many calendars were written. The choice stays for the next run.
+    void kalenderdateienMitPdf() {
+        TFensterTest t;
+        t.Fenster->ProjektErsetzen(GebuchtesProjekt());
+        t.Fenster->Projekt()->NotizHaken[Notizhaken::ElternGedruckt] = true;
+        QVERIFY(t.Zeigen());
+        QTemporaryDir ziel;
+        t.Fenster->Gruppen.Druck->Stand.PdfOrdner = ziel.path();
+        const QDir jahr(ziel.filePath("VEL2027PDF"));
+        const auto lauf = [&t](bool ankreuzen) {
+            TDialogFolge folge({[ankreuzen](QDialog& d) {
+                                    auto& wahl = Als<TFpdfVW>(d);
+                                    QCOMPARE(wahl.CBKalender->text(), "Kalenderdateien (.ics)");
+                                    QCOMPARE(wahl.CBKalender->isChecked(), !ankreuzen);
+                                    if (ankreuzen) QTest::mouseClick(wahl.CBKalender, Qt::LeftButton);
+                                    QVERIFY(wahl.CBKalender->isChecked());
+                                    QTimer::singleShot(0, wahl.BpdfE, &QPushButton::click);
+                                },
+                                [](QDialog& d) { Als<TDrBereich>(d).StartBtn->click(); },
+                                [](QDialog& d) { d.reject(); }});
+            t.Fenster->BuPDF->trigger();
+            QCOMPARE(folge.Offen(), 0);
+            QCOMPARE(folge.Unerwartet, 0);
+        };
+        const QString gespeichert = "gespeichert in\r" + QDir::toNativeSeparators(jahr.path());
+
+        lauf(true);
+        QCOMPARE(jahr.entryList(QDir::Files, QDir::Name),
+                 (QStringList{"VEL2027E - Maier.ics", "VEL2027E - Maier.pdf"}));
+        QFile kalender(jahr.filePath("VEL2027E - Maier.ics"));
+        QVERIFY(kalender.open(QIODevice::ReadOnly));
+        const QByteArray inhalt = kalender.readAll();
+        QVERIFY(inhalt.startsWith("BEGIN:VCALENDAR\r\n"));
+        QCOMPARE(inhalt.count("BEGIN:VEVENT"), 3);
+        QCOMPARE(t.Meldung.Protokoll.size(), 1);
+        QCOMPARE(t.Meldung.Protokoll[0].Titel, "Kalenderdateien");
+        QCOMPARE(t.Meldung.Protokoll[0].Text, "1 Kalenderdatei (.ics) wurde " + gespeichert);
+
+        // "Ja" for the list, "Überspringen" for its calendar.
+        t.Meldung.Protokoll.clear();
+        t.Meldung.Auswahlen = {1, 2};
+        lauf(false);
+        QCOMPARE(t.Meldung.Titel(), (QStringList{QString::fromUtf8("Rückfrage"),
+                                                 QString::fromUtf8("Rückfrage"), "Kalenderdateien"}));
+        QCOMPARE(t.Meldung.Protokoll[1].Text,
+                 QString::fromUtf8("Die Datei \"VEL2027E - Maier.ics\" existiert bereits.\rÜberschreiben?"));
+        QCOMPARE(t.Meldung.Protokoll[1].Knopftexte,
+                 (QStringList{"JA für alle", "Ja", "Überspringen", "Abbrechen"}));
+        QCOMPARE(t.Meldung.Protokoll[2].Text, "0 Kalenderdateien (.ics) wurden " + gespeichert);
+
+        t.Meldung.Protokoll.clear();
+        t.Meldung.Auswahlen = {0};
+        lauf(false);
+        QCOMPARE(t.Meldung.Titel(), (QStringList{QString::fromUtf8("Rückfrage"), "Kalenderdateien"}));
+        QCOMPARE(t.Meldung.Protokoll[1].Text, "1 Kalenderdatei (.ics) wurde " + gespeichert);
         QVERIFY(!t.Fenster->Dokument.IstGeaendert());
     }
 

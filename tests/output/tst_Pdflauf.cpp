@@ -141,7 +141,7 @@ private Q_SLOTS:
     // One file per family with conversations; the folder is created; names keep their letters.
     void schreibtJeFamilieEineDatei() {
         TLauf l;
-        const TPdfErgebnis e = PdfLauf(l.Auftrag(), l.meldung);
+        const TDateilaufErgebnis e = PdfLauf(l.Auftrag(), l.meldung);
         QCOMPARE(e.Geschrieben, 2);
         QVERIFY(e.Fehlgeschlagen.isEmpty());
         QCOMPARE(l.Dateien(),
@@ -179,7 +179,7 @@ private Q_SLOTS:
         TLauf l;
         PdfLauf(l.Auftrag(), l.meldung);
         l.meldung.Auswahlen = antworten;
-        const TPdfErgebnis e = PdfLauf(l.Auftrag(faeden), l.meldung);
+        const TDateilaufErgebnis e = PdfLauf(l.Auftrag(faeden), l.meldung);
         QCOMPARE(l.meldung.Protokoll.size(), fragen);
         QCOMPARE(l.meldung.Protokoll[0].Text,
                  "Die Datei \"VEL2027E - Maier\" existiert bereits.\rÜberschreiben?");
@@ -208,14 +208,14 @@ private Q_SLOTS:
         sperre.close();
         TPdfAuftrag a = l.Auftrag(faeden);
         a.Zielordner = l.ordner.filePath("Datei/VEL2027PDF");
-        const TPdfErgebnis ohneOrdner = PdfLauf(a, l.meldung);
+        const TDateilaufErgebnis ohneOrdner = PdfLauf(a, l.meldung);
         QVERIFY(ohneOrdner.OrdnerFehlt);
         QCOMPARE(ohneOrdner.Geschrieben, 0);
 
         QVERIFY(QDir().mkpath(l.ordner.filePath("VEL2027PDF/VEL2027E - Maier.pdf")));
         TPdfAuftrag ueber = l.Auftrag(faeden);
         ueber.Ueberschreiben = true;
-        const TPdfErgebnis e = PdfLauf(ueber, l.meldung);
+        const TDateilaufErgebnis e = PdfLauf(ueber, l.meldung);
         QCOMPARE(e.Geschrieben, 1);
         QCOMPARE(e.Fehlgeschlagen, QStringList{l.ordner.filePath("VEL2027PDF/VEL2027E - Maier.pdf")});
         QCOMPARE(l.Dateien(), QStringList{QString::fromUtf8("VEL2027E - Öztürk.pdf")});
@@ -249,8 +249,10 @@ private Q_SLOTS:
         TSkriptMeldung meldung;
         for (const bool eltern : {true, false}) {
             const QString art = eltern ? "E" : "L";
-            const TPdfErgebnis einzeln = PdfLauf(s.Auftrag(eltern, ordner.filePath(art + "1"), 1), meldung);
-            const TPdfErgebnis parallel = PdfLauf(s.Auftrag(eltern, ordner.filePath(art + "4"), 4), meldung);
+            const TDateilaufErgebnis einzeln =
+                PdfLauf(s.Auftrag(eltern, ordner.filePath(art + "1"), 1), meldung);
+            const TDateilaufErgebnis parallel =
+                PdfLauf(s.Auftrag(eltern, ordner.filePath(art + "4"), 4), meldung);
             QCOMPARE(parallel.Geschrieben, einzeln.Geschrieben);
             QVERIFY(parallel.Fehlgeschlagen.isEmpty());
             const QStringList namen = QDir(ordner.filePath(art + "1")).entryList(QDir::Files, QDir::Name);
@@ -284,10 +286,11 @@ private Q_SLOTS:
         QTemporaryDir ordner;
         TSkriptMeldung meldung;
         QList<int> gemeldet;
-        const TPdfErgebnis e = PdfLauf(s.Auftrag(true, ordner.path(), faeden), meldung, [&gemeldet](int i) {
-            gemeldet << i;
-            return i < 5;
-        });
+        const TDateilaufErgebnis e =
+            PdfLauf(s.Auftrag(true, ordner.path(), faeden), meldung, [&gemeldet](int i) {
+                gemeldet << i;
+                return i < 5;
+            });
         QVERIFY(e.Abgebrochen);
         QCOMPARE(gemeldet, (QList<int>{0, 1, 2, 3, 4, 5}));
         QCOMPARE(e.Geschrieben, 5);

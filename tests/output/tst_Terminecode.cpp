@@ -263,7 +263,7 @@ private Q_SLOTS:
             for (const auto& l : f.b.p.Lehrerliste)
                 a.Listen.push_back({l.get(), l->Kuerzel});
         TSkriptMeldung fragen;
-        const TPdfErgebnis e = PdfLauf(a, fragen);
+        const TDateilaufErgebnis e = PdfLauf(a, fragen);
         QCOMPARE(e.Geschrieben, static_cast<int>(a.Listen.size()));
         QCOMPARE(fragen.Protokoll.size(), meldung.isEmpty() ? 0 : 1);
         if (!meldung.isEmpty()) {

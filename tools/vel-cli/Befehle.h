@@ -10,6 +10,7 @@ int BefehlPlan(const QStringList& argumente);
 int BefehlCheck(const QStringList& argumente);
 int BefehlPdf(const QStringList& argumente);
 int BefehlRtf(const QStringList& argumente);
+int BefehlIcs(const QStringList& argumente);
 int BefehlRaeume(const QStringList& argumente);
 int BefehlStatistik(const QStringList& argumente);
 int BefehlImportLehrer(const QStringList& argumente);

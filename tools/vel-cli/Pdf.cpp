@@ -69,14 +69,12 @@ int BefehlPdf(const QStringList& argumente) {
     TEinstellungsSpeicher speicher;
     const TSchuldaten schule = SchuldatenLesen(speicher);
     TPdfAuftrag auftrag{p, schule, bereich.FuerEltern, PdfZielordner(parser.value(ausgabe), p), {}, true};
+    auftrag.Listen = ListenDateien(p, bereich);
     auftrag.Terminecodes = TerminecodeLesen(speicher);
-    for (int i = bereich.Erster; i <= bereich.Letzter; ++i)
-        auftrag.Listen.push_back({bereich.Eintraege[static_cast<size_t>(i)].Person,
-                                  ListenName(p, bereich, i, i - bereich.Erster + 1, true)});
     const bool terminal = isatty(fileno(stderr));
     const int gesamt = static_cast<int>(auftrag.Listen.size());
     TKonsolenMeldung meldung;
-    const TPdfErgebnis e = PdfLauf(auftrag, meldung, [&](int i) {
+    const TDateilaufErgebnis e = PdfLauf(auftrag, meldung, [&](int i) {
         if (terminal) fehler << QStringLiteral("\r%1 von %2").arg(i + 1).arg(gesamt) << Qt::flush;
         return true;
     });

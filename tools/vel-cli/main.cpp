@@ -30,6 +30,7 @@ const TBefehl Befehle[] = {
     {"check", BefehlCheck, "check DATEI"},
     {"pdf", BefehlPdf, "pdf DATEI (--eltern|--lehrer) -o ORDNER [--von N] [--bis M]", true},
     {"rtf", BefehlRtf, "rtf DATEI (--eltern|--lehrer) -o AUS.rtf"},
+    {"ics", BefehlIcs, "ics DATEI (--eltern|--lehrer) -o ORDNER [--utc]"},
     {"raeume", BefehlRaeume, "raeume PROJEKTDATEI [--csv AUSGABE]"},
     {"statistik", BefehlStatistik, "statistik PROJEKTDATEI [--json]"},
     {"import-lehrer", BefehlImportLehrer,

@@ -8,6 +8,7 @@
 #include "document/ProjektDokument.h"
 #include "model/Meldung.h"
 #include "model/Projekt.h"
+#include "output/Kalenderlauf.h"
 #include "output/Pdflauf.h"
 #include "output/Terminecode.h"
 #include "settings/Codeoption.h"
@@ -15,6 +16,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QMenu>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -127,9 +129,11 @@ bool TDruckBefehle::Lauf(bool fuerEltern, bool alsPdf) {
     if (bereich.exec() != QDialog::Accepted) return true;
     const TProTagFuerLauf proTag(p->Listenlayout, fuerEltern, bereich.EinzelseitenProTag());
     ListenGedruckt(bereich.Bereich());
-    if (alsPdf)
-        Pdflauf(bereich.Bereich());
-    else
+    if (alsPdf) {
+        const TDateilaufErgebnis pdf = Pdflauf(bereich.Bereich());
+        if (Stand.Kalenderdateien && !pdf.Abgebrochen && !pdf.OrdnerFehlt)
+            Kalenderlauf(bereich.Bereich(), pdf.AlleUeberschreiben);
+    } else
         Drucklauf(bereich.Bereich());
     return true;
 }
@@ -144,20 +148,18 @@ void TDruckBefehle::ListenGedruckt(const TDruckbereich& bereich) {
     U.Dokument.Melden({});
 }
 
-void TDruckBefehle::Pdflauf(const TDruckbereich& bereich) {
+TDateilaufErgebnis TDruckBefehle::Pdflauf(const TDruckbereich& bereich) {
     const TProjekt& p = *Projekt();
     const TSchuldaten schule = SchuldatenLesen(U.Speicher);
-    TPdfAuftrag auftrag{p, schule, bereich.FuerEltern, PdfZielordner(Stand.PdfOrdner, p), {}, false};
+    TPdfAuftrag auftrag{
+        p, schule, bereich.FuerEltern, PdfZielordner(Stand.PdfOrdner, p), ListenDateien(p, bereich), false};
     auftrag.Terminecodes = TerminecodeLesen(U.Speicher);
-    for (int i = bereich.Erster; i <= bereich.Letzter; ++i)
-        auftrag.Listen.push_back({bereich.Eintraege[static_cast<size_t>(i)].Person,
-                                  ListenName(p, bereich, i, i - bereich.Erster + 1, true)});
     QProgressDialog fortschritt(QStringLiteral("PDF-Dateien werden gespeichert ..."),
                                 QStringLiteral("Abbrechen"), 0, static_cast<int>(auftrag.Listen.size()),
                                 U.Fenster);
     fortschritt.setWindowModality(Qt::WindowModal);
     fortschritt.setMinimumDuration(500);
-    const TPdfErgebnis ergebnis = PdfLauf(auftrag, U.Meldungen, [&fortschritt](int i) {
+    const TDateilaufErgebnis ergebnis = PdfLauf(auftrag, U.Meldungen, [&fortschritt](int i) {
         fortschritt.setValue(i);
         return !fortschritt.wasCanceled();
     });
@@ -166,7 +168,7 @@ void TDruckBefehle::Pdflauf(const TDruckbereich& bereich) {
         U.Meldungen.Meldung(
             QString::fromUtf8("Die pdf-Dateien können nicht am gewählten Ort gespeichert werden."),
             QStringLiteral("Fehler"), MeldungsArt::Fehler);
-        return;
+        return ergebnis;
     }
     // A list that could not be written is no silent gap in what goes to the families.
     if (!ergebnis.Fehlgeschlagen.isEmpty())
@@ -175,6 +177,24 @@ void TDruckBefehle::Pdflauf(const TDruckbereich& bereich) {
                 .arg(ergebnis.Fehlgeschlagen.size())
                 .arg(ergebnis.Fehlgeschlagen.constFirst()),
             QStringLiteral("Fehler"), MeldungsArt::Fehler);
+    return ergebnis;
+}
+
+void TDruckBefehle::Kalenderlauf(const TDruckbereich& bereich, bool ueberschreiben) {
+    const TProjekt& p = *Projekt();
+    const TKalenderAuftrag auftrag{p, bereich.FuerEltern, PdfZielordner(Stand.PdfOrdner, p),
+                                   ListenDateien(p, bereich), ueberschreiben};
+    const TDateilaufErgebnis ergebnis = KalenderLauf(auftrag, U.Meldungen);
+    QString text = ergebnis.Geschrieben == 1
+                       ? QStringLiteral("%1 Kalenderdatei (.ics) wurde gespeichert in\r%2")
+                       : QStringLiteral("%1 Kalenderdateien (.ics) wurden gespeichert in\r%2");
+    text = text.arg(ergebnis.Geschrieben).arg(QDir::toNativeSeparators(auftrag.Zielordner));
+    if (!ergebnis.Fehlgeschlagen.isEmpty())
+        text += QString::fromUtf8("\r\r%1 Datei(en) konnten nicht gespeichert werden, zum Beispiel\r%2")
+                    .arg(ergebnis.Fehlgeschlagen.size())
+                    .arg(ergebnis.Fehlgeschlagen.constFirst());
+    U.Meldungen.Meldung(text, QStringLiteral("Kalenderdateien"),
+                        ergebnis.Fehlgeschlagen.isEmpty() ? MeldungsArt::Information : MeldungsArt::Fehler);
 }
 
 void TDruckBefehle::Drucklauf(const TDruckbereich& bereich) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "output/Dateilauf.h"
 #include "output/Druckbereich.h"
 #include "ui/Befehlsgruppe.h"
 
@@ -42,7 +43,9 @@ private:
     // Ticks the note pad's mark of the kind of lists when the run reaches the last one.
     void ListenGedruckt(const TDruckbereich& bereich);
     void Drucklauf(const TDruckbereich& bereich);
-    void Pdflauf(const TDruckbereich& bereich);
+    TDateilaufErgebnis Pdflauf(const TDruckbereich& bereich);
+    // The calendar files beside the lists of a PDF run; ueberschreiben after "JA für alle" there.
+    void Kalenderlauf(const TDruckbereich& bereich, bool ueberschreiben);
 
     std::unique_ptr<QPrinter> DruckerSatz;
     TFpdfVW* PdfWahl = nullptr;

@@ -5,6 +5,7 @@
 #include "ui/Dateiwahl.h"
 #include "ui/Hilfekontext.h"
 
+#include <QCheckBox>
 #include <QEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -26,6 +27,11 @@ TFpdfVW::TFpdfVW(TDrucklaufStand& stand, TDateiwahl& dateiwahl, QWidget* parent)
     BpdfL = new QPushButton(QString::fromUtf8("für Lehrkräfte ..."));
     BpdfS = new QPushButton(QStringLiteral("Sonstige Listen ..."));
     SonstMenue = SonstigeListenMenue(BpdfS);
+    CBKalender = new QCheckBox(QStringLiteral("Kalenderdateien (.ics)"));
+    CBKalender->setToolTip(QString::fromUtf8(
+        "Zu jeder Liste eine Kalenderdatei mit ihren Terminen, gleich benannt und im selben Ordner.\n"
+        "Als Mail-Anhang geöffnet, übernimmt das Handy die Termine in seinen Kalender."));
+    CBKalender->setChecked(Stand.Kalenderdateien);
     for (QPushButton* knopf : {BpdfE, BpdfL})
         knopf->setMinimumWidth(knopf->sizeHint().width() + 24);
 
@@ -41,6 +47,8 @@ TFpdfVW::TFpdfVW(TDrucklaufStand& stand, TDateiwahl& dateiwahl, QWidget* parent)
     layout->addLayout(ordner);
     layout->addSpacing(8);
     layout->addLayout(listen);
+    // Under the lists' buttons: it goes with their runs, not with the other lists.
+    layout->addWidget(CBKalender, 0, Qt::AlignLeft);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     OrdnerPruefen();
@@ -49,6 +57,7 @@ TFpdfVW::TFpdfVW(TDrucklaufStand& stand, TDateiwahl& dateiwahl, QWidget* parent)
     connect(Bfolder, &QPushButton::clicked, this, &TFpdfVW::BfolderClick);
     connect(BpdfE, &QPushButton::clicked, this, [this] { Starten(true); });
     connect(BpdfL, &QPushButton::clicked, this, [this] { Starten(false); });
+    connect(CBKalender, &QCheckBox::toggled, this, [this](bool an) { Stand.Kalenderdateien = an; });
 }
 
 bool TFpdfVW::OrdnerPruefen() {

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class QCheckBox;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -9,7 +10,8 @@ class TDateiwahl;
 struct TDrucklaufStand;
 
 // The PDF choice "Listen als PDF speichern": the folder the lists go to (PdfOrdner of the run state,
-// chosen here) and the two kinds of lists. The buttons of the lists emit ElternSpeichern or
+// chosen here), the two kinds of lists and whether calendar files go with them (Kalenderdateien of the
+// run state). The buttons of the lists emit ElternSpeichern or
 // LehrerSpeichern, only while the folder exists; the dialog stays open and starts nothing itself.
 class TFpdfVW : public QDialog {
     Q_OBJECT
@@ -21,6 +23,7 @@ public:
     QPushButton* BpdfE = nullptr;
     QPushButton* BpdfL = nullptr;
     QPushButton* BpdfS = nullptr;
+    QCheckBox* CBKalender = nullptr;
     QMenu* SonstMenue = nullptr;
 
 Q_SIGNALS:
