@@ -1,3 +1,4 @@
+#include "common/Codeleser.h"
 #include "common/ProjektBauer.h"
 #include "common/SkriptMeldung.h"
 #include "common/TestHaupt.h"
@@ -14,9 +15,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -24,58 +22,6 @@ namespace {
 
 const TSchuldaten Schule{QStringLiteral("Gymnasium Am Wall"), QString::fromUtf8("Wallstraße 3"),
                          QStringLiteral("28195 Bremen"), QStringLiteral("0421 1234"), QString()};
-
-// Without zbarimg a test cannot read a code; scripts/test installs it and sets VEL_ZBARTEST, and there
-// a missing reader fails instead of skipping.
-bool ZbarFehlt() {
-    return QStandardPaths::findExecutable(QStringLiteral("zbarimg")).isEmpty() ||
-           QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty();
-}
-#define ZBAR_NOETIG()                                                                                        \
-    do {                                                                                                     \
-        if (ZbarFehlt()) {                                                                                   \
-            const char* grund = "zbarimg (zbar-tools) oder pdftoppm (poppler-utils) fehlt";                  \
-            if (!qEnvironmentVariableIsEmpty("VEL_ZBARTEST")) QFAIL(grund);                                  \
-            QSKIP(grund);                                                                                    \
-        }                                                                                                    \
-    } while (false)
-
-// What a print at 300 dpi shows to a scanner: each page rasterised as pdftoppm does, and the codes
-// zbarimg reads there, by page (1-based). VEL_PDF_ORDNER=dir keeps the pages for a look at them.
-QMap<int, QByteArray> CodesLesen(const QByteArray& pdf, const QString& name = QStringLiteral("liste")) {
-    QMap<int, QByteArray> codes;
-    QTemporaryDir ordner;
-    QFile datei(ordner.filePath(QStringLiteral("liste.pdf")));
-    if (!datei.open(QIODevice::WriteOnly)) return codes;
-    datei.write(pdf);
-    datei.close();
-    QProcess raster;
-    raster.start(QStringLiteral("pdftoppm"),
-                 {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-png"), datei.fileName(),
-                  ordner.filePath(QStringLiteral("seite"))});
-    raster.waitForFinished(120000);
-    const QStringList seiten =
-        QDir(ordner.path()).entryList({QStringLiteral("seite*.png")}, QDir::Files, QDir::Name);
-    for (int i = 0; i < seiten.size(); ++i) {
-        const QString png = ordner.filePath(seiten[i]);
-        if (const QString behalten = qEnvironmentVariable("VEL_PDF_ORDNER"); !behalten.isEmpty())
-            QFile::copy(png, QDir(behalten).filePath(QStringLiteral("%1-%2.png").arg(name).arg(i + 1)));
-        QProcess zbar;
-        zbar.start(QStringLiteral("zbarimg"), {QStringLiteral("--raw"), QStringLiteral("-q"), png});
-        zbar.waitForFinished(120000);
-        QByteArray text = zbar.readAllStandardOutput();
-        // zbarimg ends each symbol's text with a line break of its own.
-        if (text.endsWith('\n')) text.chop(1);
-        if (!text.isEmpty()) codes.insert(i + 1, text);
-    }
-    return codes;
-}
-
-// The stamp of the moment a calendar is written differs between two runs.
-QByteArray OhneStempel(QByteArray kalender) {
-    static const QRegularExpression stempel(QStringLiteral("DTSTAMP:\\d{8}T\\d{6}Z"));
-    return QString::fromUtf8(kalender).replace(stempel, QStringLiteral("DTSTAMP:")).toUtf8();
-}
 
 // Families with conversations about their three children, each with eight teachers of long names, one
 // conversation each slot from the first on, in a day of `slots` slots.
@@ -193,7 +139,7 @@ private Q_SLOTS:
         QTest::newRow("volle Seite") << 8 << 44 << 2;
     }
     void entziffern() {
-        ZBAR_NOETIG();
+        VEL_CODELESER_NOETIG();
         QFETCH(int, gespraeche);
         QFETCH(int, slots);
         QFETCH(int, seite);
@@ -216,7 +162,7 @@ private Q_SLOTS:
         QTest::newRow("Lehrer") << false << true << false;
     }
     void nurAufElternlisten() {
-        ZBAR_NOETIG();
+        VEL_CODELESER_NOETIG();
         QFETCH(bool, eltern);
         QFETCH(bool, drucken);
         QFETCH(bool, code);
@@ -271,7 +217,7 @@ private Q_SLOTS:
             QCOMPARE(fragen.Titel(), QStringList{QStringLiteral("QR-Code")});
         }
         if (!eltern || !drucken) return;
-        ZBAR_NOETIG();
+        VEL_CODELESER_NOETIG();
         const auto lesen = [&](const QString& name) {
             QFile datei(QDir(a.Zielordner).filePath(name + QStringLiteral(".pdf")));
             return datei.open(QIODevice::ReadOnly) ? CodesLesen(datei.readAll()) : QMap<int, QByteArray>();
@@ -282,7 +228,7 @@ private Q_SLOTS:
 
     // vel-cli follows the store of the user it runs for: the option set there puts the code on the lists.
     void kommandozeile() {
-        ZBAR_NOETIG();
+        VEL_CODELESER_NOETIG();
         TLangeNamen f(2, 6);
         QTemporaryDir ordner;
         const QString projekt = ordner.filePath("s.pdt");
