@@ -136,6 +136,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("seite");
         QTest::newRow("ein Gespräch") << 1 << 6 << 1;
         QTest::newRow("acht Gespräche") << 8 << 24 << 1;
+        QTest::newRow("fast größter Code") << 10 << 24 << 1;
         QTest::newRow("volle Seite") << 8 << 44 << 2;
     }
     void entziffern() {
