@@ -53,11 +53,13 @@ QByteArray Zeitwert(const QDateTime& ortszeit, TKalenderzeit zeit) {
     return ':' + inBerlin.toUTC().toString("yyyyMMdd'T'HHmmss'Z'").toLatin1();
 }
 
-// A calendar replaces an event it already holds when the UID comes again, so the UID must name the
-// conversation for as long as it exists: its number and its family's number never change (numbers are
-// given once and not reused while the project lives), whatever is added, deleted or rescheduled, and
-// the teacher's file names the same meeting as the family's. The first date keeps apart the projects of
-// other years or terms, whose numbers start again at 1.
+// A calendar replaces an event it already holds when the UID comes again, so the UID names the
+// conversation by what stays with it: its number and its family's number, whatever else is added, deleted,
+// sorted or rescheduled (families are numbered anew only when the family list is replaced, which removes
+// every conversation), and the teacher's file names the same meeting as the family's. A number comes again
+// only after the newest conversation was deleted and the project reopened; the UID then repeats only for
+// the same family, whose calendar swaps the dropped appointment for the new one. The first date keeps
+// apart the projects of other years or terms, whose numbers start again at 1.
 QByteArray Uid(const TProjekt& p, const TGespraech& g) {
     return DatumAusWert(p.Datum[0]).toString("yyyyMMdd").toLatin1() + '-' +
            QByteArray::number(g.Eltern()->Nummer) + '-' + QByteArray::number(g.Nummer) + "@vel";
@@ -156,9 +158,17 @@ int Terminminuten(const TProjekt& p) {
 QByteArray KalenderText(const TProjekt& p, const TPerson& person, bool fuerEltern, TKalenderzeit zeit,
                         const QDateTime& jetzt) {
     std::vector<const TGespraech*> termine;
-    for (const auto& g : p.Gespraechsliste) {
-        if (!g->Kind || !g->Lehrer || Startminuten(p, g->Termin) < 0) continue;
-        if (fuerEltern ? g->Eltern() == &person : g->Lehrer == &person) termine.push_back(g.get());
+    const auto nehmen = [&p, &termine](const TGespraech* g) {
+        if (g->Kind && g->Lehrer && Startminuten(p, g->Termin) >= 0) termine.push_back(g);
+    };
+    // A family reaches its conversations through its children; one run writes thousands of families.
+    if (fuerEltern) {
+        for (const auto& kind : static_cast<const TEltern&>(person).Kinder)
+            for (const TGespraech* g : kind->Gespraeche)
+                nehmen(g);
+    } else {
+        for (const auto& g : p.Gespraechsliste)
+            if (g->Lehrer == &person) nehmen(g.get());
     }
     if (termine.empty()) return {};
     std::stable_sort(termine.begin(), termine.end(),
