@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
     TStilleMeldung meldung;
     TFPreview vorschau(dokument, drucker, meldung);
     const QRect fenster(0, 0, 1920, 1040);
-    vorschau.VorschauOeffnen({laengste.Eltern, laengste.Person, nullptr}, {}, fenster);
+    vorschau.VorschauOeffnen({laengste.Eltern, laengste.Person, nullptr}, {}, false, fenster);
     vorschau.showNormal();
     vorschau.setGeometry(fenster);
     QApplication::processEvents();

@@ -16,20 +16,33 @@ bool LayoutGleich(const TListenlayout& a, const TListenlayout& b);
 
 // The layout being edited and what it was when editing began or was last taken over. Every change goes
 // to the layout at once, so that a preview shows it; closing without taking it over puts the state back.
+// Beside the project's layout it edits the families' code, an option of this machine.
 class TLayoutArbeitskopie {
 public:
-    explicit TLayoutArbeitskopie(TListenlayout& layout)
+    explicit TLayoutArbeitskopie(TListenlayout& layout, bool terminecode = false)
         : Layout(layout)
-        , Stand(layout) {}
+        , Terminecode(terminecode)
+        , Stand(layout)
+        , TerminecodeStand(terminecode) {}
 
     TListenlayout& Layout;
+    bool Terminecode;
     const TListenlayout& Schnappschuss() const { return Stand; }
-    bool Geaendert() const { return !LayoutGleich(Layout, Stand); }
-    void Festhalten() { Stand = Layout; }
-    void Verwerfen() { Layout = Stand; }
+    // The project's layout differs; the code alone does not change the project.
+    bool LayoutGeaendert() const { return !LayoutGleich(Layout, Stand); }
+    bool Geaendert() const { return LayoutGeaendert() || Terminecode != TerminecodeStand; }
+    void Festhalten() {
+        Stand = Layout;
+        TerminecodeStand = Terminecode;
+    }
+    void Verwerfen() {
+        Layout = Stand;
+        Terminecode = TerminecodeStand;
+    }
 
 private:
     TListenlayout Stand;
+    bool TerminecodeStand;
 };
 
 // Moves of the general and of the individual annotation, one place down or up the list.

@@ -1,6 +1,7 @@
 #include "Listenseiten.h"
 
 #include "Anmerkungsorte.h"
+#include "Terminecode.h"
 #include "Zeichenziel.h"
 #include "model/Datumstexte.h"
 #include "model/Projekt.h"
@@ -107,6 +108,8 @@ public:
             for (size_t i = 0; i < unten.size(); ++i)
                 Anmerkung(unten[i], i == 0 && unten.size() > 1 && !unten[1].isEmpty());
         }
+        // Y is the top of the last line drawn, or below the last annotation.
+        if (Eltern && B.Codes && B.Codes->Drucken) Terminecode(untenFolgt ? Y : Y + Zh);
         return Seite;
     }
 
@@ -122,6 +125,16 @@ private:
         M().setPen(Qt::black);
         M().setBackgroundMode(Qt::TransparentMode);
         Zh = M().fontMetrics().height();
+    }
+
+    // The list's font a step smaller, for the school's data beside a logo and the code's caption.
+    QFont Klein() const {
+        QFont klein = Schrift;
+        if (klein.pixelSize() > 0)
+            klein.setPixelSize(std::max(1, Runden(klein.pixelSize() / 1.2)));
+        else
+            klein.setPointSizeF(klein.pointSizeF() / 1.2);
+        return klein;
     }
 
     void Stil(bool fett, bool kursiv) {
@@ -176,12 +189,7 @@ private:
             }
             M().drawImage(QRect(X0, Y0, breit, hoch), logo);
             TextRechts(X0 + Breite, Y0, titel);
-            QFont klein = Schrift;
-            if (klein.pixelSize() > 0)
-                klein.setPixelSize(std::max(1, Runden(klein.pixelSize() / 1.2)));
-            else
-                klein.setPointSizeF(klein.pointSizeF() / 1.2);
-            M().setFont(klein);
+            M().setFont(Klein());
             const std::array<QString, 4> schule = SchulKopffelder(B.Schule);
             const int schritte[] = {6, 11, 16, 21};
             for (size_t i = 0; i < schule.size(); ++i) {
@@ -269,6 +277,45 @@ private:
         }
         Y += Zh / 2;
         return true;
+    }
+
+    // The family's appointments as a QR code with its caption, right-aligned below everything else, on a
+    // page of its own when the rest of the last one is too short.
+    void Terminecode(int frei) {
+        const TTerminecode code = TerminecodeBilden(B.Projekt, Person);
+        if (code.ZuGross) B.Codes->OhneCodeVermerken(Person);
+        if (!code.Matrix) return;
+        const int n = code.Matrix->Seite();
+        // Whole pixels for a module keep the symbol sharp; the preview measures across in PpiY too.
+        const int punkte = Modulpunkte(n);
+        const int ppiX = Ziel.Vorschau() ? B.Metrik.PpiY : B.Metrik.PpiX;
+        const QSize modul(std::max(1, Runden(punkte * ppiX / 300.0)),
+                          std::max(1, Runden(punkte * B.Metrik.PpiY / 300.0)));
+        const QSize feld((n + 2 * QrRuhezone) * modul.width(), (n + 2 * QrRuhezone) * modul.height());
+        const QString titel = QStringLiteral("Termine ins Handy:\nCode mit der Kamera scannen");
+        M().setFont(Klein());
+        // The caption keeps its two lines where the page allows; symbol and caption centred on each other.
+        const QRect text = M().fontMetrics().boundingRect(QRect(0, 0, Breite, Hoehe),
+                                                          Qt::AlignHCenter | Qt::TextWordWrap, titel);
+        M().setFont(Schrift);
+        const int breite = std::max(feld.width(), text.width());
+        const int hoehe = feld.height() + text.height();
+        if (breite > Breite || hoehe > Hoehe - 2 * Zh) return;
+        int oben = frei + Zh / 2;
+        if (oben + hoehe > Y0 + Hoehe) {
+            Listenmodus = KeinKopf;
+            Umbruch(TUmbruch::OhneKopf);
+            oben = Y + Zh / 2;
+        }
+        const int links = X0 + Breite - breite;
+        const int codeLinks = links + (breite - feld.width()) / 2;
+        QrZeichnen(M(), *code.Matrix,
+                   QPoint(codeLinks + QrRuhezone * modul.width(), oben + QrRuhezone * modul.height()), modul);
+        M().setFont(Klein());
+        M().drawText(QRect(links, oben + feld.height(), breite, text.height()),
+                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, titel);
+        M().setFont(Schrift);
+        Y = oben + hoehe;
     }
 
     void Trennlinie() {

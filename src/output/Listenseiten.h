@@ -8,6 +8,7 @@
 class QPainter;
 class TPerson;
 class TProjekt;
+class TTerminecodes;
 class TZeichenziel;
 struct TSchuldaten;
 
@@ -17,6 +18,9 @@ struct TListenblatt {
     const TSchuldaten& Schule;
     const TSeitenmetrik& Metrik;
     TListenAuftrag Auftrag;
+    // Whether a family's list carries its appointments as a QR code, shared by the lists of one run;
+    // without it no list does.
+    TTerminecodes* Codes = nullptr;
 };
 
 // The content area of a page in pixels: the printable area without the margins. In the preview's
@@ -24,7 +28,8 @@ struct TListenblatt {
 QSize Inhaltsgroesse(const TSeitenmetrik& metrik, const TSeitenraender& raender, bool vorschau);
 
 // Draws the composed list as one or more pages: head, annotations, column header, lines at their tab
-// stops, page breaks with continuation texts. Returns the number of pages.
+// stops, page breaks with continuation texts, and at its end a family's code where the run asks for it.
+// Returns the number of pages.
 int ListeZeichnen(TZeichenziel& ziel, const TListenblatt& blatt, const TListenZeilen& zeilen);
 
 // The head of the other lists: school data and title in a frame as wide as the content.

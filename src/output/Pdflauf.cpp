@@ -2,6 +2,7 @@
 
 #include "Gespraechsliste.h"
 #include "Pdfliste.h"
+#include "Terminecode.h"
 #include "Vorausarbeit.h"
 #include "model/Datumstexte.h"
 #include "model/Projekt.h"
@@ -22,19 +23,31 @@ TDateilaufErgebnis PdfLauf(const TPdfAuftrag& auftrag, TMeldung& fragen,
     TDateilauf lauf{auftrag.Zielordner, QStringLiteral("pdf"), {}, auftrag.Ueberschreiben};
     for (const TListenDatei& liste : auftrag.Listen)
         lauf.Namen << liste.Name;
+    TTerminecodes codes(auftrag.Terminecodes && auftrag.FuerEltern);
+    int ohneCode = 0;
     // Composing and drawing only read the project; asking, writing and the progress stay here, in the
     // order of the lists.
     TVorausarbeit listen(
         static_cast<int>(auftrag.Listen.size()),
-        [&auftrag](int i) {
+        [&auftrag, &codes](int i) {
             const TPerson* person = auftrag.Listen[static_cast<size_t>(i)].Person;
             if (!person || person->Zaehler == 0) return QByteArray();
             const TListenAuftrag was{person, auftrag.FuerEltern, false};
             TListenZeilen zeilen;
             ListeZusammenstellen(auftrag.Projekt, was, zeilen);
-            return ListeAlsPdf(auftrag.Projekt, auftrag.Schule, was, zeilen);
+            return ListeAlsPdf(auftrag.Projekt, auftrag.Schule, was, zeilen, &codes);
         },
         auftrag.Faeden > 0 ? auftrag.Faeden : QThread::idealThreadCount());
-    return DateienSchreiben(
-        lauf, [&listen](int i) { return listen.Holen(i); }, fragen, fortschritt);
+    const TDateilaufErgebnis ergebnis = DateienSchreiben(
+        lauf,
+        [&](int i) {
+            QByteArray pdf = listen.Holen(i);
+            // Lists made ahead but never taken for writing do not count.
+            const TPerson* person = auftrag.Listen[static_cast<size_t>(i)].Person;
+            if (person && codes.OhneCode(*person)) ++ohneCode;
+            return pdf;
+        },
+        fragen, fortschritt);
+    OhneCodeMelden(fragen, ohneCode);
+    return ergebnis;
 }

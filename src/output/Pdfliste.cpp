@@ -51,10 +51,10 @@ QByteArray PdfDokument(const QString& titel, bool quer,
 }
 
 QByteArray ListeAlsPdf(const TProjekt& projekt, const TSchuldaten& schule, const TListenAuftrag& auftrag,
-                       const TListenZeilen& zeilen) {
+                       const TListenZeilen& zeilen, TTerminecodes* codes) {
     return PdfDokument(QString::fromUtf8("Gesprächsliste für ") + auftrag.AktuellePerson->Name,
                        projekt.Listenlayout.Ausrichtung == 1,
                        [&](TZeichenziel& ziel, const TSeitenmetrik& metrik) {
-                           ListeZeichnen(ziel, {projekt, schule, metrik, auftrag}, zeilen);
+                           ListeZeichnen(ziel, {projekt, schule, metrik, auftrag, codes}, zeilen);
                        });
 }

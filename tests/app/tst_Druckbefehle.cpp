@@ -1,12 +1,16 @@
 #include "Eingabetest.h"
 #include "FensterTest.h"
+#include "common/Codeleser.h"
+#include "common/ProjektBauer.h"
 #include "common/TestHaupt.h"
 #include "common/Testdrucker.h"
 #include "model/Projektdatei.h"
+#include "output/Kalender.h"
 #include "output/ui/DrBereich.h"
 #include "output/ui/DrVorwahl.h"
 #include "output/ui/DruckBefehle.h"
 #include "output/ui/FpdfVW.h"
+#include "settings/Codeoption.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -188,6 +192,48 @@ private Q_SLOTS:
         QVERIFY(text.contains("Herrn Dr. Müller (MUE)"));
         QVERIFY(text.contains("Familie Maier"));
         QVERIFY(PdfText(berg).contains("Frau von Berg (BER)"));
+    }
+
+    // A families' print run with the code switched on: the printed list carries the family's calendar
+    // as a code a scanner reads at 300 dpi; a family with too many appointments gets its list without
+    // one, and the run says so once.
+    void druckenMitTerminecode() {
+        VEL_TESTDRUCKER_NOETIG();
+        VEL_CODELESER_NOETIG();
+        TFensterTest t;
+        TerminecodeSchreiben(t.Speicher, true);
+        TProjektBauer b;
+        b.Rahmen(1, 24);
+        for (int i = 0; i < 20; ++i)
+            b.Wunsch(b.Kind("Adler", QStringLiteral("Kind %1 mit langem Vornamen").arg(i), "5a"),
+                     QStringLiteral("L%1").arg(i), i);
+        b.Wunsch(b.Kind("Maier", QString::fromUtf8("Jörg"), "5a"), "L3", 21);
+        b.p.ZaehleGespraeche();
+        b.p.BelegungMarkieren();
+        t.Fenster->ProjektErsetzen(b.Abgeben());
+        QVERIFY(t.Zeigen());
+        const TPerson& maier = *t.Fenster->Projekt()->Elternliste[1];
+        QCOMPARE(maier.Name, QStringLiteral("Maier"));
+        TTestdruckAblage ablage;
+        TDialogFolge folge(
+            {[](QDialog& d) { QTimer::singleShot(0, static_cast<TDrVorwahl&>(d).EBtn, &QPushButton::click); },
+             [](QDialog& d) { static_cast<TDrBereich&>(d).StartBtn->click(); },
+             [](QDialog& d) { d.reject(); }});
+        t.Fenster->Druck1->trigger();
+        QCOMPARE(folge.Offen(), 0);
+        const QString adler = ablage.Erwarten(QStringLiteral("Liste 1 von 2 - Adler"));
+        const QString liste = ablage.Erwarten(QStringLiteral("Liste 2 von 2 - Maier"));
+        QVERIFY(!adler.isEmpty() && !liste.isEmpty());
+        const auto lesen = [](const QString& pfad) {
+            QFile datei(pfad);
+            return datei.open(QIODevice::ReadOnly) ? CodesLesen(datei.readAll()) : QMap<int, QByteArray>();
+        };
+        QVERIFY(lesen(adler).isEmpty());
+        const QMap<int, QByteArray> codes = lesen(liste);
+        QCOMPARE(codes.keys(), QList<int>{1});
+        QCOMPARE(OhneStempel(codes.value(1)),
+                 OhneStempel(KalenderText(*t.Fenster->Projekt(), maier, true, TKalenderzeit::Utc)));
+        QCOMPARE(t.Meldung.Titel(), QStringList{QStringLiteral("QR-Code")});
     }
 
     // Without requests there is nothing to print: the commands wait.

@@ -1,5 +1,6 @@
 #include "Eingabetest.h"
 #include "FensterTest.h"
+#include "common/ProjektBauer.h"
 #include "common/TestHaupt.h"
 #include "model/Logo.h"
 #include "output/ui/FLayout.h"
@@ -15,6 +16,7 @@
 #include "output/ui/Schriftliste.h"
 #include "output/ui/VorschauBefehle.h"
 #include "output/ui/Vorschaublatt.h"
+#include "settings/Codeoption.h"
 #include "settings/Einstellungen.h"
 
 #include <QApplication>
@@ -115,8 +117,8 @@ struct TNebenVorschau {
     TFensterTest t;
     QStringList Fehler;
 
-    TNebenVorschau() {
-        t.Fenster->ProjektErsetzen(KleinesProjekt());
+    explicit TNebenVorschau(std::unique_ptr<TProjekt> projekt = KleinesProjekt()) {
+        t.Fenster->ProjektErsetzen(std::move(projekt));
         t.Zeigen();
     }
     TFPreview* Vorschau() { return t.Fenster->Gruppen.Vorschau->Vorschau(); }
@@ -554,6 +556,83 @@ private Q_SLOTS:
                  QString::fromUtf8("Möchten Sie die vorbereitete Tab-Änderung in die Liste übernehmen?"));
         QCOMPARE(l.Tabulatoren[8], 250);
         QVERIFY(n.t.Fenster->Dokument.IstGeaendert());
+    }
+
+    // The families' code: a click switches it in the dialog and concerns the families' lists; "Übernehmen"
+    // and OK put it into the store, where it holds for every project, a cancel returns to what was last
+    // taken over. The project file's layout stays untouched.
+    void terminecode_data() {
+        QTest::addColumn<bool>("vorher");
+        QTest::addColumn<bool>("uebernehmen"); // "Übernehmen", then a second click
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<bool>("danach");
+        QTest::newRow("OK") << false << false << true << true;
+        QTest::newRow("Abbrechen") << false << false << false << false;
+        QTest::newRow("Übernehmen, Abbrechen") << false << true << false << true;
+        QTest::newRow("aus, OK") << true << false << true << false;
+    }
+    void terminecode() {
+        QFETCH(bool, vorher);
+        QFETCH(bool, uebernehmen);
+        QFETCH(bool, ok);
+        QFETCH(bool, danach);
+        TFensterTest t;
+        if (vorher) TerminecodeSchreiben(t.Speicher, true);
+        t.Fenster->ProjektErsetzen(KleinesProjekt());
+        QVERIFY(t.Zeigen());
+        TDialogFolge folge({[&](QDialog& d) {
+            auto& dlg = Als<TFLayout>(d);
+            QCheckBox* box = dlg.SeiteInhalt->CBQrCodeE;
+            QCOMPARE(box->text(), QString::fromUtf8("QR-Code mit den Terminen drucken (für alle Projekte)"));
+            QCOMPARE(box->isChecked(), vorher);
+            QSignalSpy geaendert(&dlg, &TFLayout::ArbeitskopieGeaendert);
+            QSignalSpy uebernommen(&dlg, &TFLayout::Uebernommen);
+            box->click();
+            QCOMPARE(dlg.Terminecode(), !vorher);
+            QCOMPARE(geaendert.takeLast().at(0).value<TListenArt>(), TListenArt::Eltern);
+            QVERIFY(dlg.BtnUebernehmen->isEnabled());
+            if (uebernehmen) {
+                dlg.BtnUebernehmen->click();
+                QCOMPARE(TerminecodeLesen(t.Speicher), !vorher);
+                // Only the code changed: the project's layout is not reported as changed.
+                QCOMPARE(uebernommen.takeLast().at(0).toBool(), false);
+                box->click();
+            }
+            (ok ? dlg.OkBtn : dlg.CancBtn)->click();
+            QCOMPARE(box->isChecked(), danach);
+        }});
+        t.Fenster->LayoutOpt1->trigger();
+        QCOMPARE(folge.Offen(), 0);
+        QCOMPARE(TerminecodeLesen(t.Speicher), danach);
+        QVERIFY(!t.Fenster->Dokument.IstGeaendert());
+    }
+
+    // Beside the preview the code appears and goes at each click, on the families' lists, to which the
+    // preview turns.
+    void terminecodeNebenDerVorschau() {
+        TProjektBauer b;
+        b.Rahmen(1, 6);
+        b.Wunsch(b.Kind("Maier", "Anna", "5a"), "MUE", 2);
+        b.p.ZaehleGespraeche();
+        b.p.BelegungMarkieren();
+        TNebenVorschau n(b.Abgeben());
+        n.Ablauf(n.t.Fenster->LayoutOpt1, [&n](TFLayout& d, TFPreview& v) {
+            v.ArtSetzen(true);
+            const QImage ohne = v.Blatt->grab().toImage();
+            v.ArtSetzen(false);
+            d.SeiteInhalt->CBQrCodeE->click();
+            n.Pruefe(v.FuerEltern(), "zu den Elternlisten gewechselt");
+            const QImage mit = v.Blatt->grab().toImage();
+            n.Pruefe(mit != ohne, "Code gezeichnet");
+            Bild(*v.Blatt, QStringLiteral("vorschau-terminecode"));
+            d.SeiteInhalt->CBQrCodeE->click();
+            n.Pruefe(v.Blatt->grab().toImage() == ohne, "Code wieder fort");
+            d.SeiteInhalt->CBQrCodeE->click();
+            d.CancBtn->click();
+        });
+        QVERIFY2(n.Fehler.isEmpty(), qPrintable(n.Fehler.join(QStringLiteral(", "))));
+        QVERIFY(!TerminecodeLesen(n.t.Speicher));
+        QCOMPARE(n.t.Meldung.Protokoll.size(), 0);
     }
 
     // The other lists' format: OK only with valid margins; what it sets goes to the project and, when

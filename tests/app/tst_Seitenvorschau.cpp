@@ -6,6 +6,7 @@
 #include "output/ui/FPreview.h"
 #include "output/ui/VorschauBefehle.h"
 #include "output/ui/Vorschaublatt.h"
+#include "settings/Codeoption.h"
 #include "ui/Arbeitsflaeche.h"
 
 #include <QAction>
@@ -540,6 +541,40 @@ private Q_SLOTS:
         QVERIFY(t.v()->isVisible());
         QCOMPARE(t.v()->CBPerson->count(), 116);
         t.v()->close();
+    }
+
+    // Families whose appointments are too many for a code: the preview says so once each time it opens,
+    // however many such lists it shows.
+    void ohneTerminecode() {
+        TFensterTest t;
+        TerminecodeSchreiben(t.Speicher, true);
+        TProjektBauer b;
+        b.Rahmen(1, 24);
+        for (const char* name : {"Groß", "Riesig"})
+            for (int i = 0; i < 20; ++i)
+                b.Wunsch(
+                    b.Kind(QString::fromUtf8(name), QStringLiteral("Kind %1 mit langem Vornamen").arg(i)),
+                    QStringLiteral("L%1").arg(i), i);
+        b.Wunsch(b.Kind("Klein", "Kim"), "L0", 21);
+        b.p.ZaehleGespraeche();
+        b.p.BelegungMarkieren();
+        t.Fenster->ProjektErsetzen(b.Abgeben());
+        QVERIFY(t.Zeigen());
+        for (int runde = 0; runde < 2; ++runde) {
+            t.Meldung.Protokoll.clear();
+            QVERIFY(t.Fenster->Gruppen.Vorschau->VorschauOeffnen());
+            TFPreview* v = t.Fenster->Gruppen.Vorschau->Vorschau();
+            QVERIFY(v->FuerEltern());
+            for (int i = 0; i < v->CBPerson->count(); ++i)
+                v->CBPerson->setCurrentIndex(i);
+            QCOMPARE(v->CBPerson->count(), 3);
+            QCOMPARE(t.Meldung.Titel(), QStringList{QStringLiteral("QR-Code")});
+            QCOMPARE(
+                t.Meldung.Protokoll.front().Text,
+                QString::fromUtf8("Die Termine einer Familie sind zu umfangreich für einen QR-Code; ihre "
+                                  "Liste hat keinen Code."));
+            v->Beenden();
+        }
     }
 };
 

@@ -12,8 +12,11 @@ struct TAufruf {
     QString Fehler;
 };
 
-inline TAufruf VelCliAufrufen(const QStringList& argumente) {
+inline TAufruf
+VelCliAufrufen(const QStringList& argumente,
+               const QProcessEnvironment& umgebung = QProcessEnvironment::systemEnvironment()) {
     QProcess p;
+    p.setProcessEnvironment(umgebung);
     p.start(QStringLiteral(VEL_CLI), argumente);
     p.waitForFinished(60000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,

@@ -33,7 +33,8 @@ private Q_SLOTS:
         QPrinter drucker(QPrinter::HighResolution);
         drucker.setOutputFormat(QPrinter::PdfFormat);
         drucker.setOutputFileName(ordner.filePath("liste.pdf"));
-        QVERIFY(EinzellisteDrucken(drucker, b.p, TSchuldaten{}, auftrag, zeilen));
+        TStilleMeldung stumm;
+        QVERIFY(EinzellisteDrucken(drucker, b.p, TSchuldaten{}, auftrag, zeilen, false, stumm));
         QCOMPARE(drucker.docName(), QString::fromUtf8("Gesprächsliste für Wiśniewski"));
         QCOMPARE(drucker.pageLayout().orientation(), QPageLayout::Landscape);
         QProcess p;

@@ -5,6 +5,7 @@
 #include "model/Projekt.h"
 #include "output/Druckbereich.h"
 #include "output/Pdflauf.h"
+#include "settings/Codeoption.h"
 #include "settings/Schuldaten.h"
 #include "settings/UReg.h"
 
@@ -32,7 +33,9 @@ int BefehlPdf(const QStringList& argumente) {
     if (const int status =
             Zerlegen(parser, QString::fromUtf8(Aufruf),
                      QString::fromUtf8("Speichert die Gesprächslisten als PDF, eine Datei je Liste; "
-                                       "vorhandene Dateien werden überschrieben."),
+                                       "vorhandene Dateien werden überschrieben. Die Elternlisten tragen "
+                                       "den QR-Code mit ihren Terminen, wenn er im Listenlayout "
+                                       "eingeschaltet ist."),
                      {eltern, lehrer, ausgabe, von, bis}, argumente, 1);
         status >= 0)
         return status;
@@ -67,6 +70,7 @@ int BefehlPdf(const QStringList& argumente) {
     const TSchuldaten schule = SchuldatenLesen(speicher);
     TPdfAuftrag auftrag{p, schule, bereich.FuerEltern, PdfZielordner(parser.value(ausgabe), p), {}, true};
     auftrag.Listen = ListenDateien(p, bereich);
+    auftrag.Terminecodes = TerminecodeLesen(speicher);
     const bool terminal = isatty(fileno(stderr));
     const int gesamt = static_cast<int>(auftrag.Listen.size());
     TKonsolenMeldung meldung;

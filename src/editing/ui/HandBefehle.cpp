@@ -8,6 +8,7 @@
 #include "output/ui/Druckausgabe.h"
 #include "rooms/ui/RaumBefehle.h"
 #include "rooms/ui/UDoppelbelegung.h"
+#include "settings/Codeoption.h"
 #include "settings/Einstellungen.h"
 #include "settings/Schuldaten.h"
 #include "settings/UReg.h"
@@ -87,5 +88,6 @@ void THandBefehle::ListeDrucken(const TPerson& person, bool fuerEltern) {
     const TListenAuftrag auftrag{&person, fuerEltern, false};
     ListeZusammenstellen(*p, auftrag, zeilen);
     QPrinter drucker(QPrinter::HighResolution);
-    EinzellisteDrucken(drucker, *p, SchuldatenLesen(U.Speicher), auftrag, zeilen);
+    EinzellisteDrucken(drucker, *p, SchuldatenLesen(U.Speicher), auftrag, zeilen,
+                       TerminecodeLesen(U.Speicher), U.Meldungen);
 }

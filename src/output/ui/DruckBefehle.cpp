@@ -10,6 +10,8 @@
 #include "model/Projekt.h"
 #include "output/Kalenderlauf.h"
 #include "output/Pdflauf.h"
+#include "output/Terminecode.h"
+#include "settings/Codeoption.h"
 #include "settings/Schuldaten.h"
 
 #include <QAction>
@@ -149,8 +151,9 @@ void TDruckBefehle::ListenGedruckt(const TDruckbereich& bereich) {
 TDateilaufErgebnis TDruckBefehle::Pdflauf(const TDruckbereich& bereich) {
     const TProjekt& p = *Projekt();
     const TSchuldaten schule = SchuldatenLesen(U.Speicher);
-    const TPdfAuftrag auftrag{
+    TPdfAuftrag auftrag{
         p, schule, bereich.FuerEltern, PdfZielordner(Stand.PdfOrdner, p), ListenDateien(p, bereich), false};
+    auftrag.Terminecodes = TerminecodeLesen(U.Speicher);
     QProgressDialog fortschritt(QStringLiteral("PDF-Dateien werden gespeichert ..."),
                                 QStringLiteral("Abbrechen"), 0, static_cast<int>(auftrag.Listen.size()),
                                 U.Fenster);
@@ -198,6 +201,7 @@ void TDruckBefehle::Drucklauf(const TDruckbereich& bereich) {
     const TProjekt& p = *Projekt();
     const TSchuldaten schule = SchuldatenLesen(U.Speicher);
     const bool dateiName = DateiListenName(false, QPrinterInfo::defaultPrinterName());
+    TTerminecodes codes(bereich.FuerEltern && TerminecodeLesen(U.Speicher));
     QStringList fehler;
     int laufnummer = 0;
     for (int i = bereich.Erster; i <= bereich.Letzter; ++i) {
@@ -207,7 +211,7 @@ void TDruckBefehle::Drucklauf(const TDruckbereich& bereich) {
         TListenZeilen zeilen;
         ListeZusammenstellen(p, auftrag, zeilen);
         const QString titel = ListenName(p, bereich, i, ++laufnummer, dateiName);
-        if (!ListeDrucken(Drucker(), titel, p, schule, auftrag, zeilen)) fehler << titel;
+        if (!ListeDrucken(Drucker(), titel, p, schule, auftrag, zeilen, &codes)) fehler << titel;
         QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
     if (!fehler.isEmpty())
@@ -215,4 +219,5 @@ void TDruckBefehle::Drucklauf(const TDruckbereich& bereich) {
                                 .arg(fehler.size())
                                 .arg(fehler.constFirst()),
                             QStringLiteral("Fehler"), MeldungsArt::Fehler);
+    OhneCodeMelden(U.Meldungen, codes.OhneCodeAnzahl());
 }

@@ -3,6 +3,7 @@
 #include "model/Meldung.h"
 #include "model/Projekt.h"
 #include "output/Listenseiten.h"
+#include "output/Terminecode.h"
 #include "output/Zeichenziel.h"
 
 #include <QLocale>
@@ -23,19 +24,24 @@ TSeitenmetrik GeraetMetrikLesen(QPrinter& drucker, uint8_t ausrichtung) {
 }
 
 bool ListeDrucken(QPrinter& drucker, const QString& titel, const TProjekt& projekt, const TSchuldaten& schule,
-                  const TListenAuftrag& auftrag, const TListenZeilen& zeilen) {
+                  const TListenAuftrag& auftrag, const TListenZeilen& zeilen, TTerminecodes* codes) {
     const TSeitenmetrik metrik = GeraetMetrikLesen(drucker, projekt);
     drucker.setDocName(titel);
     TSeitenziel ziel(drucker);
     if (!ziel.Maler().isActive()) return false;
-    ListeZeichnen(ziel, {projekt, schule, metrik, auftrag}, zeilen);
+    ListeZeichnen(ziel, {projekt, schule, metrik, auftrag, codes}, zeilen);
     return ziel.Maler().end();
 }
 
 bool EinzellisteDrucken(QPrinter& drucker, const TProjekt& projekt, const TSchuldaten& schule,
-                        const TListenAuftrag& auftrag, const TListenZeilen& zeilen) {
-    return ListeDrucken(drucker, QString::fromUtf8("Gesprächsliste für ") + auftrag.AktuellePerson->Name,
-                        projekt, schule, auftrag, zeilen);
+                        const TListenAuftrag& auftrag, const TListenZeilen& zeilen, bool mitCode,
+                        TMeldung& meldung) {
+    TTerminecodes codes(mitCode);
+    const bool gedruckt =
+        ListeDrucken(drucker, QString::fromUtf8("Gesprächsliste für ") + auftrag.AktuellePerson->Name,
+                     projekt, schule, auftrag, zeilen, &codes);
+    OhneCodeMelden(meldung, codes.OhneCodeAnzahl());
+    return gedruckt;
 }
 
 bool RaenderPruefen(TSeitenraender& raender, const TSeitenmetrik& metrik, TMeldung& meldung) {

@@ -6,6 +6,7 @@
 class QPrinter;
 class TMeldung;
 class TProjekt;
+class TTerminecodes;
 struct TSchuldaten;
 
 // The page of the printer in the layout's orientation.
@@ -17,10 +18,12 @@ TSeitenmetrik GeraetMetrikLesen(QPrinter& drucker, uint8_t ausrichtung);
 bool RaenderPruefen(TSeitenraender& raender, const TSeitenmetrik& metrik, TMeldung& meldung);
 
 // Prints one composed list as one print job with the given title (a PDF printer driver offers it as
-// the file name); false when the job could not be started.
+// the file name); false when the job could not be started. codes are the families' codes of the run.
 bool ListeDrucken(QPrinter& drucker, const QString& titel, const TProjekt& projekt, const TSchuldaten& schule,
-                  const TListenAuftrag& auftrag, const TListenZeilen& zeilen);
+                  const TListenAuftrag& auftrag, const TListenZeilen& zeilen, TTerminecodes* codes);
 
-// A single list on demand, titled "Gesprächsliste für" and the person's name.
+// A single list on demand, titled "Gesprächsliste für" and the person's name; a family's list carries
+// its code when mitCode, and says so when it cannot.
 bool EinzellisteDrucken(QPrinter& drucker, const TProjekt& projekt, const TSchuldaten& schule,
-                        const TListenAuftrag& auftrag, const TListenZeilen& zeilen);
+                        const TListenAuftrag& auftrag, const TListenZeilen& zeilen, bool mitCode,
+                        TMeldung& meldung);

@@ -23,12 +23,12 @@
 TFLayout::TFLayout(TListenlayout& layout, const TLayoutUmfeld& umfeld, TMeldung& meldung,
                    TDateiwahl& dateiwahl, QWidget* eltern)
     : QDialog(eltern)
-    , Kopie(layout)
+    , Kopie(layout, umfeld.Terminecode)
     , Umfeld(umfeld)
     , Meldungen(meldung) {
     setWindowTitle(QString::fromUtf8("VEL: Layout für Gesprächslisten"));
     const auto metrik = [this] { return Metrik(); };
-    SeiteInhalt = new TLayoutInhalt(layout, umfeld.ZweiTage, umfeld.Heute, meldung);
+    SeiteInhalt = new TLayoutInhalt(layout, Kopie.Terminecode, umfeld.ZweiTage, umfeld.Heute, meldung);
     SeiteTitel = new TLayoutTitel(layout);
     SeiteAnmerkungen = new TLayoutAnmerkungen(layout);
     SeiteTabulatoren = new TLayoutTabulatoren(layout, metrik, meldung);
@@ -174,8 +174,8 @@ bool TFLayout::Uebernehmen() {
     if ((raender || l.Ausrichtung != stand.Ausrichtung) && Umfeld.RaenderPruefen &&
         Umfeld.RaenderPruefen(l.Seitenraender, l.Ausrichtung))
         SeiteGeaendert(nullptr, TListenArt::Beide);
-    const bool geaendert = Kopie.Geaendert();
-    if (geaendert) Kopie.Festhalten();
+    const bool geaendert = Kopie.LayoutGeaendert();
+    Kopie.Festhalten();
     Q_EMIT Uebernommen(geaendert, cbRegistry->isChecked());
     BtnUebernehmen->setEnabled(false);
     return true;

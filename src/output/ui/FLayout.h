@@ -28,6 +28,8 @@ struct TLayoutUmfeld {
     // Without a project the dialog edits the defaults of future projects, which then go to the store.
     bool ProjektOffen = true;
     QDate Heute = QDate::currentDate();
+    // Whether the families' lists carry their appointments as a QR code, as the store holds it.
+    bool Terminecode = false;
     // The page the lists are printed on in an orientation (1 landscape).
     std::function<TSeitenmetrik(uint8_t ausrichtung)> Metrik;
     // Offers to widen margins the printer cannot print on; true when it changed them. Empty without a
@@ -50,6 +52,8 @@ public:
     void SeiteZeigen(TSeite seite);
     // Runs "Übernehmen"; false when a question stopped it.
     bool Uebernehmen();
+    // The families' code as the dialog shows it now.
+    bool Terminecode() const { return Kopie.Terminecode; }
     void done(int ergebnis) override;
 
     QTabWidget* Seiten = nullptr;
@@ -70,8 +74,9 @@ public:
 Q_SIGNALS:
     // The layout changed in the dialog; art names the lists it concerns.
     void ArbeitskopieGeaendert(TListenArt art);
-    // "Übernehmen" went through: geaendert when the layout differs from what was taken over before,
-    // vormerken when it is to become the default of future projects.
+    // "Übernehmen" went through: geaendert when the project's layout differs from what was taken over
+    // before, vormerken when it is to become the default of future projects. The families' code is to
+    // be stored as Terminecode() tells.
     void Uebernommen(bool geaendert, bool vormerken);
     // The help button: the handbook's page of the page in front.
     void HilfeAngefordert();

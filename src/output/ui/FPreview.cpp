@@ -6,6 +6,7 @@
 #include "document/ProjektDokument.h"
 #include "model/Meldung.h"
 #include "model/Projekt.h"
+#include "output/Terminecode.h"
 #include "ui/Arbeitsflaeche.h"
 #include "ui/Hilfekontext.h"
 #include "ui/Lupenzeiger.h"
@@ -158,9 +159,11 @@ void TFPreview::TastenAnlegen() {
     taste(Qt::Key_PageDown, [this] { Blaettern(2); });
 }
 
-void TFPreview::VorschauOeffnen(const TVorschauStart& start, const TSchuldaten& schule, const QRect& flaeche,
-                                QWidget* layoutdialog) {
+void TFPreview::VorschauOeffnen(const TVorschauStart& start, const TSchuldaten& schule, bool terminecode,
+                                const QRect& flaeche, QWidget* layoutdialog) {
     Schule = schule;
+    Terminecode = terminecode;
+    OhneCodeGesagt = false;
     Druckername = QPrinterInfo::defaultPrinterName();
     Layoutdialog = layoutdialog;
     Eltern = start.FuerEltern;
@@ -190,6 +193,7 @@ void TFPreview::VorschauOeffnen(const TVorschauStart& start, const TSchuldaten& 
     CBPerson->setMaxVisibleItems(std::max(1, unten / std::max(1, CBPerson->view()->sizeHintForRow(0))));
     if (Layoutdialog) DialogPlatzieren(flaeche);
     ZeigerAktualisieren();
+    OhneCodeSagen();
 }
 
 void TFPreview::DialogPlatzieren(const QRect& flaeche) {
@@ -279,12 +283,22 @@ void TFPreview::Zeichnen() {
                                        : GeraetMetrikLesen(Drucker, *p);
         Raender = p->Listenlayout.Seitenraender;
     }
+    TTerminecodes codes(Terminecode);
     if (const TPerson* person = AktuellePerson(); p && person) {
         const TListenAuftrag auftrag{person, Eltern, false};
         ListeZusammenstellen(*p, auftrag, Listenzeilen);
-        Seiten = VorschauZeichnen({*p, Schule, Metrik, auftrag}, Listenzeilen);
+        Seiten = VorschauZeichnen({*p, Schule, Metrik, auftrag, &codes}, Listenzeilen);
     }
+    OhneCode = codes.OhneCodeAnzahl() > 0;
     SeiteZeigen(1);
+    // While the preview opens, the message waits until it shows.
+    if (isVisible()) OhneCodeSagen();
+}
+
+void TFPreview::OhneCodeSagen() {
+    if (!OhneCode || OhneCodeGesagt) return;
+    OhneCodeGesagt = true;
+    OhneCodeMelden(Meldung, 1);
 }
 
 void TFPreview::SeiteZeigen(int seite) {
@@ -300,7 +314,7 @@ void TFPreview::BtnDruckenClick() {
     const TProjekt* p = Dokument.Projekt();
     const TPerson* person = AktuellePerson();
     if (!p || !person) return;
-    if (!EinzellisteDrucken(Drucker, *p, Schule, {person, Eltern, false}, Listenzeilen))
+    if (!EinzellisteDrucken(Drucker, *p, Schule, {person, Eltern, false}, Listenzeilen, Terminecode, Meldung))
         Meldung.Meldung(QString::fromUtf8("Die Gesprächsliste konnte nicht gedruckt werden."),
                         QStringLiteral("Drucken"), MeldungsArt::Fehler);
 }

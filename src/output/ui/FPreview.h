@@ -32,9 +32,12 @@ public:
     ~TFPreview() override;
 
     // Opens over the work area flaeche with the lists and the person of start; given a layout dialog, in
-    // layout mode with that dialog placed beside the sheet.
-    void VorschauOeffnen(const TVorschauStart& start, const TSchuldaten& schule, const QRect& flaeche,
-                         QWidget* layoutdialog = nullptr);
+    // layout mode with that dialog placed beside the sheet. terminecode: the families' lists carry their
+    // code.
+    void VorschauOeffnen(const TVorschauStart& start, const TSchuldaten& schule, bool terminecode,
+                         const QRect& flaeche, QWidget* layoutdialog = nullptr);
+    // The layout dialog's choice for the families' code, drawn from the next drawing on.
+    void TerminecodeSetzen(bool an) { Terminecode = an; }
     // Composes and draws the chosen person's list again, as after a layout change; the zoom stays.
     void VorschauNeuZeichnen();
     // Switches between families' and teachers' lists (button "wechseln").
@@ -101,11 +104,16 @@ private:
     // Shares the work area with the layout dialog: the dialog right of the sheet, below the head row.
     void DialogPlatzieren(const QRect& flaeche);
     void ZeigerAktualisieren();
+    // Tells once while the preview is open that a family's list shows without its code.
+    void OhneCodeSagen();
 
     TProjektDokument& Dokument;
     QPrinter& Drucker;
     TMeldung& Meldung;
     TSchuldaten Schule;
+    bool Terminecode = false;
+    bool OhneCode = false;
+    bool OhneCodeGesagt = false;
     QString Druckername;
     QPointer<QWidget> Layoutdialog;
     // Beside the layout dialog: the part of the screen the sheet is fitted into.

@@ -7,6 +7,7 @@
 #include "VorschauBefehle.h"
 #include "document/ProjektDokument.h"
 #include "model/Projekt.h"
+#include "settings/Codeoption.h"
 #include "settings/Einstellungen.h"
 
 #include <QAbstractScrollArea>
@@ -29,6 +30,7 @@ TLayoutUmfeld TLayoutBefehle::Umfeld() const {
     const TProjekt* p = Projekt();
     umfeld.ProjektOffen = p != nullptr;
     umfeld.ZweiTage = p && p->ZweiTage;
+    umfeld.Terminecode = TerminecodeLesen(U.Speicher);
     if (!QPrinterInfo::defaultPrinterName().isEmpty()) {
         TDruckBefehle& druck = Druck;
         TMeldung& meldung = U.Meldungen;
@@ -52,9 +54,12 @@ void TLayoutBefehle::LayoutDialogZeigen(TFLayout::TSeite seite) {
     layout.Elt2Sp = false;
     layout.Leh2Sp = false;
     TFLayout dlg(layout, Umfeld(), U.Meldungen, U.Dateiwahl, U.Fenster);
-    connect(&dlg, &TFLayout::Uebernommen, this, [this, &layout, p](bool geaendert, bool vormerken) {
+    connect(&dlg, &TFLayout::Uebernommen, this, [this, &layout, &dlg, p](bool geaendert, bool vormerken) {
         if (geaendert && p && p == Projekt()) U.Dokument.Melden(TAenderung::Layout);
         if (vormerken) LayoutInRegistry(U.Speicher, layout);
+        // The code belongs to the machine: it holds for every project from now on, vormerken or not.
+        if (dlg.Terminecode() != TerminecodeLesen(U.Speicher))
+            TerminecodeSchreiben(U.Speicher, dlg.Terminecode());
     });
     connect(&dlg, &TFLayout::HilfeAngefordert, this, [this] {
         if (U.Hilfe) U.Hilfe();
@@ -68,7 +73,8 @@ bool TLayoutBefehle::NebenVorschau(TFLayout& dlg) {
     if (!Vorschau || !Vorschau->VorschauOeffnen(&dlg)) return false;
     TFPreview* fenster = Vorschau->Vorschau();
     // A change of the other kind's lists turns the preview to that kind, which draws it anew.
-    connect(&dlg, &TFLayout::ArbeitskopieGeaendert, fenster, [fenster](TListenArt art) {
+    connect(&dlg, &TFLayout::ArbeitskopieGeaendert, fenster, [fenster, &dlg](TListenArt art) {
+        fenster->TerminecodeSetzen(dlg.Terminecode());
         if (art != TListenArt::Beide && (art == TListenArt::Eltern) != fenster->FuerEltern())
             fenster->ArtSetzen(art == TListenArt::Eltern);
         else

@@ -40,10 +40,11 @@ void LeerzeilenZeigen(const std::array<QRadioButton*, 3>& knoepfe, int32_t wert)
 
 } // namespace
 
-TLayoutInhalt::TLayoutInhalt(TListenlayout& layout, bool zweiTage, QDate heute, TMeldung& meldung,
-                             QWidget* eltern)
+TLayoutInhalt::TLayoutInhalt(TListenlayout& layout, bool& terminecode, bool zweiTage, QDate heute,
+                             TMeldung& meldung, QWidget* eltern)
     : TLayoutSeite(layout, eltern)
     , Meldungen(meldung)
+    , Terminecode(terminecode)
     , ZweiTage(zweiTage) {
     auto* eltern_ = new QGroupBox(QStringLiteral("Für Eltern:"));
     auto* e = new QVBoxLayout(eltern_);
@@ -51,8 +52,13 @@ TLayoutInhalt::TLayoutInhalt(TListenlayout& layout, bool zweiTage, QDate heute, 
     CBumbE = new QCheckBox(QStringLiteral("Einzellisten pro Tag"));
     CBalleTerminiertE =
         new QCheckBox(QString::fromUtf8("Hinweis drucken, wenn alle Gespräche terminiert sind."));
+    CBQrCodeE = new QCheckBox(QString::fromUtf8("QR-Code mit den Terminen drucken (für alle Projekte)"));
+    CBQrCodeE->setToolTip(QString::fromUtf8(
+        "Jede Elternliste erhält einen QR-Code mit ihren Terminen.\nMit der Kamera des Handys gescannt, "
+        "kommen die Termine in den Kalender.\nDie Einstellung gilt an diesem Rechner für alle Projekte."));
     e->addWidget(CBumbE);
     e->addWidget(CBalleTerminiertE);
+    e->addWidget(CBQrCodeE);
     e->addStretch();
 
     auto* lehrer = new QGroupBox(QStringLiteral("Für Lehrer:"));
@@ -116,6 +122,8 @@ TLayoutInhalt::TLayoutInhalt(TListenlayout& layout, bool zweiTage, QDate heute, 
     schalter(CBumbL, TListenArt::Lehrer, &TListenlayout::EinzellistenProTagL);
     schalter(CBpauseDruck, TListenArt::Lehrer, &TListenlayout::PauseDrucken);
     schalter(CBalleTerminiertL, TListenArt::Lehrer, &TListenlayout::HinweisAlleTerminiertL);
+    connect(CBQrCodeE, &QCheckBox::toggled, this,
+            [this](bool an) { Aendern(TListenArt::Eltern, [this, an] { Terminecode = an; }); });
     connect(ChBNrDruck, &QCheckBox::toggled, this, [this](bool an) {
         Aendern(TListenArt::Lehrer, [this, an] {
             L.MitNummer =
@@ -142,6 +150,7 @@ void TLayoutInhalt::Anzeigen() {
     LeerzeilenZeigen(LehLeer, L.Lehrer_Leerzeilen);
     CBumbE->setChecked(L.EinzellistenProTagE);
     CBalleTerminiertE->setChecked(L.HinweisAlleTerminiertE);
+    CBQrCodeE->setChecked(Terminecode);
     ChBNrDruck->setChecked(L.MitNummer & NummerDrucken);
     CBumbL->setChecked(L.EinzellistenProTagL);
     CBpauseDruck->setChecked(L.PauseDrucken);

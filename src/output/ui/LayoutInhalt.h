@@ -12,12 +12,12 @@ class QRadioButton;
 class TMeldung;
 
 // "Inhalt": what the families' and the teachers' lists print: the slots without conversation, the
-// per-day lists, the notices, the request position, the pauses, the parents' phone numbers and the
-// date format.
+// per-day lists, the notices, the families' code, the request position, the pauses, the parents' phone
+// numbers and the date format. terminecode is the families' code being edited beside the layout.
 class TLayoutInhalt : public TLayoutSeite {
     Q_OBJECT
 public:
-    TLayoutInhalt(TListenlayout& layout, bool zweiTage, QDate heute, TMeldung& meldung,
+    TLayoutInhalt(TListenlayout& layout, bool& terminecode, bool zweiTage, QDate heute, TMeldung& meldung,
                   QWidget* eltern = nullptr);
 
     // In the order of the buttons: all slots, without the slots at the edges, without empty slots.
@@ -25,6 +25,7 @@ public:
     std::array<QRadioButton*, 3> LehLeer{};
     QCheckBox* CBumbE = nullptr;
     QCheckBox* CBalleTerminiertE = nullptr;
+    QCheckBox* CBQrCodeE = nullptr;
     QCheckBox* ChBNrDruck = nullptr;
     QLabel* LNrDruck = nullptr;
     QCheckBox* CBumbL = nullptr;
@@ -43,5 +44,6 @@ private:
     void TelefonGewaehlt(int wahl);
 
     TMeldung& Meldungen;
+    bool& Terminecode;
     const bool ZweiTage;
 };

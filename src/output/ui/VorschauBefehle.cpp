@@ -3,6 +3,7 @@
 #include "DruckBefehle.h"
 #include "FPreview.h"
 #include "model/Projekt.h"
+#include "settings/Codeoption.h"
 #include "settings/Schuldaten.h"
 #include "ui/Arbeitsflaeche.h"
 
@@ -41,7 +42,8 @@ bool TVorschauBefehle::VorschauOeffnen(QWidget* layoutdialog) {
     const QRect flaeche = Arbeitsflaeche(U.Fenster);
     Q_EMIT NotizzettelVerbergen();
     Fenster->VorschauOeffnen(VorschauStarten(auswahl.Familie, auswahl.Lehrer, auswahl.LehrerHatFokus),
-                             SchuldatenLesen(U.Speicher), flaeche, layoutdialog);
+                             SchuldatenLesen(U.Speicher), TerminecodeLesen(U.Speicher), flaeche,
+                             layoutdialog);
     // Hidden only once the preview shows, so that the program never is without a window.
     if (U.Fenster) U.Fenster->hide();
     return true;
