@@ -5,6 +5,7 @@
 #include <QFontDatabase>
 #include <QHash>
 #include <QStringList>
+#include <algorithm>
 
 namespace {
 
@@ -34,6 +35,11 @@ QHash<QString, QString> Laden() {
 }
 
 } // namespace
+
+bool IstDruckkopie(const QString& familie) {
+    return std::any_of(std::begin(Kopien), std::end(Kopien),
+                       [&familie](const TKopie& k) { return familie == QLatin1String(k.Familie); });
+}
 
 QFont Druckschrift(QFont schrift) {
     static const QHash<QString, QString> ersatz = Laden();
