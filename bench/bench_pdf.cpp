@@ -44,6 +44,8 @@ int main(int argc, char** argv) {
                              QStringLiteral("0421 1234"),
                              {}};
     QTemporaryDir ordner;
+    // VEL_BENCH_BEHALTEN names a folder that keeps the files, e.g. to compare two builds' output.
+    const QString behalten = qEnvironmentVariable("VEL_BENCH_BEHALTEN");
     TStilleMeldung meldung;
     std::vector<int> faeden;
     for (int i = 1; i < argc; ++i)
@@ -53,7 +55,9 @@ int main(int argc, char** argv) {
                 "ms/Liste", "KB/Datei");
     for (const int n : faeden)
         for (const bool eltern : {true, false}) {
-            TPdfAuftrag auftrag{p, schule, eltern, ordner.filePath(eltern ? "E" : "L"), {}, true, n};
+            const QString ziel =
+                QDir(behalten.isEmpty() ? ordner.path() : behalten).filePath(eltern ? "E" : "L");
+            TPdfAuftrag auftrag{p, schule, eltern, ziel, {}, true, n};
             if (eltern)
                 for (const auto& e : p.Elternliste)
                     auftrag.Listen.push_back(

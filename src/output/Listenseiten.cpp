@@ -121,6 +121,7 @@ private:
         const double skal = B.Metrik.Skalierung;
         Schrift = Seitenschrift(L.Schriftart, L.Schriftgroesse * skal, B.Metrik);
         if (!Ziel.Vorschau() && skal >= 0.9) Schrift.setPointSize(L.Schriftgroesse);
+        Schrift = Ziel.Zielschrift(Schrift);
         M().setFont(Schrift);
         M().setPen(Qt::black);
         M().setBackgroundMode(Qt::TransparentMode);

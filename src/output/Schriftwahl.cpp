@@ -1,5 +1,7 @@
 #include "Schriftwahl.h"
 
+#include "Druckschriften.h"
+
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -28,7 +30,8 @@ bool NormalAufrecht(const QString& familie) {
 }
 
 bool Passend(const QString& familie, TSchriftzweck zweck, bool sinnvoll) {
-    if (!QFontDatabase::isScalable(familie) || QFontDatabase::isPrivateFamily(familie) || Gattung(familie))
+    if (!QFontDatabase::isScalable(familie) || QFontDatabase::isPrivateFamily(familie) || Gattung(familie) ||
+        IstDruckkopie(familie))
         return false;
     // Measured at the size fonts are listed with: faces that are unusually wide or high are no list fonts.
     QFont schrift(familie);

@@ -30,7 +30,8 @@ public:
             X0 = r.Links;
             Y0 = r.Oben;
         }
-        Schrift = Seitenschrift(layout.Schriftart, layout.Schriftgroesse * b.Metrik.Skalierung, b.Metrik);
+        Schrift = ziel.Zielschrift(
+            Seitenschrift(layout.Schriftart, layout.Schriftgroesse * b.Metrik.Skalierung, b.Metrik));
         Stil(false, false);
         Zh = M().fontMetrics().height();
         Innen = CmInPx(0.2, b.Metrik);

@@ -14,14 +14,9 @@ TVorausarbeit::TVorausarbeit(int anzahl, THerstellung herstellen, int faeden)
     : Anzahl(std::max(0, anzahl))
     , Herstellen(std::move(herstellen))
     , Fenster(FensterJeFaden * std::max(1, faeden))
+    , Faeden(std::min(faeden, Anzahl))
     , Parallel(faeden > 1 && Anzahl > 1)
-    , Fertig(static_cast<size_t>(Parallel ? Anzahl : 0)) {
-    if (!Parallel) return;
-    const int n = std::min(faeden, Anzahl);
-    Arbeiter.setMaxThreadCount(n);
-    for (int i = 0; i < n; ++i)
-        Arbeiter.start([this] { Arbeiten(); });
-}
+    , Fertig(static_cast<size_t>(Parallel ? Anzahl : 0)) {}
 
 TVorausarbeit::~TVorausarbeit() {
     {
@@ -37,6 +32,14 @@ QByteArray TVorausarbeit::Holen(int nummer) {
     if (!Parallel) return Herstellen(nummer);
     std::unique_lock lock(Sperre);
     Geholt = nummer;
+    // The workers start with the first piece asked for: a run that ends before it draws nothing.
+    if (!Begonnen) {
+        Begonnen = true;
+        Naechste = nummer;
+        Arbeiter.setMaxThreadCount(Faeden);
+        for (int i = 0; i < Faeden; ++i)
+            Arbeiter.start([this] { Arbeiten(); });
+    }
     Frei.notify_all();
     auto& stueck = Fertig[static_cast<size_t>(nummer)];
     Bereit.wait(lock, [&stueck] { return stueck.has_value(); });

@@ -11,8 +11,8 @@
 // Makes numbered pieces of work on worker threads while the caller takes them one after another in
 // their order, so that everything the caller does with a piece keeps its order. Workers keep at most a
 // small window ahead of the caller; with one thread the caller makes each piece itself when it takes it.
-// The pieces still being made when the object ends are finished and thrown away, those not begun are
-// never made.
+// Nothing is made before the first piece is asked for, nor below its number. The pieces still being
+// made when the object ends are finished and thrown away, those not begun are never made.
 class TVorausarbeit {
 public:
     using THerstellung = std::function<QByteArray(int)>;
@@ -32,6 +32,7 @@ private:
     const int Anzahl;
     const THerstellung Herstellen;
     const int Fenster;
+    const int Faeden;
     const bool Parallel;
     std::mutex Sperre;
     std::condition_variable Frei;   // the caller moved on, or the work ends
@@ -39,6 +40,7 @@ private:
     std::vector<std::optional<QByteArray>> Fertig;
     int Naechste = 0;
     int Geholt = 0;
+    bool Begonnen = false;
     bool Ende = false;
     QThreadPool Arbeiter;
 };

@@ -1,5 +1,7 @@
 #include "Zeichenziel.h"
 
+#include "Druckschriften.h"
+
 #include <QPagedPaintDevice>
 
 TSeitenziel::TSeitenziel(QPagedPaintDevice& geraet)
@@ -8,6 +10,10 @@ TSeitenziel::TSeitenziel(QPagedPaintDevice& geraet)
 
 void TSeitenziel::NeueSeite() {
     Geraet.newPage();
+}
+
+QFont TSeitenziel::Zielschrift(const QFont& schrift) const {
+    return Druckschrift(schrift);
 }
 
 TBildziel::TBildziel()

@@ -16,6 +16,8 @@ public:
     virtual void NeueSeite() = 0;
     // The preview draws from the content's origin, printer and PDF from the page margins.
     virtual bool Vorschau() const { return false; }
+    // The face a list font is drawn with here.
+    virtual QFont Zielschrift(const QFont& schrift) const { return schrift; }
 };
 
 // A printer or a PDF writer: a paged device with a painter open on it.
@@ -24,6 +26,7 @@ public:
     explicit TSeitenziel(QPagedPaintDevice& geraet);
     QPainter& Maler() override { return M; }
     void NeueSeite() override;
+    QFont Zielschrift(const QFont& schrift) const override;
 
 private:
     QPagedPaintDevice& Geraet;

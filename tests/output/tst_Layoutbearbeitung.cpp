@@ -2,6 +2,7 @@
 #include "common/TestHaupt.h"
 #include "model/Logo.h"
 #include "model/Schuldaten.h"
+#include "output/Druckschriften.h"
 #include "output/Gespraechsliste.h"
 #include "output/Layoutbearbeitung.h"
 #include "output/Pdfliste.h"
@@ -220,9 +221,9 @@ private Q_SLOTS:
         QTest::newRow("Schrift Arial")
             << true << A([](TListenlayout& l) { l.Schriftart = QStringLiteral("Arial"); })
             << P([](const TPdfSeiten& v, const TPdfSeiten& n) {
-                   QVERIFY2(v.Schriften.contains(QStringLiteral("LiberationSerif")), qPrintable(v.Schriften));
-                   QVERIFY2(n.Schriften.contains(QStringLiteral("LiberationSans")), qPrintable(n.Schriften));
-                   QVERIFY(!n.Schriften.contains(QStringLiteral("LiberationSerif")));
+                   QVERIFY2(v.Schriften.contains(QStringLiteral("VELSerif")), qPrintable(v.Schriften));
+                   QVERIFY2(n.Schriften.contains(QStringLiteral("VELSans")), qPrintable(n.Schriften));
+                   QVERIFY(!n.Schriften.contains(QStringLiteral("VELSerif")));
                });
         QTest::newRow("Schriftgröße 16")
             << true << A([](TListenlayout& l) { l.Schriftgroesse = 16; })
@@ -488,8 +489,9 @@ private Q_SLOTS:
     }
 
     // The schools' font names are listed in place of the faces drawn for them; fixed-pitch and symbol
-    // faces only without the restriction.
+    // faces only without the restriction; the print copies of the faces never.
     void schriften() {
+        QCOMPARE(Druckschrift(QFont(QStringLiteral("Arial"))).family(), QStringLiteral("VEL Sans"));
         const QStringList sinnvoll = Schriftfamilien(TSchriftzweck::Gespraechslisten, true);
         const QStringList alle = Schriftfamilien(TSchriftzweck::SonstigeListen, false);
         for (const QStringList* liste : {&sinnvoll, &alle}) {
@@ -497,11 +499,14 @@ private Q_SLOTS:
             QVERIFY(liste->contains(QStringLiteral("Arial")));
             QVERIFY(!liste->contains(QStringLiteral("Liberation Serif")));
             QVERIFY(!liste->contains(QStringLiteral("Serif")));
+            QVERIFY(!liste->contains(QStringLiteral("VEL Serif")));
+            QVERIFY(!liste->contains(QStringLiteral("VEL Sans")));
         }
         QVERIFY(alle.contains(QStringLiteral("Liberation Mono")));
         QVERIFY(!sinnvoll.contains(QStringLiteral("Liberation Mono")));
         QVERIFY(!sinnvoll.contains(QStringLiteral("DejaVu Sans Mono")));
         QCOMPARE(Schriftersatz(QStringLiteral("Times New Roman")), QStringLiteral("Liberation Serif"));
+        QCOMPARE(Schriftersatz(QStringLiteral("Arial")), QStringLiteral("Liberation Sans"));
         QCOMPARE(SchriftfamilienMit({"Arial"}, QStringLiteral("Garamond")),
                  (QStringList{"Garamond", "Arial"}));
         QCOMPARE(SchriftfamilienMit({"Arial"}, QStringLiteral("Arial")), QStringList{"Arial"});

@@ -38,6 +38,7 @@ const TSchuldaten Schule{QStringLiteral("Gymnasium Am Wall"), QStringLiteral("Wa
 // One day of many slots, family Maier with one conversation in every slot, teacher MUE with two rooms.
 struct TLangeListe {
     TProjektBauer b;
+    TSchuldaten schule = Schule;
     TEltern* maier = nullptr;
     TLehrer* mue = nullptr;
 
@@ -53,17 +54,18 @@ struct TLangeListe {
         b.p.ZaehleGespraeche();
         b.p.BelegungMarkieren();
     }
-    QString Pdf(const TPerson* person, bool eltern) {
+    QString Pdf(const TPerson* person, bool eltern) { return PdfText(PdfDaten(person, eltern)); }
+    QByteArray PdfDaten(const TPerson* person, bool eltern) {
         TListenZeilen zeilen;
         ListeZusammenstellen(b.p, {person, eltern, false}, zeilen);
-        const QByteArray pdf = ListeAlsPdf(b.p, Schule, {person, eltern, false}, zeilen);
+        const QByteArray pdf = ListeAlsPdf(b.p, schule, {person, eltern, false}, zeilen);
         // VEL_PDF_ORDNER=dir keeps the documents for a look at them.
         if (const QString ordner = qEnvironmentVariable("VEL_PDF_ORDNER"); !ordner.isEmpty()) {
             QFile f(ordner + u'/' + QString::fromLatin1(QTest::currentTestFunction()) + u'-' +
                     QString::fromLatin1(QTest::currentDataTag()) + u'-' + person->Name + ".pdf");
             if (f.open(QIODevice::WriteOnly)) f.write(pdf);
         }
-        return PdfText(pdf);
+        return pdf;
     }
 };
 
@@ -240,6 +242,35 @@ private Q_SLOTS:
             QVERIFY(text.contains("Tel.: 0421 1234"));
             QVERIFY(text.contains(QString::fromUtf8("Gespräche für")));
         }
+    }
+
+    void druckschriften_data() {
+        QTest::addColumn<QString>("schriftart");
+        QTest::addColumn<QByteArray>("gesetzt");
+        QTest::newRow("Times New Roman") << "Times New Roman" << QByteArray("/BaseFont /VELSerif-Regular");
+        QTest::newRow("Arial") << "Arial" << QByteArray("/BaseFont /VELSans-Regular");
+        QTest::newRow("Liberation Serif") << "Liberation Serif" << QByteArray("/BaseFont /VELSerif-Regular");
+        QTest::newRow("andere Schrift") << "DejaVu Sans" << QByteArray("/BaseFont /DejaVuSans");
+    }
+
+    // Printer and PDF draw the schools' faces with the program's copies of them; a letter the copies
+    // lack comes from another face, and none is lost.
+    void druckschriften() {
+        QFETCH(QString, schriftart);
+        QFETCH(QByteArray, gesetzt);
+        TLangeListe f(1, 2);
+        f.b.p.Listenlayout.Schriftart = schriftart;
+        const QStringList woerter{QString::fromUtf8("Łódź"),     QString::fromUtf8("Ağrı"),
+                                  QString::fromUtf8("Şahin"),    QString::fromUtf8("Ωμέγα"),
+                                  QString::fromUtf8("Гимназия"), QString::fromUtf8("Nguyễn"),
+                                  QString::fromUtf8("✓"),        QString::fromUtf8("€")};
+        f.schule.Name = woerter.join(u' ');
+        const QByteArray pdf = f.PdfDaten(f.maier, true);
+        QVERIFY2(pdf.contains(gesetzt), pdf.left(3000).constData());
+        const QString text = PdfText(pdf);
+        for (const QString& wort : woerter)
+            QVERIFY2(text.contains(wort), qPrintable(wort + u'\n' + text));
+        QVERIFY2(Einfach(text).contains(QString::fromUtf8("14:00 Herr Müller Anna (5a) A12")), qPrintable(text));
     }
 
     void titel() {

@@ -53,6 +53,25 @@ private Q_SLOTS:
         }
         QVERIFY2(gemacht.load() < 100, qPrintable(QString::number(gemacht.load())));
     }
+
+    // A run that ends before its first piece (a folder that cannot be made, a cancel at once) draws
+    // nothing, and a first piece further on is not preceded by the ones before it.
+    void ersterAbruf() {
+        std::atomic<int> gemacht = 0;
+        const auto zaehlen = [&gemacht](int i) {
+            ++gemacht;
+            return QByteArray::number(i);
+        };
+        {
+            TVorausarbeit arbeit(100, zaehlen, 2);
+            QThread::msleep(50);
+        }
+        QCOMPARE(gemacht.load(), 0);
+        TVorausarbeit arbeit(20, zaehlen, 2);
+        QCOMPARE(arbeit.Holen(15), "15");
+        QCOMPARE(arbeit.Holen(19), "19");
+        QCOMPARE(gemacht.load(), 5);
+    }
 };
 
 VEL_TEST(TstVorausarbeit)
