@@ -243,6 +243,29 @@ class TstFensterImBild : public QObject {
         if (blatt.width() < vorschau->screen()->availableGeometry().width() / 4)
             Fehler << QStringLiteral("Layout: Blatt nur %1 breit").arg(blatt.width());
     }
+    // From a screen 1366 pixels wide at 150 % on, no page of the layout dialog beside the preview scrolls
+    // sideways: a column out of sight is easily missed.
+    void NichtSeitwaerts(TFLayout& dialog) {
+        if (dialog.screen()->availableGeometry().width() < 1366 / 1.5) return;
+        const auto* rolle = dialog.findChild<TRollflaeche*>();
+        const int vorher = dialog.Seiten->currentIndex();
+        for (int i = 0; i < dialog.Seiten->count(); ++i) {
+            dialog.Seiten->setCurrentIndex(i);
+            // A page may arrange itself anew for its width, and the scroll area follows.
+            QCoreApplication::sendPostedEvents();
+            const QWidget* seite = dialog.Seiten->currentWidget();
+            const int noetig = seite->minimumSizeHint().width() + dialog.Seiten->width() - seite->width();
+            if (noetig > rolle->viewport()->width())
+                Fehler << QStringLiteral("Layout: Seite \"%1\" braucht %2 Pixel Breite, sichtbar sind %3")
+                              .arg(dialog.Seiten->tabText(i))
+                              .arg(noetig)
+                              .arg(rolle->viewport()->width());
+            if (rolle->horizontalScrollBar()->isVisible())
+                Fehler
+                    << QStringLiteral("Layout: Seite \"%1\" rollt seitwärts").arg(dialog.Seiten->tabText(i));
+        }
+        dialog.Seiten->setCurrentIndex(vorher);
+    }
     // A dialog the command opens modally: checked, then cancelled.
     void Modal(QAction* befehl, std::function<void(QDialog&)> weiter = {}) {
         TDialogFolge folge({[this, weiter](QDialog& d) {
@@ -376,8 +399,9 @@ private Q_SLOTS:
             t.Modal(t.F().LayoutOpt1, [&t](QDialog& d) {
                 t.RollbalkenNurWoNoetig(d);
                 t.NebenVorschau(d);
+                auto& dlg = dynamic_cast<TFLayout&>(d);
+                t.NichtSeitwaerts(dlg);
                 // Only the pages scroll: the buttons stay in sight, which Pruefen then checks.
-                const auto& dlg = dynamic_cast<TFLayout&>(d);
                 for (const QPushButton* knopf : {dlg.OkBtn, dlg.CancBtn, dlg.BtnUebernehmen, dlg.HilfeBtn})
                     if (Gerollt(knopf, &d))
                         t.Fehler << QStringLiteral("Layout: \"%1\" rollt").arg(knopf->text());

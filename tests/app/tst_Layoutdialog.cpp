@@ -18,7 +18,9 @@
 #include "output/ui/Vorschaublatt.h"
 #include "settings/Codeoption.h"
 #include "settings/Einstellungen.h"
+#include "ui/Rollflaeche.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -30,6 +32,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
@@ -191,6 +194,36 @@ private Q_SLOTS:
         TFLayout& d = t.Oeffnen();
         QVERIFY(!d.SeiteInhalt->CBumbE->isVisibleTo(d.SeiteInhalt));
         QVERIFY(!d.SeiteInhalt->CBumbL->isVisibleTo(d.SeiteInhalt));
+    }
+
+    // The families' and the teachers' settings stand side by side in a wide dialog and one above the
+    // other in a narrow one, which then scrolls only up and down; widened again, they return.
+    void inhaltUntereinander() {
+        TLayoutTest t(true);
+        TFLayout& d = t.Oeffnen();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        const TLayoutInhalt* seite = d.SeiteInhalt;
+        const auto ort = [seite](const QWidget* w) { return w->mapTo(seite, QPoint(0, 0)); };
+        const auto nebeneinander = [&] {
+            return ort(seite->LehLeer[0]).y() == ort(seite->EltLeer[0]).y() &&
+                   ort(seite->LehLeer[0]).x() > ort(seite->CBQrCodeE).x() + seite->CBQrCodeE->width();
+        };
+        const auto untereinander = [&] {
+            return ort(seite->LehLeer[0]).x() == ort(seite->EltLeer[0]).x() &&
+                   ort(seite->LehLeer[0]).y() > ort(seite->CBQrCodeE).y() + seite->CBQrCodeE->height();
+        };
+        const QScrollBar* seitwaerts = d.findChild<TRollflaeche*>()->horizontalScrollBar();
+        for (const int breite : {900, 620, 900}) {
+            d.resize(breite, 500);
+            if (breite > 800)
+                QTRY_VERIFY(nebeneinander());
+            else
+                QTRY_VERIFY(untereinander());
+            QTRY_VERIFY(!seitwaerts->isVisible());
+            for (const QWidget* w : seite->findChildren<QAbstractButton*>())
+                QVERIFY2(!w->isVisible() || ort(w).x() + w->width() <= seite->width(),
+                         qPrintable(w->objectName()));
+        }
     }
 
     // Every control change goes to the layout at once, enables "Übernehmen" and names the lists it

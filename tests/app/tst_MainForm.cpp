@@ -29,6 +29,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSortFilterProxyModel>
 #include <QStatusBar>
 #include <QTimer>
@@ -267,8 +268,15 @@ private Q_SLOTS:
         QElapsedTimer uhr;
         uhr.start();
         const auto pruefen = [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box) return;
+            QMessageBox* box = nullptr;
+            // Whatever fails below, the box must close, or the test would hang.
+            const auto schliessen = qScopeGuard([&] {
+                if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) d->accept();
+            });
+            // The box takes its final size and place as it shows.
+            QTRY_VERIFY_WITH_TIMEOUT((box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) &&
+                                         box->isVisible(),
+                                     10000);
             dauer = uhr.elapsed();
             flaeche = Arbeitsflaeche(box);
             rahmen = box->frameGeometry();
@@ -276,10 +284,8 @@ private Q_SLOTS:
             for (const QAbstractButton* b : box->buttons())
                 knoepfe << QRect(b->mapTo(box, QPoint()), b->size());
             gezeigt = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
-            box->accept();
         };
-        // Checked once the box has taken its final size and place.
-        QTimer::singleShot(200, pruefen);
+        QTimer::singleShot(0, pruefen);
         meldung.Meldung(text, QStringLiteral("Lehrer löschen"), MeldungsArt::Frage, Knoepfe::JaNein,
                         Antwort::Nein);
         QVERIFY2(dauer >= 0 && dauer < 2000, qPrintable(QString::number(dauer)));

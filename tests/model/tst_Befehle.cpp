@@ -121,25 +121,93 @@ private Q_SLOTS:
         QCOMPARE(QJsonDocument::fromJson(kompakt.Ausgabe).object(), o);
     }
 
-    void dumpFehler_data() {
+    // Every command that reads a project answers a missing, foreign or damaged one alike: exit status 2,
+    // nothing on standard output and nothing written, and a German message that names the file.
+    void unlesbaresProjekt_data() {
+        QTest::addColumn<QStringList>("argumente");
+        QTest::addColumn<QString>("datei");
         QTest::addColumn<QByteArray>("inhalt");
-        QTest::addColumn<int>("status");
         QTest::addColumn<QString>("meldung");
-        QTest::newRow("kein Projekt")
-            << QByteArray("\x05Hallo") << 1 << QStringLiteral("Die Datei ist keine gültige Projektdatei.\n");
-        QTest::newRow("beschädigt") << Projektdatei(Beispielprojekt()).left(60) << 2
-                                    << QStringLiteral("Lesefehler");
+        const QList<QStringList> befehle{{"dump", "PROJEKT"},
+                                         {"convert", "PROJEKT", "ORDNER/aus.pdt"},
+                                         {"plan", "PROJEKT", "-o", "ORDNER/aus.pdt"},
+                                         {"verbessern", "PROJEKT", "-o", "ORDNER/aus.pdt"},
+                                         {"check", "PROJEKT"},
+                                         {"pdf", "PROJEKT", "--eltern", "-o", "ORDNER/aus"},
+                                         {"rtf", "PROJEKT", "--lehrer", "-o", "ORDNER/aus.rtf"},
+                                         {"ics", "PROJEKT", "--eltern", "-o", "ORDNER/aus"},
+                                         {"raeume", "PROJEKT", "--csv", "ORDNER/aus.csv"},
+                                         {"statistik", "PROJEKT"},
+                                         {"import-lehrer", "PROJEKT", "ORDNER/l.txt", "-o", "ORDNER/aus.pdt"},
+                                         {"import-eltern", "PROJEKT", "ORDNER/e.txt", "-o", "ORDNER/aus.pdt"},
+                                         {"export-lehrer", "PROJEKT", "ORDNER/aus.ldt"}};
+        for (const QStringList& befehl : befehle) {
+            const QByteArray name = befehl.constFirst().toUtf8();
+            QTest::newRow(name + " fehlt")
+                << befehl << "fehlt.pdt" << QByteArray()
+                << "Die Datei „DATEI“ konnte nicht gelesen werden:\nDie Datei existiert nicht.\n";
+            QTest::newRow(name + " kein Projekt") << befehl << "x.pdt" << QByteArray("\x05Hallo")
+                                                  << "Die Datei „DATEI“ ist keine gültige Projektdatei.\n";
+            QTest::newRow(name + " falsche Endung") << befehl << "x.txt" << Projektdatei(Beispielprojekt())
+                                                    << "Die Datei „DATEI“ ist keine gültige Projektdatei.\n";
+            QTest::newRow(name + " beschädigt")
+                << befehl << "x.pdt" << Projektdatei(Beispielprojekt()).left(60)
+                << "Lesefehler: Die Datei „DATEI“ ist beschädigt oder unvollständig.\n";
+        }
     }
-    void dumpFehler() {
+    void unlesbaresProjekt() {
+        QFETCH(QStringList, argumente);
+        QFETCH(QString, datei);
         QFETCH(QByteArray, inhalt);
-        QFETCH(int, status);
         QFETCH(QString, meldung);
         QTemporaryDir ordner;
-        const TAufruf a =
-            Aufruf({QStringLiteral("dump"), Schreiben(ordner, QStringLiteral("x.pdt"), inhalt)});
-        QCOMPARE(a.Status, status);
+        const QString pfad = inhalt.isEmpty() ? ordner.filePath(datei) : Schreiben(ordner, datei, inhalt);
+        Schreiben(ordner, QStringLiteral("l.txt"), "Kuerzel;Name\nMUE;Müller\n");
+        Schreiben(ordner, QStringLiteral("e.txt"), "Name;Vorname;Klasse\nMaier;Anna;5a\n");
+        const QStringList vorher =
+            QDir(ordner.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+        argumente.replaceInStrings(QStringLiteral("PROJEKT"), pfad);
+        argumente.replaceInStrings(QStringLiteral("ORDNER"), ordner.path());
+        const TAufruf a = Aufruf(argumente);
+        QCOMPARE(a.Status, 2);
+        QCOMPARE(a.Fehler, meldung.replace(QStringLiteral("DATEI"), pfad));
         QVERIFY(a.Ausgabe.isEmpty());
+        QCOMPARE(QDir(ordner.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot), vorher);
+    }
+
+    // The list commands take exactly one kind of lists and an output, and say which is wrong.
+    void artUndAusgabe_data() {
+        QTest::addColumn<QStringList>("argumente");
+        QTest::addColumn<QString>("meldung");
+        for (const auto& [befehl, wert] :
+             {std::pair{"pdf", " ORDNER"}, {"rtf", " AUS.rtf"}, {"ics", " ORDNER"}}) {
+            const QString aufruf = QStringLiteral("\nAufruf: vel-cli ") + befehl;
+            QTest::newRow(QByteArray(befehl) + " keine Art")
+                << QStringList{befehl, "PROJEKT", "-o", "AUS"} << "Es fehlt --eltern oder --lehrer." + aufruf;
+            QTest::newRow(QByteArray(befehl) + " beide Arten, englisch")
+                << QStringList{befehl, "PROJEKT", "--families", "--lehrer", "-o", "AUS"}
+                << QString::fromUtf8("--families und --lehrer schließen einander aus.") + aufruf;
+            QTest::newRow(QByteArray(befehl) + " ohne Ausgabe")
+                << QStringList{befehl, "PROJEKT", "--teachers"}
+                << QStringLiteral("Es fehlt die Ausgabe: -o") + wert + aufruf;
+            QTest::newRow(QByteArray(befehl) + " leere Ausgabe")
+                << QStringList{befehl, "PROJEKT", "--eltern", "--ausgabe="}
+                << QStringLiteral("Es fehlt die Ausgabe: --ausgabe") + wert + aufruf;
+        }
+    }
+    void artUndAusgabe() {
+        QFETCH(QStringList, argumente);
+        QFETCH(QString, meldung);
+        QTemporaryDir ordner;
+        const QString projekt = ordner.filePath(QStringLiteral("p.pdt"));
+        QCOMPARE(Aufruf({"generate", "-o", projekt, "--familien", "3", "--lehrer", "2"}).Status, 0);
+        argumente.replaceInStrings(QStringLiteral("PROJEKT"), projekt);
+        argumente.replaceInStrings(QStringLiteral("AUS"), ordner.filePath(QStringLiteral("aus")));
+        const TAufruf a = Aufruf(argumente);
+        QCOMPARE(a.Status, 2);
         QVERIFY2(a.Fehler.startsWith(meldung), qPrintable(a.Fehler));
+        QCOMPARE(QDir(ordner.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("p.pdt")});
     }
 
     // An old file becomes a version-04 file; a generated project is written as one.

@@ -244,9 +244,9 @@ private Q_SLOTS:
                                      << QStringList{};
         QTest::newRow("Wert fehlt") << QStringList{"PROJEKT", "--eltern", "-o"} << 2 << "Wert fehlt nach -o"
                                     << QStringList{};
-        QTest::newRow("Datei fehlt") << QStringList{"ORDNER/fehlt.pdt", "--eltern", "-o", "ORDNER"} << 1
+        QTest::newRow("Datei fehlt") << QStringList{"ORDNER/fehlt.pdt", "--eltern", "-o", "ORDNER"} << 2
                                      << "Die Datei existiert nicht." << QStringList{};
-        QTest::newRow("kein Projekt") << QStringList{"ORDNER/kein.pdt", "--eltern", "-o", "ORDNER"} << 1
+        QTest::newRow("kein Projekt") << QStringList{"ORDNER/kein.pdt", "--eltern", "-o", "ORDNER"} << 2
                                       << "keine gültige Projektdatei" << QStringList{};
         QTest::newRow("Ordner nicht anzulegen")
             << QStringList{"PROJEKT", "--eltern", "-o", "ORDNER/kein.pdt"} << 1

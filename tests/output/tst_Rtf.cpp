@@ -262,7 +262,8 @@ private Q_SLOTS:
         QTest::newRow("Ordner fehlt") << QStringList{"PROJEKT", "--eltern", "-o", "ORDNER/fehlt/aus.rtf"} << 1
                                       << "Die Datei ORDNER/fehlt/aus.rtf kann nicht geschrieben werden" << -1;
         QTest::newRow("kein Projekt")
-            << QStringList{"ORDNER/kein.pdt", "--eltern", "-o", "AUS"} << 1 << "" << -1;
+            << QStringList{"ORDNER/kein.pdt", "--eltern", "-o", "AUS"} << 2
+            << QString::fromUtf8("Die Datei „ORDNER/kein.pdt“ ist keine gültige Projektdatei.") << -1;
     }
     void velCli() {
         QFETCH(QStringList, argumente);

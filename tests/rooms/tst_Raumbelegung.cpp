@@ -1,4 +1,5 @@
 #include "Raumfall.h"
+#include "common/Dialogfolge.h"
 #include "common/SkriptMeldung.h"
 #include "common/TestHaupt.h"
 #include "common/Testdrucker.h"
@@ -19,10 +20,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -32,7 +31,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <functional>
 #include <memory>
 
 namespace {
@@ -53,53 +51,6 @@ private:
         return Antworten.isEmpty() ? QString() : Antworten.takeFirst();
     }
 };
-
-using TSchritt = std::function<void(QWidget&)>;
-
-// Works the modal windows that come up one after another, a step each. A window nobody expected, or one
-// still open a few seconds after its step, is closed and counted, so that a wrong script fails instead
-// of hanging.
-class TFensterfolge : public QObject {
-public:
-    explicit TFensterfolge(QList<TSchritt> schritte)
-        : Schritte(std::move(schritte)) {
-        connect(&Takt, &QTimer::timeout, this, &TFensterfolge::Pruefen);
-        Takt.start(5);
-    }
-    qsizetype Offen() const { return Schritte.size(); }
-    int Unerwartet = 0;
-
-private:
-    void Pruefen() {
-        auto* fenster = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!fenster || !fenster->isVisible()) return;
-        if (fenster == Bearbeitet) {
-            if (Seit.elapsed() > 5000) {
-                ++Unerwartet;
-                fenster->reject();
-            }
-            return;
-        }
-        Bearbeitet = fenster;
-        Seit.start();
-        connect(fenster, &QDialog::finished, this, [this] { Bearbeitet = nullptr; });
-        if (Schritte.isEmpty()) {
-            ++Unerwartet;
-            fenster->reject();
-            return;
-        }
-        Schritte.takeFirst()(*fenster);
-    }
-
-    QTimer Takt;
-    QElapsedTimer Seit;
-    QList<TSchritt> Schritte;
-    QPointer<QDialog> Bearbeitet;
-};
-
-TFRaumbelegung& Plan(QWidget& w) {
-    return dynamic_cast<TFRaumbelegung&>(w);
-}
 
 // A project in the document and the rooms' commands around it, with messages and file choices
 // scripted. Days of eight slots every quarter of an hour from 14:00; the teachers as Belegen describes
@@ -132,7 +83,7 @@ struct TPlanfall {
 
     // Opens the plan from the menu and runs the steps on it and on the windows it opens.
     bool Oeffnen(QList<TSchritt> schritte) {
-        TFensterfolge folge(std::move(schritte));
+        TDialogFolge folge(std::move(schritte));
         Raeume.AnsRaumDlgClick();
         return folge.Offen() == 0 && folge.Unerwartet == 0;
     }
@@ -165,7 +116,7 @@ QStringList Zeile(const TRaumgitter* g, int zeile) {
 }
 
 TSchritt Schliessen() {
-    return [](QWidget& w) { Plan(w).Schliessen1->trigger(); };
+    return Fuer<TFRaumbelegung>([](QDialog& w) { Als<TFRaumbelegung>(w).Schliessen1->trigger(); });
 }
 
 } // namespace
@@ -202,7 +153,7 @@ private Q_SLOTS:
         bool offen = false;
         QList<TSchritt> schritte;
         if (gezeigt)
-            schritte << [&](QWidget& w) {
+            schritte << [&](QDialog& w) {
                 offen = true;
                 QCOMPARE(w.windowTitle(), QStringLiteral("Raumbelegungsplan"));
                 QVERIFY(w.isMaximized());
@@ -222,8 +173,8 @@ private Q_SLOTS:
     // the font says; a view change fills them anew and the view stays for the next opening.
     void gitter() {
         TPlanfall f(2, {"A|Raum 5|1", "D|Raum 7~Aula|3,50", "E|Raum 9|"});
-        QVERIFY(f.Oeffnen({[&](QWidget& w) {
-            TFRaumbelegung& r = Plan(w);
+        QVERIFY(f.Oeffnen({[&](QDialog& w) {
+            TFRaumbelegung& r = Als<TFRaumbelegung>(w);
             TRaumgitter* g1 = r.StringGrid1;
             TRaumgitter* g2 = r.StringGrid2;
             QVERIFY(r.BeideTage1->isChecked());
@@ -255,8 +206,8 @@ private Q_SLOTS:
             Schliessen()(w);
         }}));
         QCOMPARE(f.Hilfen, 1);
-        QVERIFY(f.Oeffnen({[&](QWidget& w) {
-            TFRaumbelegung& r = Plan(w);
+        QVERIFY(f.Oeffnen({[&](QDialog& w) {
+            TFRaumbelegung& r = Als<TFRaumbelegung>(w);
             QVERIFY(r.Tag21->isChecked());
             QVERIFY(!r.StringGrid1->isVisible());
             Schliessen()(w);
@@ -266,8 +217,8 @@ private Q_SLOTS:
     // A one-day frame shows day 1 only, whatever was chosen before.
     void einTag() {
         TPlanfall f(1, {"A|Raum 5|1"});
-        QVERIFY(f.Oeffnen({[&](QWidget& w) {
-            TFRaumbelegung& r = Plan(w);
+        QVERIFY(f.Oeffnen({[&](QDialog& w) {
+            TFRaumbelegung& r = Als<TFRaumbelegung>(w);
             QVERIFY(r.Tag11->isChecked());
             QVERIFY(!r.Tag21->isEnabled());
             QVERIFY(!r.BeideTage1->isEnabled());
@@ -311,8 +262,8 @@ private Q_SLOTS:
         TPlanfall f(2, {"A|Raum 5|1,49", "D|Raum 7|3", "F|Raum 8|1", "G|Aula|"});
         f.Meldung.Antworten = antworten;
         const bool verschoben = antworten.value(0) == Antwort::Ja;
-        QVERIFY(f.Oeffnen({[&](QWidget& w) {
-            TFRaumbelegung& r = Plan(w);
+        QVERIFY(f.Oeffnen({[&](QDialog& w) {
+            TFRaumbelegung& r = Als<TFRaumbelegung>(w);
             r.Tag11->trigger();
             if (erlaubt) r.Zulassen1->trigger();
             QCOMPARE(r.Zulassen1->text(), erlaubt ? "... nicht zulassen" : "... zulassen");
@@ -334,8 +285,8 @@ private Q_SLOTS:
     // Pressing the other grid only makes it the one in use; the next press there starts a drag.
     void andererTag() {
         TPlanfall f(2, {"A|Raum 5|1,49", "D|Raum 7|51"});
-        QVERIFY(f.Oeffnen({[&](QWidget& w) {
-            TFRaumbelegung& r = Plan(w);
+        QVERIFY(f.Oeffnen({[&](QDialog& w) {
+            TFRaumbelegung& r = Als<TFRaumbelegung>(w);
             TRaumgitter* g2 = r.StringGrid2;
             Maus(g2, QEvent::MouseButtonPress, Mitte(g2, 1), Qt::LeftButton);
             Maus(g2, QEvent::MouseButtonRelease, Mitte(g2, 1), Qt::NoButton);
@@ -356,8 +307,8 @@ private Q_SLOTS:
         for (int i = 0; i < 150; ++i)
             lehrer << QStringLiteral("L%1|Raum %2|%3").arg(i).arg(i + 100).arg(i % 8);
         TPlanfall f(1, lehrer);
-        QVERIFY(f.Oeffnen({[&](QWidget& w) {
-            TFRaumbelegung& r = Plan(w);
+        QVERIFY(f.Oeffnen({[&](QDialog& w) {
+            TFRaumbelegung& r = Als<TFRaumbelegung>(w);
             TRaumgitter* g = r.StringGrid1;
             QScrollBar* leiste = r.ScrollBox1->verticalScrollBar();
             QVERIFY(leiste->maximum() > 0);
@@ -403,8 +354,8 @@ private Q_SLOTS:
         const QString datei = f.Ordner.filePath(name);
         f.Dateiwahl.Antworten = {datei};
         QByteArray erwartet;
-        QVERIFY(f.Oeffnen({[&](QWidget& w) {
-            TFRaumbelegung& r = Plan(w);
+        QVERIFY(f.Oeffnen({[&](QDialog& w) {
+            TFRaumbelegung& r = Als<TFRaumbelegung>(w);
             erwartet = RaumplanCsv(r.Plan());
             r.Export1->trigger();
             Schliessen()(w);
@@ -444,7 +395,7 @@ private Q_SLOTS:
         int raeume = -1;
         int dialoge = 0;
         // The dialog may come up before the plan was ever the active window.
-        const TSchritt schritt = [&](QWidget& w) {
+        const TSchritt schritt = [&](QDialog& w) {
             if (auto* d = qobject_cast<TFPrintRaumplan*>(&w)) {
                 ++dialoge;
                 titel = d->windowTitle();
@@ -458,7 +409,7 @@ private Q_SLOTS:
                 Schliessen()(w);
             }
         };
-        TFensterfolge folge({schritt, schritt, schritt});
+        TDialogFolge folge({schritt, schritt, schritt});
         f.Raeume.RaumplanAusgeben(alsPdf);
         QCOMPARE(folge.Unerwartet, 0);
         QCOMPARE(dialoge, 1);
@@ -500,17 +451,17 @@ private Q_SLOTS:
         f.Druck.Stand.PdfOrdner = f.Ordner.path();
         const QString datei = f.Ordner.filePath(QStringLiteral("plan.pdf"));
         f.Dateiwahl.Antworten = {datei};
-        QVERIFY(f.Oeffnen({[&](QWidget& w) {
-                               TFRaumbelegung& r = Plan(w);
+        QVERIFY(f.Oeffnen({[&](QDialog& w) {
+                               TFRaumbelegung& r = Als<TFRaumbelegung>(w);
                                if (markiert > 0) r.StringGrid1->Markieren(markiert);
                                QTimer::singleShot(0, r.ExportPdf1, &QAction::trigger);
                            },
-                           [&](QWidget& w) {
-                               auto& d = dynamic_cast<TFPrintRaumplan&>(w);
+                           Fuer<TFPrintRaumplan>([&](QDialog& w) {
+                               auto& d = Als<TFPrintRaumplan>(w);
                                d.Raeume->button(wahl)->click();
                                d.Info->button(mitEltern ? 1 : 0)->click();
                                d.BtnAusgabe->click();
-                           },
+                           }),
                            Schliessen()}));
         if (gedruckt.isEmpty()) {
             QCOMPARE(f.Meldung.Protokoll.size(), qsizetype{1});
@@ -540,15 +491,16 @@ private Q_SLOTS:
         const QString datei = f.Ordner.filePath(QStringLiteral("druck.pdf"));
         f.Druck.Drucker().setOutputFormat(QPrinter::PdfFormat);
         f.Druck.Drucker().setOutputFileName(datei);
-        QVERIFY(f.Oeffnen({[&](QWidget& w) { QTimer::singleShot(0, Plan(w).Drucken1, &QAction::trigger); },
-                           [&](QWidget& w) {
-                               auto& d = dynamic_cast<TFPrintRaumplan&>(w);
-                               QVERIFY(d.BtnAusgabe->isEnabled());
-                               QCOMPARE(d.BtnAusgabe->toolTip(), datei);
-                               d.Raeume->button(0)->click();
-                               d.BtnAusgabe->click();
-                           },
-                           Schliessen()}));
+        QVERIFY(f.Oeffnen(
+            {[&](QDialog& w) { QTimer::singleShot(0, Als<TFRaumbelegung>(w).Drucken1, &QAction::trigger); },
+             Fuer<TFPrintRaumplan>([&](QDialog& w) {
+                 auto& d = Als<TFPrintRaumplan>(w);
+                 QVERIFY(d.BtnAusgabe->isEnabled());
+                 QCOMPARE(d.BtnAusgabe->toolTip(), datei);
+                 d.Raeume->button(0)->click();
+                 d.BtnAusgabe->click();
+             }),
+             Schliessen()}));
         QCOMPARE(f.Druck.Drucker().docName(), QStringLiteral("VEL-Raumbelegung"));
         QCOMPARE(PdfSeitenzahl(datei), 2);
         QVERIFY(PdfText(datei, 1).contains(QStringLiteral("Raum 5")));

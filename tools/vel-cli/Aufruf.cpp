@@ -89,3 +89,21 @@ QCommandLineOption ElternOption() {
 QCommandLineOption LehrerOption() {
     return {{"lehrer", "teachers"}, QString::fromUtf8("Die Gesprächslisten der Lehrkräfte")};
 }
+
+bool ArtUndAusgabeGegeben(const QCommandLineParser& parser, const QCommandLineOption& ausgabe,
+                          const QString& aufruf, const QStringList& argumente) {
+    const QCommandLineOption eltern = ElternOption();
+    const QCommandLineOption lehrer = LehrerOption();
+    QString fehler;
+    if (parser.isSet(eltern) && parser.isSet(lehrer))
+        fehler = QString::fromUtf8("%1 und %2 schließen einander aus.")
+                     .arg(Geschrieben(eltern, argumente), Geschrieben(lehrer, argumente));
+    else if (!parser.isSet(eltern) && !parser.isSet(lehrer))
+        fehler = QStringLiteral("Es fehlt --eltern oder --lehrer.");
+    else if (parser.value(ausgabe).isEmpty())
+        fehler = QStringLiteral("Es fehlt die Ausgabe: %1 %2")
+                     .arg(Geschrieben(ausgabe, argumente), ausgabe.valueName());
+    if (fehler.isEmpty()) return true;
+    QTextStream(stderr) << fehler << '\n' << aufruf << '\n';
+    return false;
+}

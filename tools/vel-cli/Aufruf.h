@@ -13,6 +13,10 @@ class QCommandLineParser;
 // The choice of the lists' kind that the output commands share.
 QCommandLineOption ElternOption();
 QCommandLineOption LehrerOption();
+// Exactly one kind of lists and an output (the option ausgabe): otherwise names the mistake and the usage
+// on standard error and returns false.
+bool ArtUndAusgabeGegeben(const QCommandLineParser& parser, const QCommandLineOption& ausgabe,
+                          const QString& aufruf, const QStringList& argumente);
 
 // "-o" or "--familien" for an option name.
 QString Schalter(const QString& name);

@@ -167,7 +167,7 @@ int Import(const QStringList& argumente, bool lehrer) {
     const QString quelle = parser.positionalArguments()[1];
     if (Importquelle(quelle) != TImportquelle::Text && !NurText(parser, argumente, quelle)) return 2;
     TProjekt p;
-    if (ProjektFuerBefehl(parser.positionalArguments()[0], p)) return 2;
+    if (!ProjektFuerBefehl(parser.positionalArguments()[0], p)) return 2;
     if (lehrer) {
         if (!p.Gespraechsliste.Leer()) {
             Fehlerzeile(
@@ -204,7 +204,7 @@ int BefehlExportLehrer(const QStringList& argumente) {
         status >= 0)
         return status;
     TProjekt p;
-    if (ProjektFuerBefehl(parser.positionalArguments()[0], p)) return 2;
+    if (!ProjektFuerBefehl(parser.positionalArguments()[0], p)) return 2;
     const QString ziel = parser.positionalArguments()[1];
     QString fehler;
     if (QFileInfo(ziel).suffix().toLower() == QStringLiteral("ldt")) {

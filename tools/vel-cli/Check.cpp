@@ -19,8 +19,7 @@ int BefehlCheck(const QStringList& argumente) {
         status >= 0)
         return status;
     TProjekt p;
-    // Exit status 1 is taken by findings, so every reading failure reports 2.
-    if (ProjektFuerBefehl(parser.positionalArguments().constFirst(), p)) return 2;
+    if (!ProjektFuerBefehl(parser.positionalArguments().constFirst(), p)) return 2;
     const QStringList befunde = PlanPruefen(p);
     QTextStream aus(stdout);
     for (const QString& zeile : befunde)

@@ -19,7 +19,7 @@ int BefehlConvert(const QStringList& argumente) {
         return status;
     const QStringList dateien = parser.positionalArguments();
     TProjekt p;
-    if (const int status = ProjektFuerBefehl(dateien[0], p)) return status;
+    if (!ProjektFuerBefehl(dateien[0], p)) return 2;
     TKonsolenMeldung meldung;
     ProjektPruefen(p, meldung);
     QString text;

@@ -174,7 +174,7 @@ int BefehlDump(const QStringList& argumente) {
         return status;
     const bool kompakt = parser.isSet(kompaktOption);
     TProjekt p;
-    if (const int status = ProjektFuerBefehl(parser.positionalArguments().constFirst(), p)) return status;
+    if (!ProjektFuerBefehl(parser.positionalArguments().constFirst(), p)) return 2;
     QFile aus;
     if (!aus.open(stdout, QIODevice::WriteOnly)) return 2;
     aus.write(ProjektAlsJson(p, kompakt));

@@ -36,13 +36,10 @@ int BefehlIcs(const QStringList& argumente) {
                      {eltern, lehrer, ausgabe, utc}, argumente, 1);
         status >= 0)
         return status;
-    if (parser.isSet(eltern) == parser.isSet(lehrer) || parser.value(ausgabe).isEmpty()) {
-        fehler << Aufruf << '\n';
-        return 2;
-    }
+    if (!ArtUndAusgabeGegeben(parser, ausgabe, QString::fromUtf8(Aufruf), argumente)) return 2;
 
     TProjekt p;
-    if (const int status = ProjektFuerBefehl(parser.positionalArguments().constFirst(), p)) return status;
+    if (!ProjektFuerBefehl(parser.positionalArguments().constFirst(), p)) return 2;
     p.ZaehleGespraeche();
     const TDruckbereich bereich = BereichAufbauen(p, parser.isSet(eltern), false);
     const TKalenderAuftrag auftrag{p,

@@ -14,8 +14,9 @@ public:
                     Antwort vorgabe, int hilfekontext) override;
 };
 
-// Reads a project for a command with the built-in program defaults. The result is the exit status:
-// 0 read, 1 not a project, 2 read error (with a message on standard error).
-int ProjektFuerBefehl(const QString& pfad, TProjekt& projekt);
+// Reads a project for a command with the built-in program defaults. False when the file is missing, no
+// project or damaged, after a message naming it on standard error; every command then ends with exit
+// status 2, as for a wrong call, because 1 tells findings in some commands.
+bool ProjektFuerBefehl(const QString& pfad, TProjekt& projekt);
 // One line on standard error.
 void Fehlerzeile(const QString& text);

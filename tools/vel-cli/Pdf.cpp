@@ -39,13 +39,10 @@ int BefehlPdf(const QStringList& argumente) {
                      {eltern, lehrer, ausgabe, von, bis}, argumente, 1);
         status >= 0)
         return status;
-    if (parser.isSet(eltern) == parser.isSet(lehrer) || parser.value(ausgabe).isEmpty()) {
-        fehler << Aufruf << '\n';
-        return 2;
-    }
+    if (!ArtUndAusgabeGegeben(parser, ausgabe, QString::fromUtf8(Aufruf), argumente)) return 2;
 
     TProjekt p;
-    if (ProjektFuerBefehl(parser.positionalArguments().constFirst(), p)) return 2;
+    if (!ProjektFuerBefehl(parser.positionalArguments().constFirst(), p)) return 2;
     p.ZaehleGespraeche();
     TDruckbereich bereich = BereichAufbauen(p, parser.isSet(eltern), false);
     const int anzahl = static_cast<int>(bereich.Eintraege.size());

@@ -146,7 +146,7 @@ int BefehlPlan(const QStringList& argumente) {
         }
     }
     TProjekt p;
-    if (ProjektFuerBefehl(datei, p)) return 2;
+    if (!ProjektFuerBefehl(datei, p)) return 2;
     TKonsolenMeldung meldung;
     ProjektPruefen(p, meldung);
 

@@ -25,8 +25,7 @@ int BefehlRaeume(const QStringList& argumente) {
         status >= 0)
         return status;
     TProjekt p;
-    // Exit status 1 is taken by conflicts, so every reading failure reports 2.
-    if (ProjektFuerBefehl(parser.positionalArguments().constFirst(), p)) return 2;
+    if (!ProjektFuerBefehl(parser.positionalArguments().constFirst(), p)) return 2;
 
     QTextStream fehler(stderr);
     RaumplanVorbereiten(p);

@@ -29,13 +29,10 @@ int BefehlRtf(const QStringList& argumente) {
                      {eltern, lehrer, ausgabe}, argumente, 1);
         status >= 0)
         return status;
-    if (parser.isSet(eltern) == parser.isSet(lehrer) || parser.value(ausgabe).isEmpty()) {
-        fehler << Aufruf << '\n';
-        return 2;
-    }
+    if (!ArtUndAusgabeGegeben(parser, ausgabe, QString::fromUtf8(Aufruf), argumente)) return 2;
 
     TProjekt p;
-    if (const int status = ProjektFuerBefehl(parser.positionalArguments().constFirst(), p)) return status;
+    if (!ProjektFuerBefehl(parser.positionalArguments().constFirst(), p)) return 2;
     p.ZaehleGespraeche();
     const TRtfDokument dokument = RtfErzeugen(p, parser.isSet(eltern), TRtfFassung::Datei);
     const QString datei = parser.value(ausgabe);

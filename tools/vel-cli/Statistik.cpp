@@ -22,7 +22,7 @@ int BefehlStatistik(const QStringList& argumente) {
         status >= 0)
         return status;
     TProjekt p;
-    if (const int status = ProjektFuerBefehl(parser.positionalArguments().constFirst(), p)) return status;
+    if (!ProjektFuerBefehl(parser.positionalArguments().constFirst(), p)) return 2;
     const TStatistik s = StatistikBerechnen(p);
 
     QTextStream aus(stdout);

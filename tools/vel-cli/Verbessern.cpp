@@ -104,7 +104,7 @@ int BefehlVerbessern(const QStringList& argumente) {
     }
 
     TProjekt p;
-    if (ProjektFuerBefehl(parser.positionalArguments().constFirst(), p)) return 2;
+    if (!ProjektFuerBefehl(parser.positionalArguments().constFirst(), p)) return 2;
     TKonsolenMeldung meldung;
     ProjektPruefen(p, meldung);
     TKonsolenVerbesserung beobachter(isatty(STDERR_FILENO));

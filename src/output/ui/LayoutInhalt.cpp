@@ -3,14 +3,16 @@
 #include "model/Meldung.h"
 #include "ui/Eingabehilfen.h"
 
+#include <QBoxLayout>
 #include <QCheckBox>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <initializer_list>
 
 namespace {
 
@@ -46,8 +48,8 @@ TLayoutInhalt::TLayoutInhalt(TListenlayout& layout, bool& terminecode, bool zwei
     , Meldungen(meldung)
     , Terminecode(terminecode)
     , ZweiTage(zweiTage) {
-    auto* eltern_ = new QGroupBox(QStringLiteral("Für Eltern:"));
-    auto* e = new QVBoxLayout(eltern_);
+    FuerEltern = new QGroupBox(QStringLiteral("Für Eltern:"));
+    auto* e = new QVBoxLayout(FuerEltern);
     e->addWidget(Leerzeilenwahl(EltLeer));
     CBumbE = new QCheckBox(QStringLiteral("Einzellisten pro Tag"));
     CBalleTerminiertE =
@@ -61,8 +63,8 @@ TLayoutInhalt::TLayoutInhalt(TListenlayout& layout, bool& terminecode, bool zwei
     e->addWidget(CBQrCodeE);
     e->addStretch();
 
-    auto* lehrer = new QGroupBox(QStringLiteral("Für Lehrer:"));
-    auto* l = new QVBoxLayout(lehrer);
+    FuerLehrer = new QGroupBox(QStringLiteral("Für Lehrer:"));
+    auto* l = new QVBoxLayout(FuerLehrer);
     l->addWidget(Leerzeilenwahl(LehLeer));
     LNrDruck = new QLabel(QString::fromUtf8("Position aus dem Eingabedialog für Gesprächswünsche"));
     ChBNrDruck = new QCheckBox(QStringLiteral("mit ausdrucken"));
@@ -92,11 +94,13 @@ TLayoutInhalt::TLayoutInhalt(TListenlayout& layout, bool& terminecode, bool zwei
     d->addWidget(Df[1]);
     d->addStretch();
 
-    auto* raster = new QGridLayout(this);
-    raster->addWidget(eltern_, 0, 0);
-    raster->addWidget(lehrer, 0, 1);
-    raster->addWidget(RGdf, 1, 0, 1, 2);
-    raster->setRowStretch(2, 1);
+    auto* spalte = new QVBoxLayout(this);
+    Spalten = new QBoxLayout(QBoxLayout::LeftToRight);
+    Spalten->addWidget(FuerEltern, 1);
+    Spalten->addWidget(FuerLehrer, 1);
+    spalte->addLayout(Spalten);
+    spalte->addWidget(RGdf);
+    spalte->addStretch();
 
     // The per-day lists exist only where there are two days.
     CBumbE->setVisible(zweiTage);
@@ -157,6 +161,31 @@ void TLayoutInhalt::Anzeigen() {
     CBalleTerminiertL->setChecked(L.HinweisAlleTerminiertL);
     Telefon[static_cast<size_t>(Telefonwahl(L))]->setChecked(true);
     Df[L.Datumsformat == 1 ? 1 : 0]->setChecked(true);
+}
+
+QSize TLayoutInhalt::minimumSizeHint() const {
+    const QMargins rand = layout()->contentsMargins();
+    int breite = 0;
+    for (const QWidget* w : std::initializer_list<const QWidget*>{FuerEltern, FuerLehrer, RGdf})
+        breite = std::max(breite, w->minimumSizeHint().width());
+    return {breite + rand.left() + rand.right(), layout()->totalMinimumSize().height()};
+}
+
+int TLayoutInhalt::Nebeneinanderbreite() const {
+    const QMargins rand = layout()->contentsMargins();
+    return FuerEltern->minimumSizeHint().width() + Spalten->spacing() +
+           FuerLehrer->minimumSizeHint().width() + rand.left() + rand.right();
+}
+
+void TLayoutInhalt::resizeEvent(QResizeEvent* ereignis) {
+    const QBoxLayout::Direction richtung =
+        width() >= Nebeneinanderbreite() ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom;
+    if (Spalten->direction() != richtung) {
+        Spalten->setDirection(richtung);
+        // One above the other the page is taller: the scrolling around it has to know.
+        updateGeometry();
+    }
+    TLayoutSeite::resizeEvent(ereignis);
 }
 
 void TLayoutInhalt::TelefonGewaehlt(int wahl) {

@@ -5,6 +5,7 @@
 #include <QDate>
 #include <array>
 
+class QBoxLayout;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -13,7 +14,9 @@ class TMeldung;
 
 // "Inhalt": what the families' and the teachers' lists print: the slots without conversation, the
 // per-day lists, the notices, the families' code, the request position, the pauses, the parents' phone
-// numbers and the date format. terminecode is the families' code being edited beside the layout.
+// numbers and the date format. terminecode is the families' code being edited beside the layout. The
+// families' and the teachers' settings stand side by side where the page is wide enough, else one above
+// the other, so that a large scaling on a small screen never needs scrolling sideways.
 class TLayoutInhalt : public TLayoutSeite {
     Q_OBJECT
 public:
@@ -37,11 +40,20 @@ public:
     QGroupBox* RGdf = nullptr;
     std::array<QRadioButton*, 2> Df{};
 
+    // As narrow as the page gets with the two one above the other.
+    QSize minimumSizeHint() const override;
+
 protected:
     void Anzeigen() override;
+    void resizeEvent(QResizeEvent* ereignis) override;
 
 private:
     void TelefonGewaehlt(int wahl);
+    int Nebeneinanderbreite() const;
+
+    QGroupBox* FuerEltern = nullptr;
+    QGroupBox* FuerLehrer = nullptr;
+    QBoxLayout* Spalten = nullptr;
 
     TMeldung& Meldungen;
     bool& Terminecode;
