@@ -61,6 +61,7 @@ def ohne_hinting(font):
 def nur_zeichen(font):
     optionen = subset.Options(hinting=True, layout_features=["*"], name_IDs=["*"], name_languages=["*"],
                               notdef_outline=True, glyph_names=True, legacy_kern=True)
+    optionen.drop_tables += ["FFTM"]  # the font editor's time stamps, which the subsetter cannot keep
     teilmenge = subset.Subsetter(optionen)
     teilmenge.populate(unicodes=ZEICHEN)
     teilmenge.subset(font)
@@ -73,7 +74,8 @@ def nur_zeichen(font):
 
 def main():
     familie, ziel, quelle = sys.argv[1:]
-    font = TTFont(quelle)
+    # The source's time stamp, so that two builds make the same file.
+    font = TTFont(quelle, recalcTimestamp=False)
     ohne_hinting(font)
     umbenennen(font, familie)
     nur_zeichen(font)
