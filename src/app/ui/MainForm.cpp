@@ -227,6 +227,9 @@ void TVELWnd::closeEvent(QCloseEvent* ereignis) {
     // No backup after the user decided what becomes of the changes.
     Gruppen.Projektdateien->Timer1->stop();
     QMainWindow::closeEvent(ereignis);
+    // The program ends with this window, whichever of its other windows are open, such as the handbook:
+    // nothing may keep the discarded project in memory for the next start to show.
+    QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
 }
 
 void TVELWnd::changeEvent(QEvent* ereignis) {
