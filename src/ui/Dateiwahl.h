@@ -30,3 +30,10 @@ public:
 
 // The user's desktop folder when it exists, else the home folder.
 QString DesktopOrdner();
+
+// The user's documents folder, where projects go until the options name another folder.
+QString Dokumentenordner();
+// The folder the project dialogs start in: ordner when it exists. The documents folder is made when it
+// is the one named and missing (a fresh account has none); the home folder stands in for a folder that
+// is gone or cannot be made.
+QString Projektordner(const QString& ordner);

@@ -5,6 +5,9 @@
 #include "app/ui/HilfeBefehle.h"
 #include "app/ui/HilfeFenster.h"
 #include "common/TestHaupt.h"
+#include "settings/Einstellungen.h"
+#include "settings/ui/NotizBefehle.h"
+#include "settings/ui/NotizForm.h"
 #include "settings/ui/Options.h"
 #include "ui/Hilfekontext.h"
 
@@ -23,6 +26,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QWindow>
 
 namespace {
@@ -283,6 +287,37 @@ private Q_SLOTS:
         QCOMPARE(hilfe->Reiter->currentWidget(), hilfe->Inhalt);
         QVERIFY(hilfe->isVisible());
         QCOMPARE(t.Meldung.Protokoll.size(), 0);
+    }
+
+    // Ending with "Nein" ends the program, whatever else it shows: the handbook and the note pad close with
+    // the main window, the backups go as at every end, and the note pad comes back at the next start.
+    void beendenSchliesstAlleFenster() {
+        THandbuchFenster t;
+        QVERIFY(t.Zeigen());
+        QTest::keyClick(t.Fenster.get(), Qt::Key_F1);
+        t.Fenster->Notizzettel1->trigger();
+        QVERIFY(t.Hilfe()->Fenster()->isVisible());
+        QVERIFY(t.Fenster->Gruppen.Notiz->Form->isVisible());
+        t.Fenster->Dokument.Melden({});
+        QFile sicherung(t.Ordner.filePath("Schule.pd~"));
+        QVERIFY(sicherung.open(QIODevice::WriteOnly));
+        sicherung.close();
+        t.Meldung.Antworten = {Antwort::Nein};
+        QTimer::singleShot(0, t.Fenster.get(), [&t] { t.Fenster->Ende1->trigger(); });
+        // A program that keeps running is stopped here with another exit code.
+        QTimer waechter;
+        waechter.setSingleShot(true);
+        connect(&waechter, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+        waechter.start(10000);
+        QCOMPARE(QApplication::exec(), 0);
+        QCOMPARE(t.Meldung.Protokoll.size(), 1);
+        QStringList offen;
+        for (const QWidget* fenster : QApplication::topLevelWidgets())
+            if (fenster->isVisible()) offen << QString::fromLatin1(fenster->metaObject()->className());
+        QCOMPARE(offen, QStringList());
+        t.Fenster.reset();
+        QVERIFY(!QFile::exists(t.Ordner.filePath("Schule.pd~")));
+        QVERIFY(ProgrammwerteLesen(t.Speicher, {}).Notiz);
     }
 
     // Without a handbook the commands say so, and nobody names a file the user cannot do anything with.

@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -62,6 +63,18 @@ QString ProjektdateiAnlegen(const QString& pfad) {
     QString fehler;
     return ProjektSpeichern(*p, pfad, fehler) ? pfad : QString();
 }
+
+// HOME names an empty folder while it lives, as on a new account.
+class TNeuesKonto {
+public:
+    TNeuesKonto() { qputenv("HOME", Ordner.path().toLocal8Bit()); }
+    ~TNeuesKonto() { qputenv("HOME", Vorher); }
+    QString Heim() const { return Ordner.path(); }
+
+private:
+    QTemporaryDir Ordner;
+    QByteArray Vorher = qgetenv("HOME");
+};
 
 // A window with the small project, unsaved under the name of a new project.
 struct TProjektTest : TFensterTest {
@@ -478,15 +491,50 @@ private Q_SLOTS:
         QCOMPARE(fenster.windowTitle(), "VEL - [Letztes.pdt]");
     }
 
+    void projektordnerVorgabe_data() {
+        QTest::addColumn<QString>("vorhanden"); // what the account holds: a folder or a file of that name
+        QTest::addColumn<QString>("optionen");  // the project folder of the options, empty for none
+        QTest::addColumn<QString>("start");     // where the dialogs start, empty for the home folder
+        QTest::newRow("Dokumente vorhanden") << "Documents/"
+                                             << ""
+                                             << "Documents";
+        QTest::newRow("neues Konto") << ""
+                                     << ""
+                                     << "Documents";
+        QTest::newRow("Dokumente nicht anlegbar") << "Documents"
+                                                  << ""
+                                                  << "";
+        QTest::newRow("Ordner der Optionen fehlt") << ""
+                                                   << "Projekte"
+                                                   << "";
+    }
     // Without a folder in the options, projects are looked for in the user's documents, not beside the
-    // installed program, where the user may not write.
+    // installed program, where the user may not write. The dialogs start in a folder that exists, so that
+    // the proposed name can be saved: the documents folder is made on a new account, and only that one.
     void projektordnerVorgabe() {
+        QFETCH(QString, vorhanden);
+        QFETCH(QString, optionen);
+        QFETCH(QString, start);
+        TNeuesKonto konto;
+        if (vorhanden.endsWith(u'/'))
+            QVERIFY(QDir(konto.Heim()).mkpath(vorhanden));
+        else if (!vorhanden.isEmpty())
+            QVERIFY(Schreiben(QDir(konto.Heim()).filePath(vorhanden), "x"));
         TFensterTest t;
-        const QString dokumente = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        QCOMPARE(t.Fenster->Gruppen.Projektdateien->Projektpfad, dokumente);
+        TProjektBefehle& befehle = *t.Fenster->Gruppen.Projektdateien;
+        QCOMPARE(befehle.Projektpfad, QDir(konto.Heim()).filePath("Documents"));
+        if (!optionen.isEmpty()) befehle.Projektpfad = QDir(konto.Heim()).filePath(optionen);
+        const QString ordner = QDir(konto.Heim()).filePath(start);
         t.Fenster->PDTopen1->trigger();
-        QCOMPARE(t.Dateiwahl.Anfragen.size(), 1);
-        QCOMPARE(t.Dateiwahl.Anfragen[0].Ordner, dokumente);
+        t.Fenster->ProjektErsetzen(KleinesProjekt());
+        t.Dateiwahl.Antworten = {QDir(ordner).filePath("Proj-0.pdt")};
+        t.Fenster->PDTsave1->trigger();
+        QCOMPARE(t.Dateiwahl.Anfragen.size(), 2);
+        for (const TDateiAuswahl& anfrage : t.Dateiwahl.Anfragen)
+            QCOMPARE(QDir::cleanPath(anfrage.Ordner), QDir::cleanPath(ordner));
+        QCOMPARE(t.Meldung.Protokoll.size(), 0);
+        QVERIFY(QFile::exists(QDir(ordner).filePath("Proj-0.pdt")));
+        if (!optionen.isEmpty()) QVERIFY(!QFileInfo::exists(befehle.Projektpfad));
     }
 
     // The caption follows the document: another project, the file saved under another name, no project.

@@ -29,6 +29,7 @@
 #include "timeframe/ui/SperrBefehle.h"
 #include "timeframe/ui/UZeitSplash.h"
 #include "ui/Arbeitsflaeche.h"
+#include "ui/Dateiwahl.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -40,7 +41,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QTreeView>
 
@@ -55,8 +55,7 @@ TVELWnd::TVELWnd(TMeldung& meldung, TDateiwahl& dateiwahl, TEinstellungsSpeicher
     Programmordner = QCoreApplication::applicationDirPath() + u'/';
     // Projects belong to the user, not beside the installed program: until the options name a folder,
     // the file dialogs start in the user's documents.
-    Programmwerte =
-        ProgrammwerteLesen(Speicher, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    Programmwerte = ProgrammwerteLesen(Speicher, Dokumentenordner());
 
     GruppenAnlegen();
     FensterAufbauen();
@@ -172,7 +171,7 @@ void TVELWnd::GruppenAnlegen() {
     Gruppen.Austausch->NeuerName = [this] {
         TProjektBefehle* g = Gruppen.Projektdateien;
         g->ProjektNameVorgabe = NeuerProjektName(g->ProjektNameVorgabe);
-        Dokument.DateiSetzen(QDir(g->Projektpfad).filePath(g->ProjektNameVorgabe));
+        Dokument.DateiSetzen(QDir(g->Startordner()).filePath(g->ProjektNameVorgabe));
         g->TitelAktualisieren();
     };
     connect(Gruppen.Projektdateien, &TProjektBefehle::OeffnenBeendet, this, [this] {
@@ -227,6 +226,9 @@ void TVELWnd::closeEvent(QCloseEvent* ereignis) {
     // No backup after the user decided what becomes of the changes.
     Gruppen.Projektdateien->Timer1->stop();
     QMainWindow::closeEvent(ereignis);
+    // The program ends with this window, whichever of its other windows are open, such as the handbook:
+    // nothing may keep the discarded project in memory for the next start to show.
+    QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
 }
 
 void TVELWnd::changeEvent(QEvent* ereignis) {

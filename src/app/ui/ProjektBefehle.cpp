@@ -103,10 +103,14 @@ bool TProjektBefehle::NeuesProjektAnlegen() {
     if (!Rahmen.RahmenFuerNeuesProjekt(*neu)) return false;
 
     ProjektNameVorgabe = NeuerProjektName(ProjektNameVorgabe);
-    U.Dokument.Ersetzen(std::move(neu), QDir(Projektpfad).filePath(ProjektNameVorgabe));
+    U.Dokument.Ersetzen(std::move(neu), QDir(Startordner()).filePath(ProjektNameVorgabe));
     // Unsaved from the start, so that nothing typed into it is lost without a question.
     U.Dokument.Melden({});
     return true;
+}
+
+QString TProjektBefehle::Startordner() const {
+    return Projektordner(Projektpfad);
 }
 
 void TProjektBefehle::PDTopen1Click() {
@@ -131,7 +135,7 @@ void TProjektBefehle::Oeffnen(TAltformat format, bool sicherungskopie) {
     if (format != TAltformat::Aktuell)
         U.Meldungen.Meldung(QString::fromUtf8(AltformatMeldung), QStringLiteral("Hinweis"),
                             MeldungsArt::Warnung);
-    const QString ordner = sicherungskopie ? DesktopOrdner() : Projektpfad;
+    const QString ordner = sicherungskopie ? DesktopOrdner() : Startordner();
     const QString datei =
         U.Dateiwahl.OeffnenWaehlen({QString::fromUtf8("Projekt öffnen"),
                                     QStringLiteral("VEL-Projekte (*.pdt);;Alle Dateien (*.*)"),

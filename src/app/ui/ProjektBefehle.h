@@ -62,6 +62,8 @@ public:
     void ProgrammwerteUebernehmen(const TProgrammwerte& vorher, bool sicherungGeaendert);
     // The program ends: the project is remembered for the next start, and the backups go.
     void ProgrammEnde();
+    // Projektpfad as the dialogs and new projects take it: a folder that exists.
+    QString Startordner() const;
 
     QString Projektpfad;        // where the file dialogs for projects start
     QString StartDatei;         // the project of the last run

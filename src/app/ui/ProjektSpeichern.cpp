@@ -40,7 +40,7 @@ bool TProjektBefehle::Speichern(TSpeicherArt art) {
     if (art != TSpeicherArt::Speichern || OhneEigeneDatei()) {
         TDateiAuswahl auswahl{QStringLiteral("Projekt speichern"),
                               QStringLiteral("VEL-Projekte (*.pdt);;Alle Dateien (*.*)"),
-                              QStringLiteral("pdt"), Projektpfad, QFileInfo(ziel).fileName()};
+                              QStringLiteral("pdt"), Startordner(), QFileInfo(ziel).fileName()};
         if (kopie) {
             auswahl.Titel = QStringLiteral("Sicherungskopie des Projekts speichern");
             auswahl.Ordner = DesktopOrdner();

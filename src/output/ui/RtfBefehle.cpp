@@ -3,6 +3,7 @@
 #include "RiEd.h"
 #include "model/Projekt.h"
 #include "settings/Einstellungen.h"
+#include "ui/Dateiwahl.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -21,7 +22,8 @@ void TRtfBefehle::Exportieren(bool fuerEltern) {
     p->ZaehleGespraeche();
     // Some thousand families' lists take a few seconds to compose and lay out.
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    TRiEd_Form dialog(*p, fuerEltern, U.Dateiwahl, U.Meldungen, U.Programmwerte.ProjektPfad, U.Fenster);
+    TRiEd_Form dialog(*p, fuerEltern, U.Dateiwahl, U.Meldungen, Projektordner(U.Programmwerte.ProjektPfad),
+                      U.Fenster);
     QGuiApplication::restoreOverrideCursor();
     dialog.exec();
 }
