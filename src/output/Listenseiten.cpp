@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 namespace {
@@ -386,11 +387,19 @@ private:
         return TabPx[static_cast<size_t>(std::clamp(index, 0, static_cast<int>(TabPx.size()) - 1))];
     }
 
+    // One column as it is drawn: where, in which face, what.
+    struct TSpalte {
+        int X;
+        QFont Schrift;
+        QString Text;
+    };
+
     // One line: columns at their tab stops; the phone and the room column of a teacher's time table and
     // the request position follow their own rules.
     void ZeileZeichnen(const QString& text, bool kopf) {
         const QStringList spalten = text.split(u'\t');
         const QFont stil = M().font();
+        std::vector<TSpalte> gezeichnet;
         int ende4 = 0;
         for (int j = 0; j < spalten.size(); ++j) {
             QString s = spalten[j];
@@ -409,9 +418,25 @@ private:
             M().setFont(f);
             if (j == 4) ende4 = tab + Weite(s);
             if (j >= 5 && ende4 > Tab(9) && L.Tabulatoren[16] > L.Tabulatoren[15]) continue;
-            Text(X0 + tab, Y, s);
+            gezeichnet.push_back({X0 + tab, f, s});
+        }
+        for (const TSpalte& spalte : gezeichnet) {
+            M().setFont(spalte.Schrift);
+            Text(spalte.X, Y, Gekuerzt(spalte, gezeichnet));
         }
         M().setFont(stil);
+    }
+
+    // A column that would run into the next one drawn right of it ends with "…" a blank before it, so
+    // a long name does not make the line unreadable; the font of the column must be set.
+    QString Gekuerzt(const TSpalte& spalte, const std::vector<TSpalte>& zeile) {
+        int naechste = std::numeric_limits<int>::max();
+        for (const TSpalte& andere : zeile)
+            if (andere.X > spalte.X) naechste = std::min(naechste, andere.X);
+        if (naechste == std::numeric_limits<int>::max() || Weite(spalte.Text) <= naechste - spalte.X)
+            return spalte.Text;
+        return M().fontMetrics().elidedText(spalte.Text, Qt::ElideRight,
+                                            naechste - spalte.X - Weite(QStringLiteral(" ")));
     }
 
     void Umbruch(TUmbruch art) {

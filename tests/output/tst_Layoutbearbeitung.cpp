@@ -1,3 +1,4 @@
+#include "Pdfwoerter.h"
 #include "common/ProjektBauer.h"
 #include "common/TestHaupt.h"
 #include "model/Logo.h"
@@ -8,78 +9,12 @@
 #include "output/Pdfliste.h"
 #include "output/Schriftwahl.h"
 
-#include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 #include <functional>
 
 namespace {
-
-// A word of a PDF page where pdftotext -bbox finds it, in points.
-struct TWort {
-    QString Text;
-    double X = 0;
-    double Y = 0;
-    int Seite = 0;
-};
-
-struct TPdfSeiten {
-    QList<TWort> Woerter;
-    double Breite = 0;
-    QString Schriften; // pdffonts' table
-    int Seiten = 0;
-
-    // The first word with this text (on page 1 unless said otherwise).
-    const TWort* Wort(const QString& text, int seite = 1) const {
-        for (const TWort& w : Woerter)
-            if (w.Text == text && w.Seite == seite) return &w;
-        return nullptr;
-    }
-    QString Text() const {
-        QStringList teile;
-        for (const TWort& w : Woerter)
-            teile << w.Text;
-        return teile.join(u' ');
-    }
-};
-
-QString Ausgabe(const QString& programm, const QStringList& argumente) {
-    QProcess p;
-    p.start(programm, argumente);
-    if (!p.waitForFinished(30000)) return {};
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-TPdfSeiten PdfLesen(const QByteArray& pdf) {
-    TPdfSeiten ergebnis;
-    QTemporaryDir ordner;
-    const QString datei = ordner.filePath(QStringLiteral("liste.pdf"));
-    QFile f(datei);
-    if (!f.open(QIODevice::WriteOnly)) return ergebnis;
-    f.write(pdf);
-    f.close();
-    const QString html =
-        Ausgabe(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), datei, QStringLiteral("-")});
-    static const QRegularExpression seite(QStringLiteral("<page width=\"([\\d.]+)\""));
-    static const QRegularExpression wort(
-        QStringLiteral("<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\"[^>]*>([^<]*)</word>"));
-    if (const auto m = seite.match(html); m.hasMatch()) ergebnis.Breite = m.captured(1).toDouble();
-    for (auto it = wort.globalMatch(html); it.hasNext();) {
-        const auto m = it.next();
-        if (m.captured(0).startsWith(QStringLiteral("<page"))) {
-            ++ergebnis.Seiten;
-            continue;
-        }
-        QString text = m.captured(3);
-        text.replace(QStringLiteral("&amp;"), QStringLiteral("&"));
-        ergebnis.Woerter.append({text, m.captured(1).toDouble(), m.captured(2).toDouble(), ergebnis.Seiten});
-    }
-    ergebnis.Schriften = Ausgabe(QStringLiteral("pdffonts"), {datei});
-    return ergebnis;
-}
 
 const TSchuldaten Schule{QStringLiteral("Gymnasium Am Wall"), QStringLiteral("Wallstraße 3"),
                          QStringLiteral("28195 Bremen"), QStringLiteral("0421 1234"), QString()};

@@ -1,3 +1,4 @@
+#include "Pdfwoerter.h"
 #include "common/ProjektBauer.h"
 #include "common/TestHaupt.h"
 #include "model/Schuldaten.h"
@@ -11,6 +12,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 namespace {
 
@@ -35,6 +37,20 @@ QString Einfach(QString text) {
 const TSchuldaten Schule{QStringLiteral("Gymnasium Am Wall"), QStringLiteral("Wallstraße 3"),
                          QStringLiteral("28195 Bremen"), QStringLiteral("0421 1234"), QString()};
 
+// One person's list as a PDF document.
+QByteArray ListenPdf(const TProjekt& projekt, const TSchuldaten& schule, const TPerson* person, bool eltern) {
+    TListenZeilen zeilen;
+    ListeZusammenstellen(projekt, {person, eltern, false}, zeilen);
+    const QByteArray pdf = ListeAlsPdf(projekt, schule, {person, eltern, false}, zeilen);
+    // VEL_PDF_ORDNER=dir keeps the documents for a look at them.
+    if (const QString ordner = qEnvironmentVariable("VEL_PDF_ORDNER"); !ordner.isEmpty()) {
+        QFile f(ordner + u'/' + QString::fromLatin1(QTest::currentTestFunction()) + u'-' +
+                QString::fromLatin1(QTest::currentDataTag()) + u'-' + person->Name + ".pdf");
+        if (f.open(QIODevice::WriteOnly)) f.write(pdf);
+    }
+    return pdf;
+}
+
 // One day of many slots, family Maier with one conversation in every slot, teacher MUE with two rooms.
 struct TLangeListe {
     TProjektBauer b;
@@ -55,18 +71,7 @@ struct TLangeListe {
         b.p.BelegungMarkieren();
     }
     QString Pdf(const TPerson* person, bool eltern) { return PdfText(PdfDaten(person, eltern)); }
-    QByteArray PdfDaten(const TPerson* person, bool eltern) {
-        TListenZeilen zeilen;
-        ListeZusammenstellen(b.p, {person, eltern, false}, zeilen);
-        const QByteArray pdf = ListeAlsPdf(b.p, schule, {person, eltern, false}, zeilen);
-        // VEL_PDF_ORDNER=dir keeps the documents for a look at them.
-        if (const QString ordner = qEnvironmentVariable("VEL_PDF_ORDNER"); !ordner.isEmpty()) {
-            QFile f(ordner + u'/' + QString::fromLatin1(QTest::currentTestFunction()) + u'-' +
-                    QString::fromLatin1(QTest::currentDataTag()) + u'-' + person->Name + ".pdf");
-            if (f.open(QIODevice::WriteOnly)) f.write(pdf);
-        }
-        return pdf;
-    }
+    QByteArray PdfDaten(const TPerson* person, bool eltern) { return ListenPdf(b.p, schule, person, eltern); }
 };
 
 } // namespace
@@ -270,7 +275,90 @@ private Q_SLOTS:
         const QString text = PdfText(pdf);
         for (const QString& wort : woerter)
             QVERIFY2(text.contains(wort), qPrintable(wort + u'\n' + text));
-        QVERIFY2(Einfach(text).contains(QString::fromUtf8("14:00 Herr Müller Anna (5a) A12")), qPrintable(text));
+        QVERIFY2(Einfach(text).contains(QString::fromUtf8("14:00 Herr Müller Anna (5a) A12")),
+                 qPrintable(text));
+    }
+
+    void langeSpalten_data() {
+        QTest::addColumn<bool>("eltern");
+        QTest::addColumn<QString>("titel"); // the teacher's academic title and name affix
+        QTest::addColumn<QString>("lehrer");
+        QTest::addColumn<QString>("familie");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("spalte"); // the column that may run into the next one
+        QTest::addColumn<QString>("folgt");  // the column drawn next to it
+        QTest::addColumn<bool>("gekuerzt");
+        const QString weissenfels = QString::fromUtf8("Weißenfels");
+        const QString yilmaz = QString::fromUtf8("Yılmaz");
+        const QString emre = QStringLiteral("Emre (5a)");
+        QTest::newRow("Lehrer lang") << true << "Prof. Dr.|von" << weissenfels << yilmaz << "Emre"
+                                     << QString::fromUtf8("Herr Prof. Dr. von Weißenfels") << emre << true;
+        QTest::newRow("Lehrer kurz") << true << "" << QString::fromUtf8("Müller") << yilmaz << "Emre"
+                                     << QString::fromUtf8("Herr Müller") << emre << false;
+        QTest::newRow("Kind lang") << true << "" << QString::fromUtf8("Müller") << yilmaz
+                                   << "Maximilian-Alexander Konstantin"
+                                   << "Maximilian-Alexander Konstantin (5a)"
+                                   << "A12" << true;
+        QTest::newRow("Familie lang")
+            << false << "" << QString::fromUtf8("Müller")
+            << QString::fromUtf8("Hohenzollern-Sigmaringen-Weißenfels") << "Emre"
+            << QString::fromUtf8("Familie Hohenzollern-Sigmaringen-Weißenfels") << emre << true;
+        QTest::newRow("Familie kurz") << false << "" << QString::fromUtf8("Müller") << yilmaz << "Emre"
+                                      << QString::fromUtf8("Familie Yılmaz") << emre << false;
+    }
+    // A name too long for its column ends with "…" a little before the next column instead of being
+    // printed over it; a name that fits stays whole.
+    void langeSpalten() {
+        QFETCH(bool, eltern);
+        QFETCH(QString, titel);
+        QFETCH(QString, lehrer);
+        QFETCH(QString, familie);
+        QFETCH(QString, kind);
+        QFETCH(QString, spalte);
+        QFETCH(QString, folgt);
+        QFETCH(bool, gekuerzt);
+        TProjektBauer b;
+        b.Rahmen(1, 3);
+        TKind* k = b.Kind(familie, kind, "5a");
+        TLehrer* l = b.Lehrer("WEI", lehrer);
+        l->AkadTitel = titel.section(u'|', 0, 0);
+        l->Zusatz = titel.section(u'|', 1, 1);
+        l->Raum = QStringLiteral("A12");
+        b.Wunsch(k, "WEI", 1);
+        b.p.ZaehleGespraeche();
+        b.p.BelegungMarkieren();
+        const TPerson* person = eltern ? static_cast<const TPerson*>(k->Eltern) : l;
+        const QByteArray pdf = ListenPdf(b.p, Schule, person, eltern);
+
+        const QString text = Einfach(PdfText(pdf));
+        static const QRegularExpression zeileMuster(QStringLiteral("14:10 (.*)\n"));
+        const QString zeile = zeileMuster.match(text).captured(1);
+        QVERIFY2(zeile.contains(folgt), qPrintable(text));
+        const QString vorher = zeile.left(zeile.indexOf(folgt)).trimmed();
+        if (gekuerzt) {
+            QVERIFY2(vorher.endsWith(QChar(0x2026)), qPrintable(zeile));
+            bool anfang = false;
+            for (qsizetype n = 4; n < spalte.size() && !anfang; ++n)
+                anfang = vorher.endsWith(spalte.left(n).trimmed() + u' ' + QChar(0x2026)) ||
+                         vorher.endsWith(spalte.left(n).trimmed() + QChar(0x2026));
+            QVERIFY2(anfang, qPrintable(zeile));
+        } else {
+            QVERIFY2(vorher.endsWith(spalte), qPrintable(zeile));
+            QVERIFY(!zeile.contains(QChar(0x2026)));
+        }
+
+        // No word of the line reaches into the one right of it.
+        const TPdfSeiten seiten = PdfLesen(pdf);
+        const TWort* zeit = seiten.Wort(QStringLiteral("14:10"));
+        QVERIFY(zeit);
+        QList<TWort> woerter;
+        for (const TWort& w : seiten.Woerter)
+            if (w.Seite == 1 && qAbs(w.Y - zeit->Y) < 1) woerter << w;
+        std::sort(woerter.begin(), woerter.end(), [](const TWort& a, const TWort& c) { return a.X < c.X; });
+        for (qsizetype i = 1; i < woerter.size(); ++i)
+            QVERIFY2(woerter[i - 1].XMax < woerter[i].X,
+                     qPrintable(woerter[i - 1].Text + u' ' + QString::number(woerter[i - 1].XMax) + u' ' +
+                                woerter[i].Text + u' ' + QString::number(woerter[i].X)));
     }
 
     void titel() {
