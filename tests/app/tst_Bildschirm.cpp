@@ -459,13 +459,12 @@ private Q_SLOTS:
         QTest::newRow("Sicherung") << F(
             [](TstFensterImBild& t) { t.Gezeigt(TBackUpF(QStringLiteral("/tmp/Schule.pd~"), &t.F())); });
         QTest::newRow("Ergänzen") << F([](TstFensterImBild& t) { t.Gezeigt(TFErgRckfrg(&t.F())); });
-        QTest::newRow("Klassenfrage")
-            << F([](TstFensterImBild& t) { t.Gezeigt(TKlRueckfrgDlg(t.T->Meldung, &t.F())); });
+        QTest::newRow("Klassenfrage") << F([](TstFensterImBild& t) { t.Gezeigt(TKlRueckfrgDlg(&t.F())); });
         QTest::newRow("Geschwisterfrage")
             << F([](TstFensterImBild& t) { t.Gezeigt(TRueckFrageForm(&t.F())); });
         QTest::newRow("Familienname") << F([](TstFensterImBild& t) {
             const TImportSatz satz{QStringLiteral("Anna"), {}, QStringLiteral("Maier-Lüdenscheid"), {}, {}};
-            t.Gezeigt(TFamilDlgF(*t.F().Projekt()->Elternliste.Erstes(), satz, t.T->Meldung, &t.F()));
+            t.Gezeigt(TFamilDlgF(*t.F().Projekt()->Elternliste.Erstes(), satz, &t.F()));
         });
         QTest::newRow("Kürzel") << F([](TstFensterImBild& t) {
             std::vector<TLehrer*> kandidaten;

@@ -61,7 +61,7 @@ TFamilienPanel::TFamilienPanel(TProjektDokument& dokument, const TPerson* const&
     SuchE = new QLineEdit(Filterleiste);
     auto* suchText = new QLabel(QStringLiteral("Eltern &suchen ..."), Filterleiste);
     suchText->setBuddy(SuchE);
-    NurSpeicherbar(this, nullptr, {SuchE});
+    NurSpeicherbar(this, {SuchE}, TSpeicherhinweis::Still);
     connect(SuchE, &QLineEdit::textChanged, this, &TFamilienPanel::SuchEChange);
     auto* filter = new QVBoxLayout(Filterleiste);
     filter->setContentsMargins(0, 0, 0, 0);

@@ -24,7 +24,7 @@ QToolButton* Werkzeugknopf(QWidget* eltern, const char* symbol, const char* hinw
 
 } // namespace
 
-TGespraechPanel::TGespraechPanel(TMeldung& meldungen, QWidget* eltern)
+TGespraechPanel::TGespraechPanel(QWidget* eltern)
     : QGroupBox(QString::fromUtf8("Gespräche"), eltern) {
     LbKind = new QLabel(this);
     QFont fett = LbKind->font();
@@ -32,7 +32,7 @@ TGespraechPanel::TGespraechPanel(TMeldung& meldungen, QWidget* eltern)
     LbKind->setFont(fett);
     KuerzE = new QLineEdit(this);
     KuerzE->setEnabled(false);
-    NurSpeicherbar(this, &meldungen, {KuerzE});
+    NurSpeicherbar(this, {KuerzE});
     QPalette blau = KuerzE->palette();
     blau.setColor(QPalette::Text, Qt::blue);
     KuerzE->setPalette(blau);
