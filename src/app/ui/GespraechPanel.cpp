@@ -47,7 +47,11 @@ TGespraechPanel::TGespraechPanel(QWidget* eltern)
     });
     ChBxLDBL->setText(QStringLiteral("Lehrerdoppelklick aktivieren"));
 
+    auto* spalte = new QVBoxLayout(this);
+    LblHinzufuegen = new QLabel(QString::fromUtf8("Hinzufügen:"), this);
+    // On one line with what it adds, which leaves the children's tree a line more on a small screen.
     auto* ueber = new QHBoxLayout;
+    ueber->addWidget(LblHinzufuegen);
     ueber->addWidget(new QLabel(QString::fromUtf8("Gespräch über"), this));
     ueber->addWidget(LbKind, 1);
     auto* mit = new QHBoxLayout;
@@ -59,9 +63,6 @@ TGespraechPanel::TGespraechPanel(QWidget* eltern)
     eingabe->addWidget(BtnAddG);
     eingabe->addWidget(SpBLoeG);
     eingabe->addWidget(TipBtn);
-    auto* spalte = new QVBoxLayout(this);
-    LblHinzufuegen = new QLabel(QString::fromUtf8("Hinzufügen:"), this);
-    spalte->addWidget(LblHinzufuegen);
     spalte->addLayout(ueber);
     spalte->addLayout(mit);
     spalte->addLayout(eingabe);
