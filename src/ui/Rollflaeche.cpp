@@ -56,13 +56,22 @@ bool TRollflaeche::eventFilter(QObject* objekt, QEvent* ereignis) {
     return QScrollArea::eventFilter(objekt, ereignis);
 }
 
-void Rollbar(QWidget* fenster) {
+void Rollbar(QWidget* fenster, QLayout* fest) {
+    QLayout* seite = fenster->layout();
+    if (fest) {
+        seite->removeItem(fest);
+        fest->setParent(nullptr);
+    }
     auto* inhalt = new QWidget;
-    inhalt->setLayout(fenster->layout());
+    inhalt->setLayout(seite);
     auto* rolle = new TRollflaeche(inhalt, fenster);
     auto* rahmen = new QVBoxLayout(fenster);
     rahmen->setContentsMargins(0, 0, 0, 0);
-    rahmen->addWidget(rolle);
+    rahmen->addWidget(rolle, 1);
+    if (!fest) return;
+    const QMargins rand = seite->contentsMargins();
+    fest->setContentsMargins(rand.left(), 0, rand.right(), rand.bottom());
+    rahmen->addLayout(fest);
 }
 
 void Einweisen(QWidget* fenster, const QRect& bereich) {

@@ -2,6 +2,8 @@
 
 #include <QScrollArea>
 
+class QLayout;
+
 // A window's contents that scroll where the screen is too small for them: the window is as large as its
 // contents where the work area has room, and shows scroll bars only where it has not.
 class TRollflaeche : public QScrollArea {
@@ -19,8 +21,9 @@ protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 };
 
-// Moves the window's finished layout onto a page that scrolls inside the window.
-void Rollbar(QWidget* fenster);
+// Moves the window's finished layout onto a page that scrolls inside the window; a part of it given as
+// fest (the row of buttons) stays below the page, always in sight.
+void Rollbar(QWidget* fenster, QLayout* fest = nullptr);
 
 // Puts a window whose contents scroll into bereich (frame included), there to stay when it shows, rather
 // than growing over the work area to the size of its contents.

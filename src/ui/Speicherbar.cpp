@@ -1,13 +1,12 @@
 #include "Speicherbar.h"
 
+#include "Feldhinweis.h"
 #include "model/Cp1252.h"
-#include "model/Meldung.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTimer>
 #include <QValidator>
 #include <algorithm>
 #include <functional>
@@ -70,6 +69,20 @@ QString ZuLangText(const QString& text, qsizetype laenge) {
         .arg(laenge);
 }
 
+// Tells what the last input changed: a cut every time, the replaced letters once per window.
+void Hinweisen(THinweisstand& stand, QWidget* feld, const QString& text, qsizetype laenge) {
+    QStringList teile;
+    if (stand.Abgeschnitten) {
+        stand.Abgeschnitten = false;
+        teile << ZuLangText(text, laenge);
+    }
+    if (!stand.Gemeldet && !stand.Form.isEmpty()) {
+        stand.Gemeldet = true;
+        teile << HinweisText(stand.Eingabe, stand.Form);
+    }
+    if (!teile.isEmpty()) FeldhinweisZeigen(feld, teile.join(QStringLiteral("\r\r")));
+}
+
 // Line breaks are stored as CR LF.
 qsizetype Dateilaenge(const QString& text) {
     return Speicherlaenge(text) + text.count(u'\n');
@@ -77,30 +90,20 @@ qsizetype Dateilaenge(const QString& text) {
 
 } // namespace
 
-void NurSpeicherbar(QWidget* fenster, TMeldung* meldung, const QList<QLineEdit*>& felder, qsizetype laenge) {
+void NurSpeicherbar(QWidget* fenster, const QList<QLineEdit*>& felder, TSpeicherhinweis hinweis,
+                    qsizetype laenge) {
     auto stand = std::make_shared<THinweisstand>();
     for (QLineEdit* feld : felder) {
         // One more than can be stored, so that the check sees a text that was too long and can say so.
         feld->setMaxLength(static_cast<int>(laenge + 1));
         feld->setValidator(new TSpeicherPruefer(feld, laenge, stand));
-        if (!meldung) continue;
-        // Told once the typed key has been taken, before the next one, so the box cannot interrupt
-        // the field's own input handling.
-        QObject::connect(feld, &QLineEdit::textEdited, fenster, [stand, meldung, feld, laenge] {
-            if (stand->Abgeschnitten) {
-                stand->Abgeschnitten = false;
-                meldung->Meldung(ZuLangText(feld->text(), laenge), QStringLiteral("Hinweis"),
-                                 MeldungsArt::Information);
-            }
-            if (stand->Gemeldet || stand->Form.isEmpty()) return;
-            stand->Gemeldet = true;
-            meldung->Meldung(HinweisText(stand->Eingabe, stand->Form), QStringLiteral("Hinweis"),
-                             MeldungsArt::Information);
-        });
+        if (hinweis == TSpeicherhinweis::Still) continue;
+        QObject::connect(feld, &QLineEdit::textEdited, fenster,
+                         [stand, feld, laenge] { Hinweisen(*stand, feld, feld->text(), laenge); });
     }
 }
 
-void NurSpeicherbar(QWidget* fenster, TMeldung* meldung, QPlainTextEdit* feld, qsizetype laenge) {
+void NurSpeicherbar(QPlainTextEdit* feld, qsizetype laenge) {
     auto stand = std::make_shared<THinweisstand>();
     auto anpassend = std::make_shared<bool>(false);
     QTextDocument* dokument = feld->document();
@@ -136,18 +139,6 @@ void NurSpeicherbar(QWidget* fenster, TMeldung* meldung, QPlainTextEdit* feld, q
         *anpassend = true;
         bereich.insertText(form);
         *anpassend = false;
-        if (!meldung) return;
-        // Told once the edit is done, so the box cannot interrupt the field's own input handling.
-        QTimer::singleShot(0, fenster, [stand, meldung, feld, laenge] {
-            if (stand->Abgeschnitten) {
-                stand->Abgeschnitten = false;
-                meldung->Meldung(ZuLangText(feld->toPlainText(), laenge), QStringLiteral("Hinweis"),
-                                 MeldungsArt::Information);
-            }
-            if (stand->Gemeldet || stand->Form.isEmpty()) return;
-            stand->Gemeldet = true;
-            meldung->Meldung(HinweisText(stand->Eingabe, stand->Form), QStringLiteral("Hinweis"),
-                             MeldungsArt::Information);
-        });
+        Hinweisen(*stand, feld, feld->toPlainText(), laenge);
     });
 }

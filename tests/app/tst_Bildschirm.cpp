@@ -28,6 +28,7 @@
 #include "ui/Arbeitsflaeche.h"
 #include "ui/Rollflaeche.h"
 
+#include <QAbstractItemView>
 #include <QAbstractScrollArea>
 #include <QAction>
 #include <QFile>
@@ -41,6 +42,7 @@
 #include <QTemporaryDir>
 #include <QTreeView>
 #include <QTreeWidget>
+#include <algorithm>
 
 // Every window fits the work area of a small screen at the scalings users choose. The scaling is fixed
 // when the application starts, so each screen and scaling gets a process of its own: this program, running
@@ -154,11 +156,25 @@ class TstFensterImBild : public QObject {
         return false;
     }
 
+    // Not cut by any of its parents nor scrolled out of sight.
+    static bool GanzZuSehen(const QWidget* w, const QWidget* fenster) {
+        QRect ort(QPoint(0, 0), w->size());
+        for (const QWidget* p = w; p != fenster; p = p->parentWidget()) {
+            ort.translate(p->pos());
+            if (!p->parentWidget()->rect().contains(ort)) return false;
+        }
+        return true;
+    }
+
     // The window's frame lies inside the work area of its screen, and the window is not smaller than its
     // contents need (a maximised window takes the work area whatever its minimum).
+    // VEL_BILD_ORDNER=dir keeps a picture of each window for a look at it.
     void Pruefen(QWidget& fenster, const QString& wie = {}) {
         ++Gesehen;
         const QString name = QString::fromLatin1(fenster.metaObject()->className()) + wie;
+        if (const QString ordner = qEnvironmentVariable("VEL_BILD_ORDNER"); !ordner.isEmpty())
+            fenster.grab().save(
+                QStringLiteral("%1/%2 %3.png").arg(ordner, name, qEnvironmentVariable(Bildschirmvariable)));
         // At a fractional scaling the frame may come out one pixel larger than the rounded work area.
         const QRect flaeche = fenster.screen()->availableGeometry().adjusted(0, 0, 1, 1);
         const QRect rahmen = fenster.frameGeometry();
@@ -266,6 +282,29 @@ class TstFensterImBild : public QObject {
         }
         dialog.Seiten->setCurrentIndex(vorher);
     }
+    // From a screen of 1366x768 at 150 % on, the main window needs no scrolling: every button and box of
+    // its panels shows whole, and the lists keep a few rows.
+    void PanelsZuSehen() {
+        const QSize flaeche = F().screen()->availableGeometry().size();
+        if (flaeche.width() < 1366 / 1.5 || flaeche.height() < 768 / 1.5) return;
+        for (const QAbstractButton* knopf : F().centralWidget()->findChildren<QAbstractButton*>())
+            if (knopf->isVisible() && !GanzZuSehen(knopf, &F()))
+                Fehler << QStringLiteral("Hauptfenster: \"%1\" nicht ganz zu sehen").arg(knopf->text());
+        for (const QAbstractItemView* liste : std::initializer_list<const QAbstractItemView*>{
+                 F().Familienpanel->LVEltern, F().Kinderpanel->TVKinder, F().Lehrerpanel->LVLehrer}) {
+            const int zeilen = liste->viewport()->height() / std::max(1, liste->fontMetrics().height());
+            if (zeilen < 6)
+                Fehler << QStringLiteral("Hauptfenster: %1 zeigt nur %2 Zeilen")
+                              .arg(liste->objectName())
+                              .arg(zeilen);
+        }
+    }
+    // Buttons that end a dialog whose contents scroll stay in sight.
+    void NichtGerollt(QDialog& d, std::initializer_list<const QAbstractButton*> knoepfe) {
+        for (const QAbstractButton* knopf : knoepfe)
+            if (Gerollt(knopf, &d))
+                Fehler << QStringLiteral("%1: \"%2\" rollt").arg(d.windowTitle(), knopf->text());
+    }
     // A dialog the command opens modally: checked, then cancelled.
     void Modal(QAction* befehl, std::function<void(QDialog&)> weiter = {}) {
         TDialogFolge folge({[this, weiter](QDialog& d) {
@@ -331,7 +370,10 @@ private Q_SLOTS:
     void fenster_data() {
         QTest::addColumn<TOeffnen>("oeffnen");
         using F = TOeffnen;
-        QTest::newRow("Hauptfenster maximiert") << F([](TstFensterImBild& t) { t.Pruefen(t.F()); });
+        QTest::newRow("Hauptfenster maximiert") << F([](TstFensterImBild& t) {
+            t.Pruefen(t.F());
+            t.PanelsZuSehen();
+        });
         QTest::newRow("Hauptfenster normal") << F([](TstFensterImBild& t) {
             TFensterTest normal;
             normal.Fenster->ProjektErsetzen(Generiert());
@@ -402,9 +444,7 @@ private Q_SLOTS:
                 auto& dlg = dynamic_cast<TFLayout&>(d);
                 t.NichtSeitwaerts(dlg);
                 // Only the pages scroll: the buttons stay in sight, which Pruefen then checks.
-                for (const QPushButton* knopf : {dlg.OkBtn, dlg.CancBtn, dlg.BtnUebernehmen, dlg.HilfeBtn})
-                    if (Gerollt(knopf, &d))
-                        t.Fehler << QStringLiteral("Layout: \"%1\" rollt").arg(knopf->text());
+                t.NichtGerollt(d, {dlg.OkBtn, dlg.CancBtn, dlg.BtnUebernehmen, dlg.HilfeBtn});
             });
         });
         QTest::newRow("Listenformat") << F([](TstFensterImBild& t) {
@@ -459,13 +499,12 @@ private Q_SLOTS:
         QTest::newRow("Sicherung") << F(
             [](TstFensterImBild& t) { t.Gezeigt(TBackUpF(QStringLiteral("/tmp/Schule.pd~"), &t.F())); });
         QTest::newRow("Ergänzen") << F([](TstFensterImBild& t) { t.Gezeigt(TFErgRckfrg(&t.F())); });
-        QTest::newRow("Klassenfrage")
-            << F([](TstFensterImBild& t) { t.Gezeigt(TKlRueckfrgDlg(t.T->Meldung, &t.F())); });
+        QTest::newRow("Klassenfrage") << F([](TstFensterImBild& t) { t.Gezeigt(TKlRueckfrgDlg(&t.F())); });
         QTest::newRow("Geschwisterfrage")
             << F([](TstFensterImBild& t) { t.Gezeigt(TRueckFrageForm(&t.F())); });
         QTest::newRow("Familienname") << F([](TstFensterImBild& t) {
             const TImportSatz satz{QStringLiteral("Anna"), {}, QStringLiteral("Maier-Lüdenscheid"), {}, {}};
-            t.Gezeigt(TFamilDlgF(*t.F().Projekt()->Elternliste.Erstes(), satz, t.T->Meldung, &t.F()));
+            t.Gezeigt(TFamilDlgF(*t.F().Projekt()->Elternliste.Erstes(), satz, &t.F()));
         });
         QTest::newRow("Kürzel") << F([](TstFensterImBild& t) {
             std::vector<TLehrer*> kandidaten;
@@ -479,7 +518,9 @@ private Q_SLOTS:
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write("Name;Vorname;Klasse\r\nMaier;Anna;5a\r\nSchulz;Ben;6b\r\n");
             f.close();
-            t.Gezeigt(TImportDlgf(datei, false, 1, *t.F().Projekt(), t.T->Meldung, t.T->Speicher, &t.F()));
+            TImportDlgf dlg(datei, false, 1, *t.F().Projekt(), t.T->Meldung, t.T->Speicher, &t.F());
+            t.NichtGerollt(dlg, {dlg.BtnOk, dlg.BtnAbbrechen, dlg.BtnNeu, dlg.BtnHilfe});
+            t.Gezeigt(std::move(dlg));
         });
         QTest::newRow("Startbild") << F([](TstFensterImBild& t) {
             TSplash2F splash;

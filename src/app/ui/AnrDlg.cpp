@@ -15,7 +15,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-TAnrDlgF::TAnrDlgF(const TLehrerliste& lehrer, TMeldung& meldung, QWidget* eltern)
+TAnrDlgF::TAnrDlgF(const TLehrerliste& lehrer, QWidget* eltern)
     : QDialog(eltern) {
     HilfekontextSetzen(this, Hilfekontext::Anredeeditor);
     setWindowTitle(QStringLiteral("Anrede-Editor (Anreden global bearbeiten)"));
@@ -31,7 +31,7 @@ TAnrDlgF::TAnrDlgF(const TLehrerliste& lehrer, TMeldung& meldung, QWidget* elter
     RBErsetzen = new QRadioButton(QStringLiteral("Anreden &ersetzen von... nach..."), wahl);
     EdVon = new QLineEdit(wahl);
     EdNach = new QLineEdit(wahl);
-    NurSpeicherbar(this, &meldung, {EdVon, EdNach});
+    NurSpeicherbar(this, {EdVon, EdNach});
     Felder = new QFormLayout;
     Felder->addRow(QStringLiteral("&von"), EdVon);
     Felder->addRow(QStringLiteral("&nach"), EdNach);

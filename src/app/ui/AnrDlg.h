@@ -9,14 +9,13 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 class TLehrerliste;
-class TMeldung;
 
 // The salutation editor: changes the salutations of all teachers at once, by swapping "Herr" and
 // "Frau" or by replacing one salutation with another. The teachers are listed for orientation only.
 class TAnrDlgF : public QDialog {
     Q_OBJECT
 public:
-    TAnrDlgF(const TLehrerliste& lehrer, TMeldung& meldung, QWidget* eltern);
+    TAnrDlgF(const TLehrerliste& lehrer, QWidget* eltern);
 
     // The choice made with OK: swap, or replace Von() by Nach().
     bool Tauschen() const;

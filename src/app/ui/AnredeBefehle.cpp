@@ -20,7 +20,7 @@ void TAnredeBefehle::Anschliessen(QAction* aktion, void (TAnredeBefehle::*handle
 void TAnredeBefehle::AnrEdit1Click() {
     TProjekt* p = Projekt();
     if (!p) return;
-    TAnrDlgF dialog(p->Lehrerliste, U.Meldungen, U.Fenster);
+    TAnrDlgF dialog(p->Lehrerliste, U.Fenster);
     dialog.Hilfe = U.Hilfe;
     if (dialog.exec() != QDialog::Accepted) return;
     const TBefehlsWache wache(U.Dokument);

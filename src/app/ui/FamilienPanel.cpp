@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -61,12 +62,17 @@ TFamilienPanel::TFamilienPanel(TProjektDokument& dokument, const TPerson* const&
     SuchE = new QLineEdit(Filterleiste);
     auto* suchText = new QLabel(QStringLiteral("Eltern &suchen ..."), Filterleiste);
     suchText->setBuddy(SuchE);
-    NurSpeicherbar(this, nullptr, {SuchE});
+    NurSpeicherbar(this, {SuchE}, TSpeicherhinweis::Still);
     connect(SuchE, &QLineEdit::textChanged, this, &TFamilienPanel::SuchEChange);
-    auto* filter = new QVBoxLayout(Filterleiste);
+    // Each label beside its field: the middle column is the tallest of the window, and on a small screen
+    // at a high scaling every line there is taken from the children's tree.
+    auto* filter = new QGridLayout(Filterleiste);
     filter->setContentsMargins(0, 0, 0, 0);
-    for (QWidget* w : std::initializer_list<QWidget*>{klassenText, ComboKlassen, suchText, SuchE})
-        filter->addWidget(w);
+    filter->addWidget(klassenText, 0, 0);
+    filter->addWidget(ComboKlassen, 0, 1);
+    filter->addWidget(suchText, 1, 0);
+    filter->addWidget(SuchE, 1, 1);
+    filter->setColumnStretch(1, 1);
     ComboKlassen->addItem(Alle);
 
     FilterAnbringen(LVEltern, [this](QEvent* e) {

@@ -24,7 +24,7 @@ QToolButton* Werkzeugknopf(QWidget* eltern, const char* symbol, const char* hinw
 
 } // namespace
 
-TGespraechPanel::TGespraechPanel(TMeldung& meldungen, QWidget* eltern)
+TGespraechPanel::TGespraechPanel(QWidget* eltern)
     : QGroupBox(QString::fromUtf8("Gespräche"), eltern) {
     LbKind = new QLabel(this);
     QFont fett = LbKind->font();
@@ -32,7 +32,7 @@ TGespraechPanel::TGespraechPanel(TMeldung& meldungen, QWidget* eltern)
     LbKind->setFont(fett);
     KuerzE = new QLineEdit(this);
     KuerzE->setEnabled(false);
-    NurSpeicherbar(this, &meldungen, {KuerzE});
+    NurSpeicherbar(this, {KuerzE});
     QPalette blau = KuerzE->palette();
     blau.setColor(QPalette::Text, Qt::blue);
     KuerzE->setPalette(blau);
@@ -47,7 +47,11 @@ TGespraechPanel::TGespraechPanel(TMeldung& meldungen, QWidget* eltern)
     });
     ChBxLDBL->setText(QStringLiteral("Lehrerdoppelklick aktivieren"));
 
+    auto* spalte = new QVBoxLayout(this);
+    LblHinzufuegen = new QLabel(QString::fromUtf8("Hinzufügen:"), this);
+    // On one line with what it adds, which leaves the children's tree a line more on a small screen.
     auto* ueber = new QHBoxLayout;
+    ueber->addWidget(LblHinzufuegen);
     ueber->addWidget(new QLabel(QString::fromUtf8("Gespräch über"), this));
     ueber->addWidget(LbKind, 1);
     auto* mit = new QHBoxLayout;
@@ -59,9 +63,6 @@ TGespraechPanel::TGespraechPanel(TMeldung& meldungen, QWidget* eltern)
     eingabe->addWidget(BtnAddG);
     eingabe->addWidget(SpBLoeG);
     eingabe->addWidget(TipBtn);
-    auto* spalte = new QVBoxLayout(this);
-    LblHinzufuegen = new QLabel(QString::fromUtf8("Hinzufügen:"), this);
-    spalte->addWidget(LblHinzufuegen);
     spalte->addLayout(ueber);
     spalte->addLayout(mit);
     spalte->addLayout(eingabe);

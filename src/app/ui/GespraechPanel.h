@@ -7,7 +7,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QToolButton;
-class TMeldung;
 
 // The request box: which child the requests are for, the Kürzel typed or taken from the selected
 // teachers, the add, delete and hint buttons and the teacher double-click switch. The hint of what
@@ -15,7 +14,7 @@ class TMeldung;
 class TGespraechPanel : public QGroupBox {
     Q_OBJECT
 public:
-    TGespraechPanel(TMeldung& meldungen, QWidget* eltern);
+    explicit TGespraechPanel(QWidget* eltern);
 
     QLabel* LbKind = nullptr;
     QLineEdit* KuerzE = nullptr;

@@ -69,7 +69,7 @@ QWidget* TVELWnd::MittelTeil() {
     Kinderpanel = new TKinderPanel(
         Dokument, [this]() -> const TEltern* { return Familienpanel->Familie(); }, ZeitfensterPerson, teil);
     Kinderpanel->setObjectName(QStringLiteral("Kinderpanel"));
-    Gespraechpanel = new TGespraechPanel(Meldungen, teil);
+    Gespraechpanel = new TGespraechPanel(teil);
     Gespraechpanel->setObjectName(QStringLiteral("Gespraechpanel"));
 
     auto* spalte = new QVBoxLayout(teil);

@@ -55,7 +55,7 @@ TFEditE::TFEditE(TMeldung& meldung, QWidget* parent)
     layout->addWidget(HakenHinweis);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    NurSpeicherbar(this, &Meldung, {TelE, AnrE, ZusE, NacE});
+    NurSpeicherbar(this, {TelE, AnrE, ZusE, NacE});
     AnredeKurzwahl(AnrE, true, true);
     GrossAnfang(NacE);
     auto* anredeWechsel = new QAction(this);

@@ -32,7 +32,7 @@ TFEditK::TFEditK(TMeldung& meldung, QWidget* parent)
     layout->addLayout(knoepfe);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    NurSpeicherbar(this, &Meldung, {Edit1, Edit2, Edit3});
+    NurSpeicherbar(this, {Edit1, Edit2, Edit3});
     GrossAnfang(Edit1);
     connect(OkBtn, &QPushButton::clicked, this, &TFEditK::OkBtnClick);
     connect(CancBtn, &QPushButton::clicked, this, &QDialog::reject);

@@ -37,7 +37,7 @@ TFEditL::TFEditL(const TLehrerliste& lehrer, TMeldung& meldung, QWidget* parent)
     layout->addLayout(knoepfe);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    NurSpeicherbar(this, &Meldung, {E_Anr, E_Dr, E_Zus, E_Name, E_Krz});
+    NurSpeicherbar(this, {E_Anr, E_Dr, E_Zus, E_Name, E_Krz});
     AnredeKurzwahl(E_Anr, false, false);
     GrossAnfang(E_Name);
     connect(OkBtn, &QPushButton::clicked, this, &TFEditL::OkBtnClick);

@@ -39,7 +39,7 @@ QStringList Namen(const TImportSatz& r, const TEltern& f) {
 
 } // namespace
 
-TKlRueckfrgDlg::TKlRueckfrgDlg(TMeldung& meldung, QWidget* eltern)
+TKlRueckfrgDlg::TKlRueckfrgDlg(QWidget* eltern)
     : QDialog(eltern) {
     HilfekontextSetzen(this, Hilfekontext::Elternimportdialog);
     setWindowTitle(QStringLiteral("Rückfrage wegen fehlender Klassenbezeichnung"));
@@ -58,7 +58,7 @@ TKlRueckfrgDlg::TKlRueckfrgDlg(TMeldung& meldung, QWidget* eltern)
     RBWahl[1]->setText(QStringLiteral("leere Klassenbezeichnungen nicht ersetzen"));
     RBWahl[2]->setText(QStringLiteral("folgende Klassenbezeichnung verwenden:"));
     EdKlasse = new QLineEdit(gruppe);
-    NurSpeicherbar(this, &meldung, {EdKlasse});
+    NurSpeicherbar(this, {EdKlasse});
     innen->addWidget(EdKlasse);
     aussen->addWidget(gruppe);
     auto* knoepfe = new QHBoxLayout;
@@ -180,7 +180,7 @@ TGeschwisterAntwort TRueckFrageForm::Fragen(int frage, const TImportSatz& r, con
     }
 }
 
-TFamilDlgF::TFamilDlgF(const TEltern& f, const TImportSatz& r, TMeldung& meldung, QWidget* eltern)
+TFamilDlgF::TFamilDlgF(const TEltern& f, const TImportSatz& r, QWidget* eltern)
     : QDialog(eltern) {
     HilfekontextSetzen(this, Hilfekontext::Elternimportdialog);
     setWindowTitle(QStringLiteral("Elternimport"));
@@ -212,7 +212,7 @@ TFamilDlgF::TFamilDlgF(const TEltern& f, const TImportSatz& r, TMeldung& meldung
     auto* zeile = new QHBoxLayout(gruppe);
     EdZusatz = new QLineEdit(f.Zusatz, gruppe);
     EdName = new QLineEdit(f.Name, gruppe);
-    NurSpeicherbar(this, &meldung, {EdZusatz, EdName});
+    NurSpeicherbar(this, {EdZusatz, EdName});
     zeile->addWidget(new QLabel(QStringLiteral("Zusatz:"), gruppe));
     zeile->addWidget(EdZusatz);
     zeile->addWidget(new QLabel(QStringLiteral("Name:"), gruppe));
@@ -238,7 +238,7 @@ TFensterFragen::~TFensterFragen() {
 }
 
 TKlassenantwort TFensterFragen::KlasseFehlt(const TImportSatz& satz, const QString& letzteKlasse) {
-    if (!Klasse) Klasse = new TKlRueckfrgDlg(Meldungen, Eltern);
+    if (!Klasse) Klasse = new TKlRueckfrgDlg(Eltern);
     return Klasse->Fragen(satz, letzteKlasse);
 }
 
@@ -259,7 +259,7 @@ bool TFensterFragen::GleichesTelefon(const TImportSatz& r, const TEltern& f) {
 
 std::optional<std::pair<QString, QString>> TFensterFragen::Familienname(const TEltern& familie,
                                                                         const TImportSatz& satz) {
-    TFamilDlgF dlg(familie, satz, Meldungen, Eltern);
+    TFamilDlgF dlg(familie, satz, Eltern);
     if (dlg.exec() != QDialog::Accepted) return std::nullopt;
     return std::make_pair(dlg.EdZusatz->text().trimmed(), dlg.EdName->text().trimmed());
 }

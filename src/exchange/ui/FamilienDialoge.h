@@ -15,7 +15,7 @@ class TMeldung;
 class TKlRueckfrgDlg : public QDialog {
     Q_OBJECT
 public:
-    TKlRueckfrgDlg(TMeldung& meldung, QWidget* eltern);
+    explicit TKlRueckfrgDlg(QWidget* eltern);
     TKlassenantwort Fragen(const TImportSatz& satz, const QString& letzteKlasse);
 
     QLabel* LblSchueler;
@@ -52,7 +52,7 @@ private:
 class TFamilDlgF : public QDialog {
     Q_OBJECT
 public:
-    TFamilDlgF(const TEltern& familie, const TImportSatz& satz, TMeldung& meldung, QWidget* eltern);
+    TFamilDlgF(const TEltern& familie, const TImportSatz& satz, QWidget* eltern);
 
     QPushButton* PFamilie;
     QPushButton* PSchueler;

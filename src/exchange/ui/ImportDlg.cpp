@@ -339,7 +339,8 @@ TImportDlgf::TImportDlgf(const QString& datei, bool lehrer, uint32_t dateityp, T
     }
     Anzeigen();
     HinweisZeigen();
-    Rollbar(this);
+    // On a small screen the table and the fields scroll, never the buttons that end the dialog.
+    Rollbar(this, knoepfe);
     Anfangsgroesse(this, QSize(860, 640));
     if (Vorgabe) BtnOk->setFocus();
 }

@@ -65,7 +65,7 @@ void TAnmerkBefehle::Oeffnen(const TPerson* person, bool eltern, QWidget* fenste
     }
     const TBefehlsWache wache(U.Dokument);
     TFAnmerk dlg(p->Listenlayout, eltern, eltern ? p->AnmerkungAlleEltern : p->AnmerkungAlleLehrer, eigen,
-                 U.Meldungen, fenster ? fenster : U.Fenster);
+                 fenster ? fenster : U.Fenster);
     if (dlg.exec() != QDialog::Accepted) return;
     if (AnmerkungenUebernehmen(*p, eltern, eigen, dlg.Alle(), dlg.Eigene()))
         U.Dokument.Melden(TAenderung::Anmerkungen);

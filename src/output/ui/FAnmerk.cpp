@@ -25,7 +25,7 @@ QString Ergebnis(const QPlainTextEdit* memo, const QString& alt) {
 } // namespace
 
 TFAnmerk::TFAnmerk(const TListenlayout& layout, bool eltern, const QString& alle, const TPerson* person,
-                   TMeldung& meldung, QWidget* eltern_)
+                   QWidget* eltern_)
     : QDialog(eltern_)
     , LblKopf(new QLabel(this))
     , LblName(new QLabel(this))
@@ -65,7 +65,7 @@ TFAnmerk::TFAnmerk(const TListenlayout& layout, bool eltern, const QString& alle
         grau.setColor(QPalette::Base, QColor(0xD4, 0xD0, 0xC8));
         MemoAlle->setPalette(grau);
         MemoAlle->setFocusPolicy(Qt::NoFocus);
-        NurSpeicherbar(this, &meldung, MemoEigen);
+        NurSpeicherbar(MemoEigen);
         aussen->addWidget(LblKopf);
         aussen->addWidget(LblName);
         aussen->addWidget(MemoEigen, 2);
@@ -80,7 +80,7 @@ TFAnmerk::TFAnmerk(const TListenlayout& layout, bool eltern, const QString& alle
         LblName->hide();
         MemoEigen->hide();
         LblAlle->hide();
-        NurSpeicherbar(this, &meldung, MemoAlle);
+        NurSpeicherbar(MemoAlle);
         aussen->addWidget(LblKopf);
         aussen->addWidget(MemoAlle, 1);
         MemoAlle->setFocus();

@@ -4,7 +4,6 @@
 
 class QLabel;
 class QPlainTextEdit;
-class TMeldung;
 class TPerson;
 struct TListenlayout;
 
@@ -15,7 +14,7 @@ class TFAnmerk : public QDialog {
 public:
     // person null: the general text; else the person's own text.
     TFAnmerk(const TListenlayout& layout, bool eltern, const QString& alle, const TPerson* person,
-             TMeldung& meldung, QWidget* eltern_ = nullptr);
+             QWidget* eltern_ = nullptr);
 
     // The texts as the files keep them; a text left as it was comes back unchanged.
     QString Alle() const;

@@ -86,7 +86,7 @@ TLRaumDlg::TLRaumDlg(TProjekt& projekt, TMeldung& meldungen, std::function<bool(
     if (zweiTage) rechts->addWidget(new QLabel(QStringLiteral("ggf. abweichender Raum am 2.Tag"), this));
     rechts->addWidget(Raum2);
     Raum2->setVisible(zweiTage);
-    NurSpeicherbar(this, &Meldungen, {Raumbez, Raum2}, RaumLaenge);
+    NurSpeicherbar(this, {Raumbez, Raum2}, TSpeicherhinweis::Zeigen, RaumLaenge);
     rechts->addWidget(UebernehmenBtn);
     rechts->addStretch();
     for (QPushButton* b : {LoeschenBtn, TippBtn, HilfeBtn, DruckenBtn, SchliessenBtn})
