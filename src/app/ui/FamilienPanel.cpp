@@ -11,7 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -65,14 +65,17 @@ TFamilienPanel::TFamilienPanel(TProjektDokument& dokument, const TPerson* const&
     NurSpeicherbar(this, {SuchE}, TSpeicherhinweis::Still);
     connect(SuchE, &QLineEdit::textChanged, this, &TFamilienPanel::SuchEChange);
     // Each label beside its field: the middle column is the tallest of the window, and on a small screen
-    // at a high scaling every line there is taken from the children's tree.
-    auto* filter = new QGridLayout(Filterleiste);
+    // at a high scaling every line there is taken from the children's tree. Each line apart, so that the
+    // search field takes all the width its short label leaves.
+    auto* filter = new QVBoxLayout(Filterleiste);
     filter->setContentsMargins(0, 0, 0, 0);
-    filter->addWidget(klassenText, 0, 0);
-    filter->addWidget(ComboKlassen, 0, 1);
-    filter->addWidget(suchText, 1, 0);
-    filter->addWidget(SuchE, 1, 1);
-    filter->setColumnStretch(1, 1);
+    for (const auto& [text, feld] :
+         {std::pair<QWidget*, QWidget*>{klassenText, ComboKlassen}, {suchText, SuchE}}) {
+        auto* zeile = new QHBoxLayout;
+        zeile->addWidget(text);
+        zeile->addWidget(feld, 1);
+        filter->addLayout(zeile);
+    }
     ComboKlassen->addItem(Alle);
 
     FilterAnbringen(LVEltern, [this](QEvent* e) {
