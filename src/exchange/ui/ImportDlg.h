@@ -109,6 +109,10 @@ public:
     void OkClick();
     void reject() override;
 
+protected:
+    void showEvent(QShowEvent* ereignis) override;
+
+public:
     const TTextimport& Datei() const { return Import; }
     const TFeldzuordnung& Zuordnung() const { return Felder; }
     bool Wiederhergestellt() const { return Vorgabe; }
@@ -156,6 +160,8 @@ private:
     TEinstellungsSpeicher& Speicher;
     TFeldzuordnung Felder = KeineZuordnung;
     bool Vorgabe = false;
+    // A file mixing UTF-8 with another encoding is told once, when the dialog first stands.
+    bool MischungGemeldet = false;
     QTimer* Blinker;
     bool BlinkAn = false;
     TRueckCollection* Rueck = nullptr;
