@@ -124,6 +124,6 @@ QString Utf8Mischbefund(const TTextimport& datei) {
                  .arg(nummern.join(QStringLiteral(", ")))
                  .arg(zeilen.size() - genannt);
     return QStringLiteral("Die Datei ist nicht durchgehend UTF-8: %1 Zeichen einer anderen Kodierung, "
-                          "die als UTF-8 nicht lesbar sind und als \"?\" gespeichert würden.")
+                          "die als UTF-8 nicht lesbar sind und als \"?\" gespeichert werden.")
         .arg(wo);
 }

@@ -333,7 +333,7 @@ private Q_SLOTS:
                                                 "ller;J\xC3\xBCrgen;5b\r\n")
                                   << "Die Datei ist nicht durchgehend UTF-8: Zeile 2 enthält Zeichen einer "
                                      "anderen Kodierung, die als UTF-8 nicht lesbar sind und als \"?\" "
-                                     "gespeichert würden.\r\rBitte prüfen Sie die markierten Namen oder "
+                                     "gespeichert werden.\r\rBitte prüfen Sie die markierten Namen oder "
                                      "wählen Sie eine andere Kodierung.";
         QTest::newRow("reines UTF-8")
             << QByteArray("Name;Vorname;Klasse\r\nJ\xC3\xA4ger;J\xC3\xB6rg;5a\r\n") << "";

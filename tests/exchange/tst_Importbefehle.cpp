@@ -257,7 +257,7 @@ private Q_SLOTS:
             << QStringList{} << QStringList{"J?rg J?ger", "Jürgen Müller"}
             << QStringList{"Kodierung: UTF-8 (erkannt)"}
             << "Warnung: Die Datei ist nicht durchgehend UTF-8: Zeile 2 enthält Zeichen einer anderen "
-               "Kodierung, die als UTF-8 nicht lesbar sind und als \"?\" gespeichert würden. Bitte prüfen "
+               "Kodierung, die als UTF-8 nicht lesbar sind und als \"?\" gespeichert werden. Bitte prüfen "
                "Sie diese Namen oder wählen Sie mit --kodierung windows oder --kodierung dos eine andere "
                "Kodierung.";
     }

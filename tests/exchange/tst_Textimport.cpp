@@ -111,7 +111,7 @@ private Q_SLOTS:
                                     << 2
                                     << "Die Datei ist nicht durchgehend UTF-8: Zeile 3 enthält Zeichen einer "
                                        "anderen Kodierung, die als UTF-8 nicht lesbar sind und als \"?\" "
-                                       "gespeichert würden.";
+                                       "gespeichert werden.";
         QTest::newRow("drei Zeilen") << utf8 + "J\xE4ger\nBerg\nJ\xF6rg\nK\xF6hler\n"
                                      << 2 << "Zeilen 3, 5 und 6 enthalten Zeichen";
         QTest::newRow("fünf Zeilen") << utf8 + "\xC4\n\xD6\nBerg\n\xDC\n\xE4\n\xF6\n"
