@@ -108,11 +108,6 @@ public:
     void KopfWaehlen(bool alsDatensatz);
     void OkClick();
     void reject() override;
-
-protected:
-    void showEvent(QShowEvent* ereignis) override;
-
-public:
     const TTextimport& Datei() const { return Import; }
     const TFeldzuordnung& Zuordnung() const { return Felder; }
     bool Wiederhergestellt() const { return Vorgabe; }
@@ -136,6 +131,9 @@ public:
     QPushButton* BtnOk;
     QPushButton* BtnNeu;
     QPushButton* BtnHilfe;
+
+protected:
+    void showEvent(QShowEvent* ereignis) override;
 
 private:
     void Spaltenbreiten();
