@@ -3,6 +3,7 @@
 #include "model/Cp1252.h"
 
 #include <QChar>
+#include <algorithm>
 #include <string_view>
 
 namespace {
@@ -103,4 +104,26 @@ std::optional<TKodierungsverdacht> KodierungsverdachtPruefen(const TTextimport& 
                 v.Besser << besser->Feld(i, k);
             }
     return v;
+}
+
+QString Utf8Mischbefund(const TTextimport& datei) {
+    const QList<int>& zeilen = datei.Utf8Fehlzeilen;
+    if (datei.Kodierung != TKodierung::Utf8 || zeilen.isEmpty()) return {};
+    const qsizetype genannt = std::min<qsizetype>(zeilen.size(), 3);
+    QStringList nummern;
+    for (qsizetype i = 0; i < genannt; ++i)
+        nummern << QString::number(zeilen[i]);
+    QString wo;
+    if (zeilen.size() == 1)
+        wo = QStringLiteral("Zeile %1 enthält").arg(nummern.front());
+    else if (zeilen.size() == genannt)
+        wo = QStringLiteral("Zeilen %1 und %2 enthalten")
+                 .arg(nummern.mid(0, genannt - 1).join(QStringLiteral(", ")), nummern.back());
+    else
+        wo = QStringLiteral("Zeilen %1 und %2 weitere enthalten")
+                 .arg(nummern.join(QStringLiteral(", ")))
+                 .arg(zeilen.size() - genannt);
+    return QStringLiteral("Die Datei ist nicht durchgehend UTF-8: %1 Zeichen einer anderen Kodierung, "
+                          "die als UTF-8 nicht lesbar sind und als \"?\" gespeichert werden.")
+        .arg(wo);
 }

@@ -24,3 +24,7 @@ struct TKodierungsverdacht {
     QStringList Besser;                         // the same read in Kodierung
 };
 std::optional<TKodierungsverdacht> KodierungsverdachtPruefen(const TTextimport& datei);
+
+// A file read as UTF-8 whose lines are not all UTF-8 shows their names with a replacement sign and
+// stores them with "?": what is found, naming the first lines, or empty when the file is not mixed.
+QString Utf8Mischbefund(const TTextimport& datei);

@@ -65,31 +65,46 @@ QString Bereinigen(QString feld) {
 
 } // namespace
 
-QList<QByteArray> RohzeilenLesen(const QByteArray& inhalt) {
+QList<QByteArray> RohzeilenLesen(const QByteArray& inhalt, QList<int>* nummern) {
     QList<QByteArray> zeilen;
     qsizetype anfang = 0;
+    int nummer = 0;
     const qsizetype n = inhalt.size();
     for (qsizetype i = 0; i <= n; ++i) {
         if (i < n && inhalt[i] != '\r' && inhalt[i] != '\n') continue;
+        ++nummer;
         const QByteArray zeile = inhalt.mid(anfang, i - anfang);
-        if (!zeile.isEmpty() && zeile != QByteArray(1, '\x1A')) zeilen.append(zeile);
+        if (!zeile.isEmpty() && zeile != QByteArray(1, '\x1A')) {
+            zeilen.append(zeile);
+            if (nummern) nummern->append(nummer);
+        }
         if (i + 1 < n && inhalt[i] == '\r' && inhalt[i + 1] == '\n') ++i;
         anfang = i + 1;
     }
     return zeilen;
 }
 
+namespace {
+
+// A line of another encoding among UTF-8 ones cannot be read as UTF-8: the user must be free to choose.
+TKodierungswahl Utf8Wahl(const QList<QByteArray>& zeilen) {
+    const bool gemischt = !std::all_of(zeilen.begin(), zeilen.end(), GueltigesUtf8);
+    return {TKodierung::Utf8, gemischt, gemischt, true};
+}
+
+} // namespace
+
 TKodierungswahl KodierungErkennen(QList<QByteArray>& zeilen) {
     TKodierungswahl w;
     if (!zeilen.isEmpty() && zeilen.front().startsWith("\xEF\xBB\xBF")) {
         zeilen.front().remove(0, 3);
-        return {TKodierung::Utf8, false, false, true};
+        return Utf8Wahl(zeilen);
     }
     bool keinUtf8 = false;
     bool keinDos = false;
     for (qsizetype i = 0; i < zeilen.size() && i < 4; ++i) {
         const QByteArray& z = zeilen[i];
-        if (HatUtf8Umlaut(z)) return {TKodierung::Utf8, false, false, true};
+        if (HatUtf8Umlaut(z)) return Utf8Wahl(zeilen);
         if (z.contains('\x81')) return {TKodierung::Dos, false, true, false};
         keinUtf8 = keinUtf8 || !GueltigesUtf8(z);
         keinDos = keinDos || z.contains('\xDF') || z.contains('\xDC');
@@ -194,8 +209,11 @@ bool ErsteZeileIstDatensatz(const QStringList& kopf) {
 
 TTextimport TTextimport::Lesen(const QByteArray& inhalt) {
     TTextimport t;
-    t.Roh = RohzeilenLesen(inhalt);
+    QList<int> nummern;
+    t.Roh = RohzeilenLesen(inhalt, &nummern);
     t.Wahl = KodierungErkennen(t.Roh);
+    for (qsizetype i = 0; i < t.Roh.size(); ++i)
+        if (!GueltigesUtf8(t.Roh[i])) t.Utf8Fehlzeilen << nummern[i];
     t.Kodierung = t.Wahl.Kodierung;
     t.Aufbauen();
     // Without names of fields, or without records (an empty file too), the first line is data.

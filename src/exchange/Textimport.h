@@ -29,8 +29,10 @@ struct TTrennung {
 };
 
 // The lines of a file as bytes: split at CR LF, LF or CR, without empty lines and the end-of-file mark.
-QList<QByteArray> RohzeilenLesen(const QByteArray& inhalt);
-// Decides the encoding from a byte-order mark (which it removes) or from the first four lines.
+// nummern, where given, receives the number of each line in the file, counted from 1.
+QList<QByteArray> RohzeilenLesen(const QByteArray& inhalt, QList<int>* nummern = nullptr);
+// Decides the encoding from a byte-order mark (which it removes) or from the first four lines. UTF-8
+// decided for a file with lines that are no UTF-8 leaves every choice open: the file is mixed.
 TKodierungswahl KodierungErkennen(QList<QByteArray>& zeilen);
 QString Dekodieren(const QByteArray& zeile, TKodierung kodierung);
 // The separator from the first line; a first line that only names the separator (and the record end)
@@ -63,6 +65,8 @@ public:
     std::vector<QStringList> Zeilen;
     // The first line is a record, not the names of the fields.
     bool KopfIstDatensatz = false;
+    // The lines of the file, counted from 1, that UTF-8 cannot read.
+    QList<int> Utf8Fehlzeilen;
 
     // Decodes every line again from the bytes.
     void KodierungSetzen(TKodierung kodierung);

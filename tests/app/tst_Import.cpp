@@ -307,6 +307,9 @@ private Q_SLOTS:
         QTest::newRow("DOS-ü nach vier Zeilen")
             << QByteArray("Name\r\nAbel\r\nBerg\r\nCordes\r\nM\x81ller\r\n") << 0
             << QList<bool>{true, true, true} << "Abel";
+        QTest::newRow("UTF-8 mit einer Zeile Windows-Text")
+            << QByteArray("Name\r\nJ\xE4ger\r\nM\xC3\xBCller\r\n") << 2 << QList<bool>{true, true, true}
+            << QString::fromUtf8("J\uFFFDger");
     }
     void kodierung() {
         QFETCH(QByteArray, inhalt);
@@ -319,6 +322,53 @@ private Q_SLOTS:
         for (int i = 0; i < 3; ++i)
             QCOMPARE(d.RBKodierung[i]->isEnabled(), frei[i]);
         QCOMPARE(d.lvDaten->model()->index(0, 0).data().toString(), zelle);
+    }
+
+    // A file of UTF-8 with lines of another encoding is told once when the dialog opens, and the names
+    // UTF-8 cannot read are marked until another encoding reads them.
+    void gemischteKodierung_data() {
+        QTest::addColumn<QByteArray>("inhalt");
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("gemischt") << QByteArray("Name;Vorname;Klasse\r\nJ\xE4ger;J\xF6rg;5a\r\nM\xC3\xBC"
+                                                "ller;J\xC3\xBCrgen;5b\r\n")
+                                  << "Die Datei ist nicht durchgehend UTF-8: Zeile 2 enthält Zeichen einer "
+                                     "anderen Kodierung, die als UTF-8 nicht lesbar sind und als \"?\" "
+                                     "gespeichert werden.\r\rBitte prüfen Sie die markierten Namen oder "
+                                     "wählen Sie eine andere Kodierung.";
+        QTest::newRow("reines UTF-8")
+            << QByteArray("Name;Vorname;Klasse\r\nJ\xC3\xA4ger;J\xC3\xB6rg;5a\r\n") << "";
+        QTest::newRow("reines Windows") << QByteArray("Name;Vorname;Klasse\r\nJ\xE4ger;J\xF6rg;5a\r\n") << "";
+    }
+    void gemischteKodierung() {
+        QFETCH(QByteArray, inhalt);
+        QFETCH(QString, meldung);
+        TDialogTest t;
+        TImportDlgf& d = t.Oeffnen(inhalt, false);
+        d.show();
+        QTest::qWait(50);
+        for (int i = 0; i < 2; ++i) {
+            if (meldung.isEmpty()) {
+                QVERIFY(t.Meldung.Protokoll.isEmpty());
+                continue;
+            }
+            QCOMPARE(t.Meldung.Protokoll.size(), 1);
+            QCOMPARE(t.Meldung.Protokoll[0].Text, meldung);
+            QCOMPARE(t.Meldung.Protokoll[0].Titel, "Kodierung prüfen");
+            QCOMPARE(t.Meldung.Protokoll[0].Art, MeldungsArt::Warnung);
+            d.hide();
+            d.show();
+            QTest::qWait(50);
+        }
+        const QAbstractItemModel* m = d.lvDaten->model();
+        QCOMPARE(m->index(0, 0).data(Qt::BackgroundRole).isValid(), !meldung.isEmpty());
+        QCOMPARE(m->index(0, 1).data(Qt::BackgroundRole).isValid(), !meldung.isEmpty());
+        QVERIFY(!m->index(0, 2).data(Qt::BackgroundRole).isValid());
+        if (meldung.isEmpty()) return;
+        QVERIFY(!m->index(1, 0).data(Qt::BackgroundRole).isValid());
+        d.RBKodierung[1]->click();
+        QCOMPARE(m->index(0, 0).data().toString(), "Jäger");
+        QVERIFY(!m->index(0, 0).data(Qt::BackgroundRole).isValid());
+        QCOMPARE(t.Meldung.Protokoll.size(), 1);
     }
 
     // Another encoding decodes table, captions and field list again from the bytes. „ inside words is

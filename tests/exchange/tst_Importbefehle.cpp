@@ -250,6 +250,16 @@ private Q_SLOTS:
             << QStringList{} << QStringList{} << QStringList{"Kodierung: Windows-Text (erkannt)"}
             << "nach UTF-8 aus: \"WÄ…sowski\" wäre \"Wąsowski\", \"Ã–ztÃ¼rk\" wäre \"Öztürk\". Mit "
                "--kodierung utf8";
+        // UTF-8 decided by an umlaut, with a line of Windows text before it: that line's names keep "?".
+        QTest::newRow("UTF-8 mit Windows-Text gemischt")
+            << QByteArray("Vorname;Nachname;Klasse\r\nJ\xF6rg;J\xE4ger;5a\r\nJ\xC3\xBCrgen;M\xC3\xBC"
+                          "ller;5b\r\n")
+            << QStringList{} << QStringList{"J?rg J?ger", "Jürgen Müller"}
+            << QStringList{"Kodierung: UTF-8 (erkannt)"}
+            << "Warnung: Die Datei ist nicht durchgehend UTF-8: Zeile 2 enthält Zeichen einer anderen "
+               "Kodierung, die als UTF-8 nicht lesbar sind und als \"?\" gespeichert werden. Bitte prüfen "
+               "Sie diese Namen oder wählen Sie mit --kodierung windows oder --kodierung dos eine andere "
+               "Kodierung.";
     }
     void kodierung() {
         QFETCH(QByteArray, inhalt);

@@ -44,7 +44,9 @@ private Q_SLOTS:
         QCOMPARE(t.Zeilen.front(), erste);
     }
 
-    // The encoding from the byte-order mark or the first lines, and which choices stay open.
+    // The encoding from the byte-order mark or the first lines, which choices stay open, and the lines
+    // of the file that UTF-8 cannot read. A file of UTF-8 with lines of another encoding leaves every
+    // choice open.
     void kodierung_data() {
         QTest::addColumn<QByteArray>("datei");
         QTest::addColumn<int>("kodierung");
@@ -52,21 +54,32 @@ private Q_SLOTS:
         QTest::addColumn<bool>("dos");
         QTest::addColumn<bool>("utf8");
         QTest::addColumn<QString>("name");
+        QTest::addColumn<QList<int>>("fremd");
         QTest::newRow("UTF-8 mit BOM") << QByteArray("\xEF\xBB\xBFName\nYılmaz\n") << 2 << false << false
-                                       << true << QString::fromUtf8("Yılmaz");
+                                       << true << QString::fromUtf8("Yılmaz") << QList<int>{};
         QTest::newRow("UTF-8 mit Umlaut") << QByteArray("Name\nM\xC3\xBCller\n") << 2 << false << false
-                                          << true << QString::fromUtf8("Müller");
+                                          << true << QString::fromUtf8("Müller") << QList<int>{};
         QTest::newRow("DOS") << QByteArray("Name\nM\x81ller\n") << 0 << false << true << false
-                             << QString::fromUtf8("Müller");
-        QTest::newRow("Windows mit ß") << QByteArray("Name\nStra\xDF"
-                                                     "e\n")
-                                       << 1 << false << false << false << QString::fromUtf8("Straße");
-        QTest::newRow("Windows, Ü nur")
-            << QByteArray("Name\n\xDC\xC3\n") << 1 << false << false << false << QString::fromUtf8("ÜÃ");
-        QTest::newRow("reines ASCII") << QByteArray("Name\nBerg\n") << 1 << true << true << true << "Berg";
+                             << QString::fromUtf8("Müller") << QList<int>{2};
+        QTest::newRow("Windows mit ß")
+            << QByteArray("Name\nStra\xDF"
+                          "e\n")
+            << 1 << false << false << false << QString::fromUtf8("Straße") << QList<int>{2};
+        QTest::newRow("Windows, Ü nur") << QByteArray("Name\n\xDC\xC3\n") << 1 << false << false << false
+                                        << QString::fromUtf8("ÜÃ") << QList<int>{2};
+        QTest::newRow("reines ASCII")
+            << QByteArray("Name\nBerg\n") << 1 << true << true << true << "Berg" << QList<int>{};
         // Without a German umlaut, but valid UTF-8 beyond ASCII further down the file.
-        QTest::newRow("UTF-8 türkisch")
-            << QByteArray("Name\nA\nB\nC\nD\nY\xC4\xB1lmaz\n") << 2 << false << false << true << "A";
+        QTest::newRow("UTF-8 türkisch") << QByteArray("Name\nA\nB\nC\nD\nY\xC4\xB1lmaz\n") << 2 << false
+                                        << false << true << "A" << QList<int>{};
+        QTest::newRow("gemischt") << QByteArray("Name;Vorname\r\nJ\xE4ger;J\xF6rg\r\nM\xC3\xBC"
+                                                "ller;J\xC3\xBCrgen\r\n")
+                                  << 2 << true << true << true << QString::fromUtf8("J\uFFFDger")
+                                  << QList<int>{2};
+        // Lines count in the file as the user's editor counts them, empty ones too.
+        QTest::newRow("gemischt mit BOM und Leerzeile")
+            << QByteArray("\xEF\xBB\xBFName\n\nM\xC3\xBCller\r\n\r\nJ\xE4ger\n") << 2 << true << true << true
+            << QString::fromUtf8("Müller") << QList<int>{5};
     }
     void kodierung() {
         QFETCH(QByteArray, datei);
@@ -75,6 +88,7 @@ private Q_SLOTS:
         QFETCH(bool, dos);
         QFETCH(bool, utf8);
         QFETCH(QString, name);
+        QFETCH(QList<int>, fremd);
         const TTextimport t = TTextimport::Lesen(datei);
         QCOMPARE(int(t.Kodierung), kodierung);
         QCOMPARE(t.Wahl.WahlFrei, frei);
@@ -83,6 +97,37 @@ private Q_SLOTS:
             QCOMPARE(t.Wahl.Utf8Moeglich, utf8);
         }
         QCOMPARE(t.Feld(0, 0), name);
+        QCOMPARE(t.Utf8Fehlzeilen, fremd);
+    }
+
+    // A file read as UTF-8 with lines of another encoding is told, naming the first three lines; a file
+    // read in the encoding of all its lines is not.
+    void mischbefund_data() {
+        QTest::addColumn<QByteArray>("datei");
+        QTest::addColumn<int>("kodierung");
+        QTest::addColumn<QString>("befund");
+        const QByteArray utf8 = "Name\nM\xC3\xBCller\n";
+        QTest::newRow("eine Zeile") << utf8 + "J\xE4ger\n"
+                                    << 2
+                                    << "Die Datei ist nicht durchgehend UTF-8: Zeile 3 enthält Zeichen einer "
+                                       "anderen Kodierung, die als UTF-8 nicht lesbar sind und als \"?\" "
+                                       "gespeichert werden.";
+        QTest::newRow("drei Zeilen") << utf8 + "J\xE4ger\nBerg\nJ\xF6rg\nK\xF6hler\n"
+                                     << 2 << "Zeilen 3, 5 und 6 enthalten Zeichen";
+        QTest::newRow("fünf Zeilen") << utf8 + "\xC4\n\xD6\nBerg\n\xDC\n\xE4\n\xF6\n"
+                                     << 2 << "Zeilen 3, 4, 6 und 2 weitere enthalten Zeichen";
+        QTest::newRow("reines UTF-8") << utf8 << 2 << "";
+        QTest::newRow("Windows gewählt") << utf8 + "J\xE4ger\n" << 1 << "";
+        QTest::newRow("reines Windows") << QByteArray("Name\nJ\xE4ger\n") << 1 << "";
+    }
+    void mischbefund() {
+        QFETCH(QByteArray, datei);
+        QFETCH(int, kodierung);
+        QFETCH(QString, befund);
+        TTextimport t = TTextimport::Lesen(datei);
+        if (int(t.Kodierung) != kodierung) t.KodierungSetzen(TKodierung(kodierung));
+        const QString text = Utf8Mischbefund(t);
+        QVERIFY2(befund.isEmpty() ? text.isEmpty() : text.contains(befund), qPrintable(text));
     }
 
     // Another encoding chosen later decodes the bytes again.

@@ -87,6 +87,11 @@ bool TextLesen(const QString& pfad, const QCommandLineParser& parser, TTextimpor
         datei.KodierungSetzen(TKodierung(Kodierungswerte.indexOf(kodierung)));
         aus << "Kodierung: " << Kodierungsname(datei.Kodierung) << '\n';
     }
+    aus.flush();
+    if (const QString befund = Utf8Mischbefund(datei); !befund.isEmpty())
+        Fehlerzeile(QStringLiteral("Warnung: ") + befund +
+                    QStringLiteral(" Bitte prüfen Sie diese Namen oder wählen Sie mit --kodierung windows "
+                                   "oder --kodierung dos eine andere Kodierung."));
     // A file holding just its header line would give one record named like the fields: unlike the dialog,
     // nobody sees the table here, so only an empty field name makes the first line a record.
     const bool ohne =

@@ -2,6 +2,7 @@
 
 #include "FamilienDialoge.h"
 #include "exchange/Importgrenze.h"
+#include "exchange/Kodierungsspuren.h"
 #include "model/Meldung.h"
 #include "model/Projekt.h"
 #include "model/Textgrenze.h"
@@ -15,6 +16,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QColor>
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QFile>
@@ -79,8 +81,13 @@ int TImportModell::columnCount(const QModelIndex& eltern) const {
 }
 
 QVariant TImportModell::data(const QModelIndex& index, int rolle) const {
-    if (rolle != Qt::DisplayRole || !index.isValid()) return {};
-    return Datei.Feld(static_cast<size_t>(index.row()), index.column());
+    if (!index.isValid()) return {};
+    const QString feld = Datei.Feld(static_cast<size_t>(index.row()), index.column());
+    if (rolle == Qt::DisplayRole) return feld;
+    // What the chosen encoding cannot read is marked, so that the user finds the names to check.
+    if (rolle == Qt::BackgroundRole && feld.contains(QChar::ReplacementCharacter))
+        return QColor(0xFF, 0xC8, 0xC8);
+    return {};
 }
 
 QVariant TImportModell::headerData(int abschnitt, Qt::Orientation richtung, int rolle) const {
@@ -495,6 +502,20 @@ void TImportDlgf::KodierungWaehlen(TKodierung k) {
 void TImportDlgf::KopfWaehlen(bool alsDatensatz) {
     Import.KopfAlsDatensatz(alsDatensatz);
     Anzeigen();
+}
+
+void TImportDlgf::showEvent(QShowEvent* ereignis) {
+    QDialog::showEvent(ereignis);
+    if (MischungGemeldet) return;
+    MischungGemeldet = true;
+    const QString befund = Utf8Mischbefund(Import);
+    if (befund.isEmpty()) return;
+    // Once the window stands, so that the marked names are seen behind the message.
+    QTimer::singleShot(0, this, [this, befund] {
+        Meldungen.Meldung(befund + QStringLiteral("\r\rBitte prüfen Sie die markierten Namen oder wählen "
+                                                  "Sie eine andere Kodierung."),
+                          QStringLiteral("Kodierung prüfen"), MeldungsArt::Warnung);
+    });
 }
 
 void TImportDlgf::reject() {

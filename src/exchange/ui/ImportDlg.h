@@ -108,7 +108,6 @@ public:
     void KopfWaehlen(bool alsDatensatz);
     void OkClick();
     void reject() override;
-
     const TTextimport& Datei() const { return Import; }
     const TFeldzuordnung& Zuordnung() const { return Felder; }
     bool Wiederhergestellt() const { return Vorgabe; }
@@ -133,6 +132,9 @@ public:
     QPushButton* BtnNeu;
     QPushButton* BtnHilfe;
 
+protected:
+    void showEvent(QShowEvent* ereignis) override;
+
 private:
     void Spaltenbreiten();
     void Ablegen(const QMimeData* daten, int ziel);
@@ -156,6 +158,8 @@ private:
     TEinstellungsSpeicher& Speicher;
     TFeldzuordnung Felder = KeineZuordnung;
     bool Vorgabe = false;
+    // A file mixing UTF-8 with another encoding is told once, when the dialog first stands.
+    bool MischungGemeldet = false;
     QTimer* Blinker;
     bool BlinkAn = false;
     TRueckCollection* Rueck = nullptr;
