@@ -264,6 +264,8 @@ private Q_SLOTS:
         QCOMPARE(Datei(fenster->Seite()), verwiesen);
         QCOMPARE(Markiert(*fenster), verwiesen);
         QVERIFY(sichtbar());
+        if (qEnvironmentVariableIsSet("VEL_BILDER"))
+            fenster->grab().save(qEnvironmentVariable("VEL_BILDER") + QStringLiteral("/handbuch.png"));
 
         QTest::mouseClick(fenster->ZurueckBtn, Qt::LeftButton);
         QCOMPARE(Markiert(*fenster), "layout.html");
