@@ -23,10 +23,13 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QTimer>
+#include <QToolButton>
 #include <QWindow>
 
 namespace {
@@ -48,6 +51,24 @@ void Sammeln(const QHelpContentModel& inhalt, const QModelIndex& eltern, QSet<QS
         seiten << Datei(inhalt.contentItemAt(stelle)->url());
         Sammeln(inhalt, stelle, seiten);
     }
+}
+
+// The entry of the contents with this title, anywhere in the tree.
+QModelIndex Eintrag(const QHelpContentModel& inhalt, const QString& titel, const QModelIndex& eltern = {}) {
+    for (int zeile = 0; zeile < inhalt.rowCount(eltern); ++zeile) {
+        const QModelIndex stelle = inhalt.index(zeile, 0, eltern);
+        if (inhalt.contentItemAt(stelle)->title() == titel) return stelle;
+        if (const QModelIndex tiefer = Eintrag(inhalt, titel, stelle); tiefer.isValid()) return tiefer;
+    }
+    return {};
+}
+
+// The page of the entry the contents mark.
+QString Markiert(const THilfeFenster& fenster) {
+    const QModelIndex stelle = fenster.Inhalt->currentIndex();
+    const QHelpContentItem* eintrag =
+        qobject_cast<const QHelpContentModel*>(fenster.Inhalt->model())->contentItemAt(stelle);
+    return eintrag ? Datei(eintrag->url()) : QString();
 }
 
 // A dialog of the main window and the page F1 opens in it.
@@ -84,6 +105,17 @@ class TstHilfe : public QObject {
     std::unique_ptr<THilfe> Hilfe;
 
     QHelpEngine& Engine() { return Hilfe->HelpEngine(); }
+    // The handbook window on screen with its contents read.
+    THilfeFenster* Gezeigt() {
+        THilfeFenster* fenster = Hilfe->Fenster();
+        fenster->show();
+        if (!QTest::qWaitForWindowExposed(fenster)) return nullptr;
+        QHelpContentModel* inhalt = Engine().contentModel();
+        if (!QTest::qWaitFor([inhalt] { return !inhalt->isCreatingContents() && inhalt->rowCount() > 0; }))
+            return nullptr;
+        fenster->Reiter->setCurrentWidget(fenster->Inhalt);
+        return fenster;
+    }
     QList<QUrl> Seiten() {
         return Engine().files(Engine().registeredDocumentations().constFirst(), QString(),
                               QStringLiteral("html"));
@@ -150,6 +182,96 @@ private Q_SLOTS:
         QCOMPARE(fenster->Seite(), seite);
         QVERIFY(fenster->windowTitle().endsWith(QStringLiteral("Layout der Gesprächslisten")));
         QVERIFY(fenster->Browser->toPlainText().contains(QStringLiteral("Tabulator ändern")));
+    }
+
+    // A click, a double-click or an arrow key on an entry of the contents opens its page once, the entry
+    // stays marked, and "Zurück" leads to the entry and page before.
+    void eintragOeffnetSeite_data() {
+        QTest::addColumn<int>("taste");
+        QTest::addColumn<bool>("doppelt");
+        QTest::newRow("Klick") << 0 << false;
+        QTest::newRow("Doppelklick") << 0 << true;
+        QTest::newRow("Pfeil nach unten") << int(Qt::Key_Down) << false;
+        QTest::newRow("Pfeil nach oben") << int(Qt::Key_Up) << false;
+    }
+    void eintragOeffnetSeite() {
+        QFETCH(int, taste);
+        QFETCH(bool, doppelt);
+        THilfeFenster* fenster = Gezeigt();
+        QVERIFY(fenster);
+        QHelpContentWidget* baum = fenster->Inhalt;
+        QHelpContentModel* inhalt = Engine().contentModel();
+        const QModelIndex ziel = Eintrag(*inhalt, QStringLiteral("Familie eingeben"));
+        QVERIFY(ziel.isValid());
+        baum->scrollTo(ziel);
+        const QModelIndex start = taste == Qt::Key_Down ? baum->indexAbove(ziel)
+                                  : taste == Qt::Key_Up
+                                      ? baum->indexBelow(ziel)
+                                      : Eintrag(*inhalt, QString::fromUtf8("Häufige Fragen"));
+        const QString startseite = Datei(inhalt->contentItemAt(start)->url());
+        fenster->SeiteZeigen(inhalt->contentItemAt(start)->url());
+        QCOMPARE(Markiert(*fenster), startseite);
+
+        QSignalSpy geladen(fenster->Browser, &QTextBrowser::sourceChanged);
+        const QPoint punkt = baum->visualRect(ziel).center();
+        if (taste)
+            QTest::keyClick(baum, Qt::Key(taste));
+        else if (doppelt)
+            QTest::mouseDClick(baum->viewport(), Qt::LeftButton, {}, punkt);
+        else
+            QTest::mouseClick(baum->viewport(), Qt::LeftButton, {}, punkt);
+        QCOMPARE(Datei(fenster->Seite()), "familie.html");
+        QVERIFY(fenster->windowTitle().endsWith(QStringLiteral("Familie eingeben")));
+        QCOMPARE(baum->currentIndex(), ziel);
+        QCOMPARE(geladen.size(), 1);
+        QVERIFY(baum->viewport()->rect().contains(baum->visualRect(ziel)));
+
+        QTest::mouseClick(fenster->ZurueckBtn, Qt::LeftButton);
+        QCOMPARE(Datei(fenster->Seite()), startseite);
+        QCOMPARE(baum->currentIndex(), start);
+        QCOMPARE(geladen.size(), 2);
+    }
+
+    // However a page comes up, by its context, a link in a page or the history, the contents mark its
+    // entry where it can be seen, and marking it loads nothing again.
+    void inhaltFolgtDerSeite() {
+        THilfeFenster* fenster = Gezeigt();
+        QVERIFY(fenster);
+        QHelpContentWidget* baum = fenster->Inhalt;
+        auto sichtbar = [baum] {
+            return baum->viewport()->rect().contains(baum->visualRect(baum->currentIndex()));
+        };
+        fenster->SeiteZeigen(Hilfe->Startseite());
+        QSignalSpy geladen(fenster->Browser, &QTextBrowser::sourceChanged);
+
+        fenster->SeiteZeigen(Hilfe->Seite(Hilfekontext::LayoutTabulatoren));
+        QCOMPARE(Markiert(*fenster), "layout.html");
+        QVERIFY(sichtbar());
+
+        // The first link that leads to another page, found with the keyboard and clicked.
+        QTextBrowser* browser = fenster->Browser;
+        browser->setFocus();
+        QString ziel;
+        for (int versuch = 0; versuch < 20 && (ziel.isEmpty() || ziel.startsWith(u'#')); ++versuch) {
+            QTest::keyClick(browser, Qt::Key_Tab);
+            ziel = browser->textCursor().charFormat().anchorHref();
+        }
+        QVERIFY2(!ziel.isEmpty() && !ziel.startsWith(u'#'), qPrintable(ziel));
+        QTextCursor verweis = browser->textCursor();
+        verweis.setPosition(verweis.selectionStart() + 1);
+        QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, browser->cursorRect(verweis).center());
+        const QString verwiesen = Datei(QUrl(ziel));
+        QCOMPARE(Datei(fenster->Seite()), verwiesen);
+        QCOMPARE(Markiert(*fenster), verwiesen);
+        QVERIFY(sichtbar());
+        if (qEnvironmentVariableIsSet("VEL_BILDER"))
+            fenster->grab().save(qEnvironmentVariable("VEL_BILDER") + QStringLiteral("/handbuch.png"));
+
+        QTest::mouseClick(fenster->ZurueckBtn, Qt::LeftButton);
+        QCOMPARE(Markiert(*fenster), "layout.html");
+        QTest::mouseClick(fenster->VorBtn, Qt::LeftButton);
+        QCOMPARE(Markiert(*fenster), verwiesen);
+        QCOMPARE(geladen.size(), 4);
     }
 
     // F1 in a dialog opens the handbook at the dialog's page, above the dialog, and the help stays usable

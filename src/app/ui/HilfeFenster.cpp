@@ -12,9 +12,11 @@
 #include <QHelpSearchEngine>
 #include <QHelpSearchQueryWidget>
 #include <QHelpSearchResultWidget>
+#include <QItemSelectionModel>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -81,7 +83,8 @@ THilfeFenster::THilfeFenster(QHelpEngine& engine, const QUrl& startseite, QWidge
     Reiter->addTab(indexSeite, QStringLiteral("Inde&x"));
     Reiter->addTab(Suche, QStringLiteral("S&uche"));
 
-    Browser->setOpenExternalLinks(true);
+    // The browser would hand a link to a page of the collection to the desktop, which knows no such pages.
+    Browser->setOpenLinks(false);
     ZurueckBtn = Knopf(QStringLiteral("Zurück"), "go-previous", QKeySequence::Back, this);
     VorBtn = Knopf(QStringLiteral("Vor"), "go-next", QKeySequence::Forward, this);
     StartBtn = Knopf(QStringLiteral("Startseite"), "go-home", QKeySequence(), this);
@@ -111,8 +114,10 @@ THilfeFenster::THilfeFenster(QHelpEngine& engine, const QUrl& startseite, QWidge
     layout->addWidget(teiler);
 
     connect(Inhalt, &QHelpContentWidget::linkActivated, this, &THilfeFenster::SeiteZeigen);
-    connect(engine.contentModel(), &QHelpContentModel::contentsCreated, this,
-            &THilfeFenster::InhaltAbgleichen);
+    // The entry a click or an arrow key makes current is the page to read, as in other help viewers.
+    connect(Inhalt->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &THilfeFenster::EintragGewaehlt);
+    connect(engine.contentModel(), &QHelpContentModel::contentsCreated, this, &THilfeFenster::InhaltGelesen);
     // On the index page typing goes to the keyword at once.
     connect(Reiter, &QTabWidget::currentChanged, this, [this, indexSeite] {
         if (Reiter->currentWidget() == indexSeite) Stichwort->setFocus();
@@ -130,6 +135,7 @@ THilfeFenster::THilfeFenster(QHelpEngine& engine, const QUrl& startseite, QWidge
             [suchmaschine] { suchmaschine->search(suchmaschine->queryWidget()->searchInput()); });
     connect(suchmaschine->resultWidget(), &QHelpSearchResultWidget::requestShowLink, this,
             &THilfeFenster::SeiteZeigen);
+    connect(Browser, &QTextBrowser::anchorClicked, this, &THilfeFenster::SeiteZeigen);
     connect(Browser, &QTextBrowser::backwardAvailable, ZurueckBtn, &QToolButton::setEnabled);
     connect(Browser, &QTextBrowser::forwardAvailable, VorBtn, &QToolButton::setEnabled);
     connect(ZurueckBtn, &QToolButton::clicked, Browser, &QTextBrowser::backward);
@@ -137,13 +143,14 @@ THilfeFenster::THilfeFenster(QHelpEngine& engine, const QUrl& startseite, QWidge
     connect(StartBtn, &QToolButton::clicked, this, [this] { SeiteZeigen(Startseite); });
     connect(GroesserBtn, &QToolButton::clicked, this, [this] { Zoomen(1); });
     connect(KleinerBtn, &QToolButton::clicked, this, [this] { Zoomen(-1); });
-    connect(Browser, &QTextBrowser::sourceChanged, this, [this] {
+    // The browser tells the new page before source() returns it.
+    connect(Browser, &QTextBrowser::sourceChanged, this, [this](const QUrl& seite) {
         setWindowTitle(QStringLiteral("VEL-Handbuch: ") + Browser->documentTitle());
-        InhaltAbgleichen();
+        InhaltAbgleichen(seite);
     });
 
     SeiteZeigen(Startseite);
-    InhaltAbgleichen();
+    InhaltGelesen();
 }
 
 void THilfeFenster::SeiteZeigen(const QUrl& seite) {
@@ -172,11 +179,26 @@ QUrl THilfeFenster::Seite() const {
     return Browser->source();
 }
 
-// The contents mark the page shown, once they are read (the engine reads them in the background).
-void THilfeFenster::InhaltAbgleichen() {
+// The engine reads the contents in the background, maybe before this window exists.
+void THilfeFenster::InhaltGelesen() {
     Inhalt->expandToDepth(0);
-    const QModelIndex stelle = Inhalt->indexOf(Browser->source());
-    if (stelle.isValid()) Inhalt->setCurrentIndex(stelle);
+    InhaltAbgleichen(Browser->source());
+}
+
+// Chapters the user opened stay open: collapsing them would move the entries under the mouse.
+void THilfeFenster::InhaltAbgleichen(const QUrl& seite) {
+    const QModelIndex stelle = Inhalt->indexOf(seite);
+    if (!stelle.isValid()) return;
+    const QScopedValueRollback abgleich(Abgleich, true);
+    Inhalt->setCurrentIndex(stelle);
+    Inhalt->scrollTo(stelle);
+}
+
+// Marking the page shown must not open it a second time.
+void THilfeFenster::EintragGewaehlt(const QModelIndex& eintrag) {
+    if (Abgleich || !eintrag.isValid()) return;
+    const QHelpContentItem* item = Engine.contentModel()->contentItemAt(eintrag);
+    if (item && item->url() != Browser->source()) SeiteZeigen(item->url());
 }
 
 void THilfeFenster::Zoomen(int stufen) {

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class QHelpContentWidget;
+class QModelIndex;
 class QHelpEngine;
 class QHelpIndexWidget;
 class QLineEdit;
@@ -35,10 +36,13 @@ public:
     QToolButton* KleinerBtn;
 
 private:
-    void InhaltAbgleichen();
+    void InhaltGelesen();
+    void InhaltAbgleichen(const QUrl& seite);
+    void EintragGewaehlt(const QModelIndex& eintrag);
     void Zoomen(int stufen);
 
     QHelpEngine& Engine;
     QUrl Startseite;
     int Zoomstufe = 0;
+    bool Abgleich = false;
 };
