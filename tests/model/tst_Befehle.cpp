@@ -28,6 +28,18 @@ TAufruf Aufruf(const QStringList& argumente,
             QString::fromUtf8(p.readAllStandardError())};
 }
 
+// A small generated project in ordner; PROJEKT, ORDNER and AUS in the arguments become its path, the
+// folder and a file "aus" in it. AUS goes first: a folder's random name may hold those letters. Empty
+// where the project could not be made.
+QStringList MitKleinemProjekt(const QTemporaryDir& ordner, QStringList argumente) {
+    const QString projekt = ordner.filePath(QStringLiteral("p.pdt"));
+    if (Aufruf({"generate", "-o", projekt, "--familien", "3", "--lehrer", "2"}).Status != 0) return {};
+    argumente.replaceInStrings(QStringLiteral("AUS"), ordner.filePath(QStringLiteral("aus")));
+    argumente.replaceInStrings(QStringLiteral("ORDNER"), ordner.path());
+    argumente.replaceInStrings(QStringLiteral("PROJEKT"), projekt);
+    return argumente;
+}
+
 QString Schreiben(const QTemporaryDir& ordner, const QString& name, const QByteArray& inhalt) {
     const QString pfad = ordner.filePath(name);
     QFile f(pfad);
@@ -199,10 +211,8 @@ private Q_SLOTS:
         QFETCH(QStringList, argumente);
         QFETCH(QString, meldung);
         QTemporaryDir ordner;
-        const QString projekt = ordner.filePath(QStringLiteral("p.pdt"));
-        QCOMPARE(Aufruf({"generate", "-o", projekt, "--familien", "3", "--lehrer", "2"}).Status, 0);
-        argumente.replaceInStrings(QStringLiteral("PROJEKT"), projekt);
-        argumente.replaceInStrings(QStringLiteral("AUS"), ordner.filePath(QStringLiteral("aus")));
+        argumente = MitKleinemProjekt(ordner, argumente);
+        QVERIFY(!argumente.isEmpty());
         const TAufruf a = Aufruf(argumente);
         QCOMPARE(a.Status, 2);
         QVERIFY2(a.Fehler.startsWith(meldung), qPrintable(a.Fehler));
@@ -310,9 +320,8 @@ private Q_SLOTS:
         QFETCH(int, status);
         QFETCH(QString, text);
         QTemporaryDir ordner;
-        const QString projekt = ordner.filePath(QStringLiteral("p.pdt"));
-        QCOMPARE(Aufruf({"generate", "-o", projekt, "--familien", "3", "--lehrer", "2"}).Status, 0);
-        argumente.replaceInStrings(QStringLiteral("PROJEKT"), projekt);
+        argumente = MitKleinemProjekt(ordner, argumente);
+        QVERIFY(!argumente.isEmpty());
         const TAufruf a = Aufruf(argumente);
         QCOMPARE(a.Status, status);
         const QString ausgabe = status == 0 ? QString::fromUtf8(a.Ausgabe) : a.Fehler;
@@ -332,10 +341,8 @@ private Q_SLOTS:
     void ohneLaufzeitordner() {
         QFETCH(QStringList, argumente);
         QTemporaryDir ordner;
-        const QString projekt = ordner.filePath(QStringLiteral("p.pdt"));
-        QCOMPARE(Aufruf({"generate", "-o", projekt, "--familien", "3", "--lehrer", "2"}).Status, 0);
-        argumente.replaceInStrings(QStringLiteral("PROJEKT"), projekt);
-        argumente.replaceInStrings(QStringLiteral("ORDNER"), ordner.path());
+        argumente = MitKleinemProjekt(ordner, argumente);
+        QVERIFY(!argumente.isEmpty());
         QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
         umgebung.remove(QStringLiteral("XDG_RUNTIME_DIR"));
         const TAufruf a = Aufruf(argumente, umgebung);
