@@ -24,11 +24,11 @@ QHash<QString, QString> Laden() {
     QHash<QString, QString> ersatz;
     for (const TKopie& k : Kopien) {
         bool alle = true;
-        for (const char* stil : {"Regular", "Bold", "Italic", "BoldItalic"})
-            alle = QFontDatabase::addApplicationFont(QStringLiteral(":/druckschriften/%1-%2.ttf")
-                                                         .arg(QLatin1String(k.Datei), QLatin1String(stil))) >=
-                       0 &&
-                   alle;
+        for (const char* stil : {"Regular", "Bold", "Italic", "BoldItalic"}) {
+            const QString datei =
+                QStringLiteral(":/druckschriften/%1-%2.ttf").arg(QLatin1String(k.Datei), QLatin1String(stil));
+            if (QFontDatabase::addApplicationFont(datei) < 0) alle = false;
+        }
         if (alle) ersatz.insert(QLatin1String(k.Vorbild), QLatin1String(k.Familie));
     }
     return ersatz;
